@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the editor and its tests need, then configures and builds
+# into ./build. Safe to run again: apt-get is skipped when everything is already there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    build-essential cmake pkg-config
+    qt6-base-dev qt6-5compat-dev libgl-dev
+    libgtest-dev
+    fonts-ipafont-gothic
+    xvfb xauth xdotool imagemagick x11-utils
+    libxkbcommon-x11-0 libxcb-cursor0 libxcb-icccm4 libxcb-image0 libxcb-keysyms1
+    libxcb-randr0 libxcb-render-util0 libxcb-shape0 libxcb-xinerama0 libxcb-xkb1
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)"
