@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ImageLayout.h"
+#include "NameCodec.h"
+#include "RecordText.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The one object through which the program reads and writes the team data of a cartridge
+// image. It keeps no file open: every operation opens the image by its path, transfers one
+// record or colour entry and closes it again, so each call sees the file as it is on disk.
+// Operations return false on any failure and never show anything.
+class TRomTeamData {
+public:
+    TRomTeamData();
+
+    // Re-establishes the constant tables; called by every operation.
+    void Init();
+
+    [[nodiscard]] bool ReadBatter(const std::string& path, int team, int index,
+                                  teamdata::BatterBytes& out);
+    [[nodiscard]] bool WriteBatter(const std::string& path, int team, int index,
+                                   const teamdata::BatterRowTexts& texts);
+    [[nodiscard]] bool ReadPitcher(const std::string& path, int team, int index,
+                                   teamdata::PitcherBytes& out);
+    [[nodiscard]] bool WritePitcher(const std::string& path, int team, int index,
+                                    const teamdata::PitcherRowTexts& texts);
+    [[nodiscard]] bool ReadColors(const std::string& path, int team, std::uint8_t& helmet,
+                                  std::uint8_t& uniform);
+    [[nodiscard]] bool WriteColors(const std::string& path, int team, std::uint8_t helmet,
+                                   std::uint8_t uniform);
+
+    [[nodiscard]] bool DecodeName(const teamdata::NameTiles& tiles, std::string& name) const;
+    [[nodiscard]] bool EncodeName(std::string_view name, teamdata::NameTiles& tiles) const;
+
+    // Colour bytes of the team on screen: filled when a team is shown, changed by the colour
+    // chooser, written back by a save.
+    std::uint8_t HelmetColorByte = 0;
+    std::uint8_t UniformColorByte = 0;
+
+    // Team labels in team order, as TeamBox lists them: one full-width letter or two ASCII ones.
+    static const std::array<std::string_view, teamdata::TeamCount> TeamInitials;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The standard message dialog. The kind sets the title and the icon; button texts are the
+// toolkit's Japanese ones.
+enum class MessageKind { Warning, Error, Information, Confirmation };
+enum class MessageButtons { Ok, YesNo, OkCancel };
+enum class MessageResult { Ok, Cancel, Yes, No };
+
+[[nodiscard]] QString MessageKindTitle(MessageKind kind);
+
+// Shows the dialog modally over `parent` and returns the button pressed. Closing the box
+// without a button counts as Cancel, or No for a Yes/No question.
+MessageResult MessageDlg(QWidget* parent, const QString& text, MessageKind kind,
+                         MessageButtons buttons = MessageButtons::Ok);
+
+// The two forms the editor uses all the time.
+void ShowError(QWidget* parent, const QString& text);
+[[nodiscard]] bool AskYesNo(QWidget* parent, const QString& text);

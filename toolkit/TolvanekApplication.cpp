@@ -1,0 +1,31 @@
+#include "TolvanekApplication.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+TolvanekApplication::TolvanekApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+}
+
+bool TolvanekApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowException(error);
+    } catch (...) {
+        ShowException(std::runtime_error("unknown error"));
+    }
+    return false;
+}
+
+void TolvanekApplication::ShowException(const std::exception& error)
+{
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName().isEmpty()
+                                               ? QApplication::applicationName()
+                                               : QApplication::applicationDisplayName(),
+                    QString::fromUtf8(error.what()), QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}

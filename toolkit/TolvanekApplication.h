@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QApplication>
+
+#include <exception>
+
+// The application object. An exception that escapes an event handler is shown in a box titled
+// with the application's title, with an error icon, and the event loop goes on: a failed strict
+// number conversion in a click handler must not end the program.
+class TolvanekApplication : public QApplication {
+public:
+    TolvanekApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // The help file name handed to the help viewer.
+    QString HelpFile;
+
+    // Shows the exception the way the event loop does.
+    static void ShowException(const std::exception& error);
+};
