@@ -1,0 +1,184 @@
+#include "TeamReport.h"
+
+#include "TextNumbers.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace reports {
+
+namespace {
+
+constexpr std::string_view LineEnd = "\r\n";
+
+// Columns after the last batter rating ("　肩　") stay empty and are not exported.
+constexpr std::size_t BatterTrailingColumns = 3;
+constexpr std::size_t PitcherTrailingColumns = 1;
+
+constexpr std::size_t BatterAverageColumn = 5;
+constexpr std::size_t BatterHomeRunColumn = 6;
+constexpr std::size_t BatterSpeedColumn = 7;
+constexpr std::size_t PitcherEraColumn = 4;
+constexpr std::size_t PitcherFastBallColumn = 6;
+
+std::size_t ColumnCount(const GridTexts& grid) {
+    std::size_t count = 0;
+    for (const auto& row : grid)
+        count = std::max(count, row.size());
+    return count;
+}
+
+// The last exported column, counted from 1; 0 when there is none.
+std::size_t LastExportedColumn(const GridTexts& grid, std::size_t trailingColumns) {
+    const std::size_t count = ColumnCount(grid);
+    return count > trailingColumns ? count - trailingColumns : 0;
+}
+
+std::string_view Cell(const std::vector<std::string>& row, std::size_t column) {
+    return column < row.size() ? std::string_view(row[column]) : std::string_view();
+}
+
+std::size_t DataRowCount(const GridTexts& grid) {
+    return grid.empty() ? 0 : grid.size() - 1;
+}
+
+long long SumColumn(const GridTexts& grid, std::size_t column) {
+    long long sum = 0;
+    for (std::size_t row = 1; row < grid.size(); ++row)
+        sum += teamdata::StrictToInt(Cell(grid[row], column));
+    return sum;
+}
+
+// The mean of ints always fits an int, and C++ division truncates toward zero as required.
+int MeanOfColumn(const GridTexts& grid, std::size_t column) {
+    const long long sum = SumColumn(grid, column);
+    const auto rows = static_cast<long long>(DataRowCount(grid));
+    return rows == 0 ? 0 : static_cast<int>(sum / rows);
+}
+
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+void AppendCsvRows(std::string& out, const GridTexts& grid, std::size_t trailingColumns) {
+    const std::size_t last = LastExportedColumn(grid, trailingColumns);
+    for (const auto& row : grid) {
+        for (std::size_t column = 1; column <= last; ++column) {
+            if (column > 1)
+                out += ',';
+            out += CsvField(Cell(row, column));
+        }
+        out += LineEnd;
+    }
+}
+
+std::string HtmlText(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+void AppendHtmlRows(std::string& out, const GridTexts& grid, std::size_t trailingColumns) {
+    const std::size_t last = LastExportedColumn(grid, trailingColumns);
+    for (const auto& row : grid) {
+        out += "<tr>";
+        for (std::size_t column = 1; column <= last; ++column) {
+            out += "<td>";
+            out += HtmlText(Cell(row, column));
+        }
+        out += LineEnd;
+    }
+}
+
+// What "%3.2f" prints for hundredths × 0.01, taken from the integer so that binary floating
+// point cannot turn 29 hundredths into "0.28".
+std::string HundredthsText(int hundredths) {
+    const long long value = hundredths;
+    const long long magnitude = std::llabs(value);
+    const long long fraction = magnitude % 100;
+    std::string text = value < 0 ? "-" : "";
+    text += std::to_string(magnitude / 100);
+    text += '.';
+    if (fraction < 10)
+        text += '0';
+    text += std::to_string(fraction);
+    return text;
+}
+
+} // namespace
+
+std::string BuildCsv(const GridTexts& batters, const GridTexts& pitchers) {
+    std::string out;
+    AppendCsvRows(out, batters, BatterTrailingColumns);
+    AppendCsvRows(out, pitchers, PitcherTrailingColumns);
+    return out;
+}
+
+TeamTotals ComputeTotals(const GridTexts& batters, const GridTexts& pitchers) {
+    TeamTotals totals{};
+    totals.battingAverage = MeanOfColumn(batters, BatterAverageColumn);
+    totals.homeRuns = SumColumn(batters, BatterHomeRunColumn);
+    totals.speed = MeanOfColumn(batters, BatterSpeedColumn);
+    totals.earnedRunAverage = MeanOfColumn(pitchers, PitcherEraColumn);
+    totals.fastBallSpeed = MeanOfColumn(pitchers, PitcherFastBallColumn);
+    return totals;
+}
+
+std::string BuildHtml(std::string_view initials, const GridTexts& batters,
+                      const GridTexts& pitchers) {
+    const TeamTotals totals = ComputeTotals(batters, pitchers);
+    const std::string team = HtmlText(initials) + "チーム";
+
+    std::string out;
+    out += "<html><head><title>" + team + "</title></head><body>";
+    out += LineEnd;
+    out += "<h3>" + team + "</h3>";
+    out += LineEnd;
+    // A point and then the integer even below 100 (95 reads ".95"), as earlier reports show it.
+    out += "<table><caption>【打者】チーム打率." + std::to_string(totals.battingAverage) + "／";
+    out += "チーム本塁打" + std::to_string(totals.homeRuns) + "／";
+    out += "チーム走力" + std::to_string(totals.speed) + "</caption>";
+    out += LineEnd;
+    AppendHtmlRows(out, batters, BatterTrailingColumns);
+    out += "</table>";
+    out += LineEnd;
+    out += "<hr>";
+    out += LineEnd;
+    out += LineEnd;
+    out += "<table><caption>【投手】チーム防御率" + HundredthsText(totals.earnedRunAverage) + "／";
+    out += "平均速球速度" + std::to_string(totals.fastBallSpeed) + "</caption>";
+    out += LineEnd;
+    AppendHtmlRows(out, pitchers, PitcherTrailingColumns);
+    out += "</table></body></html>";
+    out += LineEnd;
+    return out;
+}
+
+} // namespace reports

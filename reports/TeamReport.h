@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace reports {
+
+// A grid's texts as shown: [row][column], row 0 the header row, column 0 the row labels. The
+// column count of a grid is the length of its longest row; a shorter row reads as empty texts
+// in its missing cells.
+using GridTexts = std::vector<std::vector<std::string>>;
+
+// The team as a CSV text: every batter row with columns 1 to (column count - 3), then every
+// pitcher row with columns 1 to (column count - 1), fields joined by ",", each line ending in
+// "\r\n". Only a field holding a comma, a double quote, CR or LF is quoted.
+[[nodiscard]] std::string BuildCsv(const GridTexts& batters, const GridTexts& pitchers);
+
+// The team as an HTML page with the team totals in the table captions, each line ending in
+// "\r\n". The initials and cell texts are escaped. Throws teamdata::NotANumberError when a summed
+// cell is not a decimal integer.
+[[nodiscard]] std::string BuildHtml(std::string_view initials, const GridTexts& batters,
+                                    const GridTexts& pitchers);
+
+// Totals over the data rows (row 1 onwards). Means use integer division that truncates toward
+// zero; a table without data rows gives 0 for its means.
+struct TeamTotals {
+    int battingAverage;   // mean of the batters' "打　率" (column 5), in thousandths
+    long long homeRuns;   // sum of the batters' "本　塁　打" (column 6), not averaged
+    int speed;            // mean of the batters' "　走　力　" (column 7)
+    int earnedRunAverage; // mean of the pitchers' "防御率 " (column 4), in hundredths
+    int fastBallSpeed;    // mean of the pitchers' "球速（速）" (column 6)
+};
+
+// Reads the summed cells strictly, batter columns 5, 6, 7 then pitcher columns 4, 6, each from
+// the top row down, so the first bad cell in that order is the one reported. Throws
+// teamdata::NotANumberError.
+[[nodiscard]] TeamTotals ComputeTotals(const GridTexts& batters, const GridTexts& pitchers);
+
+} // namespace reports
