@@ -1,6 +1,7 @@
 #include "NameCodec.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace teamdata {
 
@@ -20,8 +21,7 @@ const std::array<std::string_view, TileCharCount> TileCharTable = {
 namespace {
 
 // The character of a tile, or nothing for placeholders and codes beyond the table.
-std::string_view TileChar(std::uint8_t code)
-{
+std::string_view TileChar(std::uint8_t code) {
     if (code >= TileCharCount || TileCharTable[code] == PlaceholderChar)
         return {};
     return TileCharTable[code];
@@ -29,8 +29,7 @@ std::string_view TileChar(std::uint8_t code)
 
 // Length in bytes of the UTF-8 sequence that starts with `lead`; 0 for a byte that cannot start
 // one. Only the length matters here: the table lookup decides whether the character is valid.
-std::size_t Utf8SequenceLength(unsigned char lead)
-{
+std::size_t Utf8SequenceLength(unsigned char lead) {
     if (lead < 0x80)
         return 1;
     if ((lead & 0xE0) == 0xC0)
@@ -44,8 +43,7 @@ std::size_t Utf8SequenceLength(unsigned char lead)
 
 // The tile code of one character, or -1 when the table has no such entry. Placeholders are
 // refused before the lookup so that the lookup can only land on a real character.
-int TileCode(std::string_view character)
-{
+int TileCode(std::string_view character) {
     if (character == PlaceholderChar)
         return -1;
     for (int code = 0; code < TileCharCount; ++code)
@@ -56,8 +54,7 @@ int TileCode(std::string_view character)
 
 } // namespace
 
-bool DecodeName(const NameTiles& tiles, std::string& name)
-{
+bool DecodeName(const NameTiles& tiles, std::string& name) {
     std::string text;
     for (std::uint8_t code : tiles) {
         const std::string_view character = TileChar(code);
@@ -69,8 +66,7 @@ bool DecodeName(const NameTiles& tiles, std::string& name)
     return true;
 }
 
-bool EncodeName(std::string_view name, NameTiles& tiles)
-{
+bool EncodeName(std::string_view name, NameTiles& tiles) {
     NameTiles codes{};
     std::size_t position = 0;
     for (std::uint8_t& code : codes) {
@@ -91,8 +87,7 @@ bool EncodeName(std::string_view name, NameTiles& tiles)
     return true;
 }
 
-std::string DecodeNameForDisplay(const NameTiles& tiles)
-{
+std::string DecodeNameForDisplay(const NameTiles& tiles) {
     std::string text;
     for (std::uint8_t code : tiles) {
         const std::string_view character = TileChar(code);

@@ -43,4 +43,13 @@ public:
 
     // Team labels in team order, as TeamBox lists them: one full-width letter or two ASCII ones.
     static const std::array<std::string_view, teamdata::TeamCount> TeamInitials;
+
+private:
+    // The object's own copies of the image constants, rebuilt by Init from the same layout and
+    // conversion tables that the operations use.
+    std::uint32_t BaseOffset = 0;
+    std::array<std::uint32_t, 3> SideCodes{};
+    std::array<std::uint32_t, 10> StyleCodes{};
+    std::string TeamInitialsCopy;
+    std::string TileCharTableCopy;
 };
