@@ -1,0 +1,175 @@
+#include "Nameunit.h"
+
+#include "ShiftJis.h"
+#include "UiFont.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+
+TNameForm* NameForm = nullptr;
+
+namespace {
+
+const QString FullWidthSpace = QStringLiteral("　");
+
+struct KeyPlace {
+    int number; // 0: no key at this place
+    const char* caption;
+};
+
+// The keyboard as the user sees it: five kana rows read like the syllabary chart from the
+// right-hand column leftwards, then five rows of letters, "゛" "゜", digits and the editing keys.
+constexpr int KeyColumns = 10;
+constexpr int KeyRows = 10;
+constexpr int KeyLefts[KeyColumns] = {16, 40, 64, 88, 112, 136, 160, 184, 208, 232};
+constexpr int KeyTops[KeyRows] = {16, 40, 64, 88, 112, 144, 168, 192, 216, 240};
+constexpr int KeySize = 20;
+
+// clang-format off
+constexpr KeyPlace KeyGrid[KeyRows][KeyColumns] = {
+    {{1, "わ"},  {6, "ら"},  {11, "や"}, {16, "ま"}, {20, "は"}, {29, "な"}, {30, "た"}, {39, "さ"}, {40, "か"}, {49, "あ"}},
+    {{2, "を"},  {7, "り"},  {12, "ゆ"}, {90, "み"}, {21, "ひ"}, {28, "に"}, {31, "ち"}, {38, "し"}, {41, "き"}, {48, "い"}},
+    {{3, "ん"},  {8, "る"},  {13, "よ"}, {17, "む"}, {22, "ふ"}, {27, "ぬ"}, {32, "つ"}, {37, "す"}, {42, "く"}, {47, "う"}},
+    {{0, ""},    {9, "れ"},  {0, ""},    {18, "め"}, {23, "へ"}, {26, "ね"}, {33, "て"}, {36, "せ"}, {43, "け"}, {46, "え"}},
+    {{0, ""},    {10, "ろ"}, {0, ""},    {19, "も"}, {24, "ほ"}, {25, "の"}, {34, "と"}, {35, "そ"}, {44, "こ"}, {45, "お"}},
+    {{0, ""},    {80, "Ｚ"}, {89, "Ｕ"}, {70, "Ｐ"}, {79, "Ｋ"}, {60, "Ｆ"}, {69, "Ａ"}, {0, ""},    {50, "５"}, {59, "０"}},
+    {{0, ""},    {83, "゛"}, {88, "Ｖ"}, {71, "Ｑ"}, {78, "Ｌ"}, {61, "Ｇ"}, {68, "Ｂ"}, {0, ""},    {51, "６"}, {58, "１"}},
+    {{0, ""},    {84, "゜"}, {87, "Ｗ"}, {72, "Ｒ"}, {77, "Ｍ"}, {62, "Ｈ"}, {67, "Ｃ"}, {0, ""},    {52, "７"}, {57, "２"}},
+    {{91, "消"}, {81, "SP"}, {86, "Ｘ"}, {73, "Ｓ"}, {76, "Ｎ"}, {63, "Ｉ"}, {66, "Ｄ"}, {0, ""},    {53, "８"}, {56, "３"}},
+    {{0, ""},    {82, "．"}, {85, "Ｙ"}, {74, "Ｔ"}, {75, "Ｏ"}, {64, "Ｊ"}, {65, "Ｅ"}, {0, ""},    {54, "９"}, {55, "４"}},
+};
+// clang-format on
+
+constexpr int DeleteKeyNumber = 91;
+constexpr int SpaceKeyNumber = 81;
+
+// Refuses typed or pasted text that would make the name longer than ten Shift_JIS bytes, so the
+// edit box never holds more than a name can carry.
+class ByteLengthValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override {
+        return ShiftJis::ByteLength(input) <= TNameForm::MaxNameBytes ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
+
+TNameForm::TNameForm(QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QStringLiteral("名前入力"));
+    setFont(JapaneseUiFont(12));
+    resize(384, 268);
+    move(272, 177);
+
+    // Controls are created in their tab order, which Qt follows by default.
+    GroupBox1 = new QGroupBox(QStringLiteral("文字"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(0, 0, 265, height());
+
+    for (int row = 0; row < KeyRows; ++row) {
+        for (int column = 0; column < KeyColumns; ++column) {
+            const KeyPlace& place = KeyGrid[row][column];
+            if (place.number == 0)
+                continue;
+            auto key = new QPushButton(QString::fromUtf8(place.caption), GroupBox1);
+            key->setObjectName(QStringLiteral("Button%1").arg(place.number));
+            key->setGeometry(KeyLefts[column], KeyTops[row], KeySize, KeySize);
+            // Enter stays with OK even after a key was clicked and holds the focus.
+            key->setAutoDefault(false);
+            Keys[static_cast<std::size_t>(place.number)] = key;
+            if (place.number == DeleteKeyNumber) {
+                connect(key, &QPushButton::clicked, this, &TNameForm::Button91Click);
+            } else {
+                const QString character =
+                    place.number == SpaceKeyNumber ? FullWidthSpace : key->text();
+                connect(key, &QPushButton::clicked, this,
+                        [this, character] { CharacterKeyClick(character); });
+            }
+        }
+    }
+
+    OldNameLabel = new QLabel(this);
+    OldNameLabel->setObjectName(QStringLiteral("OldNameLabel"));
+    OldNameLabel->setAlignment(Qt::AlignCenter);
+    OldNameLabel->setGeometry(280, 32, 73, OldNameLabel->fontMetrics().height());
+
+    Label2 = new QLabel(QStringLiteral("↓"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(JapaneseUiFont(32));
+    Label2->setGeometry(304, 64, 32, 33);
+
+    Label1 = new QLabel(QStringLiteral("名前："), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->move(280, 112);
+    Label1->adjustSize();
+
+    NameEdit = new QLineEdit(this);
+    NameEdit->setObjectName(QStringLiteral("NameEdit"));
+    NameEdit->setGeometry(272, 136, 105, 20);
+    NameEdit->setValidator(new ByteLengthValidator(NameEdit));
+
+    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(288, 184, 75, 25);
+    BitBtn1->setDefault(true);
+
+    BitBtn2 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setGeometry(288, 232, 75, 25);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TNameForm::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QPushButton* TNameForm::Key(int buttonNumber) const {
+    if (buttonNumber < 1 || buttonNumber > LastKeyNumber)
+        return nullptr;
+    return Keys[static_cast<std::size_t>(buttonNumber)];
+}
+
+QString TNameForm::AppendCharacter(const QString& text, const QString& character) {
+    const QString longer = text + character;
+    return ShiftJis::ByteLength(longer) <= MaxNameBytes ? longer : text;
+}
+
+QString TNameForm::DeleteLastCharacter(const QString& text) {
+    if (text.isEmpty())
+        return text;
+    const bool surrogatePair = text.size() >= 2 && text.back().isLowSurrogate() &&
+                               text.at(text.size() - 2).isHighSurrogate();
+    return text.chopped(surrogatePair ? 2 : 1);
+}
+
+QString TNameForm::PadName(const QString& text) {
+    // Below two bytes there is no character to pad after; from ten bytes on nothing fits.
+    const int length = ShiftJis::ByteLength(text);
+    if (length < 2 || length >= MaxNameBytes)
+        return text;
+    QString padded = text;
+    while (ShiftJis::ByteLength(padded + FullWidthSpace) <= MaxNameBytes)
+        padded += FullWidthSpace;
+    return padded;
+}
+
+void TNameForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    GroupBox1->resize(GroupBox1->width(), height());
+}
+
+void TNameForm::CharacterKeyClick(const QString& character) {
+    NameEdit->setText(AppendCharacter(NameEdit->text(), character));
+}
+
+void TNameForm::Button91Click() {
+    NameEdit->setText(DeleteLastCharacter(NameEdit->text()));
+}
+
+void TNameForm::BitBtn1Click() {
+    NameEdit->setText(PadName(NameEdit->text()));
+    accept();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The modal on-screen keyboard on which a player's name is entered. The caller empties NameEdit,
+// puts the cell's name into OldNameLabel, shows the window modally and on OK takes NameEdit's
+// text. Lengths are Shift_JIS bytes: a name is at most five full-width characters, ten bytes.
+class TNameForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TNameForm(QWidget* parent = nullptr);
+
+    QGroupBox* GroupBox1;
+    QLabel* OldNameLabel;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLineEdit* NameEdit;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+
+    static constexpr int MaxNameBytes = 10;
+    static constexpr int LastKeyNumber = 91;
+
+    // Button1..Button91; the numbers 4, 5, 14 and 15 have no key and give nullptr, as does any
+    // number outside 1..91.
+    [[nodiscard]] QPushButton* Key(int buttonNumber) const;
+
+    // `text` followed by `character` when that stays within ten bytes, otherwise `text`.
+    [[nodiscard]] static QString AppendCharacter(const QString& text, const QString& character);
+    // `text` without its last whole character; the empty text stays empty.
+    [[nodiscard]] static QString DeleteLastCharacter(const QString& text);
+    // A name of two to nine bytes filled with full-width spaces as far as ten bytes allow; an
+    // empty text, a single one-byte character and texts of ten bytes or more stay as they are.
+    [[nodiscard]] static QString PadName(const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private slots:
+    void Button91Click();
+    void BitBtn1Click();
+
+private:
+    void CharacterKeyClick(const QString& character);
+
+    std::array<QPushButton*, LastKeyNumber + 1> Keys{};
+};
+
+extern TNameForm* NameForm;

@@ -1,0 +1,132 @@
+#include "Valuedlg.h"
+
+#include "UiFont.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <stdexcept>
+
+TValueDialog* ValueDialog = nullptr;
+
+TValueDialog::TValueDialog(QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QStringLiteral("値の設定"));
+    setFont(JapaneseUiFont(12));
+    setFixedSize(160, 128);
+    move(384, 376);
+
+    ValueLabel = new QLabel(QStringLiteral("200"), this);
+    ValueLabel->setObjectName(QStringLiteral("ValueLabel"));
+    ValueLabel->setFont(JapaneseUiFont(27));
+    ValueLabel->move(56, 16);
+    ValueLabel->adjustSize();
+
+    ValueBar = new QScrollBar(Qt::Horizontal, this);
+    ValueBar->setObjectName(QStringLiteral("ValueBar"));
+    ValueBar->setGeometry(0, 56, 153, 16);
+    ValueBar->setRange(0, 1000);
+    ValueBar->setValue(200);
+    ValueBar->setSingleStep(2);
+    ValueBar->setPageStep(10);
+    ValueBar->setTracking(true);
+    // A scroll bar takes no focus by default; here it is the control the keys must reach.
+    ValueBar->setFocusPolicy(Qt::StrongFocus);
+    ValueBar->installEventFilter(this);
+
+    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(0, 96, 75, 25);
+    BitBtn1->setAutoDefault(true);
+    BitBtn1->setDefault(true);
+
+    BitBtn2 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setGeometry(80, 96, 75, 25);
+
+    setTabOrder(ValueBar, BitBtn1);
+    setTabOrder(BitBtn1, BitBtn2);
+
+    connect(ValueBar, &QScrollBar::valueChanged, this, &TValueDialog::ValueBarChange);
+    connect(BitBtn1, &QPushButton::clicked, this, &TValueDialog::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TValueDialog::SetupDialog(const QString& caption, int minimum, int maximum,
+                               std::uint16_t smallStep, std::uint16_t largeStep, int position,
+                               const QString& playerName) {
+    setWindowTitle(caption + QStringLiteral("（") + playerName + QStringLiteral("）"));
+    // Nothing of the previous edit (range, position) may decide whether the new range fits.
+    SetBarRange(0, 500);
+    ValueBar->setValue(0);
+    SetBarRange(minimum, maximum);
+    ValueBar->setSingleStep(smallStep);
+    ValueBar->setPageStep(largeStep);
+    ValueBar->setValue(position);
+}
+
+int TValueDialog::TruncateToStep(int position, int step) {
+    if (step <= 0)
+        return position;
+    return position / step * step;
+}
+
+void TValueDialog::SetBarRange(int minimum, int maximum) {
+    // QScrollBar would quietly move the other bound instead; an inverted range is a fault of the
+    // caller and must not turn into some other range.
+    if (maximum < minimum)
+        throw std::runtime_error("ｽｸﾛｰﾙﾊﾞｰ ﾌﾟﾛﾊﾟﾃｨが範囲を越えました");
+    ValueBar->setRange(minimum, maximum);
+}
+
+bool TValueDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != ValueBar || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    // QScrollBar's own key handling makes Left add and Right subtract. The user expects the
+    // classic scroll bar: Left, Up and PageUp toward the minimum, Right, Down and PageDown toward
+    // the maximum, Home and End to the ends.
+    QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        action = QAbstractSlider::SliderSingleStepSub;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        action = QAbstractSlider::SliderSingleStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        action = QAbstractSlider::SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        action = QAbstractSlider::SliderPageStepAdd;
+        break;
+    case Qt::Key_Home:
+        action = QAbstractSlider::SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = QAbstractSlider::SliderToMaximum;
+        break;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+    ValueBar->triggerAction(action);
+    return true;
+}
+
+void TValueDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ValueBar->setFocus();
+}
+
+void TValueDialog::ValueBarChange() {
+    ValueLabel->setText(QString::number(ValueBar->value()));
+    ValueLabel->adjustSize();
+}
+
+void TValueDialog::BitBtn1Click() {
+    ValueBar->setValue(TruncateToStep(ValueBar->value(), ValueBar->singleStep()));
+    accept();
+}

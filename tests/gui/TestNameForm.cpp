@@ -1,0 +1,328 @@
+#include "GuiTestSupport.h"
+#include "NameCodec.h"
+#include "Nameunit.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <iterator>
+
+namespace {
+
+const QString Space = QStringLiteral("　");
+
+// Shows the form modally the way the main window does (empty edit box, old name shown) and runs
+// `actions` inside it. Returns exec()'s result.
+int RunModal(TNameForm& form, const std::function<void(TNameForm&)>& actions) {
+    form.NameEdit->setText(QString());
+    form.OldNameLabel->setText(QStringLiteral("やまた゛　"));
+    GuiTest::OnNextModal([&form, &actions](QWidget* modal) {
+        EXPECT_EQ(modal, &form);
+        actions(form);
+        if (form.isVisible()) {
+            ADD_FAILURE() << "the form is still open";
+            form.reject();
+        }
+    });
+    return form.exec();
+}
+
+void Click(QPushButton* button) {
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Japanese text reaches the edit box from the input method as committed text.
+void CommitInput(QWidget* widget, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(widget, &event);
+}
+
+void ClickKeys(TNameForm& form, std::initializer_list<int> buttonNumbers) {
+    for (int number : buttonNumbers)
+        Click(form.Key(number));
+}
+
+// Button numbers of some keys used below.
+constexpr int KeyA = 49, KeyI = 48, KeyU = 47, KeyYa = 11, KeyMa = 16, KeyTa = 30, KeyVoiced = 83,
+              KeyLatinA = 69, KeyLatinB = 68, KeySpace = 81, KeyDelete = 91;
+
+} // namespace
+
+TEST(NameRules, AppendsOnlyWhileTheNameStaysWithinTenBytes) {
+    EXPECT_EQ(TNameForm::AppendCharacter(QString(), QStringLiteral("あ")), QStringLiteral("あ"));
+    EXPECT_EQ(TNameForm::AppendCharacter(QStringLiteral("あいうえ"), QStringLiteral("お")),
+              QStringLiteral("あいうえお"));
+    EXPECT_EQ(TNameForm::AppendCharacter(QStringLiteral("あいうえお"), QStringLiteral("か")),
+              QStringLiteral("あいうえお"));
+    EXPECT_EQ(TNameForm::AppendCharacter(QStringLiteral("abcdefgh"), QStringLiteral("あ")),
+              QStringLiteral("abcdefghあ"));
+    EXPECT_EQ(TNameForm::AppendCharacter(QStringLiteral("abcdefghi"), QStringLiteral("あ")),
+              QStringLiteral("abcdefghi"));
+}
+
+TEST(NameRules, DeletesTheLastWholeCharacter) {
+    EXPECT_EQ(TNameForm::DeleteLastCharacter(QString()), QString());
+    EXPECT_EQ(TNameForm::DeleteLastCharacter(QStringLiteral("a")), QString());
+    EXPECT_EQ(TNameForm::DeleteLastCharacter(QStringLiteral("aあ")), QStringLiteral("a"));
+    EXPECT_EQ(TNameForm::DeleteLastCharacter(QStringLiteral("あa")), QStringLiteral("あ"));
+    EXPECT_EQ(TNameForm::DeleteLastCharacter(QStringLiteral("ab")), QStringLiteral("a"));
+    EXPECT_EQ(TNameForm::DeleteLastCharacter(QStringLiteral("a\U0001F600")), QStringLiteral("a"));
+}
+
+TEST(NameRules, PadsShortNamesWithFullWidthSpacesToTenBytes) {
+    EXPECT_EQ(TNameForm::PadName(QStringLiteral("ＡＢ")), QStringLiteral("ＡＢ　　　"));
+    EXPECT_EQ(TNameForm::PadName(QStringLiteral("やまた゛")), QStringLiteral("やまた゛　"));
+    EXPECT_EQ(TNameForm::PadName(QStringLiteral("あ")), QStringLiteral("あ　　　　"));
+    EXPECT_EQ(TNameForm::PadName(QStringLiteral("ab")), QStringLiteral("ab　　　　"));
+}
+
+TEST(NameRules, LeavesEmptyFullAndOverlongNamesAlone) {
+    EXPECT_EQ(TNameForm::PadName(QString()), QString());
+    EXPECT_EQ(TNameForm::PadName(QStringLiteral("a")), QStringLiteral("a"));
+    EXPECT_EQ(TNameForm::PadName(QStringLiteral("あいうえお")), QStringLiteral("あいうえお"));
+    EXPECT_EQ(TNameForm::PadName(QStringLiteral("abcdefghijk")), QStringLiteral("abcdefghijk"));
+}
+
+TEST(NameRules, NeverPadsHalfACharacter) {
+    EXPECT_EQ(TNameForm::PadName(QStringLiteral("abc")), QStringLiteral("abc　　　"));
+    EXPECT_EQ(TNameForm::PadName(QStringLiteral("abcdefghi")), QStringLiteral("abcdefghi"));
+}
+
+TEST(NameForm, ShowsItsControlsWhereTheUserExpectsThem) {
+    TNameForm form;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("名前入力"));
+    EXPECT_EQ(form.size(), QSize(384, 268));
+    EXPECT_EQ(form.GroupBox1->title(), QStringLiteral("文字"));
+    EXPECT_EQ(form.GroupBox1->geometry(), QRect(0, 0, 265, 268));
+    EXPECT_EQ(form.OldNameLabel->pos(), QPoint(280, 32));
+    EXPECT_EQ(form.OldNameLabel->width(), 73);
+    EXPECT_TRUE(form.OldNameLabel->alignment() & Qt::AlignHCenter);
+    EXPECT_EQ(form.Label2->geometry(), QRect(304, 64, 32, 33));
+    EXPECT_EQ(form.Label2->text(), QStringLiteral("↓"));
+    EXPECT_EQ(form.Label2->font().pixelSize(), 32);
+    EXPECT_EQ(form.Label1->pos(), QPoint(280, 112));
+    EXPECT_EQ(form.Label1->text(), QStringLiteral("名前："));
+    EXPECT_EQ(form.NameEdit->geometry(), QRect(272, 136, 105, 20));
+    EXPECT_EQ(form.BitBtn1->geometry(), QRect(288, 184, 75, 25));
+    EXPECT_EQ(form.BitBtn2->geometry(), QRect(288, 232, 75, 25));
+    EXPECT_EQ(form.BitBtn1->text(), QStringLiteral("OK"));
+    EXPECT_EQ(form.BitBtn2->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+    EXPECT_TRUE(form.BitBtn1->isDefault());
+    EXPECT_EQ(form.font().pixelSize(), 12);
+    for (const char* name :
+         {"GroupBox1", "OldNameLabel", "Label1", "Label2", "NameEdit", "BitBtn1", "BitBtn2"})
+        EXPECT_NE(form.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+}
+
+TEST(NameForm, KeyGroupKeepsTheFullHeightWhenResized) {
+    TNameForm form;
+    form.show();
+    form.resize(400, 320);
+    QApplication::processEvents();
+    EXPECT_EQ(form.GroupBox1->geometry(), QRect(0, 0, 265, 320));
+}
+
+TEST(NameForm, HasEveryKeyAtItsPlaceWithItsCaption) {
+    struct Expected {
+        int number;
+        int left;
+        int top;
+        const char* caption;
+    };
+    // Column by column from the right, as the kana chart is read, then the lower block.
+    const Expected keys[] = {
+        {49, 232, 16, "あ"},  {48, 232, 40, "い"},  {47, 232, 64, "う"},  {46, 232, 88, "え"},
+        {45, 232, 112, "お"}, {40, 208, 16, "か"},  {41, 208, 40, "き"},  {42, 208, 64, "く"},
+        {43, 208, 88, "け"},  {44, 208, 112, "こ"}, {39, 184, 16, "さ"},  {38, 184, 40, "し"},
+        {37, 184, 64, "す"},  {36, 184, 88, "せ"},  {35, 184, 112, "そ"}, {30, 160, 16, "た"},
+        {31, 160, 40, "ち"},  {32, 160, 64, "つ"},  {33, 160, 88, "て"},  {34, 160, 112, "と"},
+        {29, 136, 16, "な"},  {28, 136, 40, "に"},  {27, 136, 64, "ぬ"},  {26, 136, 88, "ね"},
+        {25, 136, 112, "の"}, {20, 112, 16, "は"},  {21, 112, 40, "ひ"},  {22, 112, 64, "ふ"},
+        {23, 112, 88, "へ"},  {24, 112, 112, "ほ"}, {16, 88, 16, "ま"},   {90, 88, 40, "み"},
+        {17, 88, 64, "む"},   {18, 88, 88, "め"},   {19, 88, 112, "も"},  {11, 64, 16, "や"},
+        {12, 64, 40, "ゆ"},   {13, 64, 64, "よ"},   {6, 40, 16, "ら"},    {7, 40, 40, "り"},
+        {8, 40, 64, "る"},    {9, 40, 88, "れ"},    {10, 40, 112, "ろ"},  {1, 16, 16, "わ"},
+        {2, 16, 40, "を"},    {3, 16, 64, "ん"},    {59, 232, 144, "０"}, {58, 232, 168, "１"},
+        {57, 232, 192, "２"}, {56, 232, 216, "３"}, {55, 232, 240, "４"}, {50, 208, 144, "５"},
+        {51, 208, 168, "６"}, {52, 208, 192, "７"}, {53, 208, 216, "８"}, {54, 208, 240, "９"},
+        {69, 160, 144, "Ａ"}, {68, 160, 168, "Ｂ"}, {67, 160, 192, "Ｃ"}, {66, 160, 216, "Ｄ"},
+        {65, 160, 240, "Ｅ"}, {60, 136, 144, "Ｆ"}, {61, 136, 168, "Ｇ"}, {62, 136, 192, "Ｈ"},
+        {63, 136, 216, "Ｉ"}, {64, 136, 240, "Ｊ"}, {79, 112, 144, "Ｋ"}, {78, 112, 168, "Ｌ"},
+        {77, 112, 192, "Ｍ"}, {76, 112, 216, "Ｎ"}, {75, 112, 240, "Ｏ"}, {70, 88, 144, "Ｐ"},
+        {71, 88, 168, "Ｑ"},  {72, 88, 192, "Ｒ"},  {73, 88, 216, "Ｓ"},  {74, 88, 240, "Ｔ"},
+        {89, 64, 144, "Ｕ"},  {88, 64, 168, "Ｖ"},  {87, 64, 192, "Ｗ"},  {86, 64, 216, "Ｘ"},
+        {85, 64, 240, "Ｙ"},  {80, 40, 144, "Ｚ"},  {83, 40, 168, "゛"},  {84, 40, 192, "゜"},
+        {81, 40, 216, "SP"},  {82, 40, 240, "．"},  {91, 16, 216, "消"},
+    };
+    ASSERT_EQ(std::size(keys), 87u);
+
+    TNameForm form;
+    for (const Expected& key : keys) {
+        QPushButton* button = form.Key(key.number);
+        ASSERT_NE(button, nullptr) << key.number;
+        EXPECT_EQ(button->objectName(), QStringLiteral("Button%1").arg(key.number));
+        EXPECT_EQ(button->text(), QString::fromUtf8(key.caption)) << key.number;
+        EXPECT_EQ(button->parentWidget(), form.GroupBox1);
+        EXPECT_EQ(button->geometry(), QRect(key.left, key.top, 20, 20)) << key.number;
+    }
+    for (int unused : {0, 4, 5, 14, 15, 92})
+        EXPECT_EQ(form.Key(unused), nullptr) << unused;
+    EXPECT_EQ(form.GroupBox1->findChildren<QPushButton*>().size(), 87);
+}
+
+TEST(NameForm, CharacterKeysOfferExactlyTheNameTiles) {
+    TNameForm form;
+    QStringList typed;
+    for (int number = 1; number < TNameForm::LastKeyNumber; ++number) {
+        if (!form.Key(number))
+            continue;
+        form.NameEdit->clear();
+        Click(form.Key(number));
+        typed << form.NameEdit->text();
+    }
+    QStringList tiles;
+    for (int code = 0; code < teamdata::TileCharCount; ++code)
+        if (code <= 37 || (code >= 40 && code <= 87))
+            tiles << QString::fromUtf8(teamdata::TileCharTable[static_cast<std::size_t>(code)]);
+    ASSERT_EQ(tiles.size(), 86);
+    typed.sort();
+    tiles.sort();
+    EXPECT_EQ(typed, tiles);
+}
+
+TEST(NameForm, SixthCharacterIsIgnored) {
+    TNameForm form;
+    RunModal(form, [](TNameForm& f) {
+        ClickKeys(f, {KeyA, KeyA, KeyA, KeyA, KeyA, KeyA});
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("あああああ"));
+        f.reject();
+    });
+}
+
+TEST(NameForm, OkPadsAVoicedNameWithOneSpace) {
+    TNameForm form;
+    const int result = RunModal(form, [](TNameForm& f) {
+        ClickKeys(f, {KeyYa, KeyMa, KeyTa, KeyVoiced});
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("やまた゛"));
+        Click(f.BitBtn1);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(form.NameEdit->text(), QStringLiteral("やまた゛　"));
+}
+
+TEST(NameForm, OkPadsTwoLettersWithThreeSpaces) {
+    TNameForm form;
+    const int result = RunModal(form, [](TNameForm& f) {
+        ClickKeys(f, {KeyLatinA, KeyLatinB});
+        Click(f.BitBtn1);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(form.NameEdit->text(), QStringLiteral("ＡＢ　　　"));
+}
+
+TEST(NameForm, OkLeavesFiveCharactersAsTheyAre) {
+    TNameForm form;
+    const int result = RunModal(form, [](TNameForm& f) {
+        ClickKeys(f, {KeyA, KeyI, KeyU, KeySpace, KeyA});
+        Click(f.BitBtn1);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(form.NameEdit->text(), QStringLiteral("あいう　あ"));
+}
+
+TEST(NameForm, OkWithNothingEnteredHandsBackTheEmptyText) {
+    TNameForm form;
+    EXPECT_EQ(RunModal(form, [](TNameForm& f) { Click(f.BitBtn1); }), QDialog::Accepted);
+    EXPECT_EQ(form.NameEdit->text(), QString());
+}
+
+TEST(NameForm, EnterAfterClickingKeysConfirms) {
+    TNameForm form;
+    const int result = RunModal(form, [](TNameForm& f) {
+        ClickKeys(f, {KeyA});
+        QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_Return);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(form.NameEdit->text(), QStringLiteral("あ　　　　"));
+}
+
+TEST(NameForm, SpaceKeyAppendsAFullWidthSpace) {
+    TNameForm form;
+    RunModal(form, [](TNameForm& f) {
+        ClickKeys(f, {KeyA, KeySpace});
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("あ") + Space);
+        f.reject();
+    });
+}
+
+TEST(NameForm, DeleteKeyRemovesTheLastCharacter) {
+    TNameForm form;
+    RunModal(form, [](TNameForm& f) {
+        ClickKeys(f, {KeyDelete});
+        EXPECT_EQ(f.NameEdit->text(), QString());
+        ClickKeys(f, {KeyA, KeyLatinB, KeyVoiced, KeyDelete});
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("あＢ"));
+        f.NameEdit->setText(QStringLiteral("あb"));
+        ClickKeys(f, {KeyDelete});
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("あ"));
+        f.reject();
+    });
+}
+
+TEST(NameForm, TypedTextStopsAtTenBytesOnACharacterBoundary) {
+    TNameForm form;
+    RunModal(form, [](TNameForm& f) {
+        QTest::keyClicks(f.NameEdit, QStringLiteral("abcdefghijkl"));
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("abcdefghij"));
+
+        f.NameEdit->clear();
+        QTest::keyClicks(f.NameEdit, QStringLiteral("abcdefgh"));
+        CommitInput(f.NameEdit, QStringLiteral("あ"));
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("abcdefghあ"));
+        CommitInput(f.NameEdit, QStringLiteral("い"));
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("abcdefghあ"));
+
+        f.NameEdit->clear();
+        QTest::keyClicks(f.NameEdit, QStringLiteral("abcdefghi"));
+        CommitInput(f.NameEdit, QStringLiteral("あ"));
+        ClickKeys(f, {KeyA});
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("abcdefghi"));
+        f.reject();
+    });
+}
+
+// Each way of abandoning the form gives a result other than OK, so the caller keeps its cell.
+TEST(NameForm, CancelAfterTypingAbandons) {
+    TNameForm form;
+    EXPECT_EQ(RunModal(form,
+                       [](TNameForm& f) {
+                           ClickKeys(f, {KeyA, KeyI});
+                           Click(f.BitBtn2);
+                       }),
+              QDialog::Rejected);
+}
+
+TEST(NameForm, EscapeAbandons) {
+    TNameForm form;
+    EXPECT_EQ(RunModal(form,
+                       [](TNameForm& f) {
+                           ClickKeys(f, {KeyA});
+                           QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_Escape);
+                       }),
+              QDialog::Rejected);
+}
+
+TEST(NameForm, CloseBoxAbandons) {
+    TNameForm form;
+    EXPECT_EQ(RunModal(form, [](TNameForm& f) { f.close(); }), QDialog::Rejected);
+}
