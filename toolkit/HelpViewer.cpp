@@ -1,0 +1,225 @@
+#include "HelpViewer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int AnchorRole = Qt::UserRole;
+
+// The window of a help request without an owner; windows with an owner are its children.
+QPointer<HelpWindow> OwnerlessHelpWindow;
+
+QString BareFileName(const QString& name) {
+    const qsizetype cut =
+        std::max({name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')),
+                  name.lastIndexOf(QLatin1Char(':'))});
+    return name.mid(cut + 1);
+}
+
+QString HelpDocumentName(const QString& helpFileName) {
+    QString name = BareFileName(helpFileName);
+    if (name.endsWith(QStringLiteral(".hlp"), Qt::CaseInsensitive))
+        name = name.chopped(4) + QStringLiteral(".html");
+    return name;
+}
+
+QString MissingDocumentPage(const QString& helpFileName, const QStringList& searched) {
+    QString page =
+        QStringLiteral("<h2>ヘルプファイルが見つかりません</h2><p>ヘルプファイル「%1」"
+                       "（%2）を開けませんでした。次のフォルダを探しました：</p><ul>")
+            .arg(helpFileName.toHtmlEscaped(), HelpDocumentName(helpFileName).toHtmlEscaped());
+    for (const QString& folder : searched)
+        page += QStringLiteral("<li>%1</li>").arg(QDir::toNativeSeparators(folder).toHtmlEscaped());
+    page += QStringLiteral("</ul><p>エディタはこのまま使えます。ヘルプを読むには、プログラムと"
+                           "一緒にインストールされる help フォルダを元に戻してください。</p>");
+    return page;
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* owner)
+    : QWidget(owner, Qt::Window) {
+    setWindowTitle(QStringLiteral("TOLVANEK ヘルプ"));
+    setWindowModality(Qt::NonModal);
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
+                      QStringLiteral("IPAGothic")});
+    font.setPixelSize(14);
+    setFont(font);
+    resize(760, 560);
+
+    ContentsButton = new QPushButton(QStringLiteral("目次(&C)"));
+    KeywordEdit = new QLineEdit;
+    KeywordEdit->setPlaceholderText(QStringLiteral("キーワードを入力"));
+    IndexList = new QListWidget;
+    auto indexLabel = new QLabel(QStringLiteral("索引(&I)"));
+    indexLabel->setBuddy(KeywordEdit);
+
+    auto side = new QWidget;
+    auto sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(ContentsButton);
+    sideLayout->addWidget(indexLabel);
+    sideLayout->addWidget(KeywordEdit);
+    sideLayout->addWidget(IndexList, 1);
+
+    Contents = new QTextBrowser;
+    Contents->setOpenLinks(true);
+    Contents->setOpenExternalLinks(false);
+
+    auto splitter = new QSplitter(Qt::Horizontal);
+    splitter->addWidget(side);
+    splitter->addWidget(Contents);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({200, 560});
+    auto layout = new QHBoxLayout(this);
+    layout->addWidget(splitter);
+
+    connect(ContentsButton, &QPushButton::clicked, this, &HelpWindow::ShowContentsTop);
+    connect(KeywordEdit, &QLineEdit::textChanged, this, &HelpWindow::FilterIndex);
+    connect(KeywordEdit, &QLineEdit::returnPressed, this, [this] {
+        for (int row = 0; row < IndexList->count(); ++row)
+            if (!IndexList->item(row)->isHidden()) {
+                IndexList->setCurrentRow(row);
+                ShowIndexEntry(IndexList->item(row));
+                return;
+            }
+    });
+    connect(IndexList, &QListWidget::itemActivated, this, &HelpWindow::ShowIndexEntry);
+    connect(IndexList, &QListWidget::itemClicked, this, &HelpWindow::ShowIndexEntry);
+}
+
+void HelpWindow::OpenDocument(const QString& documentPath, const QString& helpFileName,
+                              const QStringList& searchedDirectories) {
+    QFile file(documentPath);
+    if (documentPath.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        m_documentPath.clear();
+        IndexList->clear();
+        Contents->clearHistory();
+        Contents->setSource(QUrl());
+        Contents->setHtml(MissingDocumentPage(helpFileName, searchedDirectories));
+        return;
+    }
+    const QString html = QString::fromUtf8(file.readAll());
+    m_documentPath = QFileInfo(documentPath).absoluteFilePath();
+    FillIndex(html);
+    ShowContentsTop();
+}
+
+void HelpWindow::ShowContentsTop() {
+    if (m_documentPath.isEmpty())
+        return;
+    const QUrl document = QUrl::fromLocalFile(m_documentPath);
+    Contents->setSource(document);
+    Contents->clearHistory();
+    Contents->verticalScrollBar()->setValue(0);
+}
+
+void HelpWindow::ShowIndexEntry(QListWidgetItem* item) {
+    if (!item || m_documentPath.isEmpty())
+        return;
+    const QUrl target =
+        QUrl::fromLocalFile(m_documentPath).resolved(QUrl(item->data(AnchorRole).toString()));
+    Contents->setSource(target);
+}
+
+void HelpWindow::FilterIndex(const QString& typed) {
+    const QString wanted = typed.trimmed();
+    bool selected = false;
+    for (int row = 0; row < IndexList->count(); ++row) {
+        QListWidgetItem* item = IndexList->item(row);
+        const bool shown = wanted.isEmpty() || item->text().contains(wanted, Qt::CaseInsensitive);
+        item->setHidden(!shown);
+        if (shown && !selected && !wanted.isEmpty()) {
+            IndexList->setCurrentItem(item);
+            selected = true;
+        }
+    }
+}
+
+// The document carries its own keyword index as a list of links in an element of class
+// "index"; the window lists the same keywords, so the two never disagree.
+void HelpWindow::FillIndex(const QString& html) {
+    IndexList->clear();
+    static const QRegularExpression indexBlock(
+        QStringLiteral("<ul[^>]*class=\"index\"[^>]*>(.*?)</ul>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression entry(QStringLiteral("<a\\s+href=\"([^\"]+)\"[^>]*>(.*?)</a>"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    auto blocks = indexBlock.globalMatch(html);
+    while (blocks.hasNext()) {
+        const QString block = blocks.next().captured(1);
+        auto links = entry.globalMatch(block);
+        while (links.hasNext()) {
+            const auto link = links.next();
+            QString keyword = link.captured(2);
+            keyword.remove(tag);
+            keyword.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+            keyword.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+            keyword.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+            keyword.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
+            auto item = new QListWidgetItem(keyword.simplified(), IndexList);
+            item->setData(AnchorRole, link.captured(1));
+        }
+    }
+}
+
+QStringList HelpSearchDirectories() {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder + QStringLiteral("/help/"),
+            programFolder + QStringLiteral("/../share/tolvanek/help/")};
+}
+
+QString FindHelpDocument(const QString& helpFileName, const QStringList& searchDirectories) {
+    const QString name = HelpDocumentName(helpFileName);
+    if (name.isEmpty())
+        return {};
+    for (const QString& folder : searchDirectories) {
+        const QFileInfo candidate(QDir(folder), name);
+        if (candidate.isFile() && candidate.isReadable())
+            return QDir::cleanPath(candidate.absoluteFilePath());
+    }
+    return {};
+}
+
+HelpWindow* ShowHelpTopics(QWidget* owner, const QString& helpFileName) {
+    return ShowHelpTopics(owner, helpFileName, HelpSearchDirectories());
+}
+
+HelpWindow* ShowHelpTopics(QWidget* owner, const QString& helpFileName,
+                           const QStringList& searchDirectories) {
+    HelpWindow* window = owner
+                             ? owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly)
+                             : OwnerlessHelpWindow.data();
+    if (!window) {
+        window = new HelpWindow(owner);
+        if (!owner) {
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            OwnerlessHelpWindow = window;
+        }
+    }
+    window->OpenDocument(FindHelpDocument(helpFileName, searchDirectories), helpFileName,
+                         searchDirectories);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
