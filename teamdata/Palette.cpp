@@ -16,14 +16,12 @@ constexpr Rgb PaletteTable[PaletteRows][PaletteColumns] = {
      0xDEFB7B, 0xBDFBBD, 0xBDFBDE, 0x00FFFF, 0xFFDBFF},
 };
 
-bool IsSeparator(int x, int y)
-{
+bool IsSeparator(int x, int y) {
     return x == 0 || y == 0 || x % PaletteCellSize == PaletteCellSize - 1 ||
            y % PaletteCellSize == PaletteCellSize - 1;
 }
 
-PaletteBitmap BuildBitmap()
-{
+PaletteBitmap BuildBitmap() {
     PaletteBitmap pixels{};
     for (int y = 0; y < PaletteBitmapHeight; ++y)
         for (int x = 0; x < PaletteBitmapWidth; ++x)
@@ -35,41 +33,35 @@ PaletteBitmap BuildBitmap()
 
 } // namespace
 
-bool IsOfferedColorIndex(int index)
-{
+bool IsOfferedColorIndex(int index) {
     return index >= 0 && index < 0x40 && (index & 0x0F) < PaletteColumns;
 }
 
-Rgb PaletteColor(int index)
-{
+Rgb PaletteColor(int index) {
     if (!IsOfferedColorIndex(index))
         return UnknownColorSwatch;
     return PaletteTable[index >> 4][index & 0x0F];
 }
 
-const PaletteBitmap& PaletteBitmapPixels()
-{
+const PaletteBitmap& PaletteBitmapPixels() {
     static const PaletteBitmap bitmap = BuildBitmap();
     return bitmap;
 }
 
-Rgb PaletteBitmapPixel(int x, int y)
-{
+Rgb PaletteBitmapPixel(int x, int y) {
     if (x < 0 || y < 0 || x >= PaletteBitmapWidth || y >= PaletteBitmapHeight)
         return UnknownColorSwatch;
     return PaletteBitmapPixels()[static_cast<std::size_t>(y * PaletteBitmapWidth + x)];
 }
 
-Rgb SwatchColor(std::uint8_t colorByte)
-{
+Rgb SwatchColor(std::uint8_t colorByte) {
     if (!IsOfferedColorIndex(colorByte))
         return UnknownColorSwatch;
     return PaletteBitmapPixel((colorByte % 16) * PaletteCellSize + 3,
                               (colorByte / 16) * PaletteCellSize + 3);
 }
 
-int ColorIndexAt(int x, int y)
-{
+int ColorIndexAt(int x, int y) {
     if (x < 1 || x > PaletteBitmapWidth - 1 || y < 1 || y > PaletteBitmapHeight - 1)
         return -1;
     if (x % PaletteCellSize == PaletteCellSize - 1 || y % PaletteCellSize == PaletteCellSize - 1)

@@ -5,12 +5,15 @@
 namespace teamdata {
 
 namespace {
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 } // namespace
 
-int LenientToInt(std::string_view text)
-{
+int LenientToInt(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && IsSpace(text[i]))
         ++i;
@@ -33,12 +36,9 @@ int LenientToInt(std::string_view text)
 }
 
 NotANumberError::NotANumberError(const std::string& text)
-    : std::runtime_error("'" + text + "' は数値ではありません")
-{
-}
+    : std::runtime_error("'" + text + "' は数値ではありません") {}
 
-int StrictToInt(std::string_view text)
-{
+int StrictToInt(std::string_view text) {
     std::string_view digits = text;
     bool negative = false;
     if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {

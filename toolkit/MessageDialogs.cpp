@@ -3,8 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-QString MessageKindTitle(MessageKind kind)
-{
+QString MessageKindTitle(MessageKind kind) {
     switch (kind) {
     case MessageKind::Warning:
         return QStringLiteral("警告");
@@ -19,8 +18,7 @@ QString MessageKindTitle(MessageKind kind)
 }
 
 namespace {
-QMessageBox::Icon KindIcon(MessageKind kind)
-{
+QMessageBox::Icon KindIcon(MessageKind kind) {
     switch (kind) {
     case MessageKind::Warning:
         return QMessageBox::Warning;
@@ -36,8 +34,7 @@ QMessageBox::Icon KindIcon(MessageKind kind)
 } // namespace
 
 MessageResult MessageDlg(QWidget* parent, const QString& text, MessageKind kind,
-                         MessageButtons buttons)
-{
+                         MessageButtons buttons) {
     QMessageBox box(KindIcon(kind), MessageKindTitle(kind), text, QMessageBox::NoButton, parent);
     QPushButton* ok = nullptr;
     QPushButton* cancel = nullptr;
@@ -70,13 +67,11 @@ MessageResult MessageDlg(QWidget* parent, const QString& text, MessageKind kind,
     return buttons == MessageButtons::Ok ? MessageResult::Ok : MessageResult::Cancel;
 }
 
-void ShowError(QWidget* parent, const QString& text)
-{
+void ShowError(QWidget* parent, const QString& text) {
     MessageDlg(parent, text, MessageKind::Error, MessageButtons::Ok);
 }
 
-bool AskYesNo(QWidget* parent, const QString& text)
-{
+bool AskYesNo(QWidget* parent, const QString& text) {
     return MessageDlg(parent, text, MessageKind::Confirmation, MessageButtons::YesNo) ==
            MessageResult::Yes;
 }

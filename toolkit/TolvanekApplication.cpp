@@ -1,15 +1,16 @@
 #include "TolvanekApplication.h"
 
+#include "UiFont.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
 TolvanekApplication::TolvanekApplication(int& argc, char** argv)
-    : QApplication(argc, argv)
-{
+    : QApplication(argc, argv) {
+    setFont(JapaneseUiFont());
 }
 
-bool TolvanekApplication::notify(QObject* receiver, QEvent* event)
-{
+bool TolvanekApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
@@ -20,11 +21,11 @@ bool TolvanekApplication::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
-void TolvanekApplication::ShowException(const std::exception& error)
-{
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName().isEmpty()
-                                               ? QApplication::applicationName()
-                                               : QApplication::applicationDisplayName(),
+void TolvanekApplication::ShowException(const std::exception& error) {
+    QMessageBox box(QMessageBox::Critical,
+                    QApplication::applicationDisplayName().isEmpty()
+                        ? QApplication::applicationName()
+                        : QApplication::applicationDisplayName(),
                     QString::fromUtf8(error.what()), QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();

@@ -1,14 +1,26 @@
+#include "GuiTestSupport.h"
 #include "TolvanekApplication.h"
 
 #include <gtest/gtest.h>
 
-int main(int argc, char** argv)
-{
+namespace {
+// A prepared answer that no window took means the window the test expected never came.
+class PendingModalCheck : public testing::EmptyTestEventListener {
+    void OnTestEnd(const testing::TestInfo&) override {
+        const int pending = GuiTest::CancelPendingModalActions();
+        if (pending > 0)
+            ADD_FAILURE() << pending << " prepared window action(s) never ran";
+    }
+};
+} // namespace
+
+int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     // CTest lists the tests at build time, where no display is needed; only create the
     // application (the editor's own, with its exception display) when tests really run.
     if (testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
     TolvanekApplication app(argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new PendingModalCheck);
     return RUN_ALL_TESTS();
 }

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -13,15 +15,40 @@
 
 namespace GuiTest {
 
-void OnNextModal(std::function<void(QWidget*)> action, QWidget* except, int timeoutMs)
-{
+namespace {
+QList<QPointer<QTimer>>& PendingTimers() {
+    static QList<QPointer<QTimer>> timers;
+    return timers;
+}
+} // namespace
+
+int CancelPendingModalActions() {
+    int pending = 0;
+    for (const QPointer<QTimer>& timer : PendingTimers()) {
+        if (timer && timer->isActive()) {
+            ++pending;
+            timer->stop();
+            timer->deleteLater();
+        }
+    }
+    PendingTimers().clear();
+    for (int i = 0; i < 10 && QApplication::activeModalWidget(); ++i) {
+        QApplication::activeModalWidget()->close();
+        QApplication::processEvents();
+    }
+    return pending;
+}
+
+void OnNextModal(std::function<void(QWidget*)> action, QWidget* except, int timeoutMs,
+                 std::function<bool(QWidget*)> accepts) {
     auto timer = new QTimer(qApp);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     QPointer<QWidget> excluded(except);
     QObject::connect(timer, &QTimer::timeout, timer, [=] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal != excluded.data() && modal->isVisible()) {
+        if (modal && modal != excluded.data() && modal->isVisible() &&
+            (!accepts || accepts(modal))) {
             timer->stop();
             timer->deleteLater();
             action(modal);
@@ -30,43 +57,71 @@ void OnNextModal(std::function<void(QWidget*)> action, QWidget* except, int time
         if (clock->elapsed() > timeoutMs) {
             timer->stop();
             timer->deleteLater();
-            ADD_FAILURE() << "no modal window appeared";
+            ADD_FAILURE() << "the expected modal window did not appear";
+            if (QWidget* stuck = QApplication::activeModalWidget())
+                stuck->close();
         }
     });
+    PendingTimers().append(timer);
     timer->start(10);
 }
 
-void AnswerNextMessage(MessageSeen& seen, const QString& button)
-{
-    OnNextModal([&seen, button](QWidget* w) {
-        auto box = qobject_cast<QMessageBox*>(w);
-        if (!box) {
-            ADD_FAILURE() << "expected a message box, got " << w->metaObject()->className();
-            w->close();
-            return;
-        }
-        seen.seen = true;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.buttons.clear();
-        QAbstractButton* toPress = nullptr;
-        for (QAbstractButton* b : box->buttons()) {
-            seen.buttons << b->text();
-            if (b->text() == button)
-                toPress = b;
-        }
-        if (!toPress) {
-            ADD_FAILURE() << "message box has no button " << button.toStdString();
-            box->reject();
-            return;
-        }
-        toPress->click();
-    });
+void AnswerNextMessage(MessageSeen& seen, const QString& button) {
+    OnNextModal(
+        [&seen, button](QWidget* w) {
+            auto box = qobject_cast<QMessageBox*>(w);
+            if (!box) {
+                ADD_FAILURE() << "expected a message box, got " << w->metaObject()->className();
+                w->close();
+                return;
+            }
+            seen.seen = true;
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            seen.icon = box->icon();
+            seen.buttons.clear();
+            QAbstractButton* toPress = nullptr;
+            for (QAbstractButton* b : box->buttons()) {
+                seen.buttons << b->text();
+                if (b->text() == button)
+                    toPress = b;
+            }
+            if (!toPress) {
+                ADD_FAILURE() << "message box has no button " << button.toStdString();
+                box->reject();
+                return;
+            }
+            toPress->click();
+        },
+        nullptr, 5000, [](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; });
 }
 
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
-{
+void AnswerNextFileDialog(const QString& path, QStringList* filters) {
+    OnNextModal(
+        [path, filters](QWidget* w) {
+            auto dialog = qobject_cast<QFileDialog*>(w);
+            if (!dialog) {
+                ADD_FAILURE() << "expected a file dialog, got " << w->metaObject()->className();
+                w->close();
+                return;
+            }
+            if (filters)
+                *filters = dialog->nameFilters();
+            if (path.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            auto* nameField = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (nameField)
+                nameField->setText(path);
+            else
+                dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        },
+        nullptr, 5000, [](QWidget* w) { return qobject_cast<QFileDialog*>(w) != nullptr; });
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
     QElapsedTimer clock;
     clock.start();
     while (!condition()) {
@@ -77,10 +132,13 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
     return true;
 }
 
-bool NoModalOpen()
-{
+bool NoModalOpen() {
     QApplication::processEvents();
     return QApplication::activeModalWidget() == nullptr;
 }
 
 } // namespace GuiTest
+
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}

@@ -1,18 +1,27 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
+#include <ostream>
 
 // Drives modal windows the way a user would: a modal dialog runs its own event loop, so the test
 // arranges beforehand what to do with the next one that appears.
 namespace GuiTest {
 
-// Runs `action` once on the next modal widget that becomes active (other than `except`), polling
-// from the event loop. Fails the current test if none appears within `timeoutMs`.
+// Runs `action` once on the next modal widget that becomes active (other than `except`) and is
+// accepted by `accepts` (any widget when empty), polling from the event loop. Several of these
+// may wait at once for different kinds of window. If none appears within `timeoutMs`, the test
+// fails and whatever modal window is open is closed, so the test cannot hang.
 void OnNextModal(std::function<void(QWidget*)> action, QWidget* except = nullptr,
-                 int timeoutMs = 5000);
+                 int timeoutMs = 5000, std::function<bool(QWidget*)> accepts = {});
+
+// Stops every prepared action that has not run yet and closes any modal window left open.
+// Returns how many actions were still waiting. Run after every test, so that one test's
+// leftovers never answer the next test's windows.
+int CancelPendingModalActions();
 
 // What a message box showed.
 struct MessageSeen {
@@ -27,6 +36,11 @@ struct MessageSeen {
 // the button whose text is `button`.
 void AnswerNextMessage(MessageSeen& seen, const QString& button = QStringLiteral("OK"));
 
+// Arranges for the next modal widget to be a file dialog: it records the dialog's name filters
+// into `filters` (when given), then chooses `path` (typed into its file name field, as a user
+// would) or, for an empty path, cancels.
+void AnswerNextFileDialog(const QString& path, QStringList* filters = nullptr);
+
 // Processes events until `condition` holds or `timeoutMs` passes. Returns the condition.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
 
@@ -34,3 +48,6 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
 bool NoModalOpen();
 
 } // namespace GuiTest
+
+// Readable test failure output for Qt texts.
+void PrintTo(const QString& text, std::ostream* out);

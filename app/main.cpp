@@ -1,0 +1,26 @@
+#include "Mainunit.h"
+#include "TolvanekApplication.h"
+
+#include <QDir>
+
+#include <exception>
+
+int main(int argc, char** argv) {
+    try {
+        TolvanekApplication application(argc, argv);
+        application.setApplicationName(QStringLiteral("TOLVANEK"));
+        application.setApplicationDisplayName(QStringLiteral("TOLVANEK"));
+        // A fixed absolute help path, as the program has always named it; the help command
+        // replaces it with the bare name before use.
+        application.HelpFile =
+            QDir::cleanPath(QStringLiteral("/usr/share/tolvanek/help/Tolvanek.hlp"));
+        CreateApplicationWindows();
+        MainForm->show();
+        const int status = application.exec();
+        DestroyApplicationWindows();
+        return status == 0 ? 0 : status;
+    } catch (const std::exception& error) {
+        TolvanekApplication::ShowException(error);
+    }
+    return 0;
+}

@@ -1,0 +1,499 @@
+#include "Mainunit.h"
+
+#include "Aboutdlg.h"
+#include "Color.h"
+#include "MessageDialogs.h"
+#include "Nameunit.h"
+#include "Palette.h"
+#include "RecordText.h"
+#include "ShiftJis.h"
+#include "UiFont.h"
+#include "Valuedlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHeaderView>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+const QString ApplicationTitle = QStringLiteral("TOLVANEK");
+
+const QStringList PitcherHeaders = {
+    QStringLiteral("投手"),       QStringLiteral("名　　前　"), QStringLiteral("投法　"),
+    QStringLiteral("人気"),       QStringLiteral("防御率 "),    QStringLiteral("スタミナ"),
+    QStringLiteral("球速（速）"), QStringLiteral("球速（中）"), QStringLiteral("球速（遅）"),
+    QStringLiteral("右変化"),     QStringLiteral("左変化"),     QStringLiteral("フォーク")};
+
+const QStringList BatterHeaders = {QStringLiteral("打者"),       QStringLiteral("名　　前　"),
+                                   QStringLiteral("打席　"),     QStringLiteral("人気"),
+                                   QStringLiteral("守備位置"),   QStringLiteral("打　率"),
+                                   QStringLiteral("本　塁　打"), QStringLiteral("　走　力　"),
+                                   QStringLiteral("守　備　力"), QStringLiteral("　肩　")};
+
+const QStringList BatterLabels = {
+    QStringLiteral("　１"), QStringLiteral("　２"), QStringLiteral("　３"), QStringLiteral("　４"),
+    QStringLiteral("　５"), QStringLiteral("　６"), QStringLiteral("　７"), QStringLiteral("　８"),
+    QStringLiteral("Ｐ１"), QStringLiteral("Ｐ２"), QStringLiteral("Ｐ３"), QStringLiteral("Ｐ４"),
+    QStringLiteral("Ｐ５")};
+
+const QStringList PitcherLabels = {QStringLiteral("　１"), QStringLiteral("　２"),
+                                   QStringLiteral("　３"), QStringLiteral("　４"),
+                                   QStringLiteral("　５")};
+
+// Window layout: a 41-pixel band of controls along the top, then the two grids.
+constexpr int BandHeight = 41;
+constexpr int BatterTableHeight = 192;
+constexpr int PitcherTableHeight = 150;
+constexpr int GridColumnCount = 12;
+constexpr int TeamBoxWidth = 73;
+constexpr int EditTeamLabelWidth = 65;
+
+QString FileNamePart(const QString& path) {
+    const qsizetype cut =
+        std::max(path.lastIndexOf(QLatin1Char('/')),
+                 std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char(':'))));
+    return path.mid(cut + 1);
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent)
+    : QMainWindow(parent) {
+    setWindowTitle(ApplicationTitle);
+    setFont(JapaneseUiFont());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tolvanek16.png")));
+    BuildMenu();
+    BuildControls();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::BuildMenu() {
+    QMenuBar* bar = menuBar();
+    MenuUpdate = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    MenuOpen = MenuUpdate->addAction(QStringLiteral("開く(&O)..."));
+    MenuOpen->setShortcut(Qt::Key_F1);
+    MenuClose = MenuUpdate->addAction(QStringLiteral("閉じる(&C)"));
+    MenuClose->setShortcut(Qt::Key_F8);
+    MenuUpdate->addSeparator();
+    MenuSave = MenuUpdate->addAction(QStringLiteral("上書き保存(&U)"));
+    MenuSave->setShortcut(Qt::Key_F5);
+    MenuSaveNew = MenuUpdate->addAction(QStringLiteral("名前を付けて保存(&S)..."));
+    O1 = MenuUpdate->addMenu(QStringLiteral("出力(&O)"));
+    MenuSaveCSV = O1->addAction(QStringLiteral("CSV出力(&C)..."));
+    MenuOutputHTML = O1->addAction(QStringLiteral("HTML出力(&H)..."));
+    MenuUpdate->addSeparator();
+    MenuExit = MenuUpdate->addAction(QStringLiteral("終了(&E)"));
+    MenuExit->setShortcut(Qt::Key_F10);
+    Help1 = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
+    Help2 = Help1->addAction(QStringLiteral("ヘルプ(&H)..."));
+    V2 = Help1->addAction(QStringLiteral("バージョン(&V)..."));
+
+    // The function keys work wherever the focus is in the window.
+    for (QAction* action : {MenuOpen, MenuClose, MenuSave, MenuExit})
+        action->setShortcutContext(Qt::WindowShortcut);
+
+    connect(MenuOpen, &QAction::triggered, this, &TMainForm::MenuOpenClick);
+    connect(MenuClose, &QAction::triggered, this, &TMainForm::MenuCloseClick);
+    connect(MenuSave, &QAction::triggered, this, &TMainForm::MenuSaveClick);
+    connect(MenuSaveNew, &QAction::triggered, this, &TMainForm::MenuSaveNewClick);
+    connect(MenuSaveCSV, &QAction::triggered, this, &TMainForm::MenuSaveCSVClick);
+    connect(MenuOutputHTML, &QAction::triggered, this, &TMainForm::MenuOutputHTMLClick);
+    connect(MenuExit, &QAction::triggered, this, &TMainForm::MenuExitClick);
+    connect(Help2, &QAction::triggered, this, &TMainForm::Help2Click);
+    connect(V2, &QAction::triggered, this, &TMainForm::V2Click);
+}
+
+void TMainForm::BuildControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    Bevel1 = new QFrame(client);
+    Bevel1->setFrameShape(QFrame::Panel);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+
+    auto makeToolButton = [client](const QString& icon, const QString& hint, int left) {
+        auto* button = new QToolButton(client);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setIcon(QIcon(icon));
+        button->setIconSize(QSize(16, 16));
+        button->setToolTip(hint);
+        button->setGeometry(left, 8, 25, 25);
+        return button;
+    };
+    SpeedOpenButton =
+        makeToolButton(QStringLiteral(":/icons/open16.png"), QStringLiteral("ファイルを開く"), 16);
+    SpeedUpdateButton =
+        makeToolButton(QStringLiteral(":/icons/save16.png"), QStringLiteral("上書き保存"), 56);
+    SpeedCloseButton = makeToolButton(QStringLiteral(":/icons/close16.png"),
+                                      QStringLiteral("ファイルを閉じる"), 96);
+    SpeedOpenButton->setObjectName(QStringLiteral("SpeedOpenButton"));
+    SpeedUpdateButton->setObjectName(QStringLiteral("SpeedUpdateButton"));
+    SpeedCloseButton->setObjectName(QStringLiteral("SpeedCloseButton"));
+
+    auto makeSwatch = [client](int left) {
+        auto* swatch = new QFrame(client);
+        swatch->setGeometry(left, 8, 33, 25);
+        swatch->setFrameShape(QFrame::Box);
+        swatch->setAutoFillBackground(true);
+        return swatch;
+    };
+    HelmetColor = makeSwatch(144);
+    UniformColor = makeSwatch(280);
+    SetSwatch(HelmetColor, Qt::white);
+    SetSwatch(UniformColor, Qt::white);
+
+    HelmetButton = new QPushButton(QStringLiteral("ヘルメット"), client);
+    HelmetButton->setGeometry(184, 8, 75, 25);
+    UniformButton = new QPushButton(QStringLiteral("ユニフォーム"), client);
+    UniformButton->setGeometry(320, 8, 75, 25);
+
+    EditTeamLabel = new QLabel(QStringLiteral("編集チーム："), client);
+    EditTeamLabel->setGeometry(0, 8, EditTeamLabelWidth, 20);
+    TeamBox = new QComboBox(client);
+    TeamBox->setEditable(true);
+    TeamBox->setInsertPolicy(QComboBox::NoInsert);
+    TeamBox->setCompleter(nullptr);
+    TeamBox->setGeometry(0, 8, TeamBoxWidth, 20);
+    TeamBox->lineEdit()->installEventFilter(this);
+
+    BatterTable = new StringGrid(GridColumnCount, 1 + teamdata::BatterCount, client);
+    BatterTable->setObjectName(QStringLiteral("BatterTable"));
+    QPalette white = BatterTable->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    BatterTable->setPalette(white);
+    PitcherTable = new StringGrid(GridColumnCount, 1 + teamdata::PitcherCount, client);
+    PitcherTable->setObjectName(QStringLiteral("PitcherTable"));
+    PitcherTable->SetRangeSelect(true);
+
+    setTabOrder(BatterTable, PitcherTable);
+    setTabOrder(PitcherTable, TeamBox);
+    setTabOrder(TeamBox, HelmetButton);
+    setTabOrder(HelmetButton, UniformButton);
+
+    connect(SpeedOpenButton, &QToolButton::clicked, this, &TMainForm::SpeedOpenButtonClick);
+    connect(SpeedUpdateButton, &QToolButton::clicked, this, &TMainForm::SpeedUpdateButtonClick);
+    connect(SpeedCloseButton, &QToolButton::clicked, this, &TMainForm::SpeedCloseButtonClick);
+    connect(HelmetButton, &QPushButton::clicked, this, &TMainForm::HelmetButtonClick);
+    connect(UniformButton, &QPushButton::clicked, this, &TMainForm::UniformButtonClick);
+    connect(TeamBox, &QComboBox::activated, this, &TMainForm::TeamBoxChange);
+    connect(TeamBox->lineEdit(), &QLineEdit::textEdited, this, &TMainForm::TeamBoxTextEdited);
+    connect(BatterTable, &StringGrid::Click, this, &TMainForm::BatterTableClick);
+    connect(PitcherTable, &StringGrid::Click, this, &TMainForm::PitcherTableClick);
+    connect(BatterTable, &StringGrid::RowMoved, this, &TMainForm::BatterTableRowMoved);
+    connect(PitcherTable, &StringGrid::RowMoved, this, &TMainForm::PitcherTableRowMoved);
+
+    OpenDialog = {QStringLiteral("NESticle ROM|*.nes|すべてのファイル(*.*)|*.*"),
+                  QStringLiteral("nes"), QStringLiteral("*.nes"), false};
+    SaveNewDialog = {QStringLiteral("NESticle ROM(*.nes)|*.nes|すべてのファイル(*.*)|*.*"),
+                     QStringLiteral("nes"), QStringLiteral("*.nes"), false};
+    SaveCSVDialog = {QStringLiteral("CSVファイル(*.csv)|*.csv|すべてのファイル(*.*)|*.*"),
+                     QStringLiteral("csv"), QStringLiteral("*.csv"), true};
+    SaveHTMLDialog = {QStringLiteral("HTMLファイル|*.html;*.htm|すべてのファイル|*.*"),
+                      QStringLiteral("html"), QStringLiteral("*.html"), true};
+}
+
+void TMainForm::FormCreate() {
+    for (int c = 0; c < GridColumnCount; ++c)
+        PitcherTable->SetCells(c, 0, PitcherHeaders[c]);
+    WritePitcherLabels();
+
+    // Each column is as wide as its header is long in Shift_JIS bytes, six pixels a byte, and
+    // the window is the grid plus a margin; the batter columns line up with the pitcher ones.
+    int total = 0;
+    for (int c = 0; c < GridColumnCount; ++c) {
+        const int width = 6 * ShiftJis::ByteLength(PitcherTable->Cells(c, 0));
+        PitcherTable->SetColWidths(c, width);
+        total += width;
+    }
+    const int windowWidth = total + 40;
+
+    for (int c = 0; c < BatterHeaders.size(); ++c)
+        BatterTable->SetCells(c, 0, BatterHeaders[c]);
+    WriteBatterLabels();
+    for (int c = 0; c < GridColumnCount; ++c)
+        BatterTable->SetColWidths(c, PitcherTable->ColWidths(c));
+
+    const int clientHeight = BandHeight + BatterTableHeight + PitcherTableHeight;
+    Bevel1->setGeometry(0, 0, windowWidth, BandHeight);
+    BatterTable->setGeometry(0, BandHeight, windowWidth, BatterTableHeight);
+    PitcherTable->setGeometry(0, BandHeight + BatterTableHeight, windowWidth, PitcherTableHeight);
+
+    TeamBox->move(windowWidth - TeamBox->width() - 20, TeamBox->y());
+    // The label is as wide as its text needs (at least its designed width) and ends 10 pixels
+    // before the team box.
+    EditTeamLabel->resize(std::max(EditTeamLabelWidth, EditTeamLabel->sizeHint().width()),
+                          EditTeamLabel->height());
+    EditTeamLabel->move(TeamBox->x() - EditTeamLabel->width() - 10, EditTeamLabel->y());
+
+    setFixedSize(windowWidth, menuBar()->sizeHint().height() + clientHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TMainForm::WriteBatterLabels() {
+    for (int r = 0; r < BatterLabels.size(); ++r)
+        BatterTable->SetCells(0, r + 1, BatterLabels[r]);
+}
+
+void TMainForm::WritePitcherLabels() {
+    for (int r = 0; r < PitcherLabels.size(); ++r)
+        PitcherTable->SetCells(0, r + 1, PitcherLabels[r]);
+}
+
+void TMainForm::SetSwatch(QFrame* swatch, const QColor& color) {
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, color);
+    swatch->setPalette(palette);
+}
+
+std::string TMainForm::NativePath(const QString& path) const {
+    return QFile::encodeName(path).toStdString();
+}
+
+void TMainForm::ClearDataCells() {
+    for (int r = 1; r < BatterTable->RowCount(); ++r)
+        for (int c = 1; c < BatterTable->ColCount(); ++c)
+            BatterTable->SetCells(c, r, QString());
+    for (int r = 1; r < PitcherTable->RowCount(); ++r)
+        for (int c = 1; c < PitcherTable->ColCount(); ++c)
+            PitcherTable->SetCells(c, r, QString());
+}
+
+// ---- Opening, showing and closing ----
+
+void TMainForm::MenuOpenClick() {
+    OpenCartridge();
+}
+
+void TMainForm::SpeedOpenButtonClick() {
+    OpenCartridge();
+}
+
+void TMainForm::OpenCartridge() {
+    if (!FilePath.isEmpty()) {
+        ShowError(this, QStringLiteral("ファイルを閉じてください"));
+        return;
+    }
+    const QString path = RunOpenDialog(this, OpenDialog);
+    if (path.isEmpty())
+        return;
+    CloseCartridge();
+    FilePath = path;
+    if (!ShowTeam(0)) {
+        // Nothing of a file that is not open stays on screen.
+        FilePath.clear();
+        ClearDataCells();
+        shownTeam_ = -1;
+        return;
+    }
+    shownTeam_ = 0;
+    setWindowTitle(ApplicationTitle + QStringLiteral(" -") + FileNamePart(FilePath));
+    TeamBox->clear();
+    TeamBox->clearEditText();
+    for (std::string_view initials : TRomTeamData::TeamInitials)
+        TeamBox->addItem(
+            QString::fromUtf8(initials.data(), static_cast<qsizetype>(initials.size())));
+    TeamBox->setCurrentIndex(0);
+    DataChanged = 0;
+}
+
+bool TMainForm::ShowTeam(int team) {
+    const std::string path = NativePath(FilePath);
+    for (int i = 0; i < teamdata::BatterCount; ++i) {
+        teamdata::BatterBytes bytes;
+        if (!RomTeamData.ReadBatter(path, team, i, bytes)) {
+            ShowError(this, QStringLiteral("ファイルが壊れています"));
+            return false;
+        }
+        const teamdata::BatterRowTexts texts = teamdata::BatterRowFromBytes(bytes);
+        for (std::size_t c = 0; c < texts.size(); ++c)
+            BatterTable->SetCells(static_cast<int>(c) + 1, i + 1, QString::fromStdString(texts[c]));
+    }
+    for (int i = 0; i < teamdata::PitcherCount; ++i) {
+        teamdata::PitcherBytes bytes;
+        if (!RomTeamData.ReadPitcher(path, team, i, bytes)) {
+            ShowError(this, QStringLiteral("ファイルが壊れています"));
+            return false;
+        }
+        const teamdata::PitcherRowTexts texts = teamdata::PitcherRowFromBytes(bytes);
+        for (std::size_t c = 0; c < texts.size(); ++c)
+            PitcherTable->SetCells(static_cast<int>(c) + 1, i + 1,
+                                   QString::fromStdString(texts[c]));
+    }
+    // An image that ends before its colour table still shows its players; the colours then
+    // keep their earlier values.
+    std::uint8_t helmet = 0;
+    std::uint8_t uniform = 0;
+    if (RomTeamData.ReadColors(path, team, helmet, uniform)) {
+        RomTeamData.HelmetColorByte = helmet;
+        RomTeamData.UniformColorByte = uniform;
+    }
+    SetSwatch(HelmetColor, QColor::fromRgb(teamdata::SwatchColor(RomTeamData.HelmetColorByte)));
+    SetSwatch(UniformColor, QColor::fromRgb(teamdata::SwatchColor(RomTeamData.UniformColorByte)));
+    return true;
+}
+
+void TMainForm::TeamBoxChange() {
+    if (DataChanged == 1 &&
+        !AskYesNo(this, QStringLiteral("現在のデータは変更されています。よろしいですか？"))) {
+        // The grids still hold the shown team; so must TeamBox, or a save would write these
+        // rows into the records of the team just picked.
+        RestoreTeamBoxEntry();
+        return;
+    }
+    const int team = TeamBox->currentIndex();
+    if (ShowTeam(team)) {
+        shownTeam_ = team;
+    } else {
+        FilePath.clear();
+        ClearDataCells();
+        setWindowTitle(ApplicationTitle);
+        shownTeam_ = -1;
+    }
+    DataChanged = 0;
+}
+
+void TMainForm::RestoreTeamBoxEntry() {
+    if (shownTeam_ >= 0 && shownTeam_ < TeamBox->count()) {
+        TeamBox->setCurrentIndex(shownTeam_);
+        TeamBox->setEditText(TeamBox->itemText(shownTeam_));
+    } else {
+        TeamBox->setCurrentIndex(-1);
+        TeamBox->clearEditText();
+    }
+}
+
+void TMainForm::TeamBoxTextEdited(const QString& text) {
+    // Typing the initials of a team picks it; anything else is put back when editing ends.
+    const int entry = TeamBox->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (entry < 0)
+        return;
+    TeamBox->setCurrentIndex(entry);
+    TeamBoxChange();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == TeamBox->lineEdit()) {
+        const bool finishesEditing = event->type() == QEvent::FocusOut ||
+                                     (event->type() == QEvent::KeyPress &&
+                                      (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                                       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter));
+        if (finishesEditing) {
+            const int entry = TeamBox->findText(TeamBox->currentText(),
+                                                Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (entry < 0 || entry != TeamBox->currentIndex())
+                RestoreTeamBoxEntry();
+            if (event->type() == QEvent::KeyPress)
+                return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::CloseCartridge() {
+    ClearDataCells();
+    FilePath.clear();
+    setWindowTitle(ApplicationTitle);
+}
+
+bool TMainForm::ConfirmDiscardEdits() {
+    if (DataChanged != 1)
+        return true;
+    if (!AskYesNo(this, QStringLiteral("現在のデータは変更されています。よろしいですか？")))
+        return false;
+    DataChanged = 0;
+    return true;
+}
+
+void TMainForm::MenuCloseClick() {
+    if (!ConfirmDiscardEdits())
+        return;
+    CloseCartridge();
+}
+
+void TMainForm::SpeedCloseButtonClick() {
+    if (!ConfirmDiscardEdits())
+        return;
+    DataChanged = 0;
+    CloseCartridge();
+}
+
+void TMainForm::MenuExitClick() {
+    close();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!ConfirmDiscardEdits()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+// ---- Commands that later work fills in ----
+
+void TMainForm::SaveTeam(const QString&) {}
+void TMainForm::MenuSaveClick() {}
+void TMainForm::SpeedUpdateButtonClick() {}
+void TMainForm::MenuSaveNewClick() {}
+void TMainForm::SaveCSV() {}
+void TMainForm::OutputHTML() {}
+void TMainForm::MenuSaveCSVClick() {
+    SaveCSV();
+}
+void TMainForm::MenuOutputHTMLClick() {
+    OutputHTML();
+}
+void TMainForm::BatterTableRowMoved(int, int) {
+    WriteBatterLabels();
+}
+void TMainForm::PitcherTableRowMoved(int, int) {
+    WritePitcherLabels();
+}
+void TMainForm::Help2Click() {}
+void TMainForm::V2Click() {}
+void TMainForm::BatterTableClick() {}
+void TMainForm::PitcherTableClick() {}
+void TMainForm::HelmetButtonClick() {}
+void TMainForm::UniformButtonClick() {}
+
+// ---- Start-up ----
+
+void CreateApplicationWindows() {
+    MainForm = new TMainForm();
+    NameForm = new TNameForm();
+    ValueDialog = new TValueDialog();
+    AboutDialog = new TAboutDialog();
+    ColorForm = new TColorForm();
+}
+
+void DestroyApplicationWindows() {
+    delete ColorForm;
+    ColorForm = nullptr;
+    delete AboutDialog;
+    AboutDialog = nullptr;
+    delete ValueDialog;
+    ValueDialog = nullptr;
+    delete NameForm;
+    NameForm = nullptr;
+    delete MainForm;
+    MainForm = nullptr;
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "FileDialogs.h"
+#include "StringGrid.h"
+#include "TRomTeamData.h"
+
+#include <QColor>
+#include <QMainWindow>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QToolButton;
+
+// The editor's main window: the open image, the team on screen in two grids, and every command.
+// Between showing and saving, the grid texts are the only working copy of the team's players.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // State of the editor.
+    QString FilePath;         // the open image; empty when none is open
+    int DataChanged = 0;      // 1 after an edit not yet saved
+    int ChosenColorIndex = 0; // the last pick of the colour chooser
+    QColor ChosenColor{0, 0, 0};
+    TRomTeamData RomTeamData;
+
+    // Controls.
+    QFrame* Bevel1 = nullptr;
+    QToolButton* SpeedOpenButton = nullptr;
+    QToolButton* SpeedUpdateButton = nullptr;
+    QToolButton* SpeedCloseButton = nullptr;
+    QFrame* HelmetColor = nullptr;
+    QPushButton* HelmetButton = nullptr;
+    QFrame* UniformColor = nullptr;
+    QPushButton* UniformButton = nullptr;
+    QLabel* EditTeamLabel = nullptr;
+    QComboBox* TeamBox = nullptr;
+    StringGrid* BatterTable = nullptr;
+    StringGrid* PitcherTable = nullptr;
+
+    // Main menu.
+    QMenu* MenuUpdate = nullptr;
+    QAction* MenuOpen = nullptr;
+    QAction* MenuClose = nullptr;
+    QAction* MenuSave = nullptr;
+    QAction* MenuSaveNew = nullptr;
+    QMenu* O1 = nullptr;
+    QAction* MenuSaveCSV = nullptr;
+    QAction* MenuOutputHTML = nullptr;
+    QAction* MenuExit = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* Help2 = nullptr;
+    QAction* V2 = nullptr;
+
+    // File dialogs.
+    FileDialogSpec OpenDialog;
+    FileDialogSpec SaveNewDialog;
+    FileDialogSpec SaveCSVDialog;
+    FileDialogSpec SaveHTMLDialog;
+
+    // Operations shared by several handlers.
+    void OpenCartridge();
+    [[nodiscard]] bool ShowTeam(int team);
+    void CloseCartridge();
+    void SaveTeam(const QString& target);
+    void SaveCSV();
+    void OutputHTML();
+
+    // Handlers.
+    void FormCreate();
+    void MenuOpenClick();
+    void SpeedOpenButtonClick();
+    void TeamBoxChange();
+    void MenuCloseClick();
+    void SpeedCloseButtonClick();
+    void MenuExitClick();
+    void MenuSaveClick();
+    void SpeedUpdateButtonClick();
+    void MenuSaveNewClick();
+    void BatterTableRowMoved(int fromIndex, int toIndex);
+    void PitcherTableRowMoved(int fromIndex, int toIndex);
+    void Help2Click();
+    void V2Click();
+    void BatterTableClick();
+    void PitcherTableClick();
+    void HelmetButtonClick();
+    void UniformButtonClick();
+    void MenuSaveCSVClick();
+    void MenuOutputHTMLClick();
+
+    // The team whose rows the grids hold (-1 when none). TeamBox always returns to it when a
+    // switch is refused or a typed text names no team.
+    [[nodiscard]] int ShownTeam() const { return shownTeam_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenu();
+    void ClearDataCells();
+    void SetSwatch(QFrame* swatch, const QColor& color);
+    void WriteBatterLabels();
+    void WritePitcherLabels();
+    [[nodiscard]] std::string NativePath(const QString& path) const;
+    // Asks before unsaved edits would be dropped. True when the caller may go on; then the
+    // edits count as given up.
+    [[nodiscard]] bool ConfirmDiscardEdits();
+    void TeamBoxTextEdited(const QString& text);
+    void RestoreTeamBoxEntry();
+
+    int shownTeam_ = -1;
+};
+
+extern TMainForm* MainForm;
+
+// Creates the program's windows in their start-up order (main window, name keyboard, value
+// dialog, about box, colour chooser) into their global instances, and destroys them again.
+void CreateApplicationWindows();
+void DestroyApplicationWindows();

@@ -1,0 +1,406 @@
+#include "GuiTestSupport.h"
+#include "ImageBuilder.h"
+#include "Mainunit.h"
+#include "Palette.h"
+#include "TempDir.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using GuiTest::AnswerNextFileDialog;
+using GuiTest::AnswerNextMessage;
+using GuiTest::MessageSeen;
+using testsupport::ImageBuilder;
+
+namespace {
+
+QColor SwatchOf(const QFrame* swatch) {
+    return swatch->palette().color(QPalette::Window);
+}
+
+QString Expected(std::string_view text) {
+    return QString::fromUtf8(text.data(), text.size());
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CreateApplicationWindows();
+        MainForm->show();
+        MainForm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
+    }
+    void TearDown() override {
+        MainForm->DataChanged = 0;
+        DestroyApplicationWindows();
+    }
+
+    QString WriteImage(const ImageBuilder& image, const char* name = "team.nes") {
+        const auto path = dir.File(name);
+        image.WriteTo(path);
+        return QString::fromStdString(path.string());
+    }
+
+    static ImageBuilder ValidImage() {
+        ImageBuilder image;
+        image.FillValidTeams();
+        return image;
+    }
+
+    void OpenThroughMenu(const QString& path) {
+        AnswerNextFileDialog(path);
+        MainForm->MenuOpen->trigger();
+    }
+
+    void ExpectTeamShown(int team) {
+        for (int i = 0; i < teamdata::BatterCount; ++i) {
+            const auto texts = teamdata::BatterRowFromBytes(ImageBuilder::ValidBatter(team, i));
+            for (int c = 1; c <= 9; ++c)
+                EXPECT_EQ(MainForm->BatterTable->Cells(c, i + 1), Expected(texts[c - 1]))
+                    << "batter " << i << " column " << c;
+        }
+        for (int i = 0; i < teamdata::PitcherCount; ++i) {
+            const auto texts = teamdata::PitcherRowFromBytes(ImageBuilder::ValidPitcher(team, i));
+            for (int c = 1; c <= 11; ++c)
+                EXPECT_EQ(MainForm->PitcherTable->Cells(c, i + 1), Expected(texts[c - 1]))
+                    << "pitcher " << i << " column " << c;
+        }
+        EXPECT_EQ(SwatchOf(MainForm->HelmetColor),
+                  QColor::fromRgb(teamdata::SwatchColor(ImageBuilder::ValidHelmetColor(team))));
+        EXPECT_EQ(SwatchOf(MainForm->UniformColor),
+                  QColor::fromRgb(teamdata::SwatchColor(ImageBuilder::ValidUniformColor(team))));
+    }
+
+    static bool AllDataCellsEmpty() {
+        for (StringGrid* grid : {MainForm->BatterTable, MainForm->PitcherTable})
+            for (int r = 1; r < grid->RowCount(); ++r)
+                for (int c = 1; c < grid->ColCount(); ++c)
+                    if (!grid->Cells(c, r).isEmpty())
+                        return false;
+        return true;
+    }
+
+    // Picks a TeamBox entry the way a user does: the combo box reports it as activated.
+    static void PickTeam(int team) {
+        MainForm->TeamBox->setCurrentIndex(team);
+        emit MainForm->TeamBox->activated(team);
+    }
+
+    // Function keys act on the active window; a closed modal dialog may have left none active.
+    static void PressKey(Qt::Key key) {
+        MainForm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+        QTest::keyClick(MainForm, key);
+    }
+
+    testsupport::TempDir dir;
+};
+
+TEST_F(MainWindowTest, StartsWithHeadersLabelsAndNoData) {
+    EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK");
+    EXPECT_EQ(MainForm->width(), 574);
+    const QStringList batterHeaders = {"打者",       "名　　前　", "打席　",     "人気",
+                                       "守備位置",   "打　率",     "本　塁　打", "　走　力　",
+                                       "守　備　力", "　肩　",     "",           ""};
+    const QStringList pitcherHeaders = {"投手",       "名　　前　", "投法　",     "人気",
+                                        "防御率 ",    "スタミナ",   "球速（速）", "球速（中）",
+                                        "球速（遅）", "右変化",     "左変化",     "フォーク"};
+    const int widths[] = {24, 60, 36, 24, 42, 48, 60, 60, 60, 36, 36, 48};
+    for (int c = 0; c < 12; ++c) {
+        EXPECT_EQ(MainForm->BatterTable->Cells(c, 0), batterHeaders[c]);
+        EXPECT_EQ(MainForm->PitcherTable->Cells(c, 0), pitcherHeaders[c]);
+        EXPECT_EQ(MainForm->PitcherTable->ColWidths(c), widths[c]) << c;
+        EXPECT_EQ(MainForm->BatterTable->ColWidths(c), widths[c]) << c;
+    }
+    const QStringList batterLabels = {"　１", "　２", "　３", "　４", "　５", "　６", "　７",
+                                      "　８", "Ｐ１", "Ｐ２", "Ｐ３", "Ｐ４", "Ｐ５"};
+    ASSERT_EQ(MainForm->BatterTable->RowCount(), 14);
+    ASSERT_EQ(MainForm->PitcherTable->RowCount(), 6);
+    for (int r = 1; r <= 13; ++r)
+        EXPECT_EQ(MainForm->BatterTable->Cells(0, r), batterLabels[r - 1]);
+    for (int r = 1; r <= 5; ++r)
+        EXPECT_EQ(MainForm->PitcherTable->Cells(0, r), batterLabels[r - 1]);
+    EXPECT_TRUE(AllDataCellsEmpty());
+    EXPECT_EQ(MainForm->TeamBox->count(), 0);
+    EXPECT_EQ(SwatchOf(MainForm->HelmetColor), QColor(Qt::white));
+    EXPECT_EQ(SwatchOf(MainForm->UniformColor), QColor(Qt::white));
+    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_EQ(MainForm->DataChanged, 0);
+    // The team box ends 20 pixels before the window's right edge, its label 10 before the box.
+    EXPECT_EQ(MainForm->TeamBox->geometry().right() + 1, 574 - 20);
+    EXPECT_EQ(MainForm->EditTeamLabel->geometry().right() + 1, MainForm->TeamBox->x() - 10);
+    EXPECT_EQ(MainForm->EditTeamLabel->text(), "編集チーム：");
+}
+
+TEST_F(MainWindowTest, MenuHasEveryCommandWithItsShortcut) {
+    EXPECT_EQ(MainForm->MenuUpdate->title(), "ファイル(&F)");
+    EXPECT_EQ(MainForm->MenuOpen->text(), "開く(&O)...");
+    EXPECT_EQ(MainForm->MenuOpen->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(MainForm->MenuClose->text(), "閉じる(&C)");
+    EXPECT_EQ(MainForm->MenuClose->shortcut(), QKeySequence(Qt::Key_F8));
+    EXPECT_EQ(MainForm->MenuSave->text(), "上書き保存(&U)");
+    EXPECT_EQ(MainForm->MenuSave->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(MainForm->MenuSaveNew->text(), "名前を付けて保存(&S)...");
+    EXPECT_EQ(MainForm->O1->title(), "出力(&O)");
+    EXPECT_EQ(MainForm->MenuSaveCSV->text(), "CSV出力(&C)...");
+    EXPECT_EQ(MainForm->MenuOutputHTML->text(), "HTML出力(&H)...");
+    EXPECT_EQ(MainForm->MenuExit->text(), "終了(&E)");
+    EXPECT_EQ(MainForm->MenuExit->shortcut(), QKeySequence(Qt::Key_F10));
+    EXPECT_EQ(MainForm->Help1->title(), "ヘルプ(&H)");
+    EXPECT_EQ(MainForm->Help2->text(), "ヘルプ(&H)...");
+    EXPECT_TRUE(MainForm->Help2->shortcut().isEmpty());
+    EXPECT_EQ(MainForm->V2->text(), "バージョン(&V)...");
+    EXPECT_EQ(MainForm->SpeedOpenButton->toolTip(), "ファイルを開く");
+    EXPECT_EQ(MainForm->SpeedUpdateButton->toolTip(), "上書き保存");
+    EXPECT_EQ(MainForm->SpeedCloseButton->toolTip(), "ファイルを閉じる");
+}
+
+TEST_F(MainWindowTest, OpeningAValidImageShowsTheFirstTeam) {
+    const QString path = WriteImage(ValidImage());
+    QStringList filters;
+    AnswerNextFileDialog(path, &filters);
+    MainForm->MenuOpen->trigger();
+
+    EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK -team.nes");
+    EXPECT_EQ(MainForm->FilePath, path);
+    EXPECT_EQ(filters, QStringList({"NESticle ROM (*.nes)", "すべてのファイル(*.*) (*)"}));
+    ExpectTeamShown(0);
+    ASSERT_EQ(MainForm->TeamBox->count(), 16);
+    EXPECT_EQ(MainForm->TeamBox->itemText(0), "Ｄ");
+    EXPECT_EQ(MainForm->TeamBox->itemText(6), "Bu");
+    EXPECT_EQ(MainForm->TeamBox->itemText(14), "Dy");
+    EXPECT_EQ(MainForm->TeamBox->itemText(15), "Ｎ");
+    EXPECT_EQ(MainForm->TeamBox->currentIndex(), 0);
+    EXPECT_EQ(MainForm->DataChanged, 0);
+    for (int r = 1; r <= 13; ++r) {
+        EXPECT_TRUE(MainForm->BatterTable->Cells(10, r).isEmpty());
+        EXPECT_TRUE(MainForm->BatterTable->Cells(11, r).isEmpty());
+    }
+}
+
+TEST_F(MainWindowTest, ShowsRecordBytesAsTheirCellTexts) {
+    ImageBuilder image = ValidImage();
+    teamdata::BatterBytes batter = ImageBuilder::ValidBatter(0, 2);
+    batter.tiles = {45, 86, 70, 36, 36};
+    batter.side = 7;
+    batter.popularityPosition = 0xA9;
+    batter.averageCode = 200;
+    image.SetBatter(0, 2, batter, 20);
+    teamdata::PitcherBytes pitcher = ImageBuilder::ValidPitcher(0, 4);
+    pitcher.style = 0x40;
+    pitcher.popularity = 0x50;
+    pitcher.eraCode = 255;
+    image.SetPitcher(0, 4, pitcher);
+    image.SetColors(0, 0x0A, 0x3E);
+    OpenThroughMenu(WriteImage(image));
+
+    EXPECT_EQ(MainForm->BatterTable->Cells(1, 3), "か゛ま　　");
+    EXPECT_EQ(MainForm->BatterTable->Cells(2, 3), "両");
+    EXPECT_EQ(MainForm->BatterTable->Cells(3, 3), "10");
+    EXPECT_EQ(MainForm->BatterTable->Cells(4, 3), "9");
+    EXPECT_EQ(MainForm->BatterTable->Cells(5, 3), "550");
+    EXPECT_EQ(MainForm->PitcherTable->Cells(2, 5), "左背");
+    EXPECT_EQ(MainForm->PitcherTable->Cells(3, 5), "4");
+    EXPECT_EQ(MainForm->PitcherTable->Cells(4, 5), "2550");
+    EXPECT_EQ(SwatchOf(MainForm->HelmetColor), QColor(0x00, 0x69, 0x00));
+    EXPECT_EQ(SwatchOf(MainForm->UniformColor), QColor::fromRgb(teamdata::UnknownColorSwatch));
+    EXPECT_EQ(MainForm->RomTeamData.UniformColorByte, 0x3E);
+}
+
+TEST_F(MainWindowTest, OpeningWhileAFileIsOpenAsksToCloseFirst) {
+    OpenThroughMenu(WriteImage(ValidImage()));
+    MessageSeen seen;
+    AnswerNextMessage(seen);
+    MainForm->MenuOpen->trigger();
+    ASSERT_TRUE(seen.seen);
+    EXPECT_EQ(seen.text, "ファイルを閉じてください");
+    EXPECT_EQ(seen.title, "ｴﾗｰ");
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.buttons, QStringList{"OK"});
+    EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK -team.nes");
+    ExpectTeamShown(0);
+}
+
+TEST_F(MainWindowTest, CancellingTheOpenDialogChangesNothing) {
+    AnswerNextFileDialog(QString());
+    MainForm->SpeedOpenButton->click();
+    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK");
+    EXPECT_TRUE(AllDataCellsEmpty());
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+}
+
+TEST_F(MainWindowTest, ABadRecordOnOpeningForgetsTheFileAndShowsNothingOfIt) {
+    ImageBuilder image = ValidImage();
+    image.SetPitcherLeadByte(0, 3, 21);
+    MessageSeen seen;
+    AnswerNextMessage(seen);
+    OpenThroughMenu(WriteImage(image));
+    ASSERT_TRUE(seen.seen);
+    EXPECT_EQ(seen.text, "ファイルが壊れています");
+    EXPECT_EQ(seen.title, "ｴﾗｰ");
+    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK");
+    EXPECT_TRUE(AllDataCellsEmpty());
+    EXPECT_EQ(MainForm->TeamBox->count(), 0);
+}
+
+TEST_F(MainWindowTest, AFileTooShortForItsRecordsIsReportedBroken) {
+    ImageBuilder image = ValidImage();
+    image.Resize(teamdata::TeamAreaBase + 100);
+    MessageSeen seen;
+    AnswerNextMessage(seen);
+    OpenThroughMenu(WriteImage(image));
+    EXPECT_EQ(seen.text, "ファイルが壊れています");
+    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+}
+
+TEST_F(MainWindowTest, AnImageEndingBeforeItsColoursStillOpens) {
+    ImageBuilder image = ValidImage();
+    image.Resize(testsupport::TeamBlocksEnd);
+    OpenThroughMenu(WriteImage(image));
+    EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK -team.nes");
+    EXPECT_EQ(MainForm->TeamBox->count(), 16);
+}
+
+TEST_F(MainWindowTest, SwitchingTeamsWithoutEditsAsksNothing) {
+    OpenThroughMenu(WriteImage(ValidImage()));
+    PickTeam(5);
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    ExpectTeamShown(5);
+    EXPECT_EQ(MainForm->ShownTeam(), 5);
+    EXPECT_EQ(MainForm->DataChanged, 0);
+}
+
+TEST_F(MainWindowTest, SwitchingTeamsWithEditsAsksAndNoKeepsEverything) {
+    OpenThroughMenu(WriteImage(ValidImage()));
+    MainForm->BatterTable->SetCells(6, 1, "42");
+    MainForm->DataChanged = 1;
+
+    MessageSeen seen;
+    AnswerNextMessage(seen, "いいえ(&N)");
+    PickTeam(3);
+    ASSERT_TRUE(seen.seen);
+    EXPECT_EQ(seen.text, "現在のデータは変更されています。よろしいですか？");
+    EXPECT_EQ(seen.title, "確認");
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    EXPECT_EQ(seen.buttons, QStringList({"はい(&Y)", "いいえ(&N)"}));
+    EXPECT_EQ(MainForm->BatterTable->Cells(6, 1), "42");
+    EXPECT_EQ(MainForm->DataChanged, 1);
+    // The team box is back on the team whose rows are shown, so a save writes them home.
+    EXPECT_EQ(MainForm->TeamBox->currentIndex(), 0);
+    EXPECT_EQ(MainForm->TeamBox->currentText(), "Ｄ");
+
+    AnswerNextMessage(seen, "はい(&Y)");
+    PickTeam(3);
+    ExpectTeamShown(3);
+    EXPECT_EQ(MainForm->DataChanged, 0);
+}
+
+TEST_F(MainWindowTest, ABadRecordOnSwitchingEmptiesTheGridsAndForgetsTheFile) {
+    ImageBuilder image = ValidImage();
+    image.SetBatterLeadByte(7, 2, 200);
+    OpenThroughMenu(WriteImage(image));
+    MainForm->DataChanged = 1;
+    MessageSeen question;
+    AnswerNextMessage(question, "はい(&Y)");
+    MessageSeen broken;
+    QTimer::singleShot(0, [&] { AnswerNextMessage(broken); });
+    PickTeam(7);
+    EXPECT_EQ(broken.text, "ファイルが壊れています");
+    EXPECT_TRUE(AllDataCellsEmpty());
+    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK");
+    EXPECT_EQ(MainForm->DataChanged, 0);
+}
+
+TEST_F(MainWindowTest, TypedInitialsPickATeamAndOtherTextIsPutBack) {
+    OpenThroughMenu(WriteImage(ValidImage()));
+    QLineEdit* edit = MainForm->TeamBox->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, "Bu");
+    EXPECT_EQ(MainForm->TeamBox->currentIndex(), 6);
+    EXPECT_EQ(MainForm->ShownTeam(), 6);
+    ExpectTeamShown(6);
+
+    edit->selectAll();
+    QTest::keyClicks(edit, "xyz");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(MainForm->TeamBox->currentIndex(), 6);
+    EXPECT_EQ(MainForm->TeamBox->currentText(), "Bu");
+    EXPECT_EQ(MainForm->FilePath.isEmpty(), false);
+    ExpectTeamShown(6);
+}
+
+TEST_F(MainWindowTest, FunctionKeysOpenAndClose) {
+    const QString path = WriteImage(ValidImage());
+    AnswerNextFileDialog(path);
+    PressKey(Qt::Key_F1);
+    ASSERT_EQ(MainForm->FilePath, path);
+    PressKey(Qt::Key_F8);
+    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_TRUE(AllDataCellsEmpty());
+    EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK");
+    // The team box keeps the last file's entries; picking one now finds no file.
+    EXPECT_EQ(MainForm->TeamBox->count(), 16);
+    MessageSeen seen;
+    AnswerNextMessage(seen);
+    PickTeam(2);
+    EXPECT_EQ(seen.text, "ファイルが壊れています");
+    PressKey(Qt::Key_F10);
+    EXPECT_TRUE(GuiTest::WaitFor([] { return !MainForm->isVisible(); }));
+}
+
+TEST_F(MainWindowTest, ClosingWithUnsavedEditsAsksFirst) {
+    OpenThroughMenu(WriteImage(ValidImage()));
+    MainForm->DataChanged = 1;
+
+    MessageSeen seen;
+    AnswerNextMessage(seen, "いいえ(&N)");
+    MainForm->MenuClose->trigger();
+    EXPECT_EQ(seen.text, "現在のデータは変更されています。よろしいですか？");
+    EXPECT_FALSE(MainForm->FilePath.isEmpty());
+    EXPECT_EQ(MainForm->DataChanged, 1);
+
+    AnswerNextMessage(seen, "いいえ(&N)");
+    MainForm->SpeedCloseButton->click();
+    EXPECT_FALSE(MainForm->FilePath.isEmpty());
+
+    AnswerNextMessage(seen, "いいえ(&N)");
+    MainForm->close();
+    EXPECT_TRUE(MainForm->isVisible());
+
+    AnswerNextMessage(seen, "いいえ(&N)");
+    MainForm->MenuExit->trigger();
+    EXPECT_TRUE(MainForm->isVisible());
+
+    AnswerNextMessage(seen, "はい(&Y)");
+    MainForm->SpeedCloseButton->click();
+    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_EQ(MainForm->DataChanged, 0);
+    // Nothing is asked once nothing is left to lose.
+    MainForm->close();
+    EXPECT_FALSE(MainForm->isVisible());
+}
+
+TEST_F(MainWindowTest, ClosingTheMenuWayWithEditsThenYesLeavesNothingToAskAbout) {
+    OpenThroughMenu(WriteImage(ValidImage()));
+    MainForm->DataChanged = 1;
+    MessageSeen seen;
+    AnswerNextMessage(seen, "はい(&Y)");
+    MainForm->MenuClose->trigger();
+    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_EQ(MainForm->DataChanged, 0);
+}
+
+} // namespace

@@ -1,0 +1,288 @@
+#include "StringGrid.h"
+
+#include "TolvanekApplication.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Cell texts start two pixels into the cell and are clipped at its edge, never elided: a
+// five-character name fills its column exactly.
+class CellTextDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem cell(option);
+        initStyleOption(&cell, index);
+        const QString text = cell.text;
+        cell.text.clear();
+        const QWidget* widget = cell.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+        painter->save();
+        painter->setClipRect(cell.rect);
+        painter->setFont(cell.font);
+        painter->setPen(cell.palette.color(
+            cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(cell.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        painter->restore();
+    }
+};
+
+// The fixed row and column are drawn as flat header cells with the same two-pixel indent.
+const char* const HeaderStyle =
+    "QHeaderView::section { padding: 0px 0px 0px 2px; border: none;"
+    " border-right: 1px solid palette(mid); border-bottom: 1px solid palette(mid);"
+    " background-color: palette(button); }";
+
+} // namespace
+
+StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
+    : QTableWidget(rowCount - 1, colCount - 1, parent) {
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);
+    setShowGrid(true);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setTextElideMode(Qt::ElideNone);
+    setItemDelegate(new CellTextDelegate(this));
+    horizontalHeader()->setStyleSheet(QString::fromLatin1(HeaderStyle));
+    verticalHeader()->setStyleSheet(QString::fromLatin1(HeaderStyle));
+
+    for (int r = 0; r < this->rowCount(); ++r) {
+        setVerticalHeaderItem(r, new QTableWidgetItem());
+        for (int c = 0; c < columnCount(); ++c) {
+            auto* item = new QTableWidgetItem();
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            setItem(r, c, item);
+        }
+    }
+    for (int c = 0; c < columnCount(); ++c)
+        setHorizontalHeaderItem(c, new QTableWidgetItem());
+
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setMinimumSectionSize(4);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    QHeaderView* labels = verticalHeader();
+    labels->setSectionResizeMode(QHeaderView::Fixed);
+    labels->setHighlightSections(false);
+    labels->setSectionsMovable(true);
+    labels->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(labels, &QHeaderView::sectionMoved, this, &StringGrid::OnSectionMoved);
+
+    SetDefaultRowHeight(20);
+
+    // The corner cell is (0, 0): it carries a header text like any other fixed cell.
+    if (auto* corner = findChild<QAbstractButton*>())
+        corner->installEventFilter(this);
+}
+
+QTableWidgetItem* StringGrid::ItemAt(int col, int row) const {
+    if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount())
+        return nullptr;
+    if (row == 0 && col == 0)
+        return nullptr;
+    if (row == 0)
+        return horizontalHeaderItem(col - 1);
+    if (col == 0)
+        return verticalHeaderItem(row - 1);
+    return item(row - 1, col - 1);
+}
+
+QString StringGrid::Cells(int col, int row) const {
+    if (col == 0 && row == 0)
+        return cornerText_;
+    const QTableWidgetItem* cell = ItemAt(col, row);
+    return cell ? cell->text() : QString();
+}
+
+void StringGrid::SetCells(int col, int row, const QString& text) {
+    if (col == 0 && row == 0) {
+        cornerText_ = text;
+        if (auto* corner = findChild<QAbstractButton*>())
+            corner->update();
+        return;
+    }
+    if (QTableWidgetItem* cell = ItemAt(col, row))
+        cell->setText(text);
+}
+
+int StringGrid::ColWidths(int col) const {
+    if (col == 0)
+        return verticalHeader()->width();
+    return columnWidth(col - 1);
+}
+
+void StringGrid::SetColWidths(int col, int width) {
+    if (col == 0)
+        verticalHeader()->setFixedWidth(width);
+    else if (col > 0 && col < ColCount())
+        setColumnWidth(col - 1, width);
+}
+
+void StringGrid::SetDefaultRowHeight(int height) {
+    verticalHeader()->setMinimumSectionSize(height);
+    verticalHeader()->setDefaultSectionSize(height);
+    horizontalHeader()->setFixedHeight(height);
+}
+
+int StringGrid::Col() const {
+    return currentIndex().isValid() ? currentIndex().column() + 1 : 0;
+}
+
+int StringGrid::Row() const {
+    return currentIndex().isValid() ? currentIndex().row() + 1 : 0;
+}
+
+void StringGrid::SetCurrentCell(int col, int row) {
+    if (col >= 1 && row >= 1 && col < ColCount() && row < RowCount())
+        setCurrentCell(row - 1, col - 1);
+}
+
+void StringGrid::SetRangeSelect(bool enabled) {
+    rangeSelect_ = enabled;
+    setSelectionMode(enabled ? QAbstractItemView::ContiguousSelection
+                             : QAbstractItemView::SingleSelection);
+}
+
+std::vector<std::vector<QString>> StringGrid::AllCells() const {
+    std::vector<std::vector<QString>> cells(static_cast<std::size_t>(RowCount()));
+    for (int r = 0; r < RowCount(); ++r)
+        for (int c = 0; c < ColCount(); ++c)
+            cells[static_cast<std::size_t>(r)].push_back(Cells(c, r));
+    return cells;
+}
+
+QRect StringGrid::CellRect(int col, int row) const {
+    return visualRect(model()->index(row - 1, col - 1));
+}
+
+void StringGrid::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        pressedIndex_ = indexAt(event->position().toPoint());
+        leftPressOnDataCell_ = pressedIndex_.isValid();
+        releaseEndsDoubleClick_ = false;
+    }
+    QTableWidget::mousePressEvent(event);
+}
+
+void StringGrid::mouseMoveEvent(QMouseEvent* event) {
+    QTableWidget::mouseMoveEvent(event);
+    if (!rangeSelect_ && leftPressOnDataCell_ && (event->buttons() & Qt::LeftButton)) {
+        const QModelIndex under = indexAt(event->position().toPoint());
+        if (under.isValid() && under != currentIndex())
+            setCurrentIndex(under);
+    }
+}
+
+void StringGrid::mouseReleaseEvent(QMouseEvent* event) {
+    QTableWidget::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool raise = leftPressOnDataCell_ && !releaseEndsDoubleClick_;
+    leftPressOnDataCell_ = false;
+    releaseEndsDoubleClick_ = false;
+    if (!raise)
+        return;
+    // With range selection the click belongs to the cell that was pressed, wherever the drag
+    // ended; the selection itself stays as the user made it.
+    if (rangeSelect_ && pressedIndex_.isValid() && currentIndex() != pressedIndex_)
+        selectionModel()->setCurrentIndex(pressedIndex_, QItemSelectionModel::NoUpdate);
+    RaiseClick();
+}
+
+void StringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click only marks its release as not a click.
+    if (event->button() == Qt::LeftButton) {
+        releaseEndsDoubleClick_ = true;
+        leftPressOnDataCell_ = indexAt(event->position().toPoint()).isValid();
+    }
+    QTableWidget::mouseDoubleClickEvent(event);
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+    static const int navigationKeys[] = {Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,
+                                         Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
+                                         Qt::Key_Home, Qt::Key_End};
+    const bool navigation = std::find(std::begin(navigationKeys), std::end(navigationKeys),
+                                      event->key()) != std::end(navigationKeys);
+    const QModelIndex before = currentIndex();
+    QTableWidget::keyPressEvent(event);
+    if (navigation && currentIndex().isValid() && currentIndex() != before)
+        RaiseClick();
+}
+
+void StringGrid::RaiseClick() {
+    // A handler may open modal dialogs or fail a conversion; its exception is shown here so
+    // that it never unwinds through the item view's own event code.
+    try {
+        emit Click();
+    } catch (const std::exception& error) {
+        TolvanekApplication::ShowException(error);
+    }
+}
+
+void StringGrid::OnSectionMoved(int, int oldVisualIndex, int newVisualIndex) {
+    if (restoringSections_)
+        return;
+    // The header moved only its drawing; put the sections back and move the texts instead, so
+    // that row r of the grid always is row r of the data.
+    restoringSections_ = true;
+    verticalHeader()->moveSection(newVisualIndex, oldVisualIndex);
+    restoringSections_ = false;
+    if (oldVisualIndex == newVisualIndex)
+        return;
+    MoveRow(oldVisualIndex, newVisualIndex);
+    try {
+        emit RowMoved(oldVisualIndex + 1, newVisualIndex + 1);
+    } catch (const std::exception& error) {
+        TolvanekApplication::ShowException(error);
+    }
+}
+
+void StringGrid::MoveRow(int fromDataRow, int toDataRow) {
+    const int from = fromDataRow + 1;
+    const int to = toDataRow + 1;
+    QStringList moving;
+    for (int c = 0; c < ColCount(); ++c)
+        moving << Cells(c, from);
+    const int step = from < to ? 1 : -1;
+    for (int r = from; r != to; r += step)
+        for (int c = 0; c < ColCount(); ++c)
+            SetCells(c, r, Cells(c, r + step));
+    for (int c = 0; c < ColCount(); ++c)
+        SetCells(c, to, moving[c]);
+}
+
+bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
+    auto* corner = qobject_cast<QAbstractButton*>(watched);
+    if (corner && event->type() == QEvent::Paint) {
+        QPainter painter(corner);
+        QStyleOptionHeader option;
+        option.initFrom(corner);
+        option.state = QStyle::State_Enabled | QStyle::State_Raised;
+        option.palette.setCurrentColorGroup(QPalette::Active);
+        option.rect = corner->rect();
+        option.position = QStyleOptionHeader::OnlyOneSection;
+        option.text = cornerText_;
+        option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+        style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+        return true;
+    }
+    return QTableWidget::eventFilter(watched, event);
+}

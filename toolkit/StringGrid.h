@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QTableWidget>
+
+// A text grid addressed as (column, row) with a fixed header row 0 and a fixed label column 0,
+// drawn as headers. Cells cannot be typed into. The user may resize columns and drag a data row
+// by its label cell to another place; the grid then moves every cell of the rows (labels
+// included) and reports RowMoved. Click is raised when the left button, pressed on a data cell,
+// is released (never for the second press of a double click), and when a navigation key moves
+// the current cell.
+class StringGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    // Counts include the fixed row and column.
+    StringGrid(int colCount, int rowCount, QWidget* parent = nullptr);
+
+    [[nodiscard]] int ColCount() const { return columnCount() + 1; }
+    [[nodiscard]] int RowCount() const { return rowCount() + 1; }
+
+    [[nodiscard]] QString Cells(int col, int row) const;
+    void SetCells(int col, int row, const QString& text);
+
+    [[nodiscard]] int ColWidths(int col) const;
+    void SetColWidths(int col, int width);
+    void SetDefaultRowHeight(int height);
+
+    // The current cell; only data cells (column and row from 1) can be current.
+    [[nodiscard]] int Col() const;
+    [[nodiscard]] int Row() const;
+    void SetCurrentCell(int col, int row);
+
+    // With range selection, dragging extends a selection and a click acts on the pressed cell;
+    // without it, the current cell follows the pointer while the button is held.
+    void SetRangeSelect(bool enabled);
+
+    // The whole grid's texts, [row][column], fixed row and column included.
+    [[nodiscard]] std::vector<std::vector<QString>> AllCells() const;
+
+    // Where the data cell (col, row) is drawn, in viewport coordinates (for tests and tools).
+    [[nodiscard]] QRect CellRect(int col, int row) const;
+
+signals:
+    void Click();
+    void RowMoved(int fromIndex, int toIndex);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OnSectionMoved(int logicalIndex, int oldVisualIndex, int newVisualIndex);
+    void MoveRow(int fromDataRow, int toDataRow);
+    void RaiseClick();
+    QTableWidgetItem* ItemAt(int col, int row) const;
+
+    QString cornerText_;
+    bool rangeSelect_ = false;
+    bool leftPressOnDataCell_ = false;
+    bool releaseEndsDoubleClick_ = false;
+    QModelIndex pressedIndex_;
+    bool restoringSections_ = false;
+};
