@@ -1,12 +1,17 @@
 #include "Mainunit.h"
 
 #include "Aboutdlg.h"
+#include "CellEditRules.h"
 #include "Color.h"
+#include "HelpViewer.h"
 #include "MessageDialogs.h"
 #include "Nameunit.h"
 #include "Palette.h"
 #include "RecordText.h"
 #include "ShiftJis.h"
+#include "TeamReport.h"
+#include "TextNumbers.h"
+#include "TolvanekApplication.h"
 #include "UiFont.h"
 #include "Valuedlg.h"
 
@@ -25,13 +30,17 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QToolButton>
+
+#include <filesystem>
 
 TMainForm* MainForm = nullptr;
 
 namespace {
 
 const QString ApplicationTitle = QStringLiteral("TOLVANEK");
+const QString HelpFileName = QStringLiteral("Tolvanek.hlp");
 
 const QStringList PitcherHeaders = {
     QStringLiteral("投手"),       QStringLiteral("名　　前　"), QStringLiteral("投法　"),
@@ -448,32 +457,366 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// ---- Commands that later work fills in ----
+// ---- Saving ----
 
-void TMainForm::SaveTeam(const QString&) {}
-void TMainForm::MenuSaveClick() {}
-void TMainForm::SpeedUpdateButtonClick() {}
-void TMainForm::MenuSaveNewClick() {}
-void TMainForm::SaveCSV() {}
-void TMainForm::OutputHTML() {}
+teamdata::BatterRows TMainForm::BatterRowsShown() const {
+    teamdata::BatterRows rows;
+    for (int r = 0; r < teamdata::BatterCount; ++r)
+        for (int c = 0; c < static_cast<int>(rows[0].size()); ++c)
+            rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+                BatterTable->Cells(c + 1, r + 1).toStdString();
+    return rows;
+}
+
+teamdata::PitcherRows TMainForm::PitcherRowsShown() const {
+    teamdata::PitcherRows rows;
+    for (int r = 0; r < teamdata::PitcherCount; ++r)
+        for (int c = 0; c < static_cast<int>(rows[0].size()); ++c)
+            rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+                PitcherTable->Cells(c + 1, r + 1).toStdString();
+    return rows;
+}
+
+bool TMainForm::TeamReadyToSave() {
+    if (TeamBox->currentIndex() < 0 || FilePath.isEmpty()) {
+        ShowError(this, QStringLiteral("保存するデータが存在しません"));
+        return false;
+    }
+    switch (teamdata::CheckTeamTexts(BatterRowsShown(), PitcherRowsShown())) {
+    case teamdata::SaveRefusal::None:
+        return true;
+    case teamdata::SaveRefusal::RecordNotWritable:
+        ShowError(this, QStringLiteral("ファイルを作成できません"));
+        return false;
+    case teamdata::SaveRefusal::FieldingPositions:
+        ShowError(this, QStringLiteral("守備位置がおかしい"));
+        return false;
+    }
+    return false;
+}
+
+void TMainForm::SaveTeam(const QString& target) {
+    // Every text is checked before the first byte is written: a refused save leaves the target
+    // exactly as it was rather than holding half of each version of the team.
+    if (!TeamReadyToSave())
+        return;
+    const int team = TeamBox->currentIndex();
+    const std::string path = NativePath(target);
+    const teamdata::BatterRows batters = BatterRowsShown();
+    const teamdata::PitcherRows pitchers = PitcherRowsShown();
+    bool written = true;
+    for (int i = 0; written && i < teamdata::BatterCount; ++i)
+        written = RomTeamData.WriteBatter(path, team, i, batters[static_cast<std::size_t>(i)]);
+    for (int i = 0; written && i < teamdata::PitcherCount; ++i)
+        written = RomTeamData.WritePitcher(path, team, i, pitchers[static_cast<std::size_t>(i)]);
+    // A colour entry that does not reach the disk is a failed save like any other: the colour
+    // pick would otherwise be dropped without a word.
+    written = written && RomTeamData.WriteColors(path, team, RomTeamData.HelmetColorByte,
+                                                 RomTeamData.UniformColorByte);
+    if (!written) {
+        ShowError(this, QStringLiteral("ファイルを作成できません"));
+        return;
+    }
+    DataChanged = 0;
+}
+
+void TMainForm::MenuSaveClick() {
+    if (TeamBox->currentIndex() >= 0 && !FilePath.isEmpty())
+        SaveTeam(FilePath);
+    else
+        ShowError(this, QStringLiteral("保存するデータが存在しません"));
+}
+
+void TMainForm::SpeedUpdateButtonClick() {
+    SaveTeam(FilePath);
+}
+
+namespace {
+
+bool IsSameFile(const QString& first, const QString& second) {
+    std::error_code error;
+    return std::filesystem::equivalent(
+               std::filesystem::path(QFile::encodeName(first).toStdString()),
+               std::filesystem::path(QFile::encodeName(second).toStdString()), error) &&
+           !error;
+}
+
+enum class CopyResult { Copied, SourceUnreadable, TargetUnwritable };
+
+// Copies the image byte for byte in blocks. A partial copy is removed on any failure.
+CopyResult CopyImage(const QString& source, const QString& target) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return CopyResult::SourceUnreadable;
+    QFile out(target);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return CopyResult::TargetUnwritable;
+    constexpr qint64 BlockSize = 2000;
+    char block[BlockSize];
+    CopyResult result = CopyResult::Copied;
+    for (;;) {
+        const qint64 count = in.read(block, BlockSize);
+        if (count < 0) {
+            result = CopyResult::SourceUnreadable;
+            break;
+        }
+        if (count == 0)
+            break;
+        if (out.write(block, count) != count) {
+            result = CopyResult::TargetUnwritable;
+            break;
+        }
+    }
+    if (result == CopyResult::Copied && (!out.flush() || out.error() != QFileDevice::NoError))
+        result = CopyResult::TargetUnwritable;
+    out.close();
+    if (result == CopyResult::Copied && out.error() != QFileDevice::NoError)
+        result = CopyResult::TargetUnwritable;
+    if (result != CopyResult::Copied)
+        out.remove();
+    return result;
+}
+
+} // namespace
+
+void TMainForm::MenuSaveNewClick() {
+    if (FilePath.isEmpty()) {
+        ShowError(this, QStringLiteral("データがありません"));
+        return;
+    }
+    const QString target = RunSaveDialog(this, SaveNewDialog);
+    if (target.isEmpty())
+        return;
+    // Copying the open file onto itself would empty it before it is read: save in place.
+    if (IsSameFile(target, FilePath)) {
+        SaveTeam(FilePath);
+        return;
+    }
+    // A save that will be refused must not leave a copy (or a replaced file) behind.
+    if (!TeamReadyToSave())
+        return;
+    switch (CopyImage(FilePath, target)) {
+    case CopyResult::SourceUnreadable:
+        ShowError(this, QStringLiteral("元ファイルを読めません"));
+        return;
+    case CopyResult::TargetUnwritable:
+        ShowError(this, QStringLiteral("ファイルを作れません"));
+        return;
+    case CopyResult::Copied:
+        break;
+    }
+    SaveTeam(target);
+}
+
+// ---- Editing cells ----
+
+void TMainForm::EditName(StringGrid* grid) {
+    NameForm->NameEdit->setText(QString());
+    NameForm->OldNameLabel->setText(grid->Cells(grid->Col(), grid->Row()));
+    if (NameForm->exec() != QDialog::Accepted)
+        return;
+    grid->SetCells(grid->Col(), grid->Row(), NameForm->NameEdit->text());
+    DataChanged = 1;
+}
+
+std::optional<int> TMainForm::AskValue(StringGrid* grid, const teamdata::ValueColumn& column) {
+    const int col = grid->Col();
+    const int row = grid->Row();
+    // A cell that holds no number fails here, before any dialog, and the failure is shown.
+    const int initial = teamdata::StrictToInt(grid->Cells(col, row).toStdString());
+    ValueDialog->SetupDialog(
+        QString::fromUtf8(column.caption.data(), static_cast<qsizetype>(column.caption.size())),
+        column.minimum, column.maximum, column.smallStep, column.largeStep, initial,
+        grid->Cells(1, row));
+    if (ValueDialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return ValueDialog->ValueBar->value();
+}
+
+void TMainForm::BatterTableClick() {
+    if (FilePath.isEmpty())
+        return;
+    const int row = BatterTable->Row();
+    const int col = BatterTable->Col();
+    if (row == 0)
+        return;
+    if (col == teamdata::BatterColumn::Name) {
+        EditName(BatterTable);
+        return;
+    }
+    if (col == teamdata::BatterColumn::Side) {
+        const auto next = teamdata::NextBatterSide(BatterTable->Cells(col, row).toStdString());
+        if (!next)
+            return;
+        DataChanged = 1;
+        BatterTable->SetCells(col, row, QString::fromUtf8(next->data(), next->size()));
+        return;
+    }
+    const auto column = teamdata::BatterValueColumn(col);
+    if (!column)
+        return;
+    const std::optional<int> value = AskValue(BatterTable, *column);
+    if (!value)
+        return;
+    const QString text = QString::number(*value);
+    if (col == teamdata::BatterColumn::Position) {
+        DataChanged = 1;
+        std::array<std::string, teamdata::BattingOrderLength> positions;
+        for (int r = 1; r <= teamdata::BattingOrderLength; ++r)
+            positions[static_cast<std::size_t>(r - 1)] = BatterTable->Cells(col, r).toStdString();
+        const int swapRow = teamdata::PositionSwapRow(positions, row, text.toStdString());
+        if (swapRow > 0)
+            BatterTable->SetCells(col, swapRow, BatterTable->Cells(col, row));
+        BatterTable->SetCells(col, row, text);
+        return;
+    }
+    BatterTable->SetCells(col, row, text);
+    DataChanged = 1;
+}
+
+void TMainForm::PitcherTableClick() {
+    if (FilePath.isEmpty())
+        return;
+    const int row = PitcherTable->Row();
+    const int col = PitcherTable->Col();
+    if (row == 0)
+        return;
+    if (col == teamdata::PitcherColumn::Name) {
+        EditName(PitcherTable);
+        return;
+    }
+    if (col == teamdata::PitcherColumn::Style) {
+        const auto next = teamdata::NextPitchingStyle(PitcherTable->Cells(col, row).toStdString());
+        if (!next)
+            return;
+        PitcherTable->SetCells(col, row, QString::fromUtf8(next->data(), next->size()));
+        DataChanged = 1;
+        return;
+    }
+    const auto column = teamdata::PitcherValueColumn(col);
+    if (!column)
+        return;
+    const std::optional<int> value = AskValue(PitcherTable, *column);
+    if (!value)
+        return;
+    PitcherTable->SetCells(col, row, QString::number(*value));
+    DataChanged = 1;
+}
+
+// ---- Team colours and row order ----
+
+void TMainForm::PickTeamColor(QFrame* swatch, std::uint8_t& colorByte) {
+    if (FilePath.isEmpty()) {
+        ShowError(this, QStringLiteral("データがありません"));
+        return;
+    }
+    if (ColorForm->exec() != QDialog::Accepted)
+        return;
+    ChosenColorIndex = ColorForm->ChosenColorIndex();
+    ChosenColor = ColorForm->ChosenColor();
+    SetSwatch(swatch, ChosenColor);
+    colorByte = static_cast<std::uint8_t>(ChosenColorIndex & 0xFF);
+    // A new colour is an edit like any other: switching team or closing asks before dropping it.
+    DataChanged = 1;
+}
+
+void TMainForm::HelmetButtonClick() {
+    PickTeamColor(HelmetColor, RomTeamData.HelmetColorByte);
+}
+
+void TMainForm::UniformButtonClick() {
+    PickTeamColor(UniformColor, RomTeamData.UniformColorByte);
+}
+
+void TMainForm::BatterTableRowMoved(int fromIndex, int toIndex) {
+    WriteBatterLabels();
+    if (fromIndex != toIndex)
+        DataChanged = 1;
+}
+
+void TMainForm::PitcherTableRowMoved(int fromIndex, int toIndex) {
+    WritePitcherLabels();
+    if (fromIndex != toIndex)
+        DataChanged = 1;
+}
+
+// ---- Reports ----
+
+namespace {
+
+reports::GridTexts GridTextsOf(const StringGrid* grid) {
+    reports::GridTexts texts;
+    for (const std::vector<QString>& row : grid->AllCells()) {
+        std::vector<std::string>& out = texts.emplace_back();
+        for (const QString& cell : row)
+            out.push_back(cell.toStdString());
+    }
+    return texts;
+}
+
+} // namespace
+
+void TMainForm::WriteReport(const QString& path, const std::string& text) {
+    const QByteArray bytes = ShiftJis::Encode(QString::fromStdString(text));
+    QFile file(path);
+    bool saved = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (saved) {
+        saved = file.write(bytes) == bytes.size() && file.flush();
+        file.close();
+        saved = saved && file.error() == QFileDevice::NoError;
+    }
+    MessageDlg(this,
+               saved ? QStringLiteral("ファイルを保存しました")
+                     : QStringLiteral("ファイルを保存できません"),
+               MessageKind::Confirmation, MessageButtons::Ok);
+}
+
+void TMainForm::SaveCSV() {
+    if (FilePath.isEmpty()) {
+        ShowError(this, QStringLiteral("データがありません"));
+        return;
+    }
+    const QString path = RunSaveDialog(this, SaveCSVDialog);
+    if (path.isEmpty())
+        return;
+    WriteReport(path, reports::BuildCsv(GridTextsOf(BatterTable), GridTextsOf(PitcherTable)));
+}
+
+void TMainForm::OutputHTML() {
+    if (FilePath.isEmpty()) {
+        ShowError(this, QStringLiteral("データがありません"));
+        return;
+    }
+    const QString path = RunSaveDialog(this, SaveHTMLDialog);
+    if (path.isEmpty())
+        return;
+    // The page is built before the file is touched: a total that cannot be computed ends the
+    // export with its message and leaves any existing file as it was.
+    const std::string page =
+        reports::BuildHtml(TeamBox->itemText(TeamBox->currentIndex()).toStdString(),
+                           GridTextsOf(BatterTable), GridTextsOf(PitcherTable));
+    WriteReport(path, page);
+}
+
 void TMainForm::MenuSaveCSVClick() {
     SaveCSV();
 }
+
 void TMainForm::MenuOutputHTMLClick() {
     OutputHTML();
 }
-void TMainForm::BatterTableRowMoved(int, int) {
-    WriteBatterLabels();
+
+// ---- Help ----
+
+void TMainForm::Help2Click() {
+    if (auto* application = dynamic_cast<TolvanekApplication*>(QCoreApplication::instance()))
+        application->HelpFile = HelpFileName;
+    ShowHelpTopics(this, HelpFileName);
 }
-void TMainForm::PitcherTableRowMoved(int, int) {
-    WritePitcherLabels();
+
+void TMainForm::V2Click() {
+    AboutDialog->exec();
 }
-void TMainForm::Help2Click() {}
-void TMainForm::V2Click() {}
-void TMainForm::BatterTableClick() {}
-void TMainForm::PitcherTableClick() {}
-void TMainForm::HelmetButtonClick() {}
-void TMainForm::UniformButtonClick() {}
 
 // ---- Start-up ----
 

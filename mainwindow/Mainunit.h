@@ -1,11 +1,16 @@
 #pragma once
 
+#include "CellEditRules.h"
 #include "FileDialogs.h"
+#include "SaveCheck.h"
 #include "StringGrid.h"
 #include "TRomTeamData.h"
 
 #include <QColor>
 #include <QMainWindow>
+
+#include <optional>
+#include <string>
 
 class QAction;
 class QComboBox;
@@ -114,6 +119,16 @@ private:
     // edits count as given up.
     [[nodiscard]] bool ConfirmDiscardEdits();
     void TeamBoxTextEdited(const QString& text);
+    [[nodiscard]] teamdata::BatterRows BatterRowsShown() const;
+    [[nodiscard]] teamdata::PitcherRows PitcherRowsShown() const;
+    // The checks of a save that come before any byte is written; shows the refusal.
+    [[nodiscard]] bool TeamReadyToSave();
+    void EditName(StringGrid* grid);
+    // Shows the value dialog for the current cell; the confirmed value, or empty on Cancel.
+    [[nodiscard]] std::optional<int> AskValue(StringGrid* grid,
+                                              const teamdata::ValueColumn& column);
+    void PickTeamColor(QFrame* swatch, std::uint8_t& colorByte);
+    void WriteReport(const QString& path, const std::string& text);
     void RestoreTeamBoxEntry();
 
     int shownTeam_ = -1;
