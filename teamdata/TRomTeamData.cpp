@@ -30,6 +30,16 @@ public:
         return std::fseek(file, static_cast<long>(offset.value), SEEK_SET) == 0;
     }
 
+    // True when the file reaches to the end of `size` bytes from `offset`. A player record is
+    // only ever overwritten where it lies: a file that ends before it (another, shorter file put
+    // in the image's place) is not made longer with a record it never held.
+    [[nodiscard]] bool Holds(FileOffset offset, std::uint32_t size) {
+        if (std::fseek(file, 0, SEEK_END) != 0)
+            return false;
+        const long end = std::ftell(file);
+        return end >= 0 && static_cast<unsigned long>(end) >= offset.value + size;
+    }
+
     [[nodiscard]] bool Read(std::uint8_t& byte) { return std::fread(&byte, 1, 1, file) == 1; }
 
     [[nodiscard]] bool Read(NameTiles& tiles) {
@@ -104,7 +114,7 @@ bool TRomTeamData::WriteBatter(const std::string& path, int team, int index,
     if (!IsValidTeam(team) || !IsValidBatter(index))
         return false;
     ImageFile image(path, "r+b");
-    if (!image.IsOpen() ||
+    if (!image.IsOpen() || !image.Holds(BatterRecordOffset(team, index), BatterRecordSize) ||
         !image.SeekTo({BatterRecordOffset(team, index).value + 1})) // the lead byte stays
         return false;
     NameTiles tiles{};
@@ -146,7 +156,7 @@ bool TRomTeamData::WritePitcher(const std::string& path, int team, int index,
     if (!IsValidTeam(team) || !IsValidPitcher(index))
         return false;
     ImageFile image(path, "r+b");
-    if (!image.IsOpen() ||
+    if (!image.IsOpen() || !image.Holds(PitcherRecordOffset(team, index), PitcherRecordSize) ||
         !image.SeekTo({PitcherRecordOffset(team, index).value + 1})) // the lead byte stays
         return false;
     NameTiles tiles{};
