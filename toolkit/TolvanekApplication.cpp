@@ -22,10 +22,8 @@ bool TolvanekApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void TolvanekApplication::ShowException(const std::exception& error) {
-    QMessageBox box(QMessageBox::Critical,
-                    QApplication::applicationDisplayName().isEmpty()
-                        ? QApplication::applicationName()
-                        : QApplication::applicationDisplayName(),
+    // The program's own title, not whatever name the running executable happens to carry.
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("TOLVANEK"),
                     QString::fromUtf8(error.what()), QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();

@@ -5,7 +5,7 @@
 #include <exception>
 
 // The application object. An exception that escapes an event handler is shown in a box titled
-// with the application's title, with an error icon, and the event loop goes on: a failed strict
+// "TOLVANEK", with an error icon, and the event loop goes on: a failed strict
 // number conversion in a click handler must not end the program.
 class TolvanekApplication : public QApplication {
 public:
