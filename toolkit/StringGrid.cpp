@@ -8,8 +8,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 namespace {
 
@@ -84,6 +86,10 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
     labels->setSectionsMovable(true);
     labels->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(labels, &QHeaderView::sectionMoved, this, &StringGrid::OnSectionMoved);
+    labels->viewport()->installEventFilter(this);
+    labelDragScroll_ = new QTimer(this);
+    labelDragScroll_->setInterval(50);
+    connect(labelDragScroll_, &QTimer::timeout, this, &StringGrid::ScrollLabelDrag);
 
     SetDefaultRowHeight(20);
 
@@ -269,7 +275,50 @@ void StringGrid::MoveRow(int fromDataRow, int toDataRow) {
         SetCells(c, to, moving[c]);
 }
 
+void StringGrid::ScrollLabelDrag() {
+    if (!labelDrag_) {
+        labelDragScroll_->stop();
+        return;
+    }
+    QScrollBar* bar = verticalScrollBar();
+    const int before = bar->value();
+    bar->triggerAction(labelDragAt_.y() < verticalHeader()->autoScrollMargin()
+                           ? QAbstractSlider::SliderSingleStepSub
+                           : QAbstractSlider::SliderSingleStepAdd);
+    if (bar->value() == before)
+        return;
+    // The header chooses the drop place only when the pointer moves; the rows have moved under
+    // the pointer, so it is told so.
+    QWidget* area = verticalHeader()->viewport();
+    QMouseEvent move(QEvent::MouseMove, QPointF(labelDragAt_),
+                     area->mapToGlobal(QPointF(labelDragAt_)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(area, &move);
+}
+
 bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == verticalHeader()->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseMove) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            labelDragAt_ = mouse->position().toPoint();
+            if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton)
+                labelDrag_ = verticalHeader()->logicalIndexAt(labelDragAt_) >= 0;
+            else if (event->type() == QEvent::MouseButtonRelease ||
+                     !(mouse->buttons() & Qt::LeftButton))
+                labelDrag_ = false;
+            const int margin = verticalHeader()->autoScrollMargin();
+            const bool atEdge = labelDragAt_.y() < margin ||
+                                labelDragAt_.y() >= verticalHeader()->viewport()->height() - margin;
+            if (labelDrag_ && event->type() == QEvent::MouseMove && atEdge) {
+                if (!labelDragScroll_->isActive())
+                    labelDragScroll_->start();
+            } else {
+                labelDragScroll_->stop();
+            }
+        }
+        return QTableWidget::eventFilter(watched, event);
+    }
     auto* corner = qobject_cast<QAbstractButton*>(watched);
     if (corner && event->type() == QEvent::Paint) {
         QPainter painter(corner);

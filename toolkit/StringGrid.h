@@ -2,6 +2,8 @@
 
 #include <QTableWidget>
 
+class QTimer;
+
 // A text grid addressed as (column, row) with a fixed header row 0 and a fixed label column 0,
 // drawn as headers. Cells cannot be typed into. The user may resize columns and drag a data row
 // by its label cell to another place; the grid then moves every cell of the rows (labels
@@ -63,4 +65,10 @@ private:
     bool releaseEndsDoubleClick_ = false;
     QModelIndex pressedIndex_;
     bool restoringSections_ = false;
+    // A label dragged to the top or bottom edge scrolls the rows, so that every place can be
+    // reached although the grid shows only some of its rows.
+    void ScrollLabelDrag();
+    QTimer* labelDragScroll_ = nullptr;
+    bool labelDrag_ = false;
+    QPoint labelDragAt_;
 };
