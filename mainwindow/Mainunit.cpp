@@ -546,8 +546,16 @@ enum class CopyResult { Copied, SourceUnreadable, TargetUnwritable };
 // Copies the image byte for byte in blocks. A partial copy is removed on any failure.
 CopyResult CopyImage(const QString& source, const QString& target) {
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    // Only a plain file has an end to copy up to; a device such as /dev/zero never reports one.
+    if (!in.open(QIODevice::ReadOnly) || in.isSequential())
         return CopyResult::SourceUnreadable;
+    // What a failed copy may take away again is only what the copy itself made: a new file or a
+    // plain file it replaced, never a device or a link that was named as the target.
+    std::error_code ignored;
+    const std::filesystem::file_type targetKind =
+        std::filesystem::symlink_status(QFile::encodeName(target).toStdString(), ignored).type();
+    const bool removableOnFailure = targetKind == std::filesystem::file_type::not_found ||
+                                    targetKind == std::filesystem::file_type::regular;
     QFile out(target);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return CopyResult::TargetUnwritable;
@@ -572,7 +580,7 @@ CopyResult CopyImage(const QString& source, const QString& target) {
     out.close();
     if (result == CopyResult::Copied && out.error() != QFileDevice::NoError)
         result = CopyResult::TargetUnwritable;
-    if (result != CopyResult::Copied)
+    if (result != CopyResult::Copied && removableOnFailure)
         out.remove();
     return result;
 }
