@@ -1,0 +1,548 @@
+#include "GuiTestSupport.h"
+#include "ImageBuilder.h"
+#include "Mainunit.h"
+#include "TempDir.h"
+
+#include <QComboBox>
+#include <QMessageBox>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <sys/resource.h>
+
+using GuiTest::AnswerNextFileDialog;
+using GuiTest::AnswerNextMessage;
+using GuiTest::MessageSeen;
+using testsupport::ImageBuilder;
+using testsupport::ReadFileBytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+QString Q(const fs::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A name made of tile codes, spelled with the characters those codes stand for.
+QString NameOf(const teamdata::NameTiles& tiles) {
+    QString name;
+    for (std::uint8_t code : tiles)
+        name += Q(teamdata::TileCharTable[code]);
+    return name;
+}
+
+ImageBuilder ValidImage() {
+    ImageBuilder image;
+    image.FillValidTeams();
+    return image;
+}
+
+// Edits made on screen, and the same edits made directly on an expected image.
+struct Edits {
+    static constexpr teamdata::NameTiles NewName = {45, 86, 70, 36, 36};
+    static constexpr std::uint8_t Helmet = 0x21;
+    static constexpr std::uint8_t Uniform = 0x3A;
+
+    // Changes batters 1, 2 and 3 and bench batter 10, pitcher 2 and both colours of `team`.
+    static void OnScreen() {
+        StringGrid* batters = MainForm->BatterTable;
+        StringGrid* pitchers = MainForm->PitcherTable;
+        batters->SetCells(1, 3, NameOf(NewName));
+        batters->SetCells(6, 3, QStringLiteral("42"));
+        batters->SetCells(7, 3, QStringLiteral("7"));
+        const QString first = batters->Cells(4, 1);
+        batters->SetCells(4, 1, batters->Cells(4, 2));
+        batters->SetCells(4, 2, first);
+        batters->SetCells(2, 10, QStringLiteral("左"));
+        pitchers->SetCells(2, 2, QStringLiteral("右下"));
+        pitchers->SetCells(3, 2, QStringLiteral("7"));
+        pitchers->SetCells(4, 2, QStringLiteral("330"));
+        pitchers->SetCells(6, 2, QStringLiteral("150"));
+        MainForm->RomTeamData.HelmetColorByte = Helmet;
+        MainForm->RomTeamData.UniformColorByte = Uniform;
+        MainForm->DataChanged = 1;
+    }
+
+    static void OnImage(ImageBuilder& image, int team) {
+        auto lead = [team](int index) {
+            return ImageBuilder::ValidLeadByte(team, index);
+        };
+        teamdata::BatterBytes third = ImageBuilder::ValidBatter(team, 2);
+        third.tiles = NewName;
+        third.homeRuns = 42;
+        third.speed = 7;
+        image.SetBatter(team, 2, third, lead(2));
+        teamdata::BatterBytes first = ImageBuilder::ValidBatter(team, 0);
+        teamdata::BatterBytes second = ImageBuilder::ValidBatter(team, 1);
+        const auto positionOf = [](const teamdata::BatterBytes& b) {
+            return b.popularityPosition & 0x0F;
+        };
+        const int firstPosition = positionOf(first);
+        first.popularityPosition =
+            static_cast<std::uint8_t>((first.popularityPosition & 0xF0) | positionOf(second));
+        second.popularityPosition =
+            static_cast<std::uint8_t>((second.popularityPosition & 0xF0) | firstPosition);
+        image.SetBatter(team, 0, first, lead(0));
+        image.SetBatter(team, 1, second, lead(1));
+        teamdata::BatterBytes bench = ImageBuilder::ValidBatter(team, 9);
+        bench.side = 1;
+        image.SetBatter(team, 9, bench, lead(9));
+        teamdata::PitcherBytes pitcher = ImageBuilder::ValidPitcher(team, 1);
+        pitcher.style = 0xC0;
+        pitcher.popularity = 0x71;
+        pitcher.eraCode = 33;
+        pitcher.fast = 150;
+        image.SetPitcher(team, 1, pitcher, lead(teamdata::BatterCount + 1));
+        image.SetColors(team, Helmet, Uniform);
+    }
+};
+
+class SavingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CreateApplicationWindows();
+        MainForm->show();
+        MainForm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
+    }
+    void TearDown() override {
+        MainForm->DataChanged = 0;
+        DestroyApplicationWindows();
+    }
+
+    fs::path WriteImage(const ImageBuilder& image, const char* name = "team.nes") {
+        const fs::path path = dir.File(name);
+        image.WriteTo(path);
+        return path;
+    }
+
+    // Opens `path` through the menu and shows `team`.
+    static void Open(const fs::path& path, int team = 0) {
+        AnswerNextFileDialog(Q(path));
+        MainForm->MenuOpen->trigger();
+        ASSERT_EQ(MainForm->FilePath, Q(path));
+        if (team != 0) {
+            MainForm->TeamBox->setCurrentIndex(team);
+            emit MainForm->TeamBox->activated(team);
+        }
+        ASSERT_EQ(MainForm->ShownTeam(), team);
+    }
+
+    // Runs `action` and checks that it shows exactly the error `message`, or no message at
+    // all when there is none. A second message would be answered too and reported.
+    static void Expect(const std::optional<QString>& message, const std::function<void()>& action) {
+        MessageSeen first;
+        MessageSeen second;
+        AnswerNextMessage(first);
+        AnswerNextMessage(second);
+        action();
+        EXPECT_FALSE(second.seen) << "a second message: " << second.text.toStdString();
+        EXPECT_EQ(GuiTest::CancelPendingModalActions(), message ? 1 : 2);
+        if (!message) {
+            EXPECT_FALSE(first.seen) << "unexpected message: " << first.text.toStdString();
+            return;
+        }
+        ASSERT_TRUE(first.seen) << "no message, expected " << message->toStdString();
+        EXPECT_EQ(first.text, *message);
+        EXPECT_EQ(first.title, "ｴﾗｰ");
+        EXPECT_EQ(first.icon, QMessageBox::Critical);
+        EXPECT_EQ(first.buttons, QStringList{"OK"});
+    }
+
+    // F5 acts on the active window; a closed modal dialog may have left none active.
+    static void PressF5() {
+        MainForm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+        QTest::keyClick(MainForm, Qt::Key_F5);
+    }
+
+    static void SaveAs(const fs::path& target) {
+        AnswerNextFileDialog(Q(target));
+        MainForm->MenuSaveNew->trigger();
+    }
+
+    // What the window shows about the open file, which no way of saving changes.
+    struct Attachment {
+        QString filePath;
+        QString caption;
+        int team;
+        friend bool operator==(const Attachment&, const Attachment&) = default;
+    };
+    static Attachment AttachmentNow() {
+        return {MainForm->FilePath, MainForm->windowTitle(), MainForm->TeamBox->currentIndex()};
+    }
+
+    testsupport::TempDir dir;
+};
+
+const QString NothingToSave = QStringLiteral("保存するデータが存在しません");
+const QString CannotWrite = QStringLiteral("ファイルを作成できません");
+const QString BadPositions = QStringLiteral("守備位置がおかしい");
+const QString SourceUnreadable = QStringLiteral("元ファイルを読めません");
+const QString CopyUnwritable = QStringLiteral("ファイルを作れません");
+
+} // namespace
+
+// ---- Saving in place ----
+
+TEST_F(SavingTest, SavingWithoutEditsLeavesEveryTeamsBytesAsTheyWere) {
+    const fs::path path = WriteImage(ValidImage());
+    const Bytes before = ReadFileBytes(path);
+    Open(path);
+    for (int team = 0; team < teamdata::TeamCount; ++team) {
+        if (team > 0) {
+            MainForm->TeamBox->setCurrentIndex(team);
+            emit MainForm->TeamBox->activated(team);
+        }
+        Expect(std::nullopt, [] { PressF5(); });
+        ASSERT_EQ(ReadFileBytes(path), before) << "team " << team;
+    }
+    Expect(std::nullopt, [] { QTest::mouseClick(MainForm->SpeedUpdateButton, Qt::LeftButton); });
+    Expect(std::nullopt, [] { MainForm->MenuSave->trigger(); });
+    EXPECT_EQ(ReadFileBytes(path), before);
+}
+
+TEST_F(SavingTest, SavingAfterEditsRewritesOnlyTheShownTeamsRecordsAndColours) {
+    const int team = 6;
+    const fs::path path = WriteImage(ValidImage());
+    Open(path, team);
+    const Attachment attached = AttachmentNow();
+    Edits::OnScreen();
+    Expect(std::nullopt, [] { PressF5(); });
+
+    ImageBuilder expected = ValidImage();
+    Edits::OnImage(expected, team);
+    EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
+    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(AttachmentNow(), attached);
+}
+
+TEST_F(SavingTest, EachWayOfSavingWritesTheEdits) {
+    const std::function<void()> ways[] = {
+        [] { PressF5(); },
+        [] { QTest::mouseClick(MainForm->SpeedUpdateButton, Qt::LeftButton); },
+        [] { MainForm->MenuSave->trigger(); },
+    };
+    ImageBuilder expected = ValidImage();
+    Edits::OnImage(expected, 2);
+    for (const auto& save : ways) {
+        const fs::path path = WriteImage(ValidImage());
+        Open(path, 2);
+        Edits::OnScreen();
+        Expect(std::nullopt, save);
+        EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
+        EXPECT_EQ(MainForm->DataChanged, 0);
+        MainForm->MenuClose->trigger();
+    }
+}
+
+TEST_F(SavingTest, WithNoFileOpenThereIsNothingToSaveAndNothingIsWritten) {
+    Expect(NothingToSave, [] { PressF5(); });
+    Expect(NothingToSave, [] { QTest::mouseClick(MainForm->SpeedUpdateButton, Qt::LeftButton); });
+    Expect(NothingToSave, [] { MainForm->MenuSave->trigger(); });
+    // Saving into a copy asks for no name when there is nothing to copy.
+    Expect(QStringLiteral("データがありません"), [] { MainForm->MenuSaveNew->trigger(); });
+    EXPECT_TRUE(fs::is_empty(dir.Path()));
+    EXPECT_EQ(MainForm->DataChanged, 0);
+}
+
+TEST_F(SavingTest, AnImageEndingBeforeItsColoursIsLengthenedBySaving) {
+    const int team = 3;
+    ImageBuilder image = ValidImage();
+    image.Resize(testsupport::TeamBlocksEnd);
+    const fs::path path = WriteImage(image);
+    Open(path, team);
+    Edits::OnScreen();
+    Expect(std::nullopt, [] { PressF5(); });
+
+    // The file grows up to the end of this team's colour entry; the gap reads as zeros.
+    ImageBuilder expected = image;
+    expected.Resize(teamdata::ColorEntryOffset(team).value + teamdata::ColorEntrySize);
+    for (std::size_t offset = testsupport::TeamBlocksEnd;
+         offset < teamdata::ColorEntryOffset(team).value; ++offset)
+        expected.SetByte(offset, 0);
+    Edits::OnImage(expected, team);
+    EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
+    EXPECT_EQ(MainForm->DataChanged, 0);
+}
+
+// ---- Saving into a copy ----
+
+TEST_F(SavingTest, SavingIntoACopyWritesTheEditsThereAndStaysWithTheOpenFile) {
+    const int team = 9;
+    const fs::path path = WriteImage(ValidImage());
+    const Bytes original = ReadFileBytes(path);
+    Open(path, team);
+    const Attachment attached = AttachmentNow();
+    Edits::OnScreen();
+    const fs::path copy = dir.File("copy.nes");
+    Expect(std::nullopt, [&] { SaveAs(copy); });
+
+    ImageBuilder expected = ValidImage();
+    Edits::OnImage(expected, team);
+    EXPECT_EQ(ReadFileBytes(copy), expected.Bytes());
+    EXPECT_EQ(ReadFileBytes(path), original);
+    EXPECT_EQ(AttachmentNow(), attached);
+    EXPECT_EQ(MainForm->DataChanged, 0);
+
+    // The next save in place goes into the open file, not into the copy.
+    MainForm->BatterTable->SetCells(8, 5, QStringLiteral("5"));
+    MainForm->DataChanged = 1;
+    Expect(std::nullopt, [] { PressF5(); });
+    teamdata::BatterBytes fifth = ImageBuilder::ValidBatter(team, 4);
+    fifth.fielding = 5;
+    expected.SetBatter(team, 4, fifth, ImageBuilder::ValidLeadByte(team, 4));
+    EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
+    EXPECT_NE(ReadFileBytes(copy), expected.Bytes());
+    EXPECT_EQ(AttachmentNow(), attached);
+}
+
+TEST_F(SavingTest, SavingIntoAnExistingFileReplacesItWithoutAsking) {
+    const fs::path path = WriteImage(ValidImage());
+    Open(path, 1);
+    Edits::OnScreen();
+    // Longer than the image, so a copy that only overwrote the start would show.
+    const fs::path existing =
+        WriteImage(ImageBuilder(testsupport::DefaultImageSize + 4321), "existing.nes");
+    Expect(std::nullopt, [&] { SaveAs(existing); });
+
+    ImageBuilder expected = ValidImage();
+    Edits::OnImage(expected, 1);
+    EXPECT_EQ(ReadFileBytes(existing), expected.Bytes());
+    EXPECT_EQ(ReadFileBytes(path), ValidImage().Bytes());
+}
+
+TEST_F(SavingTest, SavingIntoTheOpenFileItselfSavesInPlaceWhateverItsName) {
+    ImageBuilder expected = ValidImage();
+    Edits::OnImage(expected, 5);
+    const fs::path path = dir.File("team.nes");
+    const std::pair<const char*, std::function<fs::path()>> spellings[] = {
+        {"the same path",
+         [&] {
+             return path;
+         }},
+        {"a path through dot",
+         [&] {
+             return dir.Path() / "." / "team.nes";
+         }},
+        {"a path through the parent",
+         [&] {
+             return dir.Path() / ".." / dir.Path().filename() / "team.nes";
+         }},
+        {"a symbolic link",
+         [&] {
+             fs::create_symlink(path, dir.File("link.nes"));
+             return dir.File("link.nes");
+         }},
+        {"a hard link",
+         [&] {
+             fs::create_hard_link(path, dir.File("hard.nes"));
+             return dir.File("hard.nes");
+         }},
+    };
+    for (const auto& [how, target] : spellings) {
+        SCOPED_TRACE(how);
+        WriteImage(ValidImage());
+        Open(path, 5);
+        const Attachment attached = AttachmentNow();
+        Edits::OnScreen();
+        const fs::path named = target();
+        Expect(std::nullopt, [&] { SaveAs(named); });
+        EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
+        EXPECT_EQ(MainForm->DataChanged, 0);
+        EXPECT_EQ(AttachmentNow(), attached);
+        MainForm->MenuClose->trigger();
+        for (const char* link : {"link.nes", "hard.nes"})
+            fs::remove(dir.File(link));
+    }
+}
+
+// ---- Refused saves write nothing ----
+
+namespace {
+
+struct Refusal {
+    const char* what;
+    StringGrid* (*grid)();
+    int column;
+    int row;
+    QString text;
+    QString message;
+};
+
+StringGrid* Batters() {
+    return MainForm->BatterTable;
+}
+StringGrid* Pitchers() {
+    return MainForm->PitcherTable;
+}
+
+} // namespace
+
+TEST_F(SavingTest, ARefusedSaveLeavesEveryTargetAsItWasUntilTheTextIsCorrected) {
+    const Refusal refusals[] = {
+        {"katakana name", Batters, 1, 1, QStringLiteral("カタカナ　"), CannotWrite},
+        {"four-character name", Batters, 1, 13, QStringLiteral("あいうえ"), CannotWrite},
+        {"pitcher name", Pitchers, 1, 5, QStringLiteral("あいうえおか"), CannotWrite},
+        {"style", Pitchers, 2, 4, QStringLiteral("右上"), CannotWrite},
+        {"repeated position", Batters, 4, 8, QString(), BadPositions},
+    };
+    const int team = 11;
+    ImageBuilder expected = ValidImage();
+    Edits::OnImage(expected, team);
+    const Bytes original = ValidImage().Bytes();
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(refusal.what);
+        const fs::path path = WriteImage(ValidImage());
+        const fs::path other = WriteImage(ValidImage(), "other.nes");
+        const fs::path fresh = dir.File("fresh.nes");
+        Open(path, team);
+        Edits::OnScreen();
+        StringGrid* grid = refusal.grid();
+        const QString good = grid->Cells(refusal.column, refusal.row);
+        // A repeated position takes the one of the first batter.
+        grid->SetCells(refusal.column, refusal.row,
+                       refusal.text.isNull() ? grid->Cells(4, 1) : refusal.text);
+
+        Expect(refusal.message, [] { PressF5(); });
+        EXPECT_EQ(ReadFileBytes(path), original);
+        Expect(refusal.message, [&] { SaveAs(other); });
+        EXPECT_EQ(ReadFileBytes(other), original);
+        Expect(refusal.message, [&] { SaveAs(fresh); });
+        EXPECT_FALSE(fs::exists(fresh));
+        EXPECT_EQ(MainForm->DataChanged, 1);
+
+        grid->SetCells(refusal.column, refusal.row, good);
+        Expect(std::nullopt, [] { PressF5(); });
+        EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
+        EXPECT_EQ(MainForm->DataChanged, 0);
+        MainForm->MenuClose->trigger();
+        fs::remove(other);
+    }
+}
+
+// ---- Files that cannot be read or written ----
+
+TEST_F(SavingTest, AnOpenFileThatCannotBeWrittenIsReportedAndTheEditsStayUnsaved) {
+    const fs::path path = WriteImage(ValidImage());
+    Open(path, 2);
+    Edits::OnScreen();
+
+    // Permissions do not stop the superuser; a directory under the file's name stops everyone.
+    fs::remove(path);
+    fs::create_directory(path);
+    Expect(CannotWrite, [] { PressF5(); });
+    EXPECT_TRUE(fs::is_directory(path));
+    EXPECT_TRUE(fs::is_empty(path));
+    EXPECT_EQ(MainForm->DataChanged, 1);
+
+    // A file that has gone is not made anew by saving in place.
+    fs::remove(path);
+    Expect(CannotWrite, [] { PressF5(); });
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_EQ(MainForm->DataChanged, 1);
+}
+
+TEST_F(SavingTest, AWriteThatFailsPartWayIsReportedAndNothingCountsAsSaved) {
+    // An image without colour entries, in a process that may not make any file longer: the
+    // players are written in place, the colour entry past the end is refused by the system.
+    const int team = 4;
+    ImageBuilder image = ValidImage();
+    image.Resize(testsupport::TeamBlocksEnd);
+    const fs::path path = WriteImage(image);
+    Open(path, team);
+    Edits::OnScreen();
+
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit saved = limit;
+    limit.rlim_cur = testsupport::TeamBlocksEnd;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    Expect(CannotWrite, [] { PressF5(); });
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+    std::signal(SIGXFSZ, oldHandler);
+
+    ImageBuilder playersOnly = ValidImage();
+    Edits::OnImage(playersOnly, team);
+    playersOnly.Resize(testsupport::TeamBlocksEnd);
+    EXPECT_EQ(ReadFileBytes(path), playersOnly.Bytes());
+    EXPECT_EQ(MainForm->DataChanged, 1);
+
+    // Once the file may grow again, the same save goes through.
+    Expect(std::nullopt, [] { PressF5(); });
+    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(fs::file_size(path), teamdata::ColorEntryOffset(team).value + 2);
+}
+
+TEST_F(SavingTest, ACopyFromAnOpenFileThatCannotBeReadLeavesNoCopy) {
+    const fs::path path = WriteImage(ValidImage());
+    Open(path, 7);
+    Edits::OnScreen();
+    const fs::path copy = dir.File("copy.nes");
+
+    fs::remove(path);
+    Expect(SourceUnreadable, [&] { SaveAs(copy); });
+    EXPECT_FALSE(fs::exists(copy));
+
+    fs::create_directory(path);
+    Expect(SourceUnreadable, [&] { SaveAs(copy); });
+    EXPECT_FALSE(fs::exists(copy));
+    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->FilePath, Q(path));
+}
+
+TEST_F(SavingTest, ACopyFromASourceWithoutAnEndIsRefusedInsteadOfRunningForever) {
+    // A link to an endless device opens as an image of zeros; copying it could never finish.
+    const fs::path zero = dir.File("zero.nes");
+    fs::create_symlink("/dev/zero", zero);
+    const fs::path sink = dir.File("sink.nes");
+    fs::create_symlink("/dev/null", sink);
+    Open(zero);
+    for (int row = 1; row <= teamdata::BattingOrderLength; ++row)
+        MainForm->BatterTable->SetCells(4, row, QString::number(row + 1));
+    MainForm->DataChanged = 1;
+    Expect(SourceUnreadable, [&] { SaveAs(sink); });
+    EXPECT_TRUE(fs::is_symlink(sink));
+    EXPECT_EQ(MainForm->DataChanged, 1);
+}
+
+TEST_F(SavingTest, ACopyThatCannotBeCreatedIsReported) {
+    const fs::path path = WriteImage(ValidImage());
+    Open(path);
+    Edits::OnScreen();
+    const fs::path missing = dir.File("missing");
+    Expect(CopyUnwritable, [&] { SaveAs(missing / "copy.nes"); });
+    EXPECT_FALSE(fs::exists(missing));
+    EXPECT_EQ(ReadFileBytes(path), ValidImage().Bytes());
+    EXPECT_EQ(MainForm->DataChanged, 1);
+}
+
+TEST_F(SavingTest, ACopyThatCannotBeWrittenIsReportedAndWhatWasNamedIsKept) {
+    // The dialog adds ".nes" to a bare device name, so the device is named through a link.
+    const fs::path full = "/dev/full";
+    if (!fs::exists(full))
+        GTEST_SKIP() << "no /dev/full on this system";
+    const fs::path path = WriteImage(ValidImage());
+    Open(path);
+    Edits::OnScreen();
+    const fs::path link = dir.File("full.nes");
+    fs::create_symlink(full, link);
+    Expect(CopyUnwritable, [&] { SaveAs(link); });
+    EXPECT_TRUE(fs::is_character_file(full));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(path), ValidImage().Bytes());
+    EXPECT_EQ(MainForm->DataChanged, 1);
+}
