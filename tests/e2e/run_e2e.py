@@ -20,7 +20,8 @@ import subprocess
 import sys
 import time
 
-import cartridge
+sys.dont_write_bytecode = True  # keep the source folder free of __pycache__
+import cartridge  # noqa: E402
 
 TEAM = 3  # picked with three presses of Down in the team box
 HR_BATTER = 1  # batter row 2: its home runs become 59
