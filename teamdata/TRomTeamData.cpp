@@ -76,16 +76,26 @@ TRomTeamData::TRomTeamData() {
 }
 
 void TRomTeamData::Init() {
+    // Every record transfer runs this first, so the two texts are joined only once; copying
+    // them into strings that already hold them allocates nothing.
+    static const std::string teamInitials = [] {
+        std::string joined;
+        for (std::string_view initials : TeamInitials)
+            joined += initials;
+        return joined;
+    }();
+    static const std::string tileChars = [] {
+        std::string joined;
+        for (std::string_view character : TileCharTable)
+            joined += character;
+        return joined;
+    }();
     BaseOffset = TeamAreaBase;
     SideCodes = {SideCode(SideRight), SideCode(SideLeft), SideCode(SideBoth)};
     for (std::size_t i = 0; i < PitchingStyles.size(); ++i)
         StyleCodes[i] = PitchingStyles[i].code;
-    TeamInitialsCopy.clear();
-    for (std::string_view initials : TeamInitials)
-        TeamInitialsCopy += initials;
-    TileCharTableCopy.clear();
-    for (std::string_view character : TileCharTable)
-        TileCharTableCopy += character;
+    TeamInitialsCopy = teamInitials;
+    TileCharTableCopy = tileChars;
 }
 
 bool TRomTeamData::ReadBatter(const std::string& path, int team, int index, BatterBytes& out) {
