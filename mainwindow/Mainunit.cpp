@@ -811,7 +811,13 @@ void TMainForm::MenuSaveCSVClick() {
 }
 
 void TMainForm::MenuOutputHTMLClick() {
-    OutputHTML();
+    // A total that cannot be read ends the export with its message here: the exception must not
+    // unwind through the toolkit's action code, which is not built to be unwound and leaks.
+    try {
+        OutputHTML();
+    } catch (const std::exception& error) {
+        TolvanekApplication::ShowException(error);
+    }
 }
 
 // ---- Help ----
