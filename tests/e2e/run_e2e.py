@@ -69,10 +69,11 @@ class Session:
 
     def start_xvfb(self):
         read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN, "-nolisten", "tcp"],
-            pass_fds=(write_end,), preexec_fn=end_with_parent, stdout=subprocess.DEVNULL,
-            stderr=open(os.path.join(self.output, "xvfb.log"), "w"))
+        with open(os.path.join(self.output, "xvfb.log"), "w") as log:
+            self.xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN, "-nolisten",
+                 "tcp"], pass_fds=(write_end,), preexec_fn=end_with_parent,
+                stdout=subprocess.DEVNULL, stderr=log)
         os.close(write_end)
         number = b""
         deadline = time.monotonic() + 20
@@ -98,10 +99,10 @@ class Session:
         print(f"X server {display}")
 
     def start_program(self, path):
-        self.program = subprocess.Popen(
-            [os.path.abspath(path)], env=self.env, cwd=self.output, preexec_fn=end_with_parent,
-            stdout=subprocess.DEVNULL,
-            stderr=open(os.path.join(self.output, "program.log"), "w"))
+        with open(os.path.join(self.output, "program.log"), "w") as log:
+            self.program = subprocess.Popen(
+                [os.path.abspath(path)], env=self.env, cwd=self.output,
+                preexec_fn=end_with_parent, stdout=subprocess.DEVNULL, stderr=log)
 
     def stop_all(self):
         for process in (self.program, self.xvfb):
@@ -196,6 +197,11 @@ def cell_centre(menu_height, table_top, col, row):
     return left + COLUMN_WIDTHS[col] // 2, menu_height + table_top + ROW_HEIGHT * row + 10
 
 
+def read_file(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
 def first_difference(actual, expected):
     for offset, (a, e) in enumerate(zip(actual, expected)):
         if a != e:
@@ -281,12 +287,11 @@ def run(session, program):
     session.focus(main)
     session.keys("F5")
     try:
-        session.wait_for(lambda: open(image_path, "rb").read() == expected,
+        session.wait_for(lambda: read_file(image_path) == expected,
                          "the image holds the edits", 10)
     except StepFailed:
-        with open(image_path, "rb") as f:
-            check_bytes(f.read(), bytes(expected), "after F5 the image",
-                        cartridge.describe_offset)
+        check_bytes(read_file(image_path), bytes(expected), "after F5 the image",
+                    cartridge.describe_offset)
         raise
 
     print("export the team as CSV through the menu")
@@ -313,12 +318,11 @@ def run(session, program):
     if status != 0:
         raise StepFailed(f"the program ended with status {status}")
 
-    with open(image_path, "rb") as f:
-        check_bytes(f.read(), bytes(expected), "the saved image", cartridge.describe_offset)
+    check_bytes(read_file(image_path), bytes(expected), "the saved image",
+                cartridge.describe_offset)
     if not os.path.exists(csv_path):
         raise StepFailed("no CSV file was written")
-    with open(csv_path, "rb") as f:
-        check_bytes(f.read(), cartridge.expected_csv(expected, TEAM), "the CSV report")
+    check_bytes(read_file(csv_path), cartridge.expected_csv(expected, TEAM), "the CSV report")
 
 
 def main():
