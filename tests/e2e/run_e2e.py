@@ -69,10 +69,12 @@ class Session:
 
     def start_xvfb(self):
         read_end, write_end = os.pipe()
+        # -noreset: by default the server resets when its last client leaves (here the
+        # readiness probe) and refuses connections meanwhile, so the program could not start.
         with open(os.path.join(self.output, "xvfb.log"), "w") as log:
             self.xvfb = subprocess.Popen(
                 ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN, "-nolisten",
-                 "tcp"], pass_fds=(write_end,), preexec_fn=end_with_parent,
+                 "tcp", "-noreset"], pass_fds=(write_end,), preexec_fn=end_with_parent,
                 stdout=subprocess.DEVNULL, stderr=log)
         os.close(write_end)
         number = b""
