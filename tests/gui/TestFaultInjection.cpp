@@ -1,0 +1,434 @@
+// Faults put under the running window: an image that cannot be written, that disappears, is
+// replaced or cut short, and report or copy targets that cannot take the data. Each fault must
+// end in its own message, without a crash, without a byte changed that the editor does not own,
+// and without a success claimed that did not happen.
+
+#include "GuiTestSupport.h"
+#include "ImageBuilder.h"
+#include "Mainunit.h"
+#include "MessageDialogs.h"
+#include "TempDir.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+using GuiTest::AnswerNextFileDialog;
+using GuiTest::AnswerNextMessage;
+using GuiTest::MessageSeen;
+using testsupport::ImageBuilder;
+using testsupport::ReadFileBytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+const QString Broken = QStringLiteral("ファイルが壊れています");
+const QString NotWritten = QStringLiteral("ファイルを作成できません");
+const QString CopyNotCreated = QStringLiteral("ファイルを作れません");
+const QString SourceUnreadable = QStringLiteral("元ファイルを読めません");
+const QString ReportNotSaved = QStringLiteral("ファイルを保存できません");
+
+QString Q(const fs::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+ImageBuilder ValidImage() {
+    ImageBuilder image;
+    image.FillValidTeams();
+    return image;
+}
+
+// The immutable attribute: a file that not even root may open for writing. False when the file
+// system does not offer it.
+bool SetImmutable(const fs::path& path, bool immutable) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    if (descriptor < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        done = ::ioctl(descriptor, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(descriptor);
+    return done;
+}
+
+bool WritableByAnyone(const fs::path& path) {
+    const int descriptor = ::open(path.c_str(), O_WRONLY);
+    if (descriptor >= 0)
+        ::close(descriptor);
+    return descriptor >= 0;
+}
+
+class FaultInjection : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CreateApplicationWindows();
+        MainForm->show();
+        MainForm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
+    }
+    void TearDown() override {
+        MainForm->DataChanged = 0;
+        DestroyApplicationWindows();
+        for (const fs::path& path : immutable)
+            SetImmutable(path, false);
+    }
+
+    fs::path WriteImage(const ImageBuilder& image, const char* name = "team.nes") {
+        const fs::path path = dir.File(name);
+        image.WriteTo(path);
+        return path;
+    }
+
+    static void Open(const fs::path& path) {
+        AnswerNextFileDialog(Q(path));
+        MainForm->MenuOpen->trigger();
+        ASSERT_EQ(MainForm->FilePath, Q(path));
+        ASSERT_EQ(MainForm->ShownTeam(), 0);
+    }
+
+    // An edit that a successful save would write, so that an unchanged file proves nothing was.
+    static void EditHomeRuns() {
+        MainForm->BatterTable->SetCells(6, 1, QStringLiteral("58"));
+        MainForm->DataChanged = 1;
+    }
+
+    static void PickTeam(int team) {
+        MainForm->TeamBox->setCurrentIndex(team);
+        emit MainForm->TeamBox->activated(team);
+    }
+
+    static void PressF5() {
+        MainForm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+        QTest::keyClick(MainForm, Qt::Key_F5);
+    }
+
+    // Runs `action` and answers the message box it shows; the box must be of `kind` and say
+    // `text`.
+    static void ExpectMessage(const QString& text, const std::function<void()>& action,
+                              MessageKind kind = MessageKind::Error) {
+        MessageSeen seen;
+        AnswerNextMessage(seen);
+        action();
+        ASSERT_TRUE(GuiTest::WaitFor([&] { return seen.seen; })) << text.toStdString();
+        EXPECT_EQ(seen.text, text);
+        EXPECT_EQ(seen.title, MessageKindTitle(kind));
+        EXPECT_EQ(seen.buttons, QStringList{QStringLiteral("OK")});
+        EXPECT_TRUE(GuiTest::NoModalOpen());
+    }
+
+    static void ExpectFileForgotten() {
+        EXPECT_TRUE(MainForm->FilePath.isEmpty());
+        EXPECT_EQ(MainForm->windowTitle(), QStringLiteral("TOLVANEK"));
+        EXPECT_TRUE(MainForm->BatterTable->Cells(1, 1).isEmpty());
+        EXPECT_TRUE(MainForm->PitcherTable->Cells(1, 1).isEmpty());
+    }
+
+    // A save dialog answered with `target`; when the dialog asks before replacing an existing
+    // file, the question is answered Yes. Then the one message of the action is expected.
+    static void SaveThroughDialog(const fs::path& target, QAction* command, const QString& text,
+                                  MessageKind kind) {
+        MessageSeen seen;
+        AnswerNextFileDialog(Q(target));
+        if (fs::exists(target) && command != MainForm->MenuSaveNew) {
+            GuiTest::OnNextModal(
+                [&seen](QWidget* widget) {
+                    auto* question = static_cast<QMessageBox*>(widget);
+                    AnswerNextMessage(seen);
+                    question->button(QMessageBox::Yes)->click();
+                },
+                nullptr, 5000,
+                [](QWidget* widget) {
+                    return qobject_cast<QMessageBox*>(widget) &&
+                           qobject_cast<QFileDialog*>(widget->parentWidget());
+                });
+        } else {
+            AnswerNextMessage(seen);
+        }
+        command->trigger();
+        ASSERT_TRUE(GuiTest::WaitFor([&] { return seen.seen; })) << text.toStdString();
+        EXPECT_EQ(seen.text, text);
+        EXPECT_EQ(seen.title, MessageKindTitle(kind));
+        EXPECT_TRUE(GuiTest::NoModalOpen());
+    }
+
+    testsupport::TempDir dir;
+    std::vector<fs::path> immutable;
+};
+
+TEST_F(FaultInjection, EveryWayOfSavingAnImageThatCannotBeWrittenIsRefusedAndLeavesIt) {
+    const fs::path path = WriteImage(ValidImage());
+    if (!SetImmutable(path, true))
+        GTEST_SKIP() << "the file system has no immutable attribute";
+    immutable.push_back(path);
+    if (WritableByAnyone(path))
+        GTEST_SKIP() << "an immutable file can still be written here";
+    const Bytes before = ReadFileBytes(path);
+
+    Open(path);
+    EditHomeRuns();
+    ExpectMessage(NotWritten, [] { PressF5(); });
+    ExpectMessage(NotWritten, [] { MainForm->MenuSave->trigger(); });
+    ExpectMessage(NotWritten, [] { MainForm->SpeedUpdateButton->click(); });
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->BatterTable->Cells(6, 1), QStringLiteral("58"));
+
+    // Reading still works: the edits can go into a copy.
+    const fs::path copy = dir.File("copy.nes");
+    AnswerNextFileDialog(Q(copy));
+    MainForm->MenuSaveNew->trigger();
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(ReadFileBytes(copy)[teamdata::BatterRecordOffset(0, 0).value + 9], 58);
+    EXPECT_EQ(ReadFileBytes(path), before);
+}
+
+TEST_F(FaultInjection, ACopyOntoAFileThatCannotBeWrittenIsRefusedAndLeavesIt) {
+    const fs::path path = WriteImage(ValidImage());
+    const fs::path target = WriteImage(ImageBuilder(4096), "locked.nes");
+    if (!SetImmutable(target, true))
+        GTEST_SKIP() << "the file system has no immutable attribute";
+    immutable.push_back(target);
+    if (WritableByAnyone(target))
+        GTEST_SKIP() << "an immutable file can still be written here";
+    const Bytes before = ReadFileBytes(target);
+    Open(path);
+    EditHomeRuns();
+    SaveThroughDialog(target, MainForm->MenuSaveNew, CopyNotCreated, MessageKind::Error);
+    EXPECT_EQ(ReadFileBytes(target), before);
+    EXPECT_EQ(ReadFileBytes(path), ValidImage().Bytes());
+    EXPECT_EQ(MainForm->DataChanged, 1);
+}
+
+TEST_F(FaultInjection, AnImageDeletedAfterOpeningIsNeitherRecreatedNorCopiedAndCannotBeShown) {
+    const fs::path path = WriteImage(ValidImage());
+    Open(path);
+    EditHomeRuns();
+    fs::remove(path);
+
+    ExpectMessage(NotWritten, [] { PressF5(); });
+    EXPECT_FALSE(fs::exists(path));
+    const fs::path copy = dir.File("copy.nes");
+    SaveThroughDialog(copy, MainForm->MenuSaveNew, SourceUnreadable, MessageKind::Error);
+    EXPECT_FALSE(fs::exists(copy));
+    EXPECT_EQ(MainForm->DataChanged, 1);
+
+    MainForm->DataChanged = 0;
+    ExpectMessage(Broken, [] { PickTeam(3); });
+    ExpectFileForgotten();
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_EQ(fs::directory_iterator(dir.Path()), fs::directory_iterator());
+}
+
+// Shorter files put where the image was: nothing at all, part of the header, and an image cut
+// inside the shown team's records. None of them holds all the records the save would write: the
+// save stops at the first record missing, after overwriting those before it in place, and the
+// file never grows.
+class ReplacedImage : public FaultInjection, public ::testing::WithParamInterface<std::size_t> {
+protected:
+    static void ExpectOnlyTeamZeroRecordsChanged(const Bytes& after, const Bytes& before) {
+        ASSERT_EQ(after.size(), before.size());
+        const std::size_t teamEnd = teamdata::TeamBlockOffset(1).value;
+        for (std::size_t offset = 0; offset < after.size(); ++offset) {
+            if (!testsupport::IsWritableTeamByte(offset) || offset >= teamEnd) {
+                ASSERT_EQ(after[offset], before[offset]) << "offset " << offset;
+            }
+        }
+    }
+};
+
+TEST_P(ReplacedImage, IsNotLengthenedBySavingAndCannotBeShown) {
+    const fs::path path = WriteImage(ValidImage());
+    Open(path);
+    EditHomeRuns();
+    ImageBuilder shorter(GetParam());
+    for (std::size_t offset = 0; offset < GetParam(); ++offset)
+        shorter.SetByte(offset, static_cast<std::uint8_t>(offset * 7 + 3));
+    shorter.WriteTo(path);
+    const Bytes replacement = ReadFileBytes(path);
+
+    ExpectMessage(NotWritten, [] { PressF5(); });
+    const Bytes saved = ReadFileBytes(path);
+    ExpectOnlyTeamZeroRecordsChanged(saved, replacement);
+    EXPECT_EQ(MainForm->DataChanged, 1);
+
+    MainForm->DataChanged = 0;
+    ExpectMessage(Broken, [] { PickTeam(1); });
+    ExpectFileForgotten();
+    EXPECT_EQ(ReadFileBytes(path), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shorter, ReplacedImage,
+                         ::testing::Values(std::size_t{0}, std::size_t{100},
+                                           std::size_t{teamdata::TeamAreaBase + 100}));
+
+TEST_F(FaultInjection, ADirectoryInPlaceOfTheImageIsNeitherWrittenNorCopiedNorShown) {
+    const fs::path path = WriteImage(ValidImage());
+    Open(path);
+    EditHomeRuns();
+    fs::remove(path);
+    fs::create_directory(path);
+
+    ExpectMessage(NotWritten, [] { PressF5(); });
+    const fs::path copy = dir.File("copy.nes");
+    SaveThroughDialog(copy, MainForm->MenuSaveNew, SourceUnreadable, MessageKind::Error);
+    EXPECT_FALSE(fs::exists(copy));
+
+    MainForm->DataChanged = 0;
+    ExpectMessage(Broken, [] { PickTeam(2); });
+    ExpectFileForgotten();
+    EXPECT_TRUE(fs::is_directory(path));
+    EXPECT_TRUE(fs::is_empty(path));
+}
+
+// Images cut at the boundaries of the team data. A team can be shown exactly when all of its
+// records are in the file; the colour entries may be missing, and a save then writes the shown
+// team's entry past the old end and nothing else beyond it.
+class TruncatedImage : public FaultInjection, public ::testing::WithParamInterface<std::size_t> {
+protected:
+    static bool TeamComplete(int team, std::size_t size) {
+        return teamdata::PitcherRecordOffset(team, teamdata::PitcherCount - 1).value +
+                   teamdata::PitcherRecordSize <=
+               size;
+    }
+};
+
+TEST_P(TruncatedImage, OpensShowsAndSavesExactlyWhatItHolds) {
+    const std::size_t size = GetParam();
+    const fs::path path = WriteImage(ValidImage().Resize(size));
+    const Bytes before = ReadFileBytes(path);
+    ASSERT_EQ(before.size(), size);
+
+    if (!TeamComplete(0, size)) {
+        AnswerNextFileDialog(Q(path));
+        ExpectMessage(Broken, [] { MainForm->MenuOpen->trigger(); });
+        ExpectFileForgotten();
+        EXPECT_EQ(ReadFileBytes(path), before);
+        return;
+    }
+    Open(path);
+    int lastShown = 0;
+    for (int team = 1; team < teamdata::TeamCount; ++team) {
+        if (!TeamComplete(team, size)) {
+            ExpectMessage(Broken, [team] { PickTeam(team); });
+            ExpectFileForgotten();
+            EXPECT_EQ(ReadFileBytes(path), before);
+            Open(path);
+            PickTeam(lastShown);
+            break;
+        }
+        PickTeam(team);
+        ASSERT_EQ(MainForm->ShownTeam(), team);
+        EXPECT_TRUE(GuiTest::NoModalOpen());
+        lastShown = team;
+    }
+    ASSERT_EQ(MainForm->ShownTeam(), lastShown);
+
+    // Saving the shown texts unchanged: every byte that was there stays, and the file grows only
+    // as far as the shown team's colour entry, which then holds the colours shown.
+    const std::uint8_t helmet = MainForm->RomTeamData.HelmetColorByte;
+    const std::uint8_t uniform = MainForm->RomTeamData.UniformColorByte;
+    PressF5();
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    const Bytes after = ReadFileBytes(path);
+    const std::size_t entry = teamdata::ColorEntryOffset(lastShown).value;
+    ASSERT_EQ(after.size(), std::max(size, entry + teamdata::ColorEntrySize));
+    for (std::size_t offset = 0; offset < after.size(); ++offset) {
+        if (offset == entry || offset == entry + 1)
+            continue;
+        const std::uint8_t expected = offset < size ? before[offset] : 0;
+        ASSERT_EQ(after[offset], expected) << "offset " << offset;
+    }
+    EXPECT_EQ(after[entry], helmet);
+    EXPECT_EQ(after[entry + 1], uniform);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AtRecordBoundaries, TruncatedImage,
+    ::testing::Values(std::size_t{0}, std::size_t{testsupport::InesHeaderSize},
+                      std::size_t{teamdata::TeamAreaBase},
+                      std::size_t{teamdata::TeamAreaBase + teamdata::BatterRecordSize},
+                      std::size_t{65544}, std::size_t{65545}, testsupport::TeamBlocksEnd,
+                      std::size_t{teamdata::ColorTableBase}, testsupport::ColorTableEnd - 1));
+
+// Report and copy targets that cannot take the data: a device that is always full (reached
+// through a link with the file type's extension, which the dialogs add otherwise) and a folder
+// that no longer exists.
+class UnwritableTarget : public FaultInjection {
+protected:
+    void SetUp() override {
+        FaultInjection::SetUp();
+        if (!fs::exists(FullDevice))
+            GTEST_SKIP() << "no /dev/full on this system";
+        image = WriteImage(ValidImage());
+        Open(image);
+        EditHomeRuns();
+        fs::create_directory(dir.File("gone"));
+        fs::remove(dir.File("gone"));
+    }
+
+    void ExpectDeviceKept() {
+        EXPECT_TRUE(fs::is_character_file(FullDevice));
+        EXPECT_EQ(ReadFileBytes(image), ValidImage().Bytes());
+        EXPECT_FALSE(fs::exists(dir.File("gone")));
+    }
+
+    fs::path LinkToFullDevice(const char* name) {
+        const fs::path link = dir.File(name);
+        fs::create_symlink(FullDevice, link);
+        return link;
+    }
+
+    static inline const fs::path FullDevice = "/dev/full";
+    fs::path image;
+};
+
+TEST_F(UnwritableTarget, ACsvExportIsReportedAsNotSaved) {
+    SaveThroughDialog(LinkToFullDevice("full.csv"), MainForm->MenuSaveCSV, ReportNotSaved,
+                      MessageKind::Confirmation);
+    SaveThroughDialog(dir.File("gone") / "team.csv", MainForm->MenuSaveCSV, ReportNotSaved,
+                      MessageKind::Confirmation);
+    ExpectDeviceKept();
+    EXPECT_EQ(MainForm->DataChanged, 1);
+}
+
+TEST_F(UnwritableTarget, AnHtmlExportIsReportedAsNotSaved) {
+    SaveThroughDialog(LinkToFullDevice("full.html"), MainForm->MenuOutputHTML, ReportNotSaved,
+                      MessageKind::Confirmation);
+    SaveThroughDialog(dir.File("gone") / "team.html", MainForm->MenuOutputHTML, ReportNotSaved,
+                      MessageKind::Confirmation);
+    ExpectDeviceKept();
+    EXPECT_EQ(MainForm->DataChanged, 1);
+}
+
+TEST_F(UnwritableTarget, ACopyIsReportedAsNotMadeAndTheEditsStayUnsaved) {
+    const fs::path link = LinkToFullDevice("full.nes");
+    SaveThroughDialog(link, MainForm->MenuSaveNew, CopyNotCreated, MessageKind::Error);
+    EXPECT_TRUE(fs::is_symlink(link));
+    SaveThroughDialog(dir.File("gone") / "copy.nes", MainForm->MenuSaveNew, CopyNotCreated,
+                      MessageKind::Error);
+    ExpectDeviceKept();
+    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->FilePath, Q(image));
+}
+
+} // namespace

@@ -1,0 +1,510 @@
+// Random images, each edited through the main window by a random run of cell edits, row drags,
+// colour picks, team switches and saves. Whatever the run, a save changes no byte but the shown
+// team's record bytes and colour entry, writes there what the conversion rules make of the texts
+// on screen (or, when it refuses, writes nothing), and showing the team again shows exactly the
+// texts that the saved bytes stand for.
+//
+// The seed is fixed so that every run checks the same cases; TOLVANEK_PROPERTY_SEED picks another
+// one to explore with. A failure names the seed and the iteration.
+
+#include "CellEditRules.h"
+#include "GuiTestSupport.h"
+#include "ImageBuilder.h"
+#include "Mainunit.h"
+#include "NameCodec.h"
+#include "RecordText.h"
+#include "SaveCheck.h"
+#include "TempDir.h"
+#include "Valuedlg.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+
+using GuiTest::AnswerNextFileDialog;
+using GuiTest::AnswerNextMessage;
+using GuiTest::MessageSeen;
+using testsupport::ImageBuilder;
+using namespace teamdata;
+
+namespace {
+
+constexpr int Iterations = 200;
+constexpr int StepsPerIteration = 8;
+constexpr std::uint32_t DefaultSeed = 19920401;
+
+using Bytes = std::vector<std::uint8_t>;
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::uint32_t Seed() {
+    const char* chosen = std::getenv("TOLVANEK_PROPERTY_SEED");
+    return chosen ? static_cast<std::uint32_t>(std::strtoul(chosen, nullptr, 10)) : DefaultSeed;
+}
+
+// Tile codes that stand for a character.
+std::vector<std::uint8_t> NameTileCodes() {
+    std::vector<std::uint8_t> codes;
+    for (int code = 0; code < TileCharCount; ++code)
+        if (TileCharTable[static_cast<std::size_t>(code)] != PlaceholderChar)
+            codes.push_back(static_cast<std::uint8_t>(code));
+    return codes;
+}
+
+class Random {
+public:
+    explicit Random(std::uint32_t seed)
+        : engine(seed) {}
+    // 0 .. count - 1, the same on every platform.
+    int Below(int count) { return static_cast<int>(engine() % static_cast<std::uint32_t>(count)); }
+    std::uint8_t Byte() { return static_cast<std::uint8_t>(engine()); }
+    bool Chance(int percent) { return Below(100) < percent; }
+    template <typename T> const T& Pick(const std::vector<T>& items) {
+        return items[static_cast<std::size_t>(Below(static_cast<int>(items.size())))];
+    }
+
+private:
+    std::mt19937 engine;
+};
+
+// The record bytes of one team as the model of the file holds them.
+BatterBytes BatterAt(const Bytes& image, int team, int index) {
+    const std::size_t o = BatterRecordOffset(team, index).value;
+    BatterBytes b;
+    for (std::size_t k = 0; k < b.tiles.size(); ++k)
+        b.tiles[k] = image[o + 1 + k];
+    b.side = image[o + 6];
+    b.popularityPosition = image[o + 7];
+    b.averageCode = image[o + 8];
+    b.homeRuns = image[o + 9];
+    b.speed = image[o + 10];
+    b.fielding = image[o + 11];
+    b.arm = image[o + 12];
+    return b;
+}
+
+PitcherBytes PitcherAt(const Bytes& image, int team, int index) {
+    const std::size_t o = PitcherRecordOffset(team, index).value;
+    PitcherBytes p;
+    for (std::size_t k = 0; k < p.tiles.size(); ++k)
+        p.tiles[k] = image[o + 1 + k];
+    const std::uint8_t* r = &image[o + 6];
+    p.style = r[0];
+    p.popularity = r[1];
+    p.eraCode = r[2];
+    p.stamina = r[3];
+    p.fast = r[4];
+    p.medium = r[5];
+    p.slow = r[6];
+    p.rightBreak = r[7];
+    p.leftBreak = r[8];
+    p.fork = r[9];
+    return p;
+}
+
+void PutBatter(Bytes& image, int team, int index, const BatterBytes& b) {
+    const std::size_t o = BatterRecordOffset(team, index).value;
+    std::copy(b.tiles.begin(), b.tiles.end(), image.begin() + static_cast<std::ptrdiff_t>(o + 1));
+    const std::uint8_t rest[] = {b.side,  b.popularityPosition, b.averageCode, b.homeRuns,
+                                 b.speed, b.fielding,           b.arm};
+    std::copy(std::begin(rest), std::end(rest), image.begin() + static_cast<std::ptrdiff_t>(o + 6));
+}
+
+void PutPitcher(Bytes& image, int team, int index, const PitcherBytes& p) {
+    const std::size_t o = PitcherRecordOffset(team, index).value;
+    std::copy(p.tiles.begin(), p.tiles.end(), image.begin() + static_cast<std::ptrdiff_t>(o + 1));
+    const std::uint8_t rest[] = {p.style,  p.popularity, p.eraCode,    p.stamina,   p.fast,
+                                 p.medium, p.slow,       p.rightBreak, p.leftBreak, p.fork};
+    std::copy(std::begin(rest), std::end(rest), image.begin() + static_cast<std::ptrdiff_t>(o + 6));
+}
+
+class PropertyRandom : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CreateApplicationWindows();
+        MainForm->show();
+        MainForm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
+    }
+    void TearDown() override {
+        MainForm->DataChanged = 0;
+        DestroyApplicationWindows();
+    }
+
+    // Records loadable as they are (lead bytes 0..20, batter names of real characters), every
+    // other record byte anywhere in 0..255. Most batting orders hold the positions 2..9 and most
+    // pitchers a name and style that can be saved back, so that most saves go through; the rest
+    // are there to be refused.
+    Bytes RandomImage() {
+        ImageBuilder image;
+        for (int team = 0; team < TeamCount; ++team) {
+            std::vector<int> positions = {2, 3, 4, 5, 6, 7, 8, 9};
+            for (int i = 7; i > 0; --i)
+                std::swap(positions[static_cast<std::size_t>(i)],
+                          positions[static_cast<std::size_t>(random.Below(i + 1))]);
+            const bool orderValid = random.Chance(85);
+            for (int i = 0; i < BatterCount; ++i) {
+                BatterBytes b;
+                for (std::uint8_t& tile : b.tiles)
+                    tile = random.Pick(nameTiles);
+                b.side =
+                    random.Chance(70) ? static_cast<std::uint8_t>(random.Below(3)) : random.Byte();
+                b.popularityPosition = random.Byte();
+                if (orderValid && i < BattingOrderLength)
+                    b.popularityPosition = static_cast<std::uint8_t>(
+                        (b.popularityPosition & 0xF0) | positions[static_cast<std::size_t>(i)]);
+                b.averageCode = random.Byte();
+                b.homeRuns = random.Byte();
+                b.speed = random.Byte();
+                b.fielding = random.Byte();
+                b.arm = random.Byte();
+                image.SetBatter(team, i, b, static_cast<std::uint8_t>(random.Below(21)));
+            }
+            for (int i = 0; i < PitcherCount; ++i) {
+                PitcherBytes p;
+                const bool anyName = random.Chance(3);
+                for (std::uint8_t& tile : p.tiles)
+                    tile = anyName ? random.Byte() : random.Pick(nameTiles);
+                p.style = random.Chance(60)
+                              ? PitchingStyles[static_cast<std::size_t>(random.Below(10))].code
+                              : random.Byte();
+                for (std::uint8_t* value :
+                     {&p.popularity, &p.eraCode, &p.stamina, &p.fast, &p.medium, &p.slow,
+                      &p.rightBreak, &p.leftBreak, &p.fork})
+                    *value = random.Byte();
+                image.SetPitcher(team, i, p, static_cast<std::uint8_t>(random.Below(21)));
+            }
+            image.SetColors(team, random.Byte(), random.Byte());
+        }
+        return image.Bytes();
+    }
+
+    // ---- What the window must show ----
+
+    void ExpectShows(int team) {
+        for (int i = 0; i < BatterCount; ++i) {
+            const BatterRowTexts texts = BatterRowFromBytes(BatterAt(model, team, i));
+            for (int c = 1; c <= 9; ++c)
+                ASSERT_EQ(MainForm->BatterTable->Cells(c, i + 1), Q(texts[c - 1]))
+                    << "team " << team << " batter " << i << " column " << c;
+            ASSERT_TRUE(MainForm->BatterTable->Cells(10, i + 1).isEmpty());
+        }
+        for (int i = 0; i < PitcherCount; ++i) {
+            const PitcherRowTexts texts = PitcherRowFromBytes(PitcherAt(model, team, i));
+            for (int c = 1; c <= 11; ++c)
+                ASSERT_EQ(MainForm->PitcherTable->Cells(c, i + 1), Q(texts[c - 1]))
+                    << "team " << team << " pitcher " << i << " column " << c;
+        }
+        ASSERT_EQ(MainForm->ShownTeam(), team);
+        ASSERT_EQ(MainForm->TeamBox->currentIndex(), team);
+    }
+
+    static std::vector<std::vector<QString>> Screen() {
+        std::vector<std::vector<QString>> cells = MainForm->BatterTable->AllCells();
+        for (auto& row : MainForm->PitcherTable->AllCells())
+            cells.push_back(row);
+        return cells;
+    }
+
+    // ---- Steps ----
+
+    void Open() {
+        MainForm->DataChanged = 0;
+        MainForm->MenuClose->trigger();
+        AnswerNextFileDialog(QString::fromStdString(path.string()));
+        MainForm->MenuOpen->trigger();
+        ASSERT_EQ(MainForm->FilePath, QString::fromStdString(path.string()));
+        ++checks.opens;
+        ExpectShows(0);
+    }
+
+    QString RandomName() {
+        QString name;
+        for (int k = 0; k < NameTileCount; ++k)
+            name += Q(TileCharTable[random.Pick(nameTiles)]);
+        return name;
+    }
+
+    // A value the column's dialog offers, set through the dialog itself.
+    void EditWithValueDialog(StringGrid* grid, int column, int row, const ValueColumn& range) {
+        const int steps = (range.maximum - range.minimum) / range.smallStep;
+        const int value = range.minimum + range.smallStep * random.Below(steps + 1);
+        // The dialog opens on the cell's number and refuses a cell without one; every cell it is
+        // used on here holds a number, as every shown cell does.
+        GuiTest::OnNextModal(
+            [value](QWidget*) {
+                ValueDialog->ValueBar->setValue(value);
+                ValueDialog->BitBtn1->click();
+            },
+            nullptr, 5000, [](QWidget* widget) { return widget == ValueDialog; });
+        grid->SetCurrentCell(column, row);
+        if (grid == MainForm->BatterTable)
+            MainForm->BatterTableClick();
+        else
+            MainForm->PitcherTableClick();
+        ASSERT_TRUE(GuiTest::NoModalOpen());
+        ASSERT_EQ(grid->Cells(column, row), QString::number(value));
+    }
+
+    // A value the column's dialog offers, put into the cell directly.
+    void EditDirectly(StringGrid* grid, int column, int row, const ValueColumn& range) {
+        const int steps = (range.maximum - range.minimum) / range.smallStep;
+        grid->SetCells(column, row,
+                       QString::number(range.minimum + range.smallStep * random.Below(steps + 1)));
+        MainForm->DataChanged = 1;
+    }
+
+    void EditCell() {
+        const bool batter = random.Chance(60);
+        StringGrid* grid = batter ? MainForm->BatterTable : MainForm->PitcherTable;
+        const int row = 1 + random.Below(batter ? BatterCount : PitcherCount);
+        const int column = 1 + random.Below(batter ? 9 : 11);
+        if (column == 1) {
+            grid->SetCells(column, row, RandomName());
+            MainForm->DataChanged = 1;
+        } else if (column == 2) {
+            // Side and style cycle with each click, through the real handlers.
+            grid->SetCurrentCell(column, row);
+            if (batter)
+                MainForm->BatterTableClick();
+            else
+                MainForm->PitcherTableClick();
+        } else {
+            const std::optional<ValueColumn> range =
+                batter ? BatterValueColumn(column) : PitcherValueColumn(column);
+            ASSERT_TRUE(range.has_value());
+            const bool position = batter && column == BatterColumn::Position;
+            if (position || random.Chance(20))
+                EditWithValueDialog(grid, column, row, *range);
+            else
+                EditDirectly(grid, column, row, *range);
+        }
+        ++checks.edits;
+    }
+
+    void DragRow() {
+        const bool batter = random.Chance(60);
+        StringGrid* grid = batter ? MainForm->BatterTable : MainForm->PitcherTable;
+        const int rows = batter ? BatterCount : PitcherCount;
+        const int from = random.Below(rows);
+        const int to = random.Below(rows);
+        grid->verticalHeader()->moveSection(from, to);
+        ++checks.drags;
+    }
+
+    void PickColours() {
+        // Any of the palette indexes the colour chooser offers.
+        const auto offered = [this] {
+            return static_cast<std::uint8_t>(16 * random.Below(4) + random.Below(14));
+        };
+        MainForm->RomTeamData.HelmetColorByte = offered();
+        MainForm->RomTeamData.UniformColorByte = offered();
+        MainForm->DataChanged = 1;
+        ++checks.colours;
+    }
+
+    void SwitchTeam() {
+        const int shown = MainForm->ShownTeam();
+        const int team = (shown + 1 + random.Below(TeamCount - 1)) % TeamCount;
+        const bool asks = MainForm->DataChanged == 1;
+        const bool yes = random.Chance(50);
+        const auto before = Screen();
+        MessageSeen seen;
+        if (asks)
+            AnswerNextMessage(seen,
+                              yes ? QStringLiteral("はい(&Y)") : QStringLiteral("いいえ(&N)"));
+        MainForm->TeamBox->setCurrentIndex(team);
+        emit MainForm->TeamBox->activated(team);
+        ASSERT_TRUE(GuiTest::NoModalOpen());
+        ASSERT_EQ(seen.seen, asks);
+        if (asks && !yes) {
+            ASSERT_EQ(Screen(), before);
+            ASSERT_EQ(MainForm->ShownTeam(), shown);
+            ASSERT_EQ(MainForm->TeamBox->currentIndex(), shown);
+            ASSERT_EQ(MainForm->DataChanged, 1);
+        } else {
+            ExpectShows(team);
+            ASSERT_EQ(MainForm->DataChanged, 0);
+        }
+        ++checks.switches;
+    }
+
+    void Save() {
+        const int team = MainForm->ShownTeam();
+        BatterRows batters;
+        PitcherRows pitchers;
+        for (int r = 0; r < BatterCount; ++r)
+            for (int c = 0; c < 9; ++c)
+                batters[r][c] = MainForm->BatterTable->Cells(c + 1, r + 1).toStdString();
+        for (int r = 0; r < PitcherCount; ++r)
+            for (int c = 0; c < 11; ++c)
+                pitchers[r][c] = MainForm->PitcherTable->Cells(c + 1, r + 1).toStdString();
+        const SaveRefusal refusal = CheckTeamTexts(batters, pitchers);
+        const int changedBefore = MainForm->DataChanged;
+
+        MessageSeen seen;
+        if (refusal != SaveRefusal::None)
+            AnswerNextMessage(seen);
+        switch (random.Below(3)) {
+        case 0:
+            MainForm->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+            QTest::keyClick(MainForm, Qt::Key_F5);
+            break;
+        case 1:
+            MainForm->MenuSave->trigger();
+            break;
+        default:
+            MainForm->SpeedUpdateButton->click();
+            break;
+        }
+        ASSERT_TRUE(GuiTest::NoModalOpen());
+
+        if (refusal != SaveRefusal::None) {
+            ASSERT_TRUE(seen.seen);
+            ASSERT_EQ(seen.text, refusal == SaveRefusal::FieldingPositions
+                                     ? QStringLiteral("守備位置がおかしい")
+                                     : QStringLiteral("ファイルを作成できません"));
+            ASSERT_EQ(MainForm->DataChanged, changedBefore);
+            ASSERT_TRUE(FileBytes() == model) << "a refused save wrote something";
+            ++checks.refusedSaves;
+            return;
+        }
+
+        for (int i = 0; i < BatterCount; ++i) {
+            const std::optional<BatterBytes> b = BatterBytesFromRow(batters[i]);
+            ASSERT_TRUE(b.has_value());
+            PutBatter(model, team, i, *b);
+        }
+        for (int i = 0; i < PitcherCount; ++i) {
+            const std::optional<PitcherBytes> p = PitcherBytesFromRow(pitchers[i]);
+            ASSERT_TRUE(p.has_value());
+            PutPitcher(model, team, i, *p);
+        }
+        const std::size_t entry = ColorEntryOffset(team).value;
+        model[entry] = MainForm->RomTeamData.HelmetColorByte;
+        model[entry + 1] = MainForm->RomTeamData.UniformColorByte;
+        ASSERT_EQ(MainForm->DataChanged, 0);
+        ExpectFileIsModel();
+        ++checks.saves;
+
+        // Showing another team and this one again reads back what was just saved.
+        const int other = (team + 1 + random.Below(TeamCount - 1)) % TeamCount;
+        for (int shown : {other, team}) {
+            MainForm->TeamBox->setCurrentIndex(shown);
+            emit MainForm->TeamBox->activated(shown);
+            ASSERT_TRUE(GuiTest::NoModalOpen());
+            ExpectShows(shown);
+        }
+        ++checks.reloads;
+    }
+
+    // The file is the model: the bytes the saves were predicted to write, and every other byte
+    // as the image was made, lead bytes, block tails and header included.
+    void ExpectFileIsModel() {
+        const Bytes file = FileBytes();
+        ASSERT_EQ(file.size(), model.size());
+        if (file == model)
+            return;
+        const auto differ = std::mismatch(file.begin(), file.end(), model.begin());
+        const auto offset = static_cast<std::size_t>(differ.first - file.begin());
+        FAIL() << "byte " << offset << " is " << int(*differ.first) << ", expected "
+               << int(*differ.second)
+               << (testsupport::IsWritableTeamByte(offset) ? " (a record byte)"
+                                                           : " (not a record byte)");
+    }
+
+    Bytes FileBytes() const {
+        Bytes bytes(std::filesystem::file_size(path));
+        std::ifstream in(path, std::ios::binary);
+        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return bytes;
+    }
+
+    void RunIteration() {
+        model = RandomImage();
+        const Bytes original = model;
+        {
+            std::ofstream out(path, std::ios::binary | std::ios::trunc);
+            out.write(reinterpret_cast<const char*>(model.data()),
+                      static_cast<std::streamsize>(model.size()));
+        }
+        Open();
+        if (::testing::Test::HasFatalFailure())
+            return;
+        for (int step = 0; step < StepsPerIteration && !::testing::Test::HasFatalFailure();
+             ++step) {
+            switch (random.Below(10)) {
+            case 0:
+            case 1:
+            case 2:
+            case 3:
+                EditCell();
+                break;
+            case 4:
+                DragRow();
+                break;
+            case 5:
+                PickColours();
+                break;
+            case 6:
+            case 7:
+                SwitchTeam();
+                break;
+            default:
+                Save();
+                break;
+            }
+        }
+        if (::testing::Test::HasFatalFailure())
+            return;
+        Save();
+        ExpectFileIsModel();
+        for (std::size_t offset = 0; offset < model.size(); ++offset) {
+            if (!testsupport::IsWritableTeamByte(offset)) {
+                ASSERT_EQ(model[offset], original[offset]) << "offset " << offset;
+            }
+        }
+    }
+
+    struct Checks {
+        int opens = 0, edits = 0, drags = 0, colours = 0, switches = 0, saves = 0, refusedSaves = 0,
+            reloads = 0;
+    } checks;
+
+    testsupport::TempDir dir;
+    std::filesystem::path path = dir.File("random.nes");
+    Random random{Seed()};
+    std::vector<std::uint8_t> nameTiles = NameTileCodes();
+    Bytes model;
+};
+
+TEST_F(PropertyRandom, SavesChangeOnlyTheShownTeamAndShowingItAgainShowsWhatWasSaved) {
+    const std::uint32_t seed = Seed();
+    for (int iteration = 0; iteration < Iterations; ++iteration) {
+        SCOPED_TRACE("seed " + std::to_string(seed) + ", iteration " + std::to_string(iteration));
+        RunIteration();
+        if (HasFailure())
+            break;
+    }
+    std::printf("%d iterations: %d opens, %d edits, %d row drags, %d colour picks, %d team "
+                "switches, %d saves (each shown again), %d refused saves\n",
+                Iterations, checks.opens, checks.edits, checks.drags, checks.colours,
+                checks.switches, checks.saves, checks.refusedSaves);
+    EXPECT_GT(checks.saves, Iterations);
+    EXPECT_GT(checks.refusedSaves, 0);
+}
+
+} // namespace
