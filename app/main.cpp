@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
         MainForm->show();
         const int status = application.exec();
         DestroyApplicationWindows();
-        return status == 0 ? 0 : status;
+        return status;
     } catch (const std::exception& error) {
         TolvanekApplication::ShowException(error);
     }

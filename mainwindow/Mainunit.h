@@ -64,10 +64,10 @@ public:
     QAction* V2 = nullptr;
 
     // File dialogs.
-    FileDialogSpec OpenDialog;
-    FileDialogSpec SaveNewDialog;
-    FileDialogSpec SaveCSVDialog;
-    FileDialogSpec SaveHTMLDialog;
+    FileDialogSettings OpenDialog;
+    FileDialogSettings SaveNewDialog;
+    FileDialogSettings SaveCSVDialog;
+    FileDialogSettings SaveHTMLDialog;
 
     // Operations shared by several handlers.
     void OpenCartridge();

@@ -30,25 +30,27 @@ inline constexpr int NameTileCount = 5;
 // treated as damaged.
 inline constexpr std::uint8_t MaxLeadByte = 20;
 
-[[nodiscard]] constexpr bool IsValidTeam(int team) { return team >= 0 && team < TeamCount; }
-[[nodiscard]] constexpr bool IsValidBatter(int index) { return index >= 0 && index < BatterCount; }
-[[nodiscard]] constexpr bool IsValidPitcher(int index) { return index >= 0 && index < PitcherCount; }
+[[nodiscard]] constexpr bool IsValidTeam(int team) {
+    return team >= 0 && team < TeamCount;
+}
+[[nodiscard]] constexpr bool IsValidBatter(int index) {
+    return index >= 0 && index < BatterCount;
+}
+[[nodiscard]] constexpr bool IsValidPitcher(int index) {
+    return index >= 0 && index < PitcherCount;
+}
 
-[[nodiscard]] constexpr FileOffset TeamBlockOffset(int team)
-{
+[[nodiscard]] constexpr FileOffset TeamBlockOffset(int team) {
     return {TeamAreaBase + TeamBlockSize * static_cast<std::uint32_t>(team)};
 }
-[[nodiscard]] constexpr FileOffset BatterRecordOffset(int team, int index)
-{
+[[nodiscard]] constexpr FileOffset BatterRecordOffset(int team, int index) {
     return {TeamBlockOffset(team).value + BatterRecordSize * static_cast<std::uint32_t>(index)};
 }
-[[nodiscard]] constexpr FileOffset PitcherRecordOffset(int team, int index)
-{
+[[nodiscard]] constexpr FileOffset PitcherRecordOffset(int team, int index) {
     return {TeamBlockOffset(team).value + PitcherAreaInBlock +
             PitcherRecordSize * static_cast<std::uint32_t>(index)};
 }
-[[nodiscard]] constexpr FileOffset ColorEntryOffset(int team)
-{
+[[nodiscard]] constexpr FileOffset ColorEntryOffset(int team) {
     return {ColorTableBase + ColorEntrySize * static_cast<std::uint32_t>(team)};
 }
 

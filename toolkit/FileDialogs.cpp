@@ -17,29 +17,29 @@ QStringList NameFiltersOf(const QString& filter) {
 }
 
 namespace {
-QString Run(QWidget* parent, const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
+QString Run(QWidget* parent, const FileDialogSettings& settings, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    if (mode == QFileDialog::AcceptSave && !spec.askBeforeOverwrite)
+    if (mode == QFileDialog::AcceptSave && !settings.askBeforeOverwrite)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilters(NameFiltersOf(spec.filter));
-    dialog.setDefaultSuffix(spec.defaultExtension);
-    if (!spec.initialFileName.isEmpty())
-        dialog.selectFile(spec.initialFileName);
+    dialog.setNameFilters(NameFiltersOf(settings.filter));
+    dialog.setDefaultSuffix(settings.defaultExtension);
+    if (!settings.initialFileName.isEmpty())
+        dialog.selectFile(settings.initialFileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }
 } // namespace
 
-QString RunOpenDialog(QWidget* parent, const FileDialogSpec& spec) {
-    return Run(parent, spec, QFileDialog::AcceptOpen);
+QString RunOpenDialog(QWidget* parent, const FileDialogSettings& settings) {
+    return Run(parent, settings, QFileDialog::AcceptOpen);
 }
 
-QString RunSaveDialog(QWidget* parent, const FileDialogSpec& spec) {
-    return Run(parent, spec, QFileDialog::AcceptSave);
+QString RunSaveDialog(QWidget* parent, const FileDialogSettings& settings) {
+    return Run(parent, settings, QFileDialog::AcceptSave);
 }

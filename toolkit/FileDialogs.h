@@ -7,7 +7,7 @@ class QWidget;
 // A file dialog described the way the editor's menus describe them. The filter is written as
 // description|patterns pairs ("NESticle ROM|*.nes|すべてのファイル(*.*)|*.*"); "*.*" means every
 // file. The initial file name may be a wildcard, which then filters the listing.
-struct FileDialogSpec {
+struct FileDialogSettings {
     QString filter;
     QString defaultExtension;
     QString initialFileName;
@@ -16,8 +16,8 @@ struct FileDialogSpec {
 
 // Qt's own widget dialogs (never the desktop's native ones). Both return the chosen full path,
 // or an empty text when the user cancels.
-[[nodiscard]] QString RunOpenDialog(QWidget* parent, const FileDialogSpec& spec);
-[[nodiscard]] QString RunSaveDialog(QWidget* parent, const FileDialogSpec& spec);
+[[nodiscard]] QString RunOpenDialog(QWidget* parent, const FileDialogSettings& settings);
+[[nodiscard]] QString RunSaveDialog(QWidget* parent, const FileDialogSettings& settings);
 
 // The Qt name filters for a description|patterns filter text.
 [[nodiscard]] QStringList NameFiltersOf(const QString& filter);
