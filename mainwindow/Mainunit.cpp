@@ -325,38 +325,50 @@ void TMainForm::OpenCartridge() {
 }
 
 bool TMainForm::ShowTeam(int team) {
+    bool shown = false;
+    {
+        // The grids repaint once when the team is in, not once for every one of its cells.
+        const GridRepaintPause pause({BatterTable, PitcherTable});
+        shown = FillTeam(team);
+    }
+    if (!shown) {
+        ShowError(this, QStringLiteral("ファイルが壊れています"));
+        return false;
+    }
+    // An image that ends before its colour table still shows its players; the colours then
+    // keep their earlier values.
+    std::uint8_t helmet = 0;
+    std::uint8_t uniform = 0;
+    if (RomTeamData.ReadColors(NativePath(FilePath), team, helmet, uniform)) {
+        RomTeamData.HelmetColorByte = helmet;
+        RomTeamData.UniformColorByte = uniform;
+    }
+    SetSwatch(HelmetColor, QColor::fromRgb(teamdata::SwatchColor(RomTeamData.HelmetColorByte)));
+    SetSwatch(UniformColor, QColor::fromRgb(teamdata::SwatchColor(RomTeamData.UniformColorByte)));
+    return true;
+}
+
+bool TMainForm::FillTeam(int team) {
+    // Each record's row is written as soon as it is read, so after a failed read the rows
+    // before it already show the new team.
     const std::string path = NativePath(FilePath);
     for (int i = 0; i < teamdata::BatterCount; ++i) {
         teamdata::BatterBytes bytes;
-        if (!RomTeamData.ReadBatter(path, team, i, bytes)) {
-            ShowError(this, QStringLiteral("ファイルが壊れています"));
+        if (!RomTeamData.ReadBatter(path, team, i, bytes))
             return false;
-        }
         const teamdata::BatterRowTexts texts = teamdata::BatterRowFromBytes(bytes);
         for (std::size_t c = 0; c < texts.size(); ++c)
             BatterTable->SetCells(static_cast<int>(c) + 1, i + 1, QString::fromStdString(texts[c]));
     }
     for (int i = 0; i < teamdata::PitcherCount; ++i) {
         teamdata::PitcherBytes bytes;
-        if (!RomTeamData.ReadPitcher(path, team, i, bytes)) {
-            ShowError(this, QStringLiteral("ファイルが壊れています"));
+        if (!RomTeamData.ReadPitcher(path, team, i, bytes))
             return false;
-        }
         const teamdata::PitcherRowTexts texts = teamdata::PitcherRowFromBytes(bytes);
         for (std::size_t c = 0; c < texts.size(); ++c)
             PitcherTable->SetCells(static_cast<int>(c) + 1, i + 1,
                                    QString::fromStdString(texts[c]));
     }
-    // An image that ends before its colour table still shows its players; the colours then
-    // keep their earlier values.
-    std::uint8_t helmet = 0;
-    std::uint8_t uniform = 0;
-    if (RomTeamData.ReadColors(path, team, helmet, uniform)) {
-        RomTeamData.HelmetColorByte = helmet;
-        RomTeamData.UniformColorByte = uniform;
-    }
-    SetSwatch(HelmetColor, QColor::fromRgb(teamdata::SwatchColor(RomTeamData.HelmetColorByte)));
-    SetSwatch(UniformColor, QColor::fromRgb(teamdata::SwatchColor(RomTeamData.UniformColorByte)));
     return true;
 }
 

@@ -111,6 +111,8 @@ private:
     void BuildControls();
     void BuildMenu();
     void ClearDataCells();
+    // Reads the team's player records into the grids; false at the first unreadable record.
+    [[nodiscard]] bool FillTeam(int team);
     void SetSwatch(QFrame* swatch, const QColor& color);
     void WriteBatterLabels();
     void WritePitcherLabels();

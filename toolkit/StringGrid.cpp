@@ -335,3 +335,19 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
     }
     return QTableWidget::eventFilter(watched, event);
 }
+
+GridRepaintPause::GridRepaintPause(std::initializer_list<StringGrid*> grids) {
+    // Only the cell area pauses: the headers do not change, and repainting them with the cells
+    // would cost more than it saves.
+    for (StringGrid* grid : grids) {
+        if (grid->viewport()->updatesEnabled()) {
+            grid->viewport()->setUpdatesEnabled(false);
+            paused_.push_back(grid);
+        }
+    }
+}
+
+GridRepaintPause::~GridRepaintPause() {
+    for (StringGrid* grid : paused_)
+        grid->viewport()->setUpdatesEnabled(true);
+}

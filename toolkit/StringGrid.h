@@ -2,6 +2,9 @@
 
 #include <QTableWidget>
 
+#include <initializer_list>
+#include <vector>
+
 class QTimer;
 
 // A text grid addressed as (column, row) with a fixed header row 0 and a fixed label column 0,
@@ -71,4 +74,17 @@ private:
     QTimer* labelDragScroll_ = nullptr;
     bool labelDrag_ = false;
     QPoint labelDragAt_;
+};
+
+// Holds back the repainting of some grids while their cells are rewritten in bulk; each grid
+// repaints once, as a whole, when the pause ends.
+class GridRepaintPause {
+public:
+    explicit GridRepaintPause(std::initializer_list<StringGrid*> grids);
+    ~GridRepaintPause();
+    GridRepaintPause(const GridRepaintPause&) = delete;
+    GridRepaintPause& operator=(const GridRepaintPause&) = delete;
+
+private:
+    std::vector<StringGrid*> paused_;
 };
