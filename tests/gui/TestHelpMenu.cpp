@@ -20,7 +20,6 @@ using testsupport::ImageBuilder;
 
 namespace {
 
-const QString BuiltHelpDocument = QStringLiteral(TEST_BINARY_DIR "/../../app/help/Tolvanek.html");
 const QString StartUpHelpFile = QStringLiteral("/usr/share/tolvanek/help/Tolvanek.hlp");
 
 TolvanekApplication* Application() {
@@ -55,16 +54,11 @@ EditorState CurrentState() {
 
 class HelpMenu : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        // The program finds its help document in "help" beside itself; the test program gets
-        // the same document the build places beside the editor.
-        const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/help");
-        QDir().mkpath(folder);
-        QFile::copy(BuiltHelpDocument, folder + QStringLiteral("/Tolvanek.html"));
-    }
-
     void SetUp() override {
-        ASSERT_TRUE(QFile::exists(BuiltHelpDocument)) << "the help document is built";
+        // The build puts the editor's help document beside the test programs too.
+        ASSERT_TRUE(QFile::exists(QCoreApplication::applicationDirPath() +
+                                  QStringLiteral("/help/Tolvanek.html")))
+            << "the help document is built";
         ASSERT_NE(Application(), nullptr);
         Application()->HelpFile = StartUpHelpFile;
         CreateApplicationWindows();
