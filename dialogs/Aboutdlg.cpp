@@ -1,5 +1,7 @@
 #include "Aboutdlg.h"
 
+#include "UiFont.h"
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -40,11 +42,7 @@ TAboutDialog::TAboutDialog(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QStringLiteral("TOLVANEK"));
     setModal(true);
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("IPAGothic")});
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(JapaneseUiFont(12));
     setFixedSize(202, 201);
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::black);

@@ -1,6 +1,7 @@
 #include "Color.h"
 
 #include "Palette.h"
+#include "UiFont.h"
 
 #include <QImage>
 #include <QMouseEvent>
@@ -61,11 +62,7 @@ TColorForm::TColorForm(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QStringLiteral("色の選択"));
     setModal(true);
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("IPAGothic")});
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(JapaneseUiFont(12));
     setFixedSize(226, 102);
     move(DesignedLeft, DesignedTop);
 

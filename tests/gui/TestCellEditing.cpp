@@ -1,8 +1,5 @@
-#include "GuiTestSupport.h"
-#include "ImageBuilder.h"
-#include "Mainunit.h"
+#include "MainWindowFixture.h"
 #include "Nameunit.h"
-#include "TempDir.h"
 #include "Valuedlg.h"
 
 #include <QHeaderView>
@@ -22,7 +19,6 @@
 
 using GuiTest::AnswerNextMessage;
 using GuiTest::MessageSeen;
-using testsupport::ImageBuilder;
 
 namespace {
 
@@ -134,29 +130,18 @@ private:
     QTimer timer;
 };
 
-class CellEditingTest : public ::testing::Test {
+class CellEditingTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        CreateApplicationWindows();
-        MainForm->show();
-        MainForm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
+        MainWindowFixture::SetUp();
         batters = MainForm->BatterTable;
         pitchers = MainForm->PitcherTable;
     }
-    void TearDown() override {
-        MainForm->DataChanged = 0;
-        DestroyApplicationWindows();
-    }
 
+    // A valid image, open on its first team with nothing edited yet.
+    using MainWindowFixture::OpenImage;
     void OpenImage() {
-        ImageBuilder image;
-        image.FillValidTeams();
-        const auto path = dir.File("team.nes");
-        image.WriteTo(path);
-        GuiTest::AnswerNextFileDialog(QString::fromStdString(path.string()));
-        MainForm->MenuOpen->trigger();
-        ASSERT_EQ(MainForm->FilePath, QString::fromStdString(path.string()));
+        ASSERT_NO_FATAL_FAILURE(OpenImage(WriteImage(ValidImage())));
         ASSERT_EQ(MainForm->DataChanged, 0);
     }
 
@@ -197,9 +182,42 @@ protected:
         return texts;
     }
 
+    // What the value dialog of one column offers.
+    struct ValueColumnOffer {
+        int col;
+        const char* caption;
+        int minimum, maximum, smallStep, largeStep;
+    };
+
+    // Names the player of `row`, then clicks the cell of each column in that row, presses `key`
+    // in the value dialog and cancels it. Each dialog must be captioned with the column and the
+    // player and offer the column's range and steps; `also` checks more of what it showed.
+    // Cancelling leaves every cell and the change flag as they were.
+    static void ExpectValueDialogs(
+        StringGrid* grid, int row, const std::vector<ValueColumnOffer>& columns, Qt::Key key,
+        const std::function<void(const ValueColumnOffer&, const ValueDialogSeen&)>& also = {}) {
+        grid->SetCells(1, row, Name);
+        const auto before = grid->AllCells();
+        for (const ValueColumnOffer& column : columns) {
+            ValueDialogSeen seen;
+            AnswerValueDialog(seen, {key}, Answer::Cancel);
+            ClickCell(grid, column.col, row);
+            ASSERT_TRUE(seen.seen) << column.col;
+            EXPECT_EQ(seen.title, QString::fromUtf8(column.caption) + QStringLiteral("（") + Name +
+                                      QStringLiteral("）"));
+            EXPECT_EQ(seen.minimum, column.minimum) << column.col;
+            EXPECT_EQ(seen.maximum, column.maximum) << column.col;
+            EXPECT_EQ(seen.smallStep, column.smallStep) << column.col;
+            EXPECT_EQ(seen.largeStep, column.largeStep) << column.col;
+            if (also)
+                also(column, seen);
+        }
+        EXPECT_EQ(grid->AllCells(), before);
+        EXPECT_EQ(MainForm->DataChanged, 0);
+    }
+
     StringGrid* batters = nullptr;
     StringGrid* pitchers = nullptr;
-    testsupport::TempDir dir;
 };
 
 } // namespace
@@ -284,32 +302,18 @@ TEST_F(CellEditingTest, AnUnknownSideTextStaysAsItIs) {
 
 TEST_F(CellEditingTest, EveryBatterValueColumnOpensTheDialogWithItsRangeAndSteps) {
     OpenImage();
-    struct Expected {
-        int col;
-        const char* caption;
-        int minimum, maximum, smallStep, largeStep;
-    };
-    const Expected columns[] = {{3, "人気", 1, 10, 1, 1},       {4, "守備位置", 1, 9, 1, 1},
-                                {5, "実打率", 200, 400, 2, 10}, {6, "本塁打", 0, 59, 1, 10},
-                                {7, "走力", 0, 50, 1, 10},      {8, "守備力", 1, 5, 1, 1},
-                                {9, "肩", 1, 5, 1, 1}};
-    batters->SetCells(1, 6, Name);
-    const auto before = batters->AllCells();
-    for (const Expected& column : columns) {
-        ValueDialogSeen seen;
-        AnswerValueDialog(seen, {Qt::Key_End}, Answer::Cancel);
-        ClickCell(batters, column.col, 6);
-        ASSERT_TRUE(seen.seen) << column.col;
-        EXPECT_EQ(seen.title, QString::fromUtf8(column.caption) + QStringLiteral("（") + Name +
-                                  QStringLiteral("）"));
-        EXPECT_EQ(seen.minimum, column.minimum) << column.col;
-        EXPECT_EQ(seen.maximum, column.maximum) << column.col;
-        EXPECT_EQ(seen.smallStep, column.smallStep) << column.col;
-        EXPECT_EQ(seen.largeStep, column.largeStep) << column.col;
-        EXPECT_EQ(seen.value, batters->Cells(column.col, 6).toInt()) << column.col;
-    }
-    EXPECT_EQ(batters->AllCells(), before);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    ExpectValueDialogs(
+        batters, 6,
+        {{3, "人気", 1, 10, 1, 1},
+         {4, "守備位置", 1, 9, 1, 1},
+         {5, "実打率", 200, 400, 2, 10},
+         {6, "本塁打", 0, 59, 1, 10},
+         {7, "走力", 0, 50, 1, 10},
+         {8, "守備力", 1, 5, 1, 1},
+         {9, "肩", 1, 5, 1, 1}},
+        Qt::Key_End, [this](const ValueColumnOffer& column, const ValueDialogSeen& seen) {
+            EXPECT_EQ(seen.value, batters->Cells(column.col, 6).toInt()) << column.col;
+        });
 }
 
 TEST_F(CellEditingTest, AnAverageBelowTheRangeOpensAtTheMinimumAndOkWritesIt) {
@@ -570,33 +574,17 @@ TEST_F(CellEditingTest, TenClicksTakeAPitchingStyleRoundItsCycle) {
 
 TEST_F(CellEditingTest, EveryPitcherValueColumnOpensTheDialogWithItsRangeAndSteps) {
     OpenImage();
-    struct Expected {
-        int col;
-        const char* caption;
-        int minimum, maximum, smallStep, largeStep;
-    };
-    const Expected columns[] = {
-        {3, "人気", 1, 10, 1, 1},          {4, "防御率", 0, 995, 10, 50},
-        {5, "スタミナ", 1, 20, 1, 2},      {6, "球速（速）", 80, 195, 2, 10},
-        {7, "球速（中）", 80, 195, 2, 10}, {8, "球速（遅）", 80, 195, 2, 10},
-        {9, "右変化球", 0, 32, 2, 10},     {10, "左変化球", 0, 32, 2, 10},
-        {11, "フォーク", 0, 32, 2, 10}};
-    pitchers->SetCells(1, 2, Name);
-    const auto before = pitchers->AllCells();
-    for (const Expected& column : columns) {
-        ValueDialogSeen seen;
-        AnswerValueDialog(seen, {Qt::Key_Home}, Answer::Cancel);
-        ClickCell(pitchers, column.col, 2);
-        ASSERT_TRUE(seen.seen) << column.col;
-        EXPECT_EQ(seen.title, QString::fromUtf8(column.caption) + QStringLiteral("（") + Name +
-                                  QStringLiteral("）"));
-        EXPECT_EQ(seen.minimum, column.minimum) << column.col;
-        EXPECT_EQ(seen.maximum, column.maximum) << column.col;
-        EXPECT_EQ(seen.smallStep, column.smallStep) << column.col;
-        EXPECT_EQ(seen.largeStep, column.largeStep) << column.col;
-    }
-    EXPECT_EQ(pitchers->AllCells(), before);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    ExpectValueDialogs(pitchers, 2,
+                       {{3, "人気", 1, 10, 1, 1},
+                        {4, "防御率", 0, 995, 10, 50},
+                        {5, "スタミナ", 1, 20, 1, 2},
+                        {6, "球速（速）", 80, 195, 2, 10},
+                        {7, "球速（中）", 80, 195, 2, 10},
+                        {8, "球速（遅）", 80, 195, 2, 10},
+                        {9, "右変化球", 0, 32, 2, 10},
+                        {10, "左変化球", 0, 32, 2, 10},
+                        {11, "フォーク", 0, 32, 2, 10}},
+                       Qt::Key_Home);
 }
 
 TEST_F(CellEditingTest, TheLargestEarnedRunAverageOpensAtTheTopAndOkCutsItToTheStep) {

@@ -1,9 +1,6 @@
 #include "Color.h"
-#include "GuiTestSupport.h"
-#include "ImageBuilder.h"
-#include "Mainunit.h"
+#include "MainWindowFixture.h"
 #include "Palette.h"
-#include "TempDir.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -17,16 +14,11 @@
 
 #include <functional>
 
-using GuiTest::AnswerNextFileDialog;
 using GuiTest::AnswerNextMessage;
 using GuiTest::MessageSeen;
 using testsupport::ImageBuilder;
 
 namespace {
-
-QColor SwatchOf(const QFrame* swatch) {
-    return swatch->palette().color(QPalette::Window);
-}
 
 QColor PaletteColour(int index) {
     return QColor::fromRgb(teamdata::PaletteColor(index));
@@ -52,60 +44,9 @@ QStringList LabelsOf(const StringGrid* grid) {
     return labels;
 }
 
-const QStringList BatterPlaces = {"　１", "　２", "　３", "　４", "　５", "　６", "　７",
-                                  "　８", "Ｐ１", "Ｐ２", "Ｐ３", "Ｐ４", "Ｐ５"};
-const QStringList PitcherPlaces = {"　１", "　２", "　３", "　４", "　５"};
-
-class TeamWindow : public ::testing::Test {
-protected:
-    void SetUp() override {
-        CreateApplicationWindows();
-        MainForm->show();
-        MainForm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
-    }
-    void TearDown() override {
-        MainForm->DataChanged = 0;
-        DestroyApplicationWindows();
-    }
-
-    QString WriteImage(const ImageBuilder& image) {
-        image.WriteTo(imagePath);
-        return QString::fromStdString(imagePath.string());
-    }
-
-    static ImageBuilder ValidImage() {
-        ImageBuilder image;
-        image.FillValidTeams();
-        return image;
-    }
-
-    static void OpenThroughMenu(const QString& path) {
-        AnswerNextFileDialog(path);
-        MainForm->MenuOpen->trigger();
-        ASSERT_EQ(MainForm->FilePath, path);
-    }
-
-    // Picks a TeamBox entry the way a user does: the combo box reports it as activated.
-    static void PickTeam(int team) {
-        MainForm->TeamBox->setCurrentIndex(team);
-        emit MainForm->TeamBox->activated(team);
-    }
-
-    // Function keys act on the active window; a closed modal dialog may have left none active.
-    static void PressKey(Qt::Key key) {
-        MainForm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
-        QTest::keyClick(MainForm, key);
-    }
-
-    testsupport::TempDir dir;
-    std::filesystem::path imagePath = dir.File("team.nes");
-};
-
 // ---- Team colours ----
 
-class TeamColours : public TeamWindow {
+class TeamColours : public MainWindowFixture {
 protected:
     // Presses `button`; in the chooser that opens, moves the mouse to (x, y) over the palette
     // and clicks there. A click that picks nothing leaves the chooser open; it is then
@@ -138,7 +79,7 @@ protected:
     }
 
     void OpenTeamZero() {
-        OpenThroughMenu(WriteImage(ValidImage()));
+        OpenImage(WriteImage(ValidImage()));
         helmet = ImageBuilder::ValidHelmetColor(0);
         uniform = ImageBuilder::ValidUniformColor(0);
         ASSERT_EQ(MainForm->RomTeamData.HelmetColorByte, helmet);
@@ -163,10 +104,7 @@ TEST_F(TeamColours, WithNoImageOpenBothButtonsOnlySayThereIsNoData) {
         AnswerNextMessage(seen);
         QTest::mouseClick(button, Qt::LeftButton);
         ASSERT_TRUE(seen.seen);
-        EXPECT_EQ(seen.text, "データがありません");
-        EXPECT_EQ(seen.title, "ｴﾗｰ");
-        EXPECT_EQ(seen.icon, QMessageBox::Critical);
-        EXPECT_EQ(seen.buttons, QStringList{"OK"});
+        ExpectErrorBox(seen, "データがありません");
         EXPECT_TRUE(GuiTest::NoModalOpen());
     }
     EXPECT_EQ(ColorForm->result(), 0) << "the chooser was never shown";
@@ -251,10 +189,8 @@ TEST_F(TeamColours, CancelKeepsTheSwatchAndTheByteOfThatButton) {
 
 TEST_F(TeamColours, APickedColourIsSavedIntoItsTeamAndShownAfterReopening) {
     const ImageBuilder image = ValidImage();
-    const QString path = WriteImage(image);
-    OpenThroughMenu(path);
-    PickTeam(3);
-    ASSERT_EQ(MainForm->ShownTeam(), 3);
+    const std::filesystem::path path = WriteImage(image);
+    OpenImage(path, 3);
     ASSERT_TRUE(PickWith(MainForm->HelmetButton, 12 * 16 + 5, 2 * 16 + 5)); // 0x2C
     ASSERT_TRUE(PickWith(MainForm->UniformButton, 4 * 16 + 1, 3 * 16 + 1)); // 0x34
     PressKey(Qt::Key_F5);
@@ -262,13 +198,12 @@ TEST_F(TeamColours, APickedColourIsSavedIntoItsTeamAndShownAfterReopening) {
 
     ImageBuilder expected = image;
     expected.SetColors(3, 0x2C, 0x34);
-    EXPECT_TRUE(testsupport::ReadFileBytes(imagePath) == expected.Bytes())
+    EXPECT_TRUE(testsupport::ReadFileBytes(path) == expected.Bytes())
         << "only the colour entry of team 3 changes";
 
     PressKey(Qt::Key_F8);
     ASSERT_TRUE(MainForm->FilePath.isEmpty());
-    OpenThroughMenu(path);
-    PickTeam(3);
+    OpenImage(path, 3);
     EXPECT_EQ(MainForm->RomTeamData.HelmetColorByte, 0x2C);
     EXPECT_EQ(MainForm->RomTeamData.UniformColorByte, 0x34);
     EXPECT_EQ(SwatchOf(MainForm->HelmetColor), QColor(0x00, 0xEB, 0xCE));
@@ -300,7 +235,7 @@ TEST_F(TeamColours, AnUnsavedPickIsAskedAboutBeforeAnotherTeamIsShown) {
 
 // ---- Row order ----
 
-class RowOrder : public TeamWindow {
+class RowOrder : public MainWindowFixture {
 protected:
     // Drags the label cell of grid row `from` to grid row `to` with the mouse, as a user does:
     // press on the label, move in small steps (scrolling the grid when the pointer leaves it at
@@ -338,7 +273,7 @@ protected:
 };
 
 TEST_F(RowOrder, DraggingABenchBatterToTheTopShiftsTheRowsBetween) {
-    OpenThroughMenu(WriteImage(ValidImage()));
+    OpenImage(WriteImage(ValidImage()));
     StringGrid* grid = MainForm->BatterTable;
     std::vector<QStringList> before;
     for (int r = 1; r <= 13; ++r)
@@ -352,16 +287,16 @@ TEST_F(RowOrder, DraggingABenchBatterToTheTopShiftsTheRowsBetween) {
     for (int r = 11; r <= 13; ++r)
         EXPECT_EQ(PlayerTexts(grid, r), before[static_cast<std::size_t>(r - 1)]) << "row " << r;
     EXPECT_EQ(grid->Cells(4, 1), before[9][3]);
-    EXPECT_EQ(LabelsOf(grid), BatterPlaces);
+    EXPECT_EQ(LabelsOf(grid), BatterRowLabels);
     EXPECT_EQ(MainForm->DataChanged, 1);
     // The header row and the other grid stay as they were.
     EXPECT_EQ(grid->Cells(1, 0), "名　　前　");
     EXPECT_EQ(grid->verticalHeader()->visualIndex(0), 0);
-    EXPECT_EQ(LabelsOf(MainForm->PitcherTable), PitcherPlaces);
+    EXPECT_EQ(LabelsOf(MainForm->PitcherTable), PitcherRowLabels);
 }
 
 TEST_F(RowOrder, DraggingDownShiftsTheRowsBetweenUp) {
-    OpenThroughMenu(WriteImage(ValidImage()));
+    OpenImage(WriteImage(ValidImage()));
     StringGrid* grid = MainForm->BatterTable;
     std::vector<QStringList> before;
     for (int r = 1; r <= 13; ++r)
@@ -373,11 +308,11 @@ TEST_F(RowOrder, DraggingDownShiftsTheRowsBetweenUp) {
         const int was = r == 1 ? 1 : r < 12 ? r + 1 : r == 12 ? 2 : 13;
         EXPECT_EQ(PlayerTexts(grid, r), before[static_cast<std::size_t>(was - 1)]) << "row " << r;
     }
-    EXPECT_EQ(LabelsOf(grid), BatterPlaces);
+    EXPECT_EQ(LabelsOf(grid), BatterRowLabels);
 }
 
 TEST_F(RowOrder, DraggingTheLastPitcherToTheTopShiftsTheOthersDown) {
-    OpenThroughMenu(WriteImage(ValidImage()));
+    OpenImage(WriteImage(ValidImage()));
     StringGrid* grid = MainForm->PitcherTable;
     std::vector<QStringList> before;
     for (int r = 1; r <= 5; ++r)
@@ -389,13 +324,13 @@ TEST_F(RowOrder, DraggingTheLastPitcherToTheTopShiftsTheOthersDown) {
     EXPECT_EQ(PlayerTexts(grid, 1), before[4]);
     for (int r = 2; r <= 5; ++r)
         EXPECT_EQ(PlayerTexts(grid, r), before[static_cast<std::size_t>(r - 2)]) << "row " << r;
-    EXPECT_EQ(LabelsOf(grid), PitcherPlaces);
+    EXPECT_EQ(LabelsOf(grid), PitcherRowLabels);
     EXPECT_EQ(PlayerTexts(MainForm->BatterTable, 1), batters);
     EXPECT_EQ(MainForm->DataChanged, 1);
 }
 
 TEST_F(RowOrder, DroppingARowOnItsOwnPlaceChangesNothing) {
-    OpenThroughMenu(WriteImage(ValidImage()));
+    OpenImage(WriteImage(ValidImage()));
     std::vector<QStringList> before;
     for (int r = 0; r <= 13; ++r)
         before.push_back(RowTexts(MainForm->BatterTable, r));
@@ -410,7 +345,7 @@ TEST_F(RowOrder, DroppingARowOnItsOwnPlaceChangesNothing) {
 }
 
 TEST_F(RowOrder, AMovedRowIsAskedAboutBeforeAnotherTeamIsShown) {
-    OpenThroughMenu(WriteImage(ValidImage()));
+    OpenImage(WriteImage(ValidImage()));
     const QStringList first = PlayerTexts(MainForm->PitcherTable, 1);
     DragRow(MainForm->PitcherTable, 1, 3);
     ASSERT_EQ(PlayerTexts(MainForm->PitcherTable, 3), first);
@@ -437,8 +372,8 @@ TEST_F(RowOrder, TheNextSaveWritesTheNewOrderAndReadingAgainShowsIt) {
         static_cast<std::uint8_t>((bench.popularityPosition & 0xF0) |
                                   (ImageBuilder::ValidBatter(0, 7).popularityPosition & 0x0F));
     image.SetBatter(0, 9, bench, ImageBuilder::ValidLeadByte(0, 9));
-    const QString path = WriteImage(image);
-    OpenThroughMenu(path);
+    const std::filesystem::path path = WriteImage(image);
+    OpenImage(path);
 
     DragRow(MainForm->BatterTable, 10, 1);
     DragRow(MainForm->PitcherTable, 5, 1);
@@ -458,15 +393,15 @@ TEST_F(RowOrder, TheNextSaveWritesTheNewOrderAndReadingAgainShowsIt) {
     for (int place = 0; place < teamdata::PitcherCount; ++place)
         expected.SetPitcher(0, place, ImageBuilder::ValidPitcher(0, place == 0 ? 4 : place - 1),
                             ImageBuilder::ValidLeadByte(0, teamdata::BatterCount + place));
-    EXPECT_TRUE(testsupport::ReadFileBytes(imagePath) == expected.Bytes());
+    EXPECT_TRUE(testsupport::ReadFileBytes(path) == expected.Bytes());
 
     const QStringList top = PlayerTexts(MainForm->BatterTable, 1);
     const QStringList topPitcher = PlayerTexts(MainForm->PitcherTable, 1);
     PressKey(Qt::Key_F8);
-    OpenThroughMenu(path);
+    OpenImage(path);
     EXPECT_EQ(PlayerTexts(MainForm->BatterTable, 1), top);
     EXPECT_EQ(PlayerTexts(MainForm->PitcherTable, 1), topPitcher);
-    EXPECT_EQ(LabelsOf(MainForm->BatterTable), BatterPlaces);
+    EXPECT_EQ(LabelsOf(MainForm->BatterTable), BatterRowLabels);
 }
 
 } // namespace

@@ -3,11 +3,8 @@
 // end in its own message, without a crash, without a byte changed that the editor does not own,
 // and without a success claimed that did not happen.
 
-#include "GuiTestSupport.h"
-#include "ImageBuilder.h"
-#include "Mainunit.h"
+#include "MainWindowFixture.h"
 #include "MessageDialogs.h"
-#include "TempDir.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -43,16 +40,6 @@ const QString CopyNotCreated = QStringLiteral("ファイルを作れません");
 const QString SourceUnreadable = QStringLiteral("元ファイルを読めません");
 const QString ReportNotSaved = QStringLiteral("ファイルを保存できません");
 
-QString Q(const fs::path& path) {
-    return QString::fromStdString(path.string());
-}
-
-ImageBuilder ValidImage() {
-    ImageBuilder image;
-    image.FillValidTeams();
-    return image;
-}
-
 // The immutable attribute: a file that not even root may open for writing. False when the file
 // system does not offer it.
 bool SetImmutable(const fs::path& path, bool immutable) {
@@ -76,49 +63,18 @@ bool WritableByAnyone(const fs::path& path) {
     return descriptor >= 0;
 }
 
-class FaultInjection : public ::testing::Test {
+class FaultInjection : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        CreateApplicationWindows();
-        MainForm->show();
-        MainForm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
-    }
     void TearDown() override {
-        MainForm->DataChanged = 0;
-        DestroyApplicationWindows();
+        MainWindowFixture::TearDown();
         for (const fs::path& path : immutable)
             SetImmutable(path, false);
-    }
-
-    fs::path WriteImage(const ImageBuilder& image, const char* name = "team.nes") {
-        const fs::path path = dir.File(name);
-        image.WriteTo(path);
-        return path;
-    }
-
-    static void Open(const fs::path& path) {
-        AnswerNextFileDialog(Q(path));
-        MainForm->MenuOpen->trigger();
-        ASSERT_EQ(MainForm->FilePath, Q(path));
-        ASSERT_EQ(MainForm->ShownTeam(), 0);
     }
 
     // An edit that a successful save would write, so that an unchanged file proves nothing was.
     static void EditHomeRuns() {
         MainForm->BatterTable->SetCells(6, 1, QStringLiteral("58"));
         MainForm->DataChanged = 1;
-    }
-
-    static void PickTeam(int team) {
-        MainForm->TeamBox->setCurrentIndex(team);
-        emit MainForm->TeamBox->activated(team);
-    }
-
-    static void PressF5() {
-        MainForm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
-        QTest::keyClick(MainForm, Qt::Key_F5);
     }
 
     // Runs `action` and answers the message box it shows; the box must be of `kind` and say
@@ -170,7 +126,6 @@ protected:
         EXPECT_TRUE(GuiTest::NoModalOpen());
     }
 
-    testsupport::TempDir dir;
     std::vector<fs::path> immutable;
 };
 
@@ -183,9 +138,9 @@ TEST_F(FaultInjection, EveryWayOfSavingAnImageThatCannotBeWrittenIsRefusedAndLea
         GTEST_SKIP() << "an immutable file can still be written here";
     const Bytes before = ReadFileBytes(path);
 
-    Open(path);
+    OpenImage(path);
     EditHomeRuns();
-    ExpectMessage(NotWritten, [] { PressF5(); });
+    ExpectMessage(NotWritten, [] { PressKey(Qt::Key_F5); });
     ExpectMessage(NotWritten, [] { MainForm->MenuSave->trigger(); });
     ExpectMessage(NotWritten, [] { MainForm->SpeedUpdateButton->click(); });
     EXPECT_EQ(ReadFileBytes(path), before);
@@ -211,7 +166,7 @@ TEST_F(FaultInjection, ACopyOntoAFileThatCannotBeWrittenIsRefusedAndLeavesIt) {
     if (WritableByAnyone(target))
         GTEST_SKIP() << "an immutable file can still be written here";
     const Bytes before = ReadFileBytes(target);
-    Open(path);
+    OpenImage(path);
     EditHomeRuns();
     SaveThroughDialog(target, MainForm->MenuSaveNew, CopyNotCreated, MessageKind::Error);
     EXPECT_EQ(ReadFileBytes(target), before);
@@ -221,11 +176,11 @@ TEST_F(FaultInjection, ACopyOntoAFileThatCannotBeWrittenIsRefusedAndLeavesIt) {
 
 TEST_F(FaultInjection, AnImageDeletedAfterOpeningIsNeitherRecreatedNorCopiedAndCannotBeShown) {
     const fs::path path = WriteImage(ValidImage());
-    Open(path);
+    OpenImage(path);
     EditHomeRuns();
     fs::remove(path);
 
-    ExpectMessage(NotWritten, [] { PressF5(); });
+    ExpectMessage(NotWritten, [] { PressKey(Qt::Key_F5); });
     EXPECT_FALSE(fs::exists(path));
     const fs::path copy = dir.File("copy.nes");
     SaveThroughDialog(copy, MainForm->MenuSaveNew, SourceUnreadable, MessageKind::Error);
@@ -258,7 +213,7 @@ protected:
 
 TEST_P(ReplacedImage, IsNotLengthenedBySavingAndCannotBeShown) {
     const fs::path path = WriteImage(ValidImage());
-    Open(path);
+    OpenImage(path);
     EditHomeRuns();
     ImageBuilder shorter(GetParam());
     for (std::size_t offset = 0; offset < GetParam(); ++offset)
@@ -266,7 +221,7 @@ TEST_P(ReplacedImage, IsNotLengthenedBySavingAndCannotBeShown) {
     shorter.WriteTo(path);
     const Bytes replacement = ReadFileBytes(path);
 
-    ExpectMessage(NotWritten, [] { PressF5(); });
+    ExpectMessage(NotWritten, [] { PressKey(Qt::Key_F5); });
     const Bytes saved = ReadFileBytes(path);
     ExpectOnlyTeamZeroRecordsChanged(saved, replacement);
     EXPECT_EQ(MainForm->DataChanged, 1);
@@ -283,12 +238,12 @@ INSTANTIATE_TEST_SUITE_P(Shorter, ReplacedImage,
 
 TEST_F(FaultInjection, ADirectoryInPlaceOfTheImageIsNeitherWrittenNorCopiedNorShown) {
     const fs::path path = WriteImage(ValidImage());
-    Open(path);
+    OpenImage(path);
     EditHomeRuns();
     fs::remove(path);
     fs::create_directory(path);
 
-    ExpectMessage(NotWritten, [] { PressF5(); });
+    ExpectMessage(NotWritten, [] { PressKey(Qt::Key_F5); });
     const fs::path copy = dir.File("copy.nes");
     SaveThroughDialog(copy, MainForm->MenuSaveNew, SourceUnreadable, MessageKind::Error);
     EXPECT_FALSE(fs::exists(copy));
@@ -325,14 +280,14 @@ TEST_P(TruncatedImage, OpensShowsAndSavesExactlyWhatItHolds) {
         EXPECT_EQ(ReadFileBytes(path), before);
         return;
     }
-    Open(path);
+    OpenImage(path);
     int lastShown = 0;
     for (int team = 1; team < teamdata::TeamCount; ++team) {
         if (!TeamComplete(team, size)) {
             ExpectMessage(Broken, [team] { PickTeam(team); });
             ExpectFileForgotten();
             EXPECT_EQ(ReadFileBytes(path), before);
-            Open(path);
+            OpenImage(path);
             PickTeam(lastShown);
             break;
         }
@@ -347,7 +302,7 @@ TEST_P(TruncatedImage, OpensShowsAndSavesExactlyWhatItHolds) {
     // as far as the shown team's colour entry, which then holds the colours shown.
     const std::uint8_t helmet = MainForm->RomTeamData.HelmetColorByte;
     const std::uint8_t uniform = MainForm->RomTeamData.UniformColorByte;
-    PressF5();
+    PressKey(Qt::Key_F5);
     EXPECT_TRUE(GuiTest::NoModalOpen());
     const Bytes after = ReadFileBytes(path);
     const std::size_t entry = teamdata::ColorEntryOffset(lastShown).value;
@@ -380,7 +335,7 @@ protected:
         if (!fs::exists(FullDevice))
             GTEST_SKIP() << "no /dev/full on this system";
         image = WriteImage(ValidImage());
-        Open(image);
+        OpenImage(image);
         EditHomeRuns();
         fs::create_directory(dir.File("gone"));
         fs::remove(dir.File("gone"));

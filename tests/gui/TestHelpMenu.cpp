@@ -1,9 +1,6 @@
 #include "Aboutdlg.h"
-#include "GuiTestSupport.h"
 #include "HelpViewer.h"
-#include "ImageBuilder.h"
-#include "Mainunit.h"
-#include "TempDir.h"
+#include "MainWindowFixture.h"
 #include "TolvanekApplication.h"
 
 #include <QDir>
@@ -14,9 +11,6 @@
 #include <QTextBrowser>
 
 #include <gtest/gtest.h>
-
-using GuiTest::AnswerNextFileDialog;
-using testsupport::ImageBuilder;
 
 namespace {
 
@@ -52,7 +46,7 @@ EditorState CurrentState() {
             MainForm->ShownTeam()};
 }
 
-class HelpMenu : public ::testing::Test {
+class HelpMenu : public MainWindowFixture {
 protected:
     void SetUp() override {
         // The build puts the editor's help document beside the test programs too.
@@ -61,25 +55,12 @@ protected:
             << "the help document is built";
         ASSERT_NE(Application(), nullptr);
         Application()->HelpFile = StartUpHelpFile;
-        CreateApplicationWindows();
-        MainForm->show();
-        MainForm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
-    }
-    void TearDown() override {
-        MainForm->DataChanged = 0;
-        DestroyApplicationWindows();
+        MainWindowFixture::SetUp();
     }
 
     // An image open on its first team, with one unsaved edit.
     void OpenImageWithAnEdit() {
-        ImageBuilder image;
-        image.FillValidTeams();
-        const QString path = QString::fromStdString(dir.File("team.nes"));
-        image.WriteTo(path.toStdString());
-        AnswerNextFileDialog(path);
-        MainForm->MenuOpen->trigger();
-        ASSERT_EQ(MainForm->FilePath, path);
+        ASSERT_NO_FATAL_FAILURE(OpenImage(WriteImage(ValidImage())));
         MainForm->BatterTable->SetCells(6, 2, "42");
         MainForm->DataChanged = 1;
     }
@@ -99,8 +80,6 @@ protected:
         EXPECT_FALSE(AboutDialog->isVisible());
         return AboutDialog->result();
     }
-
-    testsupport::TempDir dir;
 };
 
 TEST_F(HelpMenu, HelpShowsTheDocumentWithoutAnImageAndWithoutBlocking) {

@@ -1,8 +1,5 @@
-#include "GuiTestSupport.h"
-#include "ImageBuilder.h"
-#include "Mainunit.h"
+#include "MainWindowFixture.h"
 #include "Palette.h"
-#include "TempDir.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -23,55 +20,19 @@ using testsupport::ImageBuilder;
 
 namespace {
 
-QColor SwatchOf(const QFrame* swatch) {
-    return swatch->palette().color(QPalette::Window);
-}
-
-QString Expected(std::string_view text) {
-    return QString::fromUtf8(text.data(), text.size());
-}
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        CreateApplicationWindows();
-        MainForm->show();
-        MainForm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
-    }
-    void TearDown() override {
-        MainForm->DataChanged = 0;
-        DestroyApplicationWindows();
-    }
-
-    QString WriteImage(const ImageBuilder& image, const char* name = "team.nes") {
-        const auto path = dir.File(name);
-        image.WriteTo(path);
-        return QString::fromStdString(path.string());
-    }
-
-    static ImageBuilder ValidImage() {
-        ImageBuilder image;
-        image.FillValidTeams();
-        return image;
-    }
-
-    void OpenThroughMenu(const QString& path) {
-        AnswerNextFileDialog(path);
-        MainForm->MenuOpen->trigger();
-    }
-
     void ExpectTeamShown(int team) {
         for (int i = 0; i < teamdata::BatterCount; ++i) {
             const auto texts = teamdata::BatterRowFromBytes(ImageBuilder::ValidBatter(team, i));
             for (int c = 1; c <= 9; ++c)
-                EXPECT_EQ(MainForm->BatterTable->Cells(c, i + 1), Expected(texts[c - 1]))
+                EXPECT_EQ(MainForm->BatterTable->Cells(c, i + 1), Q(texts[c - 1]))
                     << "batter " << i << " column " << c;
         }
         for (int i = 0; i < teamdata::PitcherCount; ++i) {
             const auto texts = teamdata::PitcherRowFromBytes(ImageBuilder::ValidPitcher(team, i));
             for (int c = 1; c <= 11; ++c)
-                EXPECT_EQ(MainForm->PitcherTable->Cells(c, i + 1), Expected(texts[c - 1]))
+                EXPECT_EQ(MainForm->PitcherTable->Cells(c, i + 1), Q(texts[c - 1]))
                     << "pitcher " << i << " column " << c;
         }
         EXPECT_EQ(SwatchOf(MainForm->HelmetColor),
@@ -88,21 +49,6 @@ protected:
                         return false;
         return true;
     }
-
-    // Picks a TeamBox entry the way a user does: the combo box reports it as activated.
-    static void PickTeam(int team) {
-        MainForm->TeamBox->setCurrentIndex(team);
-        emit MainForm->TeamBox->activated(team);
-    }
-
-    // Function keys act on the active window; a closed modal dialog may have left none active.
-    static void PressKey(Qt::Key key) {
-        MainForm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
-        QTest::keyClick(MainForm, key);
-    }
-
-    testsupport::TempDir dir;
 };
 
 TEST_F(MainWindowTest, StartsWithHeadersLabelsAndNoData) {
@@ -121,14 +67,12 @@ TEST_F(MainWindowTest, StartsWithHeadersLabelsAndNoData) {
         EXPECT_EQ(MainForm->PitcherTable->ColWidths(c), widths[c]) << c;
         EXPECT_EQ(MainForm->BatterTable->ColWidths(c), widths[c]) << c;
     }
-    const QStringList batterLabels = {"　１", "　２", "　３", "　４", "　５", "　６", "　７",
-                                      "　８", "Ｐ１", "Ｐ２", "Ｐ３", "Ｐ４", "Ｐ５"};
     ASSERT_EQ(MainForm->BatterTable->RowCount(), 14);
     ASSERT_EQ(MainForm->PitcherTable->RowCount(), 6);
     for (int r = 1; r <= 13; ++r)
-        EXPECT_EQ(MainForm->BatterTable->Cells(0, r), batterLabels[r - 1]);
+        EXPECT_EQ(MainForm->BatterTable->Cells(0, r), BatterRowLabels[r - 1]);
     for (int r = 1; r <= 5; ++r)
-        EXPECT_EQ(MainForm->PitcherTable->Cells(0, r), batterLabels[r - 1]);
+        EXPECT_EQ(MainForm->PitcherTable->Cells(0, r), PitcherRowLabels[r - 1]);
     EXPECT_TRUE(AllDataCellsEmpty());
     EXPECT_EQ(MainForm->TeamBox->count(), 0);
     EXPECT_EQ(SwatchOf(MainForm->HelmetColor), QColor(Qt::white));
@@ -165,7 +109,7 @@ TEST_F(MainWindowTest, MenuHasEveryCommandWithItsShortcut) {
 }
 
 TEST_F(MainWindowTest, OpeningAValidImageShowsTheFirstTeam) {
-    const QString path = WriteImage(ValidImage());
+    const QString path = Q(WriteImage(ValidImage()));
     QStringList filters;
     AnswerNextFileDialog(path, &filters);
     MainForm->MenuOpen->trigger();
@@ -222,10 +166,7 @@ TEST_F(MainWindowTest, OpeningWhileAFileIsOpenAsksToCloseFirst) {
     AnswerNextMessage(seen);
     MainForm->MenuOpen->trigger();
     ASSERT_TRUE(seen.seen);
-    EXPECT_EQ(seen.text, "ファイルを閉じてください");
-    EXPECT_EQ(seen.title, "ｴﾗｰ");
-    EXPECT_EQ(seen.icon, QMessageBox::Critical);
-    EXPECT_EQ(seen.buttons, QStringList{"OK"});
+    ExpectErrorBox(seen, "ファイルを閉じてください");
     EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK -team.nes");
     ExpectTeamShown(0);
 }
@@ -343,7 +284,7 @@ TEST_F(MainWindowTest, TypedInitialsPickATeamAndOtherTextIsPutBack) {
 }
 
 TEST_F(MainWindowTest, FunctionKeysOpenAndClose) {
-    const QString path = WriteImage(ValidImage());
+    const QString path = Q(WriteImage(ValidImage()));
     AnswerNextFileDialog(path);
     PressKey(Qt::Key_F1);
     ASSERT_EQ(MainForm->FilePath, path);

@@ -8,13 +8,10 @@
 // one to explore with. A failure names the seed and the iteration.
 
 #include "CellEditRules.h"
-#include "GuiTestSupport.h"
-#include "ImageBuilder.h"
-#include "Mainunit.h"
+#include "MainWindowFixture.h"
 #include "NameCodec.h"
 #include "RecordText.h"
 #include "SaveCheck.h"
-#include "TempDir.h"
 #include "Valuedlg.h"
 
 #include <QComboBox>
@@ -31,7 +28,6 @@
 #include <fstream>
 #include <random>
 
-using GuiTest::AnswerNextFileDialog;
 using GuiTest::AnswerNextMessage;
 using GuiTest::MessageSeen;
 using testsupport::ImageBuilder;
@@ -44,10 +40,6 @@ constexpr int StepsPerIteration = 8;
 constexpr std::uint32_t DefaultSeed = 19920401;
 
 using Bytes = std::vector<std::uint8_t>;
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::uint32_t Seed() {
     const char* chosen = std::getenv("TOLVANEK_PROPERTY_SEED");
@@ -130,19 +122,8 @@ void PutPitcher(Bytes& image, int team, int index, const PitcherBytes& p) {
     std::copy(std::begin(rest), std::end(rest), image.begin() + static_cast<std::ptrdiff_t>(o + 6));
 }
 
-class PropertyRandom : public ::testing::Test {
+class PropertyRandom : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        CreateApplicationWindows();
-        MainForm->show();
-        MainForm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
-    }
-    void TearDown() override {
-        MainForm->DataChanged = 0;
-        DestroyApplicationWindows();
-    }
-
     // Records loadable as they are (lead bytes 0..20, batter names of real characters), every
     // other record byte anywhere in 0..255. Most batting orders hold the positions 2..9 and most
     // pitchers a name and style that can be saved back, so that most saves go through; the rest
@@ -223,9 +204,7 @@ protected:
     void Open() {
         MainForm->DataChanged = 0;
         MainForm->MenuClose->trigger();
-        AnswerNextFileDialog(QString::fromStdString(path.string()));
-        MainForm->MenuOpen->trigger();
-        ASSERT_EQ(MainForm->FilePath, QString::fromStdString(path.string()));
+        ASSERT_NO_FATAL_FAILURE(OpenImage(path));
         ++checks.opens;
         ExpectShows(0);
     }
@@ -325,8 +304,7 @@ protected:
         if (asks)
             AnswerNextMessage(seen,
                               yes ? QStringLiteral("はい(&Y)") : QStringLiteral("いいえ(&N)"));
-        MainForm->TeamBox->setCurrentIndex(team);
-        emit MainForm->TeamBox->activated(team);
+        PickTeam(team);
         ASSERT_TRUE(GuiTest::NoModalOpen());
         ASSERT_EQ(seen.seen, asks);
         if (asks && !yes) {
@@ -359,9 +337,7 @@ protected:
             AnswerNextMessage(seen);
         switch (random.Below(3)) {
         case 0:
-            MainForm->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
-            QTest::keyClick(MainForm, Qt::Key_F5);
+            ASSERT_NO_FATAL_FAILURE(PressKey(Qt::Key_F5));
             break;
         case 1:
             MainForm->MenuSave->trigger();
@@ -403,8 +379,7 @@ protected:
         // Showing another team and this one again reads back what was just saved.
         const int other = (team + 1 + random.Below(TeamCount - 1)) % TeamCount;
         for (int shown : {other, team}) {
-            MainForm->TeamBox->setCurrentIndex(shown);
-            emit MainForm->TeamBox->activated(shown);
+            PickTeam(shown);
             ASSERT_TRUE(GuiTest::NoModalOpen());
             ExpectShows(shown);
         }
@@ -426,12 +401,7 @@ protected:
                                                            : " (not a record byte)");
     }
 
-    Bytes FileBytes() const {
-        Bytes bytes(std::filesystem::file_size(path));
-        std::ifstream in(path, std::ios::binary);
-        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return bytes;
-    }
+    Bytes FileBytes() const { return testsupport::ReadFileBytes(path); }
 
     void RunIteration() {
         model = RandomImage();
@@ -484,7 +454,6 @@ protected:
             reloads = 0;
     } checks;
 
-    testsupport::TempDir dir;
     std::filesystem::path path = dir.File("random.nes");
     Random random{Seed()};
     std::vector<std::uint8_t> nameTiles = NameTileCodes();

@@ -1,8 +1,5 @@
-#include "GuiTestSupport.h"
-#include "ImageBuilder.h"
-#include "Mainunit.h"
+#include "MainWindowFixture.h"
 #include "ShiftJis.h"
-#include "TempDir.h"
 #include "Valuedlg.h"
 
 #include <QAbstractButton>
@@ -218,7 +215,7 @@ void ExpectConfirmation(const MessageSeen& seen, const char* text) {
     EXPECT_EQ(seen.buttons, QStringList{"OK"});
 }
 
-class ReportExport : public ::testing::Test {
+class ReportExport : public MainWindowFixture {
 protected:
     // The program's names, as its start-up gives them.
     static void SetUpTestSuite() {
@@ -226,32 +223,18 @@ protected:
         QApplication::setApplicationDisplayName(QStringLiteral("TOLVANEK"));
     }
 
-    void SetUp() override {
-        CreateApplicationWindows();
-        MainForm->show();
-        MainForm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
-    }
-    void TearDown() override {
-        MainForm->DataChanged = 0;
-        DestroyApplicationWindows();
-    }
-
-    QString PathIn(const char* name) const { return QString::fromStdString(dir.File(name)); }
+    QString PathIn(const char* name) const { return Q(dir.File(name)); }
 
     void OpenKnownTeam() {
-        ImageBuilder image;
-        image.FillValidTeams();
+        ImageBuilder image = ValidImage();
         for (int i = 0; i < teamdata::BatterCount; ++i)
             image.SetBatter(0, i, KnownBatter(i), ImageBuilder::ValidLeadByte(0, i));
         for (int i = 0; i < teamdata::PitcherCount; ++i)
             image.SetPitcher(0, i, KnownPitcher(i),
                              ImageBuilder::ValidLeadByte(0, teamdata::BatterCount + i));
-        imagePath = PathIn("team.nes");
-        image.WriteTo(imagePath.toStdString());
-        AnswerNextFileDialog(imagePath);
-        MainForm->MenuOpen->trigger();
-        ASSERT_EQ(MainForm->FilePath, imagePath);
+        const std::filesystem::path path = WriteImage(image);
+        imagePath = Q(path);
+        OpenImage(path);
     }
 
     // Runs an export to `target` through the menu item, confirming the success message.
@@ -263,7 +246,6 @@ protected:
         EXPECT_TRUE(GuiTest::NoModalOpen());
     }
 
-    testsupport::TempDir dir;
     QString imagePath;
 };
 
@@ -370,8 +352,7 @@ TEST_F(ReportExport, UnsavedEditsAndAChangedOrderAreExportedAsShown) {
 
 TEST_F(ReportExport, TheInitialsAreThoseListedForTheTeamShown) {
     OpenKnownTeam();
-    MainForm->TeamBox->setCurrentIndex(6);
-    emit MainForm->TeamBox->activated(6);
+    PickTeam(6);
     ASSERT_EQ(MainForm->ShownTeam(), 6);
     SaveDialogSeen dialog;
     MessageSeen message;
@@ -387,10 +368,7 @@ TEST_F(ReportExport, WithNoImageOpenOnlySaysThereIsNoData) {
         AnswerNextMessage(seen);
         item->trigger();
         ASSERT_TRUE(seen.seen);
-        EXPECT_EQ(seen.text, "データがありません");
-        EXPECT_EQ(seen.title, "ｴﾗｰ");
-        EXPECT_EQ(seen.icon, QMessageBox::Critical);
-        EXPECT_EQ(seen.buttons, QStringList{"OK"});
+        ExpectErrorBox(seen, "データがありません");
         EXPECT_TRUE(GuiTest::NoModalOpen());
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));

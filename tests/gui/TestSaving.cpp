@@ -1,7 +1,4 @@
-#include "GuiTestSupport.h"
-#include "ImageBuilder.h"
-#include "Mainunit.h"
-#include "TempDir.h"
+#include "MainWindowFixture.h"
 
 #include <QComboBox>
 #include <QMessageBox>
@@ -27,26 +24,12 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-QString Q(const fs::path& path) {
-    return QString::fromStdString(path.string());
-}
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A name made of tile codes, spelled with the characters those codes stand for.
 QString NameOf(const teamdata::NameTiles& tiles) {
     QString name;
     for (std::uint8_t code : tiles)
         name += Q(teamdata::TileCharTable[code]);
     return name;
-}
-
-ImageBuilder ValidImage() {
-    ImageBuilder image;
-    image.FillValidTeams();
-    return image;
 }
 
 // Edits made on screen, and the same edits made directly on an expected image.
@@ -109,37 +92,8 @@ struct Edits {
     }
 };
 
-class SavingTest : public ::testing::Test {
+class SavingTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        CreateApplicationWindows();
-        MainForm->show();
-        MainForm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
-    }
-    void TearDown() override {
-        MainForm->DataChanged = 0;
-        DestroyApplicationWindows();
-    }
-
-    fs::path WriteImage(const ImageBuilder& image, const char* name = "team.nes") {
-        const fs::path path = dir.File(name);
-        image.WriteTo(path);
-        return path;
-    }
-
-    // Opens `path` through the menu and shows `team`.
-    static void Open(const fs::path& path, int team = 0) {
-        AnswerNextFileDialog(Q(path));
-        MainForm->MenuOpen->trigger();
-        ASSERT_EQ(MainForm->FilePath, Q(path));
-        if (team != 0) {
-            MainForm->TeamBox->setCurrentIndex(team);
-            emit MainForm->TeamBox->activated(team);
-        }
-        ASSERT_EQ(MainForm->ShownTeam(), team);
-    }
-
     // Runs `action` and checks that it shows exactly the error `message`, or no message at
     // all when there is none. A second message would be answered too and reported.
     static void Expect(const std::optional<QString>& message, const std::function<void()>& action) {
@@ -155,17 +109,22 @@ protected:
             return;
         }
         ASSERT_TRUE(first.seen) << "no message, expected " << message->toStdString();
-        EXPECT_EQ(first.text, *message);
-        EXPECT_EQ(first.title, "ｴﾗｰ");
-        EXPECT_EQ(first.icon, QMessageBox::Critical);
-        EXPECT_EQ(first.buttons, QStringList{"OK"});
+        ExpectErrorBox(first, *message);
     }
 
-    // F5 acts on the active window; a closed modal dialog may have left none active.
-    static void PressF5() {
-        MainForm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
-        QTest::keyClick(MainForm, Qt::Key_F5);
+    // A valid image cut off where the team blocks end, before the colour entries.
+    static ImageBuilder WithoutColours() {
+        ImageBuilder image = ValidImage();
+        image.Resize(testsupport::TeamBlocksEnd);
+        return image;
+    }
+
+    // Opens an image without colour entries on `team` and makes the edits on screen.
+    fs::path OpenEditedWithoutColours(int team) {
+        const fs::path path = WriteImage(WithoutColours());
+        OpenImage(path, team);
+        Edits::OnScreen();
+        return path;
     }
 
     static void SaveAs(const fs::path& target) {
@@ -183,8 +142,6 @@ protected:
     static Attachment AttachmentNow() {
         return {MainForm->FilePath, MainForm->windowTitle(), MainForm->TeamBox->currentIndex()};
     }
-
-    testsupport::TempDir dir;
 };
 
 const QString NothingToSave = QStringLiteral("保存するデータが存在しません");
@@ -200,13 +157,11 @@ const QString CopyUnwritable = QStringLiteral("ファイルを作れません");
 TEST_F(SavingTest, SavingWithoutEditsLeavesEveryTeamsBytesAsTheyWere) {
     const fs::path path = WriteImage(ValidImage());
     const Bytes before = ReadFileBytes(path);
-    Open(path);
+    OpenImage(path);
     for (int team = 0; team < teamdata::TeamCount; ++team) {
-        if (team > 0) {
-            MainForm->TeamBox->setCurrentIndex(team);
-            emit MainForm->TeamBox->activated(team);
-        }
-        Expect(std::nullopt, [] { PressF5(); });
+        if (team > 0)
+            PickTeam(team);
+        Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
         ASSERT_EQ(ReadFileBytes(path), before) << "team " << team;
     }
     Expect(std::nullopt, [] { QTest::mouseClick(MainForm->SpeedUpdateButton, Qt::LeftButton); });
@@ -217,10 +172,10 @@ TEST_F(SavingTest, SavingWithoutEditsLeavesEveryTeamsBytesAsTheyWere) {
 TEST_F(SavingTest, SavingAfterEditsRewritesOnlyTheShownTeamsRecordsAndColours) {
     const int team = 6;
     const fs::path path = WriteImage(ValidImage());
-    Open(path, team);
+    OpenImage(path, team);
     const Attachment attached = AttachmentNow();
     Edits::OnScreen();
-    Expect(std::nullopt, [] { PressF5(); });
+    Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
 
     ImageBuilder expected = ValidImage();
     Edits::OnImage(expected, team);
@@ -231,7 +186,7 @@ TEST_F(SavingTest, SavingAfterEditsRewritesOnlyTheShownTeamsRecordsAndColours) {
 
 TEST_F(SavingTest, EachWayOfSavingWritesTheEdits) {
     const std::function<void()> ways[] = {
-        [] { PressF5(); },
+        [] { PressKey(Qt::Key_F5); },
         [] { QTest::mouseClick(MainForm->SpeedUpdateButton, Qt::LeftButton); },
         [] { MainForm->MenuSave->trigger(); },
     };
@@ -239,7 +194,7 @@ TEST_F(SavingTest, EachWayOfSavingWritesTheEdits) {
     Edits::OnImage(expected, 2);
     for (const auto& save : ways) {
         const fs::path path = WriteImage(ValidImage());
-        Open(path, 2);
+        OpenImage(path, 2);
         Edits::OnScreen();
         Expect(std::nullopt, save);
         EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
@@ -249,7 +204,7 @@ TEST_F(SavingTest, EachWayOfSavingWritesTheEdits) {
 }
 
 TEST_F(SavingTest, WithNoFileOpenThereIsNothingToSaveAndNothingIsWritten) {
-    Expect(NothingToSave, [] { PressF5(); });
+    Expect(NothingToSave, [] { PressKey(Qt::Key_F5); });
     Expect(NothingToSave, [] { QTest::mouseClick(MainForm->SpeedUpdateButton, Qt::LeftButton); });
     Expect(NothingToSave, [] { MainForm->MenuSave->trigger(); });
     // Saving into a copy asks for no name when there is nothing to copy.
@@ -260,15 +215,11 @@ TEST_F(SavingTest, WithNoFileOpenThereIsNothingToSaveAndNothingIsWritten) {
 
 TEST_F(SavingTest, AnImageEndingBeforeItsColoursIsLengthenedBySaving) {
     const int team = 3;
-    ImageBuilder image = ValidImage();
-    image.Resize(testsupport::TeamBlocksEnd);
-    const fs::path path = WriteImage(image);
-    Open(path, team);
-    Edits::OnScreen();
-    Expect(std::nullopt, [] { PressF5(); });
+    const fs::path path = OpenEditedWithoutColours(team);
+    Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
 
     // The file grows up to the end of this team's colour entry; the gap reads as zeros.
-    ImageBuilder expected = image;
+    ImageBuilder expected = WithoutColours();
     expected.Resize(teamdata::ColorEntryOffset(team).value + teamdata::ColorEntrySize);
     for (std::size_t offset = testsupport::TeamBlocksEnd;
          offset < teamdata::ColorEntryOffset(team).value; ++offset)
@@ -284,7 +235,7 @@ TEST_F(SavingTest, SavingIntoACopyWritesTheEditsThereAndStaysWithTheOpenFile) {
     const int team = 9;
     const fs::path path = WriteImage(ValidImage());
     const Bytes original = ReadFileBytes(path);
-    Open(path, team);
+    OpenImage(path, team);
     const Attachment attached = AttachmentNow();
     Edits::OnScreen();
     const fs::path copy = dir.File("copy.nes");
@@ -300,7 +251,7 @@ TEST_F(SavingTest, SavingIntoACopyWritesTheEditsThereAndStaysWithTheOpenFile) {
     // The next save in place goes into the open file, not into the copy.
     MainForm->BatterTable->SetCells(8, 5, QStringLiteral("5"));
     MainForm->DataChanged = 1;
-    Expect(std::nullopt, [] { PressF5(); });
+    Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
     teamdata::BatterBytes fifth = ImageBuilder::ValidBatter(team, 4);
     fifth.fielding = 5;
     expected.SetBatter(team, 4, fifth, ImageBuilder::ValidLeadByte(team, 4));
@@ -311,7 +262,7 @@ TEST_F(SavingTest, SavingIntoACopyWritesTheEditsThereAndStaysWithTheOpenFile) {
 
 TEST_F(SavingTest, SavingIntoAnExistingFileReplacesItWithoutAsking) {
     const fs::path path = WriteImage(ValidImage());
-    Open(path, 1);
+    OpenImage(path, 1);
     Edits::OnScreen();
     // Longer than the image, so a copy that only overwrote the start would show.
     const fs::path existing =
@@ -355,7 +306,7 @@ TEST_F(SavingTest, SavingIntoTheOpenFileItselfSavesInPlaceWhateverItsName) {
     for (const auto& [how, target] : spellings) {
         SCOPED_TRACE(how);
         WriteImage(ValidImage());
-        Open(path, 5);
+        OpenImage(path, 5);
         const Attachment attached = AttachmentNow();
         Edits::OnScreen();
         const fs::path named = target();
@@ -408,7 +359,7 @@ TEST_F(SavingTest, ARefusedSaveLeavesEveryTargetAsItWasUntilTheTextIsCorrected) 
         const fs::path path = WriteImage(ValidImage());
         const fs::path other = WriteImage(ValidImage(), "other.nes");
         const fs::path fresh = dir.File("fresh.nes");
-        Open(path, team);
+        OpenImage(path, team);
         Edits::OnScreen();
         StringGrid* grid = refusal.grid();
         const QString good = grid->Cells(refusal.column, refusal.row);
@@ -416,7 +367,7 @@ TEST_F(SavingTest, ARefusedSaveLeavesEveryTargetAsItWasUntilTheTextIsCorrected) 
         grid->SetCells(refusal.column, refusal.row,
                        refusal.text.isNull() ? grid->Cells(4, 1) : refusal.text);
 
-        Expect(refusal.message, [] { PressF5(); });
+        Expect(refusal.message, [] { PressKey(Qt::Key_F5); });
         EXPECT_EQ(ReadFileBytes(path), original);
         Expect(refusal.message, [&] { SaveAs(other); });
         EXPECT_EQ(ReadFileBytes(other), original);
@@ -425,7 +376,7 @@ TEST_F(SavingTest, ARefusedSaveLeavesEveryTargetAsItWasUntilTheTextIsCorrected) 
         EXPECT_EQ(MainForm->DataChanged, 1);
 
         grid->SetCells(refusal.column, refusal.row, good);
-        Expect(std::nullopt, [] { PressF5(); });
+        Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
         EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
         EXPECT_EQ(MainForm->DataChanged, 0);
         MainForm->MenuClose->trigger();
@@ -437,20 +388,20 @@ TEST_F(SavingTest, ARefusedSaveLeavesEveryTargetAsItWasUntilTheTextIsCorrected) 
 
 TEST_F(SavingTest, AnOpenFileThatCannotBeWrittenIsReportedAndTheEditsStayUnsaved) {
     const fs::path path = WriteImage(ValidImage());
-    Open(path, 2);
+    OpenImage(path, 2);
     Edits::OnScreen();
 
     // Permissions do not stop the superuser; a directory under the file's name stops everyone.
     fs::remove(path);
     fs::create_directory(path);
-    Expect(CannotWrite, [] { PressF5(); });
+    Expect(CannotWrite, [] { PressKey(Qt::Key_F5); });
     EXPECT_TRUE(fs::is_directory(path));
     EXPECT_TRUE(fs::is_empty(path));
     EXPECT_EQ(MainForm->DataChanged, 1);
 
     // A file that has gone is not made anew by saving in place.
     fs::remove(path);
-    Expect(CannotWrite, [] { PressF5(); });
+    Expect(CannotWrite, [] { PressKey(Qt::Key_F5); });
     EXPECT_FALSE(fs::exists(path));
     EXPECT_EQ(MainForm->DataChanged, 1);
 }
@@ -459,11 +410,7 @@ TEST_F(SavingTest, AWriteThatFailsPartWayIsReportedAndNothingCountsAsSaved) {
     // An image without colour entries, in a process that may not make any file longer: the
     // players are written in place, the colour entry past the end is refused by the system.
     const int team = 4;
-    ImageBuilder image = ValidImage();
-    image.Resize(testsupport::TeamBlocksEnd);
-    const fs::path path = WriteImage(image);
-    Open(path, team);
-    Edits::OnScreen();
+    const fs::path path = OpenEditedWithoutColours(team);
 
     rlimit limit{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
@@ -471,7 +418,7 @@ TEST_F(SavingTest, AWriteThatFailsPartWayIsReportedAndNothingCountsAsSaved) {
     limit.rlim_cur = testsupport::TeamBlocksEnd;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-    Expect(CannotWrite, [] { PressF5(); });
+    Expect(CannotWrite, [] { PressKey(Qt::Key_F5); });
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &saved), 0);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -482,14 +429,14 @@ TEST_F(SavingTest, AWriteThatFailsPartWayIsReportedAndNothingCountsAsSaved) {
     EXPECT_EQ(MainForm->DataChanged, 1);
 
     // Once the file may grow again, the same save goes through.
-    Expect(std::nullopt, [] { PressF5(); });
+    Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
     EXPECT_EQ(MainForm->DataChanged, 0);
     EXPECT_EQ(fs::file_size(path), teamdata::ColorEntryOffset(team).value + 2);
 }
 
 TEST_F(SavingTest, ACopyFromAnOpenFileThatCannotBeReadLeavesNoCopy) {
     const fs::path path = WriteImage(ValidImage());
-    Open(path, 7);
+    OpenImage(path, 7);
     Edits::OnScreen();
     const fs::path copy = dir.File("copy.nes");
 
@@ -510,7 +457,7 @@ TEST_F(SavingTest, ACopyFromASourceWithoutAnEndIsRefusedInsteadOfRunningForever)
     fs::create_symlink("/dev/zero", zero);
     const fs::path sink = dir.File("sink.nes");
     fs::create_symlink("/dev/null", sink);
-    Open(zero);
+    OpenImage(zero);
     for (int row = 1; row <= teamdata::BattingOrderLength; ++row)
         MainForm->BatterTable->SetCells(4, row, QString::number(row + 1));
     MainForm->DataChanged = 1;
@@ -521,7 +468,7 @@ TEST_F(SavingTest, ACopyFromASourceWithoutAnEndIsRefusedInsteadOfRunningForever)
 
 TEST_F(SavingTest, ACopyThatCannotBeCreatedIsReported) {
     const fs::path path = WriteImage(ValidImage());
-    Open(path);
+    OpenImage(path);
     Edits::OnScreen();
     const fs::path missing = dir.File("missing");
     Expect(CopyUnwritable, [&] { SaveAs(missing / "copy.nes"); });
@@ -536,7 +483,7 @@ TEST_F(SavingTest, ACopyThatCannotBeWrittenIsReportedAndWhatWasNamedIsKept) {
     if (!fs::exists(full))
         GTEST_SKIP() << "no /dev/full on this system";
     const fs::path path = WriteImage(ValidImage());
-    Open(path);
+    OpenImage(path);
     Edits::OnScreen();
     const fs::path link = dir.File("full.nes");
     fs::create_symlink(full, link);

@@ -1,0 +1,117 @@
+#pragma once
+
+// What the tests of the main window share: the window shown afresh for every test, a private
+// directory for the images they open, and the ways a user opens a file, picks a team and
+// presses a function key.
+
+#include "GuiTestSupport.h"
+#include "ImageBuilder.h"
+#include "Mainunit.h"
+#include "TempDir.h"
+
+#include <QAction>
+#include <QColor>
+#include <QComboBox>
+#include <QFrame>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+inline QString Q(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+// UTF-8 texts; a std::string would fit both the path and the text overload.
+inline QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline QString Q(const std::string& text) {
+    return Q(std::string_view(text));
+}
+
+// The colour a swatch shows.
+inline QColor SwatchOf(const QFrame* swatch) {
+    return swatch->palette().color(QPalette::Window);
+}
+
+// Checks that a message box was the editor's error box saying `text`, with its one OK button.
+inline void ExpectErrorBox(const GuiTest::MessageSeen& seen, const QString& text) {
+    EXPECT_EQ(seen.text, text);
+    EXPECT_EQ(seen.title, "ｴﾗｰ");
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.buttons, QStringList{"OK"});
+}
+
+// The row labels of the batter and the pitcher grid. They belong to the place in the table, not
+// to the player in it, so no edit or row move changes them.
+inline const QStringList BatterRowLabels = {"　１", "　２", "　３", "　４", "　５", "　６", "　７",
+                                            "　８", "Ｐ１", "Ｐ２", "Ｐ３", "Ｐ４", "Ｐ５"};
+inline const QStringList PitcherRowLabels = {"　１", "　２", "　３", "　４", "　５"};
+
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CreateApplicationWindows();
+        MainForm->show();
+        MainForm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
+    }
+    void TearDown() override {
+        // Unsaved edits would make closing the window ask about them.
+        MainForm->DataChanged = 0;
+        DestroyApplicationWindows();
+    }
+
+    // Writes `image` into the test's directory as `name`, replacing any file there.
+    std::filesystem::path WriteImage(const testsupport::ImageBuilder& image,
+                                     const char* name = "team.nes") {
+        const std::filesystem::path path = dir.File(name);
+        image.WriteTo(path);
+        return path;
+    }
+
+    static testsupport::ImageBuilder ValidImage() {
+        testsupport::ImageBuilder image;
+        image.FillValidTeams();
+        return image;
+    }
+
+    // Opens `path` through the File menu, answering the file dialog with it; whether the window
+    // takes the file is left to the test.
+    static void OpenThroughMenu(const QString& path) {
+        GuiTest::AnswerNextFileDialog(path);
+        MainForm->MenuOpen->trigger();
+    }
+    static void OpenThroughMenu(const std::filesystem::path& path) { OpenThroughMenu(Q(path)); }
+
+    // Opens an image that must load and shows `team` of it.
+    static void OpenImage(const std::filesystem::path& path, int team = 0) {
+        OpenThroughMenu(path);
+        ASSERT_EQ(MainForm->FilePath, Q(path));
+        if (team != 0)
+            PickTeam(team);
+        ASSERT_EQ(MainForm->ShownTeam(), team);
+    }
+
+    // Picks a TeamBox entry the way a user does: the combo box reports it as activated.
+    static void PickTeam(int team) {
+        MainForm->TeamBox->setCurrentIndex(team);
+        emit MainForm->TeamBox->activated(team);
+    }
+
+    // Function keys act on the active window; a closed modal dialog may have left none active.
+    static void PressKey(Qt::Key key) {
+        MainForm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+        QTest::keyClick(MainForm, key);
+    }
+
+    testsupport::TempDir dir;
+};
