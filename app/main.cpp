@@ -1,8 +1,6 @@
 #include "Mainunit.h"
 #include "TolvanekApplication.h"
 
-#include <QDir>
-
 #include <exception>
 
 int main(int argc, char** argv) {
@@ -13,8 +11,7 @@ int main(int argc, char** argv) {
         application.setApplicationName(QStringLiteral("TOLVANEK"));
         // A fixed absolute help path, as the program has always named it; the help command
         // replaces it with the bare name before use.
-        application.HelpFile =
-            QDir::cleanPath(QStringLiteral("/usr/share/tolvanek/help/Tolvanek.hlp"));
+        application.HelpFile = QStringLiteral("/usr/share/tolvanek/help/Tolvanek.hlp");
         CreateApplicationWindows();
         MainForm->show();
         const int status = application.exec();

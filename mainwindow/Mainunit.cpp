@@ -20,9 +20,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
-#include <QFileInfo>
 #include <QFrame>
-#include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
