@@ -6,10 +6,10 @@ cd "$(dirname "$0")/.."
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-5compat-dev libgl-dev
+    qt6-base-dev qt6-5compat-dev libgl-dev qt6-tools-dev qt6-l10n-tools zlib1g-dev
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
     fonts-ipafont-gothic qt6-translations-l10n
-    dpkg-dev file desktop-file-utils appstream hyperfine
+    dpkg-dev file desktop-file-utils appstream hyperfine lintian
     xvfb xauth xdotool imagemagick x11-utils python3
     libxkbcommon-x11-0 libxcb-cursor0 libxcb-icccm4 libxcb-image0 libxcb-keysyms1
     libxcb-randr0 libxcb-render-util0 libxcb-shape0 libxcb-xinerama0 libxcb-xkb1

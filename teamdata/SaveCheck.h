@@ -1,9 +1,6 @@
 #pragma once
 
-#include "ImageLayout.h"
-#include "RecordText.h"
-
-#include <array>
+#include "Team.h"
 
 // The checks a save makes on a team's texts before it writes the first byte, so that a refused
 // save leaves the image exactly as it was instead of half old and half new.
@@ -14,9 +11,6 @@ enum class SaveRefusal {
     RecordNotWritable, // a name that does not encode, or a pitching style that is no label
     FieldingPositions, // the batting order does not hold the positions 2..9 once each
 };
-
-using BatterRows = std::array<BatterRowTexts, BatterCount>;
-using PitcherRows = std::array<PitcherRowTexts, PitcherCount>;
 
 // Checks in the order a save writes: the batters, then the batting order's positions, then the
 // pitchers; the first failure found is the one reported.
