@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+// Patches between two cartridge images, so that a changed roster can be shared without the image
+// itself. Everything works in memory; the callers read and write the files and choose the
+// messages.
+namespace teamdata {
+
+enum class PatchFormat { Bps, Ips };
+
+// The format a file name asks for by its extension (".bps" or ".ips", in any letter case), or
+// nothing for any other name.
+[[nodiscard]] std::optional<PatchFormat> PatchFormatForName(std::string_view fileName);
+
+// IPS offsets have three bytes: no image larger than this can be described by one.
+inline constexpr std::size_t MaxIpsImageSize = std::size_t{1} << 24;
+
+// The largest result a BPS patch may declare. No cartridge comes near it; it keeps a damaged or
+// hostile patch from asking for unbounded memory before anything has been checked.
+inline constexpr std::uint64_t MaxBpsResultSize = std::uint64_t{1} << 24;
+
+enum class PatchMaking {
+    Made,
+    TooLargeForIps, // the source or the target is larger than MaxIpsImageSize
+};
+
+struct MadePatch {
+    PatchMaking outcome = PatchMaking::Made;
+    std::vector<std::uint8_t> bytes; // empty unless made
+};
+
+// A patch that turns `source` into `target`. BPS patches carry checksums of both images, so
+// applying one to any other source is refused; IPS patches carry none.
+[[nodiscard]] MadePatch MakePatch(PatchFormat format, std::span<const std::uint8_t> source,
+                                  std::span<const std::uint8_t> target);
+
+enum class PatchRefusal {
+    None,
+    NotAPatch,              // neither the BPS nor the IPS magic
+    Malformed,              // truncated, inconsistent, or reaching outside its images
+    SourceSizeMismatch,     // BPS: the source is not the size the patch was made for
+    SourceChecksumMismatch, // BPS: the source has that size but other contents
+    PatchChecksumMismatch,  // BPS: the patch itself is damaged
+    ResultChecksumMismatch, // BPS: applied, but the result is not what the patch was made to give
+};
+
+struct AppliedPatch {
+    PatchRefusal refusal = PatchRefusal::None;
+    PatchFormat format = PatchFormat::Bps; // as the magic says; meaningless for NotAPatch
+    std::vector<std::uint8_t> result;      // empty unless the refusal is None
+};
+
+// Applies a BPS or IPS patch, told apart by its magic bytes. A BPS patch is checked in the order
+// that names the real fault: its own checksum first (a damaged patch is not a wrong source), then
+// the source's size and checksum, then its actions, then the result's checksum. A BPS patch that
+// declares a result larger than MaxBpsResultSize is refused as Malformed.
+[[nodiscard]] AppliedPatch ApplyPatch(std::span<const std::uint8_t> source,
+                                      std::span<const std::uint8_t> patch);
+
+// The CRC-32 that BPS patches (and zip files) use.
+[[nodiscard]] std::uint32_t Crc32(std::span<const std::uint8_t> bytes);
+
+} // namespace teamdata
