@@ -3,11 +3,14 @@
 // encoder: an accepted text is five table characters and decodes back to itself. The first five
 // bytes, taken as tiles, decode exactly when each has a character, and then encode back to
 // themselves; the display form always has five characters and is refused by the encoder exactly
-// when a tile has none.
+// when a tile has none. The same text is offered to the name normalizer: whatever it accepts
+// encodes and normalizes to itself, a game name comes back as it is, and a refusal points at a
+// character of the input or counts more than five tiles.
 
 #include "FuzzSupport.h"
 
 #include "NameCodec.h"
+#include "NameNormalizer.h"
 #include "TRomTeamData.h"
 
 #include <memory>
@@ -49,6 +52,34 @@ void CheckEncoding(std::string_view text) {
     FUZZ_CHECK(DecodeNameForDisplay(tiles) == text);
 }
 
+void CheckNormalizing(std::string_view text) {
+    const NameNormalization result = NormalizeName(text);
+    NameTiles tiles{};
+    switch (result.outcome) {
+    case NameNormalization::Outcome::Accepted: {
+        FUZZ_CHECK(EncodeName(result.name, tiles));
+        FUZZ_CHECK(result.changed == (result.name != text));
+        FUZZ_CHECK(!result.spellingChanged || result.changed);
+        if (EncodeName(text, tiles))
+            FUZZ_CHECK(result.name == text);
+        const NameNormalization again = NormalizeName(result.name);
+        FUZZ_CHECK(again.outcome == NameNormalization::Outcome::Accepted);
+        FUZZ_CHECK(again.name == result.name && !again.changed && !again.spellingChanged);
+        FUZZ_CHECK(NameTilesNeeded(text) <= NameTileCount);
+        break;
+    }
+    case NameNormalization::Outcome::UnknownCharacter:
+        FUZZ_CHECK(!result.character.empty() &&
+                   text.find(result.character) != std::string_view::npos);
+        FUZZ_CHECK(result.position >= 1 &&
+                   static_cast<std::size_t>(result.position) <= text.size());
+        break;
+    case NameNormalization::Outcome::TooLong:
+        FUZZ_CHECK(result.tiles > NameTileCount && NameTilesNeeded(text) == result.tiles);
+        break;
+    }
+}
+
 void CheckDecoding(const NameTiles& tiles) {
     const TRomTeamData rom;
     bool allNameTiles = true;
@@ -80,6 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto text = std::make_unique<char[]>(size == 0 ? 1 : size);
     std::copy(data, data + size, text.get());
     CheckEncoding(std::string_view(text.get(), size));
+    CheckNormalizing(std::string_view(text.get(), size));
 
     NameTiles tiles{};
     for (std::size_t i = 0; i < tiles.size() && i < size; ++i)

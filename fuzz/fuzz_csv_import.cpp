@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: MIT
+// ReadCsv on arbitrary text. The first byte names the team a team CSV is read into (16 and above:
+// none); the rest is the file. The current league is fixed: even teams hold values the editor
+// gives, odd teams any bytes an image may hold. Every issue lies within the text, and a file read
+// without errors gives texts that a merge stores and shows again exactly, that keep the batting
+// order's positions valid wherever a team changed, and that read back unchanged once written out
+// as a league file.
+
+#include "FuzzSupport.h"
+
+#include "CellMerge.h"
+#include "CsvReader.h"
+#include "LeagueCsv.h"
+#include "NameCodec.h"
+#include "RecordText.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string_view>
+
+using namespace teamdata;
+using reports::CsvImport;
+using reports::CsvIssue;
+using reports::CsvIssueKind;
+using reports::LeagueTexts;
+
+namespace {
+
+using League = std::array<TeamRecords, TeamCount>;
+
+// A byte that varies with its place, so that the current league has no two teams alike.
+std::uint8_t Mixed(int team, int row, int field) {
+    return static_cast<std::uint8_t>(team * 73 + row * 31 + field * 17 + team * row * 5);
+}
+
+NameTiles NameOf(int team, int row) {
+    NameTiles tiles{};
+    for (std::size_t k = 0; k < tiles.size(); ++k) {
+        std::uint8_t code = Mixed(team, row, static_cast<int>(k)) % TileCharCount;
+        while (!fuzzsupport::IsNameTile(code))
+            code = static_cast<std::uint8_t>((code + 1) % TileCharCount);
+        tiles[k] = code;
+    }
+    return tiles;
+}
+
+TeamRecords EditorTeam(int team) {
+    TeamRecords records;
+    for (int r = 0; r < BatterCount; ++r) {
+        const auto m = [&](int field) {
+            return Mixed(team, r, field);
+        };
+        const int position = r < BattingOrderLength ? (r + team) % 8 + 2 : m(1) % 9 + 1;
+        records.batters[static_cast<std::size_t>(r)] = {
+            NameOf(team, r),
+            static_cast<std::uint8_t>(m(0) % 3),
+            static_cast<std::uint8_t>((m(2) % 10 + 1) << 4 | position),
+            static_cast<std::uint8_t>(m(3) % 101 + 25),
+            static_cast<std::uint8_t>(m(4) % 60),
+            static_cast<std::uint8_t>(m(5) % 51),
+            static_cast<std::uint8_t>(m(6) % 5 + 1),
+            static_cast<std::uint8_t>(m(7) % 5 + 1)};
+    }
+    for (int r = 0; r < PitcherCount; ++r) {
+        const auto m = [&](int field) {
+            return Mixed(team, r + 20, field);
+        };
+        const auto even = [&](int field, int low, int high) {
+            return static_cast<std::uint8_t>(low + 2 * (m(field) % ((high - low) / 2 + 1)));
+        };
+        records.pitchers[static_cast<std::size_t>(r)] = {
+            NameOf(team, r + 20),
+            PitchingStyles[m(0) % PitchingStyles.size()].code,
+            static_cast<std::uint8_t>(16 * (m(1) % 10 + 1) + 1),
+            static_cast<std::uint8_t>(m(2) % 100),
+            static_cast<std::uint8_t>(m(3) % 20 + 1),
+            even(4, 80, 194),
+            even(5, 80, 194),
+            even(6, 80, 194),
+            even(7, 0, 32),
+            even(8, 0, 32),
+            even(9, 0, 32)};
+    }
+    records.colors = {static_cast<std::uint8_t>(team % 4 * 16 + team % 14), 0x0D};
+    return records;
+}
+
+TeamRecords AnyTeam(int team) {
+    TeamRecords records;
+    for (int r = 0; r < BatterCount; ++r) {
+        const auto m = [&](int field) {
+            return Mixed(team, r, field);
+        };
+        records.batters[static_cast<std::size_t>(r)] = {
+            NameOf(team, r), m(0), m(1), m(2), m(3), m(4), m(5), m(6)};
+    }
+    for (int r = 0; r < PitcherCount; ++r) {
+        const auto m = [&](int field) {
+            return Mixed(team, r + 20, field);
+        };
+        PitcherBytes& p = records.pitchers[static_cast<std::size_t>(r)];
+        p = {{m(10), m(11), m(12), m(13), m(14)},
+             m(0),
+             m(1),
+             m(2),
+             m(3),
+             m(4),
+             m(5),
+             m(6),
+             m(7),
+             m(8),
+             m(9)};
+    }
+    records.colors = {Mixed(team, 0, 40), Mixed(team, 1, 41)};
+    return records;
+}
+
+League MakeLeague() {
+    League league;
+    for (int team = 0; team < TeamCount; ++team)
+        league[static_cast<std::size_t>(team)] = team % 2 == 0 ? EditorTeam(team) : AnyTeam(team);
+    return league;
+}
+
+const League& CurrentLeague() {
+    static const League league = MakeLeague();
+    return league;
+}
+
+LeagueTexts MakeTexts() {
+    LeagueTexts texts;
+    for (std::size_t team = 0; team < texts.size(); ++team)
+        texts[team] = TextsOf(CurrentLeague()[team]);
+    return texts;
+}
+
+const LeagueTexts& CurrentTexts() {
+    static const LeagueTexts texts = MakeTexts();
+    return texts;
+}
+
+void CheckIssue(const CsvIssue& issue, int lineCount) {
+    FUZZ_CHECK(issue.line >= 1 && issue.line <= lineCount);
+    FUZZ_CHECK(issue.column >= 0);
+    FUZZ_CHECK(issue.team >= -1 && issue.team < TeamCount);
+}
+
+// A file read without errors: what the import hands on must be what a save can store.
+void CheckImported(const CsvImport& read) {
+    const LeagueTexts& current = CurrentTexts();
+    std::array<bool, TeamCount> seen{};
+    LeagueTexts after = current;
+    std::vector<reports::LeagueTeam> again;
+    for (const reports::ImportedTeam& team : read.teams) {
+        FUZZ_CHECK(IsValidTeam(team.team));
+        const auto index = static_cast<std::size_t>(team.team);
+        FUZZ_CHECK(!seen[index]);
+        seen[index] = true;
+        FUZZ_CHECK(team.changed == (team.texts != current[index]));
+        const TeamRecords merged =
+            MergeChangedCells(CurrentLeague()[index], current[index], team.texts);
+        FUZZ_CHECK(TextsOf(merged) == team.texts);
+        if (team.changed) {
+            std::array<std::string, BattingOrderLength> positions;
+            for (std::size_t r = 0; r < positions.size(); ++r)
+                positions[r] = team.texts.batters[r][BatterColumn::Position - 1];
+            FUZZ_CHECK(BattingOrderPositionsValid(positions));
+        }
+        after[index] = team.texts;
+        again.push_back(reports::LeagueTeamOf(team.team, team.texts));
+    }
+    if (again.empty())
+        return;
+    const CsvImport reread = reports::ReadCsv(reports::BuildLeagueCsv(again), after, std::nullopt);
+    FUZZ_CHECK(reread.errors.empty() && reread.notes.empty());
+    FUZZ_CHECK(reread.teams.size() == again.size());
+    for (const reports::ImportedTeam& team : reread.teams)
+        FUZZ_CHECK(!team.changed);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0)
+        return 0;
+    const std::optional<int> team =
+        data[0] < TeamCount ? std::optional<int>(data[0]) : std::nullopt;
+    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+    const CsvImport read = reports::ReadCsv(text, CurrentTexts(), team);
+
+    const int lineCount = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+    for (const CsvIssue& error : read.errors) {
+        CheckIssue(error, lineCount);
+        FUZZ_CHECK(error.kind != CsvIssueKind::NameSpellingChanged);
+    }
+    for (const CsvIssue& note : read.notes) {
+        CheckIssue(note, lineCount);
+        FUZZ_CHECK(note.kind == CsvIssueKind::NameSpellingChanged);
+    }
+    if (!read.leagueFile && !team)
+        FUZZ_CHECK(read.errors.size() == 1 && (read.errors[0].kind == CsvIssueKind::TeamNotGiven ||
+                                               read.errors[0].kind == CsvIssueKind::UnclosedQuote));
+    if (read.errors.empty())
+        CheckImported(read);
+    return 0;
+}

@@ -1,0 +1,611 @@
+// SPDX-License-Identifier: MIT
+#include "CsvReader.h"
+
+#include "LeagueCsv.h"
+
+#include "CellEditRules.h"
+#include "GridCaptions.h"
+#include "NameNormalizer.h"
+#include "Palette.h"
+#include "RecordText.h"
+#include "TRomTeamData.h"
+#include "TextNumbers.h"
+
+#include <algorithm>
+#include <span>
+
+namespace reports {
+
+namespace {
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view FullWidthSpace = "　";
+
+// The file leaves out the grids' label column.
+constexpr std::size_t BatterFieldCount = teamdata::BatterHeaders.size() - 1;
+constexpr std::size_t PitcherFieldCount = teamdata::PitcherHeaders.size() - 1;
+
+bool IsEmptyRecord(const CsvRecord& record) {
+    return std::all_of(record.fields.begin(), record.fields.end(),
+                       [](const std::string& field) { return field.empty(); });
+}
+
+// The fields of a record up to its last non-empty one: spreadsheets often pad lines with commas.
+std::size_t UsedFieldCount(const CsvRecord& record) {
+    std::size_t count = record.fields.size();
+    while (count > 0 && record.fields[count - 1].empty())
+        --count;
+    return count;
+}
+
+std::string_view Field(const CsvRecord& record, std::size_t column) {
+    return column <= record.fields.size() ? std::string_view(record.fields[column - 1])
+                                          : std::string_view();
+}
+
+// Headers and fixed words are compared without the spaces a spreadsheet or an older writer may
+// leave at their end; their leading full-width spaces belong to them.
+std::string_view WithoutTrailingSpaces(std::string_view text) {
+    for (;;) {
+        if (text.ends_with(' '))
+            text.remove_suffix(1);
+        else if (text.ends_with(FullWidthSpace))
+            text.remove_suffix(FullWidthSpace.size());
+        else
+            return text;
+    }
+}
+
+std::string_view WithoutAsciiSpaces(std::string_view text) {
+    while (text.starts_with(' '))
+        text.remove_prefix(1);
+    while (text.ends_with(' '))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool IsTeamLine(const CsvRecord& record) {
+    return WithoutTrailingSpaces(Field(record, 1)) == TeamWord;
+}
+
+// Initials compared regardless of width and case, so that "D" or "BU" typed in a spreadsheet
+// still names the team the team box lists as "Ｄ" or "Bu".
+std::string FoldedInitials(std::string_view text) {
+    text = WithoutAsciiSpaces(WithoutTrailingSpaces(text));
+    std::string folded;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = [&](std::size_t k) {
+            return static_cast<unsigned char>(text[i + k]);
+        };
+        if (i + 2 < text.size() && byte(0) == 0xEF && byte(1) == 0xBC && byte(2) >= 0xA1 &&
+            byte(2) <= 0xBA) { // Ａ..Ｚ
+            folded += static_cast<char>('a' + (byte(2) - 0xA1));
+            i += 2;
+        } else if (i + 2 < text.size() && byte(0) == 0xEF && byte(1) == 0xBD && byte(2) >= 0x81 &&
+                   byte(2) <= 0x9A) { // ａ..ｚ
+            folded += static_cast<char>('a' + (byte(2) - 0x81));
+            i += 2;
+        } else if (byte(0) >= 'A' && byte(0) <= 'Z') {
+            folded += static_cast<char>(byte(0) - 'A' + 'a');
+        } else {
+            folded += text[i];
+        }
+    }
+    return folded;
+}
+
+std::optional<int> TeamOfInitials(std::string_view text) {
+    const std::string folded = FoldedInitials(text);
+    for (std::size_t team = 0; team < TRomTeamData::TeamInitials.size(); ++team)
+        if (FoldedInitials(TRomTeamData::TeamInitials[team]) == folded)
+            return static_cast<int>(team);
+    return std::nullopt;
+}
+
+std::optional<std::uint8_t> ColorByte(std::string_view text) {
+    text = WithoutAsciiSpaces(text);
+    if (text.size() != 4 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
+        return std::nullopt;
+    const auto digit = [](char c) -> int {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        return -1;
+    };
+    const int high = digit(text[2]);
+    const int low = digit(text[3]);
+    if (high < 0 || low < 0)
+        return std::nullopt;
+    return static_cast<std::uint8_t>(high * 16 + low);
+}
+
+// What a cell of a column may hold when it differs from the current text.
+struct CellRule {
+    enum class Kind { Name, Label, Value } kind;
+    std::vector<std::string> labels;
+    teamdata::ValueColumn value{};
+};
+
+CellRule BatterRule(int column) {
+    if (column == teamdata::BatterColumn::Name)
+        return {CellRule::Kind::Name, {}, {}};
+    if (column == teamdata::BatterColumn::Side)
+        return {CellRule::Kind::Label,
+                {std::string(teamdata::SideRight), std::string(teamdata::SideLeft),
+                 std::string(teamdata::SideBoth)},
+                {}};
+    return {CellRule::Kind::Value, {}, *teamdata::BatterValueColumn(column)};
+}
+
+CellRule PitcherRule(int column) {
+    if (column == teamdata::PitcherColumn::Name)
+        return {CellRule::Kind::Name, {}, {}};
+    if (column == teamdata::PitcherColumn::Style) {
+        std::vector<std::string> labels;
+        for (const teamdata::PitchingStyle& style : teamdata::PitchingStyles)
+            labels.emplace_back(style.label);
+        return {CellRule::Kind::Label, std::move(labels), {}};
+    }
+    return {CellRule::Kind::Value, {}, *teamdata::PitcherValueColumn(column)};
+}
+
+// The values the value dialog can give: the multiples of its small step within its range.
+struct AllowedValues {
+    int minimum;
+    int maximum;
+    int step;
+};
+
+AllowedValues AllowedOf(const teamdata::ValueColumn& column) {
+    const int step = column.smallStep;
+    return {(column.minimum + step - 1) / step * step, column.maximum / step * step, step};
+}
+
+// Digits only, ASCII spaces around them aside. A value stops growing at a million, far beyond
+// every column's range, so that no number of digits can overflow.
+std::optional<int> DecimalValue(std::string_view text) {
+    text = WithoutAsciiSpaces(text);
+    if (text.empty())
+        return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = std::min(value * 10 + (c - '0'), 1'000'000);
+    }
+    return value;
+}
+
+// A block: an optional team line and the lines up to the next team line.
+struct Block {
+    int firstLine = 1;
+    std::optional<int> team;
+    bool cellsReadable = false;
+    teamdata::TeamColors colors;
+    std::span<const CsvRecord> lines;
+};
+
+class Importer {
+public:
+    explicit Importer(const LeagueTexts& current)
+        : current_(current) {}
+
+    CsvImport Read(std::string_view text, std::optional<int> teamOfTeamCsv);
+
+private:
+    void ReadLeague(std::span<const CsvRecord> records);
+    void ReadTeamCsv(std::span<const CsvRecord> records, std::optional<int> team);
+    Block ReadTeamLine(const CsvRecord& record);
+    std::optional<std::uint8_t> ReadColor(const CsvRecord& record, std::size_t column,
+                                          std::optional<int> team, std::uint8_t now);
+    void ReadBlock(const Block& block);
+    bool CheckStructure(const Block& block);
+    bool CheckHeader(const CsvRecord& record, std::span<const std::string_view> headers,
+                     std::optional<int> team);
+    bool ReadCell(const CsvRecord& record, int column, const CellRule& rule, std::string& cell,
+                  int team);
+    void CheckFieldingPositions(const Block& block, const teamdata::TeamTexts& texts);
+
+    CsvIssue& Error(CsvIssueKind kind, const CsvRecord& record, std::size_t column,
+                    std::optional<int> team);
+    CsvIssue& Error(CsvIssueKind kind, int line, std::optional<int> team);
+
+    const LeagueTexts& current_;
+    CsvImport result_;
+    std::array<int, teamdata::TeamCount> namedAtLine_{};
+};
+
+CsvIssue& Importer::Error(CsvIssueKind kind, const CsvRecord& record, std::size_t column,
+                          std::optional<int> team) {
+    CsvIssue& issue = Error(kind, record.line, team);
+    issue.column = static_cast<int>(column);
+    issue.text = std::string(Field(record, column));
+    return issue;
+}
+
+CsvIssue& Importer::Error(CsvIssueKind kind, int line, std::optional<int> team) {
+    CsvIssue issue;
+    issue.kind = kind;
+    issue.line = line;
+    issue.team = team.value_or(-1);
+    return result_.errors.emplace_back(std::move(issue));
+}
+
+CsvImport Importer::Read(std::string_view text, std::optional<int> teamOfTeamCsv) {
+    const CsvRecords parsed = SplitCsvRecords(text);
+    const std::span<const CsvRecord> records = parsed.records;
+    result_.leagueFile = !records.empty() && IsTeamLine(records.front());
+    if (parsed.unclosedQuoteLine != 0) {
+        // Everything behind the quote is one field, so any check of the rest would mislead.
+        CsvIssue& issue = Error(CsvIssueKind::UnclosedQuote, parsed.unclosedQuoteLine, {});
+        issue.column = parsed.unclosedQuoteColumn;
+        return std::move(result_);
+    }
+    if (result_.leagueFile)
+        ReadLeague(records);
+    else
+        ReadTeamCsv(records, teamOfTeamCsv);
+    return std::move(result_);
+}
+
+void Importer::ReadLeague(std::span<const CsvRecord> records) {
+    for (std::size_t start = 0; start < records.size();) {
+        std::size_t end = start + 1;
+        while (end < records.size() && !IsTeamLine(records[end]))
+            ++end;
+        Block block = ReadTeamLine(records[start]);
+        block.lines = records.subspan(start + 1, end - start - 1);
+        ReadBlock(block);
+        start = end;
+    }
+}
+
+void Importer::ReadTeamCsv(std::span<const CsvRecord> records, std::optional<int> team) {
+    if (!team || !teamdata::IsValidTeam(*team)) {
+        Error(CsvIssueKind::TeamNotGiven, 1, {});
+        return;
+    }
+    Block block;
+    block.team = team;
+    block.cellsReadable = true;
+    block.colors = current_[static_cast<std::size_t>(*team)].colors;
+    block.lines = records;
+    ReadBlock(block);
+}
+
+Block Importer::ReadTeamLine(const CsvRecord& record) {
+    Block block;
+    block.firstLine = record.line;
+    const std::optional<int> team = TeamOfInitials(Field(record, 2));
+    const bool duplicate = team && namedAtLine_[static_cast<std::size_t>(*team)] != 0;
+    block.team = team;
+
+    const std::size_t used = UsedFieldCount(record);
+    if (used != TeamLineFieldCount) {
+        // The fields cannot be told apart; the initials only mark the team as named.
+        CsvIssue& issue = Error(CsvIssueKind::WrongFieldCount, record.line, team);
+        issue.count = static_cast<int>(used);
+        issue.expectedCount = static_cast<int>(TeamLineFieldCount);
+        if (team && !duplicate)
+            namedAtLine_[static_cast<std::size_t>(*team)] = record.line;
+        return block;
+    }
+    bool wellFormed = true;
+    for (const auto& [column, word] : {std::pair{std::size_t{3}, HelmetWord}, {5, UniformWord}}) {
+        if (WithoutTrailingSpaces(Field(record, column)) == word)
+            continue;
+        Error(CsvIssueKind::UnknownWord, record, column, team).expected = std::string(word);
+        wellFormed = false;
+    }
+    if (!team) {
+        CsvIssue& issue = Error(CsvIssueKind::UnknownTeam, record, 2, {});
+        for (std::string_view initials : TRomTeamData::TeamInitials)
+            issue.allowed.emplace_back(initials);
+        return block;
+    }
+    if (duplicate) {
+        Error(CsvIssueKind::DuplicateTeam, record, 2, team).otherLine =
+            namedAtLine_[static_cast<std::size_t>(*team)];
+        return block;
+    }
+    namedAtLine_[static_cast<std::size_t>(*team)] = record.line;
+    if (!wellFormed)
+        return block;
+
+    const teamdata::TeamColors now = current_[static_cast<std::size_t>(*team)].colors;
+    const std::optional<std::uint8_t> helmet = ReadColor(record, 4, team, now.helmet);
+    const std::optional<std::uint8_t> uniform = ReadColor(record, 6, team, now.uniform);
+    block.colors = {helmet.value_or(now.helmet), uniform.value_or(now.uniform)};
+    block.cellsReadable = true;
+    return block;
+}
+
+std::optional<std::uint8_t> Importer::ReadColor(const CsvRecord& record, std::size_t column,
+                                                std::optional<int> team, std::uint8_t now) {
+    const std::optional<std::uint8_t> color = ColorByte(Field(record, column));
+    if (!color) {
+        Error(CsvIssueKind::MalformedColor, record, column, team);
+        return std::nullopt;
+    }
+    if (*color != now && !teamdata::IsOfferedColorIndex(*color)) {
+        Error(CsvIssueKind::ColorNotOffered, record, column, team);
+        return std::nullopt;
+    }
+    return color;
+}
+
+void Importer::ReadBlock(const Block& block) {
+    if (!CheckStructure(block) || !block.cellsReadable)
+        return;
+    const int team = *block.team;
+    const teamdata::TeamTexts& now = current_[static_cast<std::size_t>(team)];
+    teamdata::TeamTexts texts = now;
+    texts.colors = block.colors;
+    // A position cell with an error of its own is reported as that; the order is not judged.
+    bool positionsRead = true;
+    for (std::size_t r = 0; r < texts.batters.size(); ++r)
+        for (int column = 1; column <= static_cast<int>(BatterFieldCount); ++column) {
+            std::string& cell = texts.batters[r][static_cast<std::size_t>(column - 1)];
+            const bool read = ReadCell(block.lines[1 + r], column, BatterRule(column), cell, team);
+            if (column == teamdata::BatterColumn::Position && r < teamdata::BattingOrderLength)
+                positionsRead = positionsRead && read;
+        }
+    const std::size_t pitcherStart = 2 + texts.batters.size();
+    for (std::size_t r = 0; r < texts.pitchers.size(); ++r)
+        for (int column = 1; column <= static_cast<int>(PitcherFieldCount); ++column) {
+            std::string& cell = texts.pitchers[r][static_cast<std::size_t>(column - 1)];
+            ReadCell(block.lines[pitcherStart + r], column, PitcherRule(column), cell, team);
+        }
+    const bool changed = texts != now;
+    if (changed && positionsRead)
+        CheckFieldingPositions(block, texts);
+    result_.teams.push_back({team, block.firstLine, std::move(texts), changed});
+}
+
+bool Importer::CheckStructure(const Block& block) {
+    if (block.lines.size() != TeamBlockLineCount) {
+        CsvIssue& issue = Error(CsvIssueKind::WrongLineCount, block.firstLine, block.team);
+        issue.count = static_cast<int>(block.lines.size());
+        issue.expectedCount = static_cast<int>(TeamBlockLineCount);
+        return false;
+    }
+    const std::size_t pitcherHeaderLine = 1 + teamdata::BatterCount;
+    bool sound = true;
+    for (std::size_t i = 0; i < block.lines.size(); ++i) {
+        const CsvRecord& record = block.lines[i];
+        const std::size_t expected = i < pitcherHeaderLine ? BatterFieldCount : PitcherFieldCount;
+        const std::size_t used = UsedFieldCount(record);
+        if (used > expected || record.fields.size() < expected) {
+            CsvIssue& issue = Error(CsvIssueKind::WrongFieldCount, record.line, block.team);
+            issue.count = static_cast<int>(used);
+            issue.expectedCount = static_cast<int>(expected);
+            sound = false;
+        } else if (i == 0) {
+            sound = CheckHeader(record, teamdata::BatterHeaders, block.team) && sound;
+        } else if (i == pitcherHeaderLine) {
+            sound = CheckHeader(record, teamdata::PitcherHeaders, block.team) && sound;
+        }
+    }
+    return sound;
+}
+
+// `headers` as the grid holds them: element 0 is the label column's, which the file leaves out.
+bool Importer::CheckHeader(const CsvRecord& record, std::span<const std::string_view> headers,
+                           std::optional<int> team) {
+    bool known = true;
+    for (std::size_t column = 1; column < headers.size(); ++column) {
+        if (WithoutTrailingSpaces(Field(record, column)) == WithoutTrailingSpaces(headers[column]))
+            continue;
+        Error(CsvIssueKind::UnknownHeader, record, column, team).expected =
+            std::string(headers[column]);
+        known = false;
+    }
+    return known;
+}
+
+// Sets `cell` (which holds the current text) to the stored form of the file's text; false when
+// that text is refused, the cell then keeping the current text.
+bool Importer::ReadCell(const CsvRecord& record, int column, const CellRule& rule,
+                        std::string& cell, int team) {
+    const auto at = static_cast<std::size_t>(column);
+    const std::string_view text = Field(record, at);
+    if (text == cell)
+        return true;
+    switch (rule.kind) {
+    case CellRule::Kind::Name: {
+        const teamdata::NameNormalization name = teamdata::NormalizeName(text);
+        using Outcome = teamdata::NameNormalization::Outcome;
+        if (name.outcome == Outcome::UnknownCharacter) {
+            CsvIssue& issue = Error(CsvIssueKind::NameUnknownCharacter, record, at, team);
+            issue.character = name.character;
+            issue.position = name.position;
+            return false;
+        }
+        if (name.outcome == Outcome::TooLong) {
+            Error(CsvIssueKind::NameTooLong, record, at, team).count = name.tiles;
+            return false;
+        }
+        if (name.spellingChanged) {
+            CsvIssue note;
+            note.kind = CsvIssueKind::NameSpellingChanged;
+            note.line = record.line;
+            note.column = column;
+            note.text = std::string(text);
+            note.team = team;
+            note.expected = name.name;
+            result_.notes.push_back(std::move(note));
+        }
+        cell = name.name;
+        return true;
+    }
+    case CellRule::Kind::Label: {
+        const std::string_view label = WithoutAsciiSpaces(text);
+        if (std::find(rule.labels.begin(), rule.labels.end(), label) != rule.labels.end()) {
+            cell = std::string(label);
+            return true;
+        }
+        Error(CsvIssueKind::NotALabel, record, at, team).allowed = rule.labels;
+        return false;
+    }
+    case CellRule::Kind::Value: {
+        const AllowedValues allowed = AllowedOf(rule.value);
+        const std::optional<int> value = DecimalValue(text);
+        if (value && *value >= allowed.minimum && *value <= allowed.maximum &&
+            *value % allowed.step == 0) {
+            cell = std::to_string(*value);
+            return true;
+        }
+        CsvIssue& issue = Error(value ? CsvIssueKind::ValueNotAllowed : CsvIssueKind::NotANumber,
+                                record, at, team);
+        issue.minimum = allowed.minimum;
+        issue.maximum = allowed.maximum;
+        issue.step = allowed.step;
+        return false;
+    }
+    }
+    return false;
+}
+
+void Importer::CheckFieldingPositions(const Block& block, const teamdata::TeamTexts& texts) {
+    constexpr auto positionIndex = static_cast<std::size_t>(teamdata::BatterColumn::Position - 1);
+    std::array<std::string, teamdata::BattingOrderLength> positions;
+    for (std::size_t r = 0; r < positions.size(); ++r)
+        positions[r] = texts.batters[r][positionIndex];
+    if (teamdata::BattingOrderPositionsValid(positions))
+        return;
+    // The eight must be 2..9 once each, so some position is out of range or held twice.
+    for (std::size_t r = 0; r < positions.size(); ++r) {
+        const int position = teamdata::LenientToInt(positions[r]);
+        const CsvRecord& record = block.lines[1 + r];
+        int otherLine = 0;
+        for (std::size_t other = 0; other < positions.size() && otherLine == 0; ++other)
+            if (other != r && teamdata::LenientToInt(positions[other]) == position)
+                otherLine = block.lines[1 + other].line;
+        const bool outOfRange = position < 2 || position > 9;
+        if (!outOfRange && otherLine == 0)
+            continue;
+        CsvIssue& issue =
+            Error(CsvIssueKind::FieldingPositions, record, positionIndex + 1, block.team);
+        issue.minimum = 2;
+        issue.maximum = 9;
+        issue.otherLine = outOfRange ? 0 : otherLine;
+    }
+}
+
+} // namespace
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 0;
+        char32_t code = 0;
+        char32_t least = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            code = lead & 0x1Fu;
+            least = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            code = lead & 0x0Fu;
+            least = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            code = lead & 0x07u;
+            least = 0x10000;
+        } else {
+            return false;
+        }
+        if (length > text.size() - i)
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            code = code << 6 | (next & 0x3Fu);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+CsvRecords SplitCsvRecords(std::string_view text) {
+    if (text.starts_with(ByteOrderMark))
+        text.remove_prefix(ByteOrderMark.size());
+    CsvRecords result;
+    int line = 1;
+    CsvRecord record{line, {}};
+    std::string field;
+    bool fieldStarted = false;  // a character or quote of the current field has been read
+    bool recordStarted = false; // anything of the current record has been read
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (c == '"' && !fieldStarted) {
+            const int openLine = line;
+            for (++i;; ++i) {
+                if (i >= text.size()) {
+                    result.unclosedQuoteLine = openLine;
+                    result.unclosedQuoteColumn = static_cast<int>(record.fields.size()) + 1;
+                    record.fields.push_back(std::move(field));
+                    result.records.push_back(std::move(record));
+                    return result;
+                }
+                if (text[i] == '"') {
+                    if (i + 1 < text.size() && text[i + 1] == '"') {
+                        field += '"';
+                        ++i;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                if (text[i] == '\n')
+                    ++line;
+                field += text[i];
+            }
+            fieldStarted = recordStarted = true;
+            continue;
+        }
+        const bool lineEnd = c == '\n' || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n');
+        if (c == ',' || lineEnd) {
+            record.fields.push_back(std::move(field));
+            field.clear();
+            fieldStarted = false;
+            recordStarted = true;
+        }
+        if (lineEnd) {
+            result.records.push_back(std::move(record));
+            record = {++line, {}};
+            recordStarted = false;
+            i += c == '\r' ? 2 : 1;
+            continue;
+        }
+        if (c != ',') {
+            field += c;
+            fieldStarted = recordStarted = true;
+        }
+        ++i;
+    }
+    if (recordStarted) {
+        record.fields.push_back(std::move(field));
+        result.records.push_back(std::move(record));
+    }
+    while (!result.records.empty() && IsEmptyRecord(result.records.back()))
+        result.records.pop_back();
+    return result;
+}
+
+CsvImport ReadCsv(std::string_view utf8, const LeagueTexts& current,
+                  std::optional<int> teamOfTeamCsv) {
+    return Importer(current).Read(utf8, teamOfTeamCsv);
+}
+
+} // namespace reports

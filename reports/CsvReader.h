@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ImageLayout.h"
+#include "Team.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Reading back a team CSV (what BuildCsv writes) or a league file (what BuildLeagueCsv writes),
+// checked cell by cell by the rules the editor's dialogs follow. The caller has turned the file
+// into UTF-8 already; nothing here phrases a message, every issue carries the data to phrase it.
+namespace reports {
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no cut-off character.
+// For the caller's guess whether a file is UTF-8 or Shift_JIS.
+[[nodiscard]] bool IsValidUtf8(std::string_view text);
+
+// One record of a CSV text and the physical line (1-based) where it starts; a quoted field may
+// run over several lines. Field 1, as a spreadsheet counts columns, is element 0.
+struct CsvRecord {
+    int line = 0;
+    std::vector<std::string> fields;
+};
+
+struct CsvRecords {
+    std::vector<CsvRecord> records;
+    // Where a quoted field opens that the text never closes (0 when every quote closes); the
+    // text from there on is that field's.
+    int unclosedQuoteLine = 0;
+    int unclosedQuoteColumn = 0;
+};
+
+// RFC 4180 records: fields split at commas, quoted fields with doubled quotes and line breaks
+// inside, lines ending in CR LF or LF. A UTF-8 byte-order mark at the start is dropped, and so
+// are empty records (none but empty fields) at the end. A quote inside an unquoted field, or
+// after a closing quote, is taken as a character.
+[[nodiscard]] CsvRecords SplitCsvRecords(std::string_view text);
+
+enum class CsvIssueKind {
+    // The file as a whole.
+    UnclosedQuote, // at the line and column where the quoted field opens
+    TeamNotGiven,  // a team CSV, and the caller named no team for it (line 1)
+    // The structure; a block with one of these has no cell checked.
+    WrongLineCount,  // a block has `count` lines after its team line, not `expectedCount`
+    WrongFieldCount, // a line has `count` fields (trailing empty ones aside), not `expectedCount`
+    UnknownHeader,   // a header field is not `expected` (trailing spaces aside)
+    UnknownWord,     // a fixed word of the team line is not `expected`
+    UnknownTeam,     // initials that name no team; `allowed` lists the initials
+    DuplicateTeam,   // `team` was named before, by the team line at `otherLine`
+    // Cells.
+    MalformedColor,       // not 0x and two hex digits
+    ColorNotOffered,      // a palette index the colour chooser does not offer
+    NotANumber,           // not decimal digits; allowed: `minimum`..`maximum` by `step`
+    ValueNotAllowed,      // a number outside `minimum`..`maximum` or not a multiple of `step`
+    NotALabel,            // none of the `allowed` labels
+    NameUnknownCharacter, // `character`, the `position`-th character of the cell, has no tile
+    NameTooLong,          // the name needs `count` tiles
+    // The batting order's fielding positions are not 2..9 once each: this one is outside
+    // `minimum`..`maximum` (2..9), or it is also held by the batter at `otherLine`.
+    FieldingPositions,
+    // A note, not an error: small kana were written large; `expected` is the name as stored.
+    NameSpellingChanged,
+};
+
+struct CsvIssue {
+    CsvIssueKind kind{};
+    int line = 0;
+    int column = 0;   // 1-based; 0 when the issue is about a whole line or block
+    std::string text; // the field as the file holds it
+    int team = -1;    // the team of the block, when known
+    int minimum = 0;
+    int maximum = 0;
+    int step = 0;
+    std::vector<std::string> allowed;
+    std::string expected;
+    std::string character;
+    int position = 0;
+    int count = 0;
+    int expectedCount = 0;
+    int otherLine = 0;
+};
+
+// A team of the file whose block could be read cell by cell. Its texts start as the current ones;
+// every cell the file changes holds the stored form (the normalized name, the number without
+// leading zeros or spaces), every other cell keeps the current text exactly, and so does a cell
+// that has an error.
+struct ImportedTeam {
+    int team = 0;
+    int line = 0; // where the block starts
+    teamdata::TeamTexts texts;
+    bool changed = false;
+};
+
+struct CsvImport {
+    bool leagueFile = false;
+    std::vector<ImportedTeam> teams; // in file order
+    std::vector<CsvIssue> errors;    // block by block; apply nothing unless empty
+    std::vector<CsvIssue> notes;
+};
+
+using LeagueTexts = std::array<teamdata::TeamTexts, teamdata::TeamCount>;
+
+// Reads a team CSV or a league file (it is one when its first line is a team line). `current`
+// holds the texts every team shows now: a cell or colour equal to the current one is accepted as
+// it is, so that whatever the image holds reads back; every other cell must be a value the
+// dialogs could give. A team CSV is read into `teamOfTeamCsv`. The fielding positions of the
+// batting order are checked for every team the file changes, as a save would.
+[[nodiscard]] CsvImport ReadCsv(std::string_view utf8, const LeagueTexts& current,
+                                std::optional<int> teamOfTeamCsv);
+
+} // namespace reports
