@@ -1,41 +1,109 @@
+# SPDX-License-Identifier: MIT
 # Installation beyond the program and its help document (installed by app/ and help/), and the
 # Debian package. `cmake --install` lays out bin/ and share/ under the prefix; the help viewer
 # finds its document through the share/tolvanek/help folder beside bin/.
 include(GNUInstallDirs)
 
 set(TOLVANEK_APP_ID io.github.tolvanek.Tolvanek)
+set(packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
 
 # The demo image writer lets someone without the game try an installed editor.
 install(TARGETS tolvanek-make-demo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+# The command line is installed here, beside its manual page, and only once it exists, so this
+# file works before and after cli/ joins the build. cli/CMakeLists.txt must not install it again,
+# and must be added before this file is included.
+set(manual_pages tolvanek.1 tolvanek-make-demo.1)
+if(TARGET tolvanek-cli)
+    install(TARGETS tolvanek-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    list(APPEND manual_pages tolvanek-cli.1)
+endif()
+
+# The 16- and 32-pixel pictures are also the program's own window icons; the larger sizes are
+# rendered from the SVG once and committed, so the build needs no SVG renderer.
 foreach(size 16 32)
     install(FILES ${PROJECT_SOURCE_DIR}/dialogs/icons/tolvanek${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME tolvanek.png)
 endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/${TOLVANEK_APP_ID}.desktop
+foreach(size 48 64 128 256)
+    install(FILES ${packaging_dir}/icons/tolvanek${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME tolvanek.png)
+endforeach()
+install(FILES ${packaging_dir}/icons/tolvanek.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+install(FILES ${packaging_dir}/${TOLVANEK_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/${TOLVANEK_APP_ID}.metainfo.xml
+install(FILES ${packaging_dir}/${TOLVANEK_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Debian wants manual pages and the changelog compressed, and CPack does not compress. -n keeps
+# the name and time stamp out of the gzip header, so the package is the same on every build.
+# This is a native package (the project packages itself), so its one changelog is changelog.gz.
+find_program(TOLVANEK_GZIP gzip REQUIRED)
+set(compressed_dir ${CMAKE_BINARY_DIR}/packaging)
+set(compressed_files)
+foreach(document IN LISTS manual_pages ITEMS changelog)
+    if(document STREQUAL "changelog")
+        set(source ${packaging_dir}/changelog)
+    else()
+        set(source ${packaging_dir}/man/${document})
+    endif()
+    add_custom_command(
+        OUTPUT ${compressed_dir}/${document}.gz
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${compressed_dir}
+        COMMAND ${CMAKE_COMMAND} -E copy ${source} ${compressed_dir}/${document}
+        COMMAND ${TOLVANEK_GZIP} -9nf ${compressed_dir}/${document}
+        DEPENDS ${source}
+        COMMENT "Compressing ${document}"
+        VERBATIM)
+    list(APPEND compressed_files ${compressed_dir}/${document}.gz)
+endforeach()
+add_custom_target(package_documents ALL DEPENDS ${compressed_files})
+
+list(TRANSFORM manual_pages APPEND .gz OUTPUT_VARIABLE compressed_manual_pages)
+list(TRANSFORM compressed_manual_pages PREPEND ${compressed_dir}/)
+install(FILES ${compressed_manual_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(package_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tolvanek)
+install(FILES ${compressed_dir}/changelog.gz ${packaging_dir}/copyright
+        DESTINATION ${package_doc_dir})
+
+set(TOLVANEK_MAINTAINER
+    "Seed 31b3b580 maintainers <maintainers@users.noreply.c-seed-31b3b580.example>")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tolvanek)
 set(CPACK_PACKAGE_VENDOR "Tolvanek maintainers")
-set(CPACK_PACKAGE_CONTACT "Tolvanek maintainers")
+set(CPACK_PACKAGE_CONTACT "${TOLVANEK_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Team editor for the cartridge image of a 1992-season NES baseball game")
+# CPack turns each line into a line of the extended description and an empty line into " .";
+# Debian wants those lines within 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "TOLVANEK edits, with a Japanese user interface, the 16 teams stored in the iNES cartridge
-image of a 1992-season professional baseball game: player names on a kana keyboard, ratings,
-batting and pitching order, team colours, and CSV and HTML export of a team.")
+    "TOLVANEK edits, with a Japanese user interface, the 16 teams stored in
+the iNES cartridge image of a 1992-season professional baseball game:
+player names on a kana keyboard, ratings, batting and pitching order and
+team colours, with undo and redo.
+
+It saves into the image in place or into a copy, exports a team as CSV or
+HTML and the whole league as one CSV file, and makes and applies BPS and
+IPS patches. tolvanek-cli does the same from a shell, and
+tolvanek-make-demo writes an image with invented teams to try both on.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# Independent of the umask of whoever builds the package.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tolvanek maintainers")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-# The Qt libraries the program links, the xcb platform plugin it needs to open a window at all,
-# and a Japanese font for its texts; dpkg-shlibdeps adds the C and C++ runtime with versions.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6, libqt6gui6, libqt6core6, libqt6core5compat6, qt6-qpa-plugins, fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TOLVANEK_MAINTAINER}")
+# An editor of one kind of file, as the hex editors are: not a game itself, so not "games".
+set(CPACK_DEBIAN_PACKAGE_SECTION editors)
+# dpkg-shlibdeps finds the libraries the binaries link. What it cannot see: the xcb platform
+# plugin Qt loads to open a window at all, the Japanese font of every text, and Qt's Japanese
+# translations, which the program loads at start so that Qt's own texts (the file dialogs, the
+# edit boxes' context menus) are Japanese like the rest.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

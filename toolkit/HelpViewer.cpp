@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -200,6 +201,43 @@ QString FindHelpDocument(const QString& helpFileName, const QStringList& searchD
     return {};
 }
 
+QPoint HelpWindowPosition(const QRect& ownerFrame, const QSize& helpFrame,
+                          const QRect& screenArea) {
+    const int roomRight = screenArea.right() - ownerFrame.right();
+    const int roomLeft = ownerFrame.left() - screenArea.left();
+    int x;
+    if (helpFrame.width() <= roomRight)
+        x = ownerFrame.right() + 1;
+    else if (helpFrame.width() <= roomLeft)
+        x = ownerFrame.left() - helpFrame.width();
+    else if (roomRight >= roomLeft)
+        x = screenArea.right() + 1 - helpFrame.width();
+    else
+        x = screenArea.left();
+    // A window wider or taller than the screen keeps its title bar and left edge reachable.
+    x = std::max(x, screenArea.left());
+    const int y = std::max(std::min(ownerFrame.top(), screenArea.bottom() + 1 - helpFrame.height()),
+                           screenArea.top());
+    return {x, y};
+}
+
+namespace {
+
+// Before its first showing the window manager has not framed the help window yet, so its frame
+// is taken to be as much larger than its contents as the owner's frame is.
+void PlaceBesideOwner(HelpWindow* window, const QWidget* owner) {
+    const QWidget* ownerWindow = owner->window();
+    const QRect ownerFrame = ownerWindow->frameGeometry();
+    const QSize decoration = ownerFrame.size() - ownerWindow->geometry().size();
+    const QScreen* screen = ownerWindow->screen();
+    if (!screen)
+        return;
+    window->move(
+        HelpWindowPosition(ownerFrame, window->size() + decoration, screen->availableGeometry()));
+}
+
+} // namespace
+
 HelpWindow* ShowHelpTopics(QWidget* owner, const QString& helpFileName) {
     return ShowHelpTopics(owner, helpFileName, HelpSearchDirectories());
 }
@@ -218,6 +256,9 @@ HelpWindow* ShowHelpTopics(QWidget* owner, const QString& helpFileName,
     }
     window->OpenDocument(FindHelpDocument(helpFileName, searchDirectories), helpFileName,
                          searchDirectories);
+    // Only when it opens: a help window already on the screen stays where the user put it.
+    if (owner && !window->isVisible())
+        PlaceBesideOwner(window, owner);
     window->show();
     window->raise();
     window->activateWindow();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -51,6 +54,13 @@ private:
 // turn. Empty when none holds a readable file.
 [[nodiscard]] QString FindHelpDocument(const QString& helpFileName,
                                        const QStringList& searchDirectories);
+
+// Where a help window's frame of `helpFrame` size goes so that it stands beside its owner's frame
+// `ownerFrame` instead of covering it: to its right when it fits in `screenArea`, otherwise to its
+// left, otherwise against the edge of the side with more room. Its top is level with the owner's,
+// moved only as far as needed to keep it on the screen.
+[[nodiscard]] QPoint HelpWindowPosition(const QRect& ownerFrame, const QSize& helpFrame,
+                                        const QRect& screenArea);
 
 // Shows the help topics of `helpFileName` in the help window of `owner` (made on first use,
 // shown again afterwards) and returns at once.
