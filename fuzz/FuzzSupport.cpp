@@ -78,18 +78,34 @@ std::vector<std::uint8_t> ScratchFile::Load() const {
     return bytes;
 }
 
-long long LenientNumber(std::string_view text) {
+namespace {
+// The sign and the digit run of a lenient number; `dropLast` leaves out its last digit, which
+// divides the number by ten toward zero.
+std::uint8_t LowByteOfDigits(std::string_view text, bool dropLast) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
         ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = std::min(value * 10 + (text[i] - '0'), static_cast<long long>(INT_MAX) + 1);
-    value = negative ? -value : value;
-    return std::min(value, static_cast<long long>(INT_MAX));
+    std::size_t end = i;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+        ++end;
+    if (dropLast && end > i)
+        --end;
+    unsigned value = 0;
+    for (; i < end; ++i)
+        value = (value * 10 + static_cast<unsigned>(text[i] - '0')) & 0xFF;
+    return static_cast<std::uint8_t>(negative ? (256 - value) & 0xFF : value);
+}
+} // namespace
+
+std::uint8_t LenientLowByte(std::string_view text) {
+    return LowByteOfDigits(text, false);
+}
+
+std::uint8_t LenientTenthLowByte(std::string_view text) {
+    return LowByteOfDigits(text, true);
 }
 
 std::uint8_t PatternByte(std::size_t offset) {

@@ -60,9 +60,12 @@ private:
     return code <= 37 || (code >= 40 && code <= 87) || code == 97;
 }
 
-// The lenient reading of a cell text, restated for the oracles: white space skipped, one sign,
-// digits up to the first other character, no digits = 0, saturating at the int range.
-[[nodiscard]] long long LenientNumber(std::string_view text);
+// The lenient reading of a cell text, restated for the oracles (white space skipped, one sign,
+// digits up to the first other character, no digits = 0), as the low 8 bits of the whole number
+// however many digits it has: the byte a stored-byte rule starts from.
+[[nodiscard]] std::uint8_t LenientLowByte(std::string_view text);
+// The low 8 bits of the same number divided by ten, cut toward zero.
+[[nodiscard]] std::uint8_t LenientTenthLowByte(std::string_view text);
 
 // The low 8 bits of a value, negative values wrapping as on a two's complement byte.
 [[nodiscard]] constexpr std::uint8_t LowByte(long long value) {

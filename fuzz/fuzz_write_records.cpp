@@ -22,7 +22,8 @@
 
 using namespace teamdata;
 using fuzzsupport::ByteReader;
-using fuzzsupport::LenientNumber;
+using fuzzsupport::LenientLowByte;
+using fuzzsupport::LenientTenthLowByte;
 using fuzzsupport::LowByte;
 
 namespace {
@@ -78,13 +79,10 @@ std::optional<NameTiles> NameTilesOf(const std::string& text) {
 
 // The stored-byte rules of the cell texts, restated.
 std::uint8_t Plain(const std::string& text) {
-    return LowByte(LenientNumber(text));
+    return LenientLowByte(text);
 }
 std::uint8_t AverageCode(const std::string& text) {
-    long long remainder = (LenientNumber(text) + 106) % 256;
-    if (remainder < 0)
-        remainder += 256;
-    return static_cast<std::uint8_t>(remainder / 2);
+    return static_cast<std::uint8_t>(((LenientLowByte(text) + 106) % 256) / 2);
 }
 std::uint8_t SideCodeOf(const std::string& text) {
     return text == SideLabels[0] ? 0 : text == SideLabels[1] ? 1 : 2;
@@ -133,7 +131,7 @@ void WriteBatterCase(ByteReader& input, const std::string& path, Image& image) {
     const std::size_t o = BatterRecordOffset(team, index).value;
     PutTiles(image, o + 1, *tiles);
     Put(image, o + 6,
-        {SideCodeOf(texts[1]), LowByte(16 * LenientNumber(texts[2]) + LenientNumber(texts[3])),
+        {SideCodeOf(texts[1]), LowByte(16 * LenientLowByte(texts[2]) + LenientLowByte(texts[3])),
          AverageCode(texts[4]), Plain(texts[5]), Plain(texts[6]), Plain(texts[7]),
          Plain(texts[8])});
 
@@ -171,7 +169,7 @@ void WritePitcherCase(ByteReader& input, const std::string& path, Image& image) 
     if (!ok)
         return;
     Put(image, o + 6,
-        {*style, LowByte(16 * LenientNumber(texts[2]) + 1), LowByte(LenientNumber(texts[3]) / 10),
+        {*style, LowByte(16 * LenientLowByte(texts[2]) + 1), LenientTenthLowByte(texts[3]),
          Plain(texts[4]), Plain(texts[5]), Plain(texts[6]), Plain(texts[7]), Plain(texts[8]),
          Plain(texts[9]), Plain(texts[10])});
 

@@ -24,10 +24,10 @@ const std::array<PitchingStyle, 10> PitchingStyles = {{
 
 namespace {
 
-// A cell text as a wide number, so that the arithmetic of the stored-byte rules cannot
-// overflow whatever the text holds.
+// A cell text as a number that gives every stored-byte rule the result the full number would,
+// whatever length the text has.
 long long CellNumber(std::string_view text) {
-    return LenientToInt(text);
+    return LenientResidue(text);
 }
 
 // The low 8 bits of a value, negative values included (two's complement wrap).

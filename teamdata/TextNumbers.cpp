@@ -1,5 +1,6 @@
 #include "TextNumbers.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace teamdata {
@@ -13,26 +14,49 @@ bool IsDigit(char c) {
 }
 } // namespace
 
-int LenientToInt(std::string_view text) {
+namespace {
+
+// The sign and the digits of a lenient number: white space skipped, one optional sign, then the
+// run of decimal digits (possibly empty).
+struct LenientDigits {
+    bool negative = false;
+    std::string_view digits;
+};
+
+LenientDigits SplitLenient(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && IsSpace(text[i]))
         ++i;
-    bool negative = false;
+    LenientDigits number;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+        number.negative = text[i] == '-';
         ++i;
     }
+    std::size_t end = i;
+    while (end < text.size() && IsDigit(text[end]))
+        ++end;
+    number.digits = text.substr(i, end - i);
+    return number;
+}
+
+} // namespace
+
+int LenientToInt(std::string_view text) {
+    const LenientDigits number = SplitLenient(text);
     long long value = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative)
+    for (char c : number.digits)
+        value = std::min(value * 10 + (c - '0'), static_cast<long long>(INT_MAX) + 1);
+    if (number.negative)
         value = -value;
-    if (value > INT_MAX)
-        return INT_MAX;
-    return static_cast<int>(value);
+    return static_cast<int>(std::min(value, static_cast<long long>(INT_MAX)));
+}
+
+int LenientResidue(std::string_view text) {
+    const LenientDigits number = SplitLenient(text);
+    int residue = 0;
+    for (char c : number.digits)
+        residue = (residue * 10 + (c - '0')) % 2560;
+    return number.negative ? -residue : residue;
 }
 
 NotANumberError::NotANumberError(const std::string& text)

@@ -8,8 +8,15 @@ namespace teamdata {
 
 // Reads a cell text the way saving does: leading white space skipped, one optional sign, then
 // decimal digits up to the first non-digit. A text without digits gives 0. Never fails; values
-// beyond the int range saturate.
+// beyond the int range saturate, which keeps range checks (such as the fielding positions) right
+// but is no base for the stored bytes: use LenientResidue there.
 [[nodiscard]] int LenientToInt(std::string_view text);
+
+// The same lenient number, reduced modulo 2560 with its sign kept. Only the low 8 bits of a number
+// reach a byte, and 2560 is a multiple of both 256 and 10 x 256, so every stored-byte rule (the low
+// bits of the number, of 16 times it plus a nibble, or of its tenth cut toward zero) gives the same
+// byte for the residue as for the full number, however many digits the text holds.
+[[nodiscard]] int LenientResidue(std::string_view text);
 
 // Raised by StrictToInt. Its message is the user-facing text "'<text>' は数値ではありません".
 class NotANumberError : public std::runtime_error {

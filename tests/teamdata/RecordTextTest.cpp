@@ -132,6 +132,15 @@ TEST(RecordText, ConvertsTheEarnedRunAverageBothWays) {
         EXPECT_EQ(EarnedRunAverage(EarnedRunAverageCode(std::to_string(era))), era);
 }
 
+TEST(RecordText, StoresOnlyTheLowBitsOfNumbersBeyondTheIntRange) {
+    // Saturating at the int range would have made these 255, 255 and 25.
+    EXPECT_EQ(PlainByte("4294967296"), 0);
+    EXPECT_EQ(PopularityPositionByte("4294967296", "4294967305"), 9);
+    EXPECT_EQ(EarnedRunAverageCode("99999999999999999999"), 255);
+    EXPECT_EQ(EarnedRunAverageCode("42949672960"), 0);
+    EXPECT_EQ(EarnedRunAverageCode("-99999999999999999999"), 1);
+}
+
 TEST(RecordText, ConvertsTheBattingSide) {
     EXPECT_EQ(SideText(0), "右");
     EXPECT_EQ(SideText(1), "左");
@@ -183,9 +192,9 @@ class PlainPitcherColumns : public testing::TestWithParam<PlainPitcherColumn> {}
 
 TEST_P(PlainBatterColumns, StoreTheLowEightBitsOfTheLenientNumber) {
     const auto [column, field] = GetParam();
-    const std::pair<const char*, std::uint8_t> cases[] = {{"0", 0},   {"59", 59},  {"255", 255},
-                                                          {"256", 0}, {"300", 44}, {" 12ab", 12},
-                                                          {"ab", 0},  {"-1", 255}, {"+7", 7}};
+    const std::pair<const char*, std::uint8_t> cases[] = {
+        {"0", 0},  {"59", 59},  {"255", 255}, {"256", 0},        {"300", 44},      {" 12ab", 12},
+        {"ab", 0}, {"-1", 255}, {"+7", 7},    {"4294967296", 0}, {"4294967297", 1}};
     for (const auto& [text, expected] : cases) {
         BatterRowTexts row = BatterRowFromBytes(SampleBatter());
         row[static_cast<std::size_t>(column - 1)] = text;
