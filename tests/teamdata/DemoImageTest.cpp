@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 using namespace teamdata;
@@ -120,4 +121,22 @@ TEST(DemoTool, FailsWithAMessageWithoutAPathOrWhenItCannotWrite) {
     EXPECT_NE(RunTool("'" + unwritable.string() + "' 2> '" + messages.string() + "'"), 0);
     EXPECT_GT(std::filesystem::file_size(messages), 0u);
     EXPECT_FALSE(std::filesystem::exists(unwritable));
+}
+
+TEST(DemoTool, AnswersHelpAndWrongUsageAndKeepsAnExistingFile) {
+    TempDir dir;
+    const std::filesystem::path quiet = dir.File("out.txt");
+    const std::string inDir = "cd '" + dir.Path().string() + "' && ";
+    const std::string toQuiet = " > '" + quiet.string() + "' 2>&1";
+    EXPECT_EQ(std::system((inDir + "'" MAKE_DEMO_TOOL "' --help" + toQuiet).c_str()), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("--help")));
+    EXPECT_EQ(RunTool("--frobnicate x.nes" + toQuiet), 2);
+    EXPECT_EQ(RunTool(toQuiet), 2);
+
+    const std::filesystem::path existing = dir.File("mine.nes");
+    { std::ofstream(existing) << "keep me"; }
+    EXPECT_EQ(RunTool("'" + existing.string() + "'" + toQuiet), 1);
+    EXPECT_EQ(std::filesystem::file_size(existing), 7u);
+    EXPECT_EQ(RunTool("--force '" + existing.string() + "'" + toQuiet), 0);
+    EXPECT_EQ(ReadFileBytes(existing), demoimage::MakeDemoImage());
 }
