@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 ctest --test-dir build --output-on-failure -j"$(nproc)"
-for extra in scripts/test-sanitizers.sh scripts/test-fuzz.sh; do
+for extra in scripts/test-sanitizers.sh scripts/test-fuzz.sh scripts/test-package.sh; do
     if [ -x "$extra" ]; then
         "$extra"
     fi

@@ -1,6 +1,8 @@
 #include "FileDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
 
 QStringList NameFiltersOf(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -17,7 +19,30 @@ QStringList NameFiltersOf(const QString& filter) {
 }
 
 namespace {
+
+// The folder of the file last chosen in any of the dialogs during this run. It is kept in memory
+// only: the program keeps no settings.
+QString& LastFolder() {
+    static QString folder;
+    return folder;
+}
+
+// Qt's file dialog reads its history from the user's QtProject.conf and writes it back when it
+// closes. Pointing that settings file below /dev/null, where no file can ever be created, leaves
+// the dialog nothing to read and nowhere to write, so the program writes no configuration file.
+void KeepFileDialogsFromSettings() {
+#ifdef Q_OS_UNIX
+    static const bool redirected = [] {
+        for (QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(QSettings::NativeFormat, scope, QStringLiteral("/dev/null"));
+        return true;
+    }();
+    (void)redirected;
+#endif
+}
+
 QString Run(QWidget* parent, const FileDialogSettings& settings, QFileDialog::AcceptMode mode) {
+    KeepFileDialogsFromSettings();
     QFileDialog dialog(parent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -28,11 +53,17 @@ QString Run(QWidget* parent, const FileDialogSettings& settings, QFileDialog::Ac
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(NameFiltersOf(settings.filter));
     dialog.setDefaultSuffix(settings.defaultExtension);
+    if (!LastFolder().isEmpty())
+        dialog.setDirectory(LastFolder());
     if (!settings.initialFileName.isEmpty())
         dialog.selectFile(settings.initialFileName);
+    if (!settings.caption.isEmpty())
+        dialog.setWindowTitle(settings.caption);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    LastFolder() = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 } // namespace
 

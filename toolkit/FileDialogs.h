@@ -12,10 +12,12 @@ struct FileDialogSettings {
     QString defaultExtension;
     QString initialFileName;
     bool askBeforeOverwrite = false;
+    QString caption; // the dialog's own when empty
 };
 
 // Qt's own widget dialogs (never the desktop's native ones). Both return the chosen full path,
-// or an empty text when the user cancels.
+// or an empty text when the user cancels. Every dialog starts in the folder of the file last
+// chosen in this run; nothing about the dialogs is stored anywhere.
 [[nodiscard]] QString RunOpenDialog(QWidget* parent, const FileDialogSettings& settings);
 [[nodiscard]] QString RunSaveDialog(QWidget* parent, const FileDialogSettings& settings);
 

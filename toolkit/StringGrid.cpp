@@ -13,6 +13,8 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // Cell texts start two pixels into the cell and are clipped at its edge, never elided: a
@@ -56,7 +58,9 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
     setTabKeyNavigation(false);
     setShowGrid(true);
     setWordWrap(false);
-    setCornerButtonEnabled(false);
+    // The corner stays enabled only so that it receives the mouse for resizing the label column;
+    // its own click (select all) is swallowed below.
+    setCornerButtonEnabled(true);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setTextElideMode(Qt::ElideNone);
     setItemDelegate(new CellTextDelegate(this));
@@ -87,6 +91,7 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
     labels->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(labels, &QHeaderView::sectionMoved, this, &StringGrid::OnSectionMoved);
     labels->viewport()->installEventFilter(this);
+    labels->viewport()->setMouseTracking(true);
     labelDragScroll_ = new QTimer(this);
     labelDragScroll_->setInterval(50);
     connect(labelDragScroll_, &QTimer::timeout, this, &StringGrid::ScrollLabelDrag);
@@ -94,8 +99,10 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
     SetDefaultRowHeight(20);
 
     // The corner cell is (0, 0): it carries a header text like any other fixed cell.
-    if (auto* corner = findChild<QAbstractButton*>())
+    if (auto* corner = findChild<QAbstractButton*>()) {
         corner->installEventFilter(this);
+        corner->setMouseTracking(true);
+    }
 }
 
 QTableWidgetItem* StringGrid::ItemAt(int col, int row) const {
@@ -253,7 +260,7 @@ void StringGrid::OnSectionMoved(int, int oldVisualIndex, int newVisualIndex) {
     restoringSections_ = false;
     if (oldVisualIndex == newVisualIndex)
         return;
-    MoveRow(oldVisualIndex, newVisualIndex);
+    MoveDataRow(oldVisualIndex + 1, newVisualIndex + 1);
     try {
         emit RowMoved(oldVisualIndex + 1, newVisualIndex + 1);
     } catch (const std::exception& error) {
@@ -261,9 +268,9 @@ void StringGrid::OnSectionMoved(int, int oldVisualIndex, int newVisualIndex) {
     }
 }
 
-void StringGrid::MoveRow(int fromDataRow, int toDataRow) {
-    const int from = fromDataRow + 1;
-    const int to = toDataRow + 1;
+void StringGrid::MoveDataRow(int from, int to) {
+    if (from < 1 || to < 1 || from >= RowCount() || to >= RowCount() || from == to)
+        return;
     QStringList moving;
     for (int c = 0; c < ColCount(); ++c)
         moving << Cells(c, from);
@@ -296,7 +303,58 @@ void StringGrid::ScrollLabelDrag() {
     QCoreApplication::sendEvent(area, &move);
 }
 
+bool StringGrid::ResizeLabelColumn(QWidget* area, QEvent* event) {
+    // The few pixels left of the label column's right edge (within the label cells and the corner
+    // cell) resize it; a press there never starts a row drag.
+    constexpr int Grip = 4;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease && type != QEvent::Leave)
+        return false;
+    if (type == QEvent::Leave) {
+        if (!labelResize_)
+            area->unsetCursor();
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const int x = area->mapTo(this, mouse->position().toPoint()).x();
+    const int edge = verticalHeader()->width();
+    if (labelResize_) {
+        if (type == QEvent::MouseMove) {
+            SetColWidths(0, std::max(Grip, labelResizeStartWidth_ + x - labelResizeStartX_));
+        } else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
+            labelResize_ = false;
+            area->unsetCursor();
+        }
+        return true;
+    }
+    const bool onGrip = x >= edge - Grip && x <= edge;
+    if (type == QEvent::MouseMove && !(mouse->buttons() & Qt::LeftButton)) {
+        if (onGrip)
+            area->setCursor(Qt::SplitHCursor);
+        else
+            area->unsetCursor();
+        return false;
+    }
+    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton && onGrip) {
+        labelResize_ = true;
+        labelResizeStartX_ = x;
+        labelResizeStartWidth_ = verticalHeader()->width();
+        return true;
+    }
+    return false;
+}
+
 bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
+    auto* corner = qobject_cast<QAbstractButton*>(watched);
+    if (watched == verticalHeader()->viewport() || corner) {
+        if (ResizeLabelColumn(static_cast<QWidget*>(watched), event))
+            return true;
+    }
+    if (corner && (event->type() == QEvent::MouseButtonPress ||
+                   event->type() == QEvent::MouseButtonRelease ||
+                   event->type() == QEvent::MouseButtonDblClick))
+        return true;
     if (watched == verticalHeader()->viewport()) {
         if (event->type() == QEvent::MouseButtonPress ||
             event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseMove) {
@@ -319,7 +377,6 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
         }
         return QTableWidget::eventFilter(watched, event);
     }
-    auto* corner = qobject_cast<QAbstractButton*>(watched);
     if (corner && event->type() == QEvent::Paint) {
         QPainter painter(corner);
         QStyleOptionHeader option;

@@ -38,6 +38,10 @@ public:
     // without it, the current cell follows the pointer while the button is held.
     void SetRangeSelect(bool enabled);
 
+    // Moves grid row `fromRow` to `toRow` (data rows count from 1) as a drag does, every cell of
+    // it with it and the rows between one place towards `fromRow`, without reporting RowMoved.
+    void MoveDataRow(int fromRow, int toRow);
+
     // The whole grid's texts, [row][column], fixed row and column included.
     [[nodiscard]] std::vector<std::vector<QString>> AllCells() const;
 
@@ -55,10 +59,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Cells cannot be typed into, so a typed letter is no search for a cell either: it changes
+    // nothing, the current cell included.
+    void keyboardSearch(const QString&) override {}
 
 private:
     void OnSectionMoved(int logicalIndex, int oldVisualIndex, int newVisualIndex);
-    void MoveRow(int fromDataRow, int toDataRow);
     void RaiseClick();
     QTableWidgetItem* ItemAt(int col, int row) const;
 
@@ -74,6 +80,11 @@ private:
     QTimer* labelDragScroll_ = nullptr;
     bool labelDrag_ = false;
     QPoint labelDragAt_;
+    // The label column is the vertical header; its right edge is dragged like any column edge.
+    [[nodiscard]] bool ResizeLabelColumn(QWidget* area, QEvent* event);
+    bool labelResize_ = false;
+    int labelResizeStartX_ = 0;
+    int labelResizeStartWidth_ = 0;
 };
 
 // Holds back the repainting of some grids while their cells are rewritten in bulk; each grid

@@ -1,6 +1,8 @@
 #include "GuiTestSupport.h"
 #include "TolvanekApplication.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,7 +22,12 @@ int main(int argc, char** argv) {
     // application (the editor's own, with its exception display) when tests really run.
     if (testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
+    // The tests never read or write the user's own configuration; a test checks that the program
+    // writes none at all into this folder.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     TolvanekApplication app(argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new PendingModalCheck);
+    GuiTest::WatchForUnexpectedModals();
     return RUN_ALL_TESTS();
 }

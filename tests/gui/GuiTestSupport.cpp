@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace GuiTest {
@@ -37,6 +38,39 @@ int CancelPendingModalActions() {
         QApplication::processEvents();
     }
     return pending;
+}
+
+void WatchForUnexpectedModals(int patienceMs) {
+    // A window that no test action waits for would block its test until the time limit of the
+    // whole run; this turns it into a failure that says which window it was.
+    auto* watchdog = new QTimer(qApp);
+    auto since = std::make_shared<QElapsedTimer>();
+    auto seen = std::make_shared<QPointer<QWidget>>();
+    QObject::connect(watchdog, &QTimer::timeout, watchdog, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool waitedFor = std::any_of(
+            PendingTimers().begin(), PendingTimers().end(),
+            [](const QPointer<QTimer>& timer) { return timer && timer->isActive(); });
+        if (!modal || waitedFor) {
+            *seen = nullptr;
+            return;
+        }
+        if (seen->data() != modal) {
+            *seen = modal;
+            since->start();
+            return;
+        }
+        if (since->elapsed() < patienceMs)
+            return;
+        QString what = modal->windowTitle();
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            what += QStringLiteral(": ") + box->text();
+        ADD_FAILURE() << "an unexpected " << modal->metaObject()->className()
+                      << " stayed open: " << what.toStdString();
+        *seen = nullptr;
+        modal->close();
+    });
+    watchdog->start(200);
 }
 
 void OnNextModal(std::function<void(QWidget*)> action, QWidget* except, int timeoutMs,
@@ -66,7 +100,8 @@ void OnNextModal(std::function<void(QWidget*)> action, QWidget* except, int time
     timer->start(10);
 }
 
-void AnswerNextMessage(MessageSeen& seen, const QString& button) {
+void AnswerNextMessage(MessageSeen& seen, const QString& button,
+                       std::function<bool(const QString& text)> accepts) {
     OnNextModal(
         [&seen, button](QWidget* w) {
             auto box = qobject_cast<QMessageBox*>(w);
@@ -93,7 +128,10 @@ void AnswerNextMessage(MessageSeen& seen, const QString& button) {
             }
             toPress->click();
         },
-        nullptr, 5000, [](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; });
+        nullptr, 5000, [accepts](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            return box && (!accepts || accepts(box->text()));
+        });
 }
 
 void AnswerNextFileDialog(const QString& path, QStringList* filters) {

@@ -18,6 +18,10 @@ namespace GuiTest {
 void OnNextModal(std::function<void(QWidget*)> action, QWidget* except = nullptr,
                  int timeoutMs = 5000, std::function<bool(QWidget*)> accepts = {});
 
+// Fails the running test, and closes the window, when a modal window that no prepared action
+// waits for stays open for `patienceMs`. Started once for the whole test program.
+void WatchForUnexpectedModals(int patienceMs = 5000);
+
 // Stops every prepared action that has not run yet and closes any modal window left open.
 // Returns how many actions were still waiting. Run after every test, so that one test's
 // leftovers never answer the next test's windows.
@@ -33,8 +37,9 @@ struct MessageSeen {
 };
 
 // Arranges for the next modal widget to be a message box: records it into `seen` and presses
-// the button whose text is `button`.
-void AnswerNextMessage(MessageSeen& seen, const QString& button = QStringLiteral("OK"));
+// the button whose text is `button`. With `accepts`, only a box whose text it accepts is taken.
+void AnswerNextMessage(MessageSeen& seen, const QString& button = QStringLiteral("OK"),
+                       std::function<bool(const QString& text)> accepts = {});
 
 // Arranges for the next modal widget to be a file dialog: it records the dialog's name filters
 // into `filters` (when given), then chooses `path` (typed into its file name field, as a user

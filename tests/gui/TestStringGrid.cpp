@@ -209,3 +209,14 @@ TEST_F(StringGridTest, CellsCannotBeTypedInto) {
     EXPECT_EQ(grid->Cells(2, 2), QStringLiteral("右"));
     EXPECT_EQ(grid->findChild<QLineEdit*>(), nullptr);
 }
+
+TEST_F(StringGridTest, TypedCharactersLeaveTheCurrentCellWhereItIs) {
+    for (int r = 1; r <= 13; ++r)
+        grid->SetCells(5, r, QString::number(200 + r));
+    grid->SetCurrentCell(5, 1);
+    QTest::keyClicks(grid.get(), QStringLiteral("2"));
+    QTest::keyClicks(grid.get(), QStringLiteral("207"));
+    EXPECT_EQ(grid->Col(), 5);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_TRUE(clicks.empty());
+}
