@@ -196,6 +196,36 @@ bool TRomTeamData::WritePitcher(const std::string& path, int team, int index,
     return written && image.Commit();
 }
 
+bool TRomTeamData::WriteBatterBytes(const std::string& path, int team, int index,
+                                    const BatterBytes& b) {
+    Init();
+    if (!IsValidTeam(team) || !IsValidBatter(index))
+        return false;
+    ImageFile image(path, "r+b");
+    if (!image.IsOpen() || !image.Holds(BatterRecordOffset(team, index), BatterRecordSize) ||
+        !image.SeekTo({BatterRecordOffset(team, index).value + 1}))
+        return false;
+    return image.Write(b.tiles) &&
+           WriteAll(image, b.side, b.popularityPosition, b.averageCode, b.homeRuns, b.speed,
+                    b.fielding, b.arm) &&
+           image.Commit();
+}
+
+bool TRomTeamData::WritePitcherBytes(const std::string& path, int team, int index,
+                                     const PitcherBytes& p) {
+    Init();
+    if (!IsValidTeam(team) || !IsValidPitcher(index))
+        return false;
+    ImageFile image(path, "r+b");
+    if (!image.IsOpen() || !image.Holds(PitcherRecordOffset(team, index), PitcherRecordSize) ||
+        !image.SeekTo({PitcherRecordOffset(team, index).value + 1}))
+        return false;
+    return image.Write(p.tiles) &&
+           WriteAll(image, p.style, p.popularity, p.eraCode, p.stamina, p.fast, p.medium, p.slow,
+                    p.rightBreak, p.leftBreak, p.fork) &&
+           image.Commit();
+}
+
 bool TRomTeamData::ReadColors(const std::string& path, int team, std::uint8_t& helmet,
                               std::uint8_t& uniform) {
     Init();

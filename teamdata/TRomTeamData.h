@@ -28,6 +28,12 @@ public:
                                    teamdata::PitcherBytes& out);
     [[nodiscard]] bool WritePitcher(const std::string& path, int team, int index,
                                     const teamdata::PitcherRowTexts& texts);
+    // Writes a record's bytes as they are (an import that changes only some cells of a record
+    // keeps the bytes of the others exactly). The lead byte stays, as with the text writes.
+    [[nodiscard]] bool WriteBatterBytes(const std::string& path, int team, int index,
+                                        const teamdata::BatterBytes& bytes);
+    [[nodiscard]] bool WritePitcherBytes(const std::string& path, int team, int index,
+                                         const teamdata::PitcherBytes& bytes);
     [[nodiscard]] bool ReadColors(const std::string& path, int team, std::uint8_t& helmet,
                                   std::uint8_t& uniform);
     [[nodiscard]] bool WriteColors(const std::string& path, int team, std::uint8_t helmet,

@@ -34,8 +34,10 @@ struct TeamRecords {
 
 // The texts of one team as the grids show them, and its colours.
 struct TeamTexts {
-    BatterRows batters{};
-    PitcherRows pitchers{};
+    // No braces here: clang 14 crashes on value-initialising nested arrays of strings in a
+    // default member initialiser, and the strings start empty anyway.
+    BatterRows batters;
+    PitcherRows pitchers;
     TeamColors colors;
     friend bool operator==(const TeamTexts&, const TeamTexts&) = default;
 };
