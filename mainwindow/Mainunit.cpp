@@ -1,5 +1,6 @@
 #include "Mainunit.h"
 
+#include "MainunitShared.h"
 #include "Aboutdlg.h"
 #include "CellEditRules.h"
 #include "Color.h"
@@ -35,9 +36,10 @@
 
 TMainForm* MainForm = nullptr;
 
+using namespace mainunit;
+
 namespace {
 
-const QString ApplicationTitle = QStringLiteral("TOLVANEK");
 const QString HelpFileName = QStringLiteral("Tolvanek.hlp");
 
 const QStringList PitcherHeaders = {
@@ -70,13 +72,6 @@ constexpr int GridColumnCount = 12;
 constexpr int TeamBoxWidth = 73;
 constexpr int EditTeamLabelWidth = 65;
 
-QString FileNamePart(const QString& path) {
-    const qsizetype cut =
-        std::max(path.lastIndexOf(QLatin1Char('/')),
-                 std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char(':'))));
-    return path.mid(cut + 1);
-}
-
 } // namespace
 
 TMainForm::TMainForm(QWidget* parent)
@@ -108,12 +103,18 @@ void TMainForm::BuildMenu() {
     MenuUpdate->addSeparator();
     MenuExit = MenuUpdate->addAction(QStringLiteral("終了(&E)"));
     MenuExit->setShortcut(Qt::Key_F10);
+    MenuEdit = bar->addMenu(QStringLiteral("編集(&E)"));
+    MenuUndo = MenuEdit->addAction(QStringLiteral("元に戻す(&U)"));
+    MenuUndo->setShortcut(QKeySequence::Undo);
+    MenuRedo = MenuEdit->addAction(QStringLiteral("やり直し(&R)"));
+    MenuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     Help1 = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
     Help2 = Help1->addAction(QStringLiteral("ヘルプ(&H)..."));
     V2 = Help1->addAction(QStringLiteral("バージョン(&V)..."));
 
     // The function keys work wherever the focus is in the window.
-    for (QAction* action : {MenuOpen, MenuClose, MenuSave, MenuExit})
+    for (QAction* action : {MenuOpen, MenuClose, MenuSave, MenuExit, MenuUndo, MenuRedo})
         action->setShortcutContext(Qt::WindowShortcut);
 
     connect(MenuOpen, &QAction::triggered, this, &TMainForm::MenuOpenClick);
@@ -125,6 +126,28 @@ void TMainForm::BuildMenu() {
     connect(MenuExit, &QAction::triggered, this, &TMainForm::MenuExitClick);
     connect(Help2, &QAction::triggered, this, &TMainForm::Help2Click);
     connect(V2, &QAction::triggered, this, &TMainForm::V2Click);
+
+    // Undo never writes to the image and never shows a dialog: the commands only put texts,
+    // rows and colours back. The edit flag follows the stack, so undoing every edit since the
+    // team was shown or saved leaves nothing to ask about.
+    connect(MenuUndo, &QAction::triggered, &undoStack_, &QUndoStack::undo);
+    connect(MenuRedo, &QAction::triggered, &undoStack_, &QUndoStack::redo);
+    // Every step (an edit, an undo, a redo) sets it anew, so an edit marks the team changed even
+    // when it follows a moment at which the flag was cleared by other means.
+    connect(&undoStack_, &QUndoStack::indexChanged, this, &TMainForm::UpdateUndoActions);
+    connect(&undoStack_, &QUndoStack::cleanChanged, this, &TMainForm::UpdateUndoActions);
+    UpdateUndoActions();
+}
+
+void TMainForm::UpdateUndoActions() {
+    DataChanged = undoStack_.isClean() ? 0 : 1;
+    const auto caption = [](const QString& action, const QString& what) {
+        return what.isEmpty() ? action : action + QStringLiteral(": ") + what;
+    };
+    MenuUndo->setText(caption(QStringLiteral("元に戻す(&U)"), undoStack_.undoText()));
+    MenuRedo->setText(caption(QStringLiteral("やり直し(&R)"), undoStack_.redoText()));
+    MenuUndo->setEnabled(undoStack_.canUndo());
+    MenuRedo->setEnabled(undoStack_.canRedo());
 }
 
 void TMainForm::BuildControls() {
@@ -208,13 +231,13 @@ void TMainForm::BuildControls() {
     connect(PitcherTable, &StringGrid::RowMoved, this, &TMainForm::PitcherTableRowMoved);
 
     OpenDialog = {QStringLiteral("NESticle ROM|*.nes|すべてのファイル(*.*)|*.*"),
-                  QStringLiteral("nes"), QStringLiteral("*.nes"), false};
+                  QStringLiteral("nes"), QStringLiteral("*.nes"), false, {}};
     SaveNewDialog = {QStringLiteral("NESticle ROM(*.nes)|*.nes|すべてのファイル(*.*)|*.*"),
-                     QStringLiteral("nes"), QStringLiteral("*.nes"), false};
+                     QStringLiteral("nes"), QStringLiteral("*.nes"), false, {}};
     SaveCSVDialog = {QStringLiteral("CSVファイル(*.csv)|*.csv|すべてのファイル(*.*)|*.*"),
-                     QStringLiteral("csv"), QStringLiteral("*.csv"), true};
+                     QStringLiteral("csv"), QStringLiteral("*.csv"), true, {}};
     SaveHTMLDialog = {QStringLiteral("HTMLファイル|*.html;*.htm|すべてのファイル|*.*"),
-                      QStringLiteral("html"), QStringLiteral("*.html"), true};
+                      QStringLiteral("html"), QStringLiteral("*.html"), true, {}};
 }
 
 void TMainForm::FormCreate() {
@@ -271,10 +294,6 @@ void TMainForm::SetSwatch(QFrame* swatch, const QColor& color) {
     swatch->setPalette(palette);
 }
 
-std::string TMainForm::NativePath(const QString& path) const {
-    return QFile::encodeName(path).toStdString();
-}
-
 void TMainForm::ClearDataCells() {
     for (int r = 1; r < BatterTable->RowCount(); ++r)
         for (int c = 1; c < BatterTable->ColCount(); ++c)
@@ -282,552 +301,6 @@ void TMainForm::ClearDataCells() {
     for (int r = 1; r < PitcherTable->RowCount(); ++r)
         for (int c = 1; c < PitcherTable->ColCount(); ++c)
             PitcherTable->SetCells(c, r, QString());
-}
-
-// ---- Opening, showing and closing ----
-
-void TMainForm::MenuOpenClick() {
-    OpenCartridge();
-}
-
-void TMainForm::SpeedOpenButtonClick() {
-    OpenCartridge();
-}
-
-void TMainForm::OpenCartridge() {
-    if (!FilePath.isEmpty()) {
-        ShowError(this, QStringLiteral("ファイルを閉じてください"));
-        return;
-    }
-    const QString path = RunOpenDialog(this, OpenDialog);
-    if (path.isEmpty())
-        return;
-    CloseCartridge();
-    FilePath = path;
-    if (!ShowTeam(0)) {
-        // Nothing of a file that is not open stays on screen.
-        FilePath.clear();
-        ClearDataCells();
-        shownTeam_ = -1;
-        return;
-    }
-    shownTeam_ = 0;
-    setWindowTitle(ApplicationTitle + QStringLiteral(" -") + FileNamePart(FilePath));
-    TeamBox->clear();
-    TeamBox->clearEditText();
-    for (std::string_view initials : TRomTeamData::TeamInitials)
-        TeamBox->addItem(
-            QString::fromUtf8(initials.data(), static_cast<qsizetype>(initials.size())));
-    TeamBox->setCurrentIndex(0);
-    DataChanged = 0;
-}
-
-bool TMainForm::ShowTeam(int team) {
-    bool shown = false;
-    {
-        // The grids repaint once when the team is in, not once for every one of its cells.
-        const GridRepaintPause pause({BatterTable, PitcherTable});
-        shown = FillTeam(team);
-    }
-    if (!shown) {
-        ShowError(this, QStringLiteral("ファイルが壊れています"));
-        return false;
-    }
-    // An image that ends before its colour table still shows its players; the colours then
-    // keep their earlier values.
-    std::uint8_t helmet = 0;
-    std::uint8_t uniform = 0;
-    if (RomTeamData.ReadColors(NativePath(FilePath), team, helmet, uniform)) {
-        RomTeamData.HelmetColorByte = helmet;
-        RomTeamData.UniformColorByte = uniform;
-    }
-    SetSwatch(HelmetColor, QColor::fromRgb(teamdata::SwatchColor(RomTeamData.HelmetColorByte)));
-    SetSwatch(UniformColor, QColor::fromRgb(teamdata::SwatchColor(RomTeamData.UniformColorByte)));
-    return true;
-}
-
-bool TMainForm::FillTeam(int team) {
-    // Each record's row is written as soon as it is read, so after a failed read the rows
-    // before it already show the new team.
-    const std::string path = NativePath(FilePath);
-    for (int i = 0; i < teamdata::BatterCount; ++i) {
-        teamdata::BatterBytes bytes;
-        if (!RomTeamData.ReadBatter(path, team, i, bytes))
-            return false;
-        const teamdata::BatterRowTexts texts = teamdata::BatterRowFromBytes(bytes);
-        for (std::size_t c = 0; c < texts.size(); ++c)
-            BatterTable->SetCells(static_cast<int>(c) + 1, i + 1, QString::fromStdString(texts[c]));
-    }
-    for (int i = 0; i < teamdata::PitcherCount; ++i) {
-        teamdata::PitcherBytes bytes;
-        if (!RomTeamData.ReadPitcher(path, team, i, bytes))
-            return false;
-        const teamdata::PitcherRowTexts texts = teamdata::PitcherRowFromBytes(bytes);
-        for (std::size_t c = 0; c < texts.size(); ++c)
-            PitcherTable->SetCells(static_cast<int>(c) + 1, i + 1,
-                                   QString::fromStdString(texts[c]));
-    }
-    return true;
-}
-
-void TMainForm::TeamBoxChange() {
-    if (DataChanged == 1 &&
-        !AskYesNo(this, QStringLiteral("現在のデータは変更されています。よろしいですか？"))) {
-        // The grids still hold the shown team; so must TeamBox, or a save would write these
-        // rows into the records of the team just picked.
-        RestoreTeamBoxEntry();
-        return;
-    }
-    const int team = TeamBox->currentIndex();
-    if (ShowTeam(team)) {
-        shownTeam_ = team;
-    } else {
-        FilePath.clear();
-        ClearDataCells();
-        setWindowTitle(ApplicationTitle);
-        shownTeam_ = -1;
-    }
-    DataChanged = 0;
-}
-
-void TMainForm::RestoreTeamBoxEntry() {
-    if (shownTeam_ >= 0 && shownTeam_ < TeamBox->count()) {
-        TeamBox->setCurrentIndex(shownTeam_);
-        TeamBox->setEditText(TeamBox->itemText(shownTeam_));
-    } else {
-        TeamBox->setCurrentIndex(-1);
-        TeamBox->clearEditText();
-    }
-}
-
-void TMainForm::TeamBoxTextEdited(const QString& text) {
-    // Typing the initials of a team picks it; anything else is put back when editing ends.
-    const int entry = TeamBox->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (entry < 0)
-        return;
-    TeamBox->setCurrentIndex(entry);
-    TeamBoxChange();
-}
-
-bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == TeamBox->lineEdit()) {
-        const bool finishesEditing = event->type() == QEvent::FocusOut ||
-                                     (event->type() == QEvent::KeyPress &&
-                                      (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
-                                       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter));
-        if (finishesEditing) {
-            const int entry = TeamBox->findText(TeamBox->currentText(),
-                                                Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (entry < 0 || entry != TeamBox->currentIndex())
-                RestoreTeamBoxEntry();
-            if (event->type() == QEvent::KeyPress)
-                return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TMainForm::CloseCartridge() {
-    ClearDataCells();
-    FilePath.clear();
-    setWindowTitle(ApplicationTitle);
-}
-
-bool TMainForm::ConfirmDiscardEdits() {
-    if (DataChanged != 1)
-        return true;
-    if (!AskYesNo(this, QStringLiteral("現在のデータは変更されています。よろしいですか？")))
-        return false;
-    DataChanged = 0;
-    return true;
-}
-
-void TMainForm::MenuCloseClick() {
-    if (!ConfirmDiscardEdits())
-        return;
-    CloseCartridge();
-}
-
-void TMainForm::SpeedCloseButtonClick() {
-    if (!ConfirmDiscardEdits())
-        return;
-    DataChanged = 0;
-    CloseCartridge();
-}
-
-void TMainForm::MenuExitClick() {
-    close();
-}
-
-void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!ConfirmDiscardEdits()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-}
-
-// ---- Saving ----
-
-teamdata::BatterRows TMainForm::BatterRowsShown() const {
-    teamdata::BatterRows rows;
-    for (int r = 0; r < teamdata::BatterCount; ++r)
-        for (int c = 0; c < static_cast<int>(rows[0].size()); ++c)
-            rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                BatterTable->Cells(c + 1, r + 1).toStdString();
-    return rows;
-}
-
-teamdata::PitcherRows TMainForm::PitcherRowsShown() const {
-    teamdata::PitcherRows rows;
-    for (int r = 0; r < teamdata::PitcherCount; ++r)
-        for (int c = 0; c < static_cast<int>(rows[0].size()); ++c)
-            rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                PitcherTable->Cells(c + 1, r + 1).toStdString();
-    return rows;
-}
-
-bool TMainForm::TeamReadyToSave() {
-    if (TeamBox->currentIndex() < 0 || FilePath.isEmpty()) {
-        ShowError(this, QStringLiteral("保存するデータが存在しません"));
-        return false;
-    }
-    switch (teamdata::CheckTeamTexts(BatterRowsShown(), PitcherRowsShown())) {
-    case teamdata::SaveRefusal::None:
-        return true;
-    case teamdata::SaveRefusal::RecordNotWritable:
-        ShowError(this, QStringLiteral("ファイルを作成できません"));
-        return false;
-    case teamdata::SaveRefusal::FieldingPositions:
-        ShowError(this, QStringLiteral("守備位置がおかしい"));
-        return false;
-    }
-    return false;
-}
-
-void TMainForm::SaveTeam(const QString& target) {
-    // Every text is checked before the first byte is written: a refused save leaves the target
-    // exactly as it was rather than holding half of each version of the team.
-    if (!TeamReadyToSave())
-        return;
-    const int team = TeamBox->currentIndex();
-    const std::string path = NativePath(target);
-    const teamdata::BatterRows batters = BatterRowsShown();
-    const teamdata::PitcherRows pitchers = PitcherRowsShown();
-    bool written = true;
-    for (int i = 0; written && i < teamdata::BatterCount; ++i)
-        written = RomTeamData.WriteBatter(path, team, i, batters[static_cast<std::size_t>(i)]);
-    for (int i = 0; written && i < teamdata::PitcherCount; ++i)
-        written = RomTeamData.WritePitcher(path, team, i, pitchers[static_cast<std::size_t>(i)]);
-    // A colour entry that does not reach the disk is a failed save like any other: the colour
-    // pick would otherwise be dropped without a word.
-    written = written && RomTeamData.WriteColors(path, team, RomTeamData.HelmetColorByte,
-                                                 RomTeamData.UniformColorByte);
-    if (!written) {
-        ShowError(this, QStringLiteral("ファイルを作成できません"));
-        return;
-    }
-    DataChanged = 0;
-}
-
-void TMainForm::MenuSaveClick() {
-    if (TeamBox->currentIndex() >= 0 && !FilePath.isEmpty())
-        SaveTeam(FilePath);
-    else
-        ShowError(this, QStringLiteral("保存するデータが存在しません"));
-}
-
-void TMainForm::SpeedUpdateButtonClick() {
-    SaveTeam(FilePath);
-}
-
-namespace {
-
-bool IsSameFile(const QString& first, const QString& second) {
-    std::error_code error;
-    return std::filesystem::equivalent(
-               std::filesystem::path(QFile::encodeName(first).toStdString()),
-               std::filesystem::path(QFile::encodeName(second).toStdString()), error) &&
-           !error;
-}
-
-enum class CopyResult { Copied, SourceUnreadable, TargetUnwritable };
-
-// Copies the image byte for byte in blocks. A partial copy is removed on any failure.
-CopyResult CopyImage(const QString& source, const QString& target) {
-    QFile in(source);
-    // Only a plain file has an end to copy up to; a device such as /dev/zero never reports one.
-    if (!in.open(QIODevice::ReadOnly) || in.isSequential())
-        return CopyResult::SourceUnreadable;
-    // What a failed copy may take away again is only what the copy itself made: a new file or a
-    // plain file it replaced, never a device or a link that was named as the target.
-    std::error_code ignored;
-    const std::filesystem::file_type targetKind =
-        std::filesystem::symlink_status(QFile::encodeName(target).toStdString(), ignored).type();
-    const bool removableOnFailure = targetKind == std::filesystem::file_type::not_found ||
-                                    targetKind == std::filesystem::file_type::regular;
-    QFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return CopyResult::TargetUnwritable;
-    constexpr qint64 BlockSize = 2000;
-    char block[BlockSize];
-    CopyResult result = CopyResult::Copied;
-    for (;;) {
-        const qint64 count = in.read(block, BlockSize);
-        if (count < 0) {
-            result = CopyResult::SourceUnreadable;
-            break;
-        }
-        if (count == 0)
-            break;
-        if (out.write(block, count) != count) {
-            result = CopyResult::TargetUnwritable;
-            break;
-        }
-    }
-    if (result == CopyResult::Copied && (!out.flush() || out.error() != QFileDevice::NoError))
-        result = CopyResult::TargetUnwritable;
-    out.close();
-    if (result == CopyResult::Copied && out.error() != QFileDevice::NoError)
-        result = CopyResult::TargetUnwritable;
-    if (result != CopyResult::Copied && removableOnFailure)
-        out.remove();
-    return result;
-}
-
-} // namespace
-
-void TMainForm::MenuSaveNewClick() {
-    if (FilePath.isEmpty()) {
-        ShowError(this, QStringLiteral("データがありません"));
-        return;
-    }
-    const QString target = RunSaveDialog(this, SaveNewDialog);
-    if (target.isEmpty())
-        return;
-    // Copying the open file onto itself would empty it before it is read: save in place.
-    if (IsSameFile(target, FilePath)) {
-        SaveTeam(FilePath);
-        return;
-    }
-    // A save that will be refused must not leave a copy (or a replaced file) behind.
-    if (!TeamReadyToSave())
-        return;
-    switch (CopyImage(FilePath, target)) {
-    case CopyResult::SourceUnreadable:
-        ShowError(this, QStringLiteral("元ファイルを読めません"));
-        return;
-    case CopyResult::TargetUnwritable:
-        ShowError(this, QStringLiteral("ファイルを作れません"));
-        return;
-    case CopyResult::Copied:
-        break;
-    }
-    SaveTeam(target);
-}
-
-// ---- Editing cells ----
-
-void TMainForm::EditName(StringGrid* grid) {
-    NameForm->NameEdit->setText(QString());
-    NameForm->OldNameLabel->setText(grid->Cells(grid->Col(), grid->Row()));
-    if (NameForm->exec() != QDialog::Accepted)
-        return;
-    grid->SetCells(grid->Col(), grid->Row(), NameForm->NameEdit->text());
-    DataChanged = 1;
-}
-
-std::optional<int> TMainForm::AskValue(StringGrid* grid, const teamdata::ValueColumn& column) {
-    const int col = grid->Col();
-    const int row = grid->Row();
-    // A cell that holds no number fails here, before any dialog, and the failure is shown.
-    const int initial = teamdata::StrictToInt(grid->Cells(col, row).toStdString());
-    ValueDialog->SetupDialog(
-        QString::fromUtf8(column.caption.data(), static_cast<qsizetype>(column.caption.size())),
-        column.minimum, column.maximum, column.smallStep, column.largeStep, initial,
-        grid->Cells(1, row));
-    if (ValueDialog->exec() != QDialog::Accepted)
-        return std::nullopt;
-    return ValueDialog->ValueBar->value();
-}
-
-void TMainForm::BatterTableClick() {
-    if (FilePath.isEmpty())
-        return;
-    const int row = BatterTable->Row();
-    const int col = BatterTable->Col();
-    if (row == 0)
-        return;
-    if (col == teamdata::BatterColumn::Name) {
-        EditName(BatterTable);
-        return;
-    }
-    if (col == teamdata::BatterColumn::Side) {
-        const auto next = teamdata::NextBatterSide(BatterTable->Cells(col, row).toStdString());
-        if (!next)
-            return;
-        DataChanged = 1;
-        BatterTable->SetCells(col, row, QString::fromUtf8(next->data(), next->size()));
-        return;
-    }
-    const auto column = teamdata::BatterValueColumn(col);
-    if (!column)
-        return;
-    const std::optional<int> value = AskValue(BatterTable, *column);
-    if (!value)
-        return;
-    const QString text = QString::number(*value);
-    if (col == teamdata::BatterColumn::Position) {
-        DataChanged = 1;
-        std::array<std::string, teamdata::BattingOrderLength> positions;
-        for (int r = 1; r <= teamdata::BattingOrderLength; ++r)
-            positions[static_cast<std::size_t>(r - 1)] = BatterTable->Cells(col, r).toStdString();
-        const int swapRow = teamdata::PositionSwapRow(positions, row, text.toStdString());
-        if (swapRow > 0)
-            BatterTable->SetCells(col, swapRow, BatterTable->Cells(col, row));
-        BatterTable->SetCells(col, row, text);
-        return;
-    }
-    BatterTable->SetCells(col, row, text);
-    DataChanged = 1;
-}
-
-void TMainForm::PitcherTableClick() {
-    if (FilePath.isEmpty())
-        return;
-    const int row = PitcherTable->Row();
-    const int col = PitcherTable->Col();
-    if (row == 0)
-        return;
-    if (col == teamdata::PitcherColumn::Name) {
-        EditName(PitcherTable);
-        return;
-    }
-    if (col == teamdata::PitcherColumn::Style) {
-        const auto next = teamdata::NextPitchingStyle(PitcherTable->Cells(col, row).toStdString());
-        if (!next)
-            return;
-        PitcherTable->SetCells(col, row, QString::fromUtf8(next->data(), next->size()));
-        DataChanged = 1;
-        return;
-    }
-    const auto column = teamdata::PitcherValueColumn(col);
-    if (!column)
-        return;
-    const std::optional<int> value = AskValue(PitcherTable, *column);
-    if (!value)
-        return;
-    PitcherTable->SetCells(col, row, QString::number(*value));
-    DataChanged = 1;
-}
-
-// ---- Team colours and row order ----
-
-void TMainForm::PickTeamColor(QFrame* swatch, std::uint8_t& colorByte) {
-    if (FilePath.isEmpty()) {
-        ShowError(this, QStringLiteral("データがありません"));
-        return;
-    }
-    if (ColorForm->exec() != QDialog::Accepted)
-        return;
-    ChosenColorIndex = ColorForm->ChosenColorIndex();
-    ChosenColor = ColorForm->ChosenColor();
-    SetSwatch(swatch, ChosenColor);
-    colorByte = static_cast<std::uint8_t>(ChosenColorIndex & 0xFF);
-    // A new colour is an edit like any other: switching team or closing asks before dropping it.
-    DataChanged = 1;
-}
-
-void TMainForm::HelmetButtonClick() {
-    PickTeamColor(HelmetColor, RomTeamData.HelmetColorByte);
-}
-
-void TMainForm::UniformButtonClick() {
-    PickTeamColor(UniformColor, RomTeamData.UniformColorByte);
-}
-
-void TMainForm::BatterTableRowMoved(int fromIndex, int toIndex) {
-    WriteBatterLabels();
-    if (fromIndex != toIndex)
-        DataChanged = 1;
-}
-
-void TMainForm::PitcherTableRowMoved(int fromIndex, int toIndex) {
-    WritePitcherLabels();
-    if (fromIndex != toIndex)
-        DataChanged = 1;
-}
-
-// ---- Reports ----
-
-namespace {
-
-reports::GridTexts GridTextsOf(const StringGrid* grid) {
-    reports::GridTexts texts;
-    for (const std::vector<QString>& row : grid->AllCells()) {
-        std::vector<std::string>& out = texts.emplace_back();
-        for (const QString& cell : row)
-            out.push_back(cell.toStdString());
-    }
-    return texts;
-}
-
-} // namespace
-
-void TMainForm::WriteReport(const QString& path, const std::string& text) {
-    const QByteArray bytes = ShiftJis::Encode(QString::fromStdString(text));
-    QFile file(path);
-    bool saved = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    if (saved) {
-        saved = file.write(bytes) == bytes.size() && file.flush();
-        file.close();
-        saved = saved && file.error() == QFileDevice::NoError;
-    }
-    MessageDlg(this,
-               saved ? QStringLiteral("ファイルを保存しました")
-                     : QStringLiteral("ファイルを保存できません"),
-               MessageKind::Confirmation, MessageButtons::Ok);
-}
-
-void TMainForm::SaveCSV() {
-    if (FilePath.isEmpty()) {
-        ShowError(this, QStringLiteral("データがありません"));
-        return;
-    }
-    const QString path = RunSaveDialog(this, SaveCSVDialog);
-    if (path.isEmpty())
-        return;
-    WriteReport(path, reports::BuildCsv(GridTextsOf(BatterTable), GridTextsOf(PitcherTable)));
-}
-
-void TMainForm::OutputHTML() {
-    if (FilePath.isEmpty()) {
-        ShowError(this, QStringLiteral("データがありません"));
-        return;
-    }
-    const QString path = RunSaveDialog(this, SaveHTMLDialog);
-    if (path.isEmpty())
-        return;
-    // The page is built before the file is touched: a total that cannot be computed ends the
-    // export with its message and leaves any existing file as it was.
-    const std::string page =
-        reports::BuildHtml(TeamBox->itemText(TeamBox->currentIndex()).toStdString(),
-                           GridTextsOf(BatterTable), GridTextsOf(PitcherTable));
-    WriteReport(path, page);
-}
-
-void TMainForm::MenuSaveCSVClick() {
-    SaveCSV();
-}
-
-void TMainForm::MenuOutputHTMLClick() {
-    // A total that cannot be read ends the export with its message here: the exception must not
-    // unwind through the toolkit's action code, which is not built to be unwound and leaks.
-    try {
-        OutputHTML();
-    } catch (const std::exception& error) {
-        TolvanekApplication::ShowException(error);
-    }
 }
 
 // ---- Help ----

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "CellEditCommand.h"
 #include "CellEditRules.h"
 #include "FileDialogs.h"
 #include "SaveCheck.h"
 #include "StringGrid.h"
 #include "TRomTeamData.h"
+#include "Team.h"
 
 #include <QColor>
 #include <QMainWindow>
+#include <QUndoStack>
 
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -59,6 +64,9 @@ public:
     QAction* MenuSaveCSV = nullptr;
     QAction* MenuOutputHTML = nullptr;
     QAction* MenuExit = nullptr;
+    QMenu* MenuEdit = nullptr;
+    QAction* MenuUndo = nullptr;
+    QAction* MenuRedo = nullptr;
     QMenu* Help1 = nullptr;
     QAction* Help2 = nullptr;
     QAction* V2 = nullptr;
@@ -71,6 +79,9 @@ public:
 
     // Operations shared by several handlers.
     void OpenCartridge();
+    // Opens `path` as if it had been chosen in the open dialog: the same checks and messages.
+    // True when the file is open and its first team shown.
+    bool OpenCartridgeFile(const QString& path);
     [[nodiscard]] bool ShowTeam(int team);
     void CloseCartridge();
     void SaveTeam(const QString& target);
@@ -103,6 +114,20 @@ public:
     // switch is refused or a typed text names no team.
     [[nodiscard]] int ShownTeam() const { return shownTeam_; }
 
+    // The one door for edits of the shown team: every change to its cells, colours or order is
+    // a step on this stack, so that it can be undone, and DataChanged follows it.
+    [[nodiscard]] QUndoStack& UndoStack() { return undoStack_; }
+    void ApplyCellText(StringGrid* grid, int col, int row, const QString& text);
+    void ApplyCellTexts(StringGrid* grid, std::vector<CellEditCommand::Cell> cells,
+                        const QString& what);
+    // Both team colours, as one step named `what`.
+    void ApplyColors(teamdata::TeamColors colors, const QString& what);
+    // The whole team at once (a team read from a CSV file), as one step.
+    void ApplyTeam(const teamdata::TeamTexts& team, const QString& what);
+
+    // The shown team's texts and colour bytes, as the grids and swatches hold them.
+    [[nodiscard]] teamdata::TeamTexts TeamShown() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -116,24 +141,32 @@ private:
     void SetSwatch(QFrame* swatch, const QColor& color);
     void WriteBatterLabels();
     void WritePitcherLabels();
-    [[nodiscard]] std::string NativePath(const QString& path) const;
     // Asks before unsaved edits would be dropped. True when the caller may go on; then the
     // edits count as given up.
     [[nodiscard]] bool ConfirmDiscardEdits();
     void TeamBoxTextEdited(const QString& text);
-    [[nodiscard]] teamdata::BatterRows BatterRowsShown() const;
-    [[nodiscard]] teamdata::PitcherRows PitcherRowsShown() const;
+    template <std::size_t N>
+    void SetRowTexts(StringGrid* grid, int row, const std::array<std::string, N>& texts) {
+        for (std::size_t c = 0; c < N; ++c)
+            grid->SetCells(static_cast<int>(c) + 1, row, QString::fromStdString(texts[c]));
+    }
+    void ShowTeamTexts(const teamdata::TeamTexts& team);
+    void ShowColors(teamdata::TeamColors colors);
     // The checks of a save that come before any byte is written; shows the refusal.
     [[nodiscard]] bool TeamReadyToSave();
     void EditName(StringGrid* grid);
     // Shows the value dialog for the current cell; the confirmed value, or empty on Cancel.
     [[nodiscard]] std::optional<int> AskValue(StringGrid* grid,
                                               const teamdata::ValueColumn& column);
-    void PickTeamColor(QFrame* swatch, std::uint8_t& colorByte);
+    void PickTeamColor(bool helmet);
+    void UpdateUndoActions();
     void WriteReport(const QString& path, const std::string& text);
     void RestoreTeamBoxEntry();
 
     int shownTeam_ = -1;
+    // The user agreed to open an image that does not look like this game's; saves may write it.
+    bool questionableImageAccepted_ = false;
+    QUndoStack undoStack_;
 };
 
 extern TMainForm* MainForm;

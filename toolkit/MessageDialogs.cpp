@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <utility>
+
 QString MessageKindTitle(MessageKind kind) {
     switch (kind) {
     case MessageKind::Warning:
@@ -34,7 +36,7 @@ QMessageBox::Icon KindIcon(MessageKind kind) {
 } // namespace
 
 MessageResult MessageDlg(QWidget* parent, const QString& text, MessageKind kind,
-                         MessageButtons buttons) {
+                         MessageButtons buttons, MessageResult defaultButton) {
     QMessageBox box(KindIcon(kind), MessageKindTitle(kind), text, QMessageBox::NoButton, parent);
     QPushButton* ok = nullptr;
     QPushButton* cancel = nullptr;
@@ -56,6 +58,10 @@ MessageResult MessageDlg(QWidget* parent, const QString& text, MessageKind kind,
         box.setEscapeButton(no);
         break;
     }
+    for (auto [result, button] : {std::pair{MessageResult::Ok, ok}, std::pair{MessageResult::Yes, yes},
+                                  std::pair{MessageResult::No, no}})
+        if (button && result == defaultButton)
+            box.setDefaultButton(button);
     box.exec();
     QAbstractButton* pressed = box.clickedButton();
     if (pressed && pressed == ok)
@@ -71,7 +77,7 @@ void ShowError(QWidget* parent, const QString& text) {
     MessageDlg(parent, text, MessageKind::Error, MessageButtons::Ok);
 }
 
-bool AskYesNo(QWidget* parent, const QString& text) {
-    return MessageDlg(parent, text, MessageKind::Confirmation, MessageButtons::YesNo) ==
-           MessageResult::Yes;
+bool AskYesNo(QWidget* parent, const QString& text, MessageResult defaultButton) {
+    return MessageDlg(parent, text, MessageKind::Confirmation, MessageButtons::YesNo,
+                      defaultButton) == MessageResult::Yes;
 }

@@ -14,9 +14,14 @@ enum class MessageResult { Ok, Cancel, Yes, No };
 
 // Shows the dialog modally over `parent` and returns the button pressed. Closing the box
 // without a button counts as Cancel, or No for a Yes/No question.
+// `defaultButton` is the one Enter presses (Ok, Yes or No, as the buttons offer).
 MessageResult MessageDlg(QWidget* parent, const QString& text, MessageKind kind,
-                         MessageButtons buttons = MessageButtons::Ok);
+                         MessageButtons buttons = MessageButtons::Ok,
+                         MessageResult defaultButton = MessageResult::Ok);
 
 // The two forms the editor uses all the time.
 void ShowError(QWidget* parent, const QString& text);
-[[nodiscard]] bool AskYesNo(QWidget* parent, const QString& text);
+// A question of the confirmation kind; true for Yes. Questions whose Yes gives something up make
+// No the default, so that Enter keeps what there is.
+[[nodiscard]] bool AskYesNo(QWidget* parent, const QString& text,
+                            MessageResult defaultButton = MessageResult::Yes);

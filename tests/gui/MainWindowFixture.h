@@ -91,6 +91,20 @@ protected:
     }
     static void OpenThroughMenu(const std::filesystem::path& path) { OpenThroughMenu(Q(path)); }
 
+    // Opens an image that does not look like this game's: the window asks first, and `yes`
+    // answers the question. The question is returned for the test to look at.
+    static GuiTest::MessageSeen OpenQuestionable(const std::filesystem::path& path, bool yes = true) {
+        GuiTest::MessageSeen question;
+        GuiTest::AnswerNextMessage(question, yes ? QStringLiteral("はい(&Y)")
+                                                 : QStringLiteral("いいえ(&N)"));
+        OpenThroughMenu(path);
+        EXPECT_TRUE(question.seen);
+        EXPECT_TRUE(question.text.startsWith(
+            QStringLiteral("このファイルはこのゲームのイメージではないようです")))
+            << question.text.toStdString();
+        return question;
+    }
+
     // Opens an image that must load and shows `team` of it.
     static void OpenImage(const std::filesystem::path& path, int team = 0) {
         OpenThroughMenu(path);

@@ -384,6 +384,60 @@ TEST_F(CellEditingTest, APickedPositionSwapsWithTheUpperOfTwoRowsHoldingIt) {
     EXPECT_EQ(MainForm->DataChanged, 1);
 }
 
+TEST_F(CellEditingTest, APositionAndTheSwapItCausesUndoAndRedoAsOneStep) {
+    OpenImage();
+    const QStringList order = {"2", "4", "6", "7", "3", "5", "8", "9"};
+    SetColumn(batters, 4, order);
+    // The cells were set directly, so the stack starts with this one step.
+    MainForm->UndoStack().clear();
+    ValueDialogSeen seen;
+    AnswerValueDialog(seen, {Qt::Key_Left, Qt::Key_Left}); // 6 → 4
+    ClickCell(batters, 4, 3);
+    const QStringList swapped = {"2", "6", "4", "7", "3", "5", "8", "9"};
+    ASSERT_EQ(Column(batters, 4, 8), swapped);
+    EXPECT_EQ(MainForm->MenuUndo->text(), "元に戻す(&U): 守備位置");
+    EXPECT_FALSE(MainForm->MenuRedo->isEnabled());
+
+    MainForm->MenuUndo->trigger();
+    EXPECT_EQ(Column(batters, 4, 8), order);
+    EXPECT_FALSE(MainForm->MenuUndo->isEnabled());
+    EXPECT_EQ(MainForm->MenuUndo->text(), "元に戻す(&U)");
+    EXPECT_EQ(MainForm->MenuRedo->text(), "やり直し(&R): 守備位置");
+    EXPECT_EQ(MainForm->DataChanged, 0);
+    MainForm->MenuRedo->trigger();
+    EXPECT_EQ(Column(batters, 4, 8), swapped);
+    EXPECT_EQ(MainForm->DataChanged, 1);
+}
+
+TEST_F(CellEditingTest, UndoingBackToTheSavedTeamLeavesNothingToAskAbout) {
+    const auto path = WriteImage(ValidImage());
+    OpenImage(path);
+    batters->SetCurrentCell(2, 4);
+    MainForm->BatterTableClick();
+    PressKey(Qt::Key_F5);
+    EXPECT_EQ(MainForm->DataChanged, 0);
+    const auto saved = testsupport::ReadFileBytes(path);
+    MainForm->BatterTableClick();
+    MainForm->BatterTableClick();
+    EXPECT_EQ(MainForm->DataChanged, 1);
+    PressKey(Qt::Key_Z);
+    EXPECT_EQ(MainForm->DataChanged, 1) << "Z alone is no undo";
+    QTest::keyClick(MainForm, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(MainForm, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(MainForm->DataChanged, 0);
+    // One step further back is the team as shown before the save: that is an edit again.
+    QTest::keyClick(MainForm, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(MainForm->DataChanged, 1);
+    QTest::keyClick(MainForm, Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(MainForm->DataChanged, 0);
+    // Undo never writes: the file is as saved, and closing asks nothing.
+    EXPECT_EQ(testsupport::ReadFileBytes(path), saved);
+    MainForm->MenuClose->trigger();
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_FALSE(MainForm->MenuUndo->isEnabled());
+}
+
 TEST_F(CellEditingTest, APickedPositionBelowTheEditedRowSwapsToo) {
     OpenImage();
     SetColumn(batters, 4, {"2", "3", "6", "7", "4", "5", "8", "9"});

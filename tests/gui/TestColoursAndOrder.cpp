@@ -149,6 +149,21 @@ TEST_F(TeamColours, APickShowsTheColourAndStoresItsIndex) {
     EXPECT_EQ(MainForm->RomTeamData.HelmetColorByte, 0x3D);
 }
 
+TEST_F(TeamColours, APickUndoesAsOneStepWithItsSwatch) {
+    OpenTeamZero();
+    const QColor swatch = SwatchOf(MainForm->HelmetColor);
+    const std::uint8_t helmet = MainForm->RomTeamData.HelmetColorByte;
+    ASSERT_TRUE(PickWith(MainForm->HelmetButton, 222, 62));
+    EXPECT_EQ(MainForm->MenuUndo->text(), "元に戻す(&U): ヘルメット");
+    MainForm->MenuUndo->trigger();
+    EXPECT_EQ(MainForm->RomTeamData.HelmetColorByte, helmet);
+    EXPECT_EQ(SwatchOf(MainForm->HelmetColor), swatch);
+    EXPECT_EQ(MainForm->DataChanged, 0);
+    MainForm->MenuRedo->trigger();
+    EXPECT_EQ(MainForm->RomTeamData.HelmetColorByte, 0x3D);
+    EXPECT_EQ(SwatchOf(MainForm->HelmetColor), QColor(0xFF, 0xDB, 0xFF));
+}
+
 TEST_F(TeamColours, CellsThatLookLikeOthersStillGiveTheirOwnIndex) {
     OpenTeamZero();
     // Cell 0x04 has the separator colour itself.
@@ -293,6 +308,30 @@ TEST_F(RowOrder, DraggingABenchBatterToTheTopShiftsTheRowsBetween) {
     EXPECT_EQ(grid->Cells(1, 0), "名　　前　");
     EXPECT_EQ(grid->verticalHeader()->visualIndex(0), 0);
     EXPECT_EQ(LabelsOf(MainForm->PitcherTable), PitcherRowLabels);
+}
+
+TEST_F(RowOrder, WithNoFileOpenADraggedRowMarksNothingAndClosingAsksNothing) {
+    DragRow(MainForm->BatterTable, 3, 1);
+    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_TRUE(MainForm->close());
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+}
+
+TEST_F(RowOrder, ADraggedRowUndoesAsOneStepWithItsPosition) {
+    OpenImage(WriteImage(ValidImage()));
+    StringGrid* grid = MainForm->BatterTable;
+    const auto before = grid->AllCells();
+    DragRow(grid, 10, 1);
+    ASSERT_NE(grid->AllCells(), before);
+    const auto moved = grid->AllCells();
+    EXPECT_EQ(MainForm->MenuUndo->text(), "元に戻す(&U): 打順");
+    MainForm->MenuUndo->trigger();
+    EXPECT_EQ(grid->AllCells(), before);
+    EXPECT_EQ(LabelsOf(grid), BatterRowLabels);
+    EXPECT_EQ(MainForm->DataChanged, 0);
+    MainForm->MenuRedo->trigger();
+    EXPECT_EQ(grid->AllCells(), moved);
+    EXPECT_EQ(LabelsOf(grid), BatterRowLabels);
 }
 
 TEST_F(RowOrder, DraggingDownShiftsTheRowsBetweenUp) {

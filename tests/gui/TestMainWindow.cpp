@@ -1,7 +1,10 @@
 #include "MainWindowFixture.h"
 #include "Palette.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QDialog>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -145,7 +148,8 @@ TEST_F(MainWindowTest, ShowsRecordBytesAsTheirCellTexts) {
     pitcher.eraCode = 255;
     image.SetPitcher(0, 4, pitcher);
     image.SetColors(0, 0x0A, 0x3E);
-    OpenThroughMenu(WriteImage(image));
+    // Two batters of the batting order now play position 9: the window asks before opening.
+    OpenQuestionable(WriteImage(image));
 
     EXPECT_EQ(MainForm->BatterTable->Cells(1, 3), "か゛ま　　");
     EXPECT_EQ(MainForm->BatterTable->Cells(2, 3), "両");
@@ -183,9 +187,20 @@ TEST_F(MainWindowTest, CancellingTheOpenDialogChangesNothing) {
 TEST_F(MainWindowTest, ABadRecordOnOpeningForgetsTheFileAndShowsNothingOfIt) {
     ImageBuilder image = ValidImage();
     image.SetPitcherLeadByte(0, 3, 21);
+    MessageSeen question;
     MessageSeen seen;
-    AnswerNextMessage(seen);
+    GuiTest::OnNextModal(
+        [&](QWidget* box) {
+            question.seen = true;
+            question.text = static_cast<QMessageBox*>(box)->text();
+            AnswerNextMessage(seen);
+            for (QAbstractButton* button : static_cast<QMessageBox*>(box)->buttons())
+                if (button->text() == "はい(&Y)")
+                    button->click();
+        },
+        nullptr, 5000, [](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; });
     OpenThroughMenu(WriteImage(image));
+    ASSERT_TRUE(question.seen);
     ASSERT_TRUE(seen.seen);
     EXPECT_EQ(seen.text, "ファイルが壊れています");
     EXPECT_EQ(seen.title, "ｴﾗｰ");
@@ -205,12 +220,46 @@ TEST_F(MainWindowTest, AFileTooShortForItsRecordsIsReportedBroken) {
     EXPECT_TRUE(MainForm->FilePath.isEmpty());
 }
 
-TEST_F(MainWindowTest, AnImageEndingBeforeItsColoursStillOpens) {
+TEST_F(MainWindowTest, AnImageEndingBeforeItsColoursIsRefused) {
     ImageBuilder image = ValidImage();
     image.Resize(testsupport::TeamBlocksEnd);
+    MessageSeen seen;
+    AnswerNextMessage(seen);
     OpenThroughMenu(WriteImage(image));
-    EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK -team.nes");
-    EXPECT_EQ(MainForm->TeamBox->count(), 16);
+    EXPECT_EQ(seen.text, "ファイルが壊れています");
+    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_EQ(MainForm->TeamBox->count(), 0);
+}
+
+TEST_F(MainWindowTest, OpeningChecksTheWholeImageFirst) {
+    // A valid header in front of zeros: no batting order holds the positions 2..9.
+    ImageBuilder zeros;
+    for (std::size_t offset = testsupport::InesHeaderSize; offset < zeros.Bytes().size(); ++offset)
+        zeros.SetByte(offset, 0);
+    const auto zeroPath = WriteImage(zeros, "zeros.nes");
+    OpenQuestionable(zeroPath, false);
+    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK");
+
+    // A length the header does not declare asks too; Yes opens the file.
+    const auto longer = WriteImage(ValidImage().Resize(testsupport::DefaultImageSize + 1), "long.nes");
+    const MessageSeen question = OpenQuestionable(longer, true);
+    EXPECT_EQ(question.title, "確認");
+    EXPECT_EQ(MainForm->FilePath, Q(longer));
+    MainForm->MenuClose->trigger();
+
+    // No magic at all: refused outright.
+    ImageBuilder noMagic = ValidImage();
+    noMagic.SetByte(0, 'X');
+    MessageSeen seen;
+    AnswerNextMessage(seen);
+    OpenThroughMenu(WriteImage(noMagic, "nomagic.nes"));
+    EXPECT_EQ(seen.text, "ファイルが壊れています");
+    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+
+    // A real-shaped image opens with no question.
+    OpenImage(WriteImage(ValidImage()));
+    EXPECT_TRUE(GuiTest::NoModalOpen());
 }
 
 TEST_F(MainWindowTest, SwitchingTeamsWithoutEditsAsksNothing) {
@@ -250,7 +299,7 @@ TEST_F(MainWindowTest, SwitchingTeamsWithEditsAsksAndNoKeepsEverything) {
 TEST_F(MainWindowTest, ABadRecordOnSwitchingEmptiesTheGridsAndForgetsTheFile) {
     ImageBuilder image = ValidImage();
     image.SetBatterLeadByte(7, 2, 200);
-    OpenThroughMenu(WriteImage(image));
+    OpenQuestionable(WriteImage(image));
     MainForm->DataChanged = 1;
     MessageSeen question;
     AnswerNextMessage(question, "はい(&Y)");
@@ -292,14 +341,39 @@ TEST_F(MainWindowTest, FunctionKeysOpenAndClose) {
     EXPECT_TRUE(MainForm->FilePath.isEmpty());
     EXPECT_TRUE(AllDataCellsEmpty());
     EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK");
-    // The team box keeps the last file's entries; picking one now finds no file.
+    // The team box keeps the last file's entries; with no file, a pick changes nothing and says
+    // nothing: there is no file that could be broken.
     EXPECT_EQ(MainForm->TeamBox->count(), 16);
-    MessageSeen seen;
-    AnswerNextMessage(seen);
     PickTeam(2);
-    EXPECT_EQ(seen.text, "ファイルが壊れています");
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    EXPECT_EQ(MainForm->TeamBox->currentIndex(), 0);
+    EXPECT_EQ(MainForm->TeamBox->currentText(), "Ｄ");
+    EXPECT_TRUE(AllDataCellsEmpty());
     PressKey(Qt::Key_F10);
     EXPECT_TRUE(GuiTest::WaitFor([] { return !MainForm->isVisible(); }));
+}
+
+TEST_F(MainWindowTest, FileDialogsSpeakJapaneseAndLeaveNoSettingsFileBehind) {
+    QStringList buttons;
+    GuiTest::OnNextModal(
+        [&buttons](QWidget* dialog) {
+            for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+                if (button->isVisible() && !button->text().isEmpty())
+                    buttons << button->text();
+            static_cast<QDialog*>(dialog)->reject();
+        },
+        nullptr, 5000, [](QWidget* w) { return w->inherits("QFileDialog"); });
+    MainForm->MenuOpen->trigger();
+    EXPECT_TRUE(buttons.contains("開く(&O)")) << buttons.join(", ").toStdString();
+    EXPECT_TRUE(buttons.contains("キャンセル")) << buttons.join(", ").toStdString();
+
+    // Opening a file through the dialog and closing it again leaves the test's configuration
+    // folder (XDG_CONFIG_HOME) empty: the dialog's history is not written anywhere.
+    OpenThroughMenu(WriteImage(ValidImage()));
+    const QDir config(qEnvironmentVariable("XDG_CONFIG_HOME"));
+    ASSERT_TRUE(config.exists());
+    EXPECT_TRUE(config.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty())
+        << config.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join(", ").toStdString();
 }
 
 TEST_F(MainWindowTest, ClosingWithUnsavedEditsAsksFirst) {

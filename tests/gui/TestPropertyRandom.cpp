@@ -8,6 +8,7 @@
 // one to explore with. A failure names the seed and the iteration.
 
 #include "CellEditRules.h"
+#include "ImageCheck.h"
 #include "MainWindowFixture.h"
 #include "NameCodec.h"
 #include "RecordText.h"
@@ -20,6 +21,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -130,12 +132,14 @@ protected:
     // are there to be refused.
     Bytes RandomImage() {
         ImageBuilder image;
+        // Half of the images could have been written by the game and open without a question.
+        const bool sound = random.Chance(50);
         for (int team = 0; team < TeamCount; ++team) {
             std::vector<int> positions = {2, 3, 4, 5, 6, 7, 8, 9};
             for (int i = 7; i > 0; --i)
                 std::swap(positions[static_cast<std::size_t>(i)],
                           positions[static_cast<std::size_t>(random.Below(i + 1))]);
-            const bool orderValid = random.Chance(85);
+            const bool orderValid = sound || random.Chance(85);
             for (int i = 0; i < BatterCount; ++i) {
                 BatterBytes b;
                 for (std::uint8_t& tile : b.tiles)
@@ -155,7 +159,7 @@ protected:
             }
             for (int i = 0; i < PitcherCount; ++i) {
                 PitcherBytes p;
-                const bool anyName = random.Chance(3);
+                const bool anyName = !sound && random.Chance(3);
                 for (std::uint8_t& tile : p.tiles)
                     tile = anyName ? random.Byte() : random.Pick(nameTiles);
                 p.style = random.Chance(60)
@@ -204,9 +208,78 @@ protected:
     void Open() {
         MainForm->DataChanged = 0;
         MainForm->MenuClose->trigger();
-        ASSERT_NO_FATAL_FAILURE(OpenImage(path));
+        // An image the game could not have written (a batting order without the positions 2..9,
+        // a pitcher name without characters) is opened only after a question, answered Yes.
+        if (CheckImage(model).verdict == ImageVerdict::Questionable) {
+            OpenQuestionable(path, true);
+            ++checks.questioned;
+        } else {
+            OpenThroughMenu(path);
+        }
+        ASSERT_EQ(MainForm->FilePath, Q(path));
+        ASSERT_EQ(MainForm->ShownTeam(), 0);
         ++checks.opens;
         ExpectShows(0);
+        shownAtStart = State();
+    }
+
+    // Everything an undo puts back: every cell and both colour bytes.
+    struct Shown {
+        std::vector<std::vector<QString>> cells;
+        std::uint8_t helmet;
+        std::uint8_t uniform;
+        friend bool operator==(const Shown&, const Shown&) = default;
+    };
+    static Shown State() {
+        return {Screen(), MainForm->RomTeamData.HelmetColorByte,
+                MainForm->RomTeamData.UniformColorByte};
+    }
+
+    // Undoing every edit since the team was shown gives back what was shown then, with nothing
+    // left to ask about; redoing them all gives back the edited team. A save after undoing all
+    // writes what a save straight after showing would have written: nothing at all, when the
+    // team's bytes read back as they are.
+    void UndoAndRedoEverything() {
+        QUndoStack& stack = MainForm->UndoStack();
+        const Shown edited = State();
+        const int steps = stack.index();
+        for (int i = 0; i < steps; ++i)
+            MainForm->MenuUndo->trigger();
+        ASSERT_FALSE(stack.canUndo());
+        ASSERT_EQ(State(), shownAtStart) << "after undoing " << steps << " steps";
+        ASSERT_EQ(MainForm->DataChanged, 0);
+        MainForm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+        for (int i = 0; i < steps; ++i)
+            QTest::keyClick(MainForm, Qt::Key_Y, Qt::ControlModifier);
+        ASSERT_EQ(State(), edited) << "after redoing " << steps << " steps";
+        ASSERT_EQ(MainForm->DataChanged, steps > 0 ? 1 : 0);
+        for (int i = 0; i < steps; ++i)
+            QTest::keyClick(MainForm, Qt::Key_Z, Qt::ControlModifier);
+        ASSERT_EQ(State(), shownAtStart);
+        checks.undone += steps;
+        const Bytes before = FileBytes();
+        const bool roundTrips = TeamReadsBackAsItIs(MainForm->ShownTeam());
+        Save();
+        if (roundTrips && !::testing::Test::HasFatalFailure()) {
+            ASSERT_TRUE(FileBytes() == before) << "a save after undoing everything wrote";
+            ++checks.unchangedSaves;
+        }
+    }
+
+    // Whether showing and saving the team leaves every one of its bytes as it is.
+    bool TeamReadsBackAsItIs(int team) const {
+        for (int i = 0; i < BatterCount; ++i) {
+            const BatterBytes b = BatterAt(model, team, i);
+            if (BatterBytesFromRow(BatterRowFromBytes(b)) != b)
+                return false;
+        }
+        for (int i = 0; i < PitcherCount; ++i) {
+            const PitcherBytes p = PitcherAt(model, team, i);
+            if (PitcherBytesFromRow(PitcherRowFromBytes(p)) != p)
+                return false;
+        }
+        return true;
     }
 
     QString RandomName() {
@@ -240,9 +313,9 @@ protected:
     // A value the column's dialog offers, put into the cell directly.
     void EditDirectly(StringGrid* grid, int column, int row, const ValueColumn& range) {
         const int steps = (range.maximum - range.minimum) / range.smallStep;
-        grid->SetCells(column, row,
-                       QString::number(range.minimum + range.smallStep * random.Below(steps + 1)));
-        MainForm->DataChanged = 1;
+        MainForm->ApplyCellText(
+            grid, column, row,
+            QString::number(range.minimum + range.smallStep * random.Below(steps + 1)));
     }
 
     void EditCell() {
@@ -251,8 +324,7 @@ protected:
         const int row = 1 + random.Below(batter ? BatterCount : PitcherCount);
         const int column = 1 + random.Below(batter ? 9 : 11);
         if (column == 1) {
-            grid->SetCells(column, row, RandomName());
-            MainForm->DataChanged = 1;
+            MainForm->ApplyCellText(grid, column, row, RandomName());
         } else if (column == 2) {
             // Side and style cycle with each click, through the real handlers.
             grid->SetCurrentCell(column, row);
@@ -288,9 +360,8 @@ protected:
         const auto offered = [this] {
             return static_cast<std::uint8_t>(16 * random.Below(4) + random.Below(14));
         };
-        MainForm->RomTeamData.HelmetColorByte = offered();
-        MainForm->RomTeamData.UniformColorByte = offered();
-        MainForm->DataChanged = 1;
+        const std::uint8_t helmet = offered();
+        MainForm->ApplyColors({helmet, offered()}, QStringLiteral("色"));
         ++checks.colours;
     }
 
@@ -315,6 +386,7 @@ protected:
         } else {
             ExpectShows(team);
             ASSERT_EQ(MainForm->DataChanged, 0);
+            shownAtStart = State();
         }
         ++checks.switches;
     }
@@ -383,6 +455,7 @@ protected:
             ASSERT_TRUE(GuiTest::NoModalOpen());
             ExpectShows(shown);
         }
+        shownAtStart = State();
         ++checks.reloads;
     }
 
@@ -440,7 +513,9 @@ protected:
         }
         if (::testing::Test::HasFatalFailure())
             return;
-        Save();
+        UndoAndRedoEverything();
+        if (::testing::Test::HasFatalFailure())
+            return;
         ExpectFileIsModel();
         for (std::size_t offset = 0; offset < model.size(); ++offset) {
             if (!testsupport::IsWritableTeamByte(offset)) {
@@ -451,8 +526,9 @@ protected:
 
     struct Checks {
         int opens = 0, edits = 0, drags = 0, colours = 0, switches = 0, saves = 0, refusedSaves = 0,
-            reloads = 0;
+            reloads = 0, questioned = 0, undone = 0, unchangedSaves = 0;
     } checks;
+    Shown shownAtStart;
 
     std::filesystem::path path = dir.File("random.nes");
     Random random{Seed()};
@@ -468,12 +544,16 @@ TEST_F(PropertyRandom, SavesChangeOnlyTheShownTeamAndShowingItAgainShowsWhatWasS
         if (HasFailure())
             break;
     }
-    std::printf("%d iterations: %d opens, %d edits, %d row drags, %d colour picks, %d team "
-                "switches, %d saves (each shown again), %d refused saves\n",
-                Iterations, checks.opens, checks.edits, checks.drags, checks.colours,
-                checks.switches, checks.saves, checks.refusedSaves);
+    std::printf("%d iterations: %d opens (%d after the question), %d edits, %d row drags, %d "
+                "colour picks, %d team switches, %d saves (each shown again), %d refused saves, "
+                "%d steps undone and redone, %d saves after undoing all that wrote nothing\n",
+                Iterations, checks.opens, checks.questioned, checks.edits, checks.drags,
+                checks.colours, checks.switches, checks.saves, checks.refusedSaves, checks.undone,
+                checks.unchangedSaves);
     EXPECT_GT(checks.saves, Iterations);
     EXPECT_GT(checks.refusedSaves, 0);
+    EXPECT_GT(checks.undone, Iterations);
+    EXPECT_GT(checks.unchangedSaves, 0);
 }
 
 } // namespace

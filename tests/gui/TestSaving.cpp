@@ -99,8 +99,8 @@ protected:
     static void Expect(const std::optional<QString>& message, const std::function<void()>& action) {
         MessageSeen first;
         MessageSeen second;
-        AnswerNextMessage(first);
-        AnswerNextMessage(second);
+        AnswerNextMessage(first, QStringLiteral("OK"), NotTheReplaceQuestion);
+        AnswerNextMessage(second, QStringLiteral("OK"), NotTheReplaceQuestion);
         action();
         EXPECT_FALSE(second.seen) << "a second message: " << second.text.toStdString();
         EXPECT_EQ(GuiTest::CancelPendingModalActions(), message ? 1 : 2);
@@ -112,23 +112,22 @@ protected:
         ExpectErrorBox(first, *message);
     }
 
-    // A valid image cut off where the team blocks end, before the colour entries.
-    static ImageBuilder WithoutColours() {
-        ImageBuilder image = ValidImage();
-        image.Resize(testsupport::TeamBlocksEnd);
-        return image;
+    static bool IsReplaceQuestion(const QString& text) {
+        return text.endsWith(QStringLiteral("は既に存在します。置き換えますか？"));
     }
+    static bool NotTheReplaceQuestion(const QString& text) { return !IsReplaceQuestion(text); }
 
-    // Opens an image without colour entries on `team` and makes the edits on screen.
-    fs::path OpenEditedWithoutColours(int team) {
-        const fs::path path = WriteImage(WithoutColours());
-        OpenImage(path, team);
-        Edits::OnScreen();
-        return path;
-    }
-
-    static void SaveAs(const fs::path& target) {
+    // Saves into a copy named `target`; when it exists already, the window asks first and
+    // `replace` answers (empty: no question is expected, as for the open file itself).
+    static void SaveAs(const fs::path& target, std::optional<bool> replace = true) {
         AnswerNextFileDialog(Q(target));
+        if (replace && fs::exists(target)) {
+            static MessageSeen question;
+            question = {};
+            AnswerNextMessage(question, *replace ? QStringLiteral("はい(&Y)")
+                                                 : QStringLiteral("いいえ(&N)"),
+                              IsReplaceQuestion);
+        }
         MainForm->MenuSaveNew->trigger();
     }
 
@@ -213,22 +212,6 @@ TEST_F(SavingTest, WithNoFileOpenThereIsNothingToSaveAndNothingIsWritten) {
     EXPECT_EQ(MainForm->DataChanged, 0);
 }
 
-TEST_F(SavingTest, AnImageEndingBeforeItsColoursIsLengthenedBySaving) {
-    const int team = 3;
-    const fs::path path = OpenEditedWithoutColours(team);
-    Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
-
-    // The file grows up to the end of this team's colour entry; the gap reads as zeros.
-    ImageBuilder expected = WithoutColours();
-    expected.Resize(teamdata::ColorEntryOffset(team).value + teamdata::ColorEntrySize);
-    for (std::size_t offset = testsupport::TeamBlocksEnd;
-         offset < teamdata::ColorEntryOffset(team).value; ++offset)
-        expected.SetByte(offset, 0);
-    Edits::OnImage(expected, team);
-    EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
-    EXPECT_EQ(MainForm->DataChanged, 0);
-}
-
 // ---- Saving into a copy ----
 
 TEST_F(SavingTest, SavingIntoACopyWritesTheEditsThereAndStaysWithTheOpenFile) {
@@ -260,14 +243,18 @@ TEST_F(SavingTest, SavingIntoACopyWritesTheEditsThereAndStaysWithTheOpenFile) {
     EXPECT_EQ(AttachmentNow(), attached);
 }
 
-TEST_F(SavingTest, SavingIntoAnExistingFileReplacesItWithoutAsking) {
+TEST_F(SavingTest, SavingIntoAnExistingFileAsksFirstAndReplacesItOnYes) {
     const fs::path path = WriteImage(ValidImage());
     OpenImage(path, 1);
     Edits::OnScreen();
     // Longer than the image, so a copy that only overwrote the start would show.
     const fs::path existing =
         WriteImage(ImageBuilder(testsupport::DefaultImageSize + 4321), "existing.nes");
-    Expect(std::nullopt, [&] { SaveAs(existing); });
+    const Bytes before = ReadFileBytes(existing);
+    Expect(std::nullopt, [&] { SaveAs(existing, false); });
+    EXPECT_EQ(ReadFileBytes(existing), before);
+    EXPECT_EQ(MainForm->DataChanged, 1);
+    Expect(std::nullopt, [&] { SaveAs(existing, true); });
 
     ImageBuilder expected = ValidImage();
     Edits::OnImage(expected, 1);
@@ -310,7 +297,7 @@ TEST_F(SavingTest, SavingIntoTheOpenFileItselfSavesInPlaceWhateverItsName) {
         const Attachment attached = AttachmentNow();
         Edits::OnScreen();
         const fs::path named = target();
-        Expect(std::nullopt, [&] { SaveAs(named); });
+        Expect(std::nullopt, [&] { SaveAs(named, std::nullopt); });
         EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
         EXPECT_EQ(MainForm->DataChanged, 0);
         EXPECT_EQ(AttachmentNow(), attached);
@@ -406,32 +393,36 @@ TEST_F(SavingTest, AnOpenFileThatCannotBeWrittenIsReportedAndTheEditsStayUnsaved
     EXPECT_EQ(MainForm->DataChanged, 1);
 }
 
-TEST_F(SavingTest, AWriteThatFailsPartWayIsReportedAndNothingCountsAsSaved) {
-    // An image without colour entries, in a process that may not make any file longer: the
-    // players are written in place, the colour entry past the end is refused by the system.
+TEST_F(SavingTest, AWriteThatFailsPartWayIsReportedAndLeavesTheImageWhole) {
+    // A process that may not write a file as long as the image: the new image beside the old
+    // one cannot be completed, as on a full disk, and the old one stays exactly as it was.
     const int team = 4;
-    const fs::path path = OpenEditedWithoutColours(team);
+    const fs::path path = WriteImage(ValidImage());
+    OpenImage(path, team);
+    Edits::OnScreen();
 
     rlimit limit{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
     const rlimit saved = limit;
-    limit.rlim_cur = testsupport::TeamBlocksEnd;
+    limit.rlim_cur = testsupport::DefaultImageSize - 1000;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
     Expect(CannotWrite, [] { PressKey(Qt::Key_F5); });
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &saved), 0);
     std::signal(SIGXFSZ, oldHandler);
 
-    ImageBuilder playersOnly = ValidImage();
-    Edits::OnImage(playersOnly, team);
-    playersOnly.Resize(testsupport::TeamBlocksEnd);
-    EXPECT_EQ(ReadFileBytes(path), playersOnly.Bytes());
+    EXPECT_EQ(ReadFileBytes(path), ValidImage().Bytes());
     EXPECT_EQ(MainForm->DataChanged, 1);
+    for (const auto& entry : fs::directory_iterator(dir.Path()))
+        EXPECT_EQ(entry.path().filename().string().find(".tolvanek-"), std::string::npos)
+            << entry.path();
 
-    // Once the file may grow again, the same save goes through.
+    // Once the file may be written again, the same save goes through.
     Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
     EXPECT_EQ(MainForm->DataChanged, 0);
-    EXPECT_EQ(fs::file_size(path), teamdata::ColorEntryOffset(team).value + 2);
+    ImageBuilder expected = ValidImage();
+    Edits::OnImage(expected, team);
+    EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
 }
 
 TEST_F(SavingTest, ACopyFromAnOpenFileThatCannotBeReadLeavesNoCopy) {
@@ -451,19 +442,12 @@ TEST_F(SavingTest, ACopyFromAnOpenFileThatCannotBeReadLeavesNoCopy) {
     EXPECT_EQ(MainForm->FilePath, Q(path));
 }
 
-TEST_F(SavingTest, ACopyFromASourceWithoutAnEndIsRefusedInsteadOfRunningForever) {
-    // A link to an endless device opens as an image of zeros; copying it could never finish.
+TEST_F(SavingTest, ASourceWithoutAnEndIsRefusedWhenOpenedInsteadOfReadForever) {
+    // A link to an endless device: reading it whole could never finish, so it is no image.
     const fs::path zero = dir.File("zero.nes");
     fs::create_symlink("/dev/zero", zero);
-    const fs::path sink = dir.File("sink.nes");
-    fs::create_symlink("/dev/null", sink);
-    OpenImage(zero);
-    for (int row = 1; row <= teamdata::BattingOrderLength; ++row)
-        MainForm->BatterTable->SetCells(4, row, QString::number(row + 1));
-    MainForm->DataChanged = 1;
-    Expect(SourceUnreadable, [&] { SaveAs(sink); });
-    EXPECT_TRUE(fs::is_symlink(sink));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    Expect(QStringLiteral("ファイルが壊れています"), [&] { OpenThroughMenu(zero); });
+    EXPECT_TRUE(MainForm->FilePath.isEmpty());
 }
 
 TEST_F(SavingTest, ACopyThatCannotBeCreatedIsReported) {

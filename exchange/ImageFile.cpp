@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include "ImageFile.h"
+
+#include "TRomTeamData.h"
+#include "Team.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+using namespace teamdata;
+
+namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ImageFile)
+};
+} // namespace
+
+LoadedImage LoadImage(const QString& path) {
+    LoadedImage image;
+    image.read = ReadWholeFile(NativePath(path), image.bytes);
+    if (image.read == FileRead::Read)
+        image.check = CheckImage(image.bytes);
+    return image;
+}
+
+std::string NativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString TeamInitialsText(int team) {
+    if (!IsValidTeam(team))
+        return {};
+    const std::string_view initials = TRomTeamData::TeamInitials[static_cast<std::size_t>(team)];
+    return QString::fromUtf8(initials.data(), static_cast<qsizetype>(initials.size()));
+}
+
+QString DescribeImageDoubt(const LoadedImage& image) {
+    switch (image.read) {
+    case FileRead::Read:
+        break;
+    case FileRead::Unreadable:
+        return Texts::tr("the file cannot be read");
+    case FileRead::NotAFile:
+        return Texts::tr("it is not a regular file");
+    case FileRead::TooLarge:
+        return Texts::tr("the file is too large to be an image of this game");
+    }
+    const ImageCheck& check = image.check;
+    const QString team = TeamInitialsText(check.team);
+    switch (check.doubt) {
+    case ImageDoubt::None:
+        return {};
+    case ImageDoubt::NoInesMagic:
+        return Texts::tr("the file is not an iNES image (it does not begin with NES and 0x1A)");
+    case ImageDoubt::TooShort:
+        return Texts::tr("the file is too short to hold the team data (%1 bytes, at least %2 needed)")
+            .arg(check.actualSize)
+            .arg(ImageMinimumSize);
+    case ImageDoubt::LengthMismatch:
+        return Texts::tr("the file is %1 bytes long, but its header declares %2 bytes")
+            .arg(check.actualSize)
+            .arg(check.declaredSize);
+    case ImageDoubt::UnreadableRecord:
+        return Texts::tr("team %1 holds a player record that this game cannot have written").arg(team);
+    case ImageDoubt::UnreadableName:
+        return Texts::tr("a pitcher's name in team %1 holds tiles that are no characters").arg(team);
+    case ImageDoubt::FieldingPositions:
+        return Texts::tr("the batting order of team %1 does not hold the positions 2 to 9 once each")
+            .arg(team);
+    }
+    return {};
+}

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ImageCheck.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// An image read whole and checked, the way the window opens one and every command of the command
+// line reads one.
+struct LoadedImage {
+    teamdata::FileRead read = teamdata::FileRead::Unreadable;
+    teamdata::ImageCheck check;
+    std::vector<std::uint8_t> bytes;
+
+    // Not to be shown or written at all: unreadable, or no image of this game.
+    [[nodiscard]] bool Refused() const {
+        return read != teamdata::FileRead::Read || check.verdict == teamdata::ImageVerdict::Refused;
+    }
+    // Shaped like an image, but not like one of this game: only opened if the user agrees.
+    [[nodiscard]] bool Questionable() const {
+        return !Refused() && check.verdict == teamdata::ImageVerdict::Questionable;
+    }
+};
+
+[[nodiscard]] LoadedImage LoadImage(const QString& path);
+
+// Why a loaded image is refused or questioned, as one clause in the user's language.
+[[nodiscard]] QString DescribeImageDoubt(const LoadedImage& image);
+
+// A path as the operating system takes it (the bytes the data layer opens).
+[[nodiscard]] std::string NativePath(const QString& path);
+
+// The team's initials as the team box lists them.
+[[nodiscard]] QString TeamInitialsText(int team);

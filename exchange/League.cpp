@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: MIT
+#include "League.h"
+
+#include "CellMerge.h"
+#include "LeagueCsv.h"
+#include "ShiftJis.h"
+#include "TeamReport.h"
+
+#include <QCoreApplication>
+
+namespace exchange {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(League)
+};
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QByteArray ShiftJisBytes(const std::string& utf8) {
+    return ShiftJis::Encode(QString::fromStdString(utf8));
+}
+
+// "200 to 400", with the step when values come in steps.
+QString AllowedRange(const reports::CsvIssue& issue) {
+    if (issue.step > 1)
+        return Texts::tr("%1 to %2 in steps of %3")
+            .arg(issue.minimum)
+            .arg(issue.maximum)
+            .arg(issue.step);
+    return Texts::tr("%1 to %2").arg(issue.minimum).arg(issue.maximum);
+}
+
+QString JoinedAllowed(const std::vector<std::string>& allowed) {
+    QStringList texts;
+    for (const std::string& text : allowed)
+        texts << FromUtf8(text);
+    return texts.join(QStringLiteral(" "));
+}
+
+} // namespace
+
+LeagueRecords RecordsOf(const LoadedImage& image) {
+    LeagueRecords league;
+    for (int team = 0; team < teamdata::TeamCount; ++team)
+        league[static_cast<std::size_t>(team)] = teamdata::TeamRecordsAt(image.bytes, team);
+    return league;
+}
+
+reports::LeagueTexts TextsOf(const LeagueRecords& league) {
+    reports::LeagueTexts texts;
+    for (std::size_t team = 0; team < league.size(); ++team)
+        texts[team] = teamdata::TextsOf(league[team]);
+    return texts;
+}
+
+QByteArray LeagueCsvBytes(const reports::LeagueTexts& league) {
+    return ShiftJisBytes(reports::BuildLeagueCsv(league));
+}
+
+QByteArray TeamCsvBytes(const teamdata::TeamTexts& team) {
+    return ShiftJisBytes(
+        reports::BuildCsv(reports::BatterGrid(team.batters), reports::PitcherGrid(team.pitchers)));
+}
+
+QByteArray TeamHtmlBytes(int team, const teamdata::TeamTexts& texts) {
+    return ShiftJisBytes(reports::BuildHtml(TeamInitialsText(team).toStdString(),
+                                            reports::BatterGrid(texts.batters),
+                                            reports::PitcherGrid(texts.pitchers)));
+}
+
+QString DecodeTextFile(const QByteArray& bytes) {
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    // Shift_JIS text with any Japanese in it is practically never valid UTF-8, and text that is
+    // both (plain ASCII) reads the same either way.
+    if (reports::IsValidUtf8(view))
+        return QString::fromUtf8(bytes);
+    return ShiftJis::Decode(bytes);
+}
+
+reports::CsvImport ReadCsvFile(const QByteArray& bytes, const reports::LeagueTexts& current,
+                               std::optional<int> teamOfTeamCsv) {
+    return reports::ReadCsv(DecodeTextFile(bytes).toStdString(), current, teamOfTeamCsv);
+}
+
+std::vector<teamdata::TeamWrite> ImportWrites(const LeagueRecords& current,
+                                              const reports::CsvImport& import) {
+    std::vector<teamdata::TeamWrite> writes;
+    for (const reports::ImportedTeam& team : import.teams) {
+        if (!team.changed)
+            continue;
+        const auto index = static_cast<std::size_t>(team.team);
+        const teamdata::TeamRecords& records = current[index];
+        writes.push_back({team.team, teamdata::MergeChangedCells(
+                                         records, teamdata::TextsOf(records), team.texts)});
+    }
+    return writes;
+}
+
+QString DescribeCsvIssue(const reports::CsvIssue& issue) {
+    using Kind = reports::CsvIssueKind;
+    switch (issue.kind) {
+    case Kind::UnclosedQuote:
+        return Texts::tr("a quoted field opens here and is never closed");
+    case Kind::TeamNotGiven:
+        return Texts::tr("this is a team CSV without a team line: name the team it is for");
+    case Kind::WrongLineCount:
+        return Texts::tr("the team has %1 lines here; it needs %2 (a header and 13 batters, "
+                         "a header and 5 pitchers)")
+            .arg(issue.count)
+            .arg(issue.expectedCount);
+    case Kind::WrongFieldCount:
+        return Texts::tr("the line has %1 fields; it needs %2").arg(issue.count).arg(
+            issue.expectedCount);
+    case Kind::UnknownHeader:
+        return Texts::tr("the header here must read \"%1\"").arg(FromUtf8(issue.expected));
+    case Kind::UnknownWord:
+        return Texts::tr("the team line must read \"%1\" here").arg(FromUtf8(issue.expected));
+    case Kind::UnknownTeam:
+        return Texts::tr("no team has these initials; the teams are %1")
+            .arg(JoinedAllowed(issue.allowed));
+    case Kind::DuplicateTeam:
+        return Texts::tr("team %1 is given twice; it was given before at line %2")
+            .arg(TeamInitialsText(issue.team))
+            .arg(issue.otherLine);
+    case Kind::MalformedColor:
+        return Texts::tr("a colour is written as 0x and two hexadecimal digits, such as 0x16");
+    case Kind::ColorNotOffered:
+        return Texts::tr("the colour chooser does not offer this palette index; it offers 0x00 "
+                         "to 0x0D, 0x10 to 0x1D, 0x20 to 0x2D and 0x30 to 0x3D");
+    case Kind::NotANumber:
+        return Texts::tr("not a number; allowed are %1").arg(AllowedRange(issue));
+    case Kind::ValueNotAllowed:
+        return Texts::tr("the editor does not offer this value; allowed are %1")
+            .arg(AllowedRange(issue));
+    case Kind::NotALabel:
+        return Texts::tr("allowed are %1").arg(JoinedAllowed(issue.allowed));
+    case Kind::NameUnknownCharacter:
+        return Texts::tr("the game cannot show the character \"%1\" (character %2 of the name)")
+            .arg(FromUtf8(issue.character))
+            .arg(issue.position);
+    case Kind::NameTooLong:
+        return Texts::tr("the name needs %1 places; the game has 5 (a voiced kana takes two)")
+            .arg(issue.count);
+    case Kind::FieldingPositions:
+        if (issue.otherLine > 0)
+            return Texts::tr("the batter at line %1 holds this fielding position too; the "
+                             "batting order needs the positions 2 to 9 once each")
+                .arg(issue.otherLine);
+        return Texts::tr("the batting order needs the positions 2 to 9 once each");
+    case Kind::NameSpellingChanged:
+        return Texts::tr("small kana are written large, as the game writes them: \"%1\"")
+            .arg(FromUtf8(issue.expected));
+    }
+    return {};
+}
+
+QString DescribePatchRefusal(teamdata::PatchRefusal refusal) {
+    using teamdata::PatchRefusal;
+    switch (refusal) {
+    case PatchRefusal::None:
+        return {};
+    case PatchRefusal::NotAPatch:
+        return Texts::tr("the file is no BPS or IPS patch");
+    case PatchRefusal::Malformed:
+        return Texts::tr("the patch is damaged or cut short");
+    case PatchRefusal::SourceSizeMismatch:
+        return Texts::tr("the image is not the one the patch was made for (its size differs)");
+    case PatchRefusal::SourceChecksumMismatch:
+        return Texts::tr("the image is not the one the patch was made for (its checksum differs)");
+    case PatchRefusal::PatchChecksumMismatch:
+        return Texts::tr("the patch is damaged (its own checksum does not match)");
+    case PatchRefusal::ResultChecksumMismatch:
+        return Texts::tr("the patched image does not match the patch's checksum");
+    }
+    return {};
+}
+
+QString PatchFormatName(teamdata::PatchFormat format) {
+    return format == teamdata::PatchFormat::Bps ? QStringLiteral("BPS") : QStringLiteral("IPS");
+}
+
+} // namespace exchange

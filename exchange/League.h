@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "CsvReader.h"
+#include "ImageFile.h"
+#include "Patch.h"
+#include "SafeImageWriter.h"
+#include "Team.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+// The operations the window and the command line both offer, written once: a league or a team
+// out to CSV or HTML bytes, a CSV file read back and turned into the writes of an import, and
+// patches made and applied. Both faces only ask for files and show the results.
+namespace exchange {
+
+using LeagueRecords = std::array<teamdata::TeamRecords, teamdata::TeamCount>;
+
+// The record bytes of every team of a loaded image (which must not be refused).
+[[nodiscard]] LeagueRecords RecordsOf(const LoadedImage& image);
+// The texts every team shows.
+[[nodiscard]] reports::LeagueTexts TextsOf(const LeagueRecords& league);
+
+// The league file, one team's CSV, one team's HTML page, all in Shift_JIS with CR LF line ends.
+// The HTML page throws teamdata::NotANumberError when a summed cell holds no number.
+[[nodiscard]] QByteArray LeagueCsvBytes(const reports::LeagueTexts& league);
+[[nodiscard]] QByteArray TeamCsvBytes(const teamdata::TeamTexts& team);
+[[nodiscard]] QByteArray TeamHtmlBytes(int team, const teamdata::TeamTexts& texts);
+
+// A text file as a spreadsheet may have written it: UTF-8 with or without a byte-order mark, or
+// Shift_JIS (code page 932).
+[[nodiscard]] QString DecodeTextFile(const QByteArray& bytes);
+
+// A league file or a team CSV read against what every team shows now; a team CSV is read into
+// `teamOfTeamCsv`.
+[[nodiscard]] reports::CsvImport ReadCsvFile(const QByteArray& bytes,
+                                             const reports::LeagueTexts& current,
+                                             std::optional<int> teamOfTeamCsv);
+
+// The writes an error-free import makes: for every team whose texts it changes, the current
+// record bytes with only the bytes of the changed cells set anew.
+[[nodiscard]] std::vector<teamdata::TeamWrite> ImportWrites(const LeagueRecords& current,
+                                                            const reports::CsvImport& import);
+
+// Why a cell or line of a CSV file is refused (or, for a note, what was changed), in the user's
+// language, without its place.
+[[nodiscard]] QString DescribeCsvIssue(const reports::CsvIssue& issue);
+
+// Why a patch was refused, in the user's language.
+[[nodiscard]] QString DescribePatchRefusal(teamdata::PatchRefusal refusal);
+
+// The format's name as users know it: "BPS" or "IPS".
+[[nodiscard]] QString PatchFormatName(teamdata::PatchFormat format);
+
+} // namespace exchange

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Brings the Japanese translation source up to date with the English texts in the code that the
+# window and the command line share (exchange/, cli/). New texts appear unfinished in the .ts
+# file; translate them there (with Qt Linguist or by hand) and commit it. The build compiles it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+sources=(exchange)
+[ -d cli ] && sources+=(cli)
+/usr/lib/qt6/bin/lupdate -no-obsolete -locations none -source-language en -target-language ja \
+    "${sources[@]}" -ts exchange/translations/tolvanek_ja.ts
