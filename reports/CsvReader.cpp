@@ -94,6 +94,8 @@ std::string FoldedInitials(std::string_view text) {
     return folded;
 }
 
+} // namespace
+
 std::optional<int> TeamOfInitials(std::string_view text) {
     const std::string folded = FoldedInitials(text);
     for (std::size_t team = 0; team < TRomTeamData::TeamInitials.size(); ++team)
@@ -101,6 +103,8 @@ std::optional<int> TeamOfInitials(std::string_view text) {
             return static_cast<int>(team);
     return std::nullopt;
 }
+
+namespace {
 
 std::optional<std::uint8_t> ColorByte(std::string_view text) {
     text = WithoutAsciiSpaces(text);

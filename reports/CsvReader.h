@@ -104,6 +104,12 @@ struct CsvImport {
 
 using LeagueTexts = std::array<teamdata::TeamTexts, teamdata::TeamCount>;
 
+// The team (image order) that initials name, as a team line or a command line gives them: the
+// initials the team box lists, compared regardless of letter width and case and of spaces around
+// them, so that "D" or "BU" typed in a spreadsheet or a shell names "Ｄ" or "Bu". Nothing when no
+// team has them.
+[[nodiscard]] std::optional<int> TeamOfInitials(std::string_view initials);
+
 // Reads a team CSV or a league file (it is one when its first line is a team line). `current`
 // holds the texts every team shows now: a cell or colour equal to the current one is accepted as
 // it is, so that whatever the image holds reads back; every other cell must be a value the
