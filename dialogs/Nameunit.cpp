@@ -1,13 +1,16 @@
 #include "Nameunit.h"
 
+#include "NameNormalizer.h"
 #include "ShiftJis.h"
 #include "UiFont.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
-#include <QValidator>
+
+#include <algorithm>
 
 TNameForm* NameForm = nullptr;
 
@@ -46,16 +49,11 @@ constexpr KeyPlace KeyGrid[KeyRows][KeyColumns] = {
 constexpr int DeleteKeyNumber = 91;
 constexpr int SpaceKeyNumber = 81;
 
-// Refuses typed or pasted text that would make the name longer than ten Shift_JIS bytes, so the
-// edit box never holds more than a name can carry.
-class ByteLengthValidator : public QValidator {
-public:
-    using QValidator::QValidator;
+constexpr int NamePlaces = 5;
 
-    State validate(QString& input, int&) const override {
-        return ShiftJis::ByteLength(input) <= TNameForm::MaxNameBytes ? Acceptable : Invalid;
-    }
-};
+bool IsSpace(QChar c) {
+    return c == QLatin1Char(' ') || c == QChar(0x3000);
+}
 
 } // namespace
 
@@ -111,7 +109,20 @@ TNameForm::TNameForm(QWidget* parent)
     NameEdit = new QLineEdit(this);
     NameEdit->setObjectName(QStringLiteral("NameEdit"));
     NameEdit->setGeometry(272, 136, 105, 20);
-    NameEdit->setValidator(new ByteLengthValidator(NameEdit));
+
+    PlacesLabel = new QLabel(this);
+    PlacesLabel->setObjectName(QStringLiteral("PlacesLabel"));
+    PlacesLabel->setGeometry(320, 112, 64, 16);
+    PlacesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    RefusalLabel = new QLabel(this);
+    RefusalLabel->setObjectName(QStringLiteral("RefusalLabel"));
+    RefusalLabel->setGeometry(268, 157, 116, 26);
+    RefusalLabel->setWordWrap(true);
+    RefusalLabel->setFont(JapaneseUiFont(11));
+    QPalette warning = RefusalLabel->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xC0, 0x00, 0x00));
+    RefusalLabel->setPalette(warning);
 
     BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
@@ -124,6 +135,9 @@ TNameForm::TNameForm(QWidget* parent)
 
     connect(BitBtn1, &QPushButton::clicked, this, &TNameForm::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(NameEdit, &QLineEdit::textEdited, this, &TNameForm::NameEditTextEdited);
+    connect(NameEdit, &QLineEdit::textChanged, this, &TNameForm::ShowPlacesLeft);
+    ShowPlacesLeft();
 }
 
 QPushButton* TNameForm::Key(int buttonNumber) const {
@@ -156,20 +170,96 @@ QString TNameForm::PadName(const QString& text) {
     return padded;
 }
 
+TNameForm::TypedName TNameForm::NormalizeTyped(const QString& text) {
+    // Spaces at either end are kept as places of the name being typed; what lies between them
+    // goes through the same rule as any name from outside.
+    qsizetype lead = 0;
+    while (lead < text.size() && IsSpace(text.at(lead)))
+        ++lead;
+    qsizetype trail = 0;
+    while (trail < text.size() - lead && IsSpace(text.at(text.size() - 1 - trail)))
+        ++trail;
+    const QString core = text.mid(lead, text.size() - lead - trail);
+    QString name;
+    if (!core.isEmpty()) {
+        const teamdata::NameNormalization normalized = teamdata::NormalizeName(core.toStdString());
+        switch (normalized.outcome) {
+        case teamdata::NameNormalization::Outcome::UnknownCharacter:
+            return {false, {},
+                    QStringLiteral("「%1」は名前に使えない文字です")
+                        .arg(QString::fromStdString(normalized.character))};
+        case teamdata::NameNormalization::Outcome::TooLong:
+            return {false, {},
+                    QStringLiteral("名前は5文字分までです（濁音・半濁音は2文字分）")};
+        case teamdata::NameNormalization::Outcome::Accepted:
+            name = QString::fromStdString(normalized.name);
+            while (name.endsWith(QChar(0x3000)))
+                name.chop(1);
+            break;
+        }
+    }
+    const QString typed =
+        QString(lead, QChar(0x3000)) + name + QString(trail, QChar(0x3000));
+    if (typed.size() > NamePlaces)
+        return {false, {}, QStringLiteral("名前は5文字分までです（濁音・半濁音は2文字分）")};
+    return {true, typed, {}};
+}
+
+void TNameForm::NameEditTextEdited(const QString& text) {
+    const TypedName typed = NormalizeTyped(text);
+    if (!typed.accepted) {
+        const int cursor = NameEdit->cursorPosition() - static_cast<int>(text.size()) +
+                           static_cast<int>(acceptedText_.size());
+        NameEdit->setText(acceptedText_);
+        NameEdit->setCursorPosition(std::max(0, cursor));
+        RefusalLabel->setText(typed.refusal);
+        return;
+    }
+    RefusalLabel->clear();
+    acceptedText_ = typed.text;
+    if (typed.text == text)
+        return;
+    // The cursor keeps its distance from the end, which is where typing usually goes on.
+    const int fromEnd = static_cast<int>(text.size()) - NameEdit->cursorPosition();
+    NameEdit->setText(typed.text);
+    NameEdit->setCursorPosition(std::max(0, static_cast<int>(typed.text.size()) - fromEnd));
+}
+
+void TNameForm::ShowPlacesLeft() {
+    const int left = std::max(0, NamePlaces - static_cast<int>(NameEdit->text().size()));
+    PlacesLabel->setText(QStringLiteral("あと%1文字").arg(left));
+}
+
 void TNameForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     GroupBox1->resize(GroupBox1->width(), height());
 }
 
 void TNameForm::CharacterKeyClick(const QString& character) {
-    NameEdit->setText(AppendCharacter(NameEdit->text(), character));
+    SetName(AppendCharacter(NameEdit->text(), character));
 }
 
 void TNameForm::Button91Click() {
-    NameEdit->setText(DeleteLastCharacter(NameEdit->text()));
+    SetName(DeleteLastCharacter(NameEdit->text()));
+}
+
+void TNameForm::SetName(const QString& text) {
+    NameEdit->setText(text);
+    acceptedText_ = text;
+    RefusalLabel->clear();
+}
+
+void TNameForm::showEvent(QShowEvent* event) {
+    // The caller has just put the starting text in; typing starts from it.
+    acceptedText_ = NameEdit->text();
+    RefusalLabel->clear();
+    QDialog::showEvent(event);
 }
 
 void TNameForm::BitBtn1Click() {
-    NameEdit->setText(PadName(NameEdit->text()));
+    // The edit box only ever holds the game's characters, so a padded name is one the game can
+    // show; an empty one becomes the blank name rather than a name no save could write.
+    const QString text = NameEdit->text();
+    NameEdit->setText(text.isEmpty() ? QString(NamePlaces, QChar(0x3000)) : PadName(text));
     accept();
 }

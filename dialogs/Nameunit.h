@@ -24,6 +24,9 @@ public:
     QLineEdit* NameEdit;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
+    // How many of the five places of a name are left, and why the last typed text was refused.
+    QLabel* PlacesLabel;
+    QLabel* RefusalLabel;
 
     static constexpr int MaxNameBytes = 10;
     static constexpr int LastKeyNumber = 91;
@@ -40,8 +43,20 @@ public:
     // empty text, a single one-byte character and texts of ten bytes or more stay as they are.
     [[nodiscard]] static QString PadName(const QString& text);
 
+    // Text typed or pasted into the edit box, in the game's characters: katakana as hiragana, a
+    // voiced kana as the plain one and its mark, letters and digits full-width, and so on. Spaces
+    // before and after the name are kept (they are places of it while it is being typed). Empty,
+    // with the reason, for text the game cannot show or that takes more than five places.
+    struct TypedName {
+        bool accepted = false;
+        QString text;
+        QString refusal;
+    };
+    [[nodiscard]] static TypedName NormalizeTyped(const QString& text);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private slots:
     void Button91Click();
@@ -49,6 +64,12 @@ private slots:
 
 private:
     void CharacterKeyClick(const QString& character);
+    void NameEditTextEdited(const QString& text);
+    void SetName(const QString& text);
+    void ShowPlacesLeft();
+
+    // The edit box's text before the last typing, put back when that typing is refused.
+    QString acceptedText_;
 
     std::array<QPushButton*, LastKeyNumber + 1> Keys{};
 };

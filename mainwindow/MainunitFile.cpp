@@ -257,13 +257,41 @@ bool TMainForm::TeamReadyToSave() {
     case teamdata::SaveRefusal::None:
         return true;
     case teamdata::SaveRefusal::RecordNotWritable:
-        ShowError(this, CannotSaveMessage);
+        ShowError(this, UnsavableRowMessage(team));
         return false;
     case teamdata::SaveRefusal::FieldingPositions:
         ShowError(this, QStringLiteral("守備位置がおかしい"));
         return false;
     }
     return false;
+}
+
+QString TMainForm::UnsavableRowMessage(const teamdata::TeamTexts& team) const {
+    // A name from the image that no keyboard or import could have made (damaged tiles shown as
+    // "＊") is named with its row, so that the user knows which one to type again.
+    teamdata::NameTiles tiles{};
+    const auto nameRefused = [&](const std::string& name) {
+        return !teamdata::EncodeName(name, tiles);
+    };
+    const auto message = [](const QString& grid, int row, const std::string& name) {
+        return QStringLiteral("%1の%2行目の名前「%3」は保存できません")
+            .arg(grid)
+            .arg(row)
+            .arg(QString::fromStdString(name));
+    };
+    for (int r = 0; r < teamdata::BatterCount; ++r) {
+        const std::string& name =
+            team.batters[static_cast<std::size_t>(r)][teamdata::BatterColumn::Name - 1];
+        if (nameRefused(name))
+            return message(QStringLiteral("打者"), r + 1, name);
+    }
+    for (int r = 0; r < teamdata::PitcherCount; ++r) {
+        const std::string& name =
+            team.pitchers[static_cast<std::size_t>(r)][teamdata::PitcherColumn::Name - 1];
+        if (nameRefused(name))
+            return message(QStringLiteral("投手"), r + 1, name);
+    }
+    return CannotSaveMessage;
 }
 
 void TMainForm::SaveTeam(const QString& target) {

@@ -240,10 +240,10 @@ TEST(NameForm, OkLeavesFiveCharactersAsTheyAre) {
     EXPECT_EQ(form.NameEdit->text(), QStringLiteral("あいう　あ"));
 }
 
-TEST(NameForm, OkWithNothingEnteredHandsBackTheEmptyText) {
+TEST(NameForm, OkWithNothingEnteredGivesTheBlankNameThatCanBeSaved) {
     TNameForm form;
     EXPECT_EQ(RunModal(form, [](TNameForm& f) { Click(f.BitBtn1); }), QDialog::Accepted);
-    EXPECT_EQ(form.NameEdit->text(), QString());
+    EXPECT_EQ(form.NameEdit->text(), QString(5, QChar(0x3000)));
 }
 
 TEST(NameForm, EnterAfterClickingKeysConfirms) {
@@ -279,26 +279,38 @@ TEST(NameForm, DeleteKeyRemovesTheLastCharacter) {
     });
 }
 
-TEST(NameForm, TypedTextStopsAtTenBytesOnACharacterBoundary) {
+TEST(NameForm, TypedTextBecomesTheGameCharactersAndWhatItCannotShowIsRefusedAtOnce) {
     TNameForm form;
-    RunModal(form, [](TNameForm& f) {
-        QTest::keyClicks(f.NameEdit, QStringLiteral("abcdefghijkl"));
-        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("abcdefghij"));
+    const int result = RunModal(form, [](TNameForm& f) {
+        EXPECT_EQ(f.PlacesLabel->text(), QStringLiteral("あと5文字"));
+        QTest::keyClicks(f.NameEdit, QStringLiteral("ab1"));
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("ＡＢ１"));
+        EXPECT_EQ(f.PlacesLabel->text(), QStringLiteral("あと2文字"));
+        QTest::keyClicks(f.NameEdit, QStringLiteral("cde"));
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("ＡＢ１ＣＤ")) << "the sixth is refused";
+        EXPECT_FALSE(f.RefusalLabel->text().isEmpty());
 
+        // The input method's katakana, with a voiced kana taking two places.
         f.NameEdit->clear();
-        QTest::keyClicks(f.NameEdit, QStringLiteral("abcdefgh"));
-        CommitInput(f.NameEdit, QStringLiteral("あ"));
-        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("abcdefghあ"));
-        CommitInput(f.NameEdit, QStringLiteral("い"));
-        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("abcdefghあ"));
+        CommitInput(f.NameEdit, QStringLiteral("ヤマダ"));
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("やまた゛"));
+        EXPECT_EQ(f.PlacesLabel->text(), QStringLiteral("あと1文字"));
+        EXPECT_TRUE(f.RefusalLabel->text().isEmpty());
+        CommitInput(f.NameEdit, QStringLiteral("漢"));
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("やまた゛"));
+        EXPECT_TRUE(f.RefusalLabel->text().contains(QStringLiteral("「漢」")))
+            << f.RefusalLabel->text().toStdString();
+        EXPECT_TRUE(f.isVisible()) << "the refusal is no modal box";
 
-        f.NameEdit->clear();
-        QTest::keyClicks(f.NameEdit, QStringLiteral("abcdefghi"));
-        CommitInput(f.NameEdit, QStringLiteral("あ"));
+        // The keys work on the typed name as before.
         ClickKeys(f, {KeyA});
-        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("abcdefghi"));
-        f.reject();
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("やまた゛あ"));
+        EXPECT_TRUE(f.RefusalLabel->text().isEmpty());
+        ClickKeys(f, {KeyDelete, KeyDelete});
+        Click(f.BitBtn1);
     });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(form.NameEdit->text(), QStringLiteral("やまた　　"));
 }
 
 // Each way of abandoning the form gives a result other than OK, so the caller keeps its cell.

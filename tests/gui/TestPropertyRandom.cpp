@@ -424,7 +424,7 @@ protected:
             ASSERT_TRUE(seen.seen);
             ASSERT_EQ(seen.text, refusal == SaveRefusal::FieldingPositions
                                      ? QStringLiteral("守備位置がおかしい")
-                                     : QStringLiteral("ファイルを作成できません"));
+                                     : RefusedRecordMessage(batters, pitchers));
             ASSERT_EQ(MainForm->DataChanged, changedBefore);
             ASSERT_TRUE(FileBytes() == model) << "a refused save wrote something";
             ++checks.refusedSaves;
@@ -457,6 +457,23 @@ protected:
         }
         shownAtStart = State();
         ++checks.reloads;
+    }
+
+    // The first name that cannot be stored, named with its grid and row; a style that is no
+    // label has no row message.
+    static QString RefusedRecordMessage(const BatterRows& batters, const PitcherRows& pitchers) {
+        NameTiles tiles{};
+        for (int r = 0; r < BatterCount; ++r)
+            if (!EncodeName(batters[r][0], tiles))
+                return QStringLiteral("打者の%1行目の名前「%2」は保存できません")
+                    .arg(r + 1)
+                    .arg(Q(batters[r][0]));
+        for (int r = 0; r < PitcherCount; ++r)
+            if (!EncodeName(pitchers[r][0], tiles))
+                return QStringLiteral("投手の%1行目の名前「%2」は保存できません")
+                    .arg(r + 1)
+                    .arg(Q(pitchers[r][0]));
+        return QStringLiteral("ファイルを作成できません");
     }
 
     // The file is the model: the bytes the saves were predicted to write, and every other byte

@@ -331,9 +331,12 @@ StringGrid* Pitchers() {
 
 TEST_F(SavingTest, ARefusedSaveLeavesEveryTargetAsItWasUntilTheTextIsCorrected) {
     const Refusal refusals[] = {
-        {"katakana name", Batters, 1, 1, QStringLiteral("カタカナ　"), CannotWrite},
-        {"four-character name", Batters, 1, 13, QStringLiteral("あいうえ"), CannotWrite},
-        {"pitcher name", Pitchers, 1, 5, QStringLiteral("あいうえおか"), CannotWrite},
+        {"katakana name", Batters, 1, 1, QStringLiteral("カタカナ　"),
+         QStringLiteral("打者の1行目の名前「カタカナ　」は保存できません")},
+        {"four-character name", Batters, 1, 13, QStringLiteral("あいうえ"),
+         QStringLiteral("打者の13行目の名前「あいうえ」は保存できません")},
+        {"pitcher name", Pitchers, 1, 5, QStringLiteral("あいうえおか"),
+         QStringLiteral("投手の5行目の名前「あいうえおか」は保存できません")},
         {"style", Pitchers, 2, 4, QStringLiteral("右上"), CannotWrite},
         {"repeated position", Batters, 4, 8, QString(), BadPositions},
     };
