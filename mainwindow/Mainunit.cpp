@@ -100,6 +100,11 @@ void TMainForm::BuildMenu() {
     O1 = MenuUpdate->addMenu(QStringLiteral("出力(&O)"));
     MenuSaveCSV = O1->addAction(QStringLiteral("CSV出力(&C)..."));
     MenuOutputHTML = O1->addAction(QStringLiteral("HTML出力(&H)..."));
+    MenuSaveLeagueCSV = O1->addAction(QStringLiteral("リーグCSV出力(&L)..."));
+    MenuOutputPatch = O1->addAction(QStringLiteral("パッチ出力(&P)..."));
+    I1 = MenuUpdate->addMenu(QStringLiteral("取込(&I)"));
+    MenuImportCSV = I1->addAction(QStringLiteral("CSV取込(&C)..."));
+    MenuImportLeagueCSV = I1->addAction(QStringLiteral("リーグCSV取込(&L)..."));
     MenuUpdate->addSeparator();
     MenuExit = MenuUpdate->addAction(QStringLiteral("終了(&E)"));
     MenuExit->setShortcut(Qt::Key_F10);
@@ -123,6 +128,10 @@ void TMainForm::BuildMenu() {
     connect(MenuSaveNew, &QAction::triggered, this, &TMainForm::MenuSaveNewClick);
     connect(MenuSaveCSV, &QAction::triggered, this, &TMainForm::MenuSaveCSVClick);
     connect(MenuOutputHTML, &QAction::triggered, this, &TMainForm::MenuOutputHTMLClick);
+    connect(MenuSaveLeagueCSV, &QAction::triggered, this, &TMainForm::MenuSaveLeagueCSVClick);
+    connect(MenuOutputPatch, &QAction::triggered, this, &TMainForm::MenuOutputPatchClick);
+    connect(MenuImportCSV, &QAction::triggered, this, &TMainForm::MenuImportCSVClick);
+    connect(MenuImportLeagueCSV, &QAction::triggered, this, &TMainForm::MenuImportLeagueCSVClick);
     connect(MenuExit, &QAction::triggered, this, &TMainForm::MenuExitClick);
     connect(Help2, &QAction::triggered, this, &TMainForm::Help2Click);
     connect(V2, &QAction::triggered, this, &TMainForm::V2Click);
@@ -238,6 +247,19 @@ void TMainForm::BuildControls() {
                      QStringLiteral("csv"), QStringLiteral("*.csv"), true, {}};
     SaveHTMLDialog = {QStringLiteral("HTMLファイル|*.html;*.htm|すべてのファイル|*.*"),
                       QStringLiteral("html"), QStringLiteral("*.html"), true, {}};
+    const QString csvFilter = QStringLiteral("CSVファイル(*.csv)|*.csv|すべてのファイル(*.*)|*.*");
+    SaveLeagueCSVDialog = {csvFilter, QStringLiteral("csv"), QStringLiteral("*.csv"), true,
+                           QStringLiteral("リーグCSV出力")};
+    ImportCSVDialog = {csvFilter, QStringLiteral("csv"), QStringLiteral("*.csv"), false,
+                       QStringLiteral("CSV取込")};
+    ImportLeagueCSVDialog = {csvFilter, QStringLiteral("csv"), QStringLiteral("*.csv"), false,
+                             QStringLiteral("リーグCSV取込")};
+    PatchOriginalDialog = {QStringLiteral("NESticle ROM|*.nes|すべてのファイル(*.*)|*.*"),
+                           QStringLiteral("nes"), QStringLiteral("*.nes"), false,
+                           QStringLiteral("元のイメージを開く")};
+    SavePatchDialog = {QStringLiteral("BPSパッチ(*.bps)|*.bps|IPSパッチ(*.ips)|*.ips"),
+                       QStringLiteral("bps"), QString(), true, QStringLiteral("パッチ出力"),
+                       true};
 }
 
 void TMainForm::FormCreate() {

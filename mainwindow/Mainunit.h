@@ -2,6 +2,7 @@
 
 #include "CellEditCommand.h"
 #include "CellEditRules.h"
+#include "CsvReader.h"
 #include "FileDialogs.h"
 #include "SaveCheck.h"
 #include "StringGrid.h"
@@ -63,6 +64,11 @@ public:
     QMenu* O1 = nullptr;
     QAction* MenuSaveCSV = nullptr;
     QAction* MenuOutputHTML = nullptr;
+    QAction* MenuSaveLeagueCSV = nullptr;
+    QAction* MenuOutputPatch = nullptr;
+    QMenu* I1 = nullptr;
+    QAction* MenuImportCSV = nullptr;
+    QAction* MenuImportLeagueCSV = nullptr;
     QAction* MenuExit = nullptr;
     QMenu* MenuEdit = nullptr;
     QAction* MenuUndo = nullptr;
@@ -76,6 +82,11 @@ public:
     FileDialogSettings SaveNewDialog;
     FileDialogSettings SaveCSVDialog;
     FileDialogSettings SaveHTMLDialog;
+    FileDialogSettings SaveLeagueCSVDialog;
+    FileDialogSettings ImportCSVDialog;
+    FileDialogSettings ImportLeagueCSVDialog;
+    FileDialogSettings PatchOriginalDialog;
+    FileDialogSettings SavePatchDialog;
 
     // Operations shared by several handlers.
     void OpenCartridge();
@@ -109,6 +120,10 @@ public:
     void UniformButtonClick();
     void MenuSaveCSVClick();
     void MenuOutputHTMLClick();
+    void MenuSaveLeagueCSVClick();
+    void MenuOutputPatchClick();
+    void MenuImportCSVClick();
+    void MenuImportLeagueCSVClick();
 
     // The team whose rows the grids hold (-1 when none). TeamBox always returns to it when a
     // switch is refused or a typed text names no team.
@@ -163,7 +178,16 @@ private:
                                               const teamdata::ValueColumn& column);
     void PickTeamColor(bool helmet);
     void UpdateUndoActions();
-    void WriteReport(const QString& path, const std::string& text);
+    void WriteReport(const QString& path, const QByteArray& bytes);
+    // The league as it stands: every team as the image holds it on disk, the shown team as the
+    // grids and swatches hold it. Empty (with the message shown) when the image cannot be read.
+    [[nodiscard]] std::optional<std::array<teamdata::TeamTexts, teamdata::TeamCount>>
+    LeagueShown();
+    // Reads a file chosen for an import; empty (with the message shown) when it cannot be read.
+    [[nodiscard]] std::optional<QByteArray> ReadImportFile(const QString& path);
+    // Lists the errors or notes of a CSV file, each at its line and column.
+    void ShowCsvIssues(const QString& caption, const QString& message,
+                       const std::vector<reports::CsvIssue>& issues);
     void RestoreTeamBoxEntry();
 
     int shownTeam_ = -1;

@@ -1,44 +1,27 @@
+// SPDX-License-Identifier: MIT
+// What leaves the window as files or comes into it from files: the team's CSV and HTML reports,
+// the league CSV both ways, a team CSV into the grids, and patches.
 #include "Mainunit.h"
 
+#include "ImageFile.h"
+#include "IssueList.h"
+#include "League.h"
 #include "MainunitShared.h"
-#include "CellEditRules.h"
-#include "Color.h"
-#include "HelpViewer.h"
 #include "MessageDialogs.h"
-#include "Nameunit.h"
-#include "Palette.h"
-#include "RecordText.h"
+#include "SafeImageWriter.h"
 #include "ShiftJis.h"
 #include "TeamReport.h"
-#include "TextNumbers.h"
 #include "TolvanekApplication.h"
-#include "UiFont.h"
-#include "Valuedlg.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
-#include <QFrame>
-#include <QIcon>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QScreen>
-#include <QScrollBar>
-#include <QToolButton>
-
-#include <filesystem>
-
 
 using namespace mainunit;
 
-// ---- Reports ----
-
 namespace {
+
+const QString SavedMessage = QStringLiteral("ファイルを保存しました");
+const QString NotSavedMessage = QStringLiteral("ファイルを保存できません");
+const QString SourceUnreadableMessage = QStringLiteral("元ファイルを読めません");
 
 reports::GridTexts GridTextsOf(const StringGrid* grid) {
     reports::GridTexts texts;
@@ -50,37 +33,44 @@ reports::GridTexts GridTextsOf(const StringGrid* grid) {
     return texts;
 }
 
+QByteArray ShiftJisOf(const std::string& text) {
+    return ShiftJis::Encode(QString::fromStdString(text));
+}
+
+// The largest CSV file an import reads: a league file is some 30 KiB.
+constexpr std::uint64_t MaxImportFileSize = 16u * 1024u * 1024u;
+
 } // namespace
 
-void TMainForm::WriteReport(const QString& path, const std::string& text) {
-    const QByteArray bytes = ShiftJis::Encode(QString::fromStdString(text));
-    QFile file(path);
-    bool saved = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    if (saved) {
-        saved = file.write(bytes) == bytes.size() && file.flush();
-        file.close();
-        saved = saved && file.error() == QFileDevice::NoError;
-    }
-    MessageDlg(this,
-               saved ? QStringLiteral("ファイルを保存しました")
-                     : QStringLiteral("ファイルを保存できません"),
-               MessageKind::Confirmation, MessageButtons::Ok);
+// ---- Reports of the shown team ----
+
+void TMainForm::WriteReport(const QString& path, const QByteArray& bytes) {
+    // Written beside the old file and renamed into place: an export that fails half-way leaves
+    // the file that was there.
+    const bool saved =
+        teamdata::WriteFileSafely(NativePath(path),
+                                  std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                            static_cast<std::size_t>(bytes.size()))) ==
+        teamdata::FileWriteOutcome::Written;
+    MessageDlg(this, saved ? SavedMessage : NotSavedMessage, MessageKind::Confirmation,
+               MessageButtons::Ok);
 }
 
 void TMainForm::SaveCSV() {
     if (FilePath.isEmpty()) {
-        ShowError(this, QStringLiteral("データがありません"));
+        ShowError(this, NoDataMessage);
         return;
     }
     const QString path = RunSaveDialog(this, SaveCSVDialog);
     if (path.isEmpty())
         return;
-    WriteReport(path, reports::BuildCsv(GridTextsOf(BatterTable), GridTextsOf(PitcherTable)));
+    WriteReport(path,
+                ShiftJisOf(reports::BuildCsv(GridTextsOf(BatterTable), GridTextsOf(PitcherTable))));
 }
 
 void TMainForm::OutputHTML() {
     if (FilePath.isEmpty()) {
-        ShowError(this, QStringLiteral("データがありません"));
+        ShowError(this, NoDataMessage);
         return;
     }
     const QString path = RunSaveDialog(this, SaveHTMLDialog);
@@ -91,7 +81,7 @@ void TMainForm::OutputHTML() {
     const std::string page =
         reports::BuildHtml(TeamBox->itemText(TeamBox->currentIndex()).toStdString(),
                            GridTextsOf(BatterTable), GridTextsOf(PitcherTable));
-    WriteReport(path, page);
+    WriteReport(path, ShiftJisOf(page));
 }
 
 void TMainForm::MenuSaveCSVClick() {
@@ -108,3 +98,224 @@ void TMainForm::MenuOutputHTMLClick() {
     }
 }
 
+// ---- The league CSV ----
+
+std::optional<reports::LeagueTexts> TMainForm::LeagueShown() {
+    const LoadedImage image = LoadImage(FilePath);
+    if (image.Refused()) {
+        ShowError(this, SourceUnreadableMessage);
+        return std::nullopt;
+    }
+    reports::LeagueTexts league = exchange::TextsOf(exchange::RecordsOf(image));
+    // The shown team as the user sees it, unsaved edits included, as CSV出力 writes it.
+    if (shownTeam_ >= 0)
+        league[static_cast<std::size_t>(shownTeam_)] = TeamShown();
+    return league;
+}
+
+void TMainForm::MenuSaveLeagueCSVClick() {
+    if (FilePath.isEmpty()) {
+        ShowError(this, NoDataMessage);
+        return;
+    }
+    const QString path = RunSaveDialog(this, SaveLeagueCSVDialog);
+    if (path.isEmpty())
+        return;
+    if (const auto league = LeagueShown())
+        WriteReport(path, exchange::LeagueCsvBytes(*league));
+}
+
+std::optional<QByteArray> TMainForm::ReadImportFile(const QString& path) {
+    std::vector<std::uint8_t> bytes;
+    if (teamdata::ReadWholeFile(NativePath(path), bytes, MaxImportFileSize) !=
+        teamdata::FileRead::Read) {
+        ShowError(this, QStringLiteral("ファイルを読めません"));
+        return std::nullopt;
+    }
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
+}
+
+void TMainForm::ShowCsvIssues(const QString& caption, const QString& message,
+                              const std::vector<reports::CsvIssue>& issues) {
+    std::vector<TIssueListDialog::Row> rows;
+    for (const reports::CsvIssue& issue : issues)
+        rows.push_back({issue.line, issue.column, QString::fromStdString(issue.text),
+                        exchange::DescribeCsvIssue(issue)});
+    TIssueListDialog dialog(caption, message, rows, this);
+    dialog.exec();
+}
+
+void TMainForm::MenuImportCSVClick() {
+    if (FilePath.isEmpty()) {
+        ShowError(this, NoDataMessage);
+        return;
+    }
+    const QString path = RunOpenDialog(this, ImportCSVDialog);
+    if (path.isEmpty())
+        return;
+    const std::optional<QByteArray> bytes = ReadImportFile(path);
+    if (!bytes)
+        return;
+    // Whatever team the file names, it goes into the shown team's grids, so every cell is
+    // compared with what the grids show now.
+    reports::LeagueTexts current;
+    current.fill(TeamShown());
+    const reports::CsvImport read = exchange::ReadCsvFile(*bytes, current, shownTeam_);
+    if (!read.errors.empty()) {
+        ShowCsvIssues(QStringLiteral("CSV取込"),
+                      QStringLiteral("次の誤りがあるため取り込みませんでした。"), read.errors);
+        return;
+    }
+    if (read.teams.size() != 1) {
+        ShowError(this, QStringLiteral("CSV取込では1チームだけのファイルを読みます。"
+                                       "リーグCSV取込を使ってください"));
+        return;
+    }
+    const reports::ImportedTeam& team = read.teams.front();
+    if (team.team != shownTeam_ &&
+        !AskYesNo(this,
+                  QStringLiteral("このファイルはチーム%1のデータです。表示中のチーム%2に"
+                                 "取り込みますか？")
+                      .arg(TeamInitialsText(team.team), TeamInitialsText(shownTeam_)),
+                  MessageResult::No))
+        return;
+    // One step on the undo stack; nothing reaches the image until the user saves.
+    ApplyTeam(team.texts, QStringLiteral("CSV取込"));
+    if (!read.notes.empty())
+        ShowCsvIssues(QStringLiteral("CSV取込"),
+                      QStringLiteral("取り込みました。次の名前はゲームの書き方に直しました。"),
+                      read.notes);
+}
+
+void TMainForm::MenuImportLeagueCSVClick() {
+    if (FilePath.isEmpty()) {
+        ShowError(this, NoDataMessage);
+        return;
+    }
+    // The shown team is read again from the image afterwards, as a team switch would.
+    if (!ConfirmDiscardEdits())
+        return;
+    const QString path = RunOpenDialog(this, ImportLeagueCSVDialog);
+    if (path.isEmpty())
+        return;
+    const std::optional<QByteArray> bytes = ReadImportFile(path);
+    if (!bytes)
+        return;
+    const LoadedImage image = LoadImage(FilePath);
+    if (image.Refused()) {
+        ShowError(this, SourceUnreadableMessage);
+        return;
+    }
+    const exchange::LeagueRecords records = exchange::RecordsOf(image);
+    const reports::CsvImport read =
+        exchange::ReadCsvFile(*bytes, exchange::TextsOf(records), std::nullopt);
+    if (!read.errors.empty()) {
+        ShowCsvIssues(QStringLiteral("リーグCSV取込"),
+                      QStringLiteral("次の誤りがあるため何も変更しませんでした。"), read.errors);
+        return;
+    }
+    const std::vector<teamdata::TeamWrite> writes = exchange::ImportWrites(records, read);
+    if (writes.empty()) {
+        MessageDlg(this, QStringLiteral("書き換えるチームはありません"), MessageKind::Confirmation,
+                   MessageButtons::Ok);
+        return;
+    }
+    if (!AskYesNo(this,
+                  QStringLiteral("%1チームのデータを書き換えます。よろしいですか？")
+                      .arg(writes.size()),
+                  MessageResult::No))
+        return;
+    teamdata::ImageWriteRequest request;
+    request.source = NativePath(FilePath);
+    request.target = request.source;
+    request.teams = writes;
+    request.acceptQuestionable = questionableImageAccepted_;
+    if (teamdata::WriteImage(request) != teamdata::ImageWriteOutcome::Written) {
+        ShowError(this, CannotSaveMessage);
+        return;
+    }
+    // The written teams are what the image holds now; the shown one is read again.
+    if (ShowTeam(shownTeam_)) {
+        DataChanged = 0;
+    } else {
+        FilePath.clear();
+        ClearDataCells();
+        setWindowTitle(ApplicationTitle);
+        shownTeam_ = -1;
+    }
+    if (!read.notes.empty())
+        ShowCsvIssues(QStringLiteral("リーグCSV取込"),
+                      QStringLiteral("%1チームを書き換えました。次の名前はゲームの書き方に"
+                                     "直しました。")
+                          .arg(writes.size()),
+                      read.notes);
+    else
+        MessageDlg(this, QStringLiteral("%1チームを書き換えました").arg(writes.size()),
+                   MessageKind::Confirmation, MessageButtons::Ok);
+}
+
+// ---- Patches ----
+
+void TMainForm::MenuOutputPatchClick() {
+    if (FilePath.isEmpty()) {
+        ShowError(this, NoDataMessage);
+        return;
+    }
+    // The patch is made from the image as it is on disk: edits not saved yet are saved first or
+    // the patch is not made, never quietly left out.
+    if (DataChanged == 1) {
+        if (!AskYesNo(this, QStringLiteral("変更が保存されていません。保存してからパッチを"
+                                           "作りますか？")))
+            return;
+        SaveTeam(FilePath);
+        if (DataChanged == 1)
+            return;
+    }
+    const QString originalPath = RunOpenDialog(this, PatchOriginalDialog);
+    if (originalPath.isEmpty())
+        return;
+    const LoadedImage original = LoadImage(originalPath);
+    if (original.Refused()) {
+        ShowError(this, QStringLiteral("元のイメージとして使えません（%1）")
+                            .arg(DescribeImageDoubt(original)));
+        return;
+    }
+    if (original.Questionable() &&
+        !AskYesNo(this,
+                  QStringLiteral("元のイメージはこのゲームのイメージではないようです（%1）。"
+                                 "使いますか？")
+                      .arg(DescribeImageDoubt(original)),
+                  MessageResult::No))
+        return;
+    const QString patchPath = RunSaveDialog(this, SavePatchDialog);
+    if (patchPath.isEmpty())
+        return;
+    const std::optional<teamdata::PatchFormat> format =
+        teamdata::PatchFormatForName(NativePath(patchPath));
+    if (!format) {
+        ShowError(this, QStringLiteral("パッチの形式は拡張子 .bps か .ips で選んでください"));
+        return;
+    }
+    const LoadedImage modified = LoadImage(FilePath);
+    if (modified.Refused()) {
+        ShowError(this, SourceUnreadableMessage);
+        return;
+    }
+    const teamdata::MadePatch patch = teamdata::MakePatch(*format, original.bytes, modified.bytes);
+    if (patch.outcome != teamdata::PatchMaking::Made) {
+        ShowError(this, QStringLiteral("IPSパッチにするには大きすぎるイメージです。BPSを選んで"
+                                       "ください"));
+        return;
+    }
+    if (teamdata::WriteFileSafely(NativePath(patchPath), patch.bytes) !=
+        teamdata::FileWriteOutcome::Written) {
+        MessageDlg(this, NotSavedMessage, MessageKind::Confirmation, MessageButtons::Ok);
+        return;
+    }
+    MessageDlg(this,
+               QStringLiteral("パッチを保存しました（%1形式、%2バイト）")
+                   .arg(exchange::PatchFormatName(*format))
+                   .arg(patch.bytes.size()),
+               MessageKind::Confirmation, MessageButtons::Ok);
+}

@@ -53,6 +53,16 @@ QString Run(QWidget* parent, const FileDialogSettings& settings, QFileDialog::Ac
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(NameFiltersOf(settings.filter));
     dialog.setDefaultSuffix(settings.defaultExtension);
+    if (settings.extensionFromFilter) {
+        const auto followFilter = [&dialog](const QString& filter) {
+            const qsizetype star = filter.indexOf(QStringLiteral("*."));
+            if (star >= 0)
+                dialog.setDefaultSuffix(
+                    filter.mid(star + 2).section(QLatin1Char(' '), 0, 0).remove(QLatin1Char(')')));
+        };
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
+        followFilter(dialog.nameFilters().value(0));
+    }
     if (!LastFolder().isEmpty())
         dialog.setDirectory(LastFolder());
     if (!settings.initialFileName.isEmpty())

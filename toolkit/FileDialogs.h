@@ -13,6 +13,9 @@ struct FileDialogSettings {
     QString initialFileName;
     bool askBeforeOverwrite = false;
     QString caption; // the dialog's own when empty
+    // The default extension follows the chosen filter ("*.ips" gives "ips"), for dialogs whose
+    // filters stand for file formats.
+    bool extensionFromFilter = false;
 };
 
 // Qt's own widget dialogs (never the desktop's native ones). Both return the chosen full path,

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// The errors (or notes) of a file read by an import, one row each with its place: line and
+// column as a spreadsheet counts them, the cell's text and the reason. The list can be copied
+// whole, to be worked through in an editor or the spreadsheet itself.
+class TIssueListDialog : public QDialog {
+    Q_OBJECT
+public:
+    struct Row {
+        int line = 0;
+        int column = 0; // 0: the whole line
+        QString text;
+        QString reason;
+    };
+
+    TIssueListDialog(const QString& caption, const QString& message, const std::vector<Row>& rows,
+                     QWidget* parent = nullptr);
+
+    QLabel* MessageLabel;
+    QTableWidget* IssueTable;
+    QPushButton* CopyButton;
+    QPushButton* OkButton;
+
+    // The rows as tab-separated lines with a header line: what the copy button puts on the
+    // clipboard.
+    [[nodiscard]] QString RowsAsText() const;
+
+private:
+    std::vector<Row> rows_;
+};
