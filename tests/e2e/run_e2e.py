@@ -250,7 +250,7 @@ def run(session, program):
     print("open the image with F1")
     session.focus(main)
     session.keys("F1")
-    session.answer_file_dialog("^Open", image_path, "the open dialog")
+    session.answer_file_dialog("^開く$", image_path, "the open dialog")
     title = "TOLVANEK -e2e.nes"
     try:
         session.wait_for(lambda: session.window_name(main) == title,
@@ -302,7 +302,7 @@ def run(session, program):
     session.keys("o")
     time.sleep(0.3)
     session.keys("c")
-    session.answer_file_dialog("^Save As", csv_path, "the CSV save dialog")
+    session.answer_file_dialog("^名前を付けて保存$", csv_path, "the CSV save dialog")
     message = session.wait_window("^確認$", "the message after the export")
     session.focus(message)
     session.keys("Return")
