@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Sets everything up, builds, writes the demo image and starts the editor.
+# Sets everything up, builds what the editor needs (not the tests), writes the demo image and
+# starts the editor with it open.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh tolvanek tolvanek-make-demo tolvanek-cli help_document
 mkdir -p demo
 [ -f demo/demo.nes ] || build/tools/tolvanek-make-demo demo/demo.nes
-echo "Demo image: $(pwd)/demo/demo.nes (open it with ファイル(F) → 開く(O)... or F1)"
-exec build/app/tolvanek
+echo "Demo image: $(pwd)/demo/demo.nes"
+exec build/app/tolvanek demo/demo.nes

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the editor and its tests need, then configures and builds
-# into ./build. Safe to run again: apt-get is skipped when everything is already there.
+# into ./build: everything, or only the targets named as arguments. Safe to run again: apt-get is
+# skipped when everything is already there.
+#   scripts/setup.sh                       # everything, tests included
+#   scripts/setup.sh tolvanek tolvanek-cli # only these
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,4 +31,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+if [ $# -gt 0 ]; then
+    cmake --build build -j"$(nproc)" --target "$@"
+else
+    cmake --build build -j"$(nproc)"
+fi
