@@ -112,7 +112,7 @@ TNameForm::TNameForm(QWidget* parent)
 
     PlacesLabel = new QLabel(this);
     PlacesLabel->setObjectName(QStringLiteral("PlacesLabel"));
-    PlacesLabel->setGeometry(320, 112, 64, 16);
+    PlacesLabel->setGeometry(313, 112, 64, 16);
     PlacesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     RefusalLabel = new QLabel(this);
@@ -186,11 +186,11 @@ TNameForm::TypedName TNameForm::NormalizeTyped(const QString& text) {
         switch (normalized.outcome) {
         case teamdata::NameNormalization::Outcome::UnknownCharacter:
             return {false, {},
-                    QStringLiteral("「%1」は名前に使えない文字です")
+                    QStringLiteral("「%1」は使えない文字です")
                         .arg(QString::fromStdString(normalized.character))};
         case teamdata::NameNormalization::Outcome::TooLong:
             return {false, {},
-                    QStringLiteral("名前は5文字分までです（濁音・半濁音は2文字分）")};
+                    QStringLiteral("5文字分を超えます（濁音は2文字分）")};
         case teamdata::NameNormalization::Outcome::Accepted:
             name = QString::fromStdString(normalized.name);
             while (name.endsWith(QChar(0x3000)))
@@ -201,7 +201,7 @@ TNameForm::TypedName TNameForm::NormalizeTyped(const QString& text) {
     const QString typed =
         QString(lead, QChar(0x3000)) + name + QString(trail, QChar(0x3000));
     if (typed.size() > NamePlaces)
-        return {false, {}, QStringLiteral("名前は5文字分までです（濁音・半濁音は2文字分）")};
+        return {false, {}, QStringLiteral("5文字分を超えます（濁音は2文字分）")};
     return {true, typed, {}};
 }
 
@@ -254,6 +254,9 @@ void TNameForm::showEvent(QShowEvent* event) {
     acceptedText_ = NameEdit->text();
     RefusalLabel->clear();
     QDialog::showEvent(event);
+    // Typing, with an input method or pasting, goes straight into the edit box; the keys work
+    // with the mouse wherever the focus is.
+    NameEdit->setFocus();
 }
 
 void TNameForm::BitBtn1Click() {
