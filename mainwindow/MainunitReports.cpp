@@ -193,8 +193,9 @@ void TMainForm::MenuImportLeagueCSVClick() {
         ShowError(this, NoDataMessage);
         return;
     }
-    // The shown team is read again from the image afterwards, as a team switch would.
-    if (!ConfirmDiscardEdits())
+    // The shown team is read again from the image afterwards, as a team switch would. Until the
+    // import has been written, the edits stay on screen and still count as unsaved.
+    if (DataChanged == 1 && !AskYesNo(this, UnsavedEditsQuestion, MessageResult::No))
         return;
     const QString path = RunOpenDialog(this, ImportLeagueCSVDialog);
     if (path.isEmpty())
