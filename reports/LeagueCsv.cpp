@@ -8,19 +8,6 @@ namespace reports {
 
 namespace {
 
-// BuildCsv's quoting rule, for the team line: only a field that would break the line is quoted.
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
 template <std::size_t HeaderCount, std::size_t RowCount, typename RowTexts>
 GridTexts Grid(const std::array<std::string_view, HeaderCount>& headers,
                const std::array<std::string_view, RowCount>& labels,

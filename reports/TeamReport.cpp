@@ -56,18 +56,6 @@ int MeanOfColumn(const GridTexts& grid, std::size_t column) {
     return rows == 0 ? 0 : static_cast<int>(sum / rows);
 }
 
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    quoted += '"';
-    return quoted;
-}
 
 void AppendCsvRows(std::string& out, const GridTexts& grid, std::size_t trailingColumns) {
     const std::size_t last = LastExportedColumn(grid, trailingColumns);
@@ -133,6 +121,19 @@ std::string HundredthsText(int hundredths) {
 }
 
 } // namespace
+
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
 
 std::string BuildCsv(const GridTexts& batters, const GridTexts& pitchers) {
     std::string out;

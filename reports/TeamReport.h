@@ -11,6 +11,10 @@ namespace reports {
 // in its missing cells.
 using GridTexts = std::vector<std::vector<std::string>>;
 
+// One CSV field as the reports write it: quoted (with doubled quotes inside) only when it holds a
+// comma, a double quote, CR or LF, which would otherwise break the line.
+[[nodiscard]] std::string CsvField(std::string_view text);
+
 // The team as a CSV text: every batter row with columns 1 to (column count - 3), then every
 // pitcher row with columns 1 to (column count - 1), fields joined by ",", each line ending in
 // "\r\n". Only a field holding a comma, a double quote, CR or LF is quoted.
