@@ -53,7 +53,8 @@ QString DescribeImageDoubt(const LoadedImage& image) {
     case ImageDoubt::NoInesMagic:
         return Texts::tr("the file is not an iNES image (it does not begin with NES and 0x1A)");
     case ImageDoubt::TooShort:
-        return Texts::tr("the file is too short to hold the team data (%1 bytes, at least %2 needed)")
+        return Texts::tr(
+                   "the file is too short to hold the team data (%1 bytes, at least %2 needed)")
             .arg(check.actualSize)
             .arg(ImageMinimumSize);
     case ImageDoubt::LengthMismatch:
@@ -61,11 +62,14 @@ QString DescribeImageDoubt(const LoadedImage& image) {
             .arg(check.actualSize)
             .arg(check.declaredSize);
     case ImageDoubt::UnreadableRecord:
-        return Texts::tr("team %1 holds a player record that this game cannot have written").arg(team);
+        return Texts::tr("team %1 holds a player record that this game cannot have written")
+            .arg(team);
     case ImageDoubt::UnreadableName:
-        return Texts::tr("a pitcher's name in team %1 holds tiles that are no characters").arg(team);
+        return Texts::tr("a pitcher's name in team %1 holds tiles that are no characters")
+            .arg(team);
     case ImageDoubt::FieldingPositions:
-        return Texts::tr("the batting order of team %1 does not hold the positions 2 to 9 once each")
+        return Texts::tr(
+                   "the batting order of team %1 does not hold the positions 2 to 9 once each")
             .arg(team);
     }
     return {};

@@ -113,8 +113,9 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
             .arg(issue.count)
             .arg(issue.expectedCount);
     case Kind::WrongFieldCount:
-        return Texts::tr("the line has %1 fields; it needs %2").arg(issue.count).arg(
-            issue.expectedCount);
+        return Texts::tr("the line has %1 fields; it needs %2")
+            .arg(issue.count)
+            .arg(issue.expectedCount);
     case Kind::UnknownHeader:
         return Texts::tr("the header here must read \"%1\"").arg(FromUtf8(issue.expected));
     case Kind::UnknownWord:

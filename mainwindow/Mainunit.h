@@ -181,8 +181,7 @@ private:
     void WriteReport(const QString& path, const QByteArray& bytes);
     // The league as it stands: every team as the image holds it on disk, the shown team as the
     // grids and swatches hold it. Empty (with the message shown) when the image cannot be read.
-    [[nodiscard]] std::optional<std::array<teamdata::TeamTexts, teamdata::TeamCount>>
-    LeagueShown();
+    [[nodiscard]] std::optional<std::array<teamdata::TeamTexts, teamdata::TeamCount>> LeagueShown();
     // Reads a file chosen for an import; empty (with the message shown) when it cannot be read.
     [[nodiscard]] std::optional<QByteArray> ReadImportFile(const QString& path);
     // Lists the errors or notes of a CSV file, each at its line and column.

@@ -222,10 +222,10 @@ void TMainForm::MenuImportLeagueCSVClick() {
                    MessageButtons::Ok);
         return;
     }
-    if (!AskYesNo(this,
-                  QStringLiteral("%1チームのデータを書き換えます。よろしいですか？")
-                      .arg(writes.size()),
-                  MessageResult::No))
+    if (!AskYesNo(
+            this,
+            QStringLiteral("%1チームのデータを書き換えます。よろしいですか？").arg(writes.size()),
+            MessageResult::No))
         return;
     teamdata::ImageWriteRequest request;
     request.source = NativePath(FilePath);
@@ -278,8 +278,9 @@ void TMainForm::MenuOutputPatchClick() {
         return;
     const LoadedImage original = LoadImage(originalPath);
     if (original.Refused()) {
-        ShowError(this, QStringLiteral("元のイメージとして使えません（%1）")
-                            .arg(DescribeImageDoubt(original)));
+        ShowError(
+            this,
+            QStringLiteral("元のイメージとして使えません（%1）").arg(DescribeImageDoubt(original)));
         return;
     }
     if (original.Questionable() &&

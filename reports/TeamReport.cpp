@@ -56,7 +56,6 @@ int MeanOfColumn(const GridTexts& grid, std::size_t column) {
     return rows == 0 ? 0 : static_cast<int>(sum / rows);
 }
 
-
 void AppendCsvRows(std::string& out, const GridTexts& grid, std::size_t trailingColumns) {
     const std::size_t last = LastExportedColumn(grid, trailingColumns);
     for (const auto& row : grid) {

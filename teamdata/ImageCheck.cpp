@@ -88,8 +88,8 @@ ImageCheck CheckImage(std::span<const std::uint8_t> image) {
     check.actualSize = image.size();
     check.declaredSize = DeclaredImageSize(image);
     static constexpr std::uint8_t Magic[] = {'N', 'E', 'S', 0x1A};
-    if (image.size() < std::size(Magic) || !std::equal(std::begin(Magic), std::end(Magic),
-                                                       image.begin())) {
+    if (image.size() < std::size(Magic) ||
+        !std::equal(std::begin(Magic), std::end(Magic), image.begin())) {
         check.verdict = ImageVerdict::Refused;
         check.doubt = ImageDoubt::NoInesMagic;
         return check;

@@ -58,8 +58,9 @@ MessageResult MessageDlg(QWidget* parent, const QString& text, MessageKind kind,
         box.setEscapeButton(no);
         break;
     }
-    for (auto [result, button] : {std::pair{MessageResult::Ok, ok}, std::pair{MessageResult::Yes, yes},
-                                  std::pair{MessageResult::No, no}})
+    for (auto [result, button] :
+         {std::pair{MessageResult::Ok, ok}, std::pair{MessageResult::Yes, yes},
+          std::pair{MessageResult::No, no}})
         if (button && result == defaultButton)
             box.setDefaultButton(button);
     box.exec();

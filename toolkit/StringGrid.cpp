@@ -351,9 +351,9 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
         if (ResizeLabelColumn(static_cast<QWidget*>(watched), event))
             return true;
     }
-    if (corner && (event->type() == QEvent::MouseButtonPress ||
-                   event->type() == QEvent::MouseButtonRelease ||
-                   event->type() == QEvent::MouseButtonDblClick))
+    if (corner &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
+         event->type() == QEvent::MouseButtonDblClick))
         return true;
     if (watched == verticalHeader()->viewport()) {
         if (event->type() == QEvent::MouseButtonPress ||

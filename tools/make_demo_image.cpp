@@ -47,8 +47,7 @@ int main(int argc, char* argv[]) {
         return UsageError("no output file given");
     std::error_code ignored;
     if (!force && std::filesystem::exists(std::filesystem::symlink_status(output, ignored))) {
-        std::cerr << "tolvanek-make-demo: " << output
-                  << " exists; give --force to replace it\n";
+        std::cerr << "tolvanek-make-demo: " << output << " exists; give --force to replace it\n";
         return 1;
     }
     std::string error;

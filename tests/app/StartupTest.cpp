@@ -2,9 +2,9 @@
 // The program's start as a whole, with its own application object (so not in the GUI test
 // programs, which make one of their own).
 
+#include "Startup.h"
 #include "ImageBuilder.h"
 #include "Mainunit.h"
-#include "Startup.h"
 #include "TempDir.h"
 
 #include <QAbstractButton>

@@ -48,9 +48,9 @@ void WatchForUnexpectedModals(int patienceMs) {
     auto seen = std::make_shared<QPointer<QWidget>>();
     QObject::connect(watchdog, &QTimer::timeout, watchdog, [=] {
         QWidget* modal = QApplication::activeModalWidget();
-        const bool waitedFor = std::any_of(
-            PendingTimers().begin(), PendingTimers().end(),
-            [](const QPointer<QTimer>& timer) { return timer && timer->isActive(); });
+        const bool waitedFor =
+            std::any_of(PendingTimers().begin(), PendingTimers().end(),
+                        [](const QPointer<QTimer>& timer) { return timer && timer->isActive(); });
         if (!modal || waitedFor) {
             *seen = nullptr;
             return;
@@ -128,7 +128,8 @@ void AnswerNextMessage(MessageSeen& seen, const QString& button,
             }
             toPress->click();
         },
-        nullptr, 5000, [accepts](QWidget* w) {
+        nullptr, 5000,
+        [accepts](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
             return box && (!accepts || accepts(box->text()));
         });

@@ -93,10 +93,11 @@ protected:
 
     // Opens an image that does not look like this game's: the window asks first, and `yes`
     // answers the question. The question is returned for the test to look at.
-    static GuiTest::MessageSeen OpenQuestionable(const std::filesystem::path& path, bool yes = true) {
+    static GuiTest::MessageSeen OpenQuestionable(const std::filesystem::path& path,
+                                                 bool yes = true) {
         GuiTest::MessageSeen question;
-        GuiTest::AnswerNextMessage(question, yes ? QStringLiteral("はい(&Y)")
-                                                 : QStringLiteral("いいえ(&N)"));
+        GuiTest::AnswerNextMessage(question,
+                                   yes ? QStringLiteral("はい(&Y)") : QStringLiteral("いいえ(&N)"));
         OpenThroughMenu(path);
         EXPECT_TRUE(question.seen);
         EXPECT_TRUE(question.text.startsWith(

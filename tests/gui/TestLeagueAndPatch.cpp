@@ -132,7 +132,7 @@ TEST_F(LeagueAndPatch, ALeagueFileWithErrorsIsListedByLineAndChangesNothing) {
     const auto image = WriteImage(ValidImage());
     OpenImage(image);
     reports::LeagueTexts league = exchange::TextsOf(RecordsOfFile(image));
-    league[4].batters[2][4] = "333"; // line 5 of team 4's block: an odd average
+    league[4].batters[2][4] = "333";   // line 5 of team 4's block: an odd average
     league[9].pitchers[0][1] = "右上"; // no pitching style
     const auto csv = dir.File("league.csv");
     WriteText(csv, reports::BuildLeagueCsv(league));

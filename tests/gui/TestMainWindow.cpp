@@ -242,7 +242,8 @@ TEST_F(MainWindowTest, OpeningChecksTheWholeImageFirst) {
     EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK");
 
     // A length the header does not declare asks too; Yes opens the file.
-    const auto longer = WriteImage(ValidImage().Resize(testsupport::DefaultImageSize + 1), "long.nes");
+    const auto longer =
+        WriteImage(ValidImage().Resize(testsupport::DefaultImageSize + 1), "long.nes");
     const MessageSeen question = OpenQuestionable(longer, true);
     EXPECT_EQ(question.title, "確認");
     EXPECT_EQ(MainForm->FilePath, Q(longer));

@@ -124,8 +124,8 @@ protected:
         if (replace && fs::exists(target)) {
             static MessageSeen question;
             question = {};
-            AnswerNextMessage(question, *replace ? QStringLiteral("はい(&Y)")
-                                                 : QStringLiteral("いいえ(&N)"),
+            AnswerNextMessage(question,
+                              *replace ? QStringLiteral("はい(&Y)") : QStringLiteral("いいえ(&N)"),
                               IsReplaceQuestion);
         }
         MainForm->MenuSaveNew->trigger();
