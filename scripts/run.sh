@@ -3,7 +3,7 @@
 # starts the editor with it open.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh tolvanek tolvanek-make-demo tolvanek-cli help_document
+scripts/setup.sh tolvanek tolvanek-make-demo tolvanek-cli help_document package_documents
 mkdir -p demo
 [ -f demo/demo.nes ] || build/tools/tolvanek-make-demo demo/demo.nes
 echo "Demo image: $(pwd)/demo/demo.nes"
