@@ -12,9 +12,10 @@ namespace bench {
 namespace {
 
 // Keeps every repetition's time per iteration (in microseconds) and rate, by function name,
-// while the console report goes on as usual. The time is the process's CPU time (user and
-// system): the machines these run on are shared, and wall time there mostly measures how long
-// the benchmark waited for a core. The console report keeps the wall time too.
+// while the console report goes on as usual. The time compared is the process's CPU time (user
+// and system) unless a row asks for wall time: the machines these run on are shared, and wall
+// time there mostly measures how long the benchmark waited for a core. The console report keeps
+// the wall time too.
 class CollectingReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -26,8 +27,9 @@ public:
                 continue;
             }
             const std::string& name = run.run_name.function_name;
-            microseconds[name].push_back(run.cpu_accumulated_time /
-                                         static_cast<double>(run.iterations) * 1e6);
+            const auto iterations = static_cast<double>(run.iterations);
+            microseconds[name].push_back(run.cpu_accumulated_time / iterations * 1e6);
+            wallMicroseconds[name].push_back(run.real_accumulated_time / iterations * 1e6);
             if (const auto rate = run.counters.find("items_per_second"); rate != run.counters.end())
                 perSecond[name].push_back(rate->second.value);
         }
@@ -35,6 +37,7 @@ public:
     }
 
     std::map<std::string, std::vector<double>> microseconds;
+    std::map<std::string, std::vector<double>> wallMicroseconds;
     std::map<std::string, std::vector<double>> perSecond;
     bool failed = false;
 };
@@ -65,8 +68,9 @@ int RunAndPrintRows(int argc, char** argv, const std::vector<RatioSpec>& ratios,
 
     bool complete = !reporter.failed;
     for (const RatioSpec& row : ratios) {
-        const auto& subject = reporter.microseconds[row.subject];
-        const auto& floor = reporter.microseconds[row.floor];
+        auto& times = row.wallTime ? reporter.wallMicroseconds : reporter.microseconds;
+        const auto& subject = times[row.subject];
+        const auto& floor = times[row.floor];
         if (subject.empty() && floor.empty()) {
             std::cerr << "not measured (filtered out?): " << row.figure << '\n';
             continue;

@@ -13,6 +13,9 @@ struct RatioSpec {
     std::string floorLabel;
     std::string floor;
     double goal = 0; // largest ratio accepted; 0 for none
+    // Compared by wall time instead of CPU time: for work that mostly waits for the disk, whose
+    // waiting is what the user sees and no CPU time counts.
+    bool wallTime = false;
 };
 
 // A throughput with no floor, from the benchmark's items-per-second counter.

@@ -1,22 +1,29 @@
 // The data layer against the floor of its own file traffic: reading and saving a whole team
 // record by record (19 opens, as every call must see the file as it is on disk) against one open
-// and one transfer of the same bytes; plus the throughput of the name codec and the text
-// conversion.
+// and one transfer of the same bytes; a league import through the safe writer against copying
+// the image with its records changed in memory; plus the throughput of the name codec and the
+// text conversion.
 #include "BenchmarkRows.h"
 #include "ImageBuilder.h"
 #include "ImageLayout.h"
 #include "NameCodec.h"
 #include "RecordText.h"
+#include "SafeImageWriter.h"
 #include "TRomTeamData.h"
+#include "Team.h"
 #include "TempDir.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 using namespace teamdata;
 
@@ -52,6 +59,46 @@ struct Fixture {
 };
 
 Fixture* fixture = nullptr;
+
+// A league import rewrites every team. Two leagues take turns, so that every write really
+// changes the file: the valid teams, and the same with each team holding the next one's records
+// and colours (lead bytes stay, as the writer never writes them).
+struct LeagueImport {
+    testsupport::TempDir dir;
+    std::string figurePath = (dir.Path() / "import.nes").string();
+    std::string floorPath = (dir.Path() / "floor.nes").string();
+    std::array<testsupport::ImageBuilder, 2> images;
+    std::array<std::vector<TeamWrite>, 2> writes;
+
+    LeagueImport() {
+        images[0].FillValidTeams();
+        images[1].FillValidTeams();
+        for (int t = 0; t < TeamCount; ++t) {
+            const int next = (t + 1) % TeamCount;
+            for (int i = 0; i < BatterCount; ++i)
+                images[1].SetBatter(t, i, testsupport::ImageBuilder::ValidBatter(next, i),
+                                    testsupport::ImageBuilder::ValidLeadByte(t, i));
+            for (int i = 0; i < PitcherCount; ++i)
+                images[1].SetPitcher(t, i, testsupport::ImageBuilder::ValidPitcher(next, i),
+                                     testsupport::ImageBuilder::ValidLeadByte(t, BatterCount + i));
+            images[1].SetColors(t, testsupport::ImageBuilder::ValidHelmetColor(next),
+                                testsupport::ImageBuilder::ValidUniformColor(next));
+        }
+        for (std::size_t league = 0; league < images.size(); ++league)
+            for (int t = 0; t < TeamCount; ++t)
+                writes[league].push_back({t, TeamRecordsAt(images[league].Bytes(), t)});
+        images[0].WriteTo(figurePath);
+        images[0].WriteTo(floorPath);
+        // The floor must end with the same bytes as the writer, or it measures other work.
+        if (teamdata::WriteImage({figurePath, figurePath, writes[1]}) !=
+                ImageWriteOutcome::Written ||
+            testsupport::ReadFileBytes(figurePath) != images[1].Bytes())
+            throw std::runtime_error("the league import does not write the second league");
+        images[0].WriteTo(figurePath);
+    }
+};
+
+LeagueImport* leagueImport = nullptr;
 
 // The figure: a team read the way the main window shows it, records converted to cell texts.
 void TeamRead(benchmark::State& state) {
@@ -168,6 +215,51 @@ void TeamSaveFloor(benchmark::State& state) {
     }
 }
 
+// The figure: the import of a whole league through the safe writer, 16 teams of record bytes
+// written into the image itself.
+void LeagueImportWrite(benchmark::State& state) {
+    std::size_t league = 1;
+    for (auto _ : state) {
+        const ImageWriteRequest request{leagueImport->figurePath, leagueImport->figurePath,
+                                        leagueImport->writes[league]};
+        if (WriteImage(request) != ImageWriteOutcome::Written)
+            state.SkipWithError("WriteImage failed");
+        league = 1 - league;
+    }
+}
+
+// The floor: the image read whole, its 16 team blocks and colour entries changed in memory,
+// written beside it, flushed to the disk and renamed into its place.
+void LeagueImportFloor(benchmark::State& state) {
+    const std::string& path = leagueImport->floorPath;
+    const std::string temporary = path + ".tmp";
+    const std::uint32_t recordBytes = PitcherAreaInBlock + PitcherCount * PitcherRecordSize;
+    std::vector<std::uint8_t> image;
+    std::size_t league = 1;
+    for (auto _ : state) {
+        std::FILE* in = std::fopen(path.c_str(), "rb");
+        image.resize(leagueImport->images[league].Bytes().size());
+        const bool read = in && std::fread(image.data(), 1, image.size(), in) == image.size();
+        if (in)
+            std::fclose(in);
+        const std::vector<std::uint8_t>& changed = leagueImport->images[league].Bytes();
+        for (int t = 0; t < TeamCount; ++t) {
+            const std::uint32_t block = TeamBlockOffset(t).value;
+            const std::uint32_t colours = ColorEntryOffset(t).value;
+            std::copy_n(changed.begin() + block, recordBytes, image.begin() + block);
+            std::copy_n(changed.begin() + colours, ColorEntrySize, image.begin() + colours);
+        }
+        std::FILE* out = std::fopen(temporary.c_str(), "wb");
+        bool written = out && std::fwrite(image.data(), 1, image.size(), out) == image.size();
+        written = out && std::fflush(out) == 0 && ::fsync(fileno(out)) == 0 && written;
+        if (out)
+            written = std::fclose(out) == 0 && written;
+        if (!read || !written || std::rename(temporary.c_str(), path.c_str()) != 0)
+            state.SkipWithError("floor import failed");
+        league = 1 - league;
+    }
+}
+
 void DecodeNames(benchmark::State& state) {
     std::string name;
     for (auto _ : state) {
@@ -243,6 +335,8 @@ BENCHMARK(TeamReadRecordsOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(TeamReadFloor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(TeamSave)->Unit(benchmark::kMicrosecond);
 BENCHMARK(TeamSaveFloor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LeagueImportWrite)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(LeagueImportFloor)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(DecodeNames);
 BENCHMARK(EncodeNames);
 BENCHMARK(BatterRowsFromBytes);
@@ -253,6 +347,8 @@ BENCHMARK(PitcherRowsToBytes);
 int main(int argc, char** argv) {
     Fixture shared;
     fixture = &shared;
+    LeagueImport import;
+    leagueImport = &import;
     return bench::RunAndPrintRows(
         argc, argv,
         {
@@ -262,6 +358,11 @@ int main(int argc, char** argv) {
              "1 open, 1 read of the 4 KiB team area + colour entry", "TeamReadFloor", 0},
             {"Team save: 13 batters, 5 pitchers, colours, from cell texts", "TeamSave",
              "1 open, 1 write of the team's records + colour entry, 1 close", "TeamSaveFloor", 0},
+            {"League import: 16 teams of record bytes through the safe writer (wall time)",
+             "LeagueImportWrite",
+             "image read, its 288 records and 16 colour entries changed in memory, written beside "
+             "it, fsync, rename",
+             "LeagueImportFloor", 3.0, true},
         },
         {
             {"Name decode (tiles to text)", "DecodeNames", " names"},

@@ -1,10 +1,12 @@
 // Starts two programs alternately, each as a whole process, and compares them run by run: the
 // wall time from spawning to the end of the process, and the peak resident memory the kernel
-// reports for it. Used for the editor's start-up against a bare Qt window.
+// reports for it. Used for the editor's start-up against a bare Qt window, and for commands of
+// tolvanek-cli against a bare Qt Core program doing the same file traffic.
 //
-//   bench_startup_runner RUNS WARMUPS GOAL FLOOR_LABEL FIGURE_PROGRAM FLOOR_PROGRAM
+//   bench_startup_runner RUNS WARMUPS TIME_GOAL MEMORY_GOAL FIGURE FLOOR_LABEL
+//                        -- FIGURE_PROGRAM [ARGUMENT...] -- FLOOR_PROGRAM [ARGUMENT...]
 //
-// GOAL is the largest ratio accepted (0 for none).
+// FIGURE names the time row; the goals are the largest ratios accepted (0 for none).
 #include "RatioTable.h"
 
 #include <chrono>
@@ -28,18 +30,23 @@ struct Sample {
     double peakKibibytes = 0;
 };
 
-// One run of `program`, its output discarded; exits the runner when the program fails.
-Sample RunOnce(const std::string& program) {
+using Command = std::vector<std::string>;
+
+// One run of `command`, its output discarded; exits the runner when the program fails.
+Sample RunOnce(const Command& command) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<char*> arguments{const_cast<char*>(program.c_str()), nullptr};
+    std::vector<char*> arguments;
+    for (const std::string& argument : command)
+        arguments.push_back(const_cast<char*>(argument.c_str()));
+    arguments.push_back(nullptr);
 
     const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
-    if (posix_spawn(&child, program.c_str(), &actions, nullptr, arguments.data(), environ) != 0) {
-        std::perror(program.c_str());
+    if (posix_spawn(&child, arguments[0], &actions, nullptr, arguments.data(), environ) != 0) {
+        std::perror(arguments[0]);
         std::exit(1);
     }
     int status = 0;
@@ -51,27 +58,48 @@ Sample RunOnce(const std::string& program) {
     const auto end = std::chrono::steady_clock::now();
     posix_spawn_file_actions_destroy(&actions);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::cerr << program << " failed (status " << status << ")\n";
+        std::cerr << command[0] << " failed (status " << status << ")\n";
         std::exit(1);
     }
     return {std::chrono::duration<double, std::micro>(end - start).count(),
             static_cast<double>(usage.ru_maxrss)};
 }
 
+// The two commands after the fixed arguments, each introduced by "--"; false when either is
+// missing.
+bool SplitCommands(int argc, char** argv, int first, Command& figure, Command& floor) {
+    Command* filling = nullptr;
+    for (int i = first; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--" && filling != &floor) {
+            filling = filling ? &floor : &figure;
+            continue;
+        }
+        if (!filling)
+            return false;
+        filling->push_back(argument);
+    }
+    return !figure.empty() && !floor.empty();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 7) {
+    constexpr int fixedArguments = 7;
+    Command figure;
+    Command floor;
+    if (argc < fixedArguments || !SplitCommands(argc, argv, fixedArguments, figure, floor)) {
         std::cerr << "usage: " << argv[0]
-                  << " RUNS WARMUPS GOAL FLOOR_LABEL FIGURE_PROGRAM FLOOR_PROGRAM\n";
+                  << " RUNS WARMUPS TIME_GOAL MEMORY_GOAL FIGURE FLOOR_LABEL"
+                     " -- FIGURE_PROGRAM [ARGUMENT...] -- FLOOR_PROGRAM [ARGUMENT...]\n";
         return 2;
     }
     const int runs = std::atoi(argv[1]);
     const int warmups = std::atoi(argv[2]);
-    const double goal = std::atof(argv[3]);
-    const std::string floorLabel = argv[4];
-    const std::string figure = argv[5];
-    const std::string floor = argv[6];
+    const double timeGoal = std::atof(argv[3]);
+    const double memoryGoal = std::atof(argv[4]);
+    const std::string figureLabel = argv[5];
+    const std::string floorLabel = argv[6];
 
     for (int i = 0; i < warmups; ++i) {
         RunOnce(figure);
@@ -93,12 +121,11 @@ int main(int argc, char** argv) {
         figureMemory.push_back(a.peakKibibytes);
         floorMemory.push_back(b.peakKibibytes);
     }
-    std::cout << bench::RatioRowText(
-                     "Start-up to the first paint of the main window, whole process", figureTimes,
-                     floorLabel, floorTimes, goal, bench::MicrosecondsText)
+    std::cout << bench::RatioRowText(figureLabel, figureTimes, floorLabel, floorTimes, timeGoal,
+                                     bench::MicrosecondsText)
               << '\n'
               << bench::RatioRowText("Peak memory (max RSS) of that process", figureMemory,
-                                     floorLabel, floorMemory, goal, bench::KibibytesText)
+                                     floorLabel, floorMemory, memoryGoal, bench::KibibytesText)
               << '\n';
     return 0;
 }

@@ -2,7 +2,7 @@
 # Builds the benchmarks (Release, in build/bench unless BENCH_BUILD_DIR says otherwise), runs
 # them all and prints the results table: each figure beside its floor, measured in the same run,
 # with the ratio's median, minimum and maximum over the runs. The full benchmark output goes to
-# bench.log in the build directory.
+# bench.log in the build directory. The command line's image and files go to a temporary folder.
 #
 #   bench/run.sh            # default: 15 interleaved repetitions, 30 start-up pairs
 #   BENCH_STARTUP_RUNS=50 BENCH_REPETITIONS=25 bench/run.sh
@@ -25,20 +25,54 @@ log="$build/bench.log"
 bin="$build/bench"
 
 rows=$(mktemp)
-trap 'rm -f "$rows"' EXIT
+work=$(mktemp -d)
+trap 'rm -f "$rows"; rm -rf "$work"' EXIT
 echo "Data layer..." >&2
 "$bin/bench_teamdata" --benchmark_repetitions="$repetitions" >>"$rows" 2>>"$log"
 echo "Team switch in the window..." >&2
 "$bin/bench_teamswitch" --benchmark_repetitions="$repetitions" >>"$rows" 2>>"$log"
 echo "Start-up..." >&2
-"$bin/bench_startup_runner" "$startup_runs" 3 1.2 "bare Qt Widgets window, same size" \
-    "$bin/bench_startup" "$bin/bench_bare_window" >>"$rows" 2>>"$log"
-"$bin/bench_startup_runner" "$startup_runs" 3 0 "same bare window with one line of Japanese text" \
-    "$bin/bench_startup" "$bin/bench_bare_text_window" 2>>"$log" | sed 's/^| /| (text floor) /' >>"$rows"
+startup="Start-up to the first paint of the main window, whole process"
+"$bin/bench_startup_runner" "$startup_runs" 3 1.2 1.1 "$startup" \
+    "same bare window with one line of Japanese text" \
+    -- "$bin/bench_startup" -- "$bin/bench_bare_text_window" >>"$rows" 2>>"$log"
+"$bin/bench_startup_runner" "$startup_runs" 3 0 0 "$startup" "bare Qt Widgets window, same size" \
+    -- "$bin/bench_startup" -- "$bin/bench_bare_window" 2>>"$log" |
+    sed 's/^| /| (empty window floor) /' >>"$rows"
+
+echo "Command line..." >&2
+cli="$build/cli/tolvanek-cli"
+image="$work/demo.nes"
+"$build/tools/tolvanek-make-demo" "$image" >/dev/null
+"$cli" info "$image" >"$work/info.txt"
+"$cli" export "$image" -o "$work/league.csv"
+info_size=$(stat -c %s "$work/info.txt")
+league_size=$(stat -c %s "$work/league.csv")
+core_floor="bare Qt Core program: reads the image, writes a file of the same size"
+"$bin/bench_startup_runner" "$startup_runs" 3 2.0 1.2 "tolvanek-cli info IMAGE, whole process" \
+    "$core_floor" -- "$cli" info "$image" \
+    -- "$bin/bench_bare_core_copy" "$image" "$work/info-floor.txt" "$info_size" \
+    >>"$rows" 2>>"$log"
+"$bin/bench_startup_runner" "$startup_runs" 3 2.0 1.2 \
+    "tolvanek-cli export IMAGE -o FILE (league CSV), whole process" "$core_floor" \
+    -- "$cli" export "$image" -o "$work/league.csv" \
+    -- "$bin/bench_bare_core_copy" "$image" "$work/league-floor.csv" "$league_size" \
+    >>"$rows" 2>>"$log"
+# The same export against a floor that writes its file the way the program writes every file.
+"$bin/bench_startup_runner" "$startup_runs" 3 0 0 \
+    "tolvanek-cli export IMAGE -o FILE (league CSV), whole process" \
+    "the same, written beside the target, fsync, rename, fsync of the folder" \
+    -- "$cli" export "$image" -o "$work/league.csv" \
+    -- "$bin/bench_bare_core_safe_copy" "$image" "$work/league-safe.csv" "$league_size" \
+    2>>"$log" | sed 's/^| /| (safe-write floor) /' >>"$rows"
+
 if command -v hyperfine >/dev/null; then
-    # A second opinion on the start-up time from a standard tool, in the log only.
+    # A second opinion on the whole-process times from a standard tool, in the log only.
     hyperfine -N --style basic --warmup 3 --runs "$startup_runs" "$bin/bench_bare_window" \
         "$bin/bench_bare_text_window" "$bin/bench_startup" >>"$log" 2>&1 || true
+    hyperfine -N --style basic --warmup 3 --runs "$startup_runs" \
+        "$bin/bench_bare_core_copy $image $work/league-floor.csv $league_size" \
+        "$cli info $image" "$cli export $image -o $work/league.csv" >>"$log" 2>&1 || true
 fi
 
 echo

@@ -37,9 +37,9 @@ QLabel* ColouredLabel(QWidget* parent, const QString& text, const QColor& colour
 
 } // namespace
 
-TAboutDialog::TAboutDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+TAboutDialog::TAboutDialog(QWidget* parent, Controls controls)
+    : DeferredDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QStringLiteral("TOLVANEK"));
     setModal(true);
     setFont(JapaneseUiFont(12));
@@ -48,7 +48,11 @@ TAboutDialog::TAboutDialog(QWidget* parent)
     background.setColor(QPalette::Window, Qt::black);
     setPalette(background);
     setAutoFillBackground(true);
+    if (controls == Controls::Now)
+        EnsureBuilt();
+}
 
+void TAboutDialog::BuildControls() {
     Label1 = ColouredLabel(this, QStringLiteral("TOLVANEK"), QColor(0xFF, 0xFF, 0x00), 24,
                            QRect(48, 8, 110, 24));
     Label1->setObjectName(QStringLiteral("Label1"));

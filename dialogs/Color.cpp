@@ -57,15 +57,19 @@ void PaletteImage::mouseDoubleClickEvent(QMouseEvent* event) {
         emit DoubleClicked();
 }
 
-TColorForm::TColorForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+TColorForm::TColorForm(QWidget* parent, Controls controls)
+    : DeferredDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QStringLiteral("色の選択"));
     setModal(true);
     setFont(JapaneseUiFont(12));
     setFixedSize(226, 102);
     move(DesignedLeft, DesignedTop);
+    if (controls == Controls::Now)
+        EnsureBuilt();
+}
 
+void TColorForm::BuildControls() {
     auto table = new PaletteImage(this);
     table->setObjectName(QStringLiteral("ColorTable"));
     table->setGeometry(0, 0, 226, 65);

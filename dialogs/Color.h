@@ -1,7 +1,8 @@
 #pragma once
 
+#include "DeferredDialog.h"
+
 #include <QColor>
-#include <QDialog>
 #include <QLabel>
 
 class QPushButton;
@@ -32,13 +33,13 @@ private:
 
 // The team colour chooser: the palette as a grid of cells; a click on a cell's interior picks
 // that palette index and closes the window with Accepted.
-class TColorForm : public QDialog {
+class TColorForm : public DeferredDialog {
     Q_OBJECT
 public:
-    explicit TColorForm(QWidget* parent = nullptr);
+    explicit TColorForm(QWidget* parent = nullptr, Controls controls = Controls::Now);
 
-    QLabel* ColorTable;
-    QPushButton* Button1;
+    QLabel* ColorTable = nullptr;
+    QPushButton* Button1 = nullptr;
     // The last mouse position over ColorTable, kept from one showing to the next.
     int MouseX = 0, MouseY = 0;
 
@@ -48,6 +49,9 @@ public:
 
     [[nodiscard]] int ChosenColorIndex() const { return m_chosenColorIndex; }
     [[nodiscard]] QColor ChosenColor() const { return m_chosenColor; }
+
+protected:
+    void BuildControls() override;
 
 private:
     int m_chosenColorIndex = 0;

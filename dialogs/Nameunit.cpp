@@ -57,13 +57,17 @@ bool IsSpace(QChar c) {
 
 } // namespace
 
-TNameForm::TNameForm(QWidget* parent)
-    : QDialog(parent) {
+TNameForm::TNameForm(QWidget* parent, Controls controls)
+    : DeferredDialog(parent, {}) {
     setWindowTitle(QStringLiteral("名前入力"));
     setFont(JapaneseUiFont(12));
     resize(384, 268);
     move(272, 177);
+    if (controls == Controls::Now)
+        EnsureBuilt();
+}
 
+void TNameForm::BuildControls() {
     // Controls are created in their tab order, which Qt follows by default.
     GroupBox1 = new QGroupBox(QStringLiteral("文字"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -185,12 +189,12 @@ TNameForm::TypedName TNameForm::NormalizeTyped(const QString& text) {
         const teamdata::NameNormalization normalized = teamdata::NormalizeName(core.toStdString());
         switch (normalized.outcome) {
         case teamdata::NameNormalization::Outcome::UnknownCharacter:
-            return {false, {},
+            return {false,
+                    {},
                     QStringLiteral("「%1」は使えない文字です")
                         .arg(QString::fromStdString(normalized.character))};
         case teamdata::NameNormalization::Outcome::TooLong:
-            return {false, {},
-                    QStringLiteral("5文字分を超えます（濁音は2文字分）")};
+            return {false, {}, QStringLiteral("5文字分を超えます（濁音は2文字分）")};
         case teamdata::NameNormalization::Outcome::Accepted:
             name = QString::fromStdString(normalized.name);
             while (name.endsWith(QChar(0x3000)))
@@ -198,8 +202,7 @@ TNameForm::TypedName TNameForm::NormalizeTyped(const QString& text) {
             break;
         }
     }
-    const QString typed =
-        QString(lead, QChar(0x3000)) + name + QString(trail, QChar(0x3000));
+    const QString typed = QString(lead, QChar(0x3000)) + name + QString(trail, QChar(0x3000));
     if (typed.size() > NamePlaces)
         return {false, {}, QStringLiteral("5文字分を超えます（濁音は2文字分）")};
     return {true, typed, {}};
@@ -232,7 +235,9 @@ void TNameForm::ShowPlacesLeft() {
 
 void TNameForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    GroupBox1->resize(GroupBox1->width(), height());
+    // Not yet built, the key group takes the window's height when it is made.
+    if (GroupBox1)
+        GroupBox1->resize(GroupBox1->width(), height());
 }
 
 void TNameForm::CharacterKeyClick(const QString& character) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "DeferredDialog.h"
 
 #include <array>
 
@@ -12,27 +12,27 @@ class QPushButton;
 // The modal on-screen keyboard on which a player's name is entered. The caller empties NameEdit,
 // puts the cell's name into OldNameLabel, shows the window modally and on OK takes NameEdit's
 // text. Lengths are Shift_JIS bytes: a name is at most five full-width characters, ten bytes.
-class TNameForm : public QDialog {
+class TNameForm : public DeferredDialog {
     Q_OBJECT
 public:
-    explicit TNameForm(QWidget* parent = nullptr);
+    explicit TNameForm(QWidget* parent = nullptr, Controls controls = Controls::Now);
 
-    QGroupBox* GroupBox1;
-    QLabel* OldNameLabel;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLineEdit* NameEdit;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* OldNameLabel = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* NameEdit = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
     // How many of the five places of a name are left, and why the last typed text was refused.
-    QLabel* PlacesLabel;
-    QLabel* RefusalLabel;
+    QLabel* PlacesLabel = nullptr;
+    QLabel* RefusalLabel = nullptr;
 
     static constexpr int MaxNameBytes = 10;
     static constexpr int LastKeyNumber = 91;
 
     // Button1..Button91; the numbers 4, 5, 14 and 15 have no key and give nullptr, as does any
-    // number outside 1..91.
+    // number outside 1..91 and every number before the controls are built.
     [[nodiscard]] QPushButton* Key(int buttonNumber) const;
 
     // `text` followed by `character` when that stays within ten bytes, otherwise `text`.
@@ -55,6 +55,7 @@ public:
     [[nodiscard]] static TypedName NormalizeTyped(const QString& text);
 
 protected:
+    void BuildControls() override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

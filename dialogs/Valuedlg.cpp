@@ -11,13 +11,17 @@
 
 TValueDialog* ValueDialog = nullptr;
 
-TValueDialog::TValueDialog(QWidget* parent)
-    : QDialog(parent) {
+TValueDialog::TValueDialog(QWidget* parent, Controls controls)
+    : DeferredDialog(parent, {}) {
     setWindowTitle(QStringLiteral("値の設定"));
     setFont(JapaneseUiFont(12));
     setFixedSize(160, 128);
     move(384, 376);
+    if (controls == Controls::Now)
+        EnsureBuilt();
+}
 
+void TValueDialog::BuildControls() {
     ValueLabel = new QLabel(QStringLiteral("200"), this);
     ValueLabel->setObjectName(QStringLiteral("ValueLabel"));
     ValueLabel->setFont(JapaneseUiFont(27));
@@ -57,6 +61,7 @@ TValueDialog::TValueDialog(QWidget* parent)
 void TValueDialog::SetupDialog(const QString& caption, int minimum, int maximum,
                                std::uint16_t smallStep, std::uint16_t largeStep, int position,
                                const QString& playerName) {
+    EnsureBuilt();
     setWindowTitle(caption + QStringLiteral("（") + playerName + QStringLiteral("）"));
     // Nothing of the previous edit (range, position) may decide whether the new range fits.
     SetBarRange(0, 500);
@@ -78,6 +83,7 @@ void TValueDialog::SetBarRange(int minimum, int maximum) {
     // caller and must not turn into some other range.
     if (maximum < minimum)
         throw std::runtime_error("ｽｸﾛｰﾙﾊﾞｰ ﾌﾟﾛﾊﾟﾃｨが範囲を越えました");
+    EnsureBuilt();
     ValueBar->setRange(minimum, maximum);
 }
 

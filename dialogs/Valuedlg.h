@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "DeferredDialog.h"
 
 #include <cstdint>
 
@@ -11,18 +11,18 @@ class QScrollBar;
 // The modal slider window in which one numeric rating of one player is set. The value lives only
 // in ValueBar; the caller prepares the window with SetupDialog, shows it modally and on OK reads
 // ValueBar's position.
-class TValueDialog : public QDialog {
+class TValueDialog : public DeferredDialog {
     Q_OBJECT
 public:
-    explicit TValueDialog(QWidget* parent = nullptr);
+    explicit TValueDialog(QWidget* parent = nullptr, Controls controls = Controls::Now);
 
-    QLabel* ValueLabel;
-    QScrollBar* ValueBar;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
+    QLabel* ValueLabel = nullptr;
+    QScrollBar* ValueBar = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
 
-    // Prepares one showing: caption "<caption>（<playerName>）", the range, the steps and the
-    // starting position (clamped into the range).
+    // Prepares one showing (building the controls first): caption "<caption>（<playerName>）", the
+    // range, the steps and the starting position (clamped into the range).
     void SetupDialog(const QString& caption, int minimum, int maximum, std::uint16_t smallStep,
                      std::uint16_t largeStep, int position, const QString& playerName);
 
@@ -35,6 +35,7 @@ public:
     void SetBarRange(int minimum, int maximum);
 
 protected:
+    void BuildControls() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

@@ -12,4 +12,10 @@ namespace ShiftJis {
 [[nodiscard]] QString Decode(const QByteArray& bytes);
 [[nodiscard]] int ByteLength(const QString& text);
 
+// ByteLength of a text all of whose characters Shift_JIS has, worked out from the characters
+// alone: one byte for ASCII and half-width katakana, two for every other one. The program's fixed
+// texts (the grid headers, measured as the main window is made) need no codec, which is only
+// loaded when bytes are really converted.
+[[nodiscard]] int ByteLengthOfEncodable(const QString& text);
+
 } // namespace ShiftJis

@@ -12,8 +12,9 @@ void InstallTranslations(QCoreApplication& application, const QLocale& locale) {
     auto* own = new QTranslator(&application);
     if (own->load(QStringLiteral(":/i18n/tolvanek_ja.qm")))
         QCoreApplication::installTranslator(own);
+    // Opened by its own name: asked for a locale instead, the translator first tries four names
+    // for Japanese in Japan (qtbase_ja_Jpan_JP.qm and so on) that Qt never ships.
     auto* qt = new QTranslator(&application);
-    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
 }

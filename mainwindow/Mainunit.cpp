@@ -271,7 +271,7 @@ void TMainForm::FormCreate() {
     // the window is the grid plus a margin; the batter columns line up with the pitcher ones.
     int total = 0;
     for (int c = 0; c < GridColumnCount; ++c) {
-        const int width = 6 * ShiftJis::ByteLength(PitcherTable->Cells(c, 0));
+        const int width = 6 * ShiftJis::ByteLengthOfEncodable(PitcherTable->Cells(c, 0));
         PitcherTable->SetColWidths(c, width);
         total += width;
     }
@@ -340,11 +340,14 @@ void TMainForm::V2Click() {
 // ---- Start-up ----
 
 void CreateApplicationWindows() {
+    // The dialogs build their controls when first shown: a session pays only for those it uses,
+    // and the main window is not kept waiting for any of them.
+    constexpr auto deferred = DeferredDialog::Controls::WhenFirstShown;
     MainForm = new TMainForm();
-    NameForm = new TNameForm();
-    ValueDialog = new TValueDialog();
-    AboutDialog = new TAboutDialog();
-    ColorForm = new TColorForm();
+    NameForm = new TNameForm(nullptr, deferred);
+    ValueDialog = new TValueDialog(nullptr, deferred);
+    AboutDialog = new TAboutDialog(nullptr, deferred);
+    ColorForm = new TColorForm(nullptr, deferred);
 }
 
 void DestroyApplicationWindows() {

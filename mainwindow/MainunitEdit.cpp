@@ -77,6 +77,7 @@ void TMainForm::ShowTeamTexts(const teamdata::TeamTexts& team) {
 void TMainForm::EditName(StringGrid* grid) {
     const int col = grid->Col();
     const int row = grid->Row();
+    NameForm->EnsureBuilt();
     NameForm->NameEdit->setText(QString());
     NameForm->OldNameLabel->setText(grid->Cells(col, row));
     if (NameForm->exec() != QDialog::Accepted)
