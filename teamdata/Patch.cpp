@@ -45,7 +45,10 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
 }
 
 void Append(Bytes& out, std::string_view text) {
-    out.insert(out.end(), text.begin(), text.end());
+    // Byte by byte: GCC 12 at -O3 warns of an overflow that cannot happen when a range insert
+    // starts an empty vector.
+    for (char c : text)
+        out.push_back(static_cast<std::uint8_t>(c));
 }
 
 void Append(Bytes& out, ByteView bytes) {

@@ -35,27 +35,21 @@ bool StepAllowed(WriteStep step) {
     return !StepHook() || StepHook()(step);
 }
 
-// Puts a file's data on the disk. Devices and pipes cannot be synced and need not be.
-bool SyncFile(std::FILE* file) {
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    if (fsync(fileno(file)) == 0)
-        return true;
-    return errno == EINVAL || errno == EROFS;
-#endif
-}
-
 bool SyncPath(const std::string& path) {
 #ifdef _WIN32
-    (void)path;
-    return true;
+    std::FILE* file = std::fopen(path.c_str(), "r+b");
+    if (!file)
+        return false;
+    const bool synced = _commit(_fileno(file)) == 0;
+    std::fclose(file);
+    return synced;
 #else
-    // Non-blocking: opening a pipe for reading would otherwise wait for a writer that never comes.
+    // Non-blocking, so that a pipe given as the target does not wait for a writer to come; the
+    // flag does nothing to the sync of a plain file.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK);
     if (fd < 0)
         return false;
-    const bool synced = fsync(fd) == 0 || errno == EINVAL;
+    const bool synced = fsync(fd) == 0 || errno == EINVAL || errno == EROFS;
     close(fd);
     return synced;
 #endif
@@ -126,9 +120,12 @@ public:
         for (int attempt = 0; attempt < 16; ++attempt) {
             char suffix[16];
             std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(entropy()));
-            const fs::path candidate =
-                final_.parent_path() / ("." + final_.filename().string() +
-                                        std::string(TemporaryFileMarker) + suffix + ".tmp");
+            std::string name = ".";
+            name += final_.filename().string();
+            name += TemporaryFileMarker;
+            name += suffix;
+            name += ".tmp";
+            const fs::path candidate = final_.parent_path() / name;
             // "x": made new or not at all, so no existing file is ever taken over.
             std::FILE* file = std::fopen(candidate.string().c_str(), "wbx");
             if (file) {
@@ -185,7 +182,8 @@ private:
     fs::perms permissions_ = fs::perms::none;
 };
 
-// Replaces the whole content of `path` with `bytes` and syncs it.
+// Replaces the whole content of `path` with `bytes`. The disk sees them at the commit, which
+// syncs the file once, after the records too have been written.
 bool StoreBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
     if (!StepAllowed(WriteStep::CopyImage))
         return false;
@@ -194,7 +192,6 @@ bool StoreBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
         return false;
     bool stored = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     stored = std::fflush(file) == 0 && stored;
-    stored = SyncFile(file) && stored;
     return std::fclose(file) == 0 && stored;
 }
 
