@@ -1,38 +1,28 @@
 #include "Mainunit.h"
 
-#include "MainunitShared.h"
 #include "Aboutdlg.h"
-#include "CellEditRules.h"
 #include "Color.h"
+#include "GridCaptions.h"
 #include "HelpViewer.h"
-#include "MessageDialogs.h"
+#include "MainunitShared.h"
 #include "Nameunit.h"
-#include "Palette.h"
-#include "RecordText.h"
 #include "ShiftJis.h"
-#include "TeamReport.h"
-#include "TextNumbers.h"
 #include "TolvanekApplication.h"
 #include "UiFont.h"
 #include "Valuedlg.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
 #include <QFrame>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QToolButton>
 
-#include <filesystem>
 
 TMainForm* MainForm = nullptr;
 
@@ -42,33 +32,14 @@ namespace {
 
 const QString HelpFileName = QStringLiteral("Tolvanek.hlp");
 
-const QStringList PitcherHeaders = {
-    QStringLiteral("投手"),       QStringLiteral("名　　前　"), QStringLiteral("投法　"),
-    QStringLiteral("人気"),       QStringLiteral("防御率 "),    QStringLiteral("スタミナ"),
-    QStringLiteral("球速（速）"), QStringLiteral("球速（中）"), QStringLiteral("球速（遅）"),
-    QStringLiteral("右変化"),     QStringLiteral("左変化"),     QStringLiteral("フォーク")};
-
-const QStringList BatterHeaders = {QStringLiteral("打者"),       QStringLiteral("名　　前　"),
-                                   QStringLiteral("打席　"),     QStringLiteral("人気"),
-                                   QStringLiteral("守備位置"),   QStringLiteral("打　率"),
-                                   QStringLiteral("本　塁　打"), QStringLiteral("　走　力　"),
-                                   QStringLiteral("守　備　力"), QStringLiteral("　肩　")};
-
-const QStringList BatterLabels = {
-    QStringLiteral("　１"), QStringLiteral("　２"), QStringLiteral("　３"), QStringLiteral("　４"),
-    QStringLiteral("　５"), QStringLiteral("　６"), QStringLiteral("　７"), QStringLiteral("　８"),
-    QStringLiteral("Ｐ１"), QStringLiteral("Ｐ２"), QStringLiteral("Ｐ３"), QStringLiteral("Ｐ４"),
-    QStringLiteral("Ｐ５")};
-
-const QStringList PitcherLabels = {QStringLiteral("　１"), QStringLiteral("　２"),
-                                   QStringLiteral("　３"), QStringLiteral("　４"),
-                                   QStringLiteral("　５")};
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Window layout: a 41-pixel band of controls along the top, then the two grids.
 constexpr int BandHeight = 41;
 constexpr int BatterTableHeight = 192;
 constexpr int PitcherTableHeight = 150;
-constexpr int GridColumnCount = 12;
 constexpr int TeamBoxWidth = 73;
 constexpr int EditTeamLabelWidth = 65;
 
@@ -213,12 +184,12 @@ void TMainForm::BuildControls() {
     TeamBox->setGeometry(0, 8, TeamBoxWidth, 20);
     TeamBox->lineEdit()->installEventFilter(this);
 
-    BatterTable = new StringGrid(GridColumnCount, 1 + teamdata::BatterCount, client);
+    BatterTable = new StringGrid(teamdata::GridColumnCount, 1 + teamdata::BatterCount, client);
     BatterTable->setObjectName(QStringLiteral("BatterTable"));
     QPalette white = BatterTable->palette();
     white.setColor(QPalette::Base, Qt::white);
     BatterTable->setPalette(white);
-    PitcherTable = new StringGrid(GridColumnCount, 1 + teamdata::PitcherCount, client);
+    PitcherTable = new StringGrid(teamdata::GridColumnCount, 1 + teamdata::PitcherCount, client);
     PitcherTable->setObjectName(QStringLiteral("PitcherTable"));
     PitcherTable->SetRangeSelect(true);
 
@@ -263,24 +234,24 @@ void TMainForm::BuildControls() {
 }
 
 void TMainForm::FormCreate() {
-    for (int c = 0; c < GridColumnCount; ++c)
-        PitcherTable->SetCells(c, 0, PitcherHeaders[c]);
+    for (int c = 0; c < teamdata::GridColumnCount; ++c)
+        PitcherTable->SetCells(c, 0, Text(teamdata::PitcherHeaders[static_cast<std::size_t>(c)]));
     WritePitcherLabels();
 
     // Each column is as wide as its header is long in Shift_JIS bytes, six pixels a byte, and
     // the window is the grid plus a margin; the batter columns line up with the pitcher ones.
     int total = 0;
-    for (int c = 0; c < GridColumnCount; ++c) {
+    for (int c = 0; c < teamdata::GridColumnCount; ++c) {
         const int width = 6 * ShiftJis::ByteLengthOfEncodable(PitcherTable->Cells(c, 0));
         PitcherTable->SetColWidths(c, width);
         total += width;
     }
     const int windowWidth = total + 40;
 
-    for (int c = 0; c < BatterHeaders.size(); ++c)
-        BatterTable->SetCells(c, 0, BatterHeaders[c]);
+    for (std::size_t c = 0; c < teamdata::BatterHeaders.size(); ++c)
+        BatterTable->SetCells(static_cast<int>(c), 0, Text(teamdata::BatterHeaders[c]));
     WriteBatterLabels();
-    for (int c = 0; c < GridColumnCount; ++c)
+    for (int c = 0; c < teamdata::GridColumnCount; ++c)
         BatterTable->SetColWidths(c, PitcherTable->ColWidths(c));
 
     const int clientHeight = BandHeight + BatterTableHeight + PitcherTableHeight;
@@ -301,13 +272,13 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::WriteBatterLabels() {
-    for (int r = 0; r < BatterLabels.size(); ++r)
-        BatterTable->SetCells(0, r + 1, BatterLabels[r]);
+    for (std::size_t r = 0; r < teamdata::BatterLabels.size(); ++r)
+        BatterTable->SetCells(0, static_cast<int>(r) + 1, Text(teamdata::BatterLabels[r]));
 }
 
 void TMainForm::WritePitcherLabels() {
-    for (int r = 0; r < PitcherLabels.size(); ++r)
-        PitcherTable->SetCells(0, r + 1, PitcherLabels[r]);
+    for (std::size_t r = 0; r < teamdata::PitcherLabels.size(); ++r)
+        PitcherTable->SetCells(0, static_cast<int>(r) + 1, Text(teamdata::PitcherLabels[r]));
 }
 
 void TMainForm::SetSwatch(QFrame* swatch, const QColor& color) {

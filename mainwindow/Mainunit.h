@@ -198,6 +198,8 @@ private:
 extern TMainForm* MainForm;
 
 // Creates the program's windows in their start-up order (main window, name keyboard, value
-// dialog, about box, colour chooser) into their global instances, and destroys them again.
+// dialog, about box, colour chooser) into their global instances, and destroys them again. The
+// four dialogs make their controls when first shown; code that touches a dialog's controls
+// before showing it calls its EnsureBuilt() first.
 void CreateApplicationWindows();
 void DestroyApplicationWindows();

@@ -16,7 +16,6 @@
 #include "Valuedlg.h"
 #include "ValueCommand.h"
 
-#include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>

@@ -16,6 +16,7 @@
 
 #include <filesystem>
 
+
 using namespace mainunit;
 
 // ---- Opening, showing and closing ----
