@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The toolkit's floor for start-up: a bare Qt Widgets program that shows one empty window of the
 // main window's size and ends once it has been painted. Built a second time with one line of
 // Japanese text in the editor's font, it shows what the first text costs (font configuration,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BenchmarkRows.h"
 
 #include "RatioTable.h"

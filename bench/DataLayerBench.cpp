@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The data layer against the floor of its own file traffic: reading and saving a whole team
 // record by record (19 opens, as every call must see the file as it is on disk) against one open
 // and one transfer of the same bytes; a league import through the safe writer against copying

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The editor's start-up as the program does it, ended once the main window has been painted:
 // application object, windows in their start-up order, main window shown. The program itself
 // reads no command line and ends only when the user closes it, so start-up is measured here.

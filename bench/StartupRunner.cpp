@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts two programs alternately, each as a whole process, and compares them run by run: the
 // wall time from spawning to the end of the process, and the peak resident memory the kernel
 // reports for it. Used for the editor's start-up against a bare Qt window, and for commands of

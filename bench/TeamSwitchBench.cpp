@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Switching teams in the real main window against the floor of its grids: ShowTeam for each of
 // the 16 teams in turn, against writing the same number of ready-made texts into the same grid
 // cells. Once with the cell updates only, and once with the window repainted after every

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the benchmarks (Release, in build/bench unless BENCH_BUILD_DIR says otherwise), runs
 # them all and prints the results table: each figure beside its floor, measured in the same run,
 # with the ratio's median, minimum and maximum over the runs. The full benchmark output goes to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Aboutdlg.h"
 
 #include "UiFont.h"

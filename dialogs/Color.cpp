@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Color.h"
 
 #include "Palette.h"

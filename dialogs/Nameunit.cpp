@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Nameunit.h"
 
 #include "NameNormalizer.h"

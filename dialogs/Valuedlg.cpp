@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Valuedlg.h"
 
 #include "UiFont.h"

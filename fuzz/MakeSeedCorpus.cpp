@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the small seed inputs of the fuzz targets, made up from the record layout and the name
 // table alone (no game data): fuzz_make_corpus <corpus directory>. Each target's inputs go into
 // a folder named after the target.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // EncodeName and DecodeName on arbitrary bytes. The whole input, taken as a text that is not
 // NUL-terminated (so that reading one byte past it trips AddressSanitizer), is offered to the
 // encoder: an accepted text is five table characters and decodes back to itself. The first five

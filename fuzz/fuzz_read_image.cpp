@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any image contents and any image length, read through every read operation of TRomTeamData: a
 // read succeeds exactly when the record lies in the file and passes its checks, hands out exactly
 // the stored bytes, and the cell texts made from them follow the conversion rules both ways.

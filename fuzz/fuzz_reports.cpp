@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The CSV and HTML report builders on arbitrary cell texts, in grids of the window's shape (14 x 12
 // and 6 x 12) or of any shape. The CSV, parsed strictly by RFC 4180, has one record per grid row,
 // the exported columns as fields and exactly the cell texts as values, and every line ends in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Arbitrary cell texts written through WriteBatter, WritePitcher and WriteColors into a scratch
 // image, several writes per input. After every write the whole file must equal the image the
 // conversion rules predict: only the bytes of the one record (lead byte excepted) or colour entry

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Mainunit.h"
 
 #include "Aboutdlg.h"

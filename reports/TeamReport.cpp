@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TeamReport.h"
 
 #include "TextNumbers.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets everything up, builds what the editor needs (not the tests), writes the demo image and
 # starts the editor with it open.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages the editor and its tests need, then configures and builds
 # into ./build: everything, or only the targets named as arguments. Safe to run again: apt-get is
 # skipped when everything is already there.

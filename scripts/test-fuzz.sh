@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang into build/fuzz and runs each for a short, bounded time
 # on a copy of its seed corpus (the repository is never written to). Prints executions and time
 # per target; any crash, sanitizer report or broken check fails the run and keeps the input that

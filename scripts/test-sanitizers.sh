@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the editor and its tests with AddressSanitizer and UndefinedBehaviorSanitizer into
 # build/asan and runs every unit and GUI test there (the end-to-end test needs a real X server
 # and runs in the normal build). A leak, an invalid memory access or undefined behaviour in any

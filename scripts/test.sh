@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets everything up, builds and runs every test: the unit and GUI tests, the end-to-end test
 # on a virtual X server, and (where their scripts exist) the sanitizer run and short fuzz runs.
 set -euo pipefail

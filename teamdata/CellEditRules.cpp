@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CellEditRules.h"
 
 #include "ImageLayout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RecordText.h"
 
 #include "ImageLayout.h"

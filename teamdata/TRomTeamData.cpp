@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TRomTeamData.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FileDialogs.h"
 
 #include <QFileDialog>

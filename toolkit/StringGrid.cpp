@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "StringGrid.h"
 
 #include "TolvanekApplication.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TolvanekApplication.h"
 
 #include "Translations.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UiFont.h"
 
 #include <QStringList>

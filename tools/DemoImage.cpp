@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DemoImage.h"
 
 #include "ImageLayout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes a cartridge image with invented teams, for trying the editor without a real game.
 
 #include "DemoImage.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """What the end-to-end test knows about a cartridge image, written down on its own.
 
 The test makes its own image, predicts the bytes a save must leave and the CSV report the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """End-to-end test: the built editor on its own X server, driven by real key and mouse events.
 
 A user opens an image through the open dialog, switches to the fourth team, sets a batter's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the tests of the main window share: the window shown afresh for every test, a private

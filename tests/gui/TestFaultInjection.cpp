@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Faults put under the running window: an image that cannot be written, that disappears, is
 // replaced or cut short, and report or copy targets that cannot take the data. Each fault must
 // end in its own message, without a crash, without a byte changed that the editor does not own,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random images, each edited through the main window by a random run of cell edits, row drags,
 // colour picks, team switches and saves. Whatever the run, a save changes no byte but the shown
 // team's record bytes and colour entry, writes there what the conversion rules make of the texts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MainWindowFixture.h"
 
 #include <QComboBox>

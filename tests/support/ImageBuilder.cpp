@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ImageBuilder.h"
 
 #include "NameCodec.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TextNumbers.h"
 
 #include <gtest/gtest.h>
