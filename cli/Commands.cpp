@@ -9,6 +9,7 @@
 #include "LeagueCsv.h"
 #include "Patch.h"
 #include "SafeImageWriter.h"
+#include "TeamInitials.h"
 
 #include <QFile>
 #include <QStringList>
@@ -70,7 +71,7 @@ OpenedImage OpenImage(const QString& path, bool force, std::ostream& err) {
 }
 
 std::optional<int> TeamOfInitials(const QString& initials) {
-    return reports::TeamOfInitials(initials.toStdString());
+    return teamdata::TeamOfInitials(initials.toStdString());
 }
 
 int ReportUnknownTeam(std::ostream& err, const QString& command, const QString& initials) {

@@ -4,6 +4,7 @@
 #include "CellMerge.h"
 #include "LeagueCsv.h"
 #include "ShiftJis.h"
+#include "TextEncoding.h"
 #include "TeamReport.h"
 
 #include <QCoreApplication>

@@ -9,6 +9,7 @@
 #include "Palette.h"
 #include "RecordText.h"
 #include "TRomTeamData.h"
+#include "TeamInitials.h"
 #include "TextNumbers.h"
 
 #include <algorithm>
@@ -18,25 +19,11 @@ namespace reports {
 
 namespace {
 
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view FullWidthSpace = "　";
 
 // The file leaves out the grids' label column.
 constexpr std::size_t BatterFieldCount = teamdata::BatterHeaders.size() - 1;
 constexpr std::size_t PitcherFieldCount = teamdata::PitcherHeaders.size() - 1;
-
-bool IsEmptyRecord(const CsvRecord& record) {
-    return std::all_of(record.fields.begin(), record.fields.end(),
-                       [](const std::string& field) { return field.empty(); });
-}
-
-// The fields of a record up to its last non-empty one: spreadsheets often pad lines with commas.
-std::size_t UsedFieldCount(const CsvRecord& record) {
-    std::size_t count = record.fields.size();
-    while (count > 0 && record.fields[count - 1].empty())
-        --count;
-    return count;
-}
 
 std::string_view Field(const CsvRecord& record, std::size_t column) {
     return column <= record.fields.size() ? std::string_view(record.fields[column - 1])
@@ -68,44 +55,6 @@ bool IsTeamLine(const CsvRecord& record) {
     return WithoutTrailingSpaces(Field(record, 1)) == TeamWord;
 }
 
-// Initials compared regardless of width and case, so that "D" or "BU" typed in a spreadsheet
-// still names the team the team box lists as "Ｄ" or "Bu".
-std::string FoldedInitials(std::string_view text) {
-    text = WithoutAsciiSpaces(WithoutTrailingSpaces(text));
-    std::string folded;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = [&](std::size_t k) {
-            return static_cast<unsigned char>(text[i + k]);
-        };
-        if (i + 2 < text.size() && byte(0) == 0xEF && byte(1) == 0xBC && byte(2) >= 0xA1 &&
-            byte(2) <= 0xBA) { // Ａ..Ｚ
-            folded += static_cast<char>('a' + (byte(2) - 0xA1));
-            i += 2;
-        } else if (i + 2 < text.size() && byte(0) == 0xEF && byte(1) == 0xBD && byte(2) >= 0x81 &&
-                   byte(2) <= 0x9A) { // ａ..ｚ
-            folded += static_cast<char>('a' + (byte(2) - 0x81));
-            i += 2;
-        } else if (byte(0) >= 'A' && byte(0) <= 'Z') {
-            folded += static_cast<char>(byte(0) - 'A' + 'a');
-        } else {
-            folded += text[i];
-        }
-    }
-    return folded;
-}
-
-} // namespace
-
-std::optional<int> TeamOfInitials(std::string_view text) {
-    const std::string folded = FoldedInitials(text);
-    for (std::size_t team = 0; team < TRomTeamData::TeamInitials.size(); ++team)
-        if (FoldedInitials(TRomTeamData::TeamInitials[team]) == folded)
-            return static_cast<int>(team);
-    return std::nullopt;
-}
-
-namespace {
-
 std::optional<std::uint8_t> ColorByte(std::string_view text) {
     text = WithoutAsciiSpaces(text);
     if (text.size() != 4 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
@@ -126,61 +75,22 @@ std::optional<std::uint8_t> ColorByte(std::string_view text) {
     return static_cast<std::uint8_t>(high * 16 + low);
 }
 
-// What a cell of a column may hold when it differs from the current text.
-struct CellRule {
-    enum class Kind { Name, Label, Value } kind;
-    std::vector<std::string> labels;
-    teamdata::ValueColumn value{};
-};
-
-CellRule BatterRule(int column) {
-    if (column == teamdata::BatterColumn::Name)
-        return {CellRule::Kind::Name, {}, {}};
-    if (column == teamdata::BatterColumn::Side)
-        return {CellRule::Kind::Label,
-                {std::string(teamdata::SideRight), std::string(teamdata::SideLeft),
-                 std::string(teamdata::SideBoth)},
-                {}};
-    return {CellRule::Kind::Value, {}, *teamdata::BatterValueColumn(column)};
-}
-
-CellRule PitcherRule(int column) {
-    if (column == teamdata::PitcherColumn::Name)
-        return {CellRule::Kind::Name, {}, {}};
-    if (column == teamdata::PitcherColumn::Style) {
-        std::vector<std::string> labels;
-        for (const teamdata::PitchingStyle& style : teamdata::PitchingStyles)
-            labels.emplace_back(style.label);
-        return {CellRule::Kind::Label, std::move(labels), {}};
+CsvIssueKind IssueKindOf(teamdata::CellRefusalKind kind) {
+    using Refusal = teamdata::CellRefusalKind;
+    switch (kind) {
+    case Refusal::NotANumber:
+        return CsvIssueKind::NotANumber;
+    case Refusal::ValueNotAllowed:
+        return CsvIssueKind::ValueNotAllowed;
+    case Refusal::NotALabel:
+    case Refusal::NotACell:
+        return CsvIssueKind::NotALabel;
+    case Refusal::NameUnknownCharacter:
+        return CsvIssueKind::NameUnknownCharacter;
+    case Refusal::NameTooLong:
+        return CsvIssueKind::NameTooLong;
     }
-    return {CellRule::Kind::Value, {}, *teamdata::PitcherValueColumn(column)};
-}
-
-// The values the value dialog can give: the multiples of its small step within its range.
-struct AllowedValues {
-    int minimum;
-    int maximum;
-    int step;
-};
-
-AllowedValues AllowedOf(const teamdata::ValueColumn& column) {
-    const int step = column.smallStep;
-    return {(column.minimum + step - 1) / step * step, column.maximum / step * step, step};
-}
-
-// Digits only, ASCII spaces around them aside. A value stops growing at a million, far beyond
-// every column's range, so that no number of digits can overflow.
-std::optional<int> DecimalValue(std::string_view text) {
-    text = WithoutAsciiSpaces(text);
-    if (text.empty())
-        return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = std::min(value * 10 + (c - '0'), 1'000'000);
-    }
-    return value;
+    return CsvIssueKind::NotALabel;
 }
 
 // A block: an optional team line and the lines up to the next team line.
@@ -209,7 +119,7 @@ private:
     bool CheckStructure(const Block& block);
     bool CheckHeader(const CsvRecord& record, std::span<const std::string_view> headers,
                      std::optional<int> team);
-    bool ReadCell(const CsvRecord& record, int column, const CellRule& rule, std::string& cell,
+    bool ReadCell(const CsvRecord& record, teamdata::Grid grid, int column, std::string& cell,
                   int team);
     void CheckFieldingPositions(const Block& block, const teamdata::TeamTexts& texts);
 
@@ -283,7 +193,7 @@ void Importer::ReadTeamCsv(std::span<const CsvRecord> records, std::optional<int
 Block Importer::ReadTeamLine(const CsvRecord& record) {
     Block block;
     block.firstLine = record.line;
-    const std::optional<int> team = TeamOfInitials(Field(record, 2));
+    const std::optional<int> team = teamdata::TeamOfInitials(Field(record, 2));
     const bool duplicate = team && namedAtLine_[static_cast<std::size_t>(*team)] != 0;
     block.team = team;
 
@@ -353,7 +263,8 @@ void Importer::ReadBlock(const Block& block) {
     for (std::size_t r = 0; r < texts.batters.size(); ++r)
         for (int column = 1; column <= static_cast<int>(BatterFieldCount); ++column) {
             std::string& cell = texts.batters[r][static_cast<std::size_t>(column - 1)];
-            const bool read = ReadCell(block.lines[1 + r], column, BatterRule(column), cell, team);
+            const bool read =
+                ReadCell(block.lines[1 + r], teamdata::Grid::Batters, column, cell, team);
             if (column == teamdata::BatterColumn::Position && r < teamdata::BattingOrderLength)
                 positionsRead = positionsRead && read;
         }
@@ -361,7 +272,7 @@ void Importer::ReadBlock(const Block& block) {
     for (std::size_t r = 0; r < texts.pitchers.size(); ++r)
         for (int column = 1; column <= static_cast<int>(PitcherFieldCount); ++column) {
             std::string& cell = texts.pitchers[r][static_cast<std::size_t>(column - 1)];
-            ReadCell(block.lines[pitcherStart + r], column, PitcherRule(column), cell, team);
+            ReadCell(block.lines[pitcherStart + r], teamdata::Grid::Pitchers, column, cell, team);
         }
     const bool changed = texts != now;
     if (changed && positionsRead)
@@ -412,65 +323,35 @@ bool Importer::CheckHeader(const CsvRecord& record, std::span<const std::string_
 
 // Sets `cell` (which holds the current text) to the stored form of the file's text; false when
 // that text is refused, the cell then keeping the current text.
-bool Importer::ReadCell(const CsvRecord& record, int column, const CellRule& rule,
-                        std::string& cell, int team) {
+bool Importer::ReadCell(const CsvRecord& record, teamdata::Grid grid, int column, std::string& cell,
+                        int team) {
     const auto at = static_cast<std::size_t>(column);
     const std::string_view text = Field(record, at);
-    if (text == cell)
-        return true;
-    switch (rule.kind) {
-    case CellRule::Kind::Name: {
-        const teamdata::NameNormalization name = teamdata::NormalizeName(text);
-        using Outcome = teamdata::NameNormalization::Outcome;
-        if (name.outcome == Outcome::UnknownCharacter) {
-            CsvIssue& issue = Error(CsvIssueKind::NameUnknownCharacter, record, at, team);
-            issue.character = name.character;
-            issue.position = name.position;
-            return false;
-        }
-        if (name.outcome == Outcome::TooLong) {
-            Error(CsvIssueKind::NameTooLong, record, at, team).count = name.tiles;
-            return false;
-        }
-        if (name.spellingChanged) {
-            CsvIssue note;
-            note.kind = CsvIssueKind::NameSpellingChanged;
-            note.line = record.line;
-            note.column = column;
-            note.text = std::string(text);
-            note.team = team;
-            note.expected = name.name;
-            result_.notes.push_back(std::move(note));
-        }
-        cell = name.name;
-        return true;
-    }
-    case CellRule::Kind::Label: {
-        const std::string_view label = WithoutAsciiSpaces(text);
-        if (std::find(rule.labels.begin(), rule.labels.end(), label) != rule.labels.end()) {
-            cell = std::string(label);
-            return true;
-        }
-        Error(CsvIssueKind::NotALabel, record, at, team).allowed = rule.labels;
+    const auto accepted = teamdata::AcceptCellText(grid, column, text, cell);
+    if (const auto* refusal = std::get_if<teamdata::CellRefusal>(&accepted)) {
+        CsvIssue& issue = Error(IssueKindOf(refusal->kind), record, at, team);
+        issue.minimum = refusal->minimum;
+        issue.maximum = refusal->maximum;
+        issue.step = refusal->step;
+        issue.allowed = refusal->allowed;
+        issue.character = refusal->character;
+        issue.position = refusal->position;
+        issue.count = refusal->tiles;
         return false;
     }
-    case CellRule::Kind::Value: {
-        const AllowedValues allowed = AllowedOf(rule.value);
-        const std::optional<int> value = DecimalValue(text);
-        if (value && *value >= allowed.minimum && *value <= allowed.maximum &&
-            *value % allowed.step == 0) {
-            cell = std::to_string(*value);
-            return true;
-        }
-        CsvIssue& issue = Error(value ? CsvIssueKind::ValueNotAllowed : CsvIssueKind::NotANumber,
-                                record, at, team);
-        issue.minimum = allowed.minimum;
-        issue.maximum = allowed.maximum;
-        issue.step = allowed.step;
-        return false;
+    const auto& cellText = std::get<teamdata::AcceptedCell>(accepted);
+    if (cellText.nameSpellingChanged) {
+        CsvIssue note;
+        note.kind = CsvIssueKind::NameSpellingChanged;
+        note.line = record.line;
+        note.column = column;
+        note.text = std::string(text);
+        note.team = team;
+        note.expected = cellText.text;
+        result_.notes.push_back(std::move(note));
     }
-    }
-    return false;
+    cell = cellText.text;
+    return true;
 }
 
 void Importer::CheckFieldingPositions(const Block& block, const teamdata::TeamTexts& texts) {
@@ -500,112 +381,6 @@ void Importer::CheckFieldingPositions(const Block& block, const teamdata::TeamTe
 }
 
 } // namespace
-
-bool IsValidUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        char32_t code = 0;
-        char32_t least = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            code = lead & 0x1Fu;
-            least = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            code = lead & 0x0Fu;
-            least = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            code = lead & 0x07u;
-            least = 0x10000;
-        } else {
-            return false;
-        }
-        if (length > text.size() - i)
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            code = code << 6 | (next & 0x3Fu);
-        }
-        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        i += length;
-    }
-    return true;
-}
-
-CsvRecords SplitCsvRecords(std::string_view text) {
-    if (text.starts_with(ByteOrderMark))
-        text.remove_prefix(ByteOrderMark.size());
-    CsvRecords result;
-    int line = 1;
-    CsvRecord record{line, {}};
-    std::string field;
-    bool fieldStarted = false;  // a character or quote of the current field has been read
-    bool recordStarted = false; // anything of the current record has been read
-    for (std::size_t i = 0; i < text.size();) {
-        const char c = text[i];
-        if (c == '"' && !fieldStarted) {
-            const int openLine = line;
-            for (++i;; ++i) {
-                if (i >= text.size()) {
-                    result.unclosedQuoteLine = openLine;
-                    result.unclosedQuoteColumn = static_cast<int>(record.fields.size()) + 1;
-                    record.fields.push_back(std::move(field));
-                    result.records.push_back(std::move(record));
-                    return result;
-                }
-                if (text[i] == '"') {
-                    if (i + 1 < text.size() && text[i + 1] == '"') {
-                        field += '"';
-                        ++i;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                if (text[i] == '\n')
-                    ++line;
-                field += text[i];
-            }
-            fieldStarted = recordStarted = true;
-            continue;
-        }
-        const bool lineEnd = c == '\n' || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n');
-        if (c == ',' || lineEnd) {
-            record.fields.push_back(std::move(field));
-            field.clear();
-            fieldStarted = false;
-            recordStarted = true;
-        }
-        if (lineEnd) {
-            result.records.push_back(std::move(record));
-            record = {++line, {}};
-            recordStarted = false;
-            i += c == '\r' ? 2 : 1;
-            continue;
-        }
-        if (c != ',') {
-            field += c;
-            fieldStarted = recordStarted = true;
-        }
-        ++i;
-    }
-    if (recordStarted) {
-        record.fields.push_back(std::move(field));
-        result.records.push_back(std::move(record));
-    }
-    while (!result.records.empty() && IsEmptyRecord(result.records.back()))
-        result.records.pop_back();
-    return result;
-}
 
 CsvImport ReadCsv(std::string_view utf8, const LeagueTexts& current,
                   std::optional<int> teamOfTeamCsv) {

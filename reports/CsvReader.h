@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "CsvRecords.h"
 #include "ImageLayout.h"
 #include "Team.h"
 
@@ -14,31 +15,6 @@
 // checked cell by cell by the rules the editor's dialogs follow. The caller has turned the file
 // into UTF-8 already; nothing here phrases a message, every issue carries the data to phrase it.
 namespace reports {
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no cut-off character.
-// For the caller's guess whether a file is UTF-8 or Shift_JIS.
-[[nodiscard]] bool IsValidUtf8(std::string_view text);
-
-// One record of a CSV text and the physical line (1-based) where it starts; a quoted field may
-// run over several lines. Field 1, as a spreadsheet counts columns, is element 0.
-struct CsvRecord {
-    int line = 0;
-    std::vector<std::string> fields;
-};
-
-struct CsvRecords {
-    std::vector<CsvRecord> records;
-    // Where a quoted field opens that the text never closes (0 when every quote closes); the
-    // text from there on is that field's.
-    int unclosedQuoteLine = 0;
-    int unclosedQuoteColumn = 0;
-};
-
-// RFC 4180 records: fields split at commas, quoted fields with doubled quotes and line breaks
-// inside, lines ending in CR LF or LF. A UTF-8 byte-order mark at the start is dropped, and so
-// are empty records (none but empty fields) at the end. A quote inside an unquoted field, or
-// after a closing quote, is taken as a character.
-[[nodiscard]] CsvRecords SplitCsvRecords(std::string_view text);
 
 enum class CsvIssueKind {
     // The file as a whole.
@@ -103,12 +79,6 @@ struct CsvImport {
 };
 
 using LeagueTexts = std::array<teamdata::TeamTexts, teamdata::TeamCount>;
-
-// The team (image order) that initials name, as a team line or a command line gives them: the
-// initials the team box lists, compared regardless of letter width and case and of spaces around
-// them, so that "D" or "BU" typed in a spreadsheet or a shell names "Ｄ" or "Bu". Nothing when no
-// team has them.
-[[nodiscard]] std::optional<int> TeamOfInitials(std::string_view initials);
 
 // Reads a team CSV or a league file (it is one when its first line is a team line). `current`
 // holds the texts every team shows now: a cell or colour equal to the current one is accepted as

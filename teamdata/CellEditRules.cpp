@@ -2,27 +2,30 @@
 #include "CellEditRules.h"
 
 #include "ImageLayout.h"
+#include "NameNormalizer.h"
 #include "RecordText.h"
+
+#include <algorithm>
 
 namespace teamdata {
 
 std::optional<std::string_view> NextBatterSide(std::string_view text) {
-    if (text == SideRight)
-        return SideLeft;
-    if (text == SideLeft)
-        return SideBoth;
-    if (text == SideBoth)
-        return SideRight;
+    for (std::size_t i = 0; i < BatterSideLabels.size(); ++i)
+        if (BatterSideLabels[i] == text)
+            return BatterSideLabels[(i + 1) % BatterSideLabels.size()];
     return std::nullopt;
 }
 
 std::optional<std::string_view> NextPitchingStyle(std::string_view text) {
-    static constexpr std::array<std::string_view, 10> cycle = {
-        "右", "左", "右下", "左下", "右横", "左横", "右ま", "左ま", "右背", "左背"};
-    for (std::size_t i = 0; i < cycle.size(); ++i)
-        if (cycle[i] == text)
-            return cycle[(i + 1) % cycle.size()];
-    return std::nullopt;
+    // Overhand, underhand, sidearm, then the two special deliveries, each right- then
+    // left-handed: not the order of the codes.
+    static constexpr std::array<std::uint8_t, 10> cycle = {0x00, 0x01, 0xC0, 0xC1, 0x80,
+                                                           0x81, 0x10, 0x11, 0x20, 0x21};
+    const std::optional<std::uint8_t> code = StyleCode(text);
+    if (!code)
+        return std::nullopt;
+    const auto at = std::find(cycle.begin(), cycle.end(), *code);
+    return StyleLabel(std::next(at) == cycle.end() ? cycle.front() : *std::next(at));
 }
 
 std::optional<ValueColumn> BatterValueColumn(int column) {
@@ -69,6 +72,112 @@ std::optional<ValueColumn> PitcherValueColumn(int column) {
     default:
         return std::nullopt;
     }
+}
+
+namespace {
+
+std::string_view WithoutAsciiSpaces(std::string_view text) {
+    while (text.starts_with(' '))
+        text.remove_prefix(1);
+    while (text.ends_with(' '))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Digits only, ASCII spaces around them aside. A value stops growing at a million, far beyond
+// every column's range, so that no number of digits can overflow.
+std::optional<int> DecimalValue(std::string_view text) {
+    text = WithoutAsciiSpaces(text);
+    if (text.empty())
+        return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = std::min(value * 10 + (c - '0'), 1'000'000);
+    }
+    return value;
+}
+
+std::variant<AcceptedCell, CellRefusal> AcceptName(std::string_view written) {
+    const NameNormalization name = NormalizeName(written);
+    using Outcome = NameNormalization::Outcome;
+    CellRefusal refusal;
+    switch (name.outcome) {
+    case Outcome::Accepted:
+        return AcceptedCell{name.name, name.spellingChanged};
+    case Outcome::UnknownCharacter:
+        refusal.kind = CellRefusalKind::NameUnknownCharacter;
+        refusal.character = name.character;
+        refusal.position = name.position;
+        return refusal;
+    case Outcome::TooLong:
+        refusal.kind = CellRefusalKind::NameTooLong;
+        refusal.tiles = name.tiles;
+        return refusal;
+    }
+    return refusal;
+}
+
+std::variant<AcceptedCell, CellRefusal> AcceptLabel(std::string_view written,
+                                                    std::vector<std::string> labels) {
+    const std::string_view label = WithoutAsciiSpaces(written);
+    if (std::find(labels.begin(), labels.end(), label) != labels.end())
+        return AcceptedCell{std::string(label)};
+    CellRefusal refusal;
+    refusal.kind = CellRefusalKind::NotALabel;
+    refusal.allowed = std::move(labels);
+    return refusal;
+}
+
+// The values the value dialog can give: the multiples of its small step within its range.
+std::variant<AcceptedCell, CellRefusal> AcceptValue(std::string_view written,
+                                                    const ValueColumn& column) {
+    const int step = column.smallStep;
+    const int minimum = (column.minimum + step - 1) / step * step;
+    const int maximum = column.maximum / step * step;
+    const std::optional<int> value = DecimalValue(written);
+    if (value && *value >= minimum && *value <= maximum && *value % step == 0)
+        return AcceptedCell{std::to_string(*value)};
+    CellRefusal refusal;
+    refusal.kind = value ? CellRefusalKind::ValueNotAllowed : CellRefusalKind::NotANumber;
+    refusal.minimum = minimum;
+    refusal.maximum = maximum;
+    refusal.step = step;
+    return refusal;
+}
+
+std::vector<std::string> Labels(auto&& labels) {
+    return {labels.begin(), labels.end()};
+}
+
+} // namespace
+
+std::variant<AcceptedCell, CellRefusal>
+AcceptCellText(Grid grid, int column, std::string_view written, std::string_view current) {
+    const bool batters = grid == Grid::Batters;
+    const int nameColumn = batters ? BatterColumn::Name : PitcherColumn::Name;
+    const int labelColumn = batters ? BatterColumn::Side : PitcherColumn::Style;
+    const std::optional<ValueColumn> value =
+        batters ? BatterValueColumn(column) : PitcherValueColumn(column);
+    if (column != nameColumn && column != labelColumn && !value) {
+        CellRefusal refusal;
+        refusal.kind = CellRefusalKind::NotACell;
+        return refusal;
+    }
+    if (written == current)
+        return AcceptedCell{std::string(current)};
+    if (column == nameColumn)
+        return AcceptName(written);
+    if (column == labelColumn) {
+        if (batters)
+            return AcceptLabel(written, Labels(BatterSideLabels));
+        std::vector<std::string> styles;
+        for (const PitchingStyle& style : PitchingStyles)
+            styles.emplace_back(style.label);
+        return AcceptLabel(written, std::move(styles));
+    }
+    return AcceptValue(written, *value);
 }
 
 int PositionSwapRow(const std::array<std::string, 8>& battingOrderPositions, int row,

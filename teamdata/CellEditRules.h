@@ -1,16 +1,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "RecordText.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
-// What a click on a grid cell does to its text: the cycles of the batting side and the pitching
-// style, the ranges the value dialog offers per column, and the swap that keeps fielding
-// positions unique within the batting order.
+// What a grid cell may hold and what a click on it does to its text: the cycles of the batting
+// side and the pitching style, the ranges the value dialog offers per column, the swap that keeps
+// fielding positions unique within the batting order, and the one rule by which a text written
+// elsewhere (a CSV file, pasted text) becomes a cell's text.
 namespace teamdata {
+
+enum class Grid { Batters, Pitchers };
 
 // 右 → 左 → 両 → 右. Empty for a text that is none of the three (it is left alone).
 [[nodiscard]] std::optional<std::string_view> NextBatterSide(std::string_view text);
@@ -32,6 +39,43 @@ struct ValueColumn {
 // The value dialog's settings for a grid column, or empty for a column that is not a value.
 [[nodiscard]] std::optional<ValueColumn> BatterValueColumn(int column);
 [[nodiscard]] std::optional<ValueColumn> PitcherValueColumn(int column);
+
+// What a cell of a grid column stores for a text written elsewhere, or why it cannot hold it.
+enum class CellRefusalKind {
+    NotANumber,           // not decimal digits; allowed: `minimum`..`maximum` by `step`
+    ValueNotAllowed,      // a number outside `minimum`..`maximum` or not a multiple of `step`
+    NotALabel,            // none of the `allowed` labels
+    NameUnknownCharacter, // `character`, the `position`-th character of the text, has no tile
+    NameTooLong,          // the name needs `tiles` tiles
+    NotACell,             // the column is no data column of the grid
+};
+
+struct CellRefusal {
+    CellRefusalKind kind{};
+    int minimum = 0;
+    int maximum = 0;
+    int step = 0;
+    std::vector<std::string> allowed;
+    std::string character;
+    int position = 0;
+    int tiles = 0;
+};
+
+struct AcceptedCell {
+    std::string text;                 // the cell's text: the stored form of what was written
+    bool nameSpellingChanged = false; // small kana were written large, as the game writes them
+};
+
+// The one rule for a text written into grid column `column` (1..9 batters, 1..11 pitchers) from
+// outside the dialogs. A text equal to `current` (what the cell shows now) is taken as it is, so
+// that whatever the image holds reads back; any other text must be what the dialogs could give:
+// a name the name normalizer accepts (stored normalized), a batting side or pitching style label,
+// or a value of the value dialog's range and step (stored without leading zeros or spaces).
+[[nodiscard]] std::variant<AcceptedCell, CellRefusal>
+AcceptCellText(Grid grid, int column, std::string_view written, std::string_view current);
+
+// The batting side labels, in the order a click steps through them.
+inline constexpr std::array<std::string_view, 3> BatterSideLabels = {SideRight, SideLeft, SideBoth};
 
 // Choosing `newPosition` for grid row `row` of the batting order: the first batting-order row
 // (1..8, top down, `row` itself included) whose position text equals it gives up its place and

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "CsvReader.h"
+#include "TextEncoding.h"
 #include "LeagueCsv.h"
 
 #include "CellMerge.h"
