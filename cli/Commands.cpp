@@ -4,19 +4,19 @@
 #include "CliText.h"
 
 #include "CsvReader.h"
+#include "Files.h"
 #include "ImageFile.h"
+#include "Import.h"
 #include "League.h"
 #include "LeagueCsv.h"
-#include "Patch.h"
+#include "PatchFiles.h"
 #include "SafeImageWriter.h"
 #include "TeamInitials.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -31,17 +31,20 @@ const QString StandardStream = QStringLiteral("-");
 // How an error in a file read from standard input names its place.
 const QString StandardInputName = QStringLiteral("<stdin>");
 
-// No league file or patch comes near an image's size; a larger input (or a device that never
-// ends) is refused before it fills the memory.
-constexpr qint64 MaxInputSize = static_cast<qint64>(teamdata::MaxImageFileSize);
-
 std::span<const std::uint8_t> BytesOf(const QByteArray& bytes) {
     return {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
             static_cast<std::size_t>(bytes.size())};
 }
 
-std::span<const std::uint8_t> BytesOf(const std::vector<std::uint8_t>& bytes) {
-    return {bytes.data(), bytes.size()};
+// A path or a text from a file, as a message shows it.
+QString Shown(const QString& text) {
+    return exchange::Shown(text);
+}
+
+// "cannot write X: no space left on the device"
+QString WithReason(const QString& message, int systemError) {
+    const QString reason = exchange::DescribeSystemError(systemError);
+    return reason.isEmpty() ? message : message + QStringLiteral(": ") + reason;
 }
 
 // An image read and checked; `status` is Done when the command may go on with it, and otherwise
@@ -59,39 +62,35 @@ OpenedImage OpenImage(const QString& path, bool force, std::ostream& err) {
         // read at all is a file error, which a script may want to tell apart.
         const bool unreadable = image.read == teamdata::FileRead::Unreadable ||
                                 image.read == teamdata::FileRead::NotAFile;
-        opened.status = Report(err, path + QStringLiteral(": ") + DescribeImageDoubt(image),
+        opened.status = Report(err, Shown(path) + QStringLiteral(": ") + DescribeImageDoubt(image),
                                unreadable ? FileFailed : DataRefused);
     } else if (image.Questionable() && !force) {
         Report(err, Cli::tr("%1 does not look like an image of this game (%2)")
-                        .arg(path, DescribeImageDoubt(image)));
+                        .arg(Shown(path), DescribeImageDoubt(image)));
         opened.status = Report(err, Cli::tr("give --force to go on with it all the same, as "
                                             "answering yes in the window does"));
     }
     return opened;
 }
 
-std::optional<int> TeamOfInitials(const QString& initials) {
-    return teamdata::TeamOfInitials(initials.toStdString());
-}
+// The team named by --team, when one is; `status` is Done or the reported usage error.
+struct NamedTeam {
+    std::optional<int> team;
+    int status = Done;
+};
 
-int ReportUnknownTeam(std::ostream& err, const QString& command, const QString& initials) {
+NamedTeam TeamOption(const Invocation& call) {
+    if (!call.IsSet(QStringLiteral("team")))
+        return {};
+    const QString initials = call.Value(QStringLiteral("team"));
+    if (const std::optional<int> team = teamdata::TeamOfInitials(initials.toStdString()))
+        return {team, Done};
     QStringList teams;
     for (int team = 0; team < teamdata::TeamCount; ++team)
         teams << TeamInitialsText(team);
-    return ReportUsage(err, command,
-                       Cli::tr("no team has the initials \"%1\"; the teams are %2")
-                           .arg(initials, teams.join(QLatin1Char(' '))));
-}
-
-bool IsStandardStream(const QString& name) {
-    return name.isEmpty() || name == StandardStream;
-}
-
-bool IsSameFile(const QString& first, const QString& second) {
-    std::error_code error;
-    const bool same = std::filesystem::equivalent(std::filesystem::path(NativePath(first)),
-                                                  std::filesystem::path(NativePath(second)), error);
-    return same && !error;
+    return {std::nullopt, ReportUsage(call.err, call.command,
+                                      Cli::tr("no team has the initials \"%1\"; the teams are %2")
+                                          .arg(Shown(initials), teams.join(QLatin1Char(' '))))};
 }
 
 int ReadStandardInput(std::istream& in, QByteArray& bytes, std::ostream& err) {
@@ -99,8 +98,12 @@ int ReadStandardInput(std::istream& in, QByteArray& bytes, std::ostream& err) {
     char buffer[65536];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         text.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (static_cast<qint64>(text.size()) > MaxInputSize)
-            return Report(err, Cli::tr("standard input is too large"), FileFailed);
+        if (text.size() > exchange::MaxCsvFileSize)
+            return Report(err,
+                          Cli::tr("standard input is larger than %1 bytes, more than any league "
+                                  "file; nothing was read")
+                              .arg(exchange::MaxCsvFileSize),
+                          DataRefused);
     }
     if (in.bad())
         return Report(err, Cli::tr("cannot read standard input"), FileFailed);
@@ -108,46 +111,63 @@ int ReadStandardInput(std::istream& in, QByteArray& bytes, std::ostream& err) {
     return Done;
 }
 
-int ReadInputFile(const QString& name, QByteArray& bytes, std::ostream& err) {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        return Report(err, Cli::tr("cannot read %1: %2").arg(name, file.errorString()), FileFailed);
-    bytes = file.read(MaxInputSize + 1);
-    if (bytes.size() > MaxInputSize)
-        return Report(err, Cli::tr("%1 is too large").arg(name), FileFailed);
-    if (file.error() != QFileDevice::NoError)
-        return Report(err, Cli::tr("cannot read %1: %2").arg(name, file.errorString()), FileFailed);
-    return Done;
+// A file named on the command line, whole, unless it is larger than `maxSize`: then it is
+// refused before it is read, as no file of its kind comes near that size.
+int ReadInputFile(const QString& name, std::uint64_t maxSize, QByteArray& bytes,
+                  std::ostream& err) {
+    exchange::InputFile input = exchange::ReadInputFile(name, maxSize);
+    using Outcome = exchange::InputFile::Outcome;
+    switch (input.outcome) {
+    case Outcome::Read:
+        bytes = std::move(input.bytes);
+        return Done;
+    case Outcome::Unreadable:
+        return Report(err,
+                      WithReason(Cli::tr("cannot read %1").arg(Shown(name)), input.systemError),
+                      FileFailed);
+    case Outcome::NotAFile:
+        return Report(err, Cli::tr("cannot read %1: it is not a regular file").arg(Shown(name)),
+                      FileFailed);
+    case Outcome::TooLarge:
+        return Report(err,
+                      Cli::tr("%1 is larger than %2 bytes, more than any file of its kind; "
+                              "nothing was read")
+                          .arg(Shown(name))
+                          .arg(maxSize),
+                      DataRefused);
+    }
+    return FileFailed;
+}
+
+int ReportFileWrite(std::ostream& err, teamdata::FileWriteOutcome outcome, const QString& name) {
+    switch (outcome) {
+    case teamdata::FileWriteOutcome::Written:
+        return Done;
+    case teamdata::FileWriteOutcome::TargetUncreatable:
+    case teamdata::FileWriteOutcome::WriteFailed:
+        break;
+    }
+    return Report(err, Cli::tr("cannot write %1").arg(Shown(name)), FileFailed);
 }
 
 // A result to standard output for "-" or no name, otherwise written safely to the file.
-int WriteOutput(const QString& name, const QByteArray& bytes, std::ostream& out,
-                std::ostream& err) {
-    if (IsStandardStream(name)) {
-        WriteBytes(out, bytes);
-        out.flush();
-        if (!out)
-            return Report(err, Cli::tr("cannot write to standard output"), FileFailed);
+int WriteOutput(const Invocation& call, const QString& name, std::span<const std::uint8_t> bytes) {
+    if (name.isEmpty() || name == StandardStream) {
+        call.out.write(reinterpret_cast<const char*>(bytes.data()),
+                       static_cast<std::streamsize>(bytes.size()));
+        call.out.flush();
+        if (!call.out)
+            return Report(call.err, Cli::tr("cannot write to standard output"), FileFailed);
         return Done;
     }
-    if (teamdata::WriteFileSafely(NativePath(name), BytesOf(bytes)) !=
-        teamdata::FileWriteOutcome::Written)
-        return Report(err, Cli::tr("cannot write %1").arg(name), FileFailed);
-    return Done;
-}
-
-int WriteOutput(const QString& name, const std::vector<std::uint8_t>& bytes, std::ostream& err) {
-    if (teamdata::WriteFileSafely(NativePath(name), BytesOf(bytes)) !=
-        teamdata::FileWriteOutcome::Written)
-        return Report(err, Cli::tr("cannot write %1").arg(name), FileFailed);
-    return Done;
+    return ReportFileWrite(call.err, teamdata::WriteFileSafely(NativePath(name), bytes), name);
 }
 
 // "FILE:LINE:COLUMN: message", the form editors and build tools jump to; the column is left out
 // when the issue is about a whole line.
 void ReportCsvIssue(std::ostream& err, const QString& file, const reports::CsvIssue& issue,
                     bool note) {
-    QString place = file + QLatin1Char(':') + QString::number(issue.line);
+    QString place = Shown(file) + QLatin1Char(':') + QString::number(issue.line);
     if (issue.column > 0)
         place += QLatin1Char(':') + QString::number(issue.column);
     const QString message = exchange::DescribeCsvIssue(issue);
@@ -189,25 +209,26 @@ int ReportImageWrite(std::ostream& err, teamdata::ImageWriteOutcome outcome, con
     case ImageWriteOutcome::Written:
         return Done;
     case ImageWriteOutcome::SourceUnreadable:
-        return Report(err, Cli::tr("cannot read %1").arg(image), FileFailed);
+        return Report(err, Cli::tr("cannot read %1").arg(Shown(image)), FileFailed);
     case ImageWriteOutcome::SourceRefused:
         return Report(
-            err, Cli::tr("%1 changed while it was being read; nothing was written").arg(image));
+            err,
+            Cli::tr("%1 changed while it was being read; nothing was written").arg(Shown(image)));
     case ImageWriteOutcome::TargetUncreatable:
-        return Report(err, Cli::tr("cannot create %1").arg(target), FileFailed);
+        return Report(err, Cli::tr("cannot create %1").arg(Shown(target)), FileFailed);
     case ImageWriteOutcome::WriteFailed:
-        return Report(err, Cli::tr("cannot write %1; it is left as it was").arg(target),
+        return Report(err, Cli::tr("cannot write %1; it is left as it was").arg(Shown(target)),
                       FileFailed);
     case ImageWriteOutcome::TextRefused:
         break;
     }
-    return Report(err, Cli::tr("the teams cannot be written into %1").arg(target));
+    return Report(err, Cli::tr("the teams cannot be written into %1").arg(Shown(target)));
 }
 
 } // namespace
 
-int RunInfo(const InfoRequest& request, std::ostream& out, std::ostream& err) {
-    const OpenedImage opened = OpenImage(request.image, request.force, err);
+int RunInfo(const Invocation& call) {
+    const OpenedImage opened = OpenImage(call.Argument(0), call.Force(), call.err);
     if (opened.status != Done)
         return opened.status;
     const exchange::LeagueRecords league = exchange::RecordsOf(opened.image);
@@ -219,157 +240,164 @@ int RunInfo(const InfoRequest& request, std::ostream& out, std::ostream& err) {
             QString::fromStdString(reports::ColorText(texts.colors.uniform)),
             QString::fromStdString(texts.batters[0][teamdata::BatterColumn::Name - 1]),
         };
-        WriteText(out, fields.join(QLatin1Char('\t')) + QLatin1Char('\n'));
+        WriteText(call.out, fields.join(QLatin1Char('\t')) + QLatin1Char('\n'));
     }
-    out.flush();
-    return out ? Done : Report(err, Cli::tr("cannot write to standard output"), FileFailed);
+    return Done;
 }
 
-int RunExport(const ExportRequest& request, std::ostream& out, std::ostream& err) {
-    const QString command = QStringLiteral("export");
-    if (request.format == ExportFormat::Html && request.team.isEmpty())
-        return ReportUsage(err, command,
+int RunExport(const Invocation& call) {
+    const QString format = call.Value(QStringLiteral("format")).toLower();
+    const bool html = format == QLatin1String("html");
+    if (!html && call.IsSet(QStringLiteral("format")) && format != QLatin1String("csv"))
+        return ReportUsage(call.err, call.command,
+                           Cli::tr("unknown format \"%1\"; it is csv or html")
+                               .arg(Shown(call.Value(QStringLiteral("format")))));
+    const NamedTeam named = TeamOption(call);
+    if (named.status != Done)
+        return named.status;
+    if (html && !named.team)
+        return ReportUsage(call.err, call.command,
                            Cli::tr("--format html needs --team: a page shows one team"));
-    std::optional<int> team;
-    if (!request.team.isEmpty()) {
-        team = TeamOfInitials(request.team);
-        if (!team)
-            return ReportUnknownTeam(err, command, request.team);
-    }
-    const OpenedImage opened = OpenImage(request.image, request.force, err);
+    const OpenedImage opened = OpenImage(call.Argument(0), call.Force(), call.err);
     if (opened.status != Done)
         return opened.status;
     const reports::LeagueTexts league = exchange::TextsOf(exchange::RecordsOf(opened.image));
 
     QByteArray bytes;
-    if (!team) {
+    if (!named.team) {
         bytes = exchange::LeagueCsvBytes(league);
-    } else if (request.format == ExportFormat::Csv) {
-        bytes = exchange::TeamCsvBytes(league[static_cast<std::size_t>(*team)]);
+    } else if (!html) {
+        bytes = exchange::TeamCsvBytes(league[static_cast<std::size_t>(*named.team)]);
     } else {
         try {
-            bytes = exchange::TeamHtmlBytes(*team, league[static_cast<std::size_t>(*team)]);
+            bytes =
+                exchange::TeamHtmlBytes(*named.team, league[static_cast<std::size_t>(*named.team)]);
         } catch (const std::runtime_error&) {
             // The totals row sums the cells; the window refuses a page it cannot sum as well.
-            return Report(err, Cli::tr("team %1 holds a value that is no number; its page "
-                                       "cannot be written")
-                                   .arg(TeamInitialsText(*team)));
+            return Report(call.err, Cli::tr("team %1 holds a value that is no number; its page "
+                                            "cannot be written")
+                                        .arg(TeamInitialsText(*named.team)));
         }
     }
-    return WriteOutput(request.output, bytes, out, err);
+    return WriteOutput(call, call.Value(QStringLiteral("o")), BytesOf(bytes));
 }
 
-int RunImport(const ImportRequest& request, std::istream& in, std::ostream& out,
-              std::ostream& err) {
-    const QString command = QStringLiteral("import");
-    if (request.output == StandardStream)
-        return ReportUsage(err, command, Cli::tr("an image cannot be written to standard output"));
-    std::optional<int> team;
-    if (!request.team.isEmpty()) {
-        team = TeamOfInitials(request.team);
-        if (!team)
-            return ReportUnknownTeam(err, command, request.team);
-    }
-    const OpenedImage opened = OpenImage(request.image, request.force, err);
+int RunImport(const Invocation& call) {
+    const QString image = call.Argument(0);
+    const QString file = call.Argument(1);
+    const QString output = call.Value(QStringLiteral("o"));
+    if (output == StandardStream)
+        return ReportUsage(call.err, call.command,
+                           Cli::tr("an image cannot be written to standard output"));
+    const NamedTeam named = TeamOption(call);
+    if (named.status != Done)
+        return named.status;
+    const OpenedImage opened = OpenImage(image, call.Force(), call.err);
     if (opened.status != Done)
         return opened.status;
     QByteArray bytes;
-    const int read = request.file == StandardStream ? ReadStandardInput(in, bytes, err)
-                                                    : ReadInputFile(request.file, bytes, err);
+    const int read = file == StandardStream
+                         ? ReadStandardInput(call.in, bytes, call.err)
+                         : ReadInputFile(file, exchange::MaxCsvFileSize, bytes, call.err);
     if (read != Done)
         return read;
 
-    const exchange::LeagueRecords records = exchange::RecordsOf(opened.image);
-    const reports::CsvImport import =
-        exchange::ReadCsvFile(bytes, exchange::TextsOf(records), team);
-    const QString fileName = request.file == StandardStream ? StandardInputName : request.file;
-    if (import.leagueFile && team)
-        return ReportUsage(err, command,
+    const exchange::ImportPlan plan = exchange::PlanImport(opened.image, bytes, named.team);
+    const QString fileName = file == StandardStream ? StandardInputName : file;
+    if (plan.read.leagueFile && named.team)
+        return ReportUsage(call.err, call.command,
                            Cli::tr("%1 is a league file, which names its teams itself; "
                                    "--team is for a team CSV")
-                               .arg(fileName));
-    ReportCsvIssues(err, fileName, import);
-    const bool teamMissing =
-        std::any_of(import.errors.begin(), import.errors.end(), [](const reports::CsvIssue& e) {
-            return e.kind == reports::CsvIssueKind::TeamNotGiven;
-        });
-    if (teamMissing)
-        return ReportUsage(err, command, Cli::tr("name the team of a team CSV with --team"));
-    if (!import.errors.empty())
-        return Report(err, Cli::tr("nothing was written"));
+                               .arg(Shown(fileName)));
+    ReportCsvIssues(call.err, fileName, plan.read);
+    if (exchange::TeamMissing(plan))
+        return ReportUsage(call.err, call.command,
+                           Cli::tr("name the team of a team CSV with --team"));
+    if (!plan.read.errors.empty())
+        return Report(call.err, Cli::tr("nothing was written"));
 
-    const std::vector<teamdata::TeamWrite> writes = exchange::ImportWrites(records, import);
-    const QString changed =
-        writes.empty() ? QString() : QStringLiteral(" (") + InitialsOf(writes) + QLatin1Char(')');
-    if (request.dryRun) {
-        WriteText(out, Cli::tr("%1 of %2 teams would be rewritten")
-                               .arg(writes.size())
-                               .arg(teamdata::TeamCount) +
-                           changed + QLatin1Char('\n'));
+    const QString changed = plan.writes.empty()
+                                ? QString()
+                                : QStringLiteral(" (") + InitialsOf(plan.writes) + QLatin1Char(')');
+    if (call.IsSet(QStringLiteral("dry-run"))) {
+        WriteText(call.out, Cli::tr("%1 of %2 teams would be rewritten")
+                                    .arg(plan.writes.size())
+                                    .arg(teamdata::TeamCount) +
+                                changed + QLatin1Char('\n'));
         return Done;
     }
     // Into the image itself nothing needs writing when nothing changed; a copy is made anyway,
     // since a script goes on with it.
-    const QString target = request.output.isEmpty() ? request.image : request.output;
-    if (!writes.empty() || !request.output.isEmpty()) {
+    const QString target = output.isEmpty() ? image : output;
+    if (!plan.writes.empty() || !output.isEmpty()) {
         teamdata::ImageWriteRequest write;
-        write.source = NativePath(request.image);
+        write.source = NativePath(image);
         write.target = NativePath(target);
-        write.teams = writes;
-        write.acceptQuestionable = request.force;
+        write.teams = plan.writes;
+        write.acceptQuestionable = call.Force();
         if (const int status =
-                ReportImageWrite(err, teamdata::WriteImage(write), request.image, target);
+                ReportImageWrite(call.err, teamdata::WriteImage(write), image, target);
             status != Done)
             return status;
     }
-    WriteText(out, Cli::tr("%1 of %2 teams rewritten").arg(writes.size()).arg(teamdata::TeamCount) +
-                       changed + QLatin1Char('\n'));
+    WriteText(call.out,
+              Cli::tr("%1 of %2 teams rewritten").arg(plan.writes.size()).arg(teamdata::TeamCount) +
+                  changed + QLatin1Char('\n'));
     return Done;
 }
 
-int RunPatch(const PatchRequest& request, std::ostream& err) {
-    const std::optional<teamdata::PatchFormat> format =
-        teamdata::PatchFormatForName(NativePath(request.patch));
-    if (!format)
-        return ReportUsage(err, QStringLiteral("patch"),
+int RunPatch(const Invocation& call) {
+    const QString patchPath = call.Value(QStringLiteral("o"));
+    if (!teamdata::PatchFormatForName(NativePath(patchPath)))
+        return ReportUsage(call.err, call.command,
                            Cli::tr("the patch's name must end in .bps or .ips, which chooses "
                                    "its format"));
-    const OpenedImage original = OpenImage(request.original, request.force, err);
+    const OpenedImage original = OpenImage(call.Argument(0), call.Force(), call.err);
     if (original.status != Done)
         return original.status;
-    const OpenedImage modified = OpenImage(request.modified, request.force, err);
+    const OpenedImage modified = OpenImage(call.Argument(1), call.Force(), call.err);
     if (modified.status != Done)
         return modified.status;
-    const teamdata::MadePatch made =
-        teamdata::MakePatch(*format, original.image.bytes, modified.image.bytes);
-    if (made.outcome == teamdata::PatchMaking::TooLargeForIps)
-        return Report(err, Cli::tr("an IPS patch cannot describe images larger than 16 MiB; "
-                                   "make a BPS patch"));
-    return WriteOutput(request.patch, made.bytes, err);
+    const exchange::PatchFile patch =
+        exchange::MakePatchFile(patchPath, original.image, modified.image);
+    if (patch.outcome == exchange::PatchFile::Outcome::TooLargeForIps)
+        return Report(call.err, Cli::tr("an IPS patch cannot describe images larger than 16 MiB; "
+                                        "make a BPS patch"));
+    return WriteOutput(call, patchPath, patch.bytes);
 }
 
-int RunApply(const ApplyRequest& request, std::ostream& err) {
-    const QString command = QStringLiteral("apply");
-    if (request.output == StandardStream)
-        return ReportUsage(err, command, Cli::tr("an image cannot be written to standard output"));
-    // The original stays as it was, so that a patch that turns out wrong costs nothing.
-    if (request.output == request.image || IsSameFile(request.output, request.image))
-        return ReportUsage(err, command,
-                           Cli::tr("a patch is never applied in place: give -o another file "
-                                   "than %1")
-                               .arg(request.image));
-    const OpenedImage opened = OpenImage(request.image, request.force, err);
+int RunApply(const Invocation& call) {
+    const QString image = call.Argument(0);
+    const QString patchPath = call.Argument(1);
+    const QString output = call.Value(QStringLiteral("o"));
+    if (output == StandardStream)
+        return ReportUsage(call.err, call.command,
+                           Cli::tr("an image cannot be written to standard output"));
+    const OpenedImage opened = OpenImage(image, call.Force(), call.err);
     if (opened.status != Done)
         return opened.status;
     QByteArray patch;
-    if (const int status = ReadInputFile(request.patch, patch, err); status != Done)
+    if (const int status = ReadInputFile(patchPath, exchange::MaxPatchFileSize, patch, call.err);
+        status != Done)
         return status;
-    const teamdata::AppliedPatch applied = teamdata::ApplyPatch(opened.image.bytes, BytesOf(patch));
-    if (applied.refusal != teamdata::PatchRefusal::None)
-        return Report(err, Cli::tr("%1 cannot be applied to %2: %3")
-                               .arg(request.patch, request.image,
-                                    exchange::DescribePatchRefusal(applied.refusal)));
-    return WriteOutput(request.output, applied.result, err);
+    const exchange::ApplyPlan plan = exchange::PlanApply(opened.image, patch);
+    if (plan.applied.refusal != teamdata::PatchRefusal::None)
+        return Report(call.err, Cli::tr("%1 cannot be applied to %2: %3")
+                                    .arg(Shown(patchPath), Shown(image),
+                                         exchange::DescribePatchRefusal(plan.applied.refusal)));
+    // What the patch gives is checked as any image the program opens: a result the window would
+    // refuse is never written, one it would ask about only with --force.
+    if (plan.result.Refused())
+        return Report(call.err, Cli::tr("the patched image would be no image of this game (%1); "
+                                        "nothing was written")
+                                    .arg(DescribeImageDoubt(plan.result)));
+    if (plan.result.Questionable() && !call.Force()) {
+        Report(call.err, Cli::tr("the patched image does not look like an image of this game "
+                                 "(%1); nothing was written")
+                             .arg(DescribeImageDoubt(plan.result)));
+        return Report(call.err, Cli::tr("give --force to write it all the same"));
+    }
+    return WriteOutput(call, output, plan.applied.result);
 }
 
 } // namespace cli

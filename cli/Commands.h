@@ -1,71 +1,32 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
-
-#include <istream>
-#include <ostream>
+#include "Invocation.h"
 
 // The commands of tolvanek-cli, each a thin face over what the window does too (exchange/,
-// teamdata/, reports/). They take requests already parsed from the command line and return the
-// process's exit status (cli::ExitStatus in CliText.h); results go to `out` or to files, every
-// error and note to `err`.
+// teamdata/, reports/). They get their arguments and options checked (CommandLine.cpp) and return
+// the process's exit status (cli::ExitStatus in CliText.h); results go to standard output or to
+// files, every error and note to standard error.
 //
 // Every image a command reads is checked as opening it in the window checks it: one the window
-// refuses is refused, and one the window would ask about is refused unless `force` answers yes.
+// refuses is refused, and one the window would ask about is refused unless --force answers yes.
 namespace cli {
 
-struct InfoRequest {
-    QString image;
-    bool force = false;
-};
+// info IMAGE: one line per team: initials, helmet and uniform colour, the first batter's name.
+[[nodiscard]] int RunInfo(const Invocation& call);
 
-enum class ExportFormat { Csv, Html };
+// export IMAGE [--team T] [--format csv|html] [-o FILE]: the league file or one team's CSV or
+// HTML page, byte for byte as the window writes them.
+[[nodiscard]] int RunExport(const Invocation& call);
 
-struct ExportRequest {
-    QString image;
-    QString team; // initials as typed; empty for the league file
-    ExportFormat format = ExportFormat::Csv;
-    QString output; // empty or "-" for `out`
-    bool force = false;
-};
+// import IMAGE FILE [--team T] [--dry-run] [-o OUTPUT]: reads a league file or a team CSV back;
+// with no error in it, writes the teams it changes through the safe image writer.
+[[nodiscard]] int RunImport(const Invocation& call);
 
-struct ImportRequest {
-    QString image;
-    QString file;   // "-" for `in`
-    QString team;   // initials as typed; a team CSV needs them, a league file must not have them
-    QString output; // empty to write into the image itself
-    bool dryRun = false;
-    bool force = false;
-};
+// patch ORIGINAL MODIFIED -o PATCH
+[[nodiscard]] int RunPatch(const Invocation& call);
 
-struct PatchRequest {
-    QString original;
-    QString modified;
-    QString patch; // its extension chooses the format
-    bool force = false;
-};
-
-struct ApplyRequest {
-    QString image;
-    QString patch;
-    QString output; // never the image itself
-    bool force = false;
-};
-
-// One line per team: initials, helmet and uniform colour, the first batter's name.
-[[nodiscard]] int RunInfo(const InfoRequest& request, std::ostream& out, std::ostream& err);
-
-// The league file or one team's CSV or HTML page, byte for byte as the window writes them.
-[[nodiscard]] int RunExport(const ExportRequest& request, std::ostream& out, std::ostream& err);
-
-// Reads a league file or a team CSV back; with no error in it, writes the teams it changes
-// through the safe image writer. `out` gets how many teams were (or would be) rewritten.
-[[nodiscard]] int RunImport(const ImportRequest& request, std::istream& in, std::ostream& out,
-                            std::ostream& err);
-
-[[nodiscard]] int RunPatch(const PatchRequest& request, std::ostream& err);
-
-[[nodiscard]] int RunApply(const ApplyRequest& request, std::ostream& err);
+// apply IMAGE PATCH -o OUTPUT
+[[nodiscard]] int RunApply(const Invocation& call);
 
 } // namespace cli

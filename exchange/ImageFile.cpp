@@ -3,6 +3,7 @@
 
 #include "TRomTeamData.h"
 #include "Team.h"
+#include "TextEncoding.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -24,7 +25,48 @@ LoadedImage LoadImage(const QString& path) {
 }
 
 std::string NativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+    std::string bytes;
+    QString run;
+    const auto flush = [&] {
+        bytes += run.toStdString();
+        run.clear();
+    };
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        const char16_t unit = path.at(i).unicode();
+        const bool secondHalf = i > 0 && QChar::isHighSurrogate(path.at(i - 1).unicode());
+        if (IsEscapedByte(unit) && !secondHalf) {
+            flush();
+            bytes += static_cast<char>(unit - 0xDC00);
+        } else {
+            run += QChar(unit);
+        }
+    }
+    flush();
+    return bytes;
+}
+
+QString PathFromNative(std::string_view bytes) {
+    QString path;
+    for (std::size_t i = 0; i < bytes.size();) {
+        // The longest valid UTF-8 character starting here, if any.
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        std::size_t length = lead < 0x80             ? 1
+                             : (lead & 0xE0) == 0xC0 ? 2
+                             : (lead & 0xF0) == 0xE0 ? 3
+                             : (lead & 0xF8) == 0xF0 ? 4
+                                                     : 0;
+        if (length > 1 &&
+            (length > bytes.size() - i || !reports::IsValidUtf8(bytes.substr(i, length))))
+            length = 0;
+        if (length == 0) {
+            path += QChar(static_cast<char16_t>(0xDC00 + lead));
+            ++i;
+            continue;
+        }
+        path += QString::fromUtf8(bytes.data() + i, static_cast<qsizetype>(length));
+        i += length;
+    }
+    return path;
 }
 
 QString TeamInitialsText(int team) {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // An image read whole and checked, the way the window opens one and every command of the command
@@ -31,8 +32,16 @@ struct LoadedImage {
 // Why a loaded image is refused or questioned, as one clause in the user's language.
 [[nodiscard]] QString DescribeImageDoubt(const LoadedImage& image);
 
-// A path as the operating system takes it (the bytes the data layer opens).
+// A path as the operating system takes it (the bytes the data layer opens), and back. A name
+// given as bytes that are no UTF-8 (a file named in another encoding) survives the round trip:
+// each such byte travels in the text as a lone surrogate U+DC80..U+DCFF, as Python does it, and
+// is written back as the byte it was.
 [[nodiscard]] std::string NativePath(const QString& path);
+[[nodiscard]] QString PathFromNative(std::string_view bytes);
+// Whether a UTF-16 unit stands for such a byte (when it is not the second half of a pair).
+[[nodiscard]] constexpr bool IsEscapedByte(char16_t unit) {
+    return unit >= 0xDC80 && unit <= 0xDCFF;
+}
 
 // The team's initials as the team box lists them.
 [[nodiscard]] QString TeamInitialsText(int team);

@@ -2,10 +2,11 @@
 #include "League.h"
 
 #include "CellMerge.h"
+#include "Files.h"
 #include "LeagueCsv.h"
 #include "ShiftJis.h"
-#include "TextEncoding.h"
 #include "TeamReport.h"
+#include "TextEncoding.h"
 
 #include <QCoreApplication>
 
@@ -84,6 +85,17 @@ QString DecodeTextFile(const QByteArray& bytes) {
 
 reports::CsvImport ReadCsvFile(const QByteArray& bytes, const reports::LeagueTexts& current,
                                std::optional<int> teamOfTeamCsv) {
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const reports::TextEncoding encoding = reports::GuessTextEncoding(view);
+    if (encoding == reports::TextEncoding::Utf16 || encoding == reports::TextEncoding::NotText) {
+        // Read as Shift_JIS, such a file would give a line of stray characters per character.
+        reports::CsvImport refused;
+        reports::CsvIssue& issue = refused.errors.emplace_back();
+        issue.kind = encoding == reports::TextEncoding::Utf16 ? reports::CsvIssueKind::Utf16Text
+                                                              : reports::CsvIssueKind::NotText;
+        issue.line = 1;
+        return refused;
+    }
     return reports::ReadCsv(DecodeTextFile(bytes).toStdString(), current, teamOfTeamCsv);
 }
 
@@ -108,6 +120,25 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
         return Texts::tr("a quoted field opens here and is never closed");
     case Kind::TeamNotGiven:
         return Texts::tr("this is a team CSV without a team line: name the team it is for");
+    case Kind::UnrecognizedFile:
+        return Texts::tr("this is neither a league file (no line starts with \"%1\") nor a team "
+                         "CSV (the first line is not the batter header)")
+            .arg(FromUtf8(std::string(reports::TeamWord)));
+    case Kind::TooManyLines:
+        return Texts::tr("the file goes on beyond the %1 lines of a league file; it was read no "
+                         "further")
+            .arg(issue.count);
+    case Kind::Utf16Text:
+        return Texts::tr("the file is UTF-16 text; save it as CSV in Shift_JIS or UTF-8 and "
+                         "import it again");
+    case Kind::NotText:
+        return Texts::tr("the file holds zero bytes, so it is no text file; a league file or "
+                         "team CSV is text in Shift_JIS or UTF-8");
+    case Kind::LinesBeforeFirstTeam:
+        return Texts::tr("%n line(s) before the first team line; every team of a league file "
+                         "starts with a line \"%1,...\"",
+                         nullptr, issue.count)
+            .arg(FromUtf8(issue.expected));
     case Kind::WrongLineCount:
         return Texts::tr("the team has %1 lines here; it needs %2 (a header and 13 batters, "
                          "a header and 5 pitchers)")
@@ -142,7 +173,7 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
         return Texts::tr("allowed are %1").arg(JoinedAllowed(issue.allowed));
     case Kind::NameUnknownCharacter:
         return Texts::tr("the game cannot show the character \"%1\" (character %2 of the name)")
-            .arg(FromUtf8(issue.character))
+            .arg(Shown(issue.character))
             .arg(issue.position);
     case Kind::NameTooLong:
         return Texts::tr("the name needs %1 places; the game has 5 (a voiced kana takes two)")
@@ -177,6 +208,10 @@ QString DescribePatchRefusal(teamdata::PatchRefusal refusal) {
         return Texts::tr("the patch is damaged (its own checksum does not match)");
     case PatchRefusal::ResultChecksumMismatch:
         return Texts::tr("the patched image does not match the patch's checksum");
+    case PatchRefusal::TooLarge:
+        return Texts::tr("the patch would make an image larger than %1 MiB, larger than any "
+                         "image the program reads")
+            .arg(teamdata::MaxBpsResultSize >> 20);
     }
     return {};
 }

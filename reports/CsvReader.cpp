@@ -55,6 +55,14 @@ bool IsTeamLine(const CsvRecord& record) {
     return WithoutTrailingSpaces(Field(record, 1)) == TeamWord;
 }
 
+// `headers` as the grid holds them: element 0 is the label column's, which the file leaves out.
+bool IsHeader(const CsvRecord& record, std::span<const std::string_view> headers) {
+    for (std::size_t column = 1; column < headers.size(); ++column)
+        if (WithoutTrailingSpaces(Field(record, column)) != WithoutTrailingSpaces(headers[column]))
+            return false;
+    return true;
+}
+
 std::optional<std::uint8_t> ColorByte(std::string_view text) {
     text = WithoutAsciiSpaces(text);
     if (text.size() != 4 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
@@ -149,19 +157,32 @@ CsvIssue& Importer::Error(CsvIssueKind kind, int line, std::optional<int> team) 
 }
 
 CsvImport Importer::Read(std::string_view text, std::optional<int> teamOfTeamCsv) {
-    const CsvRecords parsed = SplitCsvRecords(text);
+    const CsvRecords parsed = SplitCsvRecords(text, ',', MaxCsvRecords);
     const std::span<const CsvRecord> records = parsed.records;
-    result_.leagueFile = !records.empty() && IsTeamLine(records.front());
+    // A league file by any team line in it, so that a typo in the first one is reported as that.
+    const auto firstTeamLine = std::find_if(records.begin(), records.end(), IsTeamLine);
+    result_.leagueFile = firstTeamLine != records.end();
     if (parsed.unclosedQuoteLine != 0) {
         // Everything behind the quote is one field, so any check of the rest would mislead.
         CsvIssue& issue = Error(CsvIssueKind::UnclosedQuote, parsed.unclosedQuoteLine, {});
         issue.column = parsed.unclosedQuoteColumn;
         return std::move(result_);
     }
-    if (result_.leagueFile)
-        ReadLeague(records);
-    else
+    if (parsed.firstLineBeyondLimit != 0) {
+        Error(CsvIssueKind::TooManyLines, parsed.firstLineBeyondLimit, {}).count =
+            static_cast<int>(MaxCsvRecords);
+        return std::move(result_);
+    }
+    if (!result_.leagueFile) {
         ReadTeamCsv(records, teamOfTeamCsv);
+        return std::move(result_);
+    }
+    if (firstTeamLine != records.begin()) {
+        CsvIssue& issue = Error(CsvIssueKind::LinesBeforeFirstTeam, records.front(), 1, {});
+        issue.count = static_cast<int>(firstTeamLine - records.begin());
+        issue.expected = std::string(TeamWord);
+    }
+    ReadLeague(records.subspan(static_cast<std::size_t>(firstTeamLine - records.begin())));
     return std::move(result_);
 }
 
@@ -178,11 +199,16 @@ void Importer::ReadLeague(std::span<const CsvRecord> records) {
 }
 
 void Importer::ReadTeamCsv(std::span<const CsvRecord> records, std::optional<int> team) {
+    const int firstLine = records.empty() ? 1 : records.front().line;
     if (!team || !teamdata::IsValidTeam(*team)) {
-        Error(CsvIssueKind::TeamNotGiven, 1, {});
+        // Only a file that starts as a team CSV does is one whose team is missing; anything else
+        // is no file of this program's at all.
+        const bool teamCsv = !records.empty() && IsHeader(records.front(), teamdata::BatterHeaders);
+        Error(teamCsv ? CsvIssueKind::TeamNotGiven : CsvIssueKind::UnrecognizedFile, firstLine, {});
         return;
     }
     Block block;
+    block.firstLine = firstLine;
     block.team = team;
     block.cellsReadable = true;
     block.colors = current_[static_cast<std::size_t>(*team)].colors;

@@ -18,8 +18,15 @@ namespace reports {
 
 enum class CsvIssueKind {
     // The file as a whole.
-    UnclosedQuote, // at the line and column where the quoted field opens
-    TeamNotGiven,  // a team CSV, and the caller named no team for it (line 1)
+    UnclosedQuote,    // at the line and column where the quoted field opens
+    TeamNotGiven,     // a team CSV (it starts with the batter header), and the caller named no team
+    UnrecognizedFile, // no team line anywhere, and the first line is not the batter header either
+    TooManyLines,     // more than `count` lines, more than any league file has: read no further
+    Utf16Text,        // UTF-16 text, which the program does not read (line 1)
+    NotText,          // zero bytes in the file: no text at all (line 1)
+    // Lines before the first team line of a league file: `count` lines from here, the first of
+    // which should have been a team line starting with `expected`.
+    LinesBeforeFirstTeam,
     // The structure; a block with one of these has no cell checked.
     WrongLineCount,  // a block has `count` lines after its team line, not `expectedCount`
     WrongFieldCount, // a line has `count` fields (trailing empty ones aside), not `expectedCount`
@@ -80,7 +87,11 @@ struct CsvImport {
 
 using LeagueTexts = std::array<teamdata::TeamTexts, teamdata::TeamCount>;
 
-// Reads a team CSV or a league file (it is one when its first line is a team line). `current`
+// The most lines a file of this program has: a league file's 16 blocks of a team line and 20 lines.
+inline constexpr std::size_t MaxCsvRecords =
+    teamdata::TeamCount * (1 + 2 + teamdata::BatterCount + teamdata::PitcherCount);
+
+// Reads a team CSV or a league file (it is one when any of its lines is a team line). `current`
 // holds the texts every team shows now: a cell or colour equal to the current one is accepted as
 // it is, so that whatever the image holds reads back; every other cell must be a value the
 // dialogs could give. A team CSV is read into `teamOfTeamCsv`. The fielding positions of the

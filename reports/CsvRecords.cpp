@@ -56,6 +56,9 @@ bool Splitter::EndRecord() {
     CsvRecord record = std::move(record_);
     record_ = {line_, {}};
     if (IsEmptyRecord(record)) {
+        // Empty records before the first one with text are dropped, as those at the end are.
+        if (result_.records.empty())
+            return true;
         const std::size_t fields = record.fields.size() + record.droppedFields;
         if (!heldBack_.empty()) {
             EmptyRun& last = heldBack_.back();

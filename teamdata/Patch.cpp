@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "Patch.h"
 
+#include "ImageCheck.h"
+
 #include <zlib.h>
 
 #include <algorithm>
+
+static_assert(teamdata::MaxBpsResultSize == teamdata::MaxImageFileSize,
+              "a patch the program makes must be one it can apply");
 
 namespace teamdata {
 namespace {
@@ -339,7 +344,7 @@ AppliedPatch ApplyBps(ByteView source, ByteView patch) {
     if (Crc32(source) != LittleEndian32(footer.subspan(0, 4)))
         return refuse(PatchRefusal::SourceChecksumMismatch);
     if (*targetSize > MaxBpsResultSize)
-        return refuse(PatchRefusal::Malformed);
+        return refuse(PatchRefusal::TooLarge);
 
     std::optional<Bytes> result =
         RunBpsActions(reader, source, static_cast<std::size_t>(*targetSize));

@@ -22,9 +22,10 @@ enum class PatchFormat { Bps, Ips };
 // IPS offsets have three bytes: no image larger than this can be described by one.
 inline constexpr std::size_t MaxIpsImageSize = std::size_t{1} << 24;
 
-// The largest result a BPS patch may declare. No cartridge comes near it; it keeps a damaged or
+// The largest result a BPS patch may declare: the largest image the program reads at all
+// (MaxImageFileSize), so that every patch it makes can be applied again. It keeps a damaged or
 // hostile patch from asking for unbounded memory before anything has been checked.
-inline constexpr std::uint64_t MaxBpsResultSize = std::uint64_t{1} << 24;
+inline constexpr std::uint64_t MaxBpsResultSize = std::uint64_t{64} << 20;
 
 enum class PatchMaking {
     Made,
@@ -49,6 +50,7 @@ enum class PatchRefusal {
     SourceChecksumMismatch, // BPS: the source has that size but other contents
     PatchChecksumMismatch,  // BPS: the patch itself is damaged
     ResultChecksumMismatch, // BPS: applied, but the result is not what the patch was made to give
+    TooLarge,               // BPS: it declares a result larger than MaxBpsResultSize
 };
 
 struct AppliedPatch {
@@ -60,7 +62,7 @@ struct AppliedPatch {
 // Applies a BPS or IPS patch, told apart by its magic bytes. A BPS patch is checked in the order
 // that names the real fault: its own checksum first (a damaged patch is not a wrong source), then
 // the source's size and checksum, then its actions, then the result's checksum. A BPS patch that
-// declares a result larger than MaxBpsResultSize is refused as Malformed.
+// declares a result larger than MaxBpsResultSize is refused as TooLarge.
 [[nodiscard]] AppliedPatch ApplyPatch(std::span<const std::uint8_t> source,
                                       std::span<const std::uint8_t> patch);
 

@@ -5,6 +5,9 @@
 #include "ImageBuilder.h"
 #include "TempDir.h"
 
+#include "CliText.h"
+#include "CommandLine.h"
+#include "Files.h"
 #include "ImageFile.h"
 #include "League.h"
 
@@ -16,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 namespace {
 
@@ -26,7 +30,7 @@ struct CliRun {
 };
 
 CliRun RunCli(const QStringList& arguments, const QByteArray& input = {},
-              const QString& locale = QStringLiteral("C")) {
+              const QString& locale = QStringLiteral("C"), const QString& outputFile = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name :
          {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_MESSAGES"})
@@ -35,6 +39,8 @@ CliRun RunCli(const QStringList& arguments, const QByteArray& input = {},
     environment.insert(QStringLiteral("LC_ALL"), locale);
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(TOLVANEK_CLI), arguments);
     EXPECT_TRUE(process.waitForStarted());
     process.write(input);
@@ -224,6 +230,128 @@ TEST_F(Cli, SpeaksJapaneseUnderAJapaneseLocale) {
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(QString::fromUtf8(run.err).startsWith(QStringLiteral("tolvanek-cli: 「inf」")))
         << run.err.toStdString();
+}
+
+// The hostile cases of an audit that lost data: an output that names an input (itself, through a
+// link, through a hard link), an empty path. Each is refused as wrong usage and no file changes.
+TEST_F(Cli, AnOutputThatIsAnInputOrAnEmptyPathIsRefusedAndChangesNothing) {
+    WriteBytes(Path("edit.csv"), exchange::LeagueCsvBytes(TextsOf(image_)));
+    ASSERT_EQ(RunCli({QStringLiteral("patch"), image_, image_, QStringLiteral("-o"), Path("p.bps")})
+                  .status,
+              0);
+    std::filesystem::create_symlink("game.nes", dir_.File("link.nes"));
+    std::filesystem::create_hard_link(dir_.File("edit.csv"), dir_.File("hard.csv"));
+    const QStringList files = {image_, Path("edit.csv"), Path("p.bps")};
+    std::vector<QByteArray> before;
+    for (const QString& file : files)
+        before.push_back(FileBytes(file));
+
+    const QString o = QStringLiteral("-o");
+    const QStringList cases[] = {
+        {QStringLiteral("export"), image_, o, image_},
+        {QStringLiteral("export"), image_, o, Path("link.nes")},
+        {QStringLiteral("import"), image_, Path("edit.csv"), o, Path("edit.csv")},
+        {QStringLiteral("import"), image_, Path("edit.csv"), o, Path("hard.csv")},
+        {QStringLiteral("import"), image_, Path("edit.csv"), o, QString()},
+        {QStringLiteral("apply"), image_, Path("p.bps"), o, Path("p.bps")},
+        {QStringLiteral("apply"), image_, Path("p.bps"), o, QString()},
+        {QStringLiteral("patch"), image_, Path("edit.csv"), o, Path("link.nes")},
+        {QStringLiteral("info"), QString()},
+    };
+    for (const QStringList& arguments : cases) {
+        const CliRun run = RunCli(arguments);
+        EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString() << run.err.toStdString();
+    }
+    for (qsizetype i = 0; i < files.size(); ++i)
+        EXPECT_EQ(FileBytes(files[i]), before[static_cast<std::size_t>(i)])
+            << files[i].toStdString();
+}
+
+// A file that is not what the importer reads is named for what it is, with status 1 (refused
+// data), never taken for a team CSV that wants --team; a huge one is refused before it is read.
+TEST_F(Cli, AFileThatIsNoLeagueFileIsNamedForWhatItIs) {
+    const QByteArray league = exchange::LeagueCsvBytes(TextsOf(image_));
+    const QByteArray firstLine = league.left(league.indexOf('\n') + 1);
+    const struct {
+        QByteArray bytes;
+        int status;
+        const char* says;
+    } cases[] = {
+        {QByteArray("\xFF\xFE") + QByteArray("c\0s\0v\0"), 1, "UTF-16"},
+        {QByteArray(4096, '\0'), 1, "zero bytes"},
+        {"\r\n" + league, 0, "0 of 16 teams"},
+        {league.mid(firstLine.size()), 1, "before the first team line"},
+        {QByteArray(exchange::MaxCsvFileSize + 1, '\n'), 1, "larger than"},
+        {QByteArray("a,b\r\n"), 1, "neither a league file"},
+        {exchange::TeamCsvBytes(TextsOf(image_)[0]), 2, "--team"},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(Path("in.csv"), c.bytes);
+        const CliRun run =
+            RunCli({QStringLiteral("import"), image_, Path("in.csv"), QStringLiteral("--dry-run")});
+        EXPECT_EQ(run.status, c.status) << c.says << ": " << run.err.toStdString();
+        EXPECT_TRUE((run.err + run.out).contains(c.says)) << run.err.toStdString();
+    }
+}
+
+// A result that the image check refuses (nothing left of the image, or no iNES header) is never
+// written, whatever the patch format says.
+TEST_F(Cli, ApplyWritesNoResultThatIsNoImageOfThisGame) {
+    const QByteArray truncatedToNothing = QByteArray("PATCHEOF") + QByteArray(3, '\0');
+    const QByteArray overTheHeader = QByteArray("PATCH") + QByteArray("\0\0\0\0\x04", 5) +
+                                     QByteArray("JUNK") + QByteArray("EOF");
+    for (const QByteArray& patch : {truncatedToNothing, overTheHeader}) {
+        WriteBytes(Path("p.ips"), patch);
+        const CliRun run =
+            RunCli({QStringLiteral("apply"), image_, Path("p.ips"), QStringLiteral("-o"),
+                    Path("out.nes"), QStringLiteral("--force")});
+        EXPECT_EQ(run.status, 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("no image of this game")) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(Path("out.nes")));
+    }
+}
+
+// Every command checks its last write: a summary that cannot reach standard output is a failure.
+TEST_F(Cli, ACommandWhoseOutputCannotBeWrittenFails) {
+    WriteBytes(Path("edit.csv"), exchange::LeagueCsvBytes(TextsOf(image_)));
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("info"), image_},
+          QStringList{QStringLiteral("import"), image_, Path("edit.csv"),
+                      QStringLiteral("--dry-run")},
+          QStringList{QStringLiteral("import"), image_, Path("edit.csv")}}) {
+        const CliRun run = RunCli(arguments, {}, QStringLiteral("C"), QStringLiteral("/dev/full"));
+        EXPECT_EQ(run.status, 3) << arguments.join(' ').toStdString();
+    }
+}
+
+// File names are bytes: one that is no UTF-8 is read and written under its own name, and a
+// message shows it (and any control character read from a file) escaped.
+TEST_F(Cli, FileNamesThatAreNoUtf8KeepTheirBytesAndMessagesShowThemEscaped) {
+    const std::string odd = dir_.File("g\x83"
+                                      "e.nes")
+                                .string();
+    std::filesystem::copy_file(dir_.File("game.nes"), odd);
+    const QString oddArgument = PathFromNative(odd);
+    std::stringstream in, out, err;
+    EXPECT_EQ(cli::RunCommandLine({QStringLiteral("export"), oddArgument, QStringLiteral("-o"),
+                                   PathFromNative(dir_.File("o\x83"
+                                                            "e.csv")
+                                                      .string())},
+                                  in, out, err),
+              cli::Done)
+        << err.str();
+    EXPECT_TRUE(std::filesystem::exists(dir_.File("o\x83"
+                                                  "e.csv")));
+
+    reports::LeagueTexts edited = TextsOf(image_);
+    edited[0].batters[0][0] = "や\rま";
+    WriteBytes(Path("cr.csv"), exchange::LeagueCsvBytes(edited));
+    EXPECT_EQ(cli::RunCommandLine({QStringLiteral("import"), oddArgument, Path("cr.csv"),
+                                   QStringLiteral("-o"), Path("x\x01.nes")},
+                                  in, out, err),
+              cli::DataRefused);
+    EXPECT_NE(err.str().find("\"\\r\""), std::string::npos) << err.str();
+    EXPECT_EQ(err.str().find('\r'), std::string::npos);
 }
 
 } // namespace

@@ -304,6 +304,8 @@ std::string Detail(const CsvIssue& issue) {
                std::to_string(issue.step);
     case CsvIssueKind::NameUnknownCharacter:
         return issue.character + " at " + std::to_string(issue.position);
+    case CsvIssueKind::LinesBeforeFirstTeam:
+        return std::to_string(issue.count) + " lines";
     default:
         return issue.text;
     }
@@ -329,7 +331,8 @@ const ErrorCase ErrorCases[] = {
     {3, 4, "3", CsvIssueKind::FieldingPositions, 3, 4, "other line 4", 2, 16},
     {3, 4, "1", CsvIssueKind::FieldingPositions, 3, 4, "other line 0", 1, 16},
     {10, 1, "\"やま", CsvIssueKind::UnclosedQuote, 10, 1, "", 1, 0},
-    {1, 0, "", CsvIssueKind::TeamNotGiven, 1, 0, "", 1, 0},
+    // A league file is one by any team line, so a first one lost is reported as that.
+    {1, 0, "", CsvIssueKind::LinesBeforeFirstTeam, 1, 1, "20 lines", 1, 15},
 };
 
 } // namespace

@@ -204,6 +204,8 @@ TEST(PatchMaking, RefusesIpsForAnImageBeyondThreeByteOffsets) {
     const Bytes tooLarge(MaxIpsImageSize + 1, 1);
     EXPECT_EQ(MakePatch(PatchFormat::Ips, largest, tooLarge).outcome, PatchMaking::TooLargeForIps);
     EXPECT_EQ(MakePatch(PatchFormat::Ips, tooLarge, largest).outcome, PatchMaking::TooLargeForIps);
+    // What IPS cannot carry, BPS does, and the patch applies again.
+    ExpectRoundTrip({"beyond IPS", largest, tooLarge}, PatchFormat::Bps);
     EXPECT_EQ(MakePatch(PatchFormat::Bps, largest, tooLarge).outcome, PatchMaking::Made);
 }
 
@@ -270,6 +272,9 @@ TEST(PatchApplying, NamesEachFaultAndGivesNoResult) {
         {"size of too many digits", abc,
          sealedForAbc(Join({Of("BPS1"), Bytes(10, 0x00), {0x81, 0x83, 0x80}})),
          PatchRefusal::Malformed},
+        {"result larger than any image", abc,
+         sealedForAbc(Join({Of("BPS1"), {0x83, 0x00, 0x00, 0x00, 0xA0, 0x80}})),
+         PatchRefusal::TooLarge},
         {"IPS cut to more than it holds", abc, Join({Of("PATCHEOF"), {0, 0, 4}}),
          PatchRefusal::Malformed},
         {"IPS record cut short", abc, Join({Of("PATCH"), {0, 0, 1, 0, 4, 'x', 'y'}}),

@@ -1,0 +1,345 @@
+// SPDX-License-Identifier: MIT
+// The commands of tolvanek-cli as rows of one table: each declares its name, summary, arguments
+// and options once; parsing, --help, --force, the checks of the paths given and the check for
+// arguments left over are written once, below the table.
+
+#include "CommandLine.h"
+
+#include "CliText.h"
+#include "Commands.h"
+#include "Invocation.h"
+
+#include "Files.h"
+#include "ImageFile.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <exception>
+#include <span>
+#include <vector>
+
+namespace cli {
+
+namespace {
+
+const QString ProgramText = QLatin1String(ProgramName);
+const QString StandardStream = QStringLiteral("-");
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("Cli", text);
+}
+
+// What a positional argument or an option's value is: the paths are checked before a command
+// runs (never empty, an output never one of the inputs).
+enum class Role {
+    Flag,   // an option without a value
+    Value,  // a word such as a format or team initials
+    Input,  // a file the command reads; "-" for standard input where the command allows it
+    Output, // the file the command writes; "-" for standard output where the command allows it
+};
+
+struct ArgumentSpec {
+    const char* name;
+    const char* description;
+};
+
+struct OptionSpec {
+    const char* name; // one letter gets one dash, a word two
+    const char* description;
+    const char* valueName; // nullptr for a flag
+    Role role;
+    bool required = false;
+};
+
+struct CommandSpec {
+    const char* name;
+    const char* summary;                 // one line in the program's help
+    const char* description;             // the first line of the command's help
+    std::vector<ArgumentSpec> arguments; // every one a file the command reads
+    std::vector<OptionSpec> options;
+    int (*run)(const Invocation&);
+};
+
+// Every command takes --force, which only the commands that read images need; it is listed with
+// each so that a script can always pass it.
+const OptionSpec ForceOption = {
+    "force",
+    QT_TRANSLATE_NOOP("Cli", "Go on with an image that does not look like the game's, as "
+                             "answering yes in the window does."),
+    nullptr, Role::Flag};
+
+const std::vector<CommandSpec>& Commands() {
+    static const std::vector<CommandSpec> commands = {
+        {"info",
+         QT_TRANSLATE_NOOP("Cli", "check an image and list its teams"),
+         QT_TRANSLATE_NOOP("Cli", "Check an image as opening it in the window does, and list its "
+                                  "teams: initials, helmet and uniform colour, first batter."),
+         {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")}},
+         {ForceOption},
+         RunInfo},
+        {"export",
+         QT_TRANSLATE_NOOP("Cli", "write the league or one team as CSV or HTML"),
+         QT_TRANSLATE_NOOP("Cli", "Write the league file, or one team's CSV or HTML page, as the "
+                                  "window writes them."),
+         {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")}},
+         {{"team", QT_TRANSLATE_NOOP("Cli", "The team to export; without it, the league file."),
+           "INITIALS", Role::Value},
+          {"format", QT_TRANSLATE_NOOP("Cli", "csv (when not given) or html; html needs --team."),
+           "csv|html", Role::Value},
+          {"o", QT_TRANSLATE_NOOP("Cli", "Where to write; standard output when not given or -."),
+           "FILE", Role::Output},
+          ForceOption},
+         RunExport},
+        {"import",
+         QT_TRANSLATE_NOOP("Cli", "read a league file or a team CSV into an image"),
+         QT_TRANSLATE_NOOP("Cli", "Read a league file or a team CSV into the image. Every error "
+                                  "is reported; nothing is written while there is one."),
+         {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")},
+          {"FILE", QT_TRANSLATE_NOOP("Cli", "A league file or a team CSV; - for standard input.")}},
+         {{"team", QT_TRANSLATE_NOOP("Cli", "The team a team CSV replaces."), "INITIALS",
+           Role::Value},
+          {"dry-run", QT_TRANSLATE_NOOP("Cli", "Check everything and write nothing."), nullptr,
+           Role::Flag},
+          {"o",
+           QT_TRANSLATE_NOOP("Cli", "Write the result into a copy here and leave the image "
+                                    "alone."),
+           "OUTPUT", Role::Output},
+          ForceOption},
+         RunImport},
+        {"patch",
+         QT_TRANSLATE_NOOP("Cli", "make a BPS or IPS patch between two images"),
+         QT_TRANSLATE_NOOP("Cli", "Write a patch that turns ORIGINAL into MODIFIED."),
+         {{"ORIGINAL", QT_TRANSLATE_NOOP("Cli", "The image the patch starts from.")},
+          {"MODIFIED", QT_TRANSLATE_NOOP("Cli", "The image the patch leads to.")}},
+         {{"o", QT_TRANSLATE_NOOP("Cli", "The patch to write; .bps or .ips chooses the format."),
+           "PATCH", Role::Output, true},
+          ForceOption},
+         RunPatch},
+        {"apply",
+         QT_TRANSLATE_NOOP("Cli", "apply a BPS or IPS patch into a new image"),
+         QT_TRANSLATE_NOOP("Cli", "Apply a BPS or IPS patch to IMAGE and write the result to "
+                                  "OUTPUT, never to IMAGE itself."),
+         {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")},
+          {"PATCH", QT_TRANSLATE_NOOP("Cli", "A BPS or IPS patch.")}},
+         {{"o", QT_TRANSLATE_NOOP("Cli", "The patched image to write."), "OUTPUT", Role::Output,
+           true},
+          ForceOption},
+         RunApply},
+    };
+    return commands;
+}
+
+int ShowText(std::ostream& out, const QString& text) {
+    WriteText(out, text);
+    return Done;
+}
+
+// Qt's own help option would also offer --help-all, which lists options of Qt's that a command
+// line tool without a window never reads.
+QCommandLineOption HelpOption() {
+    return {{QStringLiteral("h"), QStringLiteral("help")}, Cli::tr("Show this help and exit.")};
+}
+
+QCommandLineOption OptionOf(const OptionSpec& spec) {
+    if (!spec.valueName)
+        return {QLatin1String(spec.name), Translated(spec.description)};
+    return {QLatin1String(spec.name), Translated(spec.description), QLatin1String(spec.valueName)};
+}
+
+// A command's parser, its help text, and the checks before it runs.
+class CommandRun {
+public:
+    CommandRun(const CommandSpec& spec, std::istream& in, std::ostream& out, std::ostream& err)
+        : spec_(spec)
+        , in_(in)
+        , out_(out)
+        , err_(err) {
+        parser_.setApplicationDescription(Translated(spec.description));
+        parser_.addOption(help_);
+        for (const OptionSpec& option : spec.options)
+            parser_.addOption(OptionOf(option));
+        for (const ArgumentSpec& argument : spec.arguments)
+            parser_.addPositionalArgument(QLatin1String(argument.name),
+                                          Translated(argument.description));
+    }
+
+    [[nodiscard]] QString HelpText() const {
+        // Qt starts its text with a usage line naming the program by the path it was started
+        // with; the usage line here names the command instead.
+        QString text = parser_.helpText();
+        text.remove(0, text.indexOf(QLatin1Char('\n')) + 1);
+        QStringList names;
+        for (const ArgumentSpec& argument : spec_.arguments)
+            names << QLatin1String(argument.name);
+        return Cli::tr("Usage: %1 %2 [options] %3")
+                   .arg(ProgramText, QLatin1String(spec_.name), names.join(' ')) +
+               QLatin1Char('\n') + text;
+    }
+
+    [[nodiscard]] int Run(const QStringList& arguments) {
+        if (!parser_.parse(QStringList{ProgramText} + arguments))
+            return Usage(parser_.errorText());
+        if (parser_.isSet(help_))
+            return ShowText(out_, HelpText());
+        const QStringList positional = parser_.positionalArguments();
+        const auto expected = static_cast<qsizetype>(spec_.arguments.size());
+        if (positional.size() < expected) {
+            QStringList missing;
+            for (qsizetype i = positional.size(); i < expected; ++i)
+                missing << QLatin1String(spec_.arguments[static_cast<std::size_t>(i)].name);
+            return Usage(Cli::tr("missing %1").arg(missing.join(' ')));
+        }
+        if (positional.size() > expected)
+            return Usage(Cli::tr("unexpected argument \"%1\"")
+                             .arg(exchange::Shown(positional.at(expected))));
+        if (const int status = CheckPaths(positional); status != Done)
+            return status;
+        return spec_.run(
+            Invocation(QLatin1String(spec_.name), parser_, positional, in_, out_, err_));
+    }
+
+private:
+    int Usage(const QString& problem) const {
+        return ReportUsage(err_, QLatin1String(spec_.name), problem);
+    }
+
+    // Every path names a file, and what a command writes is never one of the files it reads:
+    // an output over an input would replace the input before it was used, or with the result.
+    int CheckPaths(const QStringList& positional) const {
+        QStringList inputs;
+        for (qsizetype i = 0; i < positional.size(); ++i) {
+            if (positional.at(i).isEmpty())
+                return Usage(
+                    Cli::tr("%1 is empty; it must name a file")
+                        .arg(QLatin1String(spec_.arguments[static_cast<std::size_t>(i)].name)));
+            inputs << positional.at(i);
+        }
+        for (const OptionSpec& option : spec_.options) {
+            const QString name = QLatin1String(option.name);
+            const QString dashed =
+                (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+            if (option.required && !parser_.isSet(name))
+                return Usage(Cli::tr("missing %1 %2").arg(dashed, QLatin1String(option.valueName)));
+            if ((option.role == Role::Input || option.role == Role::Output) &&
+                parser_.isSet(name) && parser_.value(name).isEmpty())
+                return Usage(Cli::tr("%1 is given an empty path; it must name a file").arg(dashed));
+        }
+        for (const OptionSpec& option : spec_.options) {
+            const QString name = QLatin1String(option.name);
+            if (option.role != Role::Output || !parser_.isSet(name))
+                continue;
+            const QString output = parser_.value(name);
+            if (output == StandardStream)
+                continue;
+            for (qsizetype i = 0; i < inputs.size(); ++i)
+                if (inputs.at(i) != StandardStream && exchange::IsSameFile(output, inputs.at(i)))
+                    return Usage(
+                        Cli::tr("-o %1 is the same file as %2 %3; the command reads it, "
+                                "so it cannot write it: name another file")
+                            .arg(exchange::Shown(output),
+                                 QLatin1String(spec_.arguments[static_cast<std::size_t>(i)].name),
+                                 exchange::Shown(inputs.at(i))));
+        }
+        return Done;
+    }
+
+    const CommandSpec& spec_;
+    std::istream& in_;
+    std::ostream& out_;
+    std::ostream& err_;
+    QCommandLineParser parser_;
+    QCommandLineOption help_ = HelpOption();
+};
+
+QString ProgramHelp(const QCommandLineParser& parser) {
+    QString text = parser.helpText();
+    text.remove(0, text.indexOf(QLatin1Char('\n')) + 1);
+    QString commands;
+    for (const CommandSpec& command : Commands())
+        commands += QStringLiteral("  %1  %2\n")
+                        .arg(QLatin1String(command.name), -8)
+                        .arg(Translated(command.summary));
+    return Cli::tr("Usage: %1 COMMAND [options] ARGUMENTS").arg(ProgramText) + QLatin1Char('\n') +
+           text + QLatin1Char('\n') + Cli::tr("Commands:") + QLatin1Char('\n') + commands +
+           QLatin1Char('\n') +
+           Cli::tr("\"%1 COMMAND --help\" describes a command.").arg(ProgramText) +
+           QLatin1Char('\n');
+}
+
+const CommandSpec* FindCommand(const QString& name) {
+    for (const CommandSpec& command : Commands())
+        if (QLatin1String(command.name) == name)
+            return &command;
+    return nullptr;
+}
+
+int Dispatch(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        Cli::tr("Check, export, import and patch the team data of a cartridge image."));
+    // Everything from the command name on belongs to the command's own parser.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption help = HelpOption();
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     Cli::tr("Show the program's version and exit."));
+    parser.addOptions({help, version});
+    if (!parser.parse(QStringList{ProgramText} + arguments))
+        return ReportUsage(err, {}, parser.errorText());
+    if (parser.isSet(help))
+        return ShowText(out, ProgramHelp(parser));
+    if (parser.isSet(version))
+        return ShowText(out, ProgramText + QLatin1Char(' ') +
+                                 QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return ReportUsage(err, {}, Cli::tr("no command given"));
+    const QString& name = positional.first();
+    if (name == QLatin1String("help")) {
+        if (positional.size() == 1)
+            return ShowText(out, ProgramHelp(parser));
+        if (const CommandSpec* command = FindCommand(positional.at(1)))
+            return ShowText(out, CommandRun(*command, in, out, err).HelpText());
+        return ReportUsage(
+            err, {}, Cli::tr("unknown command \"%1\"").arg(exchange::Shown(positional.at(1))));
+    }
+    const CommandSpec* command = FindCommand(name);
+    if (!command)
+        return ReportUsage(err, {}, Cli::tr("unknown command \"%1\"").arg(exchange::Shown(name)));
+    return CommandRun(*command, in, out, err).Run(positional.mid(1));
+}
+
+} // namespace
+
+int RunCommandLine(const QStringList& arguments, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
+    int status = Done;
+    try {
+        status = Dispatch(arguments, in, out, err);
+    } catch (const std::exception& error) {
+        // Nothing the commands call is meant to throw; should anything, it is a message and a
+        // status, never an abort.
+        return Report(err,
+                      Cli::tr("unexpected error: %1").arg(QString::fromLocal8Bit(error.what())),
+                      FileFailed);
+    } catch (...) {
+        return Report(err, Cli::tr("unexpected error"), FileFailed);
+    }
+    // The last write to standard output may still sit in a buffer: a full disk or a closed pipe
+    // shows only when it is flushed, and a script must not take a lost result for a done one.
+    out.flush();
+    if (!out && status == Done)
+        return Report(err, Cli::tr("cannot write to standard output"), FileFailed);
+    return status;
+}
+
+QStringList ArgumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << PathFromNative(argv[i]);
+    return arguments;
+}
+
+} // namespace cli

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+#include "Files.h"
+
+#include "ImageCheck.h"
+#include "ImageFile.h"
+
+#include <QCoreApplication>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace exchange {
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Files)
+};
+
+} // namespace
+
+InputFile ReadInputFile(const QString& path, std::uint64_t maxSize) {
+    InputFile input;
+    std::vector<std::uint8_t> bytes;
+    errno = 0;
+    switch (teamdata::ReadWholeFile(NativePath(path), bytes, maxSize)) {
+    case teamdata::FileRead::Read:
+        input.outcome = InputFile::Outcome::Read;
+        input.bytes = QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                 static_cast<qsizetype>(bytes.size()));
+        return input;
+    case teamdata::FileRead::Unreadable:
+        input.systemError = errno;
+        break;
+    case teamdata::FileRead::NotAFile:
+        input.outcome = InputFile::Outcome::NotAFile;
+        return input;
+    case teamdata::FileRead::TooLarge:
+        input.outcome = InputFile::Outcome::TooLarge;
+        return input;
+    }
+    input.outcome = InputFile::Outcome::Unreadable;
+    return input;
+}
+
+bool IsSameFile(const QString& first, const QString& second) {
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(std::filesystem::path(NativePath(first)),
+                                                  std::filesystem::path(NativePath(second)), error);
+    return same && !error;
+}
+
+QString DescribeSystemError(int error) {
+    switch (error) {
+    case 0:
+        return {};
+    case ENOSPC:
+        return Texts::tr("no space left on the device");
+#ifdef EDQUOT
+    case EDQUOT:
+        return Texts::tr("the disk quota is used up");
+#endif
+    case EACCES:
+    case EPERM:
+        return Texts::tr("permission denied");
+    case EROFS:
+        return Texts::tr("the file system is read-only");
+    case ENOENT:
+        return Texts::tr("no such file or folder");
+    case ENOTDIR:
+        return Texts::tr("a part of the path is no folder");
+    case EISDIR:
+        return Texts::tr("it is a folder");
+    case EBUSY:
+    case ETXTBSY:
+        return Texts::tr("the file is in use");
+    case EXDEV:
+        return Texts::tr("the file is mounted over another file system");
+    case EIO:
+        return Texts::tr("input/output error");
+    case ENAMETOOLONG:
+        return Texts::tr("the name is too long");
+    case ELOOP:
+        return Texts::tr("too many symbolic links");
+    case EFBIG:
+        return Texts::tr("the file is too large");
+    case EEXIST:
+        return Texts::tr("a file of that name is in the way");
+    default:
+        break;
+    }
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString Shown(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text.at(i).unicode();
+        if (unit == 0) {
+            shown += QStringLiteral("\\0");
+        } else if (unit == u'\r') {
+            shown += QStringLiteral("\\r");
+        } else if (unit == u'\n') {
+            shown += QStringLiteral("\\n");
+        } else if (unit == u'\t') {
+            shown += QStringLiteral("\\t");
+        } else if (unit < 0x20 || unit == 0x7F) {
+            shown += QStringLiteral("\\x%1").arg(unit, 2, 16, QLatin1Char('0'));
+        } else if (IsEscapedByte(unit) &&
+                   !(i > 0 && QChar::isHighSurrogate(text.at(i - 1).unicode()))) {
+            shown += QStringLiteral("\\x%1").arg(unit - 0xDC00, 2, 16, QLatin1Char('0'));
+        } else if (unit == 0xFEFF || unit == 0xFFFD) {
+            shown += QStringLiteral("U+%1").arg(unit, 4, 16, QLatin1Char('0')).toUpper();
+        } else {
+            shown += QChar(unit);
+        }
+    }
+    return shown;
+}
+
+QString Shown(std::string_view utf8) {
+    return Shown(PathFromNative(utf8));
+}
+
+} // namespace exchange

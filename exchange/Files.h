@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Files named by the user, for both faces: reading an input whole with a limit that suits its
+// kind, telling whether two names are one file, and saying why the system refused a file.
+namespace exchange {
+
+// A league file is some 40 KiB; this leaves room for any spreadsheet's padding and still keeps a
+// wrong file (a film, a disk image) from being read into memory.
+inline constexpr std::uint64_t MaxCsvFileSize = 1024u * 1024u;
+// A patch never holds more than the image it leads to.
+inline constexpr std::uint64_t MaxPatchFileSize = 64u * 1024u * 1024u;
+
+struct InputFile {
+    enum class Outcome { Read, Unreadable, NotAFile, TooLarge };
+    Outcome outcome = Outcome::Unreadable;
+    QByteArray bytes;
+    int systemError = 0; // why it could not be read, when the system said
+};
+
+[[nodiscard]] InputFile ReadInputFile(const QString& path, std::uint64_t maxSize);
+
+// True when both names lead to one file (after every link, hard links included). Names of files
+// that do not exist are never the same file.
+[[nodiscard]] bool IsSameFile(const QString& first, const QString& second);
+
+// The system's reason for a failed file operation, in the user's language: "no space left on
+// the device". Empty for 0.
+[[nodiscard]] QString DescribeSystemError(int error);
+
+// A text taken from a file or a file name, made safe to print inside a message: control
+// characters, a byte-order mark and bytes that are no UTF-8 are shown as escapes (\0, \r, \x83,
+// U+FEFF) instead of being sent to the terminal or the dialog.
+[[nodiscard]] QString Shown(const QString& text);
+[[nodiscard]] QString Shown(std::string_view utf8);
+
+} // namespace exchange

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#include "Import.h"
+
+#include "League.h"
+
+#include <algorithm>
+
+namespace exchange {
+
+ImportPlan PlanImport(const LoadedImage& image, const QByteArray& file,
+                      std::optional<int> teamOfTeamCsv) {
+    const LeagueRecords records = RecordsOf(image);
+    ImportPlan plan;
+    plan.read = ReadCsvFile(file, TextsOf(records), teamOfTeamCsv);
+    if (plan.read.errors.empty())
+        plan.writes = ImportWrites(records, plan.read);
+    return plan;
+}
+
+bool TeamMissing(const ImportPlan& plan) {
+    return std::any_of(plan.read.errors.begin(), plan.read.errors.end(),
+                       [](const reports::CsvIssue& issue) {
+                           return issue.kind == reports::CsvIssueKind::TeamNotGiven;
+                       });
+}
+
+} // namespace exchange

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "CsvReader.h"
+#include "ImageFile.h"
+#include "SafeImageWriter.h"
+
+#include <QByteArray>
+
+#include <optional>
+#include <vector>
+
+// A league file or a team CSV imported into an image, planned once for both faces: what the file
+// says against what the image holds, and what will be written. The window asks and the command
+// line reports; both hand the writes to the safe image writer.
+namespace exchange {
+
+struct ImportPlan {
+    reports::CsvImport read;                 // every error and note, with its place
+    std::vector<teamdata::TeamWrite> writes; // only the teams whose cells change; none on error
+};
+
+// `image` has been loaded and may be written (not refused); a team CSV is read into
+// `teamOfTeamCsv`.
+[[nodiscard]] ImportPlan PlanImport(const LoadedImage& image, const QByteArray& file,
+                                    std::optional<int> teamOfTeamCsv);
+
+// Whether the file is a team CSV that needs a team to be named for it: a question of how the
+// import was asked for rather than of the file.
+[[nodiscard]] bool TeamMissing(const ImportPlan& plan);
+
+} // namespace exchange
