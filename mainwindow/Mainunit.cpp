@@ -24,7 +24,6 @@
 #include <QScreen>
 #include <QToolButton>
 
-
 TMainForm* MainForm = nullptr;
 
 using namespace mainunit;
@@ -84,8 +83,8 @@ void TMainForm::BuildMenu() {
     MenuUndo = MenuEdit->addAction(QStringLiteral("元に戻す(&U)"));
     MenuUndo->setShortcut(QKeySequence::Undo);
     MenuRedo = MenuEdit->addAction(QStringLiteral("やり直し(&R)"));
-    MenuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
-                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    MenuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     Help1 = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
     Help2 = Help1->addAction(QStringLiteral("ヘルプ(&H)..."));
     V2 = Help1->addAction(QStringLiteral("バージョン(&V)..."));
@@ -212,13 +211,25 @@ void TMainForm::BuildControls() {
     connect(PitcherTable, &StringGrid::RowMoved, this, &TMainForm::PitcherTableRowMoved);
 
     OpenDialog = {QStringLiteral("NESticle ROM|*.nes|すべてのファイル(*.*)|*.*"),
-                  QStringLiteral("nes"), QStringLiteral("*.nes"), false, {}};
+                  QStringLiteral("nes"),
+                  QStringLiteral("*.nes"),
+                  false,
+                  {}};
     SaveNewDialog = {QStringLiteral("NESticle ROM(*.nes)|*.nes|すべてのファイル(*.*)|*.*"),
-                     QStringLiteral("nes"), QStringLiteral("*.nes"), false, {}};
+                     QStringLiteral("nes"),
+                     QStringLiteral("*.nes"),
+                     false,
+                     {}};
     SaveCSVDialog = {QStringLiteral("CSVファイル(*.csv)|*.csv|すべてのファイル(*.*)|*.*"),
-                     QStringLiteral("csv"), QStringLiteral("*.csv"), true, {}};
+                     QStringLiteral("csv"),
+                     QStringLiteral("*.csv"),
+                     true,
+                     {}};
     SaveHTMLDialog = {QStringLiteral("HTMLファイル|*.html;*.htm|すべてのファイル|*.*"),
-                      QStringLiteral("html"), QStringLiteral("*.html"), true, {}};
+                      QStringLiteral("html"),
+                      QStringLiteral("*.html"),
+                      true,
+                      {}};
     const QString csvFilter = QStringLiteral("CSVファイル(*.csv)|*.csv|すべてのファイル(*.*)|*.*");
     SaveLeagueCSVDialog = {csvFilter, QStringLiteral("csv"), QStringLiteral("*.csv"), true,
                            QStringLiteral("リーグCSV出力")};
@@ -230,7 +241,10 @@ void TMainForm::BuildControls() {
                            QStringLiteral("nes"), QStringLiteral("*.nes"), false,
                            QStringLiteral("元のイメージを開く")};
     SavePatchDialog = {QStringLiteral("BPSパッチ(*.bps)|*.bps|IPSパッチ(*.ips)|*.ips"),
-                       QStringLiteral("bps"), QString(), true, QStringLiteral("パッチ出力"),
+                       QStringLiteral("bps"),
+                       QString(),
+                       true,
+                       QStringLiteral("パッチ出力"),
                        true};
 }
 

@@ -13,8 +13,8 @@
 #include "RecordText.h"
 #include "RowMoveCommand.h"
 #include "TextNumbers.h"
-#include "Valuedlg.h"
 #include "ValueCommand.h"
+#include "Valuedlg.h"
 
 #include <QLineEdit>
 #include <QPushButton>

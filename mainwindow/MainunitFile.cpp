@@ -2,6 +2,7 @@
 // Opening, showing and closing an image, and saving the shown team.
 #include "Mainunit.h"
 
+#include "Files.h"
 #include "ImageFile.h"
 #include "MainunitShared.h"
 #include "MessageDialogs.h"
@@ -13,9 +14,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
-
-#include <filesystem>
-
 
 using namespace mainunit;
 
@@ -336,17 +334,6 @@ void TMainForm::SpeedUpdateButtonClick() {
     SaveTeam(FilePath);
 }
 
-namespace {
-
-bool IsSameFile(const QString& first, const QString& second) {
-    std::error_code error;
-    return std::filesystem::equivalent(std::filesystem::path(NativePath(first)),
-                                       std::filesystem::path(NativePath(second)), error) &&
-           !error;
-}
-
-} // namespace
-
 void TMainForm::MenuSaveNewClick() {
     if (FilePath.isEmpty()) {
         ShowError(this, NoDataMessage);
@@ -356,7 +343,7 @@ void TMainForm::MenuSaveNewClick() {
     if (target.isEmpty())
         return;
     // The open file itself (under whatever name) is saved in place, without a question.
-    if (IsSameFile(target, FilePath)) {
+    if (exchange::IsSameFile(target, FilePath)) {
         SaveTeam(FilePath);
         return;
     }

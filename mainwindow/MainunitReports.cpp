@@ -3,14 +3,15 @@
 // the league CSV both ways, a team CSV into the grids, and patches.
 #include "Mainunit.h"
 
+#include "Files.h"
 #include "ImageFile.h"
+#include "Import.h"
 #include "IssueList.h"
 #include "League.h"
 #include "MainunitShared.h"
 #include "MessageDialogs.h"
+#include "PatchFiles.h"
 #include "SafeImageWriter.h"
-#include "ShiftJis.h"
-#include "TeamReport.h"
 #include "TolvanekApplication.h"
 
 #include <QComboBox>
@@ -22,23 +23,6 @@ namespace {
 const QString SavedMessage = QStringLiteral("ファイルを保存しました");
 const QString NotSavedMessage = QStringLiteral("ファイルを保存できません");
 const QString SourceUnreadableMessage = QStringLiteral("元ファイルを読めません");
-
-reports::GridTexts GridTextsOf(const StringGrid* grid) {
-    reports::GridTexts texts;
-    for (const std::vector<QString>& row : grid->AllCells()) {
-        std::vector<std::string>& out = texts.emplace_back();
-        for (const QString& cell : row)
-            out.push_back(cell.toStdString());
-    }
-    return texts;
-}
-
-QByteArray ShiftJisOf(const std::string& text) {
-    return ShiftJis::Encode(QString::fromStdString(text));
-}
-
-// The largest CSV file an import reads: a league file is some 30 KiB.
-constexpr std::uint64_t MaxImportFileSize = 16u * 1024u * 1024u;
 
 } // namespace
 
@@ -64,8 +48,7 @@ void TMainForm::SaveCSV() {
     const QString path = RunSaveDialog(this, SaveCSVDialog);
     if (path.isEmpty())
         return;
-    WriteReport(path,
-                ShiftJisOf(reports::BuildCsv(GridTextsOf(BatterTable), GridTextsOf(PitcherTable))));
+    WriteReport(path, exchange::TeamCsvBytes(TeamShown()));
 }
 
 void TMainForm::OutputHTML() {
@@ -78,10 +61,8 @@ void TMainForm::OutputHTML() {
         return;
     // The page is built before the file is touched: a total that cannot be computed ends the
     // export with its message and leaves any existing file as it was.
-    const std::string page =
-        reports::BuildHtml(TeamBox->itemText(TeamBox->currentIndex()).toStdString(),
-                           GridTextsOf(BatterTable), GridTextsOf(PitcherTable));
-    WriteReport(path, ShiftJisOf(page));
+    const QByteArray page = exchange::TeamHtmlBytes(shownTeam_, TeamShown());
+    WriteReport(path, page);
 }
 
 void TMainForm::MenuSaveCSVClick() {
@@ -126,14 +107,12 @@ void TMainForm::MenuSaveLeagueCSVClick() {
 }
 
 std::optional<QByteArray> TMainForm::ReadImportFile(const QString& path) {
-    std::vector<std::uint8_t> bytes;
-    if (teamdata::ReadWholeFile(NativePath(path), bytes, MaxImportFileSize) !=
-        teamdata::FileRead::Read) {
+    exchange::InputFile input = exchange::ReadInputFile(path, exchange::MaxCsvFileSize);
+    if (input.outcome != exchange::InputFile::Outcome::Read) {
         ShowError(this, QStringLiteral("ファイルを読めません"));
         return std::nullopt;
     }
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()));
+    return std::move(input.bytes);
 }
 
 void TMainForm::ShowCsvIssues(const QString& caption, const QString& message,
@@ -208,15 +187,14 @@ void TMainForm::MenuImportLeagueCSVClick() {
         ShowError(this, SourceUnreadableMessage);
         return;
     }
-    const exchange::LeagueRecords records = exchange::RecordsOf(image);
-    const reports::CsvImport read =
-        exchange::ReadCsvFile(*bytes, exchange::TextsOf(records), std::nullopt);
+    const exchange::ImportPlan plan = exchange::PlanImport(image, *bytes, std::nullopt);
+    const reports::CsvImport& read = plan.read;
     if (!read.errors.empty()) {
         ShowCsvIssues(QStringLiteral("リーグCSV取込"),
                       QStringLiteral("次の誤りがあるため何も変更しませんでした。"), read.errors);
         return;
     }
-    const std::vector<teamdata::TeamWrite> writes = exchange::ImportWrites(records, read);
+    const std::vector<teamdata::TeamWrite>& writes = plan.writes;
     if (writes.empty()) {
         MessageDlg(this, QStringLiteral("書き換えるチームはありません"), MessageKind::Confirmation,
                    MessageButtons::Ok);
@@ -293,9 +271,7 @@ void TMainForm::MenuOutputPatchClick() {
     const QString patchPath = RunSaveDialog(this, SavePatchDialog);
     if (patchPath.isEmpty())
         return;
-    const std::optional<teamdata::PatchFormat> format =
-        teamdata::PatchFormatForName(NativePath(patchPath));
-    if (!format) {
+    if (!teamdata::PatchFormatForName(NativePath(patchPath))) {
         ShowError(this, QStringLiteral("パッチの形式は拡張子 .bps か .ips で選んでください"));
         return;
     }
@@ -304,8 +280,8 @@ void TMainForm::MenuOutputPatchClick() {
         ShowError(this, SourceUnreadableMessage);
         return;
     }
-    const teamdata::MadePatch patch = teamdata::MakePatch(*format, original.bytes, modified.bytes);
-    if (patch.outcome != teamdata::PatchMaking::Made) {
+    const exchange::PatchFile patch = exchange::MakePatchFile(patchPath, original, modified);
+    if (patch.outcome != exchange::PatchFile::Outcome::Made) {
         ShowError(this, QStringLiteral("IPSパッチにするには大きすぎるイメージです。BPSを選んで"
                                        "ください"));
         return;
@@ -317,7 +293,7 @@ void TMainForm::MenuOutputPatchClick() {
     }
     MessageDlg(this,
                QStringLiteral("パッチを保存しました（%1形式、%2バイト）")
-                   .arg(exchange::PatchFormatName(*format))
+                   .arg(exchange::PatchFormatName(patch.format))
                    .arg(patch.bytes.size()),
                MessageKind::Confirmation, MessageButtons::Ok);
 }
