@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "TRomTeamData.h"
 
+#include "RecordLayout.h"
+
+#include <algorithm>
+#include <functional>
+#include <span>
+
 #include <cstdio>
 #include <utility>
 
@@ -49,14 +55,15 @@ public:
 
     [[nodiscard]] bool Read(std::uint8_t& byte) { return std::fread(&byte, 1, 1, file) == 1; }
 
-    [[nodiscard]] bool Read(NameTiles& tiles) {
-        return std::fread(tiles.data(), 1, tiles.size(), file) == tiles.size();
+    [[nodiscard]] bool Read(std::span<std::uint8_t> bytes) {
+        return std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
     }
 
     [[nodiscard]] bool Write(std::uint8_t byte) { return std::fwrite(&byte, 1, 1, file) == 1; }
 
-    [[nodiscard]] bool Write(const NameTiles& tiles) {
-        return std::fwrite(tiles.data(), 1, tiles.size(), file) == tiles.size();
+    // Byte by byte, so that a write that stops part-way has stored the bytes before it.
+    [[nodiscard]] bool Write(std::span<const std::uint8_t> bytes) {
+        return std::all_of(bytes.begin(), bytes.end(), [this](std::uint8_t b) { return Write(b); });
     }
 
     // Flushes and closes; false when the buffered bytes could not be stored.
@@ -71,10 +78,16 @@ private:
     std::FILE* file;
 };
 
-// Writing lands one record field after another; any byte that does not go out fails the whole
-// operation, and whatever went out before stays in the file.
-template <typename... Bytes> bool WriteAll(ImageFile& image, Bytes... bytes) {
-    return (image.Write(static_cast<std::uint8_t>(bytes)) && ...);
+// Reads a record's fields behind its lead byte: the name tiles first, which `tilesReadable`
+// judges before the rest is read.
+template <std::size_t Size>
+bool ReadFields(ImageFile& image, std::array<std::uint8_t, Size>& fields,
+                const std::function<bool(const NameTiles&)>& tilesReadable) {
+    NameTiles tiles{};
+    if (!image.Read(tiles) || !tilesReadable(tiles))
+        return false;
+    std::copy(tiles.begin(), tiles.end(), fields.begin());
+    return image.Read(std::span(fields).subspan(NameTileCount));
 }
 
 } // namespace
@@ -116,38 +129,21 @@ bool TRomTeamData::ReadBatter(const std::string& path, int team, int index, Batt
     std::uint8_t lead = 0;
     if (!image.Read(lead) || lead > MaxLeadByte)
         return false;
-    if (!image.Read(out.tiles))
-        return false;
+    BatterFields fields{};
     std::string scratch;
-    if (!DecodeName(out.tiles, scratch))
+    if (!ReadFields(image, fields,
+                    [&](const NameTiles& tiles) { return DecodeName(tiles, scratch); }))
         return false;
-    return image.Read(out.side) && image.Read(out.popularityPosition) &&
-           image.Read(out.averageCode) && image.Read(out.homeRuns) && image.Read(out.speed) &&
-           image.Read(out.fielding) && image.Read(out.arm);
+    out = BatterOfFields(fields);
+    return true;
 }
 
 bool TRomTeamData::WriteBatter(const std::string& path, int team, int index,
                                const BatterRowTexts& texts) {
     Init();
-    if (!IsValidTeam(team) || !IsValidBatter(index))
-        return false;
-    ImageFile image(path, "r+b");
-    if (!image.IsOpen() || !image.Holds(BatterRecordOffset(team, index), BatterRecordSize) ||
-        !image.SeekTo({BatterRecordOffset(team, index).value + 1})) // the lead byte stays
-        return false;
-    NameTiles tiles{};
-    if (!EncodeName(texts[BatterColumn::Name - 1], tiles))
-        return false;
-    if (!image.Write(tiles))
-        return false;
-    const bool written = WriteAll(
-        image, SideCode(texts[BatterColumn::Side - 1]),
-        PopularityPositionByte(texts[BatterColumn::Popularity - 1],
-                               texts[BatterColumn::Position - 1]),
-        BattingAverageCode(texts[BatterColumn::Average - 1]),
-        PlainByte(texts[BatterColumn::HomeRuns - 1]), PlainByte(texts[BatterColumn::Speed - 1]),
-        PlainByte(texts[BatterColumn::Fielding - 1]), PlainByte(texts[BatterColumn::Arm - 1]));
-    return written && image.Commit();
+    // A name that does not encode is refused before the file is touched.
+    const std::optional<BatterBytes> bytes = BatterBytesFromRow(texts);
+    return bytes && WriteBatterBytes(path, team, index, *bytes);
 }
 
 bool TRomTeamData::ReadPitcher(const std::string& path, int team, int index, PitcherBytes& out) {
@@ -162,10 +158,11 @@ bool TRomTeamData::ReadPitcher(const std::string& path, int team, int index, Pit
         return false;
     // A pitcher's tiles are not checked here: the team display shows a damaged name with
     // placeholders, and the encoder refuses it again on save.
-    return image.Read(out.tiles) && image.Read(out.style) && image.Read(out.popularity) &&
-           image.Read(out.eraCode) && image.Read(out.stamina) && image.Read(out.fast) &&
-           image.Read(out.medium) && image.Read(out.slow) && image.Read(out.rightBreak) &&
-           image.Read(out.leftBreak) && image.Read(out.fork);
+    PitcherFields fields{};
+    if (!ReadFields(image, fields, [](const NameTiles&) { return true; }))
+        return false;
+    out = PitcherOfFields(fields);
+    return true;
 }
 
 bool TRomTeamData::WritePitcher(const std::string& path, int team, int index,
@@ -173,28 +170,19 @@ bool TRomTeamData::WritePitcher(const std::string& path, int team, int index,
     Init();
     if (!IsValidTeam(team) || !IsValidPitcher(index))
         return false;
-    ImageFile image(path, "r+b");
-    if (!image.IsOpen() || !image.Holds(PitcherRecordOffset(team, index), PitcherRecordSize) ||
-        !image.SeekTo({PitcherRecordOffset(team, index).value + 1})) // the lead byte stays
-        return false;
     NameTiles tiles{};
     if (!EncodeName(texts[PitcherColumn::Name - 1], tiles))
         return false;
-    if (!image.Write(tiles))
+    if (const std::optional<PitcherBytes> bytes = PitcherBytesFromRow(texts))
+        return WritePitcherBytes(path, team, index, *bytes);
+    // A style that is none of the labels is found only after the name has gone out; the new
+    // name stays in the record, as the closing of the file still delivers it.
+    ImageFile image(path, "r+b");
+    if (!image.IsOpen() || !image.Holds(PitcherRecordOffset(team, index), PitcherRecordSize) ||
+        !image.SeekTo({PitcherRecordOffset(team, index).value + 1}))
         return false;
-    // The style is checked only after the name has gone out; a bad style leaves the new name in
-    // the record, and the closing of the file still delivers it.
-    const std::optional<std::uint8_t> style = StyleCode(texts[PitcherColumn::Style - 1]);
-    if (!style)
-        return false;
-    const bool written = WriteAll(
-        image, *style, PitcherPopularityByte(texts[PitcherColumn::Popularity - 1]),
-        EarnedRunAverageCode(texts[PitcherColumn::Era - 1]),
-        PlainByte(texts[PitcherColumn::Stamina - 1]), PlainByte(texts[PitcherColumn::Fast - 1]),
-        PlainByte(texts[PitcherColumn::Medium - 1]), PlainByte(texts[PitcherColumn::Slow - 1]),
-        PlainByte(texts[PitcherColumn::RightBreak - 1]),
-        PlainByte(texts[PitcherColumn::LeftBreak - 1]), PlainByte(texts[PitcherColumn::Fork - 1]));
-    return written && image.Commit();
+    (void)image.Write(tiles);
+    return false;
 }
 
 bool TRomTeamData::WriteBatterBytes(const std::string& path, int team, int index,
@@ -204,12 +192,9 @@ bool TRomTeamData::WriteBatterBytes(const std::string& path, int team, int index
         return false;
     ImageFile image(path, "r+b");
     if (!image.IsOpen() || !image.Holds(BatterRecordOffset(team, index), BatterRecordSize) ||
-        !image.SeekTo({BatterRecordOffset(team, index).value + 1}))
+        !image.SeekTo({BatterRecordOffset(team, index).value + 1})) // the lead byte stays
         return false;
-    return image.Write(b.tiles) &&
-           WriteAll(image, b.side, b.popularityPosition, b.averageCode, b.homeRuns, b.speed,
-                    b.fielding, b.arm) &&
-           image.Commit();
+    return image.Write(FieldsOf(b)) && image.Commit();
 }
 
 bool TRomTeamData::WritePitcherBytes(const std::string& path, int team, int index,
@@ -219,12 +204,9 @@ bool TRomTeamData::WritePitcherBytes(const std::string& path, int team, int inde
         return false;
     ImageFile image(path, "r+b");
     if (!image.IsOpen() || !image.Holds(PitcherRecordOffset(team, index), PitcherRecordSize) ||
-        !image.SeekTo({PitcherRecordOffset(team, index).value + 1}))
+        !image.SeekTo({PitcherRecordOffset(team, index).value + 1})) // the lead byte stays
         return false;
-    return image.Write(p.tiles) &&
-           WriteAll(image, p.style, p.popularity, p.eraCode, p.stamina, p.fast, p.medium, p.slow,
-                    p.rightBreak, p.leftBreak, p.fork) &&
-           image.Commit();
+    return image.Write(FieldsOf(p)) && image.Commit();
 }
 
 bool TRomTeamData::ReadColors(const std::string& path, int team, std::uint8_t& helmet,
@@ -246,7 +228,7 @@ bool TRomTeamData::WriteColors(const std::string& path, int team, std::uint8_t h
     ImageFile image(path, "r+b");
     if (!image.IsOpen() || !image.SeekTo(ColorEntryOffset(team)))
         return false;
-    return WriteAll(image, helmet, uniform) && image.Commit();
+    return image.Write(helmet) && image.Write(uniform) && image.Commit();
 }
 
 bool TRomTeamData::DecodeName(const NameTiles& tiles, std::string& name) const {
