@@ -8,6 +8,7 @@
 #include "NameNormalizer.h"
 #include "Palette.h"
 #include "RecordText.h"
+#include "Spaces.h"
 #include "TRomTeamData.h"
 #include "TeamInitials.h"
 #include "TextNumbers.h"
@@ -19,8 +20,6 @@ namespace reports {
 
 namespace {
 
-constexpr std::string_view FullWidthSpace = "　";
-
 // The file leaves out the grids' label column.
 constexpr std::size_t BatterFieldCount = teamdata::BatterHeaders.size() - 1;
 constexpr std::size_t PitcherFieldCount = teamdata::PitcherHeaders.size() - 1;
@@ -30,26 +29,8 @@ std::string_view Field(const CsvRecord& record, std::size_t column) {
                                           : std::string_view();
 }
 
-// Headers and fixed words are compared without the spaces a spreadsheet or an older writer may
-// leave at their end; their leading full-width spaces belong to them.
-std::string_view WithoutTrailingSpaces(std::string_view text) {
-    for (;;) {
-        if (text.ends_with(' '))
-            text.remove_suffix(1);
-        else if (text.ends_with(FullWidthSpace))
-            text.remove_suffix(FullWidthSpace.size());
-        else
-            return text;
-    }
-}
-
-std::string_view WithoutAsciiSpaces(std::string_view text) {
-    while (text.starts_with(' '))
-        text.remove_prefix(1);
-    while (text.ends_with(' '))
-        text.remove_suffix(1);
-    return text;
-}
+using teamdata::WithoutAsciiSpaces;
+using teamdata::WithoutTrailingSpaces;
 
 bool IsTeamLine(const CsvRecord& record) {
     return WithoutTrailingSpaces(Field(record, 1)) == TeamWord;

@@ -4,6 +4,7 @@
 #include "ImageLayout.h"
 #include "NameNormalizer.h"
 #include "RecordText.h"
+#include "Spaces.h"
 
 #include <algorithm>
 
@@ -75,14 +76,6 @@ std::optional<ValueColumn> PitcherValueColumn(int column) {
 }
 
 namespace {
-
-std::string_view WithoutAsciiSpaces(std::string_view text) {
-    while (text.starts_with(' '))
-        text.remove_prefix(1);
-    while (text.ends_with(' '))
-        text.remove_suffix(1);
-    return text;
-}
 
 // Digits only, ASCII spaces around them aside. A value stops growing at a million, far beyond
 // every column's range, so that no number of digits can overflow.

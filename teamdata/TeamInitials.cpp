@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TeamInitials.h"
 
+#include "Spaces.h"
 #include "TRomTeamData.h"
 
 #include <string>
@@ -9,22 +10,10 @@ namespace teamdata {
 
 namespace {
 
-constexpr std::string_view FullWidthSpace = "　";
-
 // Spaces at the end of either width, as a spreadsheet or an older writer leaves them, and ASCII
 // spaces around the initials.
 std::string_view WithoutSpaces(std::string_view text) {
-    for (;;) {
-        if (text.ends_with(' '))
-            text.remove_suffix(1);
-        else if (text.ends_with(FullWidthSpace))
-            text.remove_suffix(FullWidthSpace.size());
-        else
-            break;
-    }
-    while (text.starts_with(' '))
-        text.remove_prefix(1);
-    return text;
+    return WithoutAsciiSpaces(WithoutTrailingSpaces(text));
 }
 
 // Letters of either width and case as one lower-case ASCII letter; everything else as it is.
