@@ -170,7 +170,10 @@ void ReportCsvIssue(std::ostream& err, const QString& file, const reports::CsvIs
     QString place = Shown(file) + QLatin1Char(':') + QString::number(issue.line);
     if (issue.column > 0)
         place += QLatin1Char(':') + QString::number(issue.column);
-    const QString message = exchange::DescribeCsvIssue(issue);
+    QString message = exchange::DescribeCsvIssue(issue);
+    // The text read, as the window's error list shows it beside the reason.
+    if (issue.column > 0 && !note)
+        message += QStringLiteral(" (\"%1\")").arg(exchange::Shown(issue.text));
     WriteText(err, place + QStringLiteral(": ") +
                        (note ? Cli::tr("note: %1").arg(message) : message) + QLatin1Char('\n'));
 }

@@ -124,6 +124,11 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
         return Texts::tr("this is neither a league file (no line starts with \"%1\") nor a team "
                          "CSV (the first line is not the batter header)")
             .arg(FromUtf8(std::string(reports::TeamWord)));
+    case Kind::MisdecodedText:
+        return Texts::tr("the file's character encoding is probably wrong: its Japanese reads as "
+                         "Latin letters and symbols (a spreadsheet opened it in another encoding "
+                         "and saved it so); open it again as Shift_JIS and save it as CSV in "
+                         "Shift_JIS or UTF-8");
     case Kind::TooManyLines:
         return Texts::tr("the file goes on beyond the %1 lines of a league file; it was read no "
                          "further")
@@ -184,6 +189,10 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
                              "batting order needs the positions 2 to 9 once each")
                 .arg(issue.otherLine);
         return Texts::tr("the batting order needs the positions 2 to 9 once each");
+    case Kind::NameKeptFromNumber:
+        return Texts::tr("a spreadsheet probably turned the name \"%1\" into the number \"%2\"; "
+                         "the name was kept")
+            .arg(FromUtf8(issue.expected), Shown(issue.text));
     case Kind::NameSpellingChanged:
         return Texts::tr("small kana are written large, as the game writes them: \"%1\"")
             .arg(FromUtf8(issue.expected));

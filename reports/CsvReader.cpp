@@ -36,6 +36,29 @@ bool IsTeamLine(const CsvRecord& record) {
     return WithoutTrailingSpaces(Field(record, 1)) == TeamWord;
 }
 
+// Japanese read in the wrong encoding turns into Latin letters with accents and symbols
+// (Shift_JIS taken for Windows-1252) or into replacement characters (taken for UTF-8), and a line
+// of this program's files without Japanese has none of them.
+bool LooksMisdecoded(const CsvRecord& record) {
+    int misread = 0;
+    for (const std::string& field : record.fields) {
+        for (std::size_t i = 0; i < field.size(); ++i) {
+            const auto lead = static_cast<unsigned char>(field[i]);
+            // Japanese kana, kanji and full-width forms are three bytes led by E3..E9 or EF BC/BD.
+            if (lead >= 0xE3 && lead <= 0xE9)
+                return false;
+            if (lead == 0xEF && i + 2 < field.size() &&
+                (static_cast<unsigned char>(field[i + 1]) & 0xFE) == 0xBC)
+                return false;
+            if (lead == 0xC2 || lead == 0xC3 || lead == 0xC5 || lead == 0xC6 || lead == 0xCB ||
+                (lead == 0xEF && field.compare(i, 3, "\xEF\xBF\xBD") == 0) ||
+                (lead == 0xE2 && i + 1 < field.size() && field[i + 1] == '\x80'))
+                ++misread;
+        }
+    }
+    return misread > 0;
+}
+
 // `headers` as the grid holds them: element 0 is the label column's, which the file leaves out.
 bool IsHeader(const CsvRecord& record, std::span<const std::string_view> headers) {
     for (std::size_t column = 1; column < headers.size(); ++column)
@@ -44,8 +67,10 @@ bool IsHeader(const CsvRecord& record, std::span<const std::string_view> headers
     return true;
 }
 
-std::optional<std::uint8_t> ColorByte(std::string_view text) {
-    text = WithoutAsciiSpaces(text);
+std::optional<std::uint8_t> ColorByte(std::string_view written) {
+    // Full-width, as an input method types it (０ｘ１６), is the same colour.
+    const std::string ascii = teamdata::AsciiNumberText(written);
+    const std::string_view text = WithoutAsciiSpaces(ascii);
     if (text.size() != 4 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
         return std::nullopt;
     const auto digit = [](char c) -> int {
@@ -181,6 +206,13 @@ void Importer::ReadLeague(std::span<const CsvRecord> records) {
 
 void Importer::ReadTeamCsv(std::span<const CsvRecord> records, std::optional<int> team) {
     const int firstLine = records.empty() ? 1 : records.front().line;
+    // A file whose Japanese was read in the wrong encoding and saved again has neither team lines
+    // nor headers that can be recognised; saying so beats every other message about it.
+    if (!records.empty() && !IsHeader(records.front(), teamdata::BatterHeaders) &&
+        LooksMisdecoded(records.front())) {
+        Error(CsvIssueKind::MisdecodedText, firstLine, {});
+        return;
+    }
     if (!team || !teamdata::IsValidTeam(*team)) {
         // Only a file that starts as a team CSV does is one whose team is missing; anything else
         // is no file of this program's at all.
@@ -347,9 +379,10 @@ bool Importer::ReadCell(const CsvRecord& record, teamdata::Grid grid, int column
         return false;
     }
     const auto& cellText = std::get<teamdata::AcceptedCell>(accepted);
-    if (cellText.nameSpellingChanged) {
+    if (cellText.nameSpellingChanged || cellText.nameKeptFromNumber) {
         CsvIssue note;
-        note.kind = CsvIssueKind::NameSpellingChanged;
+        note.kind = cellText.nameKeptFromNumber ? CsvIssueKind::NameKeptFromNumber
+                                                : CsvIssueKind::NameSpellingChanged;
         note.line = record.line;
         note.column = column;
         note.text = std::string(text);

@@ -21,6 +21,7 @@ enum class CsvIssueKind {
     UnclosedQuote,    // at the line and column where the quoted field opens
     TeamNotGiven,     // a team CSV (it starts with the batter header), and the caller named no team
     UnrecognizedFile, // no team line anywhere, and the first line is not the batter header either
+    MisdecodedText,   // the first line looks like Japanese read in the wrong encoding
     TooManyLines,     // more than `count` lines, more than any league file has: read no further
     Utf16Text,        // UTF-16 text, which the program does not read (line 1)
     NotText,          // zero bytes in the file: no text at all (line 1)
@@ -47,6 +48,9 @@ enum class CsvIssueKind {
     FieldingPositions,
     // A note, not an error: small kana were written large; `expected` is the name as stored.
     NameSpellingChanged,
+    // A note: the cell holds a number (`text`) equal to the number the current name reads as, as
+    // a spreadsheet makes of a name of digits; the name (`expected`) is kept.
+    NameKeptFromNumber,
 };
 
 struct CsvIssue {

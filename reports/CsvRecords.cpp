@@ -122,14 +122,17 @@ CsvRecords Splitter::Split(std::string_view text) {
                     ++i;
                     break;
                 }
-                if (text[i] == '\n')
+                // A line break inside a field counts as a line, CR LF once.
+                if (text[i] == '\n' ||
+                    (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
                     ++line_;
                 field_ += text[i];
             }
             fieldStarted = recordStarted = true;
             continue;
         }
-        const bool lineEnd = c == '\n' || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n');
+        // CR LF, LF, or CR alone as old Macintosh programs and some spreadsheets end lines.
+        const bool lineEnd = c == '\n' || c == '\r';
         if (c == separator_ || lineEnd) {
             AddField();
             fieldStarted = false;
@@ -140,7 +143,7 @@ CsvRecords Splitter::Split(std::string_view text) {
             if (!EndRecord())
                 return std::move(result_);
             recordStarted = false;
-            i += c == '\r' ? 2 : 1;
+            i += c == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
             continue;
         }
         if (c != separator_) {

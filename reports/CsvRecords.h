@@ -37,7 +37,7 @@ struct CsvRecords {
 };
 
 // Records split at `separator`, quoted fields with doubled quotes and line breaks inside, lines
-// ending in CR LF or LF. A UTF-8 byte-order mark at the start is dropped, and so are
+// ending in CR LF, LF or CR alone. A UTF-8 byte-order mark at the start is dropped, and so are
 // empty records (none but empty fields) at the start and at the end. A quote inside an unquoted
 // field, or after a closing quote, is taken as a character. At most `maxRecords` records are kept
 // (empty ones within the text count, those at its end do not), so that the memory the records take

@@ -5,6 +5,7 @@
 #include "NameNormalizer.h"
 #include "RecordText.h"
 #include "Spaces.h"
+#include "TextNumbers.h"
 
 #include <algorithm>
 
@@ -77,22 +78,48 @@ std::optional<ValueColumn> PitcherValueColumn(int column) {
 
 namespace {
 
-// Digits only, ASCII spaces around them aside. A value stops growing at a million, far beyond
-// every column's range, so that no number of digits can overflow.
-std::optional<int> DecimalValue(std::string_view text) {
-    text = WithoutAsciiSpaces(text);
-    if (text.empty())
-        return std::nullopt;
+// A value as a spreadsheet or an input method may spell it: full-width digits and signs, and
+// where `pointScale` is not 0 a decimal point, which stands for the value divided by that scale
+// (an average of .300 for 300, an earned run average of 2.50 for 250). Empty for a text that is
+// no number, or a decimal that falls between two values; values stop growing at a million, far
+// beyond every column's range, so that no number of digits can overflow.
+struct WrittenValue {
+    bool number = false; // the text is a number at all
+    std::optional<int> value;
+};
+
+WrittenValue ValueOf(std::string_view text, int pointScale) {
+    const std::optional<WrittenDecimal> decimal = ReadWrittenDecimal(text);
+    if (!decimal)
+        return {};
+    // A point is a number all the same, but not one of a column of whole numbers.
+    const bool hasPoint = AsciiNumberText(text).find('.') != std::string::npos;
+    if (hasPoint && pointScale == 0)
+        return {true, std::nullopt};
     int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
+    for (char c : decimal->whole)
         value = std::min(value * 10 + (c - '0'), 1'000'000);
+    if (hasPoint) {
+        int scale = pointScale;
+        value = std::min(value * pointScale, 1'000'000);
+        for (char c : decimal->fraction) {
+            if (scale % 10 != 0)
+                return {true, std::nullopt}; // finer than the column's values
+            scale /= 10;
+            value += (c - '0') * scale;
+        }
     }
-    return value;
+    return {true, decimal->negative ? -value : value};
 }
 
-std::variant<AcceptedCell, CellRefusal> AcceptName(std::string_view written) {
+std::variant<AcceptedCell, CellRefusal> AcceptName(std::string_view written,
+                                                   std::string_view current) {
+    // A spreadsheet reads a name of digits (０１２３４) as a number and writes it back as one
+    // (1234): the same number means the name the cell holds now.
+    const std::optional<WrittenDecimal> writtenNumber = ReadWrittenDecimal(written);
+    if (writtenNumber && writtenNumber == ReadWrittenDecimal(current))
+        return AcceptedCell{std::string(current), false, true};
+
     const NameNormalization name = NormalizeName(written);
     using Outcome = NameNormalization::Outcome;
     CellRefusal refusal;
@@ -125,15 +152,16 @@ std::variant<AcceptedCell, CellRefusal> AcceptLabel(std::string_view written,
 
 // The values the value dialog can give: the multiples of its small step within its range.
 std::variant<AcceptedCell, CellRefusal> AcceptValue(std::string_view written,
-                                                    const ValueColumn& column) {
+                                                    const ValueColumn& column, int pointScale) {
     const int step = column.smallStep;
     const int minimum = (column.minimum + step - 1) / step * step;
     const int maximum = column.maximum / step * step;
-    const std::optional<int> value = DecimalValue(written);
+    const WrittenValue read = ValueOf(written, pointScale);
+    const std::optional<int> value = read.value;
     if (value && *value >= minimum && *value <= maximum && *value % step == 0)
         return AcceptedCell{std::to_string(*value)};
     CellRefusal refusal;
-    refusal.kind = value ? CellRefusalKind::ValueNotAllowed : CellRefusalKind::NotANumber;
+    refusal.kind = read.number ? CellRefusalKind::ValueNotAllowed : CellRefusalKind::NotANumber;
     refusal.minimum = minimum;
     refusal.maximum = maximum;
     refusal.step = step;
@@ -161,7 +189,7 @@ AcceptCellText(Grid grid, int column, std::string_view written, std::string_view
     if (written == current)
         return AcceptedCell{std::string(current)};
     if (column == nameColumn)
-        return AcceptName(written);
+        return AcceptName(written, current);
     if (column == labelColumn) {
         if (batters)
             return AcceptLabel(written, Labels(BatterSideLabels));
@@ -170,7 +198,11 @@ AcceptCellText(Grid grid, int column, std::string_view written, std::string_view
             styles.emplace_back(style.label);
         return AcceptLabel(written, std::move(styles));
     }
-    return AcceptValue(written, *value);
+    // The average in thousandths and the earned run average in hundredths may be written as
+    // what they stand for: .300, 2.50.
+    const int pointScale = batters ? (column == BatterColumn::Average ? 1000 : 0)
+                                   : (column == PitcherColumn::Era ? 100 : 0);
+    return AcceptValue(written, *value, pointScale);
 }
 
 int PositionSwapRow(const std::array<std::string, 8>& battingOrderPositions, int row,

@@ -64,13 +64,18 @@ struct CellRefusal {
 struct AcceptedCell {
     std::string text;                 // the cell's text: the stored form of what was written
     bool nameSpellingChanged = false; // small kana were written large, as the game writes them
+    // A name written as a number that equals the number the current name reads as (1234 for
+    // ０１２３４): what a spreadsheet makes of a name of digits. The current name is kept.
+    bool nameKeptFromNumber = false;
 };
 
 // The one rule for a text written into grid column `column` (1..9 batters, 1..11 pitchers) from
 // outside the dialogs. A text equal to `current` (what the cell shows now) is taken as it is, so
 // that whatever the image holds reads back; any other text must be what the dialogs could give:
 // a name the name normalizer accepts (stored normalized), a batting side or pitching style label,
-// or a value of the value dialog's range and step (stored without leading zeros or spaces).
+// or a value of the value dialog's range and step (stored without leading zeros or spaces). A
+// value may be spelled as spreadsheets and input methods spell numbers: full-width digits and
+// minus, and for the average and the earned run average the decimal they stand for (.300, 2.50).
 [[nodiscard]] std::variant<AcceptedCell, CellRefusal>
 AcceptCellText(Grid grid, int column, std::string_view written, std::string_view current);
 

@@ -88,4 +88,64 @@ int StrictToInt(std::string_view text) {
     return static_cast<int>(value);
 }
 
+std::string AsciiNumberText(std::string_view text) {
+    std::string ascii;
+    ascii.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = [&](std::size_t k) {
+            return i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0u;
+        };
+        // U+FF01..U+FF5E are the full-width forms of '!'..'~', in the same order.
+        if (byte(0) == 0xEF && (byte(1) == 0xBC || byte(1) == 0xBD) && byte(2) >= 0x80 &&
+            byte(2) <= 0xBF) {
+            const unsigned code = 0xFF00 + (byte(1) - 0xBC) * 0x40 + (byte(2) - 0x80);
+            if (code >= 0xFF01 && code <= 0xFF5E) {
+                ascii += static_cast<char>(code - 0xFF01 + '!');
+                i += 2;
+                continue;
+            }
+        }
+        if (byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) { // U+3000
+            ascii += ' ';
+            i += 2;
+            continue;
+        }
+        if (byte(0) == 0xE2 && byte(1) == 0x88 && byte(2) == 0x92) { // U+2212 minus sign
+            ascii += '-';
+            i += 2;
+            continue;
+        }
+        ascii += text[i];
+    }
+    return ascii;
+}
+
+std::optional<WrittenDecimal> ReadWrittenDecimal(std::string_view text) {
+    const std::string ascii = AsciiNumberText(text);
+    std::string_view rest = ascii;
+    while (rest.starts_with(' '))
+        rest.remove_prefix(1);
+    while (rest.ends_with(' '))
+        rest.remove_suffix(1);
+    WrittenDecimal number;
+    if (rest.starts_with('-') || rest.starts_with('+')) {
+        number.negative = rest.front() == '-';
+        rest.remove_prefix(1);
+    }
+    const std::size_t point = rest.find('.');
+    const std::string_view whole = rest.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : rest.substr(point + 1);
+    const auto digitsOnly = [](std::string_view digits) {
+        return std::all_of(digits.begin(), digits.end(), IsDigit);
+    };
+    if (whole.size() + fraction.size() == 0 || !digitsOnly(whole) || !digitsOnly(fraction))
+        return std::nullopt;
+    number.whole = std::string(whole.substr(std::min(whole.find_first_not_of('0'), whole.size())));
+    number.fraction = std::string(fraction.substr(0, fraction.find_last_not_of('0') + 1));
+    if (number.whole.empty() && number.fraction.empty())
+        number.negative = false;
+    return number;
+}
+
 } // namespace teamdata

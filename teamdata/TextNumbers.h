@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -28,5 +29,23 @@ public:
 // The strict conversion used before a value dialog opens and for the report totals: an optional
 // sign followed by decimal digits and nothing else, within the int range. Throws NotANumberError.
 [[nodiscard]] int StrictToInt(std::string_view text);
+
+// A number as spreadsheets and Japanese input methods spell it, in ASCII: full-width digits,
+// letters, signs, full stop and spaces (and the minus sign U+2212) become their ASCII forms;
+// everything else is kept as it is.
+[[nodiscard]] std::string AsciiNumberText(std::string_view text);
+
+// A decimal number written out: an optional sign, digits, an optional point and more digits, at
+// least one digit in all, ASCII spaces around it aside (after AsciiNumberText). Kept as digit
+// strings, so that no length of text can overflow and two spellings of one number compare equal:
+// leading zeros of the whole part and trailing zeros of the fraction are dropped, and zero has no
+// sign.
+struct WrittenDecimal {
+    bool negative = false;
+    std::string whole;    // no leading zeros; empty for a whole part of 0
+    std::string fraction; // no trailing zeros
+    friend bool operator==(const WrittenDecimal&, const WrittenDecimal&) = default;
+};
+[[nodiscard]] std::optional<WrittenDecimal> ReadWrittenDecimal(std::string_view text);
 
 } // namespace teamdata

@@ -153,6 +153,8 @@ TEST_F(Cli, ImportReportsEveryErrorAtItsFileLineAndColumn) {
     // A team block is its team line and 20 lines; the pitchers follow 13 batters and 2 headers.
     EXPECT_TRUE(lines[0].startsWith(Path("league.csv") + QStringLiteral(":3:6: not a number")))
         << lines[0].toStdString();
+    // The text read, as the window's error list shows it too.
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("(\"abc\")"))) << lines[0].toStdString();
     EXPECT_TRUE(lines[1].startsWith(Path("league.csv") + QStringLiteral(":40:4: the editor")))
         << lines[1].toStdString();
     EXPECT_EQ(FileBytes(image_), original);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CsvReader.h"
-#include "TextEncoding.h"
 #include "LeagueCsv.h"
+#include "TextEncoding.h"
 
 #include "CellMerge.h"
 #include "RecordText.h"
@@ -259,6 +259,79 @@ TEST(LeagueCsv, StoresAnEditedFileAsTheTextRulesSayAndNothingElse) {
         EXPECT_EQ(read.teams[t].changed, t == 3);
         EXPECT_EQ(MergeChangedCells(league[t], texts[t], read.teams[t].texts),
                   t == 3 ? expected : league[t]);
+    }
+}
+
+// What spreadsheets and input methods make of the texts, taken back as the numbers, names and
+// colours they stand for: full-width digits, an average or an earned run average written as the
+// decimal it stands for, a name of digits turned into a number, lines ending in CR alone.
+TEST(LeagueCsv, ReadsTheSpellingsSpreadsheetsGiveTheSameValues) {
+    League league = RecordMaker(7).MakeLeague(true);
+    league[3].batters[0].tiles = {0, 1, 2, 3, 4};   // ０１２３４
+    league[3].batters[1].tiles = {0, 0, 0, 0, 1};   // ００００１
+    league[3].pitchers[0].tiles = {1, 37, 5, 0, 0}; // １．５００
+    league[3].pitchers[1].tiles = {97, 0, 1, 2, 3}; // －０１２３
+    const LeagueTexts texts = TextsOf(league);
+    LeagueTexts edited = texts;
+    auto& batters = edited[3].batters;
+    auto& pitchers = edited[3].pitchers;
+    batters[0][BatterColumn::Name - 1] = "1234";
+    batters[1][BatterColumn::Name - 1] = "1";
+    pitchers[0][PitcherColumn::Name - 1] = "1.5";
+    pitchers[1][PitcherColumn::Name - 1] = "-123";
+    batters[2][BatterColumn::Name - 1] = "1235"; // another number: a new name
+    batters[0][BatterColumn::Average - 1] = ".300";
+    batters[1][BatterColumn::Average - 1] = "0.3";
+    batters[2][BatterColumn::Average - 1] = "２８６";
+    batters[3][BatterColumn::HomeRuns - 1] = "　３０ ";
+    pitchers[0][PitcherColumn::Era - 1] = "2.5";
+    pitchers[1][PitcherColumn::Era - 1] = "３.２０";
+    std::string csv = reports::BuildLeagueCsv(edited);
+    const std::string teamLine = "チーム,Ｇ,ヘルメット,";
+    csv.replace(csv.find(teamLine) + teamLine.size(), 4, "０ｘ１６");
+    std::replace(csv.begin(), csv.end(), '\n', '\r');
+    csv.erase(
+        std::unique(csv.begin(), csv.end(), [](char a, char b) { return a == '\r' && b == '\r'; }),
+        csv.end());
+
+    const CsvImport read = ReadCsv(csv, texts, std::nullopt);
+    ASSERT_TRUE(read.errors.empty()) << Describe(read.errors);
+    const TeamTexts& giants = read.teams[3].texts;
+    for (int r : {0, 1})
+        EXPECT_EQ(giants.batters[r][BatterColumn::Name - 1], texts[3].batters[r][0]);
+    for (int r : {0, 1})
+        EXPECT_EQ(giants.pitchers[r][PitcherColumn::Name - 1], texts[3].pitchers[r][0]);
+    EXPECT_EQ(giants.batters[2][BatterColumn::Name - 1], "１２３５　");
+    EXPECT_EQ(std::count_if(read.notes.begin(), read.notes.end(),
+                            [](const CsvIssue& note) {
+                                return note.kind == CsvIssueKind::NameKeptFromNumber;
+                            }),
+              4);
+    EXPECT_EQ(giants.batters[0][BatterColumn::Average - 1], "300");
+    EXPECT_EQ(giants.batters[1][BatterColumn::Average - 1], "300");
+    EXPECT_EQ(giants.batters[2][BatterColumn::Average - 1], "286");
+    EXPECT_EQ(giants.batters[3][BatterColumn::HomeRuns - 1], "30");
+    EXPECT_EQ(giants.pitchers[0][PitcherColumn::Era - 1], "250");
+    EXPECT_EQ(giants.pitchers[1][PitcherColumn::Era - 1], "320");
+    EXPECT_EQ(giants.colors.helmet, 0x16);
+
+    // A decimal that falls between two values is refused as a value, not read as another one.
+    edited[3].batters[0][BatterColumn::Average - 1] = "0.3005";
+    const CsvImport between = ReadCsv(reports::BuildLeagueCsv(edited), texts, std::nullopt);
+    ASSERT_EQ(between.errors.size(), 1u);
+    EXPECT_EQ(between.errors[0].kind, CsvIssueKind::ValueNotAllowed);
+}
+
+// A league file that a spreadsheet opened in the wrong encoding and saved again: its Japanese is
+// Latin letters and symbols, and the message says so, team named or not.
+TEST(LeagueCsv, SaysWhenAFileWasReadInTheWrongEncoding) {
+    const std::string misread = "\xC6\x92`\xC6\x92\xE2\x82\xAC,\xC3\x9E,"
+                                "\xC6\x92w\xC6\x92\x8B\xC6\x92\x81\xC6\x92" "b\xC6\x92g,0x16\r\n";
+    const LeagueTexts texts = TextsOf(RecordMaker(3).MakeLeague(true));
+    for (const std::optional<int> team : {std::optional<int>(), std::optional<int>(3)}) {
+        const CsvImport read = ReadCsv(misread + misread, texts, team);
+        ASSERT_EQ(read.errors.size(), 1u);
+        EXPECT_EQ(read.errors[0].kind, CsvIssueKind::MisdecodedText);
     }
 }
 
