@@ -69,6 +69,20 @@ void AppendCsvRows(std::string& out, const GridTexts& grid, std::size_t trailing
     }
 }
 
+void AppendHtmlRows(std::string& out, const GridTexts& grid, std::size_t trailingColumns) {
+    const std::size_t last = LastExportedColumn(grid, trailingColumns);
+    for (const auto& row : grid) {
+        out += "<tr>";
+        for (std::size_t column = 1; column <= last; ++column) {
+            out += "<td>";
+            out += HtmlText(Cell(row, column));
+        }
+        out += LineEnd;
+    }
+}
+
+} // namespace
+
 std::string HtmlText(std::string_view text) {
     std::string escaped;
     escaped.reserve(text.size());
@@ -93,25 +107,16 @@ std::string HtmlText(std::string_view text) {
     return escaped;
 }
 
-void AppendHtmlRows(std::string& out, const GridTexts& grid, std::size_t trailingColumns) {
-    const std::size_t last = LastExportedColumn(grid, trailingColumns);
-    for (const auto& row : grid) {
-        out += "<tr>";
-        for (std::size_t column = 1; column <= last; ++column) {
-            out += "<td>";
-            out += HtmlText(Cell(row, column));
-        }
-        out += LineEnd;
-    }
+std::string AverageText(long long thousandths) {
+    return "." + std::to_string(thousandths);
 }
 
 // What "%3.2f" prints for hundredths × 0.01, taken from the integer so that binary floating
 // point cannot turn 29 hundredths into "0.28".
-std::string HundredthsText(int hundredths) {
-    const long long value = hundredths;
-    const long long magnitude = std::llabs(value);
+std::string HundredthsText(long long hundredths) {
+    const long long magnitude = std::llabs(hundredths);
     const long long fraction = magnitude % 100;
-    std::string text = value < 0 ? "-" : "";
+    std::string text = hundredths < 0 ? "-" : "";
     text += std::to_string(magnitude / 100);
     text += '.';
     if (fraction < 10)
@@ -119,8 +124,6 @@ std::string HundredthsText(int hundredths) {
     text += std::to_string(fraction);
     return text;
 }
-
-} // namespace
 
 std::string CsvField(std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos)
@@ -162,8 +165,7 @@ std::string BuildHtml(std::string_view initials, const GridTexts& batters,
     out += LineEnd;
     out += "<h3>" + team + "</h3>";
     out += LineEnd;
-    // A point and then the integer even below 100 (95 reads ".95"), as earlier reports show it.
-    out += "<table><caption>【打者】チーム打率." + std::to_string(totals.battingAverage) + "／";
+    out += "<table><caption>【打者】チーム打率" + AverageText(totals.battingAverage) + "／";
     out += "チーム本塁打" + std::to_string(totals.homeRuns) + "／";
     out += "チーム走力" + std::to_string(totals.speed) + "</caption>";
     out += LineEnd;

@@ -37,6 +37,17 @@ struct TeamTotals {
     int fastBallSpeed;    // mean of the pitchers' "球速（速）" (column 6)
 };
 
+// Text for HTML content and for attribute values in double quotes: & < > " escaped.
+[[nodiscard]] std::string HtmlText(std::string_view text);
+
+// How the reports print a batting average in thousandths: a point and then the integer, even
+// below 100 (95 reads ".95"), as earlier reports show it.
+[[nodiscard]] std::string AverageText(long long thousandths);
+
+// How the reports print an earned run average in hundredths: what "%3.2f" prints for
+// hundredths x 0.01 ("2.50", "0.05", "-0.05").
+[[nodiscard]] std::string HundredthsText(long long hundredths);
+
 // Reads the summed cells strictly, batter columns 5, 6, 7 then pitcher columns 4, 6, each from
 // the top row down, so the first bad cell in that order is the one reported. Throws
 // teamdata::NotANumberError.
