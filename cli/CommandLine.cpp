@@ -74,10 +74,16 @@ const std::vector<CommandSpec>& Commands() {
     static const std::vector<CommandSpec> commands = {
         {"info",
          QT_TRANSLATE_NOOP("Cli", "check an image and list its teams"),
-         QT_TRANSLATE_NOOP("Cli", "Check an image as opening it in the window does, and list its "
-                                  "teams: initials, helmet and uniform colour, first batter."),
+         QT_TRANSLATE_NOOP("Cli", "Tell which cartridge an image is (header, sizes, mapper, "
+                                  "checksums with and without the header), check it as opening "
+                                  "it in the window does, and list its teams: initials, helmet "
+                                  "and uniform colour, first batter."),
          {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")}},
-         {ForceOption},
+         {{"identity",
+           QT_TRANSLATE_NOOP("Cli", "Only which cartridge the file is: its header, sizes, mapper "
+                                    "and checksums, and the result of the check."),
+           nullptr, Role::Flag},
+          ForceOption},
          RunInfo},
         {"export",
          QT_TRANSLATE_NOOP("Cli", "write the league or one team as CSV or HTML"),

@@ -6,6 +6,7 @@
 #include "CsvReader.h"
 #include "Files.h"
 #include "ImageFile.h"
+#include "ImageIdentity.h"
 #include "Import.h"
 #include "League.h"
 #include "LeagueCsv.h"
@@ -231,6 +232,16 @@ int ReportImageWrite(std::ostream& err, teamdata::ImageWriteOutcome outcome, con
 } // namespace
 
 int RunInfo(const Invocation& call) {
+    const LoadedImage loaded = LoadImage(call.Argument(0));
+    // Which cartridge the file is, told also of one that fails the check: that is when it is
+    // wanted most.
+    if (loaded.read == teamdata::FileRead::Read) {
+        const QStringList identity =
+            exchange::DescribeIdentity(exchange::IdentityOf(loaded), loaded);
+        WriteText(call.out, identity.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        if (call.IsSet(QStringLiteral("identity")))
+            return Done;
+    }
     const OpenedImage opened = OpenImage(call.Argument(0), call.Force(), call.err);
     if (opened.status != Done)
         return opened.status;
@@ -384,10 +395,10 @@ int RunApply(const Invocation& call) {
         status != Done)
         return status;
     const exchange::ApplyPlan plan = exchange::PlanApply(opened.image, patch);
-    if (plan.applied.refusal != teamdata::PatchRefusal::None)
-        return Report(call.err, Cli::tr("%1 cannot be applied to %2: %3")
+    if (!plan.Applied())
+        return Report(call.err, Cli::tr("%1 is not applied to %2: %3; nothing was written")
                                     .arg(Shown(patchPath), Shown(image),
-                                         exchange::DescribePatchRefusal(plan.applied.refusal)));
+                                         exchange::DescribeApplyRefusal(plan)));
     // What the patch gives is checked as any image the program opens: a result the window would
     // refuse is never written, one it would ask about only with --force.
     if (plan.result.Refused())
@@ -400,7 +411,10 @@ int RunApply(const Invocation& call) {
                              .arg(DescribeImageDoubt(plan.result)));
         return Report(call.err, Cli::tr("give --force to write it all the same"));
     }
-    return WriteOutput(call, output, plan.applied.result);
+    for (const QString& note : exchange::DescribeApplyNotes(plan))
+        WriteText(call.err, QLatin1String(ProgramName) + QStringLiteral(": ") +
+                                Cli::tr("note: %1").arg(note) + QLatin1Char('\n'));
+    return WriteOutput(call, output, plan.result.bytes);
 }
 
 } // namespace cli

@@ -3,11 +3,14 @@
 
 #include "ImageFile.h"
 #include "Patch.h"
+#include "PatchOrigin.h"
 
 #include <QByteArray>
+#include <QString>
+#include <QStringList>
 
 // Patches made and applied for both faces: the patch between two loaded images, and what a
-// received patch gives for an image, checked before anything is written.
+// received patch gives for an image, decided and checked before anything is written.
 namespace exchange {
 
 struct PatchFile {
@@ -22,18 +25,32 @@ struct PatchFile {
 };
 
 // The patch that turns `original` into `modified`, in the format the extension of `patchPath`
-// asks for.
+// asks for. A BPS patch names this program and its source's header in its metadata, so that it
+// also finds a copy of the cartridge behind another header.
 [[nodiscard]] PatchFile MakePatchFile(const QString& patchPath, const LoadedImage& original,
                                       const LoadedImage& modified);
 
 struct ApplyPlan {
-    teamdata::AppliedPatch applied;
+    teamdata::PatchApplication decision;
     // The patched image, checked as opening checks an image: what the patch gives must be an
-    // image the window opens, or it is not written (an IPS patch proves nothing of its base).
+    // image the window opens, or it is not written. Read only when the decision applied it.
     LoadedImage result;
+
+    [[nodiscard]] bool Applied() const {
+        return decision.decision == teamdata::PatchDecision::Applied ||
+               decision.decision == teamdata::PatchDecision::AppliedToData;
+    }
 };
 
 // `image` has been loaded and may be read (not refused).
 [[nodiscard]] ApplyPlan PlanApply(const LoadedImage& image, const QByteArray& patch);
+
+// Why the patch is not applied, in the user's language: already applied, or refused with the
+// checksums that tell the images apart. Empty when it is applied.
+[[nodiscard]] QString DescribeApplyRefusal(const ApplyPlan& plan);
+
+// What the user should know about a patch that is applied: that it went behind another header,
+// or that an IPS patch cannot prove which image it was made for.
+[[nodiscard]] QStringList DescribeApplyNotes(const ApplyPlan& plan);
 
 } // namespace exchange

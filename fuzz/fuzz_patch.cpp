@@ -13,6 +13,7 @@
 #include "FuzzSupport.h"
 
 #include "Patch.h"
+#include "PatchOrigin.h"
 
 #include <vector>
 
@@ -57,6 +58,24 @@ void CheckSealedBps(const Bytes& source, const std::uint8_t* body, std::size_t s
     FUZZ_CHECK(applied.refusal == PatchRefusal::None || applied.result.empty());
 }
 
+// The decision for a received patch: never a result that is not the patch's, and for a patch made
+// here (with its metadata) on an image, always applied to it.
+void CheckDecision(const Bytes& image, const Bytes& patch) {
+    const PatchApplication decision = DecidePatch(image, patch);
+    const bool applied = decision.decision == PatchDecision::Applied ||
+                         decision.decision == PatchDecision::AppliedToData;
+    if (!applied)
+        FUZZ_CHECK(decision.result.empty());
+    if (decision.decision == PatchDecision::AppliedToData) {
+        FUZZ_CHECK(decision.format == PatchFormat::Bps);
+        FUZZ_CHECK(
+            std::equal(image.begin(), image.begin() + InesHeaderBytes, decision.result.begin()));
+    }
+    // Whatever the metadata holds, reading it neither crashes nor accepts half of it.
+    if (const auto facts = ReadBpsFacts(patch))
+        (void)ReadOriginMetadata(facts->metadata);
+}
+
 void CheckRoundTrip(const Bytes& source, const Bytes& target) {
     for (PatchFormat format : {PatchFormat::Bps, PatchFormat::Ips}) {
         const MadePatch made = MakePatch(format, source, target);
@@ -66,6 +85,13 @@ void CheckRoundTrip(const Bytes& source, const Bytes& target) {
         FUZZ_CHECK(applied.format == format);
         FUZZ_CHECK(applied.result == target);
     }
+    const Bytes bps =
+        MakePatch(PatchFormat::Bps, source, target, OriginMetadata("Tolvanek", source)).bytes;
+    const PatchApplication decision = DecidePatch(source, bps);
+    const bool sameImage = source == target;
+    FUZZ_CHECK(decision.decision ==
+               (sameImage ? PatchDecision::AlreadyApplied : PatchDecision::Applied));
+    FUZZ_CHECK(sameImage || decision.result == target);
 }
 
 } // namespace
@@ -74,6 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const Bytes fixedSource = FixedSource();
     CheckApplying(fixedSource, Bytes(data, data + size));
     CheckSealedBps(fixedSource, data, size);
+    CheckDecision(fixedSource, Bytes(data, data + size));
 
     fuzzsupport::ByteReader reader(data, size);
     const std::size_t fraction = reader.Byte();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ImageCheck.h"
 
+#include "InesHeader.h"
 #include "NameCodec.h"
 #include "RecordText.h"
 #include "Team.h"
@@ -17,19 +18,6 @@ namespace teamdata {
 namespace {
 
 constexpr std::uint64_t TrainerSize = 512;
-constexpr std::uint64_t PrgBankSize = 16 * 1024;
-constexpr std::uint64_t ChrBankSize = 8 * 1024;
-
-// A NES 2.0 bank count: a plain 12-bit count of `unit`-sized banks, or, when its high nibble is
-// all ones, an exponent and multiplier giving the size in bytes.
-std::uint64_t Nes2RomSize(std::uint8_t low, std::uint8_t highNibble, std::uint64_t unit) {
-    if (highNibble == 0x0F) {
-        const unsigned exponent = low >> 2;
-        const std::uint64_t multiplier = (low & 3u) * 2 + 1;
-        return exponent >= 48 ? ~std::uint64_t{0} / 4 : (std::uint64_t{1} << exponent) * multiplier;
-    }
-    return ((std::uint64_t{highNibble} << 8) | low) * unit;
-}
 
 bool RecordLeadByteReadable(std::span<const std::uint8_t> image, std::size_t offset) {
     return image[offset] <= MaxLeadByte;
@@ -72,15 +60,12 @@ ImageDoubt TeamDoubt(std::span<const std::uint8_t> image, int team) {
 std::uint64_t DeclaredImageSize(std::span<const std::uint8_t> image) {
     if (image.size() < InesHeaderSize)
         return 0;
-    const bool trainer = (image[6] & 0x04) != 0;
-    const bool nes2 = (image[7] & 0x0C) == 0x08;
-    std::uint64_t prg = std::uint64_t{image[4]} * PrgBankSize;
-    std::uint64_t chr = std::uint64_t{image[5]} * ChrBankSize;
-    if (nes2) {
-        prg = Nes2RomSize(image[4], image[9] & 0x0F, PrgBankSize);
-        chr = Nes2RomSize(image[5], image[9] >> 4, ChrBankSize);
-    }
-    return InesHeaderSize + (trainer ? TrainerSize : 0) + prg + chr;
+    // Read as the header says, whatever the magic: a file without it is refused all the same.
+    std::array<std::uint8_t, InesHeaderBytes> header{'N', 'E', 'S', 0x1A};
+    std::copy(image.begin() + 4, image.begin() + InesHeaderSize, header.begin() + 4);
+    const std::optional<InesHeader> read = ReadInesHeader(header);
+    return InesHeaderSize + (read->trainer ? TrainerSize : 0) + read->programSize +
+           read->characterSize;
 }
 
 ImageCheck CheckImage(std::span<const std::uint8_t> image) {

@@ -158,12 +158,13 @@ bool UnchangedAt(ByteView source, ByteView target, std::size_t offset) {
     return offset < source.size() && source[offset] == target[offset];
 }
 
-Bytes MakeBps(ByteView source, ByteView target) {
+Bytes MakeBps(ByteView source, ByteView target, std::string_view metadata) {
     Bytes patch;
     Append(patch, BpsMagic);
     AppendVarint(patch, source.size());
     AppendVarint(patch, target.size());
-    AppendVarint(patch, 0); // no metadata
+    AppendVarint(patch, metadata.size());
+    patch.insert(patch.end(), metadata.begin(), metadata.end());
     // Only reads, never copies: a roster edit changes bytes in place, so runs kept from the
     // source and literal runs of new bytes already make a patch about the size of the edit.
     for (std::size_t start = 0; start < target.size();) {
@@ -403,12 +404,37 @@ std::optional<PatchFormat> PatchFormatForName(std::string_view fileName) {
 }
 
 MadePatch MakePatch(PatchFormat format, std::span<const std::uint8_t> source,
-                    std::span<const std::uint8_t> target) {
+                    std::span<const std::uint8_t> target, std::string_view bpsMetadata) {
     if (format == PatchFormat::Bps)
-        return {PatchMaking::Made, MakeBps(source, target)};
+        return {PatchMaking::Made, MakeBps(source, target, bpsMetadata)};
     if (source.size() > MaxIpsImageSize || target.size() > MaxIpsImageSize)
         return {PatchMaking::TooLargeForIps, {}};
     return {PatchMaking::Made, MakeIps(source, target)};
+}
+
+std::optional<BpsFacts> ReadBpsFacts(std::span<const std::uint8_t> patch) {
+    if (!StartsWith(patch, BpsMagic) || patch.size() < BpsMinimumSize)
+        return std::nullopt;
+    const ByteView footer = patch.last(BpsFooterSize);
+    if (Crc32(patch.first(patch.size() - 4)) != LittleEndian32(footer.subspan(8)))
+        return std::nullopt;
+    PatchReader reader(
+        patch.subspan(BpsMagic.size(), patch.size() - BpsMagic.size() - BpsFooterSize));
+    const auto sourceSize = reader.Varint();
+    const auto targetSize = reader.Varint();
+    const auto metadataSize = reader.Varint();
+    if (!sourceSize || !targetSize || !metadataSize)
+        return std::nullopt;
+    const std::optional<ByteView> metadata = reader.Take(*metadataSize);
+    if (!metadata)
+        return std::nullopt;
+    BpsFacts facts;
+    facts.sourceSize = *sourceSize;
+    facts.targetSize = *targetSize;
+    facts.sourceChecksum = LittleEndian32(footer.subspan(0, 4));
+    facts.targetChecksum = LittleEndian32(footer.subspan(4, 4));
+    facts.metadata.assign(metadata->begin(), metadata->end());
+    return facts;
 }
 
 AppliedPatch ApplyPatch(std::span<const std::uint8_t> source, std::span<const std::uint8_t> patch) {

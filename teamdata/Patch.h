@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,9 +39,24 @@ struct MadePatch {
 };
 
 // A patch that turns `source` into `target`. BPS patches carry checksums of both images, so
-// applying one to any other source is refused; IPS patches carry none.
+// applying one to any other source is refused; IPS patches carry none. A BPS patch carries
+// `bpsMetadata` in its metadata field, which patchers that do not know it skip.
 [[nodiscard]] MadePatch MakePatch(PatchFormat format, std::span<const std::uint8_t> source,
-                                  std::span<const std::uint8_t> target);
+                                  std::span<const std::uint8_t> target,
+                                  std::string_view bpsMetadata = {});
+
+// What a sound BPS patch says of itself before it is applied: the sizes and checksums of the
+// image it was made for and of the one it gives, and its metadata field as it is.
+struct BpsFacts {
+    std::uint64_t sourceSize = 0;
+    std::uint64_t targetSize = 0;
+    std::uint32_t sourceChecksum = 0;
+    std::uint32_t targetChecksum = 0;
+    std::string metadata;
+};
+
+// Empty for anything but a BPS patch whose own checksum holds and whose header reads whole.
+[[nodiscard]] std::optional<BpsFacts> ReadBpsFacts(std::span<const std::uint8_t> patch);
 
 enum class PatchRefusal {
     None,

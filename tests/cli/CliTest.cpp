@@ -10,6 +10,7 @@
 #include "Files.h"
 #include "ImageFile.h"
 #include "League.h"
+#include "Patch.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -81,9 +82,13 @@ constexpr std::size_t Giants = 3; // "Ｇ" in image order
 TEST_F(Cli, InfoListsEveryTeamWithItsColoursAndFirstBatter) {
     const CliRun run = RunCli({QStringLiteral("info"), image_});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    const QStringList lines =
-        QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), teamdata::TeamCount);
+    QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // Which cartridge the image is comes first, as "label: value" lines, the check's result last.
+    ASSERT_GT(lines.size(), teamdata::TeamCount);
+    EXPECT_EQ(lines.first(), QStringLiteral("header: iNES 1.0"));
+    EXPECT_EQ(lines.at(lines.size() - teamdata::TeamCount - 1),
+              QStringLiteral("image check: sound"));
+    lines = lines.mid(lines.size() - teamdata::TeamCount);
     const teamdata::TeamTexts giants = TextsOf(image_)[Giants];
     const auto hex = [](std::uint8_t color) {
         return QString::number(color, 16).toUpper().rightJustified(2, QLatin1Char('0'));
@@ -177,7 +182,27 @@ TEST_F(Cli, PatchMadeBetweenTwoImagesAppliesOnlyToItsOriginal) {
     const CliRun refused = RunCli({QStringLiteral("apply"), Path("edited.nes"), Path("edit.bps"),
                                    QStringLiteral("-o"), Path("twice.nes")});
     EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.contains("is not the one the patch was made for"));
+    EXPECT_TRUE(refused.err.contains("already been applied")) << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(Path("twice.nes")));
+
+    // Another image: the refusal names the checksum the patch expects and this file's.
+    testsupport::ImageBuilder()
+        .FillValidTeams()
+        .SetColors(6, 0x16, 0x30)
+        .WriteTo(dir_.File("other.nes"));
+    const CliRun other = RunCli({QStringLiteral("apply"), Path("other.nes"), Path("edit.bps"),
+                                 QStringLiteral("-o"), Path("twice.nes")});
+    EXPECT_EQ(other.status, 1);
+    const auto crc = [&](const QString& path) {
+        const QByteArray bytes = FileBytes(path);
+        return QStringLiteral("%1")
+            .arg(teamdata::Crc32(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                           static_cast<std::size_t>(bytes.size()))),
+                 8, 16, QLatin1Char('0'))
+            .toUpper();
+    };
+    EXPECT_TRUE(other.err.contains(crc(image_).toUtf8())) << other.err.toStdString();
+    EXPECT_TRUE(other.err.contains(crc(Path("other.nes")).toUtf8())) << other.err.toStdString();
     EXPECT_FALSE(QFile::exists(Path("twice.nes")));
 }
 
@@ -188,7 +213,7 @@ TEST_F(Cli, AQuestionableImageIsRefusedUnlessForceAnswersYes) {
     const CliRun refused = RunCli({QStringLiteral("info"), Path("odd.nes")});
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(refused.err.contains("--force"));
-    EXPECT_TRUE(refused.out.isEmpty());
+    EXPECT_FALSE(refused.out.contains('\t')) << "no team is listed";
 
     WriteBytes(Path("league.csv"), exchange::LeagueCsvBytes(TextsOf(image_)));
     const CliRun forced =

@@ -11,6 +11,7 @@ Usage: league_round_trip.py TOLVANEK_CLI TOLVANEK_MAKE_DEMO
 import subprocess
 import sys
 import tempfile
+import zlib
 from pathlib import Path
 
 # One team block: its team line and 20 lines; batters start on the block's third line.
@@ -39,6 +40,56 @@ def edit_league(text):
     pitcher[4] = str(int(pitcher[4]) % 20 + 1)
     lines[3 * BLOCK_LINES + FIRST_PITCHER] = ",".join(pitcher)
     return "\r\n".join(lines)
+
+
+def read_bps(patch, source):
+    """A second BPS reader: (metadata, result) for a patch of this format, checked by its CRCs."""
+    if patch[:4] != b"BPS1" or zlib.crc32(patch[:-4]) != int.from_bytes(patch[-4:], "little"):
+        sys.exit("the BPS patch is not one by its magic or its own checksum")
+    position = 4
+
+    def number():
+        nonlocal position
+        value, shift = 0, 1
+        while True:
+            byte = patch[position]
+            position += 1
+            value += (byte & 0x7F) * shift
+            if byte & 0x80:
+                return value
+            shift <<= 7
+            value += shift
+
+    source_size, target_size, metadata_size = number(), number(), number()
+    metadata = patch[position:position + metadata_size].decode("utf-8")
+    position += metadata_size
+    if source_size != len(source) or zlib.crc32(source) != int.from_bytes(patch[-12:-8], "little"):
+        sys.exit("the BPS patch is not for this source")
+    target = bytearray()
+    source_offset = target_offset = 0
+    while position < len(patch) - 12:
+        data = number()
+        command, length = data & 3, (data >> 2) + 1
+        if command == 0:  # SourceRead
+            target += source[len(target):len(target) + length]
+        elif command == 1:  # TargetRead
+            target += patch[position:position + length]
+            position += length
+        else:
+            offset = number()
+            offset = -(offset >> 1) if offset & 1 else offset >> 1
+            if command == 2:  # SourceCopy
+                source_offset += offset
+                target += source[source_offset:source_offset + length]
+                source_offset += length
+            else:  # TargetCopy
+                target_offset += offset
+                for _ in range(length):
+                    target.append(target[target_offset])
+                    target_offset += 1
+    if len(target) != target_size or zlib.crc32(target) != int.from_bytes(patch[-8:-4], "little"):
+        sys.exit("the BPS patch gives another image than its own checksum names")
+    return metadata, bytes(target)
 
 
 def main():
@@ -74,6 +125,16 @@ def main():
             run(cli, "apply", original, patch, "-o", patched)
             if patched.read_bytes() != imported.read_bytes():
                 sys.exit(f"the image patched with {patch.name} is not the imported one")
+            if extension == "bps":
+                metadata, result = read_bps(patch.read_bytes(), original_bytes)
+                if result != imported.read_bytes():
+                    sys.exit("a second BPS reader gives another image")
+                header = original_bytes[:16].hex().upper()
+                data_crc = f"{zlib.crc32(original_bytes[16:]):08X}"
+                lines = metadata.splitlines()
+                if not (lines[0].startswith("Tolvanek ") and f"source-header: {header}" in lines
+                        and f"source-data-crc32: {data_crc}" in lines):
+                    sys.exit(f"the BPS metadata does not name its source: {metadata!r}")
     print("league round trip: BPS and IPS patches give the imported image")
 
 
