@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Random leagues, each edited by a random mix of what can happen to a league: cells, colours, a row
-// dragged within a team, a row copied from another team, a byte changed behind an equal text, stray
-// bytes in the header, lead bytes, the unused end of team blocks and the program, and a change of
-// length. The comparison must list exactly those edits, in its order, and nothing else; the
-// comparison the other way round must list the same edits undone.
+// dragged within a team, a row copied from another team, players traded, a byte changed behind an
+// equal text, stray bytes in the header, lead bytes, the unused end of team blocks and the
+// program, and a change of length. The comparison must list exactly those edits, in its order, and
+// nothing else; the comparison the other way round must list the same edits undone.
 
 #include "LeagueChange.h"
 
@@ -244,7 +244,7 @@ template <> struct GridOf<PitcherBytes> {
     static constexpr int columns = 11;
 };
 
-enum class RosterEdit { None, Cells, Drag, DragAndEdit, Copy, CopyWithinTeam, HiddenByte };
+enum class RosterEdit { None, Cells, Drag, DragAndEdit, Copy, CopyWithinTeam, Trade, HiddenByte };
 
 // Two images and what comparing them must give, built edit by edit: every edit adds what it
 // must show as in each direction.
@@ -291,20 +291,32 @@ private:
                    : pick < 60 ? RosterEdit::Cells
                    : pick < 72 ? RosterEdit::Drag
                    : pick < 78 ? RosterEdit::DragAndEdit
-                   : pick < 86 ? RosterEdit::Copy
-                   : pick < 92 ? RosterEdit::CopyWithinTeam
+                   : pick < 84 ? RosterEdit::Copy
+                   : pick < 88 ? RosterEdit::CopyWithinTeam
+                   : pick < 93 ? RosterEdit::Trade
                                : RosterEdit::HiddenByte;
         }
-        // A copy comes from a team left as it was, so that in the other direction the row it
-        // overwrote simply goes back.
+        // A copy or a trade is made with a team left as it was otherwise, and a trade partner
+        // gives to no one else, so that in the other direction each row is explained by its own
+        // edit alone.
         std::vector<int> untouched;
         for (int team = 0; team < TeamCount; ++team)
             if (edits[static_cast<std::size_t>(team)] == RosterEdit::None)
                 untouched.push_back(team);
         for (int team = 0; team < TeamCount; ++team) {
+            if (edits[static_cast<std::size_t>(team)] != RosterEdit::Trade || untouched.empty())
+                continue;
+            const auto partner =
+                untouched.begin() + random_.Below(static_cast<int>(untouched.size()));
+            random_.Percent(60) ? Trade<BatterBytes>(team, *partner)
+                                : Trade<PitcherBytes>(team, *partner);
+            untouched.erase(partner);
+        }
+        for (int team = 0; team < TeamCount; ++team) {
             const bool batters = random_.Percent(60);
             switch (edits[static_cast<std::size_t>(team)]) {
             case RosterEdit::None:
+            case RosterEdit::Trade:
                 break;
             case RosterEdit::Cells:
                 EditCells(team);
@@ -443,6 +455,27 @@ private:
         forward_.push_back(PlayerTransfer{Grid::grid, origin, originRow + 1, team, row + 1,
                                           Grid::Texts(copied)[0], Grid::Texts(replaced)[0]});
         ExpectCells<Grid>(team, row, copied, replaced, reverse_);
+    }
+
+    // Two teams exchange players: both directions show two transfers.
+    template <typename Record> void Trade(int team, int partner) {
+        using Grid = GridOf<Record>;
+        const int row = random_.Below(Grid::rows);
+        const int partnerRow = random_.Below(Grid::rows);
+        const Record ours = Grid::Read(before_.Bytes(), team, row);
+        const Record theirs = Grid::Read(before_.Bytes(), partner, partnerRow);
+        Grid::Write(after_, team, row, theirs);
+        Grid::Write(after_, partner, partnerRow, ours);
+        const std::string ourName = Grid::Texts(ours)[0];
+        const std::string theirName = Grid::Texts(theirs)[0];
+        forward_.push_back(
+            PlayerTransfer{Grid::grid, partner, partnerRow + 1, team, row + 1, theirName, ourName});
+        forward_.push_back(
+            PlayerTransfer{Grid::grid, team, row + 1, partner, partnerRow + 1, ourName, theirName});
+        reverse_.push_back(
+            PlayerTransfer{Grid::grid, partner, partnerRow + 1, team, row + 1, ourName, theirName});
+        reverse_.push_back(
+            PlayerTransfer{Grid::grid, team, row + 1, partner, partnerRow + 1, theirName, ourName});
     }
 
     // A byte that two values of one cell share a text for: a batting side above 2 (shown as
