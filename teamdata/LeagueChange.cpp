@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <stdexcept>
 
 namespace teamdata {
@@ -146,6 +147,12 @@ int HeaviestChain(const std::array<int, N>& order, const std::array<int, N>& wei
 // "every" rather than "some" heaviest chain makes the answer the same in both directions, since a
 // chain of one direction is a chain of the other.
 template <std::size_t N> std::array<bool, N> MovedRows(const std::array<int, N>& source) {
+    std::array<bool, N> moved{};
+    bool reordered = false;
+    for (std::size_t j = 0; j < N; ++j)
+        reordered = reordered || (source[j] != Unmatched && source[j] != static_cast<int>(j));
+    if (!reordered)
+        return moved;
     std::array<int, N> order{};
     std::array<int, N> weight{};
     for (std::size_t j = 0; j < N; ++j) {
@@ -154,7 +161,6 @@ template <std::size_t N> std::array<bool, N> MovedRows(const std::array<int, N>&
         weight[j] = inPlace ? static_cast<int>(N) + 1 : 1;
     }
     const int heaviest = HeaviestChain(order, weight, -1);
-    std::array<bool, N> moved{};
     for (std::size_t j = 0; j < N; ++j)
         moved[j] = weight[j] == 1 && HeaviestChain(order, weight, static_cast<int>(j)) == heaviest;
     return moved;
@@ -182,6 +188,8 @@ private:
     template <typename Grid> void CompareGrid(int team) {
         const auto& before = Grid::Rows(before_[static_cast<std::size_t>(team)]);
         const auto& after = Grid::Rows(after_[static_cast<std::size_t>(team)]);
+        if (before == after)
+            return;
         const auto source = ReorderedSources(before, after);
         const auto moved = MovedRows(source);
         for (std::size_t j = 0; j < after.size(); ++j) {
@@ -260,16 +268,18 @@ private:
         std::vector<ByteRange> ranges;
         for (std::size_t offset : hiddenBytes_)
             ranges.push_back({offset, 1});
+        // Equal stretches are skipped by memcmp, many bytes at a time, so that comparing two
+        // images that differ in a few bytes costs little more than reading them.
+        constexpr std::size_t Stretch = 512;
         const std::size_t common = std::min(beforeImage_.size(), afterImage_.size());
-        for (std::size_t offset = 0;; ++offset) {
-            const auto [b, a] =
-                std::mismatch(beforeImage_.begin() + offset, beforeImage_.begin() + common,
-                              afterImage_.begin() + offset);
-            offset = static_cast<std::size_t>(b - beforeImage_.begin());
-            if (offset == common)
-                break;
-            if (!IsRosterByte(offset))
-                ranges.push_back({offset, 1});
+        for (std::size_t start = 0; start < common; start += Stretch) {
+            const std::size_t end = std::min(start + Stretch, common);
+            if (std::memcmp(beforeImage_.data() + start, afterImage_.data() + start, end - start) ==
+                0)
+                continue;
+            for (std::size_t offset = start; offset < end; ++offset)
+                if (beforeImage_[offset] != afterImage_[offset] && !IsRosterByte(offset))
+                    ranges.push_back({offset, 1});
         }
         const std::size_t longer = std::max(beforeImage_.size(), afterImage_.size());
         if (longer > common)

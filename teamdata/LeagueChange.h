@@ -91,8 +91,9 @@ using LeagueChange = std::variant<CellChange, ColorChange, PlayerMove, PlayerTra
 //
 // Mirror: CompareLeagues(after, before) lists the same cell and colour changes with before and
 // after swapped, the same moves back, and the same byte ranges. A transfer is the exception: a
-// copy is undone by overwriting, so the other direction shows that row's cells going back (or a
-// transfer again, when the row's old player went to another team in exchange).
+// copy is undone by overwriting, so the other direction shows that row's cells going back, with
+// any byte behind an equal text (or a transfer again, when the row's old player went to another
+// team in exchange).
 [[nodiscard]] std::vector<LeagueChange> CompareLeagues(std::span<const std::uint8_t> before,
                                                        std::span<const std::uint8_t> after);
 
