@@ -117,86 +117,6 @@ PitcherBytes RandomPitcher(Random& random) {
     return p;
 }
 
-// Changes the bytes behind one cell until the cell shows another text.
-void ChangeCell(BatterBytes& b, int column, Random& random) {
-    const std::string old = BatterRowFromBytes(b)[static_cast<std::size_t>(column - 1)];
-    while (BatterRowFromBytes(b)[static_cast<std::size_t>(column - 1)] == old) {
-        const auto nibble = static_cast<std::uint8_t>(random.Below(16));
-        switch (column) {
-        case BatterColumn::Name:
-            b.tiles[static_cast<std::size_t>(random.Below(NameTileCount))] = random.NameTile();
-            break;
-        case BatterColumn::Side:
-            b.side = static_cast<std::uint8_t>(random.Below(3));
-            break;
-        case BatterColumn::Popularity:
-            b.popularityPosition =
-                static_cast<std::uint8_t>((b.popularityPosition & 0x0F) | nibble << 4);
-            break;
-        case BatterColumn::Position:
-            b.popularityPosition =
-                static_cast<std::uint8_t>((b.popularityPosition & 0xF0) | nibble);
-            break;
-        case BatterColumn::Average:
-            b.averageCode = random.Byte();
-            break;
-        case BatterColumn::HomeRuns:
-            b.homeRuns = random.Byte();
-            break;
-        case BatterColumn::Speed:
-            b.speed = random.Byte();
-            break;
-        case BatterColumn::Fielding:
-            b.fielding = random.Byte();
-            break;
-        default:
-            b.arm = random.Byte();
-            break;
-        }
-    }
-}
-
-void ChangeCell(PitcherBytes& p, int column, Random& random) {
-    const std::string old = PitcherRowFromBytes(p)[static_cast<std::size_t>(column - 1)];
-    while (PitcherRowFromBytes(p)[static_cast<std::size_t>(column - 1)] == old) {
-        switch (column) {
-        case PitcherColumn::Name:
-            p.tiles[static_cast<std::size_t>(random.Below(NameTileCount))] = random.NameTile();
-            break;
-        case PitcherColumn::Style:
-            p.style = PitchingStyles[static_cast<std::size_t>(random.Below(10))].code;
-            break;
-        case PitcherColumn::Popularity:
-            p.popularity = PitcherPopularityOf(random.Below(16));
-            break;
-        case PitcherColumn::Era:
-            p.eraCode = random.Byte();
-            break;
-        case PitcherColumn::Stamina:
-            p.stamina = random.Byte();
-            break;
-        case PitcherColumn::Fast:
-            p.fast = random.Byte();
-            break;
-        case PitcherColumn::Medium:
-            p.medium = random.Byte();
-            break;
-        case PitcherColumn::Slow:
-            p.slow = random.Byte();
-            break;
-        case PitcherColumn::RightBreak:
-            p.rightBreak = random.Byte();
-            break;
-        case PitcherColumn::LeftBreak:
-            p.leftBreak = random.Byte();
-            break;
-        default:
-            p.fork = random.Byte();
-            break;
-        }
-    }
-}
-
 // Where a change stands in the comparison's order.
 std::tuple<int, int, int, int, std::size_t> OrderOf(const LeagueChange& change) {
     if (const auto* c = std::get_if<CellChange>(&change))
@@ -228,6 +148,8 @@ template <> struct GridOf<BatterBytes> {
         image.SetBatter(team, row, record, image.Bytes()[BatterRecordOffset(team, row).value]);
     }
     static auto Texts(const BatterBytes& record) { return BatterRowFromBytes(record); }
+    static BatterBytes FromTexts(const BatterRowTexts& texts) { return *BatterBytesFromRow(texts); }
+    static BatterBytes RandomRecord(Random& random) { return RandomBatter(random); }
     static constexpr int columns = 9;
 };
 
@@ -241,8 +163,23 @@ template <> struct GridOf<PitcherBytes> {
         image.SetPitcher(team, row, record, image.Bytes()[PitcherRecordOffset(team, row).value]);
     }
     static auto Texts(const PitcherBytes& record) { return PitcherRowFromBytes(record); }
+    static PitcherBytes FromTexts(const PitcherRowTexts& texts) {
+        return *PitcherBytesFromRow(texts);
+    }
+    static PitcherBytes RandomRecord(Random& random) { return RandomPitcher(random); }
     static constexpr int columns = 11;
 };
+
+// A new text in one cell, stored as a save stores the row: only that cell's bytes change.
+template <typename Grid, typename Record>
+Record WithNewCell(const Record& record, int column, Random& random) {
+    auto texts = Grid::Texts(record);
+    const auto index = static_cast<std::size_t>(column - 1);
+    const std::string old = texts[index];
+    while (texts[index] == old)
+        texts[index] = Grid::Texts(Grid::RandomRecord(random))[index];
+    return Grid::FromTexts(texts);
+}
 
 enum class RosterEdit { None, Cells, Drag, DragAndEdit, Copy, CopyWithinTeam, Trade, HiddenByte };
 
@@ -365,7 +302,7 @@ private:
         random_.Shuffle(columns);
         const int count = 1 + random_.Below(3);
         for (int k = 0; k < count; ++k)
-            ChangeCell(edited, columns[static_cast<std::size_t>(k)], random_);
+            edited = WithNewCell<Grid>(edited, columns[static_cast<std::size_t>(k)], random_);
         Grid::Write(after_, team, row, edited);
         ExpectCells<Grid>(team, row, old, edited, forward_);
         ExpectCells<Grid>(team, row, edited, old, reverse_);
@@ -420,7 +357,7 @@ private:
         using Grid = GridOf<Record>;
         const auto [from, to] = DragRow<Record>(team);
         Record moved = Grid::Read(after_.Bytes(), team, to);
-        ChangeCell(moved, 1 + random_.Below(Grid::columns), random_);
+        moved = WithNewCell<Grid>(moved, 1 + random_.Below(Grid::columns), random_);
         Grid::Write(after_, team, to, moved);
         for (int row = std::min(from, to); row <= std::max(from, to); ++row) {
             const Record old = Grid::Read(before_.Bytes(), team, row);
