@@ -182,6 +182,33 @@ void ReportSeeds(const fs::path& dir) {
     seed.Save(dir, "window-shaped");
 }
 
+// fuzz_compare edits: grid (0 batters, 1 pitchers), team, row, then the kind and its bytes.
+void CompareSeeds(const fs::path& dir) {
+    constexpr std::uint8_t Batters = 0, Pitchers = 1;
+    constexpr std::uint8_t AnyByte = 0, TeamByte = 1, Drag = 2, Copy = 3, Colour = 4, Length = 5;
+    Seed drags;
+    drags.Byte(0);
+    drags.Byte(Batters).Byte(3).Byte(2).Byte(Drag).Byte(4);  // one move, rows 3 to 5
+    drags.Byte(Pitchers).Byte(7).Byte(0).Byte(Drag).Byte(1); // two neighbours swapped
+    drags.Save(dir, "drags");
+
+    Seed trade;
+    trade.Byte(5);
+    trade.Byte(Batters).Byte(3).Byte(6).Byte(Copy).Byte(9).Byte(1).Byte(1); // from the base image
+    trade.Byte(Batters).Byte(9).Byte(1).Byte(Copy).Byte(3).Byte(6).Byte(1);
+    trade.Byte(Pitchers).Byte(2).Byte(4).Byte(Copy).Byte(2).Byte(0).Byte(0); // within the team
+    trade.Save(dir, "trade-and-copy");
+
+    Seed bytes;
+    bytes.Byte(63);
+    bytes.Byte(0).Byte(0).Byte(0).Byte(AnyByte).Length(4).Byte(0x4E);       // the iNES header
+    bytes.Byte(0).Byte(0).Byte(0).Byte(TeamByte).Byte(0).Byte(250).Byte(1); // unused block bytes
+    bytes.Byte(0).Byte(0).Byte(0).Byte(TeamByte).Byte(0).Byte(13).Byte(20); // a lead byte
+    bytes.Byte(0).Byte(11).Byte(0).Byte(Colour).Byte(1).Byte(0x30);
+    bytes.Byte(0).Byte(0).Byte(0).Byte(Length).Byte(0x90); // shorter by 112
+    bytes.Save(dir, "stray-bytes-and-length");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -194,5 +221,6 @@ int main(int argc, char** argv) {
     WriteRecordSeeds(root / "fuzz_write_records");
     NameCodecSeeds(root / "fuzz_name_codec");
     ReportSeeds(root / "fuzz_reports");
+    CompareSeeds(root / "fuzz_compare");
     return 0;
 }
