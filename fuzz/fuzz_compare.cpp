@@ -28,21 +28,21 @@ using Changes = std::vector<LeagueChange>;
 
 constexpr int MaxEdits = 48;
 
-int Rows(RosterGrid grid) {
-    return grid == RosterGrid::Batters ? BatterCount : PitcherCount;
+int Rows(Grid grid) {
+    return grid == Grid::Batters ? BatterCount : PitcherCount;
 }
 
-std::size_t RecordOffset(RosterGrid grid, int team, int row) {
-    return grid == RosterGrid::Batters ? BatterRecordOffset(team, row).value
-                                       : PitcherRecordOffset(team, row).value;
+std::size_t RecordOffset(Grid grid, int team, int row) {
+    return grid == Grid::Batters ? BatterRecordOffset(team, row).value
+                                 : PitcherRecordOffset(team, row).value;
 }
 
-std::size_t RecordSize(RosterGrid grid) {
-    return grid == RosterGrid::Batters ? BatterRecordSize : PitcherRecordSize;
+std::size_t RecordSize(Grid grid) {
+    return grid == Grid::Batters ? BatterRecordSize : PitcherRecordSize;
 }
 
 // A record's bytes after its lead byte, straight from the image.
-Image Record(const Image& image, RosterGrid grid, int team, int row) {
+Image Record(const Image& image, Grid grid, int team, int row) {
     const std::size_t offset = RecordOffset(grid, team, row);
     return Image(image.begin() + static_cast<std::ptrdiff_t>(offset) + 1,
                  image.begin() + static_cast<std::ptrdiff_t>(offset + RecordSize(grid)));
@@ -51,11 +51,11 @@ Image Record(const Image& image, RosterGrid grid, int team, int row) {
 // The grid columns record byte k (after the lead byte) feeds, written out from the record layout:
 // five name tiles, then one byte per column, but for the batters' popularity and fielding
 // position, which share a byte.
-std::vector<int> FedColumns(RosterGrid grid, std::size_t k) {
+std::vector<int> FedColumns(Grid grid, std::size_t k) {
     if (k <= 5)
         return {1};
     const int column = static_cast<int>(k) - 4;
-    if (grid == RosterGrid::Pitchers)
+    if (grid == Grid::Pitchers)
         return {column};
     if (column < 3)
         return {column};
@@ -64,15 +64,15 @@ std::vector<int> FedColumns(RosterGrid grid, std::size_t k) {
     return {column + 1};
 }
 
-void PutRecord(Image& image, RosterGrid grid, int team, int row, const Image& record) {
+void PutRecord(Image& image, Grid grid, int team, int row, const Image& record) {
     std::copy(record.begin(), record.end(),
               image.begin() + static_cast<std::ptrdiff_t>(RecordOffset(grid, team, row)) + 1);
 }
 
-std::vector<std::string> Texts(const Image& image, RosterGrid grid, int team, int row) {
+std::vector<std::string> Texts(const Image& image, Grid grid, int team, int row) {
     const TeamRecords records = TeamRecordsAt(image, team);
     const auto index = static_cast<std::size_t>(row);
-    if (grid == RosterGrid::Batters) {
+    if (grid == Grid::Batters) {
         const BatterRowTexts texts = BatterRowFromBytes(records.batters[index]);
         return {texts.begin(), texts.end()};
     }
@@ -91,7 +91,7 @@ std::size_t Number(ByteReader& input, int count) {
 Image Changed(const Image& base, ByteReader& input) {
     Image image = base;
     for (int edit = 0; edit < MaxEdits && !input.Empty(); ++edit) {
-        const RosterGrid grid = input.Byte() & 1 ? RosterGrid::Pitchers : RosterGrid::Batters;
+        const Grid grid = input.Byte() & 1 ? Grid::Pitchers : Grid::Batters;
         const int team = input.Byte() % TeamCount;
         const int row = input.Byte() % Rows(grid);
         switch (input.Byte() % 6) {
@@ -151,13 +151,13 @@ std::tuple<int, int, int, int, std::size_t> OrderOf(const LeagueChange& change) 
     return {TeamCount, 0, 0, 0, std::get<ByteRange>(change).offset};
 }
 
-using RowKey = std::tuple<int, RosterGrid, int>; // team, grid, row (1-based)
+using RowKey = std::tuple<int, Grid, int>; // team, grid, row (1-based)
 
 // Every change is true of the two images, the list is in order, and every difference is listed.
 void CheckChanges(const Image& a, const Image& b, const Changes& changes) {
     std::set<RowKey> namedRows;
     std::set<RowKey> arrivalRows; // where a move or transfer arrives
-    std::set<std::tuple<int, RosterGrid, int, int>> changedCells;
+    std::set<std::tuple<int, Grid, int, int>> changedCells;
     std::vector<bool> inRange(std::max(a.size(), b.size()));
     std::size_t rangeEnd = 0;
     for (std::size_t i = 0; i < changes.size(); ++i) {
@@ -229,7 +229,7 @@ void CheckChanges(const Image& a, const Image& b, const Changes& changes) {
         FUZZ_CHECK(inRange[o]);
 
     for (int team = 0; team < TeamCount; ++team)
-        for (RosterGrid grid : {RosterGrid::Batters, RosterGrid::Pitchers})
+        for (Grid grid : {Grid::Batters, Grid::Pitchers})
             for (int row = 0; row < Rows(grid); ++row) {
                 const Image now = Record(b, grid, team, row);
                 if (now == Record(a, grid, team, row))

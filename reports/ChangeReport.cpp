@@ -18,10 +18,10 @@ namespace {
 using teamdata::ByteRange;
 using teamdata::CellChange;
 using teamdata::ColorChange;
+using teamdata::Grid;
 using teamdata::LeagueChange;
 using teamdata::PlayerMove;
 using teamdata::PlayerTransfer;
-using teamdata::RosterGrid;
 
 constexpr std::string_view Arrow = " → ";
 constexpr std::string_view IdeographicSpace = "　";
@@ -67,18 +67,17 @@ std::string Initials(int team) {
     return std::string(TRomTeamData::TeamInitials.at(static_cast<std::size_t>(team)));
 }
 
-const std::string& GridWord(RosterGrid grid, const ChangeLabels& labels) {
-    return grid == RosterGrid::Batters ? labels.batter : labels.pitcher;
+const std::string& GridWord(Grid grid, const ChangeLabels& labels) {
+    return grid == Grid::Batters ? labels.batter : labels.pitcher;
 }
 
-const std::string& OrderWord(RosterGrid grid, const ChangeLabels& labels) {
-    return grid == RosterGrid::Batters ? labels.battingOrder : labels.pitchingOrder;
+const std::string& OrderWord(Grid grid, const ChangeLabels& labels) {
+    return grid == Grid::Batters ? labels.battingOrder : labels.pitchingOrder;
 }
 
-const std::string& Caption(RosterGrid grid, int column, const ChangeLabels& labels) {
+const std::string& Caption(Grid grid, int column, const ChangeLabels& labels) {
     const auto index = static_cast<std::size_t>(column - 1);
-    return grid == RosterGrid::Batters ? labels.batterColumns.at(index)
-                                       : labels.pitcherColumns.at(index);
+    return grid == Grid::Batters ? labels.batterColumns.at(index) : labels.pitcherColumns.at(index);
 }
 
 const std::string& SlotWord(teamdata::ColorSlot slot, const ChangeLabels& labels) {
@@ -190,16 +189,16 @@ std::string Swatch(std::uint8_t color) {
 // What the page marks in one team's grids: the old text of each changed cell, and the rows a
 // player arrived at by a move or a transfer.
 struct TeamMarks {
-    std::map<std::tuple<RosterGrid, int, int>, std::string> oldTexts; // grid, row, column
-    std::map<std::pair<RosterGrid, int>, std::string> arrivals;       // grid, row -> description
+    std::map<std::tuple<Grid, int, int>, std::string> oldTexts; // grid, row, column
+    std::map<std::pair<Grid, int>, std::string> arrivals;       // grid, row -> description
 };
 
 template <std::size_t ColumnCount>
-void AppendGrid(std::string& out, RosterGrid grid, const std::string& corner,
+void AppendGrid(std::string& out, Grid grid, const std::string& corner,
                 const std::array<std::string, ColumnCount>& captions, const auto& rowLabels,
                 const auto& rows, const TeamMarks& marks) {
-    out += grid == RosterGrid::Batters ? "<table class=\"batters\">\n<tr><th>"
-                                       : "<table class=\"pitchers\">\n<tr><th>";
+    out += grid == Grid::Batters ? "<table class=\"batters\">\n<tr><th>"
+                                 : "<table class=\"pitchers\">\n<tr><th>";
     out += Escaped(corner);
     for (const std::string& caption : captions)
         out += "<th>" + Escaped(caption);
@@ -243,7 +242,7 @@ void AppendTeam(std::string& out, int team, const std::vector<const LeagueChange
         } else {
             const auto* move = std::get_if<PlayerMove>(change);
             const auto* transfer = std::get_if<PlayerTransfer>(change);
-            const RosterGrid grid = move ? move->grid : transfer->grid;
+            const Grid grid = move ? move->grid : transfer->grid;
             const int row = move ? move->toRow : transfer->toRow;
             const std::string description = Description(*change, labels);
             marks.arrivals[{grid, row}] = description;
@@ -256,10 +255,10 @@ void AppendTeam(std::string& out, int team, const std::vector<const LeagueChange
     out += colors;
     if (!arrivals.empty())
         out += "<ul class=\"moves\">\n" + arrivals + "</ul>\n";
-    AppendGrid(out, RosterGrid::Batters, labels.batter, labels.batterColumns,
-               teamdata::BatterLabels, texts.batters, marks);
-    AppendGrid(out, RosterGrid::Pitchers, labels.pitcher, labels.pitcherColumns,
-               teamdata::PitcherLabels, texts.pitchers, marks);
+    AppendGrid(out, Grid::Batters, labels.batter, labels.batterColumns, teamdata::BatterLabels,
+               texts.batters, marks);
+    AppendGrid(out, Grid::Pitchers, labels.pitcher, labels.pitcherColumns, teamdata::PitcherLabels,
+               texts.pitchers, marks);
     out += "</section>\n";
 }
 

@@ -17,8 +17,6 @@
 // elsewhere (a CSV file, pasted text) becomes a cell's text.
 namespace teamdata {
 
-enum class Grid { Batters, Pitchers };
-
 // 右 → 左 → 両 → 右. Empty for a text that is none of the three (it is left alone).
 [[nodiscard]] std::optional<std::string_view> NextBatterSide(std::string_view text);
 

@@ -53,7 +53,7 @@ static_assert(PitcherColumn::Name == NameColumn);
 
 // What differs between the batter and the pitcher grid, so that one comparison serves both.
 struct BatterGrid {
-    static constexpr RosterGrid grid = RosterGrid::Batters;
+    static constexpr Grid grid = Grid::Batters;
     static constexpr std::size_t recordSize = BatterRecordSize;
     static constexpr const auto& fields = BatterFields;
     static const auto& Rows(const TeamRecords& team) { return team.batters; }
@@ -62,7 +62,7 @@ struct BatterGrid {
 };
 
 struct PitcherGrid {
-    static constexpr RosterGrid grid = RosterGrid::Pitchers;
+    static constexpr Grid grid = Grid::Pitchers;
     static constexpr std::size_t recordSize = PitcherRecordSize;
     static constexpr const auto& fields = PitcherFields;
     static const auto& Rows(const TeamRecords& team) { return team.pitchers; }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "RecordText.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -14,7 +16,6 @@
 // does, in the words its caller passes in.
 namespace teamdata {
 
-enum class RosterGrid { Batters, Pitchers };
 enum class ColorSlot { Helmet, Uniform };
 
 // A cell whose text differs, at the same row of the same team. Texts are exactly what the grid
@@ -22,7 +23,7 @@ enum class ColorSlot { Helmet, Uniform };
 // every cell, so that each change reads on its own.
 struct CellChange {
     int team = 0;
-    RosterGrid grid = RosterGrid::Batters;
+    Grid grid = Grid::Batters;
     int row = 0;    // 1..13 or 1..5, as the grid's row labels count
     int column = 0; // the grid column: BatterColumn / PitcherColumn
     std::string before;
@@ -43,7 +44,7 @@ struct ColorChange {
 // A player whose whole record (lead byte aside) now stands at another row of the same team.
 struct PlayerMove {
     int team = 0;
-    RosterGrid grid = RosterGrid::Batters;
+    Grid grid = Grid::Batters;
     int fromRow = 0;
     int toRow = 0;
     std::string name;
@@ -53,7 +54,7 @@ struct PlayerMove {
 // A row that now holds, unchanged, the record another team's row held before: the player came
 // from there. The origin may hold the player still (an import or a copy between teams).
 struct PlayerTransfer {
-    RosterGrid grid = RosterGrid::Batters;
+    Grid grid = Grid::Batters;
     int fromTeam = 0;
     int fromRow = 0;
     int toTeam = 0;
@@ -101,7 +102,7 @@ using LeagueChange = std::variant<CellChange, ColorChange, PlayerMove, PlayerTra
 // name column for a move or transfer); the team alone for a colour.
 struct ChangePlace {
     int team = 0;
-    std::optional<RosterGrid> grid;
+    std::optional<Grid> grid;
     int row = 0;
     int column = 0;
 };

@@ -45,6 +45,9 @@ struct PitcherBytes {
 using BatterRowTexts = std::array<std::string, 9>;
 using PitcherRowTexts = std::array<std::string, 11>;
 
+// The two grids of a team: the batters and the pitchers.
+enum class Grid { Batters, Pitchers };
+
 // Column numbers of the grids (column 0 holds the row labels).
 namespace BatterColumn {
 inline constexpr int Name = 1, Side = 2, Popularity = 3, Position = 4, Average = 5, HomeRuns = 6,

@@ -11,15 +11,14 @@ namespace {
 
 // One change of every kind, in the comparison's order: Ｇ is team 3, Ｔ team 5.
 const std::vector<LeagueChange> EveryKind = {
-    PlayerMove{3, RosterGrid::Batters, 3, 5, "やまた゛　"},
-    CellChange{3, RosterGrid::Batters, 7, BatterColumn::Name, "すす゛き　", "いとう　　",
-               "すす゛き　", "いとう　　"},
-    CellChange{3, RosterGrid::Batters, 7, BatterColumn::Average, "280", "310", "すす゛き　",
+    PlayerMove{3, Grid::Batters, 3, 5, "やまた゛　"},
+    CellChange{3, Grid::Batters, 7, BatterColumn::Name, "すす゛き　", "いとう　　", "すす゛き　",
                "いとう　　"},
-    CellChange{3, RosterGrid::Pitchers, 2, PitcherColumn::Era, "250", "300", "かわかみ　",
-               "かわかみ　"},
+    CellChange{3, Grid::Batters, 7, BatterColumn::Average, "280", "310", "すす゛き　",
+               "いとう　　"},
+    CellChange{3, Grid::Pitchers, 2, PitcherColumn::Era, "250", "300", "かわかみ　", "かわかみ　"},
     ColorChange{3, ColorSlot::Helmet, 0x16, 0x27},
-    PlayerTransfer{RosterGrid::Pitchers, 3, 1, 5, 4, "はやし　　", "もりた　　"},
+    PlayerTransfer{Grid::Pitchers, 3, 1, 5, 4, "はやし　　", "もりた　　"},
     ByteRange{0x4, 2},
     ByteRange{0xF30A, 1},
 };

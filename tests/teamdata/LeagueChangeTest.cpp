@@ -139,7 +139,7 @@ void SortByOrder(Changes& changes) {
 template <typename Record> struct GridOf;
 
 template <> struct GridOf<BatterBytes> {
-    static constexpr RosterGrid grid = RosterGrid::Batters;
+    static constexpr Grid grid = Grid::Batters;
     static constexpr int rows = BatterCount;
     static BatterBytes Read(const Bytes& image, int team, int row) {
         return TeamRecordsAt(image, team).batters[static_cast<std::size_t>(row)];
@@ -154,7 +154,7 @@ template <> struct GridOf<BatterBytes> {
 };
 
 template <> struct GridOf<PitcherBytes> {
-    static constexpr RosterGrid grid = RosterGrid::Pitchers;
+    static constexpr Grid grid = Grid::Pitchers;
     static constexpr int rows = PitcherCount;
     static PitcherBytes Read(const Bytes& image, int team, int row) {
         return TeamRecordsAt(image, team).pitchers[static_cast<std::size_t>(row)];
@@ -592,6 +592,6 @@ TEST(LeagueComparison, PlacesATransferAtItsArrivalAndNamesOnlyTheTeamsItTouches)
     const auto transfer = PlaceOf(changes[2]);
     ASSERT_TRUE(transfer);
     EXPECT_EQ(std::tie(transfer->team, transfer->grid, transfer->row, transfer->column),
-              std::make_tuple(5, std::optional(RosterGrid::Batters), 8, 1));
+              std::make_tuple(5, std::optional(Grid::Batters), 8, 1));
     EXPECT_FALSE(PlaceOf(changes[3]));
 }
