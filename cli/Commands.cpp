@@ -129,15 +129,13 @@ int WriteOutput(const QString& name, const QByteArray& bytes, std::ostream& out,
             return Report(err, Cli::tr("cannot write to standard output"), FileFailed);
         return Done;
     }
-    if (teamdata::WriteFileSafely(NativePath(name), BytesOf(bytes)) !=
-        teamdata::FileWriteOutcome::Written)
+    if (!teamdata::WriteFileSafely(NativePath(name), BytesOf(bytes)).Written())
         return Report(err, Cli::tr("cannot write %1").arg(name), FileFailed);
     return Done;
 }
 
 int WriteOutput(const QString& name, const std::vector<std::uint8_t>& bytes, std::ostream& err) {
-    if (teamdata::WriteFileSafely(NativePath(name), BytesOf(bytes)) !=
-        teamdata::FileWriteOutcome::Written)
+    if (!teamdata::WriteFileSafely(NativePath(name), BytesOf(bytes)).Written())
         return Report(err, Cli::tr("cannot write %1").arg(name), FileFailed);
     return Done;
 }
@@ -190,6 +188,7 @@ int ReportImageWrite(std::ostream& err, teamdata::ImageWriteOutcome outcome, con
     case ImageWriteOutcome::SourceUnreadable:
         return Report(err, Cli::tr("cannot read %1").arg(image), FileFailed);
     case ImageWriteOutcome::SourceRefused:
+    case ImageWriteOutcome::SourceChanged:
         return Report(
             err, Cli::tr("%1 changed while it was being read; nothing was written").arg(image));
     case ImageWriteOutcome::TargetUncreatable:
@@ -198,6 +197,7 @@ int ReportImageWrite(std::ostream& err, teamdata::ImageWriteOutcome outcome, con
         return Report(err, Cli::tr("cannot write %1; it is left as it was").arg(target),
                       FileFailed);
     case ImageWriteOutcome::TextRefused:
+    case ImageWriteOutcome::Busy:
         break;
     }
     return Report(err, Cli::tr("the teams cannot be written into %1").arg(target));
@@ -317,7 +317,7 @@ int RunImport(const ImportRequest& request, std::istream& in, std::ostream& out,
         write.teams = writes;
         write.acceptQuestionable = request.force;
         if (const int status =
-                ReportImageWrite(err, teamdata::WriteImage(write), request.image, target);
+                ReportImageWrite(err, teamdata::WriteImage(write).outcome, request.image, target);
             status != Done)
             return status;
     }

@@ -16,7 +16,6 @@
 
 #include <filesystem>
 
-
 using namespace mainunit;
 
 // ---- Opening, showing and closing ----
@@ -306,13 +305,14 @@ void TMainForm::SaveTeam(const QString& target) {
     request.target = NativePath(target);
     request.teams.push_back({TeamBox->currentIndex(), TeamShown()});
     request.acceptQuestionable = questionableImageAccepted_;
-    switch (teamdata::WriteImage(request)) {
+    switch (teamdata::WriteImage(request).outcome) {
     case teamdata::ImageWriteOutcome::Written:
         undoStack_.setClean();
         DataChanged = 0;
         return;
     case teamdata::ImageWriteOutcome::SourceUnreadable:
     case teamdata::ImageWriteOutcome::SourceRefused:
+    case teamdata::ImageWriteOutcome::SourceChanged:
         ShowError(this, inPlace ? CannotSaveMessage : QStringLiteral("元ファイルを読めません"));
         return;
     case teamdata::ImageWriteOutcome::TargetUncreatable:
@@ -320,6 +320,7 @@ void TMainForm::SaveTeam(const QString& target) {
         return;
     case teamdata::ImageWriteOutcome::WriteFailed:
     case teamdata::ImageWriteOutcome::TextRefused:
+    case teamdata::ImageWriteOutcome::Busy:
         ShowError(this, CannotSaveMessage);
         return;
     }
