@@ -91,8 +91,7 @@ struct LeagueImport {
         images[0].WriteTo(figurePath);
         images[0].WriteTo(floorPath);
         // The floor must end with the same bytes as the writer, or it measures other work.
-        if (teamdata::WriteImage({figurePath, figurePath, writes[1]}) !=
-                ImageWriteOutcome::Written ||
+        if (!teamdata::WriteImage({figurePath, figurePath, writes[1]}).Written() ||
             testsupport::ReadFileBytes(figurePath) != images[1].Bytes())
             throw std::runtime_error("the league import does not write the second league");
         images[0].WriteTo(figurePath);
@@ -223,7 +222,7 @@ void LeagueImportWrite(benchmark::State& state) {
     for (auto _ : state) {
         const ImageWriteRequest request{leagueImport->figurePath, leagueImport->figurePath,
                                         leagueImport->writes[league]};
-        if (WriteImage(request) != ImageWriteOutcome::Written)
+        if (!WriteImage(request).Written())
             state.SkipWithError("WriteImage failed");
         league = 1 - league;
     }

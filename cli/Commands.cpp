@@ -57,6 +57,13 @@ struct OpenedImage {
 
 OpenedImage OpenImage(const QString& path, bool force, std::ostream& err) {
     OpenedImage opened{LoadImage(path)};
+    // A save that was stopped while it copied a new image over a hard-linked one may have left
+    // the image damaged and the complete new content beside it.
+    for (const std::string& copy : teamdata::InterruptedSaveCopies(NativePath(path)))
+        WriteText(err, QLatin1String(ProgramName) + QStringLiteral(": ") +
+                           Cli::tr("note: %1")
+                               .arg(exchange::DescribeInterruptedSave(path, PathFromNative(copy))) +
+                           QLatin1Char('\n'));
     const LoadedImage& image = opened.image;
     if (image.Refused()) {
         // A file that is there but is no image of this game is refused data; one that cannot be
@@ -140,17 +147,6 @@ int ReadInputFile(const QString& name, std::uint64_t maxSize, QByteArray& bytes,
     return FileFailed;
 }
 
-int ReportFileWrite(std::ostream& err, teamdata::FileWriteOutcome outcome, const QString& name) {
-    switch (outcome) {
-    case teamdata::FileWriteOutcome::Written:
-        return Done;
-    case teamdata::FileWriteOutcome::TargetUncreatable:
-    case teamdata::FileWriteOutcome::WriteFailed:
-        break;
-    }
-    return Report(err, Cli::tr("cannot write %1").arg(Shown(name)), FileFailed);
-}
-
 // A result to standard output for "-" or no name, otherwise written safely to the file.
 int WriteOutput(const Invocation& call, const QString& name, std::span<const std::uint8_t> bytes) {
     if (name.isEmpty() || name == StandardStream) {
@@ -161,7 +157,10 @@ int WriteOutput(const Invocation& call, const QString& name, std::span<const std
             return Report(call.err, Cli::tr("cannot write to standard output"), FileFailed);
         return Done;
     }
-    return ReportFileWrite(call.err, teamdata::WriteFileSafely(NativePath(name), bytes), name);
+    const teamdata::FileWriteResult written = teamdata::WriteFileSafely(NativePath(name), bytes);
+    if (!written.Written())
+        return Report(call.err, exchange::DescribeWriteFailure(written, name), FileFailed);
+    return Done;
 }
 
 // "FILE:LINE:COLUMN: message", the form editors and build tools jump to; the column is left out
@@ -206,27 +205,17 @@ QString InitialsOf(const std::vector<teamdata::TeamWrite>& writes) {
     return initials.join(QLatin1Char(' '));
 }
 
-int ReportImageWrite(std::ostream& err, teamdata::ImageWriteOutcome outcome, const QString& image,
-                     const QString& target) {
-    using teamdata::ImageWriteOutcome;
-    switch (outcome) {
-    case ImageWriteOutcome::Written:
+int ReportImageWrite(std::ostream& err, const teamdata::ImageWriteResult& result,
+                     const QString& image, const QString& target) {
+    if (result.Written())
         return Done;
-    case ImageWriteOutcome::SourceUnreadable:
-        return Report(err, Cli::tr("cannot read %1").arg(Shown(image)), FileFailed);
-    case ImageWriteOutcome::SourceRefused:
-        return Report(
-            err,
-            Cli::tr("%1 changed while it was being read; nothing was written").arg(Shown(image)));
-    case ImageWriteOutcome::TargetUncreatable:
-        return Report(err, Cli::tr("cannot create %1").arg(Shown(target)), FileFailed);
-    case ImageWriteOutcome::WriteFailed:
-        return Report(err, Cli::tr("cannot write %1; it is left as it was").arg(Shown(target)),
-                      FileFailed);
-    case ImageWriteOutcome::TextRefused:
-        break;
-    }
-    return Report(err, Cli::tr("the teams cannot be written into %1").arg(Shown(target)));
+    // An image that is no longer what was read, or that another Tolvanek is writing, is data
+    // refused for now rather than a file that cannot be written.
+    const bool refused = result.outcome == teamdata::ImageWriteOutcome::SourceChanged ||
+                         result.outcome == teamdata::ImageWriteOutcome::SourceRefused ||
+                         result.outcome == teamdata::ImageWriteOutcome::TextRefused;
+    return Report(err, exchange::DescribeWriteFailure(result, image, target),
+                  refused ? DataRefused : FileFailed);
 }
 
 } // namespace
@@ -306,6 +295,18 @@ int RunImport(const Invocation& call) {
     const NamedTeam named = TeamOption(call);
     if (named.status != Done)
         return named.status;
+    // Held from the first read of the image to the rename that replaces it: another Tolvanek
+    // importing at the same time waits for this one and then decides against its result.
+    teamdata::ImageLock lock;
+    if (!call.IsSet(QStringLiteral("dry-run")))
+        lock = teamdata::ImageLock::Acquire(NativePath(image), [&] {
+            WriteText(
+                call.err,
+                QLatin1String(ProgramName) + QStringLiteral(": ") +
+                    Cli::tr("waiting for another Tolvanek to finish writing %1").arg(Shown(image)) +
+                    QLatin1Char('\n'));
+            call.err.flush();
+        });
     const OpenedImage opened = OpenImage(image, call.Force(), call.err);
     if (opened.status != Done)
         return opened.status;
@@ -349,6 +350,9 @@ int RunImport(const Invocation& call) {
         write.target = NativePath(target);
         write.teams = plan.writes;
         write.acceptQuestionable = call.Force();
+        write.expectedSource = std::span<const std::uint8_t>(opened.image.bytes);
+        if (lock.Held())
+            write.lock = &lock;
         if (const int status =
                 ReportImageWrite(call.err, teamdata::WriteImage(write), image, target);
             status != Done)

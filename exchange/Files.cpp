@@ -52,6 +52,79 @@ bool IsSameFile(const QString& first, const QString& second) {
     return same && !error;
 }
 
+namespace {
+
+QString WithReason(const QString& message, int systemError) {
+    const QString reason = DescribeSystemError(systemError);
+    return reason.isEmpty() ? message : message + QStringLiteral(": ") + reason;
+}
+
+// What a write that failed part-way left at its target.
+QString TargetLeft(teamdata::TargetState state, const QString& target, const std::string& copy) {
+    switch (state) {
+    case teamdata::TargetState::Unchanged:
+        return Texts::tr("%1 is left as it was").arg(Shown(target));
+    case teamdata::TargetState::Restored:
+        return Texts::tr("the old content of %1 was put back").arg(Shown(target));
+    case teamdata::TargetState::Damaged:
+        if (copy.empty())
+            return Texts::tr("%1 is damaged").arg(Shown(target));
+        return Texts::tr("%1 is damaged; the complete new content is in %2")
+            .arg(Shown(target), Shown(PathFromNative(copy)));
+    }
+    return {};
+}
+
+} // namespace
+
+QString DescribeWriteFailure(const teamdata::ImageWriteResult& result, const QString& image,
+                             const QString& target) {
+    using Outcome = teamdata::ImageWriteOutcome;
+    switch (result.outcome) {
+    case Outcome::Written:
+        return {};
+    case Outcome::SourceUnreadable:
+        return WithReason(Texts::tr("cannot read %1").arg(Shown(image)), result.systemError);
+    case Outcome::SourceRefused:
+        return Texts::tr("%1 changed while it was being read; nothing was written")
+            .arg(Shown(image));
+    case Outcome::SourceChanged:
+        return Texts::tr("%1 was changed by another program after it was read; nothing was "
+                         "written, so that its changes are not lost")
+            .arg(Shown(image));
+    case Outcome::Busy:
+        return Texts::tr("another Tolvanek is writing %1 right now; nothing was written")
+            .arg(Shown(target));
+    case Outcome::TargetUncreatable:
+        return WithReason(Texts::tr("cannot create %1").arg(Shown(target)), result.systemError);
+    case Outcome::WriteFailed:
+        return WithReason(Texts::tr("cannot write %1").arg(Shown(target)), result.systemError) +
+               QStringLiteral("; ") + TargetLeft(result.target, target, result.completeCopy);
+    case Outcome::TextRefused:
+        return Texts::tr("the teams cannot be written into %1").arg(Shown(target));
+    }
+    return {};
+}
+
+QString DescribeWriteFailure(const teamdata::FileWriteResult& result, const QString& target) {
+    switch (result.outcome) {
+    case teamdata::FileWriteOutcome::Written:
+        return {};
+    case teamdata::FileWriteOutcome::TargetUncreatable:
+        return WithReason(Texts::tr("cannot create %1").arg(Shown(target)), result.systemError);
+    case teamdata::FileWriteOutcome::WriteFailed:
+        return WithReason(Texts::tr("cannot write %1").arg(Shown(target)), result.systemError) +
+               QStringLiteral("; ") + TargetLeft(result.target, target, result.completeCopy);
+    }
+    return {};
+}
+
+QString DescribeInterruptedSave(const QString& image, const QString& copy) {
+    return Texts::tr("a save into %1 was stopped before it ended; if %1 does not hold what was "
+                     "saved, the complete new image is in %2")
+        .arg(Shown(image), Shown(copy));
+}
+
 QString DescribeSystemError(int error) {
     switch (error) {
     case 0:

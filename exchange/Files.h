@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "SafeImageWriter.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,6 +32,18 @@ struct InputFile {
 // True when both names lead to one file (after every link, hard links included). Names of files
 // that do not exist are never the same file.
 [[nodiscard]] bool IsSameFile(const QString& first, const QString& second);
+
+// Why a write failed and what it left, as one message in the user's language: "cannot write X:
+// no space left on the device; it is left as it was", or where the complete new content is when
+// the file could not be put back.
+[[nodiscard]] QString DescribeWriteFailure(const teamdata::ImageWriteResult& result,
+                                           const QString& image, const QString& target);
+[[nodiscard]] QString DescribeWriteFailure(const teamdata::FileWriteResult& result,
+                                           const QString& target);
+
+// What the next open of an image says about a complete new image left beside it by a save that
+// was stopped while it copied that image over the file.
+[[nodiscard]] QString DescribeInterruptedSave(const QString& image, const QString& copy);
 
 // The system's reason for a failed file operation, in the user's language: "no space left on
 // the device". Empty for 0.

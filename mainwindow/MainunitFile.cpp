@@ -304,13 +304,14 @@ void TMainForm::SaveTeam(const QString& target) {
     request.target = NativePath(target);
     request.teams.push_back({TeamBox->currentIndex(), TeamShown()});
     request.acceptQuestionable = questionableImageAccepted_;
-    switch (teamdata::WriteImage(request)) {
+    switch (teamdata::WriteImage(request).outcome) {
     case teamdata::ImageWriteOutcome::Written:
         undoStack_.setClean();
         DataChanged = 0;
         return;
     case teamdata::ImageWriteOutcome::SourceUnreadable:
     case teamdata::ImageWriteOutcome::SourceRefused:
+    case teamdata::ImageWriteOutcome::SourceChanged:
         ShowError(this, inPlace ? CannotSaveMessage : QStringLiteral("元ファイルを読めません"));
         return;
     case teamdata::ImageWriteOutcome::TargetUncreatable:
@@ -318,6 +319,7 @@ void TMainForm::SaveTeam(const QString& target) {
         return;
     case teamdata::ImageWriteOutcome::WriteFailed:
     case teamdata::ImageWriteOutcome::TextRefused:
+    case teamdata::ImageWriteOutcome::Busy:
         ShowError(this, CannotSaveMessage);
         return;
     }

@@ -34,8 +34,8 @@ void TMainForm::WriteReport(const QString& path, const QByteArray& bytes) {
     const bool saved =
         teamdata::WriteFileSafely(NativePath(path),
                                   std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                            static_cast<std::size_t>(bytes.size()))) ==
-        teamdata::FileWriteOutcome::Written;
+                                            static_cast<std::size_t>(bytes.size())))
+            .Written();
     MessageDlg(this, saved ? SavedMessage : NotSavedMessage, MessageKind::Confirmation,
                MessageButtons::Ok);
 }
@@ -210,7 +210,7 @@ void TMainForm::MenuImportLeagueCSVClick() {
     request.target = request.source;
     request.teams = writes;
     request.acceptQuestionable = questionableImageAccepted_;
-    if (teamdata::WriteImage(request) != teamdata::ImageWriteOutcome::Written) {
+    if (!teamdata::WriteImage(request).Written()) {
         ShowError(this, CannotSaveMessage);
         return;
     }
@@ -286,8 +286,7 @@ void TMainForm::MenuOutputPatchClick() {
                                        "ください"));
         return;
     }
-    if (teamdata::WriteFileSafely(NativePath(patchPath), patch.bytes) !=
-        teamdata::FileWriteOutcome::Written) {
+    if (!teamdata::WriteFileSafely(NativePath(patchPath), patch.bytes).Written()) {
         MessageDlg(this, NotSavedMessage, MessageKind::Confirmation, MessageButtons::Ok);
         return;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ImageCheck.h"
 
+#include "FileDescriptor.h"
 #include "InesHeader.h"
 #include "NameCodec.h"
 #include "RecordText.h"
@@ -8,10 +9,7 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <utility>
 
 namespace teamdata {
 
@@ -103,28 +101,13 @@ ImageCheck CheckImage(std::span<const std::uint8_t> image) {
 
 FileRead ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
                        std::uint64_t maxSize) {
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (error)
+    // Opened first and judged by what was opened: a name looked at and then opened may meanwhile
+    // have been given to a pipe, whose open would wait for a writer that never comes. The open
+    // does not wait; a regular file ignores that.
+    const FileDescriptor file = OpenFile(path, O_RDONLY | OpenWithoutWaiting);
+    if (!file.IsOpen())
         return FileRead::Unreadable;
-    if (!std::filesystem::is_regular_file(status))
-        return FileRead::NotAFile;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error)
-        return FileRead::Unreadable;
-    if (size > maxSize)
-        return FileRead::TooLarge;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return FileRead::Unreadable;
-    std::vector<std::uint8_t> content(static_cast<std::size_t>(size));
-    in.read(reinterpret_cast<char*>(content.data()), static_cast<std::streamsize>(content.size()));
-    if (in.gcount() != static_cast<std::streamsize>(content.size()))
-        return FileRead::Unreadable;
-    // A file that grew while it was read is read again by whoever asks next; what counts is
-    // what stood in it at its size.
-    bytes = std::move(content);
-    return FileRead::Read;
+    return ReadOpenedFile(file.Get(), bytes, maxSize);
 }
 
 } // namespace teamdata

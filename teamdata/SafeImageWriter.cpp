@@ -1,13 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "SafeImageWriter.h"
 
+#include "FileDescriptor.h"
 #include "ImageCheck.h"
+#include "ImageLock.h"
 #include "TRomTeamData.h"
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <exception>
 #include <filesystem>
+#include <limits>
+#include <new>
+#include <optional>
 #include <random>
 #include <system_error>
 
@@ -15,6 +26,8 @@
 #include <io.h>
 #else
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -35,169 +48,511 @@ bool StepAllowed(WriteStep step) {
     return !StepHook() || StepHook()(step);
 }
 
-bool SyncPath(const std::string& path) {
-#ifdef _WIN32
-    std::FILE* file = std::fopen(path.c_str(), "r+b");
-    if (!file)
-        return false;
-    const bool synced = _commit(_fileno(file)) == 0;
-    std::fclose(file);
-    return synced;
-#else
-    // Non-blocking, so that a pipe given as the target does not wait for a writer to come; the
-    // flag does nothing to the sync of a plain file.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    const bool synced = fsync(fd) == 0 || errno == EINVAL || errno == EROFS;
-    close(fd);
-    return synced;
-#endif
+// What a step failed by a test reports: the error of a full disk.
+constexpr int InjectedError = ENOSPC;
+
+// A file written in place has its old and its new content held in memory, whatever their size:
+// the old one is what goes back should the copy over it fail.
+constexpr std::uint64_t NoSizeLimit = std::numeric_limits<std::uint64_t>::max();
+
+// As many links in a chain as the system itself follows before it calls it a loop.
+constexpr int MaxLinkHops = 40;
+
+constexpr unsigned OwnerReadWrite = 0600;
+constexpr unsigned NewFileMode = 0666; // less the user's umask, as for any new file
+
+template <typename Outcome> WriteResult<Outcome> Failed(Outcome outcome, int systemError) {
+    return {outcome, systemError, TargetState::Unchanged, {}};
 }
 
-// Follows a chain of symbolic links to the path that is really written, so that the link itself
-// stays a link. A dangling link leads to where its target would be.
-fs::path FinalPath(const fs::path& target) {
-    fs::path path = fs::absolute(target);
-    for (int hops = 0; hops < 40; ++hops) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(path, error)) || error)
+// The file a write to `target` changes: the end of its chain of symbolic links, found as the
+// system finds it. Each link is read in the real folder it lies in, since a relative link leads
+// from there, and ".." goes up from that real folder; cutting ".." out of the text would lead
+// through a linked folder to an unrelated file. A dangling link leads to where its target would
+// be. False with the errno when the folder cannot be found.
+bool ResolveFinalPath(const fs::path& target, fs::path& final, int& error) {
+    std::error_code code;
+    fs::path path = fs::absolute(target, code);
+    for (int hops = 0; !code && hops <= MaxLinkHops; ++hops) {
+        const fs::path folder = fs::canonical(path.parent_path(), code);
+        if (code)
             break;
-        const fs::path next = fs::read_symlink(path, error);
-        if (error)
-            break;
-        path = next.is_absolute() ? next : path.parent_path() / next;
-    }
-    return path.lexically_normal();
-}
-
-bool Writable(const fs::path& path) {
-#ifdef _WIN32
-    return _access(path.string().c_str(), 2) == 0;
-#else
-    return access(path.c_str(), W_OK) == 0;
-#endif
-}
-
-// A new file beside `final`, or `final` itself where it must be written in place. The temporary
-// file is removed again unless Commit put it in the target's place.
-class Replacement {
-public:
-    enum class Begun { Temporary, InPlace, Uncreatable };
-
-    explicit Replacement(const std::string& target)
-        : final_(FinalPath(target)) {}
-    Replacement(const Replacement&) = delete;
-    Replacement& operator=(const Replacement&) = delete;
-    ~Replacement() {
-        if (!temporary_.empty()) {
-            std::error_code ignored;
-            fs::remove(temporary_, ignored);
-        }
-    }
-
-    // `plainFilesOnly`: an image is never written into a device or a pipe.
-    Begun Begin(bool plainFilesOnly) {
-        std::error_code error;
-        const fs::file_status status = fs::status(final_, error);
-        existed_ = !error && fs::exists(status);
-        if (existed_) {
-            if (!fs::is_regular_file(status)) {
-                if (plainFilesOnly || !Writable(final_))
-                    return Begun::Uncreatable;
-                return Begun::InPlace;
-            }
-            // A read-only file stays read-only: replacing it by a rename would get round that.
-            if (!Writable(final_))
-                return Begun::Uncreatable;
-            if (fs::hard_link_count(final_, error) > 1 && !error)
-                return Begun::InPlace;
-            permissions_ = status.permissions();
-        }
-        if (!StepAllowed(WriteStep::CreateTemporary))
-            return Begun::Uncreatable;
-        std::random_device entropy;
-        for (int attempt = 0; attempt < 16; ++attempt) {
-            char suffix[16];
-            std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(entropy()));
-            std::string name = ".";
-            name += final_.filename().string();
-            name += TemporaryFileMarker;
-            name += suffix;
-            name += ".tmp";
-            const fs::path candidate = final_.parent_path() / name;
-            // "x": made new or not at all, so no existing file is ever taken over.
-            std::FILE* file = std::fopen(candidate.string().c_str(), "wbx");
-            if (file) {
-                std::fclose(file);
-                temporary_ = candidate;
-                return Begun::Temporary;
-            }
-            if (errno != EEXIST)
-                break;
-        }
-        return Begun::Uncreatable;
-    }
-
-    [[nodiscard]] std::string WorkPath() const {
-        return (temporary_.empty() ? final_ : temporary_).string();
-    }
-    [[nodiscard]] const fs::path& Final() const { return final_; }
-
-    // Flushes the work file to the disk and, for a temporary file, puts it in the target's place.
-    [[nodiscard]] bool Commit() {
-        if (!StepAllowed(WriteStep::Flush) || !SyncPath(WorkPath()))
-            return false;
-        if (temporary_.empty())
+        const fs::path candidate = folder / path.filename();
+        const fs::file_status status = fs::symlink_status(candidate, code);
+        if (status.type() == fs::file_type::not_found || (!code && !fs::is_symlink(status))) {
+            final = candidate;
             return true;
-        std::error_code error;
-        if (existed_) {
-            fs::permissions(temporary_, permissions_, fs::perm_options::replace, error);
-            KeepOwner();
         }
-        if (!StepAllowed(WriteStep::Replace))
-            return false;
-        fs::rename(temporary_, final_, error);
-        if (error)
-            return false;
-        temporary_.clear();
-        // The rename itself is on the disk once the folder is; the new file is in place either
-        // way, so a folder that cannot be synced does not undo the save.
-        (void)SyncPath(final_.parent_path().string());
+        if (code)
+            break;
+        const fs::path next = fs::read_symlink(candidate, code);
+        path = next.is_absolute() ? next : folder / next;
+    }
+    error = code ? code.value() : ELOOP;
+    return false;
+}
+
+std::string RandomSuffix() {
+    unsigned value = 0;
+    try {
+        value = std::random_device{}();
+    } catch (const std::exception&) {
+        // No source of entropy: the clock still gives a name no other writer is likely to pick,
+        // and the files are created so that an existing one is never taken over.
+        value = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+    }
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, "%08x", value);
+    return suffix;
+}
+
+bool SyncFile(int descriptor) {
+#ifdef _WIN32
+    return _commit(descriptor) == 0;
+#else
+    // A pipe or a device given as an output cannot be synced, and need not be.
+    return fsync(descriptor) == 0 || errno == EINVAL || errno == EROFS;
+#endif
+}
+
+// A rename or a removal is on the disk once its folder is.
+void SyncFolder(const fs::path& folder) {
+#ifndef _WIN32
+    const FileDescriptor opened = OpenFile(folder.string(), O_RDONLY | O_DIRECTORY);
+    if (opened.IsOpen())
+        (void)fsync(opened.Get());
+#else
+    (void)folder;
+#endif
+}
+
+bool Truncate(int descriptor, std::uint64_t size) {
+#ifdef _WIN32
+    return _chsize_s(descriptor, static_cast<long long>(size)) == 0;
+#else
+    return ftruncate(descriptor, static_cast<off_t>(size)) == 0;
+#endif
+}
+
+// Gives `from` the name `to` unless a file has that name already (errno EEXIST then).
+bool RenameWithoutReplacing(const fs::path& from, const fs::path& to) {
+#ifdef _WIN32
+    return std::rename(from.string().c_str(), to.string().c_str()) == 0; // never replaces
+#else
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
         return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system that cannot refuse: the name is random and was free a moment ago.
+    struct stat existing {};
+    if (lstat(to.c_str(), &existing) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return rename(from.c_str(), to.c_str()) == 0;
+#endif
+}
+
+#ifndef _WIN32
+// The signals that end a program politely. SIGKILL cannot be caught; what it leaves says what it
+// is by its name.
+constexpr std::array CleanupSignals = {SIGINT, SIGTERM, SIGHUP};
+
+// The handler may use only async-signal-safe calls, so the name of the file to remove waits in a
+// fixed buffer, complete whenever `cleanupArmed` is set.
+char cleanupPath[4096];
+volatile std::sig_atomic_t cleanupArmed = 0;
+struct sigaction previousActions[CleanupSignals.size()];
+bool cleanupInstalled = false;
+
+sigset_t CleanupSignalSet() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int signal : CleanupSignals)
+        sigaddset(&set, signal);
+    return set;
+}
+
+void RemoveFileAndRaise(int signal) {
+    const int savedErrno = errno;
+    if (cleanupArmed) {
+        cleanupArmed = 0;
+        unlink(cleanupPath);
+    }
+    for (std::size_t i = 0; i < CleanupSignals.size(); ++i)
+        if (CleanupSignals[i] == signal)
+            sigaction(signal, &previousActions[i], nullptr);
+    // Held back until this handler returns, then taken as the program would have taken it
+    // without the write: mostly its end.
+    raise(signal);
+    errno = savedErrno;
+}
+
+// While it lives, SIGINT, SIGTERM and SIGHUP first remove the file it is armed with. One write
+// at a time, as the program makes them; a second one inside would go without.
+class SignalCleanup {
+public:
+    SignalCleanup() {
+        if (cleanupInstalled)
+            return;
+        cleanupInstalled = owner_ = true;
+        struct sigaction action {};
+        action.sa_handler = RemoveFileAndRaise;
+        action.sa_mask = CleanupSignalSet();
+        for (std::size_t i = 0; i < CleanupSignals.size(); ++i) {
+            sigaction(CleanupSignals[i], nullptr, &previousActions[i]);
+            // An ignored signal ends nothing, so it stays ignored.
+            installed_[i] = (previousActions[i].sa_flags & SA_SIGINFO) != 0 ||
+                            previousActions[i].sa_handler != SIG_IGN;
+            if (installed_[i])
+                sigaction(CleanupSignals[i], &action, nullptr);
+        }
+    }
+    SignalCleanup(const SignalCleanup&) = delete;
+    SignalCleanup& operator=(const SignalCleanup&) = delete;
+    ~SignalCleanup() {
+        if (!owner_)
+            return;
+        Disarm();
+        for (std::size_t i = 0; i < CleanupSignals.size(); ++i)
+            if (installed_[i])
+                sigaction(CleanupSignals[i], &previousActions[i], nullptr);
+        cleanupInstalled = false;
+    }
+
+    void Arm(const std::string& path) {
+        Disarm();
+        if (!owner_ || path.size() >= sizeof cleanupPath)
+            return;
+        std::memcpy(cleanupPath, path.c_str(), path.size() + 1);
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+        cleanupArmed = 1;
+    }
+    void Disarm() {
+        cleanupArmed = 0;
+        std::atomic_signal_fence(std::memory_order_seq_cst);
     }
 
 private:
-    void KeepOwner() {
-#ifndef _WIN32
-        struct stat old {};
-        if (stat(final_.c_str(), &old) == 0)
-            (void)!chown(temporary_.c_str(), old.st_uid, old.st_gid);
-#endif
-    }
-
-    fs::path final_;
-    fs::path temporary_;
-    bool existed_ = false;
-    fs::perms permissions_ = fs::perms::none;
+    bool owner_ = false;
+    std::array<bool, CleanupSignals.size()> installed_{};
 };
 
-// Replaces the whole content of `path` with `bytes`. The disk sees them at the commit, which
-// syncs the file once, after the records too have been written.
-bool StoreBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
+// Holds SIGINT, SIGTERM and SIGHUP back in this thread while it lives.
+class SignalsHeldBack {
+public:
+    SignalsHeldBack() {
+        const sigset_t set = CleanupSignalSet();
+        pthread_sigmask(SIG_BLOCK, &set, &previous_);
+    }
+    SignalsHeldBack(const SignalsHeldBack&) = delete;
+    SignalsHeldBack& operator=(const SignalsHeldBack&) = delete;
+    ~SignalsHeldBack() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+
+private:
+    sigset_t previous_;
+};
+#else
+class SignalCleanup {
+public:
+    void Arm(const std::string&) {}
+    void Disarm() {}
+};
+class SignalsHeldBack {};
+#endif
+
+// Where and how the new content of one target is written: into a new file beside it that takes
+// its place by a rename; into a complete copy beside it that is then copied over it (a file with
+// several hard links, or whose owner a new file cannot have); or, for a device or a pipe, into
+// the target itself. What is made beside the target is removed again unless it is the only
+// whole new content left.
+class Replacement {
+public:
+    enum class Way { Rename, InPlace, Direct };
+    enum class Locking { Locked, Busy, Failed };
+
+    explicit Replacement(std::string target)
+        : target_(std::move(target)) {}
+    Replacement(const Replacement&) = delete;
+    Replacement& operator=(const Replacement&) = delete;
+    ~Replacement() {
+        std::error_code ignored;
+        if (!temporary_.empty())
+            fs::remove(temporary_, ignored);
+        if (!completeCopy_.empty() && state_ != TargetState::Damaged)
+            fs::remove(completeCopy_, ignored);
+    }
+
+    // Finds the file the target leads to and the way to write it. `plainFilesOnly`: an image is
+    // never written into a device or a pipe.
+    [[nodiscard]] bool Inspect(bool plainFilesOnly);
+    [[nodiscard]] std::optional<FileIdentity> ExistingTarget() const {
+        return existed_ ? std::optional(facts_.identity) : std::nullopt;
+    }
+    [[nodiscard]] Locking LockTarget();
+    // Makes the file the new content goes into.
+    [[nodiscard]] bool Begin();
+    [[nodiscard]] bool Store(std::span<const std::uint8_t> bytes);
+    [[nodiscard]] const std::string& WorkPath() const { return workPath_; }
+    // Flushes the new content to the disk and puts it in the target's place.
+    [[nodiscard]] bool Commit();
+
+    template <typename Outcome> [[nodiscard]] WriteResult<Outcome> Result(Outcome outcome) const {
+        WriteResult<Outcome> result{outcome, error_, state_, {}};
+        if (state_ == TargetState::Damaged)
+            result.completeCopy = completeCopy_.string();
+        return result;
+    }
+
+private:
+    bool Fail(int error) {
+        error_ = error;
+        return false;
+    }
+    bool TakeOwnerAndMode();
+    bool Rename();
+    bool NameCompleteCopy();
+    bool Overwrite();
+    void RemoveCompleteCopy();
+
+    std::string target_;
+    fs::path final_;
+    Way way_ = Way::Rename;
+    bool existed_ = false;
+    FileFacts facts_;
+    FileDescriptor targetFile_;
+    ImageLock targetLock_;
+    std::optional<SignalCleanup> cleanup_;
+    FileDescriptor workFile_;
+    std::string workPath_;
+    fs::path temporary_;
+    fs::path completeCopy_;
+    int error_ = 0;
+    TargetState state_ = TargetState::Unchanged;
+};
+
+bool Replacement::Inspect(bool plainFilesOnly) {
+    // The name as given is looked at first: a device or a pipe (standard output among them,
+    // whose links lead to no name) is written as it is.
+    std::error_code code;
+    const fs::file_status named = fs::status(target_, code);
+    if (!code && fs::exists(named) && !fs::is_regular_file(named)) {
+        if (plainFilesOnly)
+            return Fail(fs::is_directory(named) ? EISDIR : 0);
+        way_ = Way::Direct;
+        workPath_ = target_;
+        return true;
+    }
+    if (!ResolveFinalPath(target_, final_, error_))
+        return false;
+    // Opened for writing, so that a read-only file stays read-only: replacing it by a rename
+    // would get round that. Everything else is learnt from the file opened.
+    targetFile_ = OpenFile(final_.string(), O_RDWR | OpenWithoutWaiting | OpenNoLink);
+    if (!targetFile_.IsOpen()) {
+        if (errno != ENOENT)
+            return Fail(errno);
+        return true; // a new file
+    }
+    if (!FactsOf(targetFile_.Get(), facts_))
+        return Fail(errno);
+    if (!facts_.regular)
+        return Fail(facts_.directory ? EISDIR : 0);
+    existed_ = true;
+    // A rename would part a file with several hard links from its other names.
+    way_ = facts_.links > 1 ? Way::InPlace : Way::Rename;
+    return true;
+}
+
+Replacement::Locking Replacement::LockTarget() {
+    targetLock_ = ImageLock::Acquire(final_.string());
+    if (targetLock_.State() == ImageLockState::Busy)
+        return Locking::Busy;
+    if (!targetLock_.Held()) {
+        error_ = targetLock_.SystemError();
+        return Locking::Failed;
+    }
+    // Another writer put a new file in the name's place since it was opened here.
+    if (!targetLock_.Covers(facts_.identity))
+        return Locking::Busy;
+    return Locking::Locked;
+}
+
+bool Replacement::Begin() {
+    if (way_ == Way::Direct) {
+        // Waits, as a shell's redirection does, until a pipe has a reader.
+        workFile_ = OpenFile(target_, O_WRONLY);
+        if (!workFile_.IsOpen())
+            return Fail(errno);
+        FileFacts opened;
+        if (!FactsOf(workFile_.Get(), opened))
+            return Fail(errno);
+        // Became a plain file since it was looked at: a plain file is only ever replaced whole.
+        return !opened.regular || Fail(0);
+    }
+    if (!StepAllowed(WriteStep::CreateTemporary))
+        return Fail(InjectedError);
+    cleanup_.emplace();
+    const std::string base = "." + final_.filename().string() + std::string(TemporaryFileMarker);
+    for (int attempt = 0; attempt < 16 && !workFile_.IsOpen(); ++attempt) {
+        const fs::path candidate = final_.parent_path() / (base + RandomSuffix() + ".tmp");
+        // Held back, so that no signal ends the program between the file's making and the
+        // cleanup's arming; and the cleanup is armed only with a file made here.
+        const SignalsHeldBack held;
+        // Exclusive, so that no existing file is ever taken over. A file that replaces another
+        // is readable by its maker alone until it has that file's owner and mode.
+        workFile_ = OpenFile(candidate.string(), O_CREAT | O_EXCL | O_RDWR,
+                             existed_ ? OwnerReadWrite : NewFileMode);
+        if (workFile_.IsOpen()) {
+            cleanup_->Arm(candidate.string());
+            temporary_ = candidate;
+            workPath_ = candidate.string();
+        } else if (errno != EEXIST) {
+            return Fail(errno);
+        }
+    }
+    if (!workFile_.IsOpen())
+        return Fail(EEXIST);
+    // Where the owner cannot be given to a new file (a group-writable file of someone else's),
+    // the file itself is written, which keeps its owner, group and access lists.
+    if (existed_ && way_ == Way::Rename && !TakeOwnerAndMode())
+        way_ = Way::InPlace;
+    return true;
+}
+
+bool Replacement::TakeOwnerAndMode() {
+#ifdef _WIN32
+    return true;
+#else
+    FileFacts made;
+    if (!FactsOf(workFile_.Get(), made))
+        return false;
+    // The owner first: a change of owner clears the set-id bits the mode then sets.
+    if ((made.owner != facts_.owner || made.group != facts_.group) &&
+        fchown(workFile_.Get(), facts_.owner, facts_.group) != 0)
+        return false;
+    // The owner may read and write while the records go in by the file's name; what the target
+    // allows anyone else the new file allows from here on, and the owner's exact bits come at
+    // the rename.
+    return fchmod(workFile_.Get(), facts_.mode | OwnerReadWrite) == 0;
+#endif
+}
+
+bool Replacement::Store(std::span<const std::uint8_t> bytes) {
     if (!StepAllowed(WriteStep::CopyImage))
+        return Fail(InjectedError);
+    std::size_t written = 0;
+    if (WriteAll(workFile_.Get(), bytes, written))
+        return true;
+    const int error = errno;
+    // A pipe's reader or a device has what went out, and nothing can take it back.
+    if (way_ == Way::Direct && written > 0)
+        state_ = TargetState::Damaged;
+    return Fail(error);
+}
+
+bool Replacement::Commit() {
+    if (!StepAllowed(WriteStep::Flush))
+        return Fail(InjectedError);
+    if (!SyncFile(workFile_.Get()))
+        return Fail(errno);
+    switch (way_) {
+    case Way::Direct:
+        return workFile_.Close() || Fail(errno);
+    case Way::Rename:
+        return Rename();
+    case Way::InPlace:
+        return Overwrite();
+    }
+    return false;
+}
+
+bool Replacement::Rename() {
+#ifndef _WIN32
+    if (existed_ && fchmod(workFile_.Get(), facts_.mode) != 0)
+        return Fail(errno);
+#endif
+    if (!StepAllowed(WriteStep::Replace))
+        return Fail(InjectedError);
+    std::error_code code;
+    fs::rename(temporary_, final_, code);
+    if (code)
+        return Fail(code.value());
+    temporary_.clear();
+    cleanup_->Disarm();
+    // The new file is in place either way, so a folder that cannot be synced does not undo it.
+    SyncFolder(final_.parent_path());
+    return true;
+}
+
+// The flushed new content takes a name that says it is complete, so that should the copy over
+// the target be stopped, the next opening of the target finds it.
+bool Replacement::NameCompleteCopy() {
+    const std::string base = "." + final_.filename().string() + std::string(CompleteCopyMarker);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const fs::path candidate =
+            final_.parent_path() / (base + RandomSuffix() + final_.extension().string());
+        const SignalsHeldBack held;
+        if (RenameWithoutReplacing(temporary_, candidate)) {
+            temporary_.clear();
+            completeCopy_ = candidate;
+            workPath_ = candidate.string();
+            cleanup_->Arm(candidate.string());
+            return true;
+        }
+        if (errno != EEXIST)
+            return Fail(errno);
+    }
+    return Fail(EEXIST);
+}
+
+bool Replacement::Overwrite() {
+    if (!StepAllowed(WriteStep::Replace))
+        return Fail(InjectedError);
+    if (!NameCompleteCopy())
         return false;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    bool stored = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    stored = std::fflush(file) == 0 && stored;
-    return std::fclose(file) == 0 && stored;
+    // The copy's name is on the disk before the target's first byte changes.
+    SyncFolder(final_.parent_path());
+    std::vector<std::uint8_t> fresh;
+    std::vector<std::uint8_t> old;
+    if (ReadOpenedFile(workFile_.Get(), fresh, NoSizeLimit) != FileRead::Read ||
+        ReadOpenedFile(targetFile_.Get(), old, NoSizeLimit) != FileRead::Read)
+        return Fail(errno);
+
+    // From here on SIGINT and the like end the program only once the target is whole again,
+    // and nothing removes the complete copy until it is: whatever stops the program now leaves
+    // it beside the target.
+    const SignalsHeldBack held;
+    cleanup_->Disarm();
+    state_ = TargetState::Damaged;
+    const int target = targetFile_.Get();
+    if (!StepAllowed(WriteStep::Overwrite)) {
+        (void)WriteAllAt(target, std::span(fresh).first(fresh.size() / 2), 0);
+        error_ = InjectedError;
+    } else if (WriteAllAt(target, fresh, 0) &&
+               (old.size() <= fresh.size() || Truncate(target, fresh.size())) && SyncFile(target)) {
+        state_ = TargetState::Unchanged;
+        RemoveCompleteCopy();
+        return true;
+    } else {
+        error_ = errno;
+    }
+    if (StepAllowed(WriteStep::Restore) && WriteAllAt(target, old, 0) &&
+        Truncate(target, old.size()) && SyncFile(target)) {
+        state_ = TargetState::Restored;
+        RemoveCompleteCopy();
+    }
+    return false;
+}
+
+void Replacement::RemoveCompleteCopy() {
+    std::error_code ignored;
+    fs::remove(completeCopy_, ignored);
+    completeCopy_.clear();
+    SyncFolder(final_.parent_path());
 }
 
 // True when the team can be written: a valid team whose rows, where given as texts, all make
-// records. Every team is checked before the first byte goes out, since a file written in place
-// would otherwise keep the rows written before a refused one.
+// records. Every team is checked before the first byte goes out.
 bool WritableTeam(const TeamWrite& write) {
     if (!IsValidTeam(write.team))
         return false;
@@ -209,38 +564,124 @@ bool WritableTeam(const TeamWrite& write) {
                         [](const PitcherRowTexts& row) { return PitcherBytesFromRow(row); }));
 }
 
-bool WriteTeam(TRomTeamData& rom, const std::string& path, const TeamWrite& write) {
-    const auto step = [] {
-        return StepAllowed(WriteStep::WriteRecord);
+// `error` gets the errno of a failed record write.
+bool WriteTeam(TRomTeamData& rom, const std::string& path, const TeamWrite& write, int& error) {
+    const auto put = [&error](const auto& writeRecord) {
+        if (!StepAllowed(WriteStep::WriteRecord)) {
+            error = InjectedError;
+            return false;
+        }
+        errno = 0;
+        if (writeRecord())
+            return true;
+        error = errno;
+        return false;
+    };
+    const int team = write.team;
+    const auto at = [](int i) {
+        return static_cast<std::size_t>(i);
     };
     if (const auto* texts = std::get_if<TeamTexts>(&write.content)) {
         for (int i = 0; i < BatterCount; ++i)
-            if (!step() ||
-                !rom.WriteBatter(path, write.team, i, texts->batters[static_cast<std::size_t>(i)]))
+            if (!put([&] { return rom.WriteBatter(path, team, i, texts->batters[at(i)]); }))
                 return false;
         for (int i = 0; i < PitcherCount; ++i)
-            if (!step() || !rom.WritePitcher(path, write.team, i,
-                                             texts->pitchers[static_cast<std::size_t>(i)]))
+            if (!put([&] { return rom.WritePitcher(path, team, i, texts->pitchers[at(i)]); }))
                 return false;
-        return step() &&
-               rom.WriteColors(path, write.team, texts->colors.helmet, texts->colors.uniform);
+        return put([&] {
+            return rom.WriteColors(path, team, texts->colors.helmet, texts->colors.uniform);
+        });
     }
     const auto& records = std::get<TeamRecords>(write.content);
     for (int i = 0; i < BatterCount; ++i)
-        if (!step() || !rom.WriteBatterBytes(path, write.team, i,
-                                             records.batters[static_cast<std::size_t>(i)]))
+        if (!put([&] { return rom.WriteBatterBytes(path, team, i, records.batters[at(i)]); }))
             return false;
     for (int i = 0; i < PitcherCount; ++i)
-        if (!step() || !rom.WritePitcherBytes(path, write.team, i,
-                                              records.pitchers[static_cast<std::size_t>(i)]))
+        if (!put([&] { return rom.WritePitcherBytes(path, team, i, records.pitchers[at(i)]); }))
             return false;
-    return step() &&
-           rom.WriteColors(path, write.team, records.colors.helmet, records.colors.uniform);
+    return put(
+        [&] { return rom.WriteColors(path, team, records.colors.helmet, records.colors.uniform); });
 }
 
-bool SameFile(const fs::path& first, const fs::path& second) {
-    std::error_code error;
-    return fs::equivalent(first, second, error) && !error;
+ImageWriteResult WriteImageUnguarded(const ImageWriteRequest& request) {
+    using Outcome = ImageWriteOutcome;
+    // The image stays locked from the read the new one starts from until the new one is in its
+    // place. A lock the caller holds already is never taken a second time.
+    ImageLock ownLock;
+    const ImageLock* sourceLock = request.lock;
+    if (!sourceLock || !sourceLock->Covers(request.source)) {
+        ownLock = ImageLock::Acquire(request.source);
+        if (ownLock.State() == ImageLockState::Busy)
+            return Failed(Outcome::Busy, 0);
+        if (!ownLock.Held())
+            return Failed(Outcome::SourceUnreadable, ownLock.SystemError());
+        sourceLock = &ownLock;
+    }
+    // The new image starts from the source as it is on disk now, checked again: nothing is ever
+    // written into a file that has not passed the check that opening makes.
+    std::vector<std::uint8_t> image;
+    if (sourceLock->ReadWhole(image) != FileRead::Read)
+        return Failed(Outcome::SourceUnreadable, errno);
+    if (request.expectedSource && !std::ranges::equal(*request.expectedSource, image))
+        return Failed(Outcome::SourceChanged, 0);
+    const ImageCheck check = CheckImage(image);
+    if (check.verdict == ImageVerdict::Refused ||
+        (check.verdict == ImageVerdict::Questionable && !request.acceptQuestionable))
+        return Failed(Outcome::SourceRefused, 0);
+    if (!std::all_of(request.teams.begin(), request.teams.end(), WritableTeam))
+        return Failed(Outcome::TextRefused, 0);
+
+    Replacement replacement(request.target);
+    if (!replacement.Inspect(true))
+        return replacement.Result(Outcome::TargetUncreatable);
+    const std::optional<FileIdentity> target = replacement.ExistingTarget();
+    if (target && !sourceLock->Covers(*target) && !(request.lock && request.lock->Covers(*target)))
+        switch (replacement.LockTarget()) {
+        case Replacement::Locking::Locked:
+            break;
+        case Replacement::Locking::Busy:
+            return Failed(Outcome::Busy, 0);
+        case Replacement::Locking::Failed:
+            return replacement.Result(Outcome::TargetUncreatable);
+        }
+    if (!replacement.Begin())
+        return replacement.Result(Outcome::TargetUncreatable);
+    if (!replacement.Store(image))
+        return replacement.Result(Outcome::WriteFailed);
+    TRomTeamData rom;
+    int recordError = 0;
+    for (const TeamWrite& write : request.teams)
+        if (!WriteTeam(rom, replacement.WorkPath(), write, recordError))
+            return Failed(Outcome::WriteFailed, recordError);
+    if (!replacement.Commit())
+        return replacement.Result(Outcome::WriteFailed);
+    return {};
+}
+
+FileWriteResult WriteFileSafelyUnguarded(const std::string& target,
+                                         std::span<const std::uint8_t> bytes) {
+    Replacement replacement(target);
+    if (!replacement.Inspect(false) || !replacement.Begin())
+        return replacement.Result(FileWriteOutcome::TargetUncreatable);
+    if (!replacement.Store(bytes) || !replacement.Commit())
+        return replacement.Result(FileWriteOutcome::WriteFailed);
+    return {};
+}
+
+// Every failure is an outcome. Nothing above is meant to throw; should something (the memory
+// running out) throw all the same, the files made beside the target are gone by the time the
+// exception arrives here, and a target being copied over counts as damaged until it is whole.
+template <typename Outcome, typename Write>
+WriteResult<Outcome> Guarded(Outcome failed, const Write& write) {
+    try {
+        return write();
+    } catch (const std::bad_alloc&) {
+        return Failed(failed, ENOMEM);
+    } catch (const std::system_error& error) {
+        return Failed(failed, error.code().value());
+    } catch (const std::exception&) {
+        return Failed(failed, 0);
+    }
 }
 
 } // namespace
@@ -249,44 +690,38 @@ void SetWriteStepHookForTests(std::function<bool(WriteStep)> hook) {
     StepHook() = std::move(hook);
 }
 
-ImageWriteOutcome WriteImage(const ImageWriteRequest& request) {
-    // The new image starts from the source as it is on disk now, checked again: nothing is ever
-    // written into a file that has not passed the check that opening makes.
-    std::vector<std::uint8_t> image;
-    if (ReadWholeFile(request.source, image) != FileRead::Read)
-        return ImageWriteOutcome::SourceUnreadable;
-    const ImageCheck check = CheckImage(image);
-    if (check.verdict == ImageVerdict::Refused ||
-        (check.verdict == ImageVerdict::Questionable && !request.acceptQuestionable))
-        return ImageWriteOutcome::SourceRefused;
-    if (!std::all_of(request.teams.begin(), request.teams.end(), WritableTeam))
-        return ImageWriteOutcome::TextRefused;
-
-    Replacement replacement(request.target);
-    const Replacement::Begun begun = replacement.Begin(true);
-    if (begun == Replacement::Begun::Uncreatable)
-        return ImageWriteOutcome::TargetUncreatable;
-    const std::string work = replacement.WorkPath();
-    // In place (a file with several hard links), the records of a save into the source itself go
-    // straight into it, as they always did; another target first receives the source's bytes.
-    const bool startsAsSource =
-        begun == Replacement::Begun::InPlace && SameFile(replacement.Final(), request.source);
-    if (!startsAsSource && !StoreBytes(work, image))
-        return ImageWriteOutcome::WriteFailed;
-    TRomTeamData rom;
-    for (const TeamWrite& write : request.teams)
-        if (!WriteTeam(rom, work, write))
-            return ImageWriteOutcome::WriteFailed;
-    return replacement.Commit() ? ImageWriteOutcome::Written : ImageWriteOutcome::WriteFailed;
+ImageWriteResult WriteImage(const ImageWriteRequest& request) {
+    return Guarded(ImageWriteOutcome::WriteFailed, [&] { return WriteImageUnguarded(request); });
 }
 
-FileWriteOutcome WriteFileSafely(const std::string& target, std::span<const std::uint8_t> bytes) {
-    Replacement replacement(target);
-    if (replacement.Begin(false) == Replacement::Begun::Uncreatable)
-        return FileWriteOutcome::TargetUncreatable;
-    if (!StoreBytes(replacement.WorkPath(), bytes) || !replacement.Commit())
-        return FileWriteOutcome::WriteFailed;
-    return FileWriteOutcome::Written;
+FileWriteResult WriteFileSafely(const std::string& target, std::span<const std::uint8_t> bytes) {
+    return Guarded(FileWriteOutcome::WriteFailed,
+                   [&] { return WriteFileSafelyUnguarded(target, bytes); });
+}
+
+std::vector<std::string> InterruptedSaveCopies(const std::string& imagePath) {
+    std::vector<std::string> copies;
+    try {
+        fs::path final;
+        int error = 0;
+        if (!ResolveFinalPath(imagePath, final, error))
+            return copies;
+        const std::string prefix =
+            "." + final.filename().string() + std::string(CompleteCopyMarker);
+        std::error_code code;
+        for (fs::directory_iterator entry(final.parent_path(), code), end; !code && entry != end;
+             entry.increment(code)) {
+            std::error_code typeError;
+            if (entry->path().filename().string().starts_with(prefix) &&
+                fs::is_regular_file(entry->symlink_status(typeError)))
+                copies.push_back(entry->path().string());
+        }
+        std::sort(copies.begin(), copies.end());
+    } catch (const std::exception&) {
+        // The memory ran out listing a folder: no copy known is all that can be said.
+        copies.clear();
+    }
+    return copies;
 }
 
 } // namespace teamdata

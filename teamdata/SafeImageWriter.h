@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ImageLock.h"
 #include "Team.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,12 +19,16 @@
 // colour write goes into that new file through TRomTeamData, the file is flushed to the disk, and
 // only then does it take the old one's place in one atomic rename; the folder is synced after.
 // A crash, a kill or a full disk at any moment leaves either the whole old image or the whole new
-// one, and the temporary file is removed on every failure.
+// one; the temporary file is removed on every failure and on SIGINT, SIGTERM and SIGHUP.
 //
-// What users rely on is kept: the permission bits of the file replaced; a symbolic link stays a
-// link and its target receives the new file; a file with more than one hard link keeps its links,
-// which a rename would break, so it alone is written in place, record by record, after the same
-// checks.
+// What users rely on is kept: the permission bits, owner and group of the file replaced, which
+// the new file has before its first byte; a symbolic link stays a link and the file at the end of
+// its chain receives the new content. A file with more than one hard link, or whose owner cannot
+// be given to a new file, keeps its inode: the complete new content is written and synced beside
+// it first and then copied over it, and should that copy fail, the old content goes back. Should
+// even that fail, the complete new content stays beside it, where InterruptedSaveCopies finds it.
+//
+// Images are locked while they are read and written (see ImageLock.h).
 namespace teamdata {
 
 // A team to write: its rows as texts (written by the record writes of a save, which encode them
@@ -39,35 +45,82 @@ struct ImageWriteRequest {
     // The source is checked as opening checks it; an image the user agreed to open although it
     // does not look like this game's may be written only when this says so.
     bool acceptQuestionable = false;
+    // A lock the caller took before its first read of the image, held until the write returns.
+    // Without one, the writer locks the image itself for the read and the write, without waiting.
+    const ImageLock* lock = nullptr;
+    // What the caller read and decided on: the write goes ahead only while the source still holds
+    // exactly these bytes.
+    std::optional<std::span<const std::uint8_t>> expectedSource = std::nullopt;
 };
 
 enum class ImageWriteOutcome {
     Written,
-    SourceUnreadable,  // the image to start from could not be read
+    SourceUnreadable,  // the image to start from could not be read (or locked)
     SourceRefused,     // it is no image of this game (or a questionable one, not accepted)
+    SourceChanged,     // it no longer holds what the caller read; nothing was written
+    Busy,              // another Tolvanek is writing the image; nothing was written
     TargetUncreatable, // no file can be made at the target's place (no folder, no permission,
                        // a read-only target, a target that is not a plain file)
     WriteFailed,       // a write, the flush or the rename failed
     TextRefused,       // a row whose texts make no record; the caller checks this beforehand
 };
 
-[[nodiscard]] ImageWriteOutcome WriteImage(const ImageWriteRequest& request);
-
 enum class FileWriteOutcome { Written, TargetUncreatable, WriteFailed };
 
-// Writes a whole output file the same safe way. A target that exists and is no plain file (a
-// device, a pipe) is written directly, as such a file cannot be replaced.
-[[nodiscard]] FileWriteOutcome WriteFileSafely(const std::string& target,
-                                               std::span<const std::uint8_t> bytes);
+// What a failed write left at its target.
+enum class TargetState {
+    Unchanged, // left as it was
+    Restored,  // written in place in part, and its old content put back
+    Damaged,   // written in part and not put back. For a plain file the complete new content
+               // is kept beside it, at `completeCopy`; a pipe or a device keeps nothing.
+};
+
+template <typename Outcome> struct WriteResult {
+    Outcome outcome = Outcome::Written;
+    int systemError = 0; // the errno of the failure, 0 when no system call failed
+    TargetState target = TargetState::Unchanged;
+    std::string completeCopy; // set only when the target is Damaged
+
+    [[nodiscard]] bool Written() const { return outcome == Outcome::Written; }
+};
+
+using ImageWriteResult = WriteResult<ImageWriteOutcome>;
+using FileWriteResult = WriteResult<FileWriteOutcome>;
+
+[[nodiscard]] ImageWriteResult WriteImage(const ImageWriteRequest& request);
+
+// Writes a whole output file the same safe way, without a lock. A target that exists and is no
+// plain file (a device, a pipe) is written directly, as such a file cannot be replaced.
+[[nodiscard]] FileWriteResult WriteFileSafely(const std::string& target,
+                                              std::span<const std::uint8_t> bytes);
+
+// The complete new images left beside `imagePath` by saves that were stopped while they copied
+// them over it (a kill, a power cut), in name order. Their names say what they
+// are; they are the user's to keep or delete.
+[[nodiscard]] std::vector<std::string> InterruptedSaveCopies(const std::string& imagePath);
 
 // The steps of a write, in their order; a record step comes once per record and colour entry.
-enum class WriteStep { CreateTemporary, CopyImage, WriteRecord, Flush, Replace };
+// For a file written in place, Replace gives the flushed new file its name as a complete copy,
+// Overwrite copies it over the target, and Restore, which comes only when that fails, puts the
+// old content back.
+enum class WriteStep {
+    CreateTemporary,
+    CopyImage,
+    WriteRecord,
+    Flush,
+    Replace,
+    Overwrite,
+    Restore
+};
 
-// For tests: called before every step; a false makes that step fail as a full disk would. The
-// program never sets it.
+// For tests: called before every step; a false makes that step fail as a full disk would (an
+// Overwrite so failed has written half the new content). The program never sets it.
 void SetWriteStepHookForTests(std::function<bool(WriteStep)> hook);
 
-// The marker in the names of temporary files, so that tests can see that none is left behind.
+// The marker in the names of the files a write makes beside its target, so that tests can see
+// that none is left behind: ".NAME.tolvanek-XXXXXXXX.tmp" while the new content is written, and
+// ".NAME.tolvanek-new-XXXXXXXX.EXT" once it is complete and about to be copied over NAME.
 inline constexpr std::string_view TemporaryFileMarker = ".tolvanek-";
+inline constexpr std::string_view CompleteCopyMarker = ".tolvanek-new-";
 
 } // namespace teamdata

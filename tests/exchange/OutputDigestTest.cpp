@@ -103,7 +103,7 @@ std::uint32_t DigestOf(int seed, const testsupport::TempDir& dir) {
     request.target = dir.File("imported.nes").string();
     request.teams = exchange::ImportWrites(records, import);
     request.acceptQuestionable = true;
-    const bool written = teamdata::WriteImage(request) == teamdata::ImageWriteOutcome::Written;
+    const bool written = teamdata::WriteImage(request).Written();
     const Bytes imported =
         written ? testsupport::ReadFileBytes(dir.File("imported.nes")) : image.bytes;
     all += QByteArray(reinterpret_cast<const char*>(imported.data()),

@@ -2,6 +2,7 @@
 #include "SafeImageWriter.h"
 
 #include "ImageBuilder.h"
+#include "ImageCheck.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -12,15 +13,19 @@
 #include <pwd.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <functional>
 #include <future>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -58,8 +63,8 @@ std::vector<std::uint8_t> ImageWith(ImageBuilder builder, int team, const TeamRe
     return builder.Bytes();
 }
 
-ImageWriteOutcome Save(const fs::path& source, const fs::path& target, TeamWrite team,
-                       bool acceptQuestionable = false) {
+ImageWriteResult Save(const fs::path& source, const fs::path& target, TeamWrite team,
+                      bool acceptQuestionable = false) {
     return WriteImage({source.string(), target.string(), {std::move(team)}, acceptQuestionable});
 }
 
@@ -80,7 +85,8 @@ class SafeImageWriter : public testing::Test {
 protected:
     SafeImageWriter() { builder.FillValidTeams(); }
     void TearDown() override { SetWriteStepHookForTests(nullptr); }
-    void ExpectEveryStepCanFailHarmlessly(const fs::path& target, const TeamWrite& write);
+    void ExpectEveryStepCanFailHarmlessly(const fs::path& target, const TeamWrite& write,
+                                          bool hardLinked = false);
 
     TempDir dir;
     fs::path image = dir.File("image.nes");
@@ -93,18 +99,22 @@ protected:
 } // namespace
 
 // Saves `write` from the image into `target` once undisturbed, counting its steps, and then
-// once more for every step, failing that one: no failure may leave anything but the old image.
+// once more for every step, failing that one: no failure may leave anything but the old image,
+// and the result says what it left and why.
 void SafeImageWriter::ExpectEveryStepCanFailHarmlessly(const fs::path& target,
-                                                       const TeamWrite& write) {
+                                                       const TeamWrite& write, bool hardLinked) {
     builder.WriteTo(image);
+    if (hardLinked)
+        fs::create_hard_link(image, dir.File("second name.nes"));
     const std::vector<std::uint8_t> before = builder.Bytes();
     const bool intoNewFile = target != image;
     int steps = 0;
     SetWriteStepHookForTests([&](WriteStep) { return ++steps, true; });
-    ASSERT_EQ(Save(image, target, write), ImageWriteOutcome::Written);
+    ASSERT_EQ(Save(image, target, write).outcome, ImageWriteOutcome::Written);
     EXPECT_EQ(ReadFileBytes(target), ImageWith(builder, SavedTeam, saved));
-    // Create, copy, 13 + 5 records and the colour entry, flush, rename.
-    EXPECT_EQ(steps, 23);
+    // Create, copy, 13 + 5 records and the colour entry, flush, rename; in place the rename
+    // names the complete copy, which is then copied over the image.
+    EXPECT_EQ(steps, hardLinked ? 24 : 23);
 
     for (int failing = 0; failing < steps; ++failing) {
         SCOPED_TRACE("failing step " + std::to_string(failing));
@@ -112,11 +122,24 @@ void SafeImageWriter::ExpectEveryStepCanFailHarmlessly(const fs::path& target,
         if (intoNewFile)
             fs::remove(target);
         int step = 0;
-        SetWriteStepHookForTests([&](WriteStep) { return step++ != failing; });
-        EXPECT_NE(Save(image, target, write), ImageWriteOutcome::Written);
+        std::optional<WriteStep> failed;
+        SetWriteStepHookForTests([&](WriteStep current) {
+            if (step++ != failing)
+                return true;
+            failed = current;
+            return false;
+        });
+        const ImageWriteResult result = Save(image, target, write);
+        EXPECT_NE(result.outcome, ImageWriteOutcome::Written);
+        EXPECT_EQ(result.systemError, ENOSPC);
+        EXPECT_EQ(result.target,
+                  failed == WriteStep::Overwrite ? TargetState::Restored : TargetState::Unchanged);
         EXPECT_EQ(ReadFileBytes(image), before);
         EXPECT_EQ(fs::exists(target), !intoNewFile);
         EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
+        if (hardLinked) {
+            EXPECT_EQ(fs::hard_link_count(image), 2u);
+        }
     }
 }
 
@@ -130,6 +153,96 @@ TEST_F(SafeImageWriter, LeavesTheOldImageWhereverASaveOfRecordBytesFails) {
 
 TEST_F(SafeImageWriter, LeavesNoNewFileWhereverASaveIntoOneFails) {
     ExpectEveryStepCanFailHarmlessly(dir.File("new.nes"), {SavedTeam, TextsOf(saved)});
+}
+
+TEST_F(SafeImageWriter, LeavesTheWholeOldHardLinkedImageWhereverASaveFails) {
+    // Half the new image is in place when the copy over it fails; the old one must go back.
+    ExpectEveryStepCanFailHarmlessly(image, {SavedTeam, saved}, true);
+}
+
+TEST_F(SafeImageWriter, KeepsTheCompleteNewImageBesideAHardLinkedOneItCouldNotPutBack) {
+    builder.WriteTo(image);
+    fs::create_hard_link(image, dir.File("second name.nes"));
+    const std::vector<std::uint8_t> after = ImageWith(builder, SavedTeam, saved);
+    SetWriteStepHookForTests(
+        [](WriteStep step) { return step != WriteStep::Overwrite && step != WriteStep::Restore; });
+    const ImageWriteResult result = Save(image, image, {SavedTeam, saved});
+    EXPECT_EQ(result.outcome, ImageWriteOutcome::WriteFailed);
+    EXPECT_EQ(result.target, TargetState::Damaged);
+    ASSERT_EQ(InterruptedSaveCopies(image.string()), std::vector{result.completeCopy});
+    EXPECT_EQ(ReadFileBytes(result.completeCopy), after);
+    fs::remove(result.completeCopy);
+
+    // A kill half way through the copy over the image leaves the same for the next opening.
+    builder.WriteTo(image);
+    const pid_t child = fork();
+    if (child == 0) {
+        SetWriteStepHookForTests([](WriteStep step) {
+            if (step == WriteStep::Restore)
+                raise(SIGKILL);
+            return step != WriteStep::Overwrite;
+        });
+        (void)Save(image, image, {SavedTeam, saved});
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    const std::vector<std::string> copies = InterruptedSaveCopies(image.string());
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(ReadFileBytes(copies[0]), after);
+    EXPECT_EQ(fs::path(copies[0]).filename().string().rfind(".image.nes.tolvanek-new-", 0), 0u);
+    EXPECT_EQ(fs::path(copies[0]).extension(), ".nes");
+}
+
+TEST_F(SafeImageWriter, NeverCutsAHardLinkedOutputBeforeItsNewContentIsWhole) {
+    const fs::path report = dir.File("team.csv");
+    const std::vector<std::uint8_t> old = {'o', 'l', 'd', '\n'};
+    ASSERT_TRUE(WriteFileSafely(report.string(), old).Written());
+    fs::create_hard_link(report, dir.File("second name.csv"));
+    // A disk that fills at the 1000th byte of any file.
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1000, 1000};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            _exit(255);
+        const FileWriteResult result =
+            WriteFileSafely(report.string(), std::vector<std::uint8_t>(5000, 'n'));
+        _exit(result.outcome == FileWriteOutcome::WriteFailed &&
+                      result.target == TargetState::Unchanged && result.systemError == EFBIG
+                  ? 0
+                  : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadFileBytes(report), old);
+    EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
+}
+
+TEST_F(SafeImageWriter, WritesTheFileALinkChainLeadsToFromEachLinksRealFolder) {
+    // home/games/link.nes is disk/games/link.nes, whose "../saves" is disk/saves and not
+    // home/saves, which a path cut short by its text would reach.
+    for (const char* folder : {"home/saves", "disk/games", "disk/saves"})
+        fs::create_directories(dir.File(folder));
+    fs::create_directory_symlink("../disk/games", dir.File("home/games"));
+    fs::create_symlink("../saves/x.nes", dir.File("disk/games/link.nes"));
+    const fs::path linked = dir.File("disk/saves/x.nes");
+    const fs::path unrelated = dir.File("home/saves/x.nes");
+    builder.WriteTo(linked);
+    builder.WriteTo(unrelated);
+    const fs::path link = dir.File("home/games/link.nes");
+    ASSERT_EQ(Save(link, link, {SavedTeam, saved}).outcome, ImageWriteOutcome::Written);
+    EXPECT_EQ(ReadFileBytes(linked), ImageWith(builder, SavedTeam, saved));
+    EXPECT_EQ(ReadFileBytes(unrelated), builder.Bytes());
+    EXPECT_TRUE(fs::is_symlink(dir.File("disk/games/link.nes")));
+
+    // A dangling link at the end of the chain leads to where its target would be.
+    fs::remove(linked);
+    ASSERT_TRUE(WriteFileSafely(link.string(), builder.Bytes()).Written());
+    EXPECT_EQ(ReadFileBytes(linked), builder.Bytes());
+    EXPECT_EQ(ReadFileBytes(unrelated), builder.Bytes());
 }
 
 TEST_F(SafeImageWriter, ChangesNothingButTheSavedTeamsRecordsAndColourEntry) {
@@ -152,7 +265,7 @@ TEST_F(SafeImageWriter, ChangesNothingButTheSavedTeamsRecordsAndColourEntry) {
             ++flipped;
         }
     ASSERT_EQ(flipped, 13u * 12 + 5u * 15 + 2);
-    ASSERT_EQ(Save(image, image, {Team, TeamRecordsAt(expected, Team)}),
+    ASSERT_EQ(Save(image, image, {Team, TeamRecordsAt(expected, Team)}).outcome,
               ImageWriteOutcome::Written);
     EXPECT_EQ(ReadFileBytes(image), expected);
 }
@@ -160,7 +273,7 @@ TEST_F(SafeImageWriter, ChangesNothingButTheSavedTeamsRecordsAndColourEntry) {
 TEST_F(SafeImageWriter, KeepsThePermissionBitsOfTheImageItReplaces) {
     builder.WriteTo(image);
     fs::permissions(image, fs::perms(0640));
-    ASSERT_EQ(Save(image, image, {SavedTeam, saved}), ImageWriteOutcome::Written);
+    ASSERT_EQ(Save(image, image, {SavedTeam, saved}).outcome, ImageWriteOutcome::Written);
     EXPECT_EQ(ModeOf(image), fs::perms(0640));
     EXPECT_EQ(ReadFileBytes(image), ImageWith(builder, SavedTeam, saved));
 }
@@ -171,7 +284,7 @@ TEST_F(SafeImageWriter, SavesThroughASymbolicLinkIntoItsTargetAndKeepsTheLink) {
     fs::create_directory(dir.File("links"));
     const fs::path link = dir.File("links") / "team.nes";
     fs::create_symlink("../image.nes", link);
-    ASSERT_EQ(Save(link, link, {SavedTeam, saved}), ImageWriteOutcome::Written);
+    ASSERT_EQ(Save(link, link, {SavedTeam, saved}).outcome, ImageWriteOutcome::Written);
     ASSERT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(fs::read_symlink(link), "../image.nes");
     EXPECT_EQ(ReadFileBytes(image), ImageWith(builder, SavedTeam, saved));
@@ -183,7 +296,7 @@ TEST_F(SafeImageWriter, KeepsBothNamesOfAHardLinkedImageOneFile) {
     builder.WriteTo(image);
     const fs::path second = dir.File("second name.nes");
     fs::create_hard_link(image, second);
-    ASSERT_EQ(Save(image, image, {SavedTeam, saved}), ImageWriteOutcome::Written);
+    ASSERT_EQ(Save(image, image, {SavedTeam, saved}).outcome, ImageWriteOutcome::Written);
     EXPECT_TRUE(fs::equivalent(image, second));
     EXPECT_EQ(fs::hard_link_count(image), 2u);
     EXPECT_EQ(ReadFileBytes(image), ImageWith(builder, SavedTeam, saved));
@@ -201,7 +314,7 @@ TEST_F(SafeImageWriter, RefusesTextsThatMakeNoRecordBeforeWritingAnything) {
         texts.pitchers[PitcherCount - 1][PitcherColumn::Name - 1] = "ＡＢＣ";
         const ImageWriteRequest request{
             image.string(), image.string(), {{SavedTeam, TextsOf(saved)}, {SavedTeam + 1, texts}}};
-        EXPECT_EQ(WriteImage(request), ImageWriteOutcome::TextRefused);
+        EXPECT_EQ(WriteImage(request).outcome, ImageWriteOutcome::TextRefused);
         EXPECT_EQ(ReadFileBytes(image), builder.Bytes());
         EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
     }
@@ -210,25 +323,28 @@ TEST_F(SafeImageWriter, RefusesTextsThatMakeNoRecordBeforeWritingAnything) {
 TEST_F(SafeImageWriter, RefusesASourceItCannotReadOrDoesNotTrust) {
     builder.WriteTo(image);
     const fs::path target = dir.File("new.nes");
-    EXPECT_EQ(Save(dir.File("missing.nes"), target, {0, saved}),
-              ImageWriteOutcome::SourceUnreadable);
-    EXPECT_EQ(Save(dir.Path(), target, {0, saved}), ImageWriteOutcome::SourceUnreadable);
+    const ImageWriteResult missing = Save(dir.File("missing.nes"), target, {0, saved});
+    EXPECT_EQ(missing.outcome, ImageWriteOutcome::SourceUnreadable);
+    EXPECT_EQ(missing.systemError, ENOENT);
+    EXPECT_EQ(Save(dir.Path(), target, {0, saved}).outcome, ImageWriteOutcome::SourceUnreadable);
 
     const fs::path noMagic = dir.File("no magic.nes");
     ImageBuilder(builder).SetByte(0, 'n').WriteTo(noMagic);
-    EXPECT_EQ(Save(noMagic, target, {0, saved}, true), ImageWriteOutcome::SourceRefused);
+    EXPECT_EQ(Save(noMagic, target, {0, saved}, true).outcome, ImageWriteOutcome::SourceRefused);
 
     // A plausible header over nothing but zeros: shaped like an image, but not of this game.
     const fs::path zeros = dir.File("zeros.nes");
     ImageBuilder(testsupport::InesHeaderSize).WriteTo(zeros);
     fs::resize_file(zeros, testsupport::DefaultImageSize);
-    EXPECT_EQ(Save(zeros, target, {0, saved}), ImageWriteOutcome::SourceRefused);
+    EXPECT_EQ(Save(zeros, target, {0, saved}).outcome, ImageWriteOutcome::SourceRefused);
     EXPECT_FALSE(fs::exists(target));
-    ASSERT_EQ(Save(zeros, target, {0, saved}, true), ImageWriteOutcome::Written);
+    ASSERT_EQ(Save(zeros, target, {0, saved}, true).outcome, ImageWriteOutcome::Written);
     EXPECT_EQ(TeamRecordsAt(ReadFileBytes(target), 0), saved);
 
     const fs::path noFolder = dir.File("no folder") / "new.nes";
-    EXPECT_EQ(Save(image, noFolder, {0, saved}), ImageWriteOutcome::TargetUncreatable);
+    const ImageWriteResult noFolderResult = Save(image, noFolder, {0, saved});
+    EXPECT_EQ(noFolderResult.outcome, ImageWriteOutcome::TargetUncreatable);
+    EXPECT_EQ(noFolderResult.systemError, ENOENT);
     EXPECT_FALSE(fs::exists(noFolder.parent_path()));
     EXPECT_EQ(ReadFileBytes(image), builder.Bytes());
 }
@@ -267,7 +383,7 @@ TEST_F(SafeImageWriter, RefusesAReadOnlyImageAndLeavesIt) {
     // As root the writer, like every write, ignores the mode bits; the rule is for everyone else.
     builder.WriteTo(image);
     const auto save = [&] {
-        return static_cast<int>(Save(image, image, {SavedTeam, saved}));
+        return static_cast<int>(Save(image, image, {SavedTeam, saved}).outcome);
     };
     fs::permissions(image, fs::perms(0444));
     const int readOnly = AsUnprivilegedUser({dir.Path(), image}, save);
@@ -284,17 +400,164 @@ TEST_F(SafeImageWriter, RefusesAReadOnlyImageAndLeavesIt) {
     EXPECT_EQ(ReadFileBytes(image), ImageWith(builder, SavedTeam, saved));
 }
 
+TEST_F(SafeImageWriter, GivesTheNewFileTheOldOnesOwnerAndModeBeforeItsFirstByte) {
+    builder.WriteTo(image);
+    fs::permissions(image, fs::perms(0600));
+    int looks = 0;
+    SetWriteStepHookForTests([&](WriteStep) {
+        for (const std::string& name : TemporaryFilesIn(dir.Path())) {
+            EXPECT_EQ(ModeOf(dir.File(name)) & fs::perms(077), fs::perms::none) << name;
+            ++looks;
+        }
+        return true;
+    });
+    ASSERT_EQ(Save(image, image, {SavedTeam, saved}).outcome, ImageWriteOutcome::Written);
+    EXPECT_GT(looks, 0);
+    EXPECT_EQ(ModeOf(image), fs::perms(0600));
+    SetWriteStepHookForTests(nullptr);
+
+    // Another user's image that this one may write through its group: a new file would be this
+    // user's, so the image itself is written and keeps its owner.
+    const passwd* nobody = getpwnam("nobody");
+    if (geteuid() != 0 || !nobody)
+        GTEST_SKIP() << "only root can give the image to another user than the one saving";
+    builder.WriteTo(image);
+    ASSERT_EQ(chown(image.c_str(), 0, nobody->pw_gid), 0);
+    fs::permissions(image, fs::perms(0660));
+    struct stat before {};
+    ASSERT_EQ(stat(image.c_str(), &before), 0);
+    const int outcome = AsUnprivilegedUser({dir.Path()}, [&] {
+        return static_cast<int>(Save(image, image, {SavedTeam, saved}).outcome);
+    });
+    ASSERT_EQ(outcome, static_cast<int>(ImageWriteOutcome::Written));
+    struct stat after {};
+    ASSERT_EQ(stat(image.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_uid, 0u);
+    EXPECT_EQ(after.st_gid, nobody->pw_gid);
+    EXPECT_EQ(ModeOf(image), fs::perms(0660));
+    EXPECT_EQ(ReadFileBytes(image), ImageWith(builder, SavedTeam, saved));
+    EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
+}
+
+TEST_F(SafeImageWriter, RemovesItsTemporaryFileWhenTerminatedDuringASave) {
+    builder.WriteTo(image);
+    struct sigaction before {};
+    sigaction(SIGTERM, nullptr, &before);
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGTERM, SIG_DFL);
+        SetWriteStepHookForTests([](WriteStep step) {
+            if (step == WriteStep::Flush)
+                raise(SIGTERM);
+            return true;
+        });
+        (void)Save(image, image, {SavedTeam, saved});
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
+    EXPECT_EQ(ReadFileBytes(image), builder.Bytes());
+    EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
+
+    // The handling the program had is back once a save returns.
+    ASSERT_EQ(Save(image, image, {SavedTeam, saved}).outcome, ImageWriteOutcome::Written);
+    struct sigaction after {};
+    sigaction(SIGTERM, nullptr, &after);
+    EXPECT_EQ(after.sa_handler, before.sa_handler);
+}
+
+TEST_F(SafeImageWriter, ReportsARelativeTargetWithNoWorkingFolderWithoutThrowing) {
+    builder.WriteTo(image);
+    const fs::path gone = dir.File("gone");
+    fs::create_directory(gone);
+    const fs::path previous = fs::current_path();
+    fs::current_path(gone);
+    fs::remove(gone);
+    ImageWriteResult imageResult;
+    FileWriteResult fileResult;
+    std::vector<std::string> copies;
+    EXPECT_NO_THROW({
+        imageResult = Save(image, "image.nes", {SavedTeam, saved});
+        fileResult = WriteFileSafely("team.csv", builder.Bytes());
+        copies = InterruptedSaveCopies("image.nes");
+    });
+    fs::current_path(previous);
+    EXPECT_EQ(imageResult.outcome, ImageWriteOutcome::TargetUncreatable);
+    EXPECT_EQ(imageResult.systemError, ENOENT);
+    EXPECT_EQ(fileResult.outcome, FileWriteOutcome::TargetUncreatable);
+    EXPECT_EQ(copies, std::vector<std::string>{});
+    EXPECT_EQ(ReadFileBytes(image), builder.Bytes());
+}
+
+TEST_F(SafeImageWriter, ReadsAnImageWithoutWaitingForAPipeSwappedIntoItsPlace) {
+    // The image's name goes back and forth between a plain file and a pipe as fast as it can; a
+    // reader that looks at the name and then opens it opens the pipe sooner or later, and waits
+    // there for a writer that never comes. It is read through a chain of links, each of which
+    // the system follows again on every look, to give the swap its moment more often.
+    const fs::path pipe = dir.File("pipe");
+    const fs::path next = dir.File("next");
+    builder.WriteTo(dir.File("plain"));
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    fs::path read = image;
+    for (int link = 0; link < 30; ++link) {
+        const fs::path before = dir.File("link " + std::to_string(link));
+        fs::create_symlink(read.filename(), before);
+        read = before;
+    }
+    std::atomic<bool> stop = false;
+    std::thread swapper([&] {
+        for (int i = 0; !stop; ++i) {
+            std::error_code ignored;
+            fs::create_hard_link(i % 2 ? dir.File("plain") : pipe, next, ignored);
+            fs::rename(next, image, ignored);
+        }
+    });
+    auto reading = std::async(std::launch::async, [&] {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+        std::vector<std::uint8_t> bytes;
+        while (!stop && std::chrono::steady_clock::now() < end)
+            (void)ReadWholeFile(read.string(), bytes);
+    });
+    const bool waited = reading.wait_for(std::chrono::seconds(4)) != std::future_status::ready;
+    stop = true;
+    // A writer coming and going releases a reader waiting in the pipe.
+    while (reading.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+        close(open(pipe.c_str(), O_WRONLY | O_NONBLOCK));
+    swapper.join();
+    EXPECT_FALSE(waited) << "a read waited for the pipe's writer";
+}
+
+TEST_F(SafeImageWriter, WritesALockedImageOnlyUnderItsLockAndOnlyAsItsCallerReadIt) {
+    builder.WriteTo(image);
+    const ImageLock lock = ImageLock::Acquire(image.string());
+    ASSERT_TRUE(lock.Held());
+    EXPECT_EQ(ImageLock::Acquire(image.string()).State(), ImageLockState::Busy);
+    ImageWriteRequest request{image.string(), image.string(), {{SavedTeam, saved}}};
+    EXPECT_EQ(WriteImage(request).outcome, ImageWriteOutcome::Busy);
+
+    request.lock = &lock;
+    const std::vector<std::uint8_t> readEarlier = ImageWith(builder, 0, ValidRecords(1));
+    request.expectedSource = readEarlier;
+    EXPECT_EQ(WriteImage(request).outcome, ImageWriteOutcome::SourceChanged);
+    EXPECT_EQ(ReadFileBytes(image), builder.Bytes());
+    request.expectedSource = builder.Bytes();
+    EXPECT_EQ(WriteImage(request).outcome, ImageWriteOutcome::Written);
+    EXPECT_EQ(ReadFileBytes(image), ImageWith(builder, SavedTeam, saved));
+}
+
 TEST_F(SafeImageWriter, WritesAnOutputFileAndReplacesAnOldOneKeepingItsMode) {
     const fs::path report = dir.File("team.csv");
     const std::vector<std::uint8_t> first = {'a', ',', 'b', '\n'};
     const std::vector<std::uint8_t> second = {'c', '\n'};
-    ASSERT_EQ(WriteFileSafely(report.string(), first), FileWriteOutcome::Written);
+    ASSERT_EQ(WriteFileSafely(report.string(), first).outcome, FileWriteOutcome::Written);
     EXPECT_EQ(ReadFileBytes(report), first);
     fs::permissions(report, fs::perms(0600));
-    ASSERT_EQ(WriteFileSafely(report.string(), second), FileWriteOutcome::Written);
+    ASSERT_EQ(WriteFileSafely(report.string(), second).outcome, FileWriteOutcome::Written);
     EXPECT_EQ(ReadFileBytes(report), second);
     EXPECT_EQ(ModeOf(report), fs::perms(0600));
-    EXPECT_EQ(WriteFileSafely(dir.File("no folder/team.csv").string(), first),
+    EXPECT_EQ(WriteFileSafely(dir.File("no folder/team.csv").string(), first).outcome,
               FileWriteOutcome::TargetUncreatable);
     EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
 }
@@ -313,7 +576,7 @@ TEST_F(SafeImageWriter, WritesIntoAPipeOrADeviceRatherThanReplacingIt) {
         // Whatever it waits for on the pipe, a writer coming and going releases it.
         close(open(pipe.c_str(), O_WRONLY | O_NONBLOCK));
     }
-    EXPECT_EQ(writing.get(), FileWriteOutcome::Written);
+    EXPECT_EQ(writing.get().outcome, FileWriteOutcome::Written);
     std::vector<std::uint8_t> received(16);
     const ssize_t count = read(reader, received.data(), received.size());
     close(reader);
@@ -321,18 +584,18 @@ TEST_F(SafeImageWriter, WritesIntoAPipeOrADeviceRatherThanReplacingIt) {
     EXPECT_EQ(received, bytes);
     EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
 
-    EXPECT_EQ(WriteFileSafely("/dev/null", bytes), FileWriteOutcome::Written);
+    EXPECT_EQ(WriteFileSafely("/dev/null", bytes).outcome, FileWriteOutcome::Written);
     EXPECT_EQ(fs::status("/dev/null").type(), fs::file_type::character);
-    EXPECT_EQ(WriteFileSafely("/dev/full", bytes), FileWriteOutcome::WriteFailed);
+    EXPECT_EQ(WriteFileSafely("/dev/full", bytes).outcome, FileWriteOutcome::WriteFailed);
     EXPECT_EQ(fs::status("/dev/full").type(), fs::file_type::character);
 }
 
 namespace {
 
-// SAVE_LOOP_TOOL IMAGE, with its output (one byte per finished save) on a pipe read here.
+// SAVE_LOOP_TOOL IMAGE [ARGUMENTS], with its output on a pipe read here.
 class SaveLoopProcess {
 public:
-    explicit SaveLoopProcess(const fs::path& image) {
+    explicit SaveLoopProcess(const fs::path& image, std::vector<std::string> arguments = {}) {
         int fds[2];
         if (pipe(fds) != 0)
             return;
@@ -341,9 +604,12 @@ public:
         posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, fds[0]);
         posix_spawn_file_actions_addclose(&actions, fds[1]);
-        std::string tool = SAVE_LOOP_TOOL, path = image.string();
-        char* const argv[] = {tool.data(), path.data(), nullptr};
-        if (posix_spawn(&pid_, tool.c_str(), &actions, nullptr, argv, environ) != 0)
+        arguments.insert(arguments.begin(), {SAVE_LOOP_TOOL, image.string()});
+        std::vector<char*> argv;
+        for (std::string& argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0)
             pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
         close(fds[1]);
@@ -363,6 +629,23 @@ public:
         pollfd ready{saves_, POLLIN, 0};
         char saved = 0;
         return pid_ > 0 && poll(&ready, 1, 10000) == 1 && read(saves_, &saved, 1) == 1;
+    }
+
+    // What the process printed, once it has ended by itself and with success within a minute.
+    [[nodiscard]] std::optional<std::string> OutputAtExit() {
+        std::string output;
+        pollfd ready{saves_, POLLIN, 0};
+        char buffer[256];
+        for (ssize_t count = 1; count > 0; output.append(buffer, static_cast<std::size_t>(count)))
+            if (pid_ <= 0 || poll(&ready, 1, 60000) != 1 ||
+                (count = read(saves_, buffer, sizeof buffer)) < 0)
+                return std::nullopt;
+        int status = 0;
+        const bool exited = waitpid(pid_, &status, 0) == pid_;
+        pid_ = -1;
+        if (!exited || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            return std::nullopt;
+        return output;
     }
 
     // True when the process was still saving and the kill is what ended it.
@@ -407,4 +690,29 @@ TEST_F(SafeImageWriter, LeavesOneWholeVersionWhereverAKillStopsASave) {
     // Saving is nearly all the loop does, so some kill must have landed inside a save.
     EXPECT_GT(leftovers, 0) << "no kill stopped a save half way";
     RecordProperty("LeftoverTemporaryFiles", leftovers);
+}
+
+TEST_F(SafeImageWriter, LosesNoSaveOfTwoProcessesSavingOneImageAtOnce) {
+    // Each adds one to the counter SaveLoop keeps in the image, from the image as it read it.
+    const auto counter = [&] {
+        return int{TeamRecordsAt(ReadFileBytes(image), 0).batters[BatterCount - 1].homeRuns};
+    };
+    constexpr int Times = 40;
+    for (const std::string mode : {"wait", "try"}) {
+        SCOPED_TRACE(mode);
+        builder.WriteTo(image);
+        const int start = counter();
+        SaveLoopProcess first(image, {mode, std::to_string(Times)});
+        SaveLoopProcess second(image, {mode, std::to_string(Times)});
+        const std::optional<std::string> firstOutput = first.OutputAtExit();
+        const std::optional<std::string> secondOutput = second.OutputAtExit();
+        ASSERT_TRUE(firstOutput && secondOutput) << "a save failed, or one waited for ever";
+        // Waiting for the lock, every save goes through in turn; trying without it, a save that
+        // would have come between another's read and its write is refused.
+        const int saves =
+            mode == "wait" ? 2 * Times : std::stoi(*firstOutput) + std::stoi(*secondOutput);
+        EXPECT_GT(saves, 0);
+        EXPECT_EQ(counter(), (start + saves) % 256);
+        EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
+    }
 }
