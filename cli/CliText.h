@@ -25,6 +25,9 @@ enum ExitStatus : int {
     DataRefused = 1, // errors in a file, an image that failed its check, a mismatching patch
     WrongUsage = 2,
     FileFailed = 3, // a file could not be read or written
+    // diff only, whose 1 means "different": an input refused (an image that failed its check,
+    // a CSV file with errors, a patch for another image).
+    DiffRefused = 4,
 };
 
 // Text as UTF-8, whatever the locale: the terminal and the pipes of a script expect it.

@@ -16,6 +16,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <exception>
 #include <span>
 #include <vector>
@@ -43,6 +44,7 @@ enum class Role {
 struct ArgumentSpec {
     const char* name;
     const char* description;
+    bool optional = false; // only last ones may be left out
 };
 
 struct OptionSpec {
@@ -133,6 +135,39 @@ const std::vector<CommandSpec>& Commands() {
            true},
           ForceOption},
          RunApply},
+        {"diff",
+         QT_TRANSLATE_NOOP("Cli", "show what differs between two leagues"),
+         QT_TRANSLATE_NOOP("Cli", "Show every change between two leagues by team, player and "
+                                  "column: IMAGE against OTHER, or against what a patch (--patch) "
+                                  "or an import of a CSV file (--csv) would make of it; nothing "
+                                  "is written. Exit status 0: equal; 1: different; 2: wrong "
+                                  "usage; 3: a file could not be read or written; 4: an input "
+                                  "was refused (an image that fails the check without --force, "
+                                  "a CSV file with errors, a patch for another image)."),
+         {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")},
+          {"OTHER", QT_TRANSLATE_NOOP("Cli", "The image to compare it with."), true}},
+         {{"patch", QT_TRANSLATE_NOOP("Cli", "Compare with IMAGE as this patch would make it."),
+           "PATCH", Role::Input},
+          {"csv",
+           QT_TRANSLATE_NOOP("Cli", "Compare with IMAGE as importing this league file or "
+                                    "team CSV would make it."),
+           "FILE", Role::Input},
+          {"team", QT_TRANSLATE_NOOP("Cli", "The team a team CSV given with --csv replaces."),
+           "INITIALS", Role::Value},
+          {"format", QT_TRANSLATE_NOOP("Cli", "text (when not given), csv or html."),
+           "text|csv|html", Role::Value},
+          {"o", QT_TRANSLATE_NOOP("Cli", "Where to write; standard output when not given or -."),
+           "FILE", Role::Output},
+          ForceOption},
+         RunDiff},
+        {"show",
+         QT_TRANSLATE_NOOP("Cli", "print the whole league as lines, for git diff"),
+         QT_TRANSLATE_NOOP("Cli", "Print the whole league as stable lines of UTF-8 text, one per "
+                                  "player and one per team's colours, made to be git's text "
+                                  "converter for .nes files."),
+         {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")}},
+         {ForceOption},
+         RunShow},
     };
     return commands;
 }
@@ -178,7 +213,8 @@ public:
         text.remove(0, text.indexOf(QLatin1Char('\n')) + 1);
         QStringList names;
         for (const ArgumentSpec& argument : spec_.arguments)
-            names << QLatin1String(argument.name);
+            names << (argument.optional ? QStringLiteral("[%1]").arg(QLatin1String(argument.name))
+                                        : QLatin1String(argument.name));
         return Cli::tr("Usage: %1 %2 [options] %3")
                    .arg(ProgramText, QLatin1String(spec_.name), names.join(' ')) +
                QLatin1Char('\n') + text;
@@ -191,9 +227,12 @@ public:
             return ShowText(out_, HelpText());
         const QStringList positional = parser_.positionalArguments();
         const auto expected = static_cast<qsizetype>(spec_.arguments.size());
-        if (positional.size() < expected) {
+        const auto required = static_cast<qsizetype>(
+            std::count_if(spec_.arguments.begin(), spec_.arguments.end(),
+                          [](const ArgumentSpec& argument) { return !argument.optional; }));
+        if (positional.size() < required) {
             QStringList missing;
-            for (qsizetype i = positional.size(); i < expected; ++i)
+            for (qsizetype i = positional.size(); i < required; ++i)
                 missing << QLatin1String(spec_.arguments[static_cast<std::size_t>(i)].name);
             return Usage(Cli::tr("missing %1").arg(missing.join(' ')));
         }
@@ -215,12 +254,13 @@ private:
     // an output over an input would replace the input before it was used, or with the result.
     int CheckPaths(const QStringList& positional) const {
         QStringList inputs;
+        QStringList inputNames;
         for (qsizetype i = 0; i < positional.size(); ++i) {
+            const QString name = QLatin1String(spec_.arguments[static_cast<std::size_t>(i)].name);
             if (positional.at(i).isEmpty())
-                return Usage(
-                    Cli::tr("%1 is empty; it must name a file")
-                        .arg(QLatin1String(spec_.arguments[static_cast<std::size_t>(i)].name)));
+                return Usage(Cli::tr("%1 is empty; it must name a file").arg(name));
             inputs << positional.at(i);
+            inputNames << name;
         }
         for (const OptionSpec& option : spec_.options) {
             const QString name = QLatin1String(option.name);
@@ -231,6 +271,10 @@ private:
             if ((option.role == Role::Input || option.role == Role::Output) &&
                 parser_.isSet(name) && parser_.value(name).isEmpty())
                 return Usage(Cli::tr("%1 is given an empty path; it must name a file").arg(dashed));
+            if (option.role == Role::Input && parser_.isSet(name)) {
+                inputs << parser_.value(name);
+                inputNames << dashed;
+            }
         }
         for (const OptionSpec& option : spec_.options) {
             const QString name = QLatin1String(option.name);
@@ -241,12 +285,10 @@ private:
                 continue;
             for (qsizetype i = 0; i < inputs.size(); ++i)
                 if (inputs.at(i) != StandardStream && exchange::IsSameFile(output, inputs.at(i)))
-                    return Usage(
-                        Cli::tr("-o %1 is the same file as %2 %3; the command reads it, "
-                                "so it cannot write it: name another file")
-                            .arg(exchange::Shown(output),
-                                 QLatin1String(spec_.arguments[static_cast<std::size_t>(i)].name),
-                                 exchange::Shown(inputs.at(i))));
+                    return Usage(Cli::tr("-o %1 is the same file as %2 %3; the command reads it, "
+                                         "so it cannot write it: name another file")
+                                     .arg(exchange::Shown(output), inputNames.at(i),
+                                          exchange::Shown(inputs.at(i))));
         }
         return Done;
     }

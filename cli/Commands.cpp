@@ -3,6 +3,7 @@
 
 #include "CliText.h"
 
+#include "Changes.h"
 #include "CsvReader.h"
 #include "Files.h"
 #include "ImageFile.h"
@@ -335,7 +336,8 @@ int RunImport(const Invocation& call) {
                                 ? QString()
                                 : QStringLiteral(" (") + InitialsOf(plan.writes) + QLatin1Char(')');
     if (call.IsSet(QStringLiteral("dry-run"))) {
-        WriteText(call.out, Cli::tr("%1 of %2 teams would be rewritten")
+        WriteText(call.out, exchange::ChangeText(plan.changes) +
+                                Cli::tr("%1 of %2 teams would be rewritten")
                                     .arg(plan.writes.size())
                                     .arg(teamdata::TeamCount) +
                                 changed + QLatin1Char('\n'));
@@ -358,9 +360,12 @@ int RunImport(const Invocation& call) {
             status != Done)
             return status;
     }
-    WriteText(call.out,
-              Cli::tr("%1 of %2 teams rewritten").arg(plan.writes.size()).arg(teamdata::TeamCount) +
-                  changed + QLatin1Char('\n'));
+    const QStringList summaries = exchange::TeamSummaries(plan.changes);
+    WriteText(
+        call.out,
+        (summaries.isEmpty() ? QString() : summaries.join(QLatin1Char('\n')) + QLatin1Char('\n')) +
+            Cli::tr("%1 of %2 teams rewritten").arg(plan.writes.size()).arg(teamdata::TeamCount) +
+            changed + QLatin1Char('\n'));
     return Done;
 }
 
@@ -419,6 +424,150 @@ int RunApply(const Invocation& call) {
         WriteText(call.err, QLatin1String(ProgramName) + QStringLiteral(": ") +
                                 Cli::tr("note: %1").arg(note) + QLatin1Char('\n'));
     return WriteOutput(call, output, plan.result.bytes);
+}
+
+namespace {
+
+// The other commands' refusal is diff's "different"; a refused input of diff has a status of its
+// own.
+int AsDiffStatus(int status) {
+    return status == DataRefused ? DiffRefused : status;
+}
+
+// The league IMAGE is compared with, as diff was asked for it: another image, or IMAGE as a patch
+// or an import would make it. `status` is Done or what to end with, reported.
+struct Compared {
+    LoadedImage after;
+    int status = Done;
+};
+
+Compared AfterImageOf(const Invocation& call, const LoadedImage& image) {
+    Compared compared;
+    const bool other = call.IsSet(QStringLiteral("csv")) || call.IsSet(QStringLiteral("patch"));
+    if (call.IsSet(QStringLiteral("csv")) && call.IsSet(QStringLiteral("patch"))) {
+        compared.status =
+            ReportUsage(call.err, call.command, Cli::tr("give --patch or --csv, not both"));
+        return compared;
+    }
+    if (call.IsSet(QStringLiteral("team")) && !call.IsSet(QStringLiteral("csv"))) {
+        compared.status =
+            ReportUsage(call.err, call.command, Cli::tr("--team names the team of --csv"));
+        return compared;
+    }
+    const QString second = call.Argument(1);
+    if (second.isEmpty() == !other) {
+        compared.status =
+            ReportUsage(call.err, call.command,
+                        Cli::tr("give one of OTHER, --patch PATCH and --csv FILE to compare with"));
+        return compared;
+    }
+    if (!other) {
+        const OpenedImage opened = OpenImage(second, call.Force(), call.err);
+        compared.after = opened.image;
+        compared.status = AsDiffStatus(opened.status);
+        return compared;
+    }
+    if (call.IsSet(QStringLiteral("patch"))) {
+        const QString patchPath = call.Value(QStringLiteral("patch"));
+        QByteArray patch;
+        if (const int status =
+                ReadInputFile(patchPath, exchange::MaxPatchFileSize, patch, call.err);
+            status != Done) {
+            compared.status = AsDiffStatus(status);
+            return compared;
+        }
+        const exchange::ApplyPlan plan = exchange::PlanApply(image, patch);
+        if (plan.decision.decision == teamdata::PatchDecision::AlreadyApplied) {
+            Report(call.err, Cli::tr("note: %1").arg(exchange::DescribeApplyRefusal(plan)));
+            compared.after = image;
+            return compared;
+        }
+        if (!plan.Applied() || plan.result.Refused()) {
+            const QString why = plan.Applied() ? DescribeImageDoubt(plan.result)
+                                               : exchange::DescribeApplyRefusal(plan);
+            compared.status = Report(call.err,
+                                     Cli::tr("%1 cannot be compared as %2 would make it: %3")
+                                         .arg(Shown(call.Argument(0)), Shown(patchPath), why),
+                                     DiffRefused);
+            return compared;
+        }
+        for (const QString& note : exchange::DescribeApplyNotes(plan))
+            Report(call.err, Cli::tr("note: %1").arg(note));
+        compared.after = plan.result;
+        return compared;
+    }
+    const NamedTeam named = TeamOption(call);
+    if (named.status != Done) {
+        compared.status = named.status;
+        return compared;
+    }
+    const QString file = call.Value(QStringLiteral("csv"));
+    QByteArray bytes;
+    if (const int status = file == StandardStream
+                               ? ReadStandardInput(call.in, bytes, call.err)
+                               : ReadInputFile(file, exchange::MaxCsvFileSize, bytes, call.err);
+        status != Done) {
+        compared.status = AsDiffStatus(status);
+        return compared;
+    }
+    // Read exactly as the import reads it, with its errors reported as the import reports them.
+    const exchange::ImportPlan plan = exchange::PlanImport(image, bytes, named.team);
+    const QString fileName = file == StandardStream ? StandardInputName : file;
+    ReportCsvIssues(call.err, fileName, plan.read);
+    if (exchange::TeamMissing(plan)) {
+        compared.status =
+            ReportUsage(call.err, call.command, Cli::tr("name the team of a team CSV with --team"));
+        return compared;
+    }
+    if (!plan.read.errors.empty()) {
+        compared.status = DiffRefused;
+        return compared;
+    }
+    compared.after.read = teamdata::FileRead::Read;
+    compared.after.bytes = plan.result;
+    compared.after.check = teamdata::CheckImage(plan.result);
+    return compared;
+}
+
+} // namespace
+
+int RunDiff(const Invocation& call) {
+    const QString format = call.Value(QStringLiteral("format")).toLower();
+    if (call.IsSet(QStringLiteral("format")) && format != QLatin1String("text") &&
+        format != QLatin1String("csv") && format != QLatin1String("html"))
+        return ReportUsage(call.err, call.command,
+                           Cli::tr("unknown format \"%1\"; it is text, csv or html")
+                               .arg(Shown(call.Value(QStringLiteral("format")))));
+    const OpenedImage opened = OpenImage(call.Argument(0), call.Force(), call.err);
+    if (opened.status != Done)
+        return AsDiffStatus(opened.status);
+    const Compared compared = AfterImageOf(call, opened.image);
+    if (compared.status != Done)
+        return compared.status;
+
+    const std::vector<teamdata::LeagueChange> changes =
+        teamdata::CompareLeagues(opened.image.bytes, compared.after.bytes);
+    QByteArray bytes;
+    if (format == QLatin1String("csv"))
+        bytes = exchange::ChangeCsvBytes(changes);
+    else if (format == QLatin1String("html"))
+        bytes = exchange::ChangeHtmlBytes(changes, compared.after);
+    else
+        bytes = exchange::ChangeText(changes).toUtf8();
+    if (const int status = WriteOutput(call, call.Value(QStringLiteral("o")), BytesOf(bytes));
+        status != Done)
+        return status;
+    return changes.empty() ? Done : 1;
+}
+
+int RunShow(const Invocation& call) {
+    // Only read: an image that does not look like this game's is shown all the same, as git
+    // must be able to show every version of a file.
+    const OpenedImage opened = OpenImage(call.Argument(0), true, call.err);
+    if (opened.status != Done)
+        return opened.status;
+    WriteBytes(call.out, exchange::LeagueShowBytes(opened.image));
+    return Done;
 }
 
 } // namespace cli

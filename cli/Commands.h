@@ -29,4 +29,12 @@ namespace cli {
 // apply IMAGE PATCH -o OUTPUT
 [[nodiscard]] int RunApply(const Invocation& call);
 
+// diff IMAGE (OTHER | --patch PATCH | --csv FILE [--team T]) [--format text|csv|html] [-o FILE]:
+// the changes, with diff(1)'s statuses (0 equal, 1 different) and DiffRefused for an input
+// refused.
+[[nodiscard]] int RunDiff(const Invocation& call);
+
+// show IMAGE: the league as lines for git.
+[[nodiscard]] int RunShow(const Invocation& call);
+
 } // namespace cli

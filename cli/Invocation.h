@@ -23,7 +23,8 @@ public:
         , parser_(parser)
         , arguments_(std::move(arguments)) {}
 
-    [[nodiscard]] const QString& Argument(int index) const { return arguments_.at(index); }
+    // Empty for an optional argument that was left out.
+    [[nodiscard]] QString Argument(qsizetype index) const { return arguments_.value(index); }
     [[nodiscard]] bool IsSet(const QString& option) const { return parser_.isSet(option); }
     [[nodiscard]] QString Value(const QString& option) const { return parser_.value(option); }
     // --force: go on with an image that does not look like the game's.

@@ -12,8 +12,14 @@ ImportPlan PlanImport(const LoadedImage& image, const QByteArray& file,
     const LeagueRecords records = RecordsOf(image);
     ImportPlan plan;
     plan.read = ReadCsvFile(file, TextsOf(records), teamOfTeamCsv);
-    if (plan.read.errors.empty())
-        plan.writes = ImportWrites(records, plan.read);
+    if (!plan.read.errors.empty())
+        return plan;
+    plan.writes = ImportWrites(records, plan.read);
+    plan.result = image.bytes;
+    for (const teamdata::TeamWrite& write : plan.writes)
+        teamdata::PutTeamRecords(plan.result, write.team,
+                                 std::get<teamdata::TeamRecords>(write.content));
+    plan.changes = teamdata::CompareLeagues(image.bytes, plan.result);
     return plan;
 }
 

@@ -3,6 +3,7 @@
 
 #include "CsvReader.h"
 #include "ImageFile.h"
+#include "LeagueChange.h"
 #include "SafeImageWriter.h"
 
 #include <QByteArray>
@@ -18,6 +19,10 @@ namespace exchange {
 struct ImportPlan {
     reports::CsvImport read;                 // every error and note, with its place
     std::vector<teamdata::TeamWrite> writes; // only the teams whose cells change; none on error
+    // The image as the writes will leave it, and what they change, player by player: what the
+    // question and --dry-run show. Empty on error.
+    std::vector<std::uint8_t> result;
+    std::vector<teamdata::LeagueChange> changes;
 };
 
 // `image` has been loaded and may be written (not refused); a team CSV is read into

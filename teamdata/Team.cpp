@@ -3,6 +3,8 @@
 
 #include "RecordLayout.h"
 
+#include <algorithm>
+
 namespace teamdata {
 
 TeamTexts TextsOf(const TeamRecords& records) {
@@ -26,6 +28,22 @@ TeamRecords TeamRecordsAt(std::span<const std::uint8_t> image, int team) {
     const std::size_t entry = ColorEntryOffset(team).value;
     records.colors = {image[entry], image[entry + 1]};
     return records;
+}
+
+void PutTeamRecords(std::span<std::uint8_t> image, int team, const TeamRecords& records) {
+    for (int i = 0; i < BatterCount; ++i) {
+        const BatterFields fields = FieldsOf(records.batters[static_cast<std::size_t>(i)]);
+        std::copy(fields.begin(), fields.end(),
+                  image.begin() + BatterRecordOffset(team, i).value + 1);
+    }
+    for (int i = 0; i < PitcherCount; ++i) {
+        const PitcherFields fields = FieldsOf(records.pitchers[static_cast<std::size_t>(i)]);
+        std::copy(fields.begin(), fields.end(),
+                  image.begin() + PitcherRecordOffset(team, i).value + 1);
+    }
+    const std::size_t entry = ColorEntryOffset(team).value;
+    image[entry] = records.colors.helmet;
+    image[entry + 1] = records.colors.uniform;
 }
 
 } // namespace teamdata

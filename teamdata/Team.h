@@ -52,4 +52,8 @@ inline constexpr std::size_t ImageMinimumSize = ColorTableBase + TeamCount * Col
 // ImageMinimumSize bytes long.
 [[nodiscard]] TeamRecords TeamRecordsAt(std::span<const std::uint8_t> image, int team);
 
+// The other way: one team's record bytes and colours put into a whole image held in memory, lead
+// bytes and everything else left as they are, as the record writes would leave the file.
+void PutTeamRecords(std::span<std::uint8_t> image, int team, const TeamRecords& records);
+
 } // namespace teamdata

@@ -9,6 +9,7 @@
 #include "TempDir.h"
 
 #include "ImageFile.h"
+#include "Import.h"
 #include "League.h"
 #include "Patch.h"
 #include "SafeImageWriter.h"
@@ -88,9 +89,9 @@ std::uint32_t DigestOf(int seed, const testsupport::TempDir& dir) {
     all += exchange::TeamCsvBytes(texts[static_cast<std::size_t>(team)]);
     all += exchange::TeamHtmlBytes(team, texts[static_cast<std::size_t>(team)]);
 
-    const reports::CsvImport import =
-        exchange::ReadCsvFile(exchange::LeagueCsvBytes(Edited(texts, random)), texts, std::nullopt);
-    all += QByteArray::number(static_cast<qsizetype>(import.errors.size()));
+    const exchange::ImportPlan plan =
+        exchange::PlanImport(image, exchange::LeagueCsvBytes(Edited(texts, random)), std::nullopt);
+    all += QByteArray::number(static_cast<qsizetype>(plan.read.errors.size()));
     const std::filesystem::path path = dir.File("image.nes");
     testsupport::ImageBuilder(0).WriteTo(path);
     {
@@ -101,11 +102,14 @@ std::uint32_t DigestOf(int seed, const testsupport::TempDir& dir) {
     teamdata::ImageWriteRequest request;
     request.source = path.string();
     request.target = dir.File("imported.nes").string();
-    request.teams = exchange::ImportWrites(records, import);
+    request.teams = plan.writes;
     request.acceptQuestionable = true;
     const bool written = teamdata::WriteImage(request).Written();
     const Bytes imported =
         written ? testsupport::ReadFileBytes(dir.File("imported.nes")) : image.bytes;
+    // What diff --csv and the import's question show is the image the import then writes.
+    EXPECT_EQ(plan.result, imported) << "image " << seed;
+    EXPECT_EQ(plan.changes, teamdata::CompareLeagues(image.bytes, imported)) << "image " << seed;
     all += QByteArray(reinterpret_cast<const char*>(imported.data()),
                       static_cast<qsizetype>(imported.size()));
     for (const teamdata::PatchFormat format :
