@@ -33,8 +33,8 @@ class QToolButton;
 //
 // Its state and controls are private; each is reached, read-only, through an accessor named as
 // the editor has always named it (FilePath(), BatterTable(), MenuOpen() ...). Some of those names
-// come from the original form designer and say little (O1, I1, Help1, Help2, V2, Bevel1); the
-// accessors say what they are.
+// come from the original form designer and say little (O1, I1, Help1, Help2, V2, Bevel1); a
+// comment beside their accessors says what they are.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -112,6 +112,8 @@ public:
     void OutputHTML();
 
     // ---- Handlers ----
+    // MenuOpenClick, MenuSaveClick and MenuCloseClick are also the handlers of the tool buttons,
+    // which trigger the same actions; the buttons have none of their own.
 
     void FormCreate();
     void MenuOpenClick();
