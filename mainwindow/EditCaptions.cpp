@@ -51,24 +51,24 @@ constexpr ColumnCaption PitcherCaptions[] = {
     {Pitcher::Fork, QT_TRANSLATE_NOOP("EditCaptions", "Forkball"), nullptr},
 };
 
-const ColumnCaption* CaptionOf(EditedGrid grid, int column) {
+const ColumnCaption* CaptionOf(teamdata::Grid grid, int column) {
     const auto find = [column](const auto& captions) -> const ColumnCaption* {
         for (const ColumnCaption& caption : captions)
             if (caption.column == column)
                 return &caption;
         return nullptr;
     };
-    return grid == EditedGrid::Batters ? find(BatterCaptions) : find(PitcherCaptions);
+    return grid == teamdata::Grid::Batters ? find(BatterCaptions) : find(PitcherCaptions);
 }
 
 } // namespace
 
-QString ColumnName(EditedGrid grid, int column) {
+QString ColumnName(teamdata::Grid grid, int column) {
     const ColumnCaption* caption = CaptionOf(grid, column);
     return caption ? Texts::tr(caption->name) : QString();
 }
 
-QString ValueCaption(EditedGrid grid, int column) {
+QString ValueCaption(teamdata::Grid grid, int column) {
     const ColumnCaption* caption = CaptionOf(grid, column);
     if (!caption)
         return {};

@@ -6,19 +6,19 @@
 // of the interface, translated like any other, and so are written here rather than read from the
 // grids' header cells, whose texts are data (the CSV files carry them as they are).
 
+#include "RecordText.h"
+
 #include <QString>
 
 namespace mainunit {
 
-enum class EditedGrid { Batters, Pitchers };
-
 // A column of the batter or the pitcher grid by its number (1 is the name); empty for the label
 // column and for the batter grid's two unused columns.
-[[nodiscard]] QString ColumnName(EditedGrid grid, int column);
+[[nodiscard]] QString ColumnName(teamdata::Grid grid, int column);
 
 // The value dialog's caption for a column, which names a few columns more fully than the steps
 // do ("実打率" where the step says "打率").
-[[nodiscard]] QString ValueCaption(EditedGrid grid, int column);
+[[nodiscard]] QString ValueCaption(teamdata::Grid grid, int column);
 
 // The steps that are no edit of a single column.
 enum class EditStep { BattingOrder, PitchingOrder, Helmet, Uniform, TeamCsvImport };

@@ -190,7 +190,7 @@ private:
     [[nodiscard]] std::optional<int> AskValue(StringGrid* grid,
                                               const teamdata::ValueColumn& column);
     // Which of the two grids `grid` is, for the names of its columns (EditCaptions.h).
-    [[nodiscard]] mainunit::EditedGrid EditedGridOf(const StringGrid* grid) const;
+    [[nodiscard]] teamdata::Grid GridOf(const StringGrid* grid) const;
     void PickTeamColor(bool helmet);
     void UpdateUndoActions();
     void WriteReport(const QString& path, const QByteArray& bytes);

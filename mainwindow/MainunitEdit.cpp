@@ -31,14 +31,14 @@ QString FromUtf8(std::string_view text) {
 
 } // namespace
 
-EditedGrid TMainForm::EditedGridOf(const StringGrid* grid) const {
-    return grid == batterTable_ ? EditedGrid::Batters : EditedGrid::Pitchers;
+teamdata::Grid TMainForm::GridOf(const StringGrid* grid) const {
+    return grid == batterTable_ ? teamdata::Grid::Batters : teamdata::Grid::Pitchers;
 }
 
 // ---- The doors: every change to the shown team is a step on the undo stack ----
 
 void TMainForm::ApplyCellText(StringGrid* grid, int col, int row, const QString& text) {
-    ApplyCellTexts(grid, {{col, row, text}}, ColumnName(EditedGridOf(grid), col));
+    ApplyCellTexts(grid, {{col, row, text}}, ColumnName(GridOf(grid), col));
 }
 
 void TMainForm::ApplyCellTexts(StringGrid* grid, std::vector<CellEditCommand::Cell> cells,
@@ -85,7 +85,7 @@ std::optional<int> TMainForm::AskValue(StringGrid* grid, const teamdata::ValueCo
     const int row = grid->Row();
     // A cell that holds no number fails here, before any dialog, and the failure is shown.
     const int initial = teamdata::StrictToInt(grid->Cells(col, row).toStdString());
-    ValueDialog->SetupDialog(ValueCaption(EditedGridOf(grid), col), column.minimum, column.maximum,
+    ValueDialog->SetupDialog(ValueCaption(GridOf(grid), col), column.minimum, column.maximum,
                              column.smallStep, column.largeStep, initial, grid->Cells(1, row));
     if (ValueDialog->exec() != QDialog::Accepted)
         return std::nullopt;
@@ -128,7 +128,7 @@ void TMainForm::BatterTableClick() {
     if (const int swapRow = teamdata::PositionSwapRow(positions, row, text.toStdString()))
         cells.push_back({col, swapRow, batterTable_->Cells(col, row)});
     cells.push_back({col, row, text});
-    ApplyCellTexts(batterTable_, std::move(cells), ColumnName(EditedGrid::Batters, col));
+    ApplyCellTexts(batterTable_, std::move(cells), ColumnName(teamdata::Grid::Batters, col));
 }
 
 void TMainForm::PitcherTableClick() {

@@ -716,24 +716,24 @@ TEST_F(CellEditingTest, StaminaMovesByOneOnALineStepAndTwoOnAPageStep) {
 // the column headers without the spaces that pad them, and the value dialog captions of the cell
 // rules.
 TEST(EditCaptions, InJapaneseAreThePaddedHeadersTrimmedAndTheCaptionsOfTheCellRules) {
-    using mainunit::EditedGrid;
+    using teamdata::Grid;
     const auto trimmed = [](std::string_view header) {
         return Q(header).remove(QChar(0x3000)).remove(QLatin1Char(' '));
     };
     for (int c = 1; c < teamdata::GridColumnCount; ++c) {
         const auto batter = static_cast<std::size_t>(c);
-        EXPECT_EQ(mainunit::ColumnName(EditedGrid::Batters, c),
+        EXPECT_EQ(mainunit::ColumnName(Grid::Batters, c),
                   batter < teamdata::BatterHeaders.size() ? trimmed(teamdata::BatterHeaders[batter])
                                                           : QString())
             << c;
-        EXPECT_EQ(mainunit::ColumnName(EditedGrid::Pitchers, c),
+        EXPECT_EQ(mainunit::ColumnName(Grid::Pitchers, c),
                   trimmed(teamdata::PitcherHeaders[static_cast<std::size_t>(c)]))
             << c;
         if (const auto column = teamdata::BatterValueColumn(c)) {
-            EXPECT_EQ(mainunit::ValueCaption(EditedGrid::Batters, c), Q(column->caption)) << c;
+            EXPECT_EQ(mainunit::ValueCaption(Grid::Batters, c), Q(column->caption)) << c;
         }
         if (const auto column = teamdata::PitcherValueColumn(c)) {
-            EXPECT_EQ(mainunit::ValueCaption(EditedGrid::Pitchers, c), Q(column->caption)) << c;
+            EXPECT_EQ(mainunit::ValueCaption(Grid::Pitchers, c), Q(column->caption)) << c;
         }
     }
 }
