@@ -50,10 +50,11 @@ TeamTexts TextsOf(int team) {
 void WriteCells(const TeamTexts& texts) {
     for (int i = 0; i < BatterCount; ++i)
         for (std::size_t c = 0; c < texts.batters[i].size(); ++c)
-            MainForm->BatterTable->SetCells(static_cast<int>(c) + 1, i + 1, texts.batters[i][c]);
+            MainForm->BatterTable()->SetCells(static_cast<int>(c) + 1, i + 1, texts.batters[i][c]);
     for (int i = 0; i < PitcherCount; ++i)
         for (std::size_t c = 0; c < texts.pitchers[i].size(); ++c)
-            MainForm->PitcherTable->SetCells(static_cast<int>(c) + 1, i + 1, texts.pitchers[i][c]);
+            MainForm->PitcherTable()->SetCells(static_cast<int>(c) + 1, i + 1,
+                                               texts.pitchers[i][c]);
 }
 
 void TeamSwitch(benchmark::State& state) {
@@ -114,8 +115,9 @@ int main(int argc, char** argv) {
     MainForm->show();
     if (!QTest::qWaitForWindowExposed(MainForm))
         return 1;
-    // Opening through the menu would need the file dialog; a team switch needs only the path.
-    MainForm->FilePath = QString::fromStdString(dir.File("bench.nes").string());
+    // Opened as from the command line: the menu would need the file dialog.
+    if (!MainForm->OpenCartridgeFile(QString::fromStdString(dir.File("bench.nes").string())))
+        return 1;
 
     const int status = bench::RunAndPrintRows(
         argc, argv,
@@ -126,7 +128,7 @@ int main(int argc, char** argv) {
              "SetCells of the same 172 texts, repainted", "TeamSwitchPaintedGridFloor", 1.5},
         },
         {});
-    MainForm->FilePath.clear();
+    MainForm->CloseCartridge();
     DestroyApplicationWindows();
     return status;
 }

@@ -63,12 +63,11 @@ void TAboutDialog::BuildControls() {
     Image1->setGeometry(16, 48, 32, 32);
     Image1->setPixmap(QPixmap(QStringLiteral(":/icons/tolvanek32.png")));
 
-    Label2 = ColouredLabel(this, QStringLiteral("’９２年度版専用"), QColor(0x00, 0xFF, 0x00), 12,
+    Label2 = ColouredLabel(this, tr("For the '92 season only"), QColor(0x00, 0xFF, 0x00), 12,
                            QRect(72, 56, 82, 12));
     Label2->setObjectName(QStringLiteral("Label2"));
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(64, 120, 75, 25);
     BitBtn1->setDefault(true);
@@ -76,11 +75,10 @@ void TAboutDialog::BuildControls() {
     BitBtn1->setPalette(QGuiApplication::palette());
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
-    Label3 = ColouredLabel(
-        this, QStringLiteral("Tolvanek %1 チーム編集").arg(QLatin1String(ProgramVersion)),
-        Qt::white, 12, QRect(16, 152, 177, 12));
+    Label3 = ColouredLabel(this, tr("Tolvanek %1 Team Editor").arg(QLatin1String(ProgramVersion)),
+                           Qt::white, 12, QRect(16, 152, 177, 12));
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label5 = ColouredLabel(this, QStringLiteral("不具合の報告は課題一覧へ"), Qt::white, 12,
+    Label5 = ColouredLabel(this, tr("Report bugs to the issue list"), Qt::white, 12,
                            QRect(16, 176, 150, 12));
     Label5->setObjectName(QStringLiteral("Label5"));
 }

@@ -61,7 +61,7 @@ void PaletteImage::mouseDoubleClickEvent(QMouseEvent* event) {
 TColorForm::TColorForm(QWidget* parent, Controls controls)
     : DeferredDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle(QStringLiteral("色の選択"));
+    setWindowTitle(tr("Choose a Colour"));
     setModal(true);
     setFont(JapaneseUiFont(12));
     setFixedSize(226, 102);
@@ -80,7 +80,7 @@ void TColorForm::BuildControls() {
     connect(table, &PaletteImage::Clicked, this, &TColorForm::ColorAreaOnDblClick);
     connect(table, &PaletteImage::DoubleClicked, this, &TColorForm::ColorAreaOnDblClick);
 
-    Button1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button1 = new QPushButton(tr("Cancel"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(80, 72, 75, 25);
     connect(Button1, &QPushButton::clicked, this, &TColorForm::Button1Click);

@@ -13,8 +13,17 @@
 #include <QVBoxLayout>
 
 namespace {
-const QStringList Headers = {QStringLiteral("行"), QStringLiteral("列"), QStringLiteral("内容"),
-                             QStringLiteral("理由")};
+// The column headers, also the first line of the copied text.
+constexpr const char* HeaderTexts[] = {
+    QT_TRANSLATE_NOOP("TIssueListDialog", "Line"), QT_TRANSLATE_NOOP("TIssueListDialog", "Column"),
+    QT_TRANSLATE_NOOP("TIssueListDialog", "Text"), QT_TRANSLATE_NOOP("TIssueListDialog", "Reason")};
+
+QStringList Headers() {
+    QStringList headers;
+    for (const char* text : HeaderTexts)
+        headers << TIssueListDialog::tr(text);
+    return headers;
+}
 } // namespace
 
 TIssueListDialog::TIssueListDialog(const QString& caption, const QString& message,
@@ -28,9 +37,10 @@ TIssueListDialog::TIssueListDialog(const QString& caption, const QString& messag
     MessageLabel = new QLabel(message, this);
     MessageLabel->setWordWrap(true);
 
-    IssueTable = new QTableWidget(static_cast<int>(rows.size()), Headers.size(), this);
+    const QStringList headers = Headers();
+    IssueTable = new QTableWidget(static_cast<int>(rows.size()), headers.size(), this);
     IssueTable->setObjectName(QStringLiteral("IssueTable"));
-    IssueTable->setHorizontalHeaderLabels(Headers);
+    IssueTable->setHorizontalHeaderLabels(headers);
     IssueTable->verticalHeader()->hide();
     IssueTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     IssueTable->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -46,9 +56,9 @@ TIssueListDialog::TIssueListDialog(const QString& caption, const QString& messag
     IssueTable->resizeColumnsToContents();
     IssueTable->horizontalHeader()->setStretchLastSection(true);
 
-    CopyButton = new QPushButton(QStringLiteral("コピー(&C)"), this);
+    CopyButton = new QPushButton(tr("&Copy"), this);
     CopyButton->setAutoDefault(false);
-    OkButton = new QPushButton(QStringLiteral("OK"), this);
+    OkButton = new QPushButton(tr("OK"), this);
     OkButton->setDefault(true);
     connect(CopyButton, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(RowsAsText()); });
@@ -65,7 +75,7 @@ TIssueListDialog::TIssueListDialog(const QString& caption, const QString& messag
 }
 
 QString TIssueListDialog::RowsAsText() const {
-    QStringList lines = {Headers.join(QLatin1Char('\t'))};
+    QStringList lines = {Headers().join(QLatin1Char('\t'))};
     for (const Row& row : rows_)
         lines << QStringList{QString::number(row.line),
                              row.column > 0 ? QString::number(row.column) : QString(), row.text,

@@ -26,6 +26,8 @@ struct KeyPlace {
 
 // The keyboard as the user sees it: five kana rows read like the syllabary chart from the
 // right-hand column leftwards, then five rows of letters, "゛" "゜", digits and the editing keys.
+// A character key's caption is the character it types, which is data; the two editing keys
+// (91 deletes, 81 types a space) have none here, as theirs are words of the interface.
 constexpr int KeyColumns = 10;
 constexpr int KeyRows = 10;
 constexpr int KeyLefts[KeyColumns] = {16, 40, 64, 88, 112, 136, 160, 184, 208, 232};
@@ -42,7 +44,7 @@ constexpr KeyPlace KeyGrid[KeyRows][KeyColumns] = {
     {{0, ""},    {80, "Ｚ"}, {89, "Ｕ"}, {70, "Ｐ"}, {79, "Ｋ"}, {60, "Ｆ"}, {69, "Ａ"}, {0, ""},    {50, "５"}, {59, "０"}},
     {{0, ""},    {83, "゛"}, {88, "Ｖ"}, {71, "Ｑ"}, {78, "Ｌ"}, {61, "Ｇ"}, {68, "Ｂ"}, {0, ""},    {51, "６"}, {58, "１"}},
     {{0, ""},    {84, "゜"}, {87, "Ｗ"}, {72, "Ｒ"}, {77, "Ｍ"}, {62, "Ｈ"}, {67, "Ｃ"}, {0, ""},    {52, "７"}, {57, "２"}},
-    {{91, "消"}, {81, "SP"}, {86, "Ｘ"}, {73, "Ｓ"}, {76, "Ｎ"}, {63, "Ｉ"}, {66, "Ｄ"}, {0, ""},    {53, "８"}, {56, "３"}},
+    {{91, ""},   {81, ""},   {86, "Ｘ"}, {73, "Ｓ"}, {76, "Ｎ"}, {63, "Ｉ"}, {66, "Ｄ"}, {0, ""},    {53, "８"}, {56, "３"}},
     {{0, ""},    {82, "．"}, {85, "Ｙ"}, {74, "Ｔ"}, {75, "Ｏ"}, {64, "Ｊ"}, {65, "Ｅ"}, {0, ""},    {54, "９"}, {55, "４"}},
 };
 // clang-format on
@@ -52,6 +54,20 @@ constexpr int SpaceKeyNumber = 81;
 
 constexpr int NamePlaces = 5;
 
+QString KeyCaption(const KeyPlace& place) {
+    if (place.number == DeleteKeyNumber)
+        //: The key that deletes the last character; it is 20 pixels wide.
+        return TNameForm::tr("Del");
+    if (place.number == SpaceKeyNumber)
+        //: The key that types a space; it is 20 pixels wide.
+        return TNameForm::tr("SP");
+    return QString::fromUtf8(place.caption);
+}
+
+QString TooLongRefusal() {
+    return TNameForm::tr("More than 5 places (a voiced kana takes 2)");
+}
+
 bool IsSpace(QChar c) {
     return c == QLatin1Char(' ') || c == QChar(0x3000);
 }
@@ -60,7 +76,7 @@ bool IsSpace(QChar c) {
 
 TNameForm::TNameForm(QWidget* parent, Controls controls)
     : DeferredDialog(parent, {}) {
-    setWindowTitle(QStringLiteral("名前入力"));
+    setWindowTitle(tr("Enter a Name"));
     setFont(JapaneseUiFont(12));
     resize(384, 268);
     move(272, 177);
@@ -70,7 +86,7 @@ TNameForm::TNameForm(QWidget* parent, Controls controls)
 
 void TNameForm::BuildControls() {
     // Controls are created in their tab order, which Qt follows by default.
-    GroupBox1 = new QGroupBox(QStringLiteral("文字"), this);
+    GroupBox1 = new QGroupBox(tr("Characters"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(0, 0, 265, height());
 
@@ -79,7 +95,7 @@ void TNameForm::BuildControls() {
             const KeyPlace& place = KeyGrid[row][column];
             if (place.number == 0)
                 continue;
-            auto key = new QPushButton(QString::fromUtf8(place.caption), GroupBox1);
+            auto key = new QPushButton(KeyCaption(place), GroupBox1);
             key->setObjectName(QStringLiteral("Button%1").arg(place.number));
             key->setGeometry(KeyLefts[column], KeyTops[row], KeySize, KeySize);
             // Enter stays with OK even after a key was clicked and holds the focus.
@@ -106,7 +122,7 @@ void TNameForm::BuildControls() {
     Label2->setFont(JapaneseUiFont(32));
     Label2->setGeometry(304, 64, 32, 33);
 
-    Label1 = new QLabel(QStringLiteral("名前："), this);
+    Label1 = new QLabel(tr("Name:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(280, 112);
     Label1->adjustSize();
@@ -129,12 +145,12 @@ void TNameForm::BuildControls() {
     warning.setColor(QPalette::WindowText, QColor(0xC0, 0x00, 0x00));
     RefusalLabel->setPalette(warning);
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(tr("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(288, 184, 75, 25);
     BitBtn1->setDefault(true);
 
-    BitBtn2 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    BitBtn2 = new QPushButton(tr("Cancel"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(288, 232, 75, 25);
 
@@ -192,10 +208,9 @@ TNameForm::TypedName TNameForm::NormalizeTyped(const QString& text) {
         case teamdata::NameNormalization::Outcome::UnknownCharacter:
             return {false,
                     {},
-                    QStringLiteral("「%1」は使えない文字です")
-                        .arg(QString::fromStdString(normalized.character))};
+                    tr("\"%1\" cannot be used").arg(QString::fromStdString(normalized.character))};
         case teamdata::NameNormalization::Outcome::TooLong:
-            return {false, {}, QStringLiteral("5文字分を超えます（濁音は2文字分）")};
+            return {false, {}, TooLongRefusal()};
         case teamdata::NameNormalization::Outcome::Accepted:
             name = QString::fromStdString(normalized.name);
             while (name.endsWith(QChar(0x3000)))
@@ -205,7 +220,7 @@ TNameForm::TypedName TNameForm::NormalizeTyped(const QString& text) {
     }
     const QString typed = QString(lead, QChar(0x3000)) + name + QString(trail, QChar(0x3000));
     if (typed.size() > NamePlaces)
-        return {false, {}, QStringLiteral("5文字分を超えます（濁音は2文字分）")};
+        return {false, {}, TooLongRefusal()};
     return {true, typed, {}};
 }
 
@@ -231,7 +246,8 @@ void TNameForm::NameEditTextEdited(const QString& text) {
 
 void TNameForm::ShowPlacesLeft() {
     const int left = std::max(0, NamePlaces - static_cast<int>(NameEdit->text().size()));
-    PlacesLabel->setText(QStringLiteral("あと%1文字").arg(left));
+    //: How many of the five places of the name are still free.
+    PlacesLabel->setText(tr("%1 left").arg(left));
 }
 
 void TNameForm::resizeEvent(QResizeEvent* event) {

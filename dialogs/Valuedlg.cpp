@@ -14,7 +14,7 @@ TValueDialog* ValueDialog = nullptr;
 
 TValueDialog::TValueDialog(QWidget* parent, Controls controls)
     : DeferredDialog(parent, {}) {
-    setWindowTitle(QStringLiteral("値の設定"));
+    setWindowTitle(tr("Set a Value"));
     setFont(JapaneseUiFont(12));
     setFixedSize(160, 128);
     move(384, 376);
@@ -41,13 +41,13 @@ void TValueDialog::BuildControls() {
     ValueBar->setFocusPolicy(Qt::StrongFocus);
     ValueBar->installEventFilter(this);
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(tr("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(0, 96, 75, 25);
     BitBtn1->setAutoDefault(true);
     BitBtn1->setDefault(true);
 
-    BitBtn2 = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    BitBtn2 = new QPushButton(tr("Cancel"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(80, 96, 75, 25);
 
@@ -63,7 +63,8 @@ void TValueDialog::SetupDialog(const QString& caption, int minimum, int maximum,
                                std::uint16_t smallStep, std::uint16_t largeStep, int position,
                                const QString& playerName) {
     EnsureBuilt();
-    setWindowTitle(caption + QStringLiteral("（") + playerName + QStringLiteral("）"));
+    //: The window's caption: the column's name, then the player's.
+    setWindowTitle(tr("%1 (%2)").arg(caption, playerName));
     // Nothing of the previous edit (range, position) may decide whether the new range fits.
     SetBarRange(0, 500);
     ValueBar->setValue(0);
@@ -83,7 +84,7 @@ void TValueDialog::SetBarRange(int minimum, int maximum) {
     // QScrollBar would quietly move the other bound instead; an inverted range is a fault of the
     // caller and must not turn into some other range.
     if (maximum < minimum)
-        throw std::runtime_error("ｽｸﾛｰﾙﾊﾞｰ ﾌﾟﾛﾊﾟﾃｨが範囲を越えました");
+        throw std::runtime_error(tr("Scroll bar property out of range").toStdString());
     EnsureBuilt();
     ValueBar->setRange(minimum, maximum);
 }

@@ -43,6 +43,20 @@ constexpr int PitcherTableHeight = 150;
 constexpr int TeamBoxWidth = 73;
 constexpr int EditTeamLabelWidth = 65;
 
+// A file type of a file dialog: its description, in the user's language, and its patterns.
+struct FilterEntry {
+    QString description;
+    const char* patterns;
+};
+
+// The filter text of FileDialogSettings: description|patterns pairs.
+QString FilterText(std::initializer_list<FilterEntry> entries) {
+    QStringList parts;
+    for (const FilterEntry& entry : entries)
+        parts << entry.description << QLatin1String(entry.patterns);
+    return parts.join(QLatin1Char('|'));
+}
+
 } // namespace
 
 TMainForm::TMainForm(QWidget* parent)
@@ -52,6 +66,7 @@ TMainForm::TMainForm(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/tolvanek16.png")));
     BuildMenu();
     BuildControls();
+    BuildFileDialogs();
     FormCreate();
 }
 
@@ -59,104 +74,108 @@ TMainForm::~TMainForm() = default;
 
 void TMainForm::BuildMenu() {
     QMenuBar* bar = menuBar();
-    MenuUpdate = bar->addMenu(QStringLiteral("ファイル(&F)"));
-    MenuOpen = MenuUpdate->addAction(QStringLiteral("開く(&O)..."));
-    MenuOpen->setShortcut(Qt::Key_F1);
-    MenuClose = MenuUpdate->addAction(QStringLiteral("閉じる(&C)"));
-    MenuClose->setShortcut(Qt::Key_F8);
-    MenuUpdate->addSeparator();
-    MenuSave = MenuUpdate->addAction(QStringLiteral("上書き保存(&U)"));
-    MenuSave->setShortcut(Qt::Key_F5);
-    MenuSaveNew = MenuUpdate->addAction(QStringLiteral("名前を付けて保存(&S)..."));
-    O1 = MenuUpdate->addMenu(QStringLiteral("出力(&O)"));
-    MenuSaveCSV = O1->addAction(QStringLiteral("CSV出力(&C)..."));
-    MenuOutputHTML = O1->addAction(QStringLiteral("HTML出力(&H)..."));
-    MenuSaveLeagueCSV = O1->addAction(QStringLiteral("リーグCSV出力(&L)..."));
-    MenuOutputPatch = O1->addAction(QStringLiteral("パッチ出力(&P)..."));
-    I1 = MenuUpdate->addMenu(QStringLiteral("取込(&I)"));
-    MenuImportCSV = I1->addAction(QStringLiteral("CSV取込(&C)..."));
-    MenuImportLeagueCSV = I1->addAction(QStringLiteral("リーグCSV取込(&L)..."));
-    MenuUpdate->addSeparator();
-    MenuExit = MenuUpdate->addAction(QStringLiteral("終了(&E)"));
-    MenuExit->setShortcut(Qt::Key_F10);
-    MenuEdit = bar->addMenu(QStringLiteral("編集(&E)"));
-    MenuUndo = MenuEdit->addAction(QStringLiteral("元に戻す(&U)"));
-    MenuUndo->setShortcut(QKeySequence::Undo);
-    MenuRedo = MenuEdit->addAction(QStringLiteral("やり直し(&R)"));
-    MenuRedo->setShortcuts(
+    menuUpdate_ = bar->addMenu(tr("&File"));
+    menuOpen_ = menuUpdate_->addAction(tr("&Open..."));
+    menuOpen_->setShortcut(Qt::Key_F1);
+    menuClose_ = menuUpdate_->addAction(tr("&Close"));
+    menuClose_->setShortcut(Qt::Key_F8);
+    menuUpdate_->addSeparator();
+    menuSave_ = menuUpdate_->addAction(tr("&Save"));
+    menuSave_->setShortcut(Qt::Key_F5);
+    menuSaveNew_ = menuUpdate_->addAction(tr("Save &As..."));
+    o1_ = menuUpdate_->addMenu(tr("&Export"));
+    menuSaveCSV_ = o1_->addAction(tr("Team &CSV...", "export"));
+    menuOutputHTML_ = o1_->addAction(tr("Team &HTML..."));
+    menuSaveLeagueCSV_ = o1_->addAction(tr("&League CSV...", "export"));
+    menuOutputPatch_ = o1_->addAction(tr("&Patch..."));
+    i1_ = menuUpdate_->addMenu(tr("&Import"));
+    menuImportCSV_ = i1_->addAction(tr("Team &CSV...", "import"));
+    menuImportLeagueCSV_ = i1_->addAction(tr("&League CSV...", "import"));
+    menuUpdate_->addSeparator();
+    menuExit_ = menuUpdate_->addAction(tr("E&xit"));
+    menuExit_->setShortcut(Qt::Key_F10);
+    menuEdit_ = bar->addMenu(tr("&Edit"));
+    menuUndo_ = menuEdit_->addAction(QString());
+    menuUndo_->setShortcut(QKeySequence::Undo);
+    menuRedo_ = menuEdit_->addAction(QString());
+    menuRedo_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    Help1 = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
-    Help2 = Help1->addAction(QStringLiteral("ヘルプ(&H)..."));
-    V2 = Help1->addAction(QStringLiteral("バージョン(&V)..."));
+    help1_ = bar->addMenu(tr("&Help"));
+    help2_ = help1_->addAction(tr("&Help Topics..."));
+    v2_ = help1_->addAction(tr("&About TOLVANEK..."));
 
     // The function keys work wherever the focus is in the window.
-    for (QAction* action : {MenuOpen, MenuClose, MenuSave, MenuExit, MenuUndo, MenuRedo})
+    for (QAction* action : {menuOpen_, menuClose_, menuSave_, menuExit_, menuUndo_, menuRedo_})
         action->setShortcutContext(Qt::WindowShortcut);
 
-    connect(MenuOpen, &QAction::triggered, this, &TMainForm::MenuOpenClick);
-    connect(MenuClose, &QAction::triggered, this, &TMainForm::MenuCloseClick);
-    connect(MenuSave, &QAction::triggered, this, &TMainForm::MenuSaveClick);
-    connect(MenuSaveNew, &QAction::triggered, this, &TMainForm::MenuSaveNewClick);
-    connect(MenuSaveCSV, &QAction::triggered, this, &TMainForm::MenuSaveCSVClick);
-    connect(MenuOutputHTML, &QAction::triggered, this, &TMainForm::MenuOutputHTMLClick);
-    connect(MenuSaveLeagueCSV, &QAction::triggered, this, &TMainForm::MenuSaveLeagueCSVClick);
-    connect(MenuOutputPatch, &QAction::triggered, this, &TMainForm::MenuOutputPatchClick);
-    connect(MenuImportCSV, &QAction::triggered, this, &TMainForm::MenuImportCSVClick);
-    connect(MenuImportLeagueCSV, &QAction::triggered, this, &TMainForm::MenuImportLeagueCSVClick);
-    connect(MenuExit, &QAction::triggered, this, &TMainForm::MenuExitClick);
-    connect(Help2, &QAction::triggered, this, &TMainForm::Help2Click);
-    connect(V2, &QAction::triggered, this, &TMainForm::V2Click);
+    connect(menuOpen_, &QAction::triggered, this, &TMainForm::MenuOpenClick);
+    connect(menuClose_, &QAction::triggered, this, &TMainForm::MenuCloseClick);
+    connect(menuSave_, &QAction::triggered, this, &TMainForm::MenuSaveClick);
+    connect(menuSaveNew_, &QAction::triggered, this, &TMainForm::MenuSaveNewClick);
+    connect(menuSaveCSV_, &QAction::triggered, this, &TMainForm::MenuSaveCSVClick);
+    connect(menuOutputHTML_, &QAction::triggered, this, &TMainForm::MenuOutputHTMLClick);
+    connect(menuSaveLeagueCSV_, &QAction::triggered, this, &TMainForm::MenuSaveLeagueCSVClick);
+    connect(menuOutputPatch_, &QAction::triggered, this, &TMainForm::MenuOutputPatchClick);
+    connect(menuImportCSV_, &QAction::triggered, this, &TMainForm::MenuImportCSVClick);
+    connect(menuImportLeagueCSV_, &QAction::triggered, this, &TMainForm::MenuImportLeagueCSVClick);
+    connect(menuExit_, &QAction::triggered, this, &TMainForm::MenuExitClick);
+    connect(help2_, &QAction::triggered, this, &TMainForm::Help2Click);
+    connect(v2_, &QAction::triggered, this, &TMainForm::V2Click);
 
     // Undo never writes to the image and never shows a dialog: the commands only put texts,
-    // rows and colours back. The edit flag follows the stack, so undoing every edit since the
-    // team was shown or saved leaves nothing to ask about.
-    connect(MenuUndo, &QAction::triggered, &undoStack_, &QUndoStack::undo);
-    connect(MenuRedo, &QAction::triggered, &undoStack_, &QUndoStack::redo);
-    // Every step (an edit, an undo, a redo) sets it anew, so an edit marks the team changed even
-    // when it follows a moment at which the flag was cleared by other means.
+    // rows and colours back.
+    connect(menuUndo_, &QAction::triggered, &undoStack_, &QUndoStack::undo);
+    connect(menuRedo_, &QAction::triggered, &undoStack_, &QUndoStack::redo);
     connect(&undoStack_, &QUndoStack::indexChanged, this, &TMainForm::UpdateUndoActions);
     connect(&undoStack_, &QUndoStack::cleanChanged, this, &TMainForm::UpdateUndoActions);
     UpdateUndoActions();
 }
 
 void TMainForm::UpdateUndoActions() {
-    DataChanged = undoStack_.isClean() ? 0 : 1;
-    const auto caption = [](const QString& action, const QString& what) {
-        return what.isEmpty() ? action : action + QStringLiteral(": ") + what;
-    };
-    MenuUndo->setText(caption(QStringLiteral("元に戻す(&U)"), undoStack_.undoText()));
-    MenuRedo->setText(caption(QStringLiteral("やり直し(&R)"), undoStack_.redoText()));
-    MenuUndo->setEnabled(undoStack_.canUndo());
-    MenuRedo->setEnabled(undoStack_.canRedo());
+    const QString undone = undoStack_.undoText();
+    const QString redone = undoStack_.redoText();
+    menuUndo_->setText(undone.isEmpty() ? tr("&Undo") : tr("&Undo: %1").arg(undone));
+    menuRedo_->setText(redone.isEmpty() ? tr("&Redo") : tr("&Redo: %1").arg(redone));
+    menuUndo_->setEnabled(undoStack_.canUndo());
+    menuRedo_->setEnabled(undoStack_.canRedo());
 }
 
 void TMainForm::BuildControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
 
-    Bevel1 = new QFrame(client);
-    Bevel1->setFrameShape(QFrame::Panel);
-    Bevel1->setFrameShadow(QFrame::Sunken);
+    bevel1_ = new QFrame(client);
+    bevel1_->setFrameShape(QFrame::Panel);
+    bevel1_->setFrameShadow(QFrame::Sunken);
 
-    auto makeToolButton = [client](const QString& icon, const QString& hint, int left) {
+    // A tool button is another face of a menu command: it triggers the command's action and
+    // gives its hint. The picture is the button's own: on the action it would make the menu leave
+    // room for pictures beside all of its entries, even hidden there. The button takes the
+    // action's (empty) picture again whenever the action changes, so it is put back each time.
+    auto makeToolButton = [client](QAction* action, const QString& icon, const QString& hint,
+                                   int left) {
+        action->setToolTip(hint);
         auto* button = new QToolButton(client);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setIcon(QIcon(icon));
         button->setIconSize(QSize(16, 16));
-        button->setToolTip(hint);
+        button->setDefaultAction(action);
+        const QIcon picture(icon);
+        button->setIcon(picture);
+        QObject::connect(action, &QAction::changed, button,
+                         [button, picture] { button->setIcon(picture); });
         button->setGeometry(left, 8, 25, 25);
         return button;
     };
-    SpeedOpenButton =
-        makeToolButton(QStringLiteral(":/icons/open16.png"), QStringLiteral("ファイルを開く"), 16);
-    SpeedUpdateButton =
-        makeToolButton(QStringLiteral(":/icons/save16.png"), QStringLiteral("上書き保存"), 56);
-    SpeedCloseButton = makeToolButton(QStringLiteral(":/icons/close16.png"),
-                                      QStringLiteral("ファイルを閉じる"), 96);
-    SpeedOpenButton->setObjectName(QStringLiteral("SpeedOpenButton"));
-    SpeedUpdateButton->setObjectName(QStringLiteral("SpeedUpdateButton"));
-    SpeedCloseButton->setObjectName(QStringLiteral("SpeedCloseButton"));
+    speedOpenButton_ =
+        makeToolButton(menuOpen_, QStringLiteral(":/icons/open16.png"), tr("Open a file"), 16);
+    speedUpdateButton_ =
+        makeToolButton(menuSave_, QStringLiteral(":/icons/save16.png"), tr("Save"), 56);
+    speedCloseButton_ =
+        makeToolButton(menuClose_, QStringLiteral(":/icons/close16.png"), tr("Close the file"), 96);
+    speedOpenButton_->setObjectName(QStringLiteral("SpeedOpenButton"));
+    speedUpdateButton_->setObjectName(QStringLiteral("SpeedUpdateButton"));
+    speedCloseButton_->setObjectName(QStringLiteral("SpeedCloseButton"));
 
     auto makeSwatch = [client](int left) {
         auto* swatch = new QFrame(client);
@@ -165,121 +184,111 @@ void TMainForm::BuildControls() {
         swatch->setAutoFillBackground(true);
         return swatch;
     };
-    HelmetColor = makeSwatch(144);
-    UniformColor = makeSwatch(280);
-    SetSwatch(HelmetColor, Qt::white);
-    SetSwatch(UniformColor, Qt::white);
+    helmetColor_ = makeSwatch(144);
+    uniformColor_ = makeSwatch(280);
+    SetSwatch(helmetColor_, Qt::white);
+    SetSwatch(uniformColor_, Qt::white);
 
-    HelmetButton = new QPushButton(QStringLiteral("ヘルメット"), client);
-    HelmetButton->setGeometry(184, 8, 75, 25);
-    UniformButton = new QPushButton(QStringLiteral("ユニフォーム"), client);
-    UniformButton->setGeometry(320, 8, 75, 25);
+    helmetButton_ = new QPushButton(tr("Helmet"), client);
+    helmetButton_->setGeometry(184, 8, 75, 25);
+    uniformButton_ = new QPushButton(tr("Uniform"), client);
+    uniformButton_->setGeometry(320, 8, 75, 25);
 
-    EditTeamLabel = new QLabel(QStringLiteral("編集チーム："), client);
-    EditTeamLabel->setGeometry(0, 8, EditTeamLabelWidth, 20);
-    TeamBox = new QComboBox(client);
-    TeamBox->setEditable(true);
-    TeamBox->setInsertPolicy(QComboBox::NoInsert);
-    TeamBox->setCompleter(nullptr);
-    TeamBox->setGeometry(0, 8, TeamBoxWidth, 20);
-    TeamBox->lineEdit()->installEventFilter(this);
+    editTeamLabel_ = new QLabel(tr("Team:"), client);
+    editTeamLabel_->setGeometry(0, 8, EditTeamLabelWidth, 20);
+    teamBox_ = new QComboBox(client);
+    teamBox_->setEditable(true);
+    teamBox_->setInsertPolicy(QComboBox::NoInsert);
+    teamBox_->setCompleter(nullptr);
+    teamBox_->setGeometry(0, 8, TeamBoxWidth, 20);
+    teamBox_->lineEdit()->installEventFilter(this);
 
-    BatterTable = new StringGrid(teamdata::GridColumnCount, 1 + teamdata::BatterCount, client);
-    BatterTable->setObjectName(QStringLiteral("BatterTable"));
-    QPalette white = BatterTable->palette();
+    batterTable_ = new StringGrid(teamdata::GridColumnCount, 1 + teamdata::BatterCount, client);
+    batterTable_->setObjectName(QStringLiteral("BatterTable"));
+    QPalette white = batterTable_->palette();
     white.setColor(QPalette::Base, Qt::white);
-    BatterTable->setPalette(white);
-    PitcherTable = new StringGrid(teamdata::GridColumnCount, 1 + teamdata::PitcherCount, client);
-    PitcherTable->setObjectName(QStringLiteral("PitcherTable"));
-    PitcherTable->SetRangeSelect(true);
+    batterTable_->setPalette(white);
+    pitcherTable_ = new StringGrid(teamdata::GridColumnCount, 1 + teamdata::PitcherCount, client);
+    pitcherTable_->setObjectName(QStringLiteral("PitcherTable"));
+    pitcherTable_->SetRangeSelect(true);
 
-    setTabOrder(BatterTable, PitcherTable);
-    setTabOrder(PitcherTable, TeamBox);
-    setTabOrder(TeamBox, HelmetButton);
-    setTabOrder(HelmetButton, UniformButton);
+    setTabOrder(batterTable_, pitcherTable_);
+    setTabOrder(pitcherTable_, teamBox_);
+    setTabOrder(teamBox_, helmetButton_);
+    setTabOrder(helmetButton_, uniformButton_);
 
-    connect(SpeedOpenButton, &QToolButton::clicked, this, &TMainForm::SpeedOpenButtonClick);
-    connect(SpeedUpdateButton, &QToolButton::clicked, this, &TMainForm::SpeedUpdateButtonClick);
-    connect(SpeedCloseButton, &QToolButton::clicked, this, &TMainForm::SpeedCloseButtonClick);
-    connect(HelmetButton, &QPushButton::clicked, this, &TMainForm::HelmetButtonClick);
-    connect(UniformButton, &QPushButton::clicked, this, &TMainForm::UniformButtonClick);
-    connect(TeamBox, &QComboBox::activated, this, &TMainForm::TeamBoxChange);
-    connect(TeamBox->lineEdit(), &QLineEdit::textEdited, this, &TMainForm::TeamBoxTextEdited);
-    connect(BatterTable, &StringGrid::Click, this, &TMainForm::BatterTableClick);
-    connect(PitcherTable, &StringGrid::Click, this, &TMainForm::PitcherTableClick);
-    connect(BatterTable, &StringGrid::RowMoved, this, &TMainForm::BatterTableRowMoved);
-    connect(PitcherTable, &StringGrid::RowMoved, this, &TMainForm::PitcherTableRowMoved);
+    connect(helmetButton_, &QPushButton::clicked, this, &TMainForm::HelmetButtonClick);
+    connect(uniformButton_, &QPushButton::clicked, this, &TMainForm::UniformButtonClick);
+    connect(teamBox_, &QComboBox::activated, this, &TMainForm::TeamBoxChange);
+    connect(teamBox_->lineEdit(), &QLineEdit::textEdited, this, &TMainForm::TeamBoxTextEdited);
+    connect(batterTable_, &StringGrid::Click, this, &TMainForm::BatterTableClick);
+    connect(pitcherTable_, &StringGrid::Click, this, &TMainForm::PitcherTableClick);
+    connect(batterTable_, &StringGrid::RowMoved, this, &TMainForm::BatterTableRowMoved);
+    connect(pitcherTable_, &StringGrid::RowMoved, this, &TMainForm::PitcherTableRowMoved);
+}
 
-    OpenDialog = {QStringLiteral("NESticle ROM|*.nes|すべてのファイル(*.*)|*.*"),
-                  QStringLiteral("nes"),
-                  QStringLiteral("*.nes"),
-                  false,
-                  {}};
-    SaveNewDialog = {QStringLiteral("NESticle ROM(*.nes)|*.nes|すべてのファイル(*.*)|*.*"),
-                     QStringLiteral("nes"),
-                     QStringLiteral("*.nes"),
-                     false,
-                     {}};
-    SaveCSVDialog = {QStringLiteral("CSVファイル(*.csv)|*.csv|すべてのファイル(*.*)|*.*"),
-                     QStringLiteral("csv"),
-                     QStringLiteral("*.csv"),
-                     true,
-                     {}};
-    SaveHTMLDialog = {QStringLiteral("HTMLファイル|*.html;*.htm|すべてのファイル|*.*"),
-                      QStringLiteral("html"),
-                      QStringLiteral("*.html"),
-                      true,
-                      {}};
-    const QString csvFilter = QStringLiteral("CSVファイル(*.csv)|*.csv|すべてのファイル(*.*)|*.*");
-    SaveLeagueCSVDialog = {csvFilter, QStringLiteral("csv"), QStringLiteral("*.csv"), true,
-                           QStringLiteral("リーグCSV出力")};
-    ImportCSVDialog = {csvFilter, QStringLiteral("csv"), QStringLiteral("*.csv"), false,
-                       QStringLiteral("CSV取込")};
-    ImportLeagueCSVDialog = {csvFilter, QStringLiteral("csv"), QStringLiteral("*.csv"), false,
-                             QStringLiteral("リーグCSV取込")};
-    PatchOriginalDialog = {QStringLiteral("NESticle ROM|*.nes|すべてのファイル(*.*)|*.*"),
-                           QStringLiteral("nes"), QStringLiteral("*.nes"), false,
-                           QStringLiteral("元のイメージを開く")};
-    SavePatchDialog = {QStringLiteral("BPSパッチ(*.bps)|*.bps|IPSパッチ(*.ips)|*.ips"),
-                       QStringLiteral("bps"),
-                       QString(),
+void TMainForm::BuildFileDialogs() {
+    const QString nes = QStringLiteral("nes");
+    const QString csv = QStringLiteral("csv");
+    const QString anyNes = QStringLiteral("*.nes");
+    const QString anyCsv = QStringLiteral("*.csv");
+    const FilterEntry allFiles{tr("All files (*.*)"), "*.*"};
+    const QString images = FilterText({{tr("NESticle ROM"), "*.nes"}, allFiles});
+    const QString csvFiles = FilterText({{tr("CSV files (*.csv)"), "*.csv"}, allFiles});
+    openDialog_ = {images, nes, anyNes, false, {}};
+    saveNewDialog_ = {
+        FilterText({{tr("NESticle ROM (*.nes)"), "*.nes"}, allFiles}), nes, anyNes, false, {}};
+    saveCSVDialog_ = {csvFiles, csv, anyCsv, true, {}};
+    saveHTMLDialog_ = {FilterText({{tr("HTML files"), "*.html;*.htm"}, {tr("All files"), "*.*"}}),
+                       QStringLiteral("html"),
+                       QStringLiteral("*.html"),
                        true,
-                       QStringLiteral("パッチ出力"),
-                       true};
+                       {}};
+    saveLeagueCSVDialog_ = {csvFiles, csv, anyCsv, true, tr("Export League CSV")};
+    importCSVDialog_ = {csvFiles, csv, anyCsv, false, tr("Import Team CSV")};
+    importLeagueCSVDialog_ = {csvFiles, csv, anyCsv, false, tr("Import League CSV")};
+    patchOriginalDialog_ = {images, nes, anyNes, false, tr("Open the Original Image")};
+    savePatchDialog_ = {
+        FilterText({{tr("BPS patch (*.bps)"), "*.bps"}, {tr("IPS patch (*.ips)"), "*.ips"}}),
+        QStringLiteral("bps"),
+        QString(),
+        true,
+        tr("Export Patch"),
+        true};
 }
 
 void TMainForm::FormCreate() {
     for (int c = 0; c < teamdata::GridColumnCount; ++c)
-        PitcherTable->SetCells(c, 0, Text(teamdata::PitcherHeaders[static_cast<std::size_t>(c)]));
+        pitcherTable_->SetCells(c, 0, Text(teamdata::PitcherHeaders[static_cast<std::size_t>(c)]));
     WritePitcherLabels();
 
     // Each column is as wide as its header is long in Shift_JIS bytes, six pixels a byte, and
     // the window is the grid plus a margin; the batter columns line up with the pitcher ones.
     int total = 0;
     for (int c = 0; c < teamdata::GridColumnCount; ++c) {
-        const int width = 6 * ShiftJis::ByteLengthOfEncodable(PitcherTable->Cells(c, 0));
-        PitcherTable->SetColWidths(c, width);
+        const int width = 6 * ShiftJis::ByteLengthOfEncodable(pitcherTable_->Cells(c, 0));
+        pitcherTable_->SetColWidths(c, width);
         total += width;
     }
     const int windowWidth = total + 40;
 
     for (std::size_t c = 0; c < teamdata::BatterHeaders.size(); ++c)
-        BatterTable->SetCells(static_cast<int>(c), 0, Text(teamdata::BatterHeaders[c]));
+        batterTable_->SetCells(static_cast<int>(c), 0, Text(teamdata::BatterHeaders[c]));
     WriteBatterLabels();
     for (int c = 0; c < teamdata::GridColumnCount; ++c)
-        BatterTable->SetColWidths(c, PitcherTable->ColWidths(c));
+        batterTable_->SetColWidths(c, pitcherTable_->ColWidths(c));
 
     const int clientHeight = BandHeight + BatterTableHeight + PitcherTableHeight;
-    Bevel1->setGeometry(0, 0, windowWidth, BandHeight);
-    BatterTable->setGeometry(0, BandHeight, windowWidth, BatterTableHeight);
-    PitcherTable->setGeometry(0, BandHeight + BatterTableHeight, windowWidth, PitcherTableHeight);
+    bevel1_->setGeometry(0, 0, windowWidth, BandHeight);
+    batterTable_->setGeometry(0, BandHeight, windowWidth, BatterTableHeight);
+    pitcherTable_->setGeometry(0, BandHeight + BatterTableHeight, windowWidth, PitcherTableHeight);
 
-    TeamBox->move(windowWidth - TeamBox->width() - 20, TeamBox->y());
+    teamBox_->move(windowWidth - teamBox_->width() - 20, teamBox_->y());
     // The label is as wide as its text needs (at least its designed width) and ends 10 pixels
     // before the team box.
-    EditTeamLabel->resize(std::max(EditTeamLabelWidth, EditTeamLabel->sizeHint().width()),
-                          EditTeamLabel->height());
-    EditTeamLabel->move(TeamBox->x() - EditTeamLabel->width() - 10, EditTeamLabel->y());
+    editTeamLabel_->resize(std::max(EditTeamLabelWidth, editTeamLabel_->sizeHint().width()),
+                           editTeamLabel_->height());
+    editTeamLabel_->move(teamBox_->x() - editTeamLabel_->width() - 10, editTeamLabel_->y());
 
     setFixedSize(windowWidth, menuBar()->sizeHint().height() + clientHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -288,12 +297,12 @@ void TMainForm::FormCreate() {
 
 void TMainForm::WriteBatterLabels() {
     for (std::size_t r = 0; r < teamdata::BatterLabels.size(); ++r)
-        BatterTable->SetCells(0, static_cast<int>(r) + 1, Text(teamdata::BatterLabels[r]));
+        batterTable_->SetCells(0, static_cast<int>(r) + 1, Text(teamdata::BatterLabels[r]));
 }
 
 void TMainForm::WritePitcherLabels() {
     for (std::size_t r = 0; r < teamdata::PitcherLabels.size(); ++r)
-        PitcherTable->SetCells(0, static_cast<int>(r) + 1, Text(teamdata::PitcherLabels[r]));
+        pitcherTable_->SetCells(0, static_cast<int>(r) + 1, Text(teamdata::PitcherLabels[r]));
 }
 
 void TMainForm::SetSwatch(QFrame* swatch, const QColor& color) {
@@ -303,12 +312,12 @@ void TMainForm::SetSwatch(QFrame* swatch, const QColor& color) {
 }
 
 void TMainForm::ClearDataCells() {
-    for (int r = 1; r < BatterTable->RowCount(); ++r)
-        for (int c = 1; c < BatterTable->ColCount(); ++c)
-            BatterTable->SetCells(c, r, QString());
-    for (int r = 1; r < PitcherTable->RowCount(); ++r)
-        for (int c = 1; c < PitcherTable->ColCount(); ++c)
-            PitcherTable->SetCells(c, r, QString());
+    for (int r = 1; r < batterTable_->RowCount(); ++r)
+        for (int c = 1; c < batterTable_->ColCount(); ++c)
+            batterTable_->SetCells(c, r, QString());
+    for (int r = 1; r < pitcherTable_->RowCount(); ++r)
+        for (int c = 1; c < pitcherTable_->ColCount(); ++c)
+            pitcherTable_->SetCells(c, r, QString());
 }
 
 // ---- Help ----

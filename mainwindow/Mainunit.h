@@ -4,6 +4,7 @@
 #include "CellEditCommand.h"
 #include "CellEditRules.h"
 #include "CsvReader.h"
+#include "EditCaptions.h"
 #include "FileDialogs.h"
 #include "SaveCheck.h"
 #include "StringGrid.h"
@@ -29,87 +30,97 @@ class QToolButton;
 
 // The editor's main window: the open image, the team on screen in two grids, and every command.
 // Between showing and saving, the grid texts are the only working copy of the team's players.
+//
+// Its state and controls are private; each is reached, read-only, through an accessor named as
+// the editor has always named it (FilePath(), BatterTable(), MenuOpen() ...). Some of those names
+// come from the original form designer and say little (O1, I1, Help1, Help2, V2, Bevel1); a
+// comment beside their accessors says what they are.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // State of the editor.
-    QString FilePath;         // the open image; empty when none is open
-    int DataChanged = 0;      // 1 after an edit not yet saved
-    int ChosenColorIndex = 0; // the last pick of the colour chooser
-    QColor ChosenColor{0, 0, 0};
-    TRomTeamData RomTeamData;
+    // ---- State of the editor ----
 
-    // Controls.
-    QFrame* Bevel1 = nullptr;
-    QToolButton* SpeedOpenButton = nullptr;
-    QToolButton* SpeedUpdateButton = nullptr;
-    QToolButton* SpeedCloseButton = nullptr;
-    QFrame* HelmetColor = nullptr;
-    QPushButton* HelmetButton = nullptr;
-    QFrame* UniformColor = nullptr;
-    QPushButton* UniformButton = nullptr;
-    QLabel* EditTeamLabel = nullptr;
-    QComboBox* TeamBox = nullptr;
-    StringGrid* BatterTable = nullptr;
-    StringGrid* PitcherTable = nullptr;
+    // The open image; empty when none is open.
+    [[nodiscard]] const QString& FilePath() const { return filePath_; }
+    // 1 while the shown team has edits not saved yet, 0 otherwise. It follows the undo stack:
+    // undoing every edit since the team was shown or saved leaves nothing to ask about.
+    [[nodiscard]] int DataChanged() const { return undoStack_.isClean() ? 0 : 1; }
+    // The last pick of the colour chooser.
+    [[nodiscard]] int ChosenColorIndex() const { return chosenColorIndex_; }
+    [[nodiscard]] QColor ChosenColor() const { return chosenColor_; }
+    // The record access, with the colour bytes of the shown team.
+    [[nodiscard]] const TRomTeamData& RomTeamData() const { return romTeamData_; }
+    // The team whose rows the grids hold (-1 when none).
+    [[nodiscard]] int ShownTeam() const { return shownTeam_; }
 
-    // Main menu.
-    QMenu* MenuUpdate = nullptr;
-    QAction* MenuOpen = nullptr;
-    QAction* MenuClose = nullptr;
-    QAction* MenuSave = nullptr;
-    QAction* MenuSaveNew = nullptr;
-    QMenu* O1 = nullptr;
-    QAction* MenuSaveCSV = nullptr;
-    QAction* MenuOutputHTML = nullptr;
-    QAction* MenuSaveLeagueCSV = nullptr;
-    QAction* MenuOutputPatch = nullptr;
-    QMenu* I1 = nullptr;
-    QAction* MenuImportCSV = nullptr;
-    QAction* MenuImportLeagueCSV = nullptr;
-    QAction* MenuExit = nullptr;
-    QMenu* MenuEdit = nullptr;
-    QAction* MenuUndo = nullptr;
-    QAction* MenuRedo = nullptr;
-    QMenu* Help1 = nullptr;
-    QAction* Help2 = nullptr;
-    QAction* V2 = nullptr;
+    // ---- Controls ----
 
-    // File dialogs.
-    FileDialogSettings OpenDialog;
-    FileDialogSettings SaveNewDialog;
-    FileDialogSettings SaveCSVDialog;
-    FileDialogSettings SaveHTMLDialog;
-    FileDialogSettings SaveLeagueCSVDialog;
-    FileDialogSettings ImportCSVDialog;
-    FileDialogSettings ImportLeagueCSVDialog;
-    FileDialogSettings PatchOriginalDialog;
-    FileDialogSettings SavePatchDialog;
+    [[nodiscard]] QFrame* Bevel1() const { return bevel1_; } // the frame of the top band
+    [[nodiscard]] QToolButton* SpeedOpenButton() const { return speedOpenButton_; }
+    [[nodiscard]] QToolButton* SpeedUpdateButton() const { return speedUpdateButton_; }
+    [[nodiscard]] QToolButton* SpeedCloseButton() const { return speedCloseButton_; }
+    [[nodiscard]] QFrame* HelmetColor() const { return helmetColor_; }
+    [[nodiscard]] QPushButton* HelmetButton() const { return helmetButton_; }
+    [[nodiscard]] QFrame* UniformColor() const { return uniformColor_; }
+    [[nodiscard]] QPushButton* UniformButton() const { return uniformButton_; }
+    [[nodiscard]] QLabel* EditTeamLabel() const { return editTeamLabel_; }
+    [[nodiscard]] QComboBox* TeamBox() const { return teamBox_; }
+    [[nodiscard]] StringGrid* BatterTable() const { return batterTable_; }
+    [[nodiscard]] StringGrid* PitcherTable() const { return pitcherTable_; }
 
-    // Operations shared by several handlers.
+    // ---- Main menu ----
+    // One action per command: the tool buttons show MenuOpen, MenuSave and MenuClose, so that a
+    // click on one is the menu command itself.
+
+    [[nodiscard]] QMenu* MenuUpdate() const { return menuUpdate_; } // the File menu
+    [[nodiscard]] QAction* MenuOpen() const { return menuOpen_; }
+    [[nodiscard]] QAction* MenuClose() const { return menuClose_; }
+    [[nodiscard]] QAction* MenuSave() const { return menuSave_; }
+    [[nodiscard]] QAction* MenuSaveNew() const { return menuSaveNew_; }
+    [[nodiscard]] QMenu* O1() const { return o1_; } // the Export submenu
+    [[nodiscard]] QAction* MenuSaveCSV() const { return menuSaveCSV_; }
+    [[nodiscard]] QAction* MenuOutputHTML() const { return menuOutputHTML_; }
+    [[nodiscard]] QAction* MenuSaveLeagueCSV() const { return menuSaveLeagueCSV_; }
+    [[nodiscard]] QAction* MenuOutputPatch() const { return menuOutputPatch_; }
+    [[nodiscard]] QMenu* I1() const { return i1_; } // the Import submenu
+    [[nodiscard]] QAction* MenuImportCSV() const { return menuImportCSV_; }
+    [[nodiscard]] QAction* MenuImportLeagueCSV() const { return menuImportLeagueCSV_; }
+    [[nodiscard]] QAction* MenuExit() const { return menuExit_; }
+    [[nodiscard]] QMenu* MenuEdit() const { return menuEdit_; }
+    [[nodiscard]] QAction* MenuUndo() const { return menuUndo_; }
+    [[nodiscard]] QAction* MenuRedo() const { return menuRedo_; }
+    [[nodiscard]] QMenu* Help1() const { return help1_; }   // the Help menu
+    [[nodiscard]] QAction* Help2() const { return help2_; } // its help topics
+    [[nodiscard]] QAction* V2() const { return v2_; }       // its about box ("version")
+
+    // ---- Operations shared by several handlers ----
+
     void OpenCartridge();
     // Opens `path` as if it had been chosen in the open dialog: the same checks and messages.
     // True when the file is open and its first team shown.
     bool OpenCartridgeFile(const QString& path);
     [[nodiscard]] bool ShowTeam(int team);
+    // Forgets the open image: the grids' data cells emptied, no path, no undo steps, the bare
+    // caption. TeamBox keeps its entries and the one it shows, and a pick in it changes nothing
+    // until an image is open again. Closing and every failed read of the image end here.
     void CloseCartridge();
     void SaveTeam(const QString& target);
     void SaveCSV();
     void OutputHTML();
 
-    // Handlers.
+    // ---- Handlers ----
+    // MenuOpenClick, MenuSaveClick and MenuCloseClick are also the handlers of the tool buttons,
+    // which trigger the same actions; the buttons have none of their own.
+
     void FormCreate();
     void MenuOpenClick();
-    void SpeedOpenButtonClick();
     void TeamBoxChange();
     void MenuCloseClick();
-    void SpeedCloseButtonClick();
     void MenuExitClick();
     void MenuSaveClick();
-    void SpeedUpdateButtonClick();
     void MenuSaveNewClick();
     void BatterTableRowMoved(int fromIndex, int toIndex);
     void PitcherTableRowMoved(int fromIndex, int toIndex);
@@ -126,12 +137,10 @@ public:
     void MenuImportCSVClick();
     void MenuImportLeagueCSVClick();
 
-    // The team whose rows the grids hold (-1 when none). TeamBox always returns to it when a
-    // switch is refused or a typed text names no team.
-    [[nodiscard]] int ShownTeam() const { return shownTeam_; }
+    // ---- Editing ----
 
     // The one door for edits of the shown team: every change to its cells, colours or order is
-    // a step on this stack, so that it can be undone, and DataChanged follows it.
+    // a step on this stack, so that it can be undone, and DataChanged() follows it.
     [[nodiscard]] QUndoStack& UndoStack() { return undoStack_; }
     void ApplyCellText(StringGrid* grid, int col, int row, const QString& text);
     void ApplyCellTexts(StringGrid* grid, std::vector<CellEditCommand::Cell> cells,
@@ -151,7 +160,10 @@ protected:
 private:
     void BuildControls();
     void BuildMenu();
+    void BuildFileDialogs();
     void ClearDataCells();
+    // True when an image is open; otherwise says so ("データがありません") and the command ends.
+    [[nodiscard]] bool ImageOpenOrSayNoData();
     // Reads the team's player records into the grids; false at the first unreadable record.
     [[nodiscard]] bool FillTeam(int team);
     void SetSwatch(QFrame* swatch, const QColor& color);
@@ -177,6 +189,8 @@ private:
     // Shows the value dialog for the current cell; the confirmed value, or empty on Cancel.
     [[nodiscard]] std::optional<int> AskValue(StringGrid* grid,
                                               const teamdata::ValueColumn& column);
+    // Which of the two grids `grid` is, for the names of its columns (EditCaptions.h).
+    [[nodiscard]] teamdata::Grid GridOf(const StringGrid* grid) const;
     void PickTeamColor(bool helmet);
     void UpdateUndoActions();
     void WriteReport(const QString& path, const QByteArray& bytes);
@@ -188,12 +202,66 @@ private:
     // Lists the errors or notes of a CSV file, each at its line and column.
     void ShowCsvIssues(const QString& caption, const QString& message,
                        const std::vector<reports::CsvIssue>& issues);
+    // Puts TeamBox back on the entry that stands for the grids (or, with no image open, on the
+    // one it showed when the image was closed).
     void RestoreTeamBoxEntry();
 
+    QString filePath_;
+    int chosenColorIndex_ = 0;
+    QColor chosenColor_{0, 0, 0};
+    TRomTeamData romTeamData_;
     int shownTeam_ = -1;
+    // The TeamBox entry a refused pick returns to: the shown team's, or with no image open the
+    // one shown when it was closed.
+    int teamBoxEntry_ = -1;
     // The user agreed to open an image that does not look like this game's; saves may write it.
     bool questionableImageAccepted_ = false;
     QUndoStack undoStack_;
+
+    QFrame* bevel1_ = nullptr;
+    QToolButton* speedOpenButton_ = nullptr;
+    QToolButton* speedUpdateButton_ = nullptr;
+    QToolButton* speedCloseButton_ = nullptr;
+    QFrame* helmetColor_ = nullptr;
+    QPushButton* helmetButton_ = nullptr;
+    QFrame* uniformColor_ = nullptr;
+    QPushButton* uniformButton_ = nullptr;
+    QLabel* editTeamLabel_ = nullptr;
+    QComboBox* teamBox_ = nullptr;
+    StringGrid* batterTable_ = nullptr;
+    StringGrid* pitcherTable_ = nullptr;
+
+    QMenu* menuUpdate_ = nullptr;
+    QAction* menuOpen_ = nullptr;
+    QAction* menuClose_ = nullptr;
+    QAction* menuSave_ = nullptr;
+    QAction* menuSaveNew_ = nullptr;
+    QMenu* o1_ = nullptr;
+    QAction* menuSaveCSV_ = nullptr;
+    QAction* menuOutputHTML_ = nullptr;
+    QAction* menuSaveLeagueCSV_ = nullptr;
+    QAction* menuOutputPatch_ = nullptr;
+    QMenu* i1_ = nullptr;
+    QAction* menuImportCSV_ = nullptr;
+    QAction* menuImportLeagueCSV_ = nullptr;
+    QAction* menuExit_ = nullptr;
+    QMenu* menuEdit_ = nullptr;
+    QAction* menuUndo_ = nullptr;
+    QAction* menuRedo_ = nullptr;
+    QMenu* help1_ = nullptr;
+    QAction* help2_ = nullptr;
+    QAction* v2_ = nullptr;
+
+    // The file dialogs, each described once.
+    FileDialogSettings openDialog_;
+    FileDialogSettings saveNewDialog_;
+    FileDialogSettings saveCSVDialog_;
+    FileDialogSettings saveHTMLDialog_;
+    FileDialogSettings saveLeagueCSVDialog_;
+    FileDialogSettings importCSVDialog_;
+    FileDialogSettings importLeagueCSVDialog_;
+    FileDialogSettings patchOriginalDialog_;
+    FileDialogSettings savePatchDialog_;
 };
 
 extern TMainForm* MainForm;

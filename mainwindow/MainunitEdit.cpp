@@ -6,6 +6,7 @@
 #include "CellEditCommand.h"
 #include "CellEditRules.h"
 #include "Color.h"
+#include "EditCaptions.h"
 #include "MainunitShared.h"
 #include "MessageDialogs.h"
 #include "Nameunit.h"
@@ -28,21 +29,16 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// What an edit of a column is called in the undo and redo commands: the header without the
-// spaces that pad it.
-QString ColumnName(const StringGrid* grid, int col) {
-    QString name = grid->Cells(col, 0);
-    name.remove(QChar(0x3000));
-    name.remove(QLatin1Char(' '));
-    return name;
-}
-
 } // namespace
+
+teamdata::Grid TMainForm::GridOf(const StringGrid* grid) const {
+    return grid == batterTable_ ? teamdata::Grid::Batters : teamdata::Grid::Pitchers;
+}
 
 // ---- The doors: every change to the shown team is a step on the undo stack ----
 
 void TMainForm::ApplyCellText(StringGrid* grid, int col, int row, const QString& text) {
-    ApplyCellTexts(grid, {{col, row, text}}, ColumnName(grid, col));
+    ApplyCellTexts(grid, {{col, row, text}}, ColumnName(GridOf(grid), col));
 }
 
 void TMainForm::ApplyCellTexts(StringGrid* grid, std::vector<CellEditCommand::Cell> cells,
@@ -52,7 +48,7 @@ void TMainForm::ApplyCellTexts(StringGrid* grid, std::vector<CellEditCommand::Ce
 
 void TMainForm::ApplyColors(teamdata::TeamColors colors, const QString& what) {
     undoStack_.push(new ValueCommand<teamdata::TeamColors>(
-        {RomTeamData.HelmetColorByte, RomTeamData.UniformColorByte}, colors,
+        {romTeamData_.HelmetColorByte, romTeamData_.UniformColorByte}, colors,
         [this](const teamdata::TeamColors& shown) { ShowColors(shown); }, what));
 }
 
@@ -63,11 +59,11 @@ void TMainForm::ApplyTeam(const teamdata::TeamTexts& team, const QString& what) 
 }
 
 void TMainForm::ShowTeamTexts(const teamdata::TeamTexts& team) {
-    const GridRepaintPause pause({BatterTable, PitcherTable});
+    const GridRepaintPause pause({batterTable_, pitcherTable_});
     for (int i = 0; i < teamdata::BatterCount; ++i)
-        SetRowTexts(BatterTable, i + 1, team.batters[static_cast<std::size_t>(i)]);
+        SetRowTexts(batterTable_, i + 1, team.batters[static_cast<std::size_t>(i)]);
     for (int i = 0; i < teamdata::PitcherCount; ++i)
-        SetRowTexts(PitcherTable, i + 1, team.pitchers[static_cast<std::size_t>(i)]);
+        SetRowTexts(pitcherTable_, i + 1, team.pitchers[static_cast<std::size_t>(i)]);
     ShowColors(team.colors);
 }
 
@@ -89,7 +85,7 @@ std::optional<int> TMainForm::AskValue(StringGrid* grid, const teamdata::ValueCo
     const int row = grid->Row();
     // A cell that holds no number fails here, before any dialog, and the failure is shown.
     const int initial = teamdata::StrictToInt(grid->Cells(col, row).toStdString());
-    ValueDialog->SetupDialog(FromUtf8(column.caption), column.minimum, column.maximum,
+    ValueDialog->SetupDialog(ValueCaption(GridOf(grid), col), column.minimum, column.maximum,
                              column.smallStep, column.largeStep, initial, grid->Cells(1, row));
     if (ValueDialog->exec() != QDialog::Accepted)
         return std::nullopt;
@@ -97,83 +93,81 @@ std::optional<int> TMainForm::AskValue(StringGrid* grid, const teamdata::ValueCo
 }
 
 void TMainForm::BatterTableClick() {
-    if (FilePath.isEmpty())
+    if (filePath_.isEmpty())
         return;
-    const int row = BatterTable->Row();
-    const int col = BatterTable->Col();
+    const int row = batterTable_->Row();
+    const int col = batterTable_->Col();
     if (row == 0)
         return;
     if (col == teamdata::BatterColumn::Name) {
-        EditName(BatterTable);
+        EditName(batterTable_);
         return;
     }
     if (col == teamdata::BatterColumn::Side) {
-        if (const auto next = teamdata::NextBatterSide(BatterTable->Cells(col, row).toStdString()))
-            ApplyCellText(BatterTable, col, row, FromUtf8(*next));
+        if (const auto next = teamdata::NextBatterSide(batterTable_->Cells(col, row).toStdString()))
+            ApplyCellText(batterTable_, col, row, FromUtf8(*next));
         return;
     }
     const auto column = teamdata::BatterValueColumn(col);
     if (!column)
         return;
-    const std::optional<int> value = AskValue(BatterTable, *column);
+    const std::optional<int> value = AskValue(batterTable_, *column);
     if (!value)
         return;
     const QString text = QString::number(*value);
     if (col != teamdata::BatterColumn::Position) {
-        ApplyCellText(BatterTable, col, row, text);
+        ApplyCellText(batterTable_, col, row, text);
         return;
     }
     // The batter who held the picked position in the batting order takes the edited batter's
     // old one; both cells change in one step.
     std::array<std::string, teamdata::BattingOrderLength> positions;
     for (int r = 1; r <= teamdata::BattingOrderLength; ++r)
-        positions[static_cast<std::size_t>(r - 1)] = BatterTable->Cells(col, r).toStdString();
+        positions[static_cast<std::size_t>(r - 1)] = batterTable_->Cells(col, r).toStdString();
     std::vector<CellEditCommand::Cell> cells;
     if (const int swapRow = teamdata::PositionSwapRow(positions, row, text.toStdString()))
-        cells.push_back({col, swapRow, BatterTable->Cells(col, row)});
+        cells.push_back({col, swapRow, batterTable_->Cells(col, row)});
     cells.push_back({col, row, text});
-    ApplyCellTexts(BatterTable, std::move(cells), ColumnName(BatterTable, col));
+    ApplyCellTexts(batterTable_, std::move(cells), ColumnName(teamdata::Grid::Batters, col));
 }
 
 void TMainForm::PitcherTableClick() {
-    if (FilePath.isEmpty())
+    if (filePath_.isEmpty())
         return;
-    const int row = PitcherTable->Row();
-    const int col = PitcherTable->Col();
+    const int row = pitcherTable_->Row();
+    const int col = pitcherTable_->Col();
     if (row == 0)
         return;
     if (col == teamdata::PitcherColumn::Name) {
-        EditName(PitcherTable);
+        EditName(pitcherTable_);
         return;
     }
     if (col == teamdata::PitcherColumn::Style) {
         if (const auto next =
-                teamdata::NextPitchingStyle(PitcherTable->Cells(col, row).toStdString()))
-            ApplyCellText(PitcherTable, col, row, FromUtf8(*next));
+                teamdata::NextPitchingStyle(pitcherTable_->Cells(col, row).toStdString()))
+            ApplyCellText(pitcherTable_, col, row, FromUtf8(*next));
         return;
     }
     const auto column = teamdata::PitcherValueColumn(col);
     if (!column)
         return;
-    if (const std::optional<int> value = AskValue(PitcherTable, *column))
-        ApplyCellText(PitcherTable, col, row, QString::number(*value));
+    if (const std::optional<int> value = AskValue(pitcherTable_, *column))
+        ApplyCellText(pitcherTable_, col, row, QString::number(*value));
 }
 
 // ---- Team colours and row order ----
 
 void TMainForm::PickTeamColor(bool helmet) {
-    if (FilePath.isEmpty()) {
-        ShowError(this, NoDataMessage);
+    if (!ImageOpenOrSayNoData())
         return;
-    }
     if (ColorForm->exec() != QDialog::Accepted)
         return;
-    ChosenColorIndex = ColorForm->ChosenColorIndex();
-    ChosenColor = ColorForm->ChosenColor();
-    teamdata::TeamColors colors{RomTeamData.HelmetColorByte, RomTeamData.UniformColorByte};
-    (helmet ? colors.helmet : colors.uniform) = static_cast<std::uint8_t>(ChosenColorIndex & 0xFF);
+    chosenColorIndex_ = ColorForm->ChosenColorIndex();
+    chosenColor_ = ColorForm->ChosenColor();
+    teamdata::TeamColors colors{romTeamData_.HelmetColorByte, romTeamData_.UniformColorByte};
+    (helmet ? colors.helmet : colors.uniform) = static_cast<std::uint8_t>(chosenColorIndex_ & 0xFF);
     // A new colour is an edit like any other: switching team or closing asks before dropping it.
-    ApplyColors(colors, helmet ? HelmetButton->text() : UniformButton->text());
+    ApplyColors(colors, StepName(helmet ? EditStep::Helmet : EditStep::Uniform));
 }
 
 void TMainForm::HelmetButtonClick() {
@@ -187,16 +181,16 @@ void TMainForm::UniformButtonClick() {
 void TMainForm::BatterTableRowMoved(int fromIndex, int toIndex) {
     WriteBatterLabels();
     // Empty rows moved with no file open are no edit of anything.
-    if (fromIndex != toIndex && !FilePath.isEmpty())
+    if (fromIndex != toIndex && !filePath_.isEmpty())
         undoStack_.push(new RowMoveCommand(
-            BatterTable, fromIndex, toIndex, [this] { WriteBatterLabels(); },
-            QStringLiteral("打順")));
+            batterTable_, fromIndex, toIndex, [this] { WriteBatterLabels(); },
+            StepName(EditStep::BattingOrder)));
 }
 
 void TMainForm::PitcherTableRowMoved(int fromIndex, int toIndex) {
     WritePitcherLabels();
-    if (fromIndex != toIndex && !FilePath.isEmpty())
+    if (fromIndex != toIndex && !filePath_.isEmpty())
         undoStack_.push(new RowMoveCommand(
-            PitcherTable, fromIndex, toIndex, [this] { WritePitcherLabels(); },
-            QStringLiteral("投手の順番")));
+            pitcherTable_, fromIndex, toIndex, [this] { WritePitcherLabels(); },
+            StepName(EditStep::PitchingOrder)));
 }

@@ -23,16 +23,12 @@ void TMainForm::MenuOpenClick() {
     OpenCartridge();
 }
 
-void TMainForm::SpeedOpenButtonClick() {
-    OpenCartridge();
-}
-
 void TMainForm::OpenCartridge() {
-    if (!FilePath.isEmpty()) {
-        ShowError(this, QStringLiteral("ファイルを閉じてください"));
+    if (!filePath_.isEmpty()) {
+        ShowError(this, tr("Close the open file first."));
         return;
     }
-    const QString path = RunOpenDialog(this, OpenDialog);
+    const QString path = RunOpenDialog(this, openDialog_);
     if (path.isEmpty())
         return;
     OpenCartridgeFile(path);
@@ -45,34 +41,32 @@ bool TMainForm::OpenCartridgeFile(const QString& path) {
     const LoadedImage image = LoadImage(path);
     if (image.Refused()) {
         CloseCartridge();
-        ShowError(this, BrokenFileMessage);
+        ShowError(this, BrokenFileMessage());
         return false;
     }
     if (image.Questionable() &&
         !AskYesNo(this,
-                  QStringLiteral("このファイルはこのゲームのイメージではないようです（%1）。\n"
-                                 "保存するとファイルを壊すおそれがあります。開きますか？")
+                  tr("This file does not look like an image of this game (%1).\n"
+                     "Saving into it could damage it. Open it?")
                       .arg(DescribeImageDoubt(image)),
                   MessageResult::No))
         return false;
     CloseCartridge();
-    FilePath = path;
+    filePath_ = path;
     questionableImageAccepted_ = image.Questionable();
     if (!ShowTeam(0)) {
         // Nothing of a file that is not open stays on screen.
-        FilePath.clear();
-        ClearDataCells();
-        shownTeam_ = -1;
+        CloseCartridge();
         return false;
     }
     shownTeam_ = 0;
-    setWindowTitle(ApplicationTitle + QStringLiteral(" -") + FileNamePart(FilePath));
-    TeamBox->clear();
-    TeamBox->clearEditText();
+    teamBoxEntry_ = 0;
+    setWindowTitle(ApplicationTitle + QStringLiteral(" -") + FileNamePart(filePath_));
+    teamBox_->clear();
+    teamBox_->clearEditText();
     for (int team = 0; team < teamdata::TeamCount; ++team)
-        TeamBox->addItem(TeamInitialsText(team));
-    TeamBox->setCurrentIndex(0);
-    DataChanged = 0;
+        teamBox_->addItem(TeamInitialsText(team));
+    teamBox_->setCurrentIndex(0);
     return true;
 }
 
@@ -80,47 +74,48 @@ bool TMainForm::ShowTeam(int team) {
     bool shown = false;
     {
         // The grids repaint once when the team is in, not once for every one of its cells.
-        const GridRepaintPause pause({BatterTable, PitcherTable});
+        const GridRepaintPause pause({batterTable_, pitcherTable_});
         shown = FillTeam(team);
     }
+    // The steps of the team shown before are gone with it: none of them could be undone here.
     undoStack_.clear();
     if (!shown) {
-        ShowError(this, BrokenFileMessage);
+        ShowError(this, BrokenFileMessage());
         return false;
     }
     // An image that ends before its colour table still shows its players; the colours then
     // keep their earlier values.
     std::uint8_t helmet = 0;
     std::uint8_t uniform = 0;
-    if (RomTeamData.ReadColors(NativePath(FilePath), team, helmet, uniform))
+    if (romTeamData_.ReadColors(NativePath(filePath_), team, helmet, uniform))
         ShowColors({helmet, uniform});
     else
-        ShowColors({RomTeamData.HelmetColorByte, RomTeamData.UniformColorByte});
+        ShowColors({romTeamData_.HelmetColorByte, romTeamData_.UniformColorByte});
     return true;
 }
 
 void TMainForm::ShowColors(teamdata::TeamColors colors) {
-    RomTeamData.HelmetColorByte = colors.helmet;
-    RomTeamData.UniformColorByte = colors.uniform;
-    SetSwatch(HelmetColor, QColor::fromRgb(teamdata::SwatchColor(colors.helmet)));
-    SetSwatch(UniformColor, QColor::fromRgb(teamdata::SwatchColor(colors.uniform)));
+    romTeamData_.HelmetColorByte = colors.helmet;
+    romTeamData_.UniformColorByte = colors.uniform;
+    SetSwatch(helmetColor_, QColor::fromRgb(teamdata::SwatchColor(colors.helmet)));
+    SetSwatch(uniformColor_, QColor::fromRgb(teamdata::SwatchColor(colors.uniform)));
 }
 
 bool TMainForm::FillTeam(int team) {
     // Each record's row is written as soon as it is read, so after a failed read the rows
     // before it already show the new team.
-    const std::string path = NativePath(FilePath);
+    const std::string path = NativePath(filePath_);
     for (int i = 0; i < teamdata::BatterCount; ++i) {
         teamdata::BatterBytes bytes;
-        if (!RomTeamData.ReadBatter(path, team, i, bytes))
+        if (!romTeamData_.ReadBatter(path, team, i, bytes))
             return false;
-        SetRowTexts(BatterTable, i + 1, teamdata::BatterRowFromBytes(bytes));
+        SetRowTexts(batterTable_, i + 1, teamdata::BatterRowFromBytes(bytes));
     }
     for (int i = 0; i < teamdata::PitcherCount; ++i) {
         teamdata::PitcherBytes bytes;
-        if (!RomTeamData.ReadPitcher(path, team, i, bytes))
+        if (!romTeamData_.ReadPitcher(path, team, i, bytes))
             return false;
-        SetRowTexts(PitcherTable, i + 1, teamdata::PitcherRowFromBytes(bytes));
+        SetRowTexts(pitcherTable_, i + 1, teamdata::PitcherRowFromBytes(bytes));
     }
     return true;
 }
@@ -128,57 +123,54 @@ bool TMainForm::FillTeam(int team) {
 void TMainForm::TeamBoxChange() {
     // With no file open there is nothing to show: the pick changes nothing and the box keeps
     // showing what it showed.
-    if (FilePath.isEmpty()) {
+    if (filePath_.isEmpty()) {
         RestoreTeamBoxEntry();
         return;
     }
-    if (DataChanged == 1 && !AskYesNo(this, UnsavedEditsQuestion, MessageResult::No)) {
+    if (DataChanged() == 1 && !AskYesNo(this, UnsavedEditsQuestion(), MessageResult::No)) {
         // The grids still hold the shown team; so must TeamBox, or a save would write these
         // rows into the records of the team just picked.
         RestoreTeamBoxEntry();
         return;
     }
-    const int team = TeamBox->currentIndex();
+    const int team = teamBox_->currentIndex();
     if (ShowTeam(team)) {
         shownTeam_ = team;
+        teamBoxEntry_ = team;
     } else {
-        FilePath.clear();
-        ClearDataCells();
-        setWindowTitle(ApplicationTitle);
-        shownTeam_ = -1;
+        CloseCartridge();
     }
-    DataChanged = 0;
 }
 
 void TMainForm::RestoreTeamBoxEntry() {
-    if (shownTeam_ >= 0 && shownTeam_ < TeamBox->count()) {
-        TeamBox->setCurrentIndex(shownTeam_);
-        TeamBox->setEditText(TeamBox->itemText(shownTeam_));
+    if (teamBoxEntry_ >= 0 && teamBoxEntry_ < teamBox_->count()) {
+        teamBox_->setCurrentIndex(teamBoxEntry_);
+        teamBox_->setEditText(teamBox_->itemText(teamBoxEntry_));
     } else {
-        TeamBox->setCurrentIndex(-1);
-        TeamBox->clearEditText();
+        teamBox_->setCurrentIndex(-1);
+        teamBox_->clearEditText();
     }
 }
 
 void TMainForm::TeamBoxTextEdited(const QString& text) {
     // Typing the initials of a team picks it; anything else is put back when editing ends.
-    const int entry = TeamBox->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int entry = teamBox_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (entry < 0)
         return;
-    TeamBox->setCurrentIndex(entry);
+    teamBox_->setCurrentIndex(entry);
     TeamBoxChange();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == TeamBox->lineEdit()) {
+    if (watched == teamBox_->lineEdit()) {
         const bool finishesEditing = event->type() == QEvent::FocusOut ||
                                      (event->type() == QEvent::KeyPress &&
                                       (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
                                        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter));
         if (finishesEditing) {
-            const int entry = TeamBox->findText(TeamBox->currentText(),
-                                                Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (entry < 0 || entry != TeamBox->currentIndex())
+            const int entry = teamBox_->findText(teamBox_->currentText(),
+                                                 Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (entry < 0 || entry != teamBox_->currentIndex())
                 RestoreTeamBoxEntry();
             if (event->type() == QEvent::KeyPress)
                 return true;
@@ -189,32 +181,36 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TMainForm::CloseCartridge() {
     ClearDataCells();
-    FilePath.clear();
+    filePath_.clear();
     questionableImageAccepted_ = false;
     undoStack_.clear();
     setWindowTitle(ApplicationTitle);
+    shownTeam_ = -1;
+    // TeamBox keeps its entries and the one it shows; with no image open a pick changes nothing
+    // and returns it there.
+    teamBoxEntry_ = teamBox_->currentIndex();
+}
+
+bool TMainForm::ImageOpenOrSayNoData() {
+    if (!filePath_.isEmpty())
+        return true;
+    ShowError(this, NoDataMessage());
+    return false;
 }
 
 bool TMainForm::ConfirmDiscardEdits() {
-    if (DataChanged != 1)
+    if (DataChanged() != 1)
         return true;
     // No is the default: Enter keeps the edits.
-    if (!AskYesNo(this, UnsavedEditsQuestion, MessageResult::No))
+    if (!AskYesNo(this, UnsavedEditsQuestion(), MessageResult::No))
         return false;
-    DataChanged = 0;
+    undoStack_.setClean();
     return true;
 }
 
 void TMainForm::MenuCloseClick() {
     if (!ConfirmDiscardEdits())
         return;
-    CloseCartridge();
-}
-
-void TMainForm::SpeedCloseButtonClick() {
-    if (!ConfirmDiscardEdits())
-        return;
-    DataChanged = 0;
     CloseCartridge();
 }
 
@@ -237,18 +233,18 @@ teamdata::TeamTexts TMainForm::TeamShown() const {
     for (int r = 0; r < teamdata::BatterCount; ++r)
         for (int c = 0; c < static_cast<int>(team.batters[0].size()); ++c)
             team.batters[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                BatterTable->Cells(c + 1, r + 1).toStdString();
+                batterTable_->Cells(c + 1, r + 1).toStdString();
     for (int r = 0; r < teamdata::PitcherCount; ++r)
         for (int c = 0; c < static_cast<int>(team.pitchers[0].size()); ++c)
             team.pitchers[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                PitcherTable->Cells(c + 1, r + 1).toStdString();
-    team.colors = {RomTeamData.HelmetColorByte, RomTeamData.UniformColorByte};
+                pitcherTable_->Cells(c + 1, r + 1).toStdString();
+    team.colors = {romTeamData_.HelmetColorByte, romTeamData_.UniformColorByte};
     return team;
 }
 
 bool TMainForm::TeamReadyToSave() {
-    if (TeamBox->currentIndex() < 0 || FilePath.isEmpty()) {
-        ShowError(this, QStringLiteral("保存するデータが存在しません"));
+    if (teamBox_->currentIndex() < 0 || filePath_.isEmpty()) {
+        ShowError(this, tr("There is nothing to save."));
         return false;
     }
     const teamdata::TeamTexts team = TeamShown();
@@ -259,7 +255,7 @@ bool TMainForm::TeamReadyToSave() {
         ShowError(this, UnsavableRowMessage(team));
         return false;
     case teamdata::SaveRefusal::FieldingPositions:
-        ShowError(this, QStringLiteral("守備位置がおかしい"));
+        ShowError(this, tr("The fielding positions are wrong."));
         return false;
     }
     return false;
@@ -272,25 +268,23 @@ QString TMainForm::UnsavableRowMessage(const teamdata::TeamTexts& team) const {
     const auto nameRefused = [&](const std::string& name) {
         return !teamdata::EncodeName(name, tiles);
     };
-    const auto message = [](const QString& grid, int row, const std::string& name) {
-        return QStringLiteral("%1の%2行目の名前「%3」は保存できません")
-            .arg(grid)
-            .arg(row)
-            .arg(QString::fromStdString(name));
-    };
     for (int r = 0; r < teamdata::BatterCount; ++r) {
         const std::string& name =
             team.batters[static_cast<std::size_t>(r)][teamdata::BatterColumn::Name - 1];
         if (nameRefused(name))
-            return message(QStringLiteral("打者"), r + 1, name);
+            return tr("The name \"%2\" in batter row %1 cannot be saved.")
+                .arg(r + 1)
+                .arg(QString::fromStdString(name));
     }
     for (int r = 0; r < teamdata::PitcherCount; ++r) {
         const std::string& name =
             team.pitchers[static_cast<std::size_t>(r)][teamdata::PitcherColumn::Name - 1];
         if (nameRefused(name))
-            return message(QStringLiteral("投手"), r + 1, name);
+            return tr("The name \"%2\" in pitcher row %1 cannot be saved.")
+                .arg(r + 1)
+                .arg(QString::fromStdString(name));
     }
-    return CannotSaveMessage;
+    return CannotSaveMessage();
 }
 
 void TMainForm::SaveTeam(const QString& target) {
@@ -298,60 +292,50 @@ void TMainForm::SaveTeam(const QString& target) {
     // one's place only when it is whole on the disk: a save is all there, or not at all.
     if (!TeamReadyToSave())
         return;
-    const bool inPlace = target == FilePath;
+    const bool inPlace = target == filePath_;
     teamdata::ImageWriteRequest request;
-    request.source = NativePath(FilePath);
+    request.source = NativePath(filePath_);
     request.target = NativePath(target);
-    request.teams.push_back({TeamBox->currentIndex(), TeamShown()});
+    request.teams.push_back({teamBox_->currentIndex(), TeamShown()});
     request.acceptQuestionable = questionableImageAccepted_;
     switch (teamdata::WriteImage(request).outcome) {
     case teamdata::ImageWriteOutcome::Written:
         undoStack_.setClean();
-        DataChanged = 0;
         return;
     case teamdata::ImageWriteOutcome::SourceUnreadable:
     case teamdata::ImageWriteOutcome::SourceRefused:
     case teamdata::ImageWriteOutcome::SourceChanged:
-        ShowError(this, inPlace ? CannotSaveMessage : QStringLiteral("元ファイルを読めません"));
+        ShowError(this, inPlace ? CannotSaveMessage() : SourceUnreadableMessage());
         return;
     case teamdata::ImageWriteOutcome::TargetUncreatable:
-        ShowError(this, inPlace ? CannotSaveMessage : QStringLiteral("ファイルを作れません"));
+        ShowError(this, inPlace ? CannotSaveMessage() : tr("The new file cannot be created."));
         return;
     case teamdata::ImageWriteOutcome::WriteFailed:
     case teamdata::ImageWriteOutcome::TextRefused:
     case teamdata::ImageWriteOutcome::Busy:
-        ShowError(this, CannotSaveMessage);
+        ShowError(this, CannotSaveMessage());
         return;
     }
 }
 
 void TMainForm::MenuSaveClick() {
-    if (TeamBox->currentIndex() >= 0 && !FilePath.isEmpty())
-        SaveTeam(FilePath);
-    else
-        ShowError(this, QStringLiteral("保存するデータが存在しません"));
-}
-
-void TMainForm::SpeedUpdateButtonClick() {
-    SaveTeam(FilePath);
+    // With nothing to save, the save's own first check says so.
+    SaveTeam(filePath_);
 }
 
 void TMainForm::MenuSaveNewClick() {
-    if (FilePath.isEmpty()) {
-        ShowError(this, NoDataMessage);
+    if (!ImageOpenOrSayNoData())
         return;
-    }
-    const QString target = RunSaveDialog(this, SaveNewDialog);
+    const QString target = RunSaveDialog(this, saveNewDialog_);
     if (target.isEmpty())
         return;
     // The open file itself (under whatever name) is saved in place, without a question.
-    if (exchange::IsSameFile(target, FilePath)) {
-        SaveTeam(FilePath);
+    if (exchange::IsSameFile(target, filePath_)) {
+        SaveTeam(filePath_);
         return;
     }
     if (QFileInfo::exists(target) &&
-        !AskYesNo(this,
-                  QStringLiteral("%1 は既に存在します。置き換えますか？").arg(FileNamePart(target)),
+        !AskYesNo(this, tr("%1 already exists. Replace it?").arg(FileNamePart(target)),
                   MessageResult::No))
         return;
     SaveTeam(target);

@@ -3,6 +3,7 @@
 // the league CSV both ways, a team CSV into the grids, and patches.
 #include "Mainunit.h"
 
+#include "EditCaptions.h"
 #include "Files.h"
 #include "ImageFile.h"
 #include "Import.h"
@@ -20,9 +21,9 @@ using namespace mainunit;
 
 namespace {
 
-const QString SavedMessage = QStringLiteral("ファイルを保存しました");
-const QString NotSavedMessage = QStringLiteral("ファイルを保存できません");
-const QString SourceUnreadableMessage = QStringLiteral("元ファイルを読めません");
+QString NotSavedMessage() {
+    return TMainForm::tr("The file cannot be saved.");
+}
 
 } // namespace
 
@@ -36,27 +37,23 @@ void TMainForm::WriteReport(const QString& path, const QByteArray& bytes) {
                                   std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                             static_cast<std::size_t>(bytes.size())))
             .Written();
-    MessageDlg(this, saved ? SavedMessage : NotSavedMessage, MessageKind::Confirmation,
-               MessageButtons::Ok);
+    MessageDlg(this, saved ? tr("The file has been saved.") : NotSavedMessage(),
+               MessageKind::Confirmation, MessageButtons::Ok);
 }
 
 void TMainForm::SaveCSV() {
-    if (FilePath.isEmpty()) {
-        ShowError(this, NoDataMessage);
+    if (!ImageOpenOrSayNoData())
         return;
-    }
-    const QString path = RunSaveDialog(this, SaveCSVDialog);
+    const QString path = RunSaveDialog(this, saveCSVDialog_);
     if (path.isEmpty())
         return;
     WriteReport(path, exchange::TeamCsvBytes(TeamShown()));
 }
 
 void TMainForm::OutputHTML() {
-    if (FilePath.isEmpty()) {
-        ShowError(this, NoDataMessage);
+    if (!ImageOpenOrSayNoData())
         return;
-    }
-    const QString path = RunSaveDialog(this, SaveHTMLDialog);
+    const QString path = RunSaveDialog(this, saveHTMLDialog_);
     if (path.isEmpty())
         return;
     // The page is built before the file is touched: a total that cannot be computed ends the
@@ -82,9 +79,9 @@ void TMainForm::MenuOutputHTMLClick() {
 // ---- The league CSV ----
 
 std::optional<reports::LeagueTexts> TMainForm::LeagueShown() {
-    const LoadedImage image = LoadImage(FilePath);
+    const LoadedImage image = LoadImage(filePath_);
     if (image.Refused()) {
-        ShowError(this, SourceUnreadableMessage);
+        ShowError(this, SourceUnreadableMessage());
         return std::nullopt;
     }
     reports::LeagueTexts league = exchange::TextsOf(exchange::RecordsOf(image));
@@ -95,11 +92,9 @@ std::optional<reports::LeagueTexts> TMainForm::LeagueShown() {
 }
 
 void TMainForm::MenuSaveLeagueCSVClick() {
-    if (FilePath.isEmpty()) {
-        ShowError(this, NoDataMessage);
+    if (!ImageOpenOrSayNoData())
         return;
-    }
-    const QString path = RunSaveDialog(this, SaveLeagueCSVDialog);
+    const QString path = RunSaveDialog(this, saveLeagueCSVDialog_);
     if (path.isEmpty())
         return;
     if (const auto league = LeagueShown())
@@ -109,7 +104,7 @@ void TMainForm::MenuSaveLeagueCSVClick() {
 std::optional<QByteArray> TMainForm::ReadImportFile(const QString& path) {
     exchange::InputFile input = exchange::ReadInputFile(path, exchange::MaxCsvFileSize);
     if (input.outcome != exchange::InputFile::Outcome::Read) {
-        ShowError(this, QStringLiteral("ファイルを読めません"));
+        ShowError(this, tr("The file cannot be read."));
         return std::nullopt;
     }
     return std::move(input.bytes);
@@ -126,11 +121,9 @@ void TMainForm::ShowCsvIssues(const QString& caption, const QString& message,
 }
 
 void TMainForm::MenuImportCSVClick() {
-    if (FilePath.isEmpty()) {
-        ShowError(this, NoDataMessage);
+    if (!ImageOpenOrSayNoData())
         return;
-    }
-    const QString path = RunOpenDialog(this, ImportCSVDialog);
+    const QString path = RunOpenDialog(this, importCSVDialog_);
     if (path.isEmpty())
         return;
     const std::optional<QByteArray> bytes = ReadImportFile(path);
@@ -142,156 +135,141 @@ void TMainForm::MenuImportCSVClick() {
     current.fill(TeamShown());
     const reports::CsvImport read = exchange::ReadCsvFile(*bytes, current, shownTeam_);
     if (!read.errors.empty()) {
-        ShowCsvIssues(QStringLiteral("CSV取込"),
-                      QStringLiteral("次の誤りがあるため取り込みませんでした。"), read.errors);
+        ShowCsvIssues(tr("Import Team CSV"), tr("Nothing was imported because of these errors."),
+                      read.errors);
         return;
     }
     if (read.teams.size() != 1) {
-        ShowError(this, QStringLiteral("CSV取込では1チームだけのファイルを読みます。"
-                                       "リーグCSV取込を使ってください"));
+        ShowError(this, tr("A team CSV import reads a file of one team. Import this one as a "
+                           "league CSV."));
         return;
     }
     const reports::ImportedTeam& team = read.teams.front();
     if (team.team != shownTeam_ &&
         !AskYesNo(this,
-                  QStringLiteral("このファイルはチーム%1のデータです。表示中のチーム%2に"
-                                 "取り込みますか？")
+                  tr("This file holds team %1. Import it into team %2, which is shown?")
                       .arg(TeamInitialsText(team.team), TeamInitialsText(shownTeam_)),
                   MessageResult::No))
         return;
     // One step on the undo stack; nothing reaches the image until the user saves.
-    ApplyTeam(team.texts, QStringLiteral("CSV取込"));
+    ApplyTeam(team.texts, StepName(EditStep::TeamCsvImport));
     if (!read.notes.empty())
-        ShowCsvIssues(QStringLiteral("CSV取込"),
-                      QStringLiteral("取り込みました。次の名前はゲームの書き方に直しました。"),
+        ShowCsvIssues(tr("Import Team CSV"),
+                      tr("Imported. These names were changed to the way the game writes them."),
                       read.notes);
 }
 
 void TMainForm::MenuImportLeagueCSVClick() {
-    if (FilePath.isEmpty()) {
-        ShowError(this, NoDataMessage);
+    if (!ImageOpenOrSayNoData())
         return;
-    }
     // The shown team is read again from the image afterwards, as a team switch would. Until the
     // import has been written, the edits stay on screen and still count as unsaved.
-    if (DataChanged == 1 && !AskYesNo(this, UnsavedEditsQuestion, MessageResult::No))
+    if (DataChanged() == 1 && !AskYesNo(this, UnsavedEditsQuestion(), MessageResult::No))
         return;
-    const QString path = RunOpenDialog(this, ImportLeagueCSVDialog);
+    const QString path = RunOpenDialog(this, importLeagueCSVDialog_);
     if (path.isEmpty())
         return;
     const std::optional<QByteArray> bytes = ReadImportFile(path);
     if (!bytes)
         return;
-    const LoadedImage image = LoadImage(FilePath);
+    const LoadedImage image = LoadImage(filePath_);
     if (image.Refused()) {
-        ShowError(this, SourceUnreadableMessage);
+        ShowError(this, SourceUnreadableMessage());
         return;
     }
     const exchange::ImportPlan plan = exchange::PlanImport(image, *bytes, std::nullopt);
     const reports::CsvImport& read = plan.read;
     if (!read.errors.empty()) {
-        ShowCsvIssues(QStringLiteral("リーグCSV取込"),
-                      QStringLiteral("次の誤りがあるため何も変更しませんでした。"), read.errors);
+        ShowCsvIssues(tr("Import League CSV"), tr("Nothing was changed because of these errors."),
+                      read.errors);
         return;
     }
     const std::vector<teamdata::TeamWrite>& writes = plan.writes;
     if (writes.empty()) {
-        MessageDlg(this, QStringLiteral("書き換えるチームはありません"), MessageKind::Confirmation,
+        MessageDlg(this, tr("No team needs to be rewritten."), MessageKind::Confirmation,
                    MessageButtons::Ok);
         return;
     }
-    if (!AskYesNo(
-            this,
-            QStringLiteral("%1チームのデータを書き換えます。よろしいですか？").arg(writes.size()),
-            MessageResult::No))
+    const int teams = static_cast<int>(writes.size());
+    if (!AskYesNo(this, tr("The data of %n team(s) will be rewritten. Go on?", nullptr, teams),
+                  MessageResult::No))
         return;
     teamdata::ImageWriteRequest request;
-    request.source = NativePath(FilePath);
+    request.source = NativePath(filePath_);
     request.target = request.source;
     request.teams = writes;
     request.acceptQuestionable = questionableImageAccepted_;
     if (!teamdata::WriteImage(request).Written()) {
-        ShowError(this, CannotSaveMessage);
+        ShowError(this, CannotSaveMessage());
         return;
     }
     // The written teams are what the image holds now; the shown one is read again.
-    if (ShowTeam(shownTeam_)) {
-        DataChanged = 0;
-    } else {
-        FilePath.clear();
-        ClearDataCells();
-        setWindowTitle(ApplicationTitle);
-        shownTeam_ = -1;
-    }
+    if (!ShowTeam(shownTeam_))
+        CloseCartridge();
     if (!read.notes.empty())
-        ShowCsvIssues(QStringLiteral("リーグCSV取込"),
-                      QStringLiteral("%1チームを書き換えました。次の名前はゲームの書き方に"
-                                     "直しました。")
-                          .arg(writes.size()),
+        ShowCsvIssues(tr("Import League CSV"),
+                      tr("%n team(s) rewritten. These names were changed to the way the game "
+                         "writes them.",
+                         nullptr, teams),
                       read.notes);
     else
-        MessageDlg(this, QStringLiteral("%1チームを書き換えました").arg(writes.size()),
-                   MessageKind::Confirmation, MessageButtons::Ok);
+        MessageDlg(this, tr("%n team(s) rewritten.", nullptr, teams), MessageKind::Confirmation,
+                   MessageButtons::Ok);
 }
 
 // ---- Patches ----
 
 void TMainForm::MenuOutputPatchClick() {
-    if (FilePath.isEmpty()) {
-        ShowError(this, NoDataMessage);
+    if (!ImageOpenOrSayNoData())
         return;
-    }
     // The patch is made from the image as it is on disk: edits not saved yet are saved first or
     // the patch is not made, never quietly left out.
-    if (DataChanged == 1) {
-        if (!AskYesNo(this, QStringLiteral("変更が保存されていません。保存してからパッチを"
-                                           "作りますか？")))
+    if (DataChanged() == 1) {
+        if (!AskYesNo(this, tr("The changes have not been saved. Save them and make the patch?")))
             return;
-        SaveTeam(FilePath);
-        if (DataChanged == 1)
+        SaveTeam(filePath_);
+        if (DataChanged() == 1)
             return;
     }
-    const QString originalPath = RunOpenDialog(this, PatchOriginalDialog);
+    const QString originalPath = RunOpenDialog(this, patchOriginalDialog_);
     if (originalPath.isEmpty())
         return;
     const LoadedImage original = LoadImage(originalPath);
     if (original.Refused()) {
         ShowError(
             this,
-            QStringLiteral("元のイメージとして使えません（%1）").arg(DescribeImageDoubt(original)));
+            tr("This file cannot be the original image (%1).").arg(DescribeImageDoubt(original)));
         return;
     }
     if (original.Questionable() &&
         !AskYesNo(this,
-                  QStringLiteral("元のイメージはこのゲームのイメージではないようです（%1）。"
-                                 "使いますか？")
+                  tr("The original image does not look like an image of this game (%1). Use it?")
                       .arg(DescribeImageDoubt(original)),
                   MessageResult::No))
         return;
-    const QString patchPath = RunSaveDialog(this, SavePatchDialog);
+    const QString patchPath = RunSaveDialog(this, savePatchDialog_);
     if (patchPath.isEmpty())
         return;
     if (!teamdata::PatchFormatForName(NativePath(patchPath))) {
-        ShowError(this, QStringLiteral("パッチの形式は拡張子 .bps か .ips で選んでください"));
+        ShowError(this, tr("Choose the patch format by the extension: .bps or .ips."));
         return;
     }
-    const LoadedImage modified = LoadImage(FilePath);
+    const LoadedImage modified = LoadImage(filePath_);
     if (modified.Refused()) {
-        ShowError(this, SourceUnreadableMessage);
+        ShowError(this, SourceUnreadableMessage());
         return;
     }
     const exchange::PatchFile patch = exchange::MakePatchFile(patchPath, original, modified);
     if (patch.outcome != exchange::PatchFile::Outcome::Made) {
-        ShowError(this, QStringLiteral("IPSパッチにするには大きすぎるイメージです。BPSを選んで"
-                                       "ください"));
+        ShowError(this, tr("The image is too large for an IPS patch. Choose BPS."));
         return;
     }
     if (!teamdata::WriteFileSafely(NativePath(patchPath), patch.bytes).Written()) {
-        MessageDlg(this, NotSavedMessage, MessageKind::Confirmation, MessageButtons::Ok);
+        MessageDlg(this, NotSavedMessage(), MessageKind::Confirmation, MessageButtons::Ok);
         return;
     }
     MessageDlg(this,
-               QStringLiteral("パッチを保存しました（%1形式、%2バイト）")
+               tr("The patch has been saved (%1, %2 bytes).")
                    .arg(exchange::PatchFormatName(patch.format))
                    .arg(patch.bytes.size()),
                MessageKind::Confirmation, MessageButtons::Ok);

@@ -4,19 +4,32 @@
 // What the main window's source files share besides the class itself: the caption and the
 // messages shown by more than one command.
 
+#include "Mainunit.h"
+
 #include <QString>
 
 #include <algorithm>
 
 namespace mainunit {
 
+// The program's name, the same in every language.
 inline const QString ApplicationTitle = QStringLiteral("TOLVANEK");
 
-inline const QString NoDataMessage = QStringLiteral("データがありません");
-inline const QString BrokenFileMessage = QStringLiteral("ファイルが壊れています");
-inline const QString CannotSaveMessage = QStringLiteral("ファイルを作成できません");
-inline const QString UnsavedEditsQuestion =
-    QStringLiteral("現在のデータは変更されています。よろしいですか？");
+[[nodiscard]] inline QString NoDataMessage() {
+    return TMainForm::tr("No image is open.");
+}
+[[nodiscard]] inline QString BrokenFileMessage() {
+    return TMainForm::tr("The file is damaged.");
+}
+[[nodiscard]] inline QString CannotSaveMessage() {
+    return TMainForm::tr("The file cannot be created.");
+}
+[[nodiscard]] inline QString SourceUnreadableMessage() {
+    return TMainForm::tr("The original file cannot be read.");
+}
+[[nodiscard]] inline QString UnsavedEditsQuestion() {
+    return TMainForm::tr("The team has unsaved changes. Discard them?");
+}
 
 // The file name part of a path: the text after the last folder separator or drive colon.
 inline QString FileNamePart(const QString& path) {

@@ -44,13 +44,17 @@ QString HelpDocumentName(const QString& helpFileName) {
 
 QString MissingDocumentPage(const QString& helpFileName, const QStringList& searched) {
     QString page =
-        QStringLiteral("<h2>ヘルプファイルが見つかりません</h2><p>ヘルプファイル「%1」"
-                       "（%2）を開けませんでした。次のフォルダを探しました：</p><ul>")
-            .arg(helpFileName.toHtmlEscaped(), HelpDocumentName(helpFileName).toHtmlEscaped());
+        QStringLiteral("<h2>%1</h2><p>%2</p><ul>")
+            .arg(HelpWindow::tr("Help file not found"),
+                 HelpWindow::tr("The help file \"%1\" (%2) could not be opened. These folders "
+                                "were searched:")
+                     .arg(helpFileName.toHtmlEscaped(),
+                          HelpDocumentName(helpFileName).toHtmlEscaped()));
     for (const QString& folder : searched)
         page += QStringLiteral("<li>%1</li>").arg(QDir::toNativeSeparators(folder).toHtmlEscaped());
-    page += QStringLiteral("</ul><p>エディタはこのまま使えます。ヘルプを読むには、プログラムと"
-                           "一緒にインストールされる help フォルダを元に戻してください。</p>");
+    page += QStringLiteral("</ul><p>%1</p>")
+                .arg(HelpWindow::tr("The editor can still be used. To read the help, put back the "
+                                    "help folder that is installed with the program."));
     return page;
 }
 
@@ -58,7 +62,7 @@ QString MissingDocumentPage(const QString& helpFileName, const QStringList& sear
 
 HelpWindow::HelpWindow(QWidget* owner)
     : QWidget(owner, Qt::Window) {
-    setWindowTitle(QStringLiteral("TOLVANEK ヘルプ"));
+    setWindowTitle(tr("TOLVANEK Help"));
     setWindowModality(Qt::NonModal);
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
@@ -67,11 +71,11 @@ HelpWindow::HelpWindow(QWidget* owner)
     setFont(font);
     resize(760, 560);
 
-    ContentsButton = new QPushButton(QStringLiteral("目次(&C)"));
+    ContentsButton = new QPushButton(tr("&Contents"));
     KeywordEdit = new QLineEdit;
-    KeywordEdit->setPlaceholderText(QStringLiteral("キーワードを入力"));
+    KeywordEdit->setPlaceholderText(tr("Type a keyword"));
     IndexList = new QListWidget;
-    auto indexLabel = new QLabel(QStringLiteral("索引(&I)"));
+    auto indexLabel = new QLabel(tr("&Index"));
     indexLabel->setBuddy(KeywordEdit);
 
     auto side = new QWidget;

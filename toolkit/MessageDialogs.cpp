@@ -1,21 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "MessageDialogs.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include <utility>
 
+namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(MessageDialogs)
+};
+} // namespace
+
 QString MessageKindTitle(MessageKind kind) {
     switch (kind) {
     case MessageKind::Warning:
-        return QStringLiteral("警告");
+        return Texts::tr("Warning");
     case MessageKind::Error:
-        return QStringLiteral("ｴﾗｰ");
+        return Texts::tr("Error");
     case MessageKind::Information:
-        return QStringLiteral("情報");
+        return Texts::tr("Information");
     case MessageKind::Confirmation:
-        return QStringLiteral("確認");
+        return Texts::tr("Confirm");
     }
     return {};
 }
@@ -45,17 +52,17 @@ MessageResult MessageDlg(QWidget* parent, const QString& text, MessageKind kind,
     QPushButton* no = nullptr;
     switch (buttons) {
     case MessageButtons::Ok:
-        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        ok = box.addButton(Texts::tr("OK"), QMessageBox::AcceptRole);
         box.setEscapeButton(ok);
         break;
     case MessageButtons::OkCancel:
-        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        cancel = box.addButton(QStringLiteral("ｷｬﾝｾﾙ"), QMessageBox::RejectRole);
+        ok = box.addButton(Texts::tr("OK"), QMessageBox::AcceptRole);
+        cancel = box.addButton(Texts::tr("Cancel"), QMessageBox::RejectRole);
         box.setEscapeButton(cancel);
         break;
     case MessageButtons::YesNo:
-        yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-        no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        yes = box.addButton(Texts::tr("&Yes"), QMessageBox::YesRole);
+        no = box.addButton(Texts::tr("&No"), QMessageBox::NoRole);
         box.setEscapeButton(no);
         break;
     }

@@ -5,8 +5,8 @@
 
 class QWidget;
 
-// The standard message dialog. The kind sets the title and the icon; button texts are the
-// toolkit's Japanese ones.
+// The standard message dialog. The kind sets the title and the icon; the titles and the button
+// texts are the program's own ("ｴﾗｰ", "はい(&Y)" in the Japanese interface), not the platform's.
 enum class MessageKind { Warning, Error, Information, Confirmation };
 enum class MessageButtons { Ok, YesNo, OkCancel };
 enum class MessageResult { Ok, Cancel, Yes, No };

@@ -265,6 +265,144 @@
     </message>
 </context>
 <context>
+    <name>EditCaptions</name>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Bats</source>
+        <translation>打席</translation>
+    </message>
+    <message>
+        <source>Popularity</source>
+        <translation>人気</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>守備位置</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>打率</translation>
+    </message>
+    <message>
+        <source>True Average</source>
+        <translation>実打率</translation>
+    </message>
+    <message>
+        <source>Home Runs</source>
+        <translation>本塁打</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>走力</translation>
+    </message>
+    <message>
+        <source>Fielding</source>
+        <translation>守備力</translation>
+    </message>
+    <message>
+        <source>Arm</source>
+        <translation>肩</translation>
+    </message>
+    <message>
+        <source>Delivery</source>
+        <translation>投法</translation>
+    </message>
+    <message>
+        <source>ERA</source>
+        <translation>防御率</translation>
+    </message>
+    <message>
+        <source>Stamina</source>
+        <translation>スタミナ</translation>
+    </message>
+    <message>
+        <source>Speed (Fast)</source>
+        <translation>球速（速）</translation>
+    </message>
+    <message>
+        <source>Speed (Medium)</source>
+        <translation>球速（中）</translation>
+    </message>
+    <message>
+        <source>Speed (Slow)</source>
+        <translation>球速（遅）</translation>
+    </message>
+    <message>
+        <source>Break Right</source>
+        <translation>右変化</translation>
+    </message>
+    <message>
+        <source>Breaking Ball Right</source>
+        <translation>右変化球</translation>
+    </message>
+    <message>
+        <source>Break Left</source>
+        <translation>左変化</translation>
+    </message>
+    <message>
+        <source>Breaking Ball Left</source>
+        <translation>左変化球</translation>
+    </message>
+    <message>
+        <source>Forkball</source>
+        <translation>フォーク</translation>
+    </message>
+    <message>
+        <source>Batting Order</source>
+        <translation>打順</translation>
+    </message>
+    <message>
+        <source>Pitching Order</source>
+        <translation>投手の順番</translation>
+    </message>
+    <message>
+        <source>Helmet</source>
+        <translation>ヘルメット</translation>
+    </message>
+    <message>
+        <source>Uniform</source>
+        <translation>ユニフォーム</translation>
+    </message>
+    <message>
+        <source>Import Team CSV</source>
+        <translation>CSV取込</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Help file not found</source>
+        <translation>ヘルプファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>The help file &quot;%1&quot; (%2) could not be opened. These folders were searched:</source>
+        <translation>ヘルプファイル「%1」（%2）を開けませんでした。次のフォルダを探しました：</translation>
+    </message>
+    <message>
+        <source>The editor can still be used. To read the help, put back the help folder that is installed with the program.</source>
+        <translation>エディタはこのまま使えます。ヘルプを読むには、プログラムと一緒にインストールされる help フォルダを元に戻してください。</translation>
+    </message>
+    <message>
+        <source>TOLVANEK Help</source>
+        <translation>TOLVANEK ヘルプ</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目次(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Type a keyword</source>
+        <translation>キーワードを入力</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>索引(&amp;I)</translation>
+    </message>
+</context>
+<context>
     <name>ImageFile</name>
     <message>
         <source>the file cannot be read</source>
@@ -408,6 +546,482 @@
     <message>
         <source>the patched image does not match the patch&apos;s checksum</source>
         <translation>パッチを当てた結果がパッチのチェックサムと合いません</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialogs</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>ｴﾗｰ</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>はい(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>いいえ(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutDialog</name>
+    <message>
+        <source>For the &apos;92 season only</source>
+        <translation>’９２年度版専用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tolvanek %1 Team Editor</source>
+        <translation>Tolvanek %1 チーム編集</translation>
+    </message>
+    <message>
+        <source>Report bugs to the issue list</source>
+        <translation>不具合の報告は課題一覧へ</translation>
+    </message>
+</context>
+<context>
+    <name>TColorForm</name>
+    <message>
+        <source>Choose a Colour</source>
+        <translation>色の選択</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TIssueListDialog</name>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>理由</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>上書き保存(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>名前を付けて保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>出力(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Team &amp;CSV...</source>
+        <comment>export</comment>
+        <translation>CSV出力(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Team &amp;HTML...</source>
+        <translation>HTML出力(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>&amp;League CSV...</source>
+        <comment>export</comment>
+        <translation>リーグCSV出力(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>&amp;Patch...</source>
+        <translation>パッチ出力(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>取込(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Team &amp;CSV...</source>
+        <comment>import</comment>
+        <translation>CSV取込(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>&amp;League CSV...</source>
+        <comment>import</comment>
+        <translation>リーグCSV取込(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics...</source>
+        <translation>ヘルプ(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>&amp;About TOLVANEK...</source>
+        <translation>バージョン(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo: %1</source>
+        <translation>元に戻す(&amp;U): %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo: %1</source>
+        <translation>やり直し(&amp;R): %1</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>上書き保存</translation>
+    </message>
+    <message>
+        <source>Close the file</source>
+        <translation>ファイルを閉じる</translation>
+    </message>
+    <message>
+        <source>Helmet</source>
+        <translation>ヘルメット</translation>
+    </message>
+    <message>
+        <source>Uniform</source>
+        <translation>ユニフォーム</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>編集チーム：</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>すべてのファイル(*.*)</translation>
+    </message>
+    <message>
+        <source>NESticle ROM</source>
+        <translation>NESticle ROM</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSVファイル(*.csv)</translation>
+    </message>
+    <message>
+        <source>NESticle ROM (*.nes)</source>
+        <translation>NESticle ROM(*.nes)</translation>
+    </message>
+    <message>
+        <source>HTML files</source>
+        <translation>HTMLファイル</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>すべてのファイル</translation>
+    </message>
+    <message>
+        <source>Export League CSV</source>
+        <translation>リーグCSV出力</translation>
+    </message>
+    <message>
+        <source>Import Team CSV</source>
+        <translation>CSV取込</translation>
+    </message>
+    <message>
+        <source>Import League CSV</source>
+        <translation>リーグCSV取込</translation>
+    </message>
+    <message>
+        <source>Open the Original Image</source>
+        <translation>元のイメージを開く</translation>
+    </message>
+    <message>
+        <source>BPS patch (*.bps)</source>
+        <translation>BPSパッチ(*.bps)</translation>
+    </message>
+    <message>
+        <source>IPS patch (*.ips)</source>
+        <translation>IPSパッチ(*.ips)</translation>
+    </message>
+    <message>
+        <source>Export Patch</source>
+        <translation>パッチ出力</translation>
+    </message>
+    <message>
+        <source>Close the open file first.</source>
+        <translation>ファイルを閉じてください</translation>
+    </message>
+    <message>
+        <source>This file does not look like an image of this game (%1).
+Saving into it could damage it. Open it?</source>
+        <translation>このファイルはこのゲームのイメージではないようです（%1）。
+保存するとファイルを壊すおそれがあります。開きますか？</translation>
+    </message>
+    <message>
+        <source>There is nothing to save.</source>
+        <translation>保存するデータが存在しません</translation>
+    </message>
+    <message>
+        <source>The fielding positions are wrong.</source>
+        <translation>守備位置がおかしい</translation>
+    </message>
+    <message>
+        <source>The name &quot;%2&quot; in batter row %1 cannot be saved.</source>
+        <translation>打者の%1行目の名前「%2」は保存できません</translation>
+    </message>
+    <message>
+        <source>The name &quot;%2&quot; in pitcher row %1 cannot be saved.</source>
+        <translation>投手の%1行目の名前「%2」は保存できません</translation>
+    </message>
+    <message>
+        <source>The new file cannot be created.</source>
+        <translation>ファイルを作れません</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 は既に存在します。置き換えますか？</translation>
+    </message>
+    <message>
+        <source>The file cannot be saved.</source>
+        <translation>ファイルを保存できません</translation>
+    </message>
+    <message>
+        <source>The file has been saved.</source>
+        <translation>ファイルを保存しました</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>ファイルを読めません</translation>
+    </message>
+    <message>
+        <source>Nothing was imported because of these errors.</source>
+        <translation>次の誤りがあるため取り込みませんでした。</translation>
+    </message>
+    <message>
+        <source>A team CSV import reads a file of one team. Import this one as a league CSV.</source>
+        <translation>CSV取込では1チームだけのファイルを読みます。リーグCSV取込を使ってください</translation>
+    </message>
+    <message>
+        <source>This file holds team %1. Import it into team %2, which is shown?</source>
+        <translation>このファイルはチーム%1のデータです。表示中のチーム%2に取り込みますか？</translation>
+    </message>
+    <message>
+        <source>Imported. These names were changed to the way the game writes them.</source>
+        <translation>取り込みました。次の名前はゲームの書き方に直しました。</translation>
+    </message>
+    <message>
+        <source>Nothing was changed because of these errors.</source>
+        <translation>次の誤りがあるため何も変更しませんでした。</translation>
+    </message>
+    <message>
+        <source>No team needs to be rewritten.</source>
+        <translation>書き換えるチームはありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>The data of %n team(s) will be rewritten. Go on?</source>
+        <translation>
+            <numerusform>%nチームのデータを書き換えます。よろしいですか？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n team(s) rewritten. These names were changed to the way the game writes them.</source>
+        <translation>
+            <numerusform>%nチームを書き換えました。次の名前はゲームの書き方に直しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n team(s) rewritten.</source>
+        <translation>
+            <numerusform>%nチームを書き換えました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The changes have not been saved. Save them and make the patch?</source>
+        <translation>変更が保存されていません。保存してからパッチを作りますか？</translation>
+    </message>
+    <message>
+        <source>This file cannot be the original image (%1).</source>
+        <translation>元のイメージとして使えません（%1）</translation>
+    </message>
+    <message>
+        <source>The original image does not look like an image of this game (%1). Use it?</source>
+        <translation>元のイメージはこのゲームのイメージではないようです（%1）。使いますか？</translation>
+    </message>
+    <message>
+        <source>Choose the patch format by the extension: .bps or .ips.</source>
+        <translation>パッチの形式は拡張子 .bps か .ips で選んでください</translation>
+    </message>
+    <message>
+        <source>The image is too large for an IPS patch. Choose BPS.</source>
+        <translation>IPSパッチにするには大きすぎるイメージです。BPSを選んでください</translation>
+    </message>
+    <message>
+        <source>The patch has been saved (%1, %2 bytes).</source>
+        <translation>パッチを保存しました（%1形式、%2バイト）</translation>
+    </message>
+    <message>
+        <source>No image is open.</source>
+        <translation>データがありません</translation>
+    </message>
+    <message>
+        <source>The file is damaged.</source>
+        <translation>ファイルが壊れています</translation>
+    </message>
+    <message>
+        <source>The file cannot be created.</source>
+        <translation>ファイルを作成できません</translation>
+    </message>
+    <message>
+        <source>The original file cannot be read.</source>
+        <translation>元ファイルを読めません</translation>
+    </message>
+    <message>
+        <source>The team has unsaved changes. Discard them?</source>
+        <translation>現在のデータは変更されています。よろしいですか？</translation>
+    </message>
+</context>
+<context>
+    <name>TNameForm</name>
+    <message>
+        <source>Del</source>
+        <extracomment>The key that deletes the last character; it is 20 pixels wide.</extracomment>
+        <translation>消</translation>
+    </message>
+    <message>
+        <source>SP</source>
+        <extracomment>The key that types a space; it is 20 pixels wide.</extracomment>
+        <translation>SP</translation>
+    </message>
+    <message>
+        <source>More than 5 places (a voiced kana takes 2)</source>
+        <translation>5文字分を超えます（濁音は2文字分）</translation>
+    </message>
+    <message>
+        <source>Enter a Name</source>
+        <translation>名前入力</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名前：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used</source>
+        <translation>「%1」は使えない文字です</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <extracomment>How many of the five places of the name are still free.</extracomment>
+        <translation>あと%1文字</translation>
+    </message>
+</context>
+<context>
+    <name>TValueDialog</name>
+    <message>
+        <source>Set a Value</source>
+        <translation>値の設定</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>The window&apos;s caption: the column&apos;s name, then the player&apos;s.</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Scroll bar property out of range</source>
+        <translation>ｽｸﾛｰﾙﾊﾞｰ ﾌﾟﾛﾊﾟﾃｨが範囲を越えました</translation>
+    </message>
+</context>
+<context>
+    <name>TolvanekApplication</name>
+    <message>
+        <source>unknown error</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

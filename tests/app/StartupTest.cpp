@@ -57,7 +57,7 @@ TEST(Startup, OpensTheImageNamedOnTheCommandLine) {
     QString caption;
     const int status = RunTolvanek(argc, argv, [&] {
         QTimer::singleShot(0, [&] {
-            openedPath = MainForm->FilePath;
+            openedPath = MainForm->FilePath();
             caption = MainForm->windowTitle();
             QApplication::quit();
         });

@@ -65,8 +65,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
     }
     void TearDown() override {
-        // Unsaved edits would make closing the window ask about them.
-        MainForm->DataChanged = 0;
+        // Unsaved edits would make closing the window ask about them; marked as saved, they
+        // count as none.
+        MainForm->UndoStack().setClean();
         DestroyApplicationWindows();
     }
 
@@ -88,7 +89,7 @@ protected:
     // takes the file is left to the test.
     static void OpenThroughMenu(const QString& path) {
         GuiTest::AnswerNextFileDialog(path);
-        MainForm->MenuOpen->trigger();
+        MainForm->MenuOpen()->trigger();
     }
     static void OpenThroughMenu(const std::filesystem::path& path) { OpenThroughMenu(Q(path)); }
 
@@ -110,16 +111,23 @@ protected:
     // Opens an image that must load and shows `team` of it.
     static void OpenImage(const std::filesystem::path& path, int team = 0) {
         OpenThroughMenu(path);
-        ASSERT_EQ(MainForm->FilePath, Q(path));
+        ASSERT_EQ(MainForm->FilePath(), Q(path));
         if (team != 0)
             PickTeam(team);
         ASSERT_EQ(MainForm->ShownTeam(), team);
     }
 
+    // An edit not saved yet that changes no text, as OK in the value dialog makes when the slider
+    // was not moved: enough for the window to ask before the team's edits would be lost.
+    static void MakeUnsavedEdit() {
+        StringGrid* batters = MainForm->BatterTable();
+        MainForm->ApplyCellText(batters, 6, 1, batters->Cells(6, 1));
+    }
+
     // Picks a TeamBox entry the way a user does: the combo box reports it as activated.
     static void PickTeam(int team) {
-        MainForm->TeamBox->setCurrentIndex(team);
-        emit MainForm->TeamBox->activated(team);
+        MainForm->TeamBox()->setCurrentIndex(team);
+        emit MainForm->TeamBox()->activated(team);
     }
 
     // Function keys act on the active window; a closed modal dialog may have left none active.

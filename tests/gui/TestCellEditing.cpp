@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "CellEditRules.h"
+#include "EditCaptions.h"
+#include "GridCaptions.h"
 #include "MainWindowFixture.h"
 #include "Nameunit.h"
 #include "Valuedlg.h"
@@ -135,15 +138,15 @@ class CellEditingTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        batters = MainForm->BatterTable;
-        pitchers = MainForm->PitcherTable;
+        batters = MainForm->BatterTable();
+        pitchers = MainForm->PitcherTable();
     }
 
     // A valid image, open on its first team with nothing edited yet.
     using MainWindowFixture::OpenImage;
     void OpenImage() {
         ASSERT_NO_FATAL_FAILURE(OpenImage(WriteImage(ValidImage())));
-        ASSERT_EQ(MainForm->DataChanged, 0);
+        ASSERT_EQ(MainForm->DataChanged(), 0);
     }
 
     static void ClickCell(StringGrid* grid, int col, int row,
@@ -214,7 +217,7 @@ protected:
                 also(column, seen);
         }
         EXPECT_EQ(grid->AllCells(), before);
-        EXPECT_EQ(MainForm->DataChanged, 0);
+        EXPECT_EQ(MainForm->DataChanged(), 0);
     }
 
     StringGrid* batters = nullptr;
@@ -241,7 +244,7 @@ TEST_F(CellEditingTest, WithoutAFileClicksAndKeysChangeNothingAndShowNothing) {
     QTest::keyClick(batters, Qt::Key_Right);
     EXPECT_EQ(batters->AllCells(), batterCells);
     EXPECT_EQ(pitchers->AllCells(), pitcherCells);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
     EXPECT_TRUE(windows.seen.isEmpty()) << windows.seen.join(", ").toStdString();
 }
 
@@ -259,9 +262,9 @@ TEST_F(CellEditingTest, ArrowKeysActOnTheCellTheyMoveOnto) {
         EXPECT_TRUE(windows.seen.isEmpty()) << windows.seen.join(", ").toStdString();
     }
     EXPECT_EQ(batters->Cells(2, 2), QStringLiteral("左"));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 
-    MainForm->DataChanged = 0;
+    MainForm->UndoStack().setClean();
     ValueDialogSeen seen;
     AnswerValueDialog(seen, {Qt::Key_Right});
     QTest::keyClick(batters, Qt::Key_Right);
@@ -270,17 +273,17 @@ TEST_F(CellEditingTest, ArrowKeysActOnTheCellTheyMoveOnto) {
     EXPECT_EQ(seen.value, 4);
     EXPECT_EQ(batters->Cells(3, 2), QStringLiteral("5"));
     EXPECT_EQ(batters->Cells(2, 2), QStringLiteral("左"));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(CellEditingTest, EachClickOnASideCellStepsItOnceAndMarksTheChange) {
     OpenImage();
     batters->SetCells(2, 4, QStringLiteral("右"));
     for (const QString& expected : QStringList{"左", "両", "右", "左"}) {
-        MainForm->DataChanged = 0;
+        MainForm->UndoStack().setClean();
         ClickCell(batters, 2, 4);
         EXPECT_EQ(batters->Cells(2, 4), expected);
-        EXPECT_EQ(MainForm->DataChanged, 1);
+        EXPECT_EQ(MainForm->DataChanged(), 1);
     }
 }
 
@@ -296,7 +299,7 @@ TEST_F(CellEditingTest, AnUnknownSideTextStaysAsItIs) {
     batters->SetCells(2, 1, QStringLiteral("R"));
     ClickCell(batters, 2, 1);
     EXPECT_EQ(batters->Cells(2, 1), QStringLiteral("R"));
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
 // ---- Batter values ----
@@ -328,7 +331,7 @@ TEST_F(CellEditingTest, AnAverageBelowTheRangeOpensAtTheMinimumAndOkWritesIt) {
     EXPECT_EQ(seen.value, 200);
     EXPECT_EQ(seen.label, QStringLiteral("200"));
     EXPECT_EQ(batters->Cells(5, 3), QStringLiteral("200"));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(CellEditingTest, PopularityOutsideTheRangeOpensAtTheNearestEnd) {
@@ -345,7 +348,7 @@ TEST_F(CellEditingTest, PopularityOutsideTheRangeOpensAtTheNearestEnd) {
     EXPECT_EQ(high.value, 10);
     EXPECT_EQ(batters->Cells(3, 1), QStringLiteral("0"));
     EXPECT_EQ(batters->Cells(3, 2), QStringLiteral("15"));
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
 TEST_F(CellEditingTest, OkWithoutMovingRewritesTheSameTextAndStillMarksTheChange) {
@@ -355,7 +358,7 @@ TEST_F(CellEditingTest, OkWithoutMovingRewritesTheSameTextAndStillMarksTheChange
     AnswerValueDialog(seen, {});
     ClickCell(batters, 6, 2);
     EXPECT_EQ(batters->Cells(6, 2), QStringLiteral("33"));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(CellEditingTest, CancelAndTheCloseBoxLeaveTheCellAndTheFlag) {
@@ -367,7 +370,7 @@ TEST_F(CellEditingTest, CancelAndTheCloseBoxLeaveTheCellAndTheFlag) {
         ClickCell(batters, 7, 2);
         ASSERT_TRUE(seen.seen);
         EXPECT_EQ(batters->Cells(7, 2), QStringLiteral("20"));
-        EXPECT_EQ(MainForm->DataChanged, 0);
+        EXPECT_EQ(MainForm->DataChanged(), 0);
     }
 }
 
@@ -382,7 +385,7 @@ TEST_F(CellEditingTest, APickedPositionSwapsWithTheUpperOfTwoRowsHoldingIt) {
     EXPECT_EQ(seen.value, 6);
     EXPECT_EQ(Column(batters, 4, 13),
               (QStringList{"2", "6", "4", "7", "4", "5", "8", "9", "3", "1", "2", "4", "6"}));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(CellEditingTest, APositionAndTheSwapItCausesUndoAndRedoAsOneStep) {
@@ -396,18 +399,18 @@ TEST_F(CellEditingTest, APositionAndTheSwapItCausesUndoAndRedoAsOneStep) {
     ClickCell(batters, 4, 3);
     const QStringList swapped = {"2", "6", "4", "7", "3", "5", "8", "9"};
     ASSERT_EQ(Column(batters, 4, 8), swapped);
-    EXPECT_EQ(MainForm->MenuUndo->text(), "元に戻す(&U): 守備位置");
-    EXPECT_FALSE(MainForm->MenuRedo->isEnabled());
+    EXPECT_EQ(MainForm->MenuUndo()->text(), "元に戻す(&U): 守備位置");
+    EXPECT_FALSE(MainForm->MenuRedo()->isEnabled());
 
-    MainForm->MenuUndo->trigger();
+    MainForm->MenuUndo()->trigger();
     EXPECT_EQ(Column(batters, 4, 8), order);
-    EXPECT_FALSE(MainForm->MenuUndo->isEnabled());
-    EXPECT_EQ(MainForm->MenuUndo->text(), "元に戻す(&U)");
-    EXPECT_EQ(MainForm->MenuRedo->text(), "やり直し(&R): 守備位置");
-    EXPECT_EQ(MainForm->DataChanged, 0);
-    MainForm->MenuRedo->trigger();
+    EXPECT_FALSE(MainForm->MenuUndo()->isEnabled());
+    EXPECT_EQ(MainForm->MenuUndo()->text(), "元に戻す(&U)");
+    EXPECT_EQ(MainForm->MenuRedo()->text(), "やり直し(&R): 守備位置");
+    EXPECT_EQ(MainForm->DataChanged(), 0);
+    MainForm->MenuRedo()->trigger();
     EXPECT_EQ(Column(batters, 4, 8), swapped);
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(CellEditingTest, UndoingBackToTheSavedTeamLeavesNothingToAskAbout) {
@@ -416,27 +419,27 @@ TEST_F(CellEditingTest, UndoingBackToTheSavedTeamLeavesNothingToAskAbout) {
     batters->SetCurrentCell(2, 4);
     MainForm->BatterTableClick();
     PressKey(Qt::Key_F5);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
     const auto saved = testsupport::ReadFileBytes(path);
     MainForm->BatterTableClick();
     MainForm->BatterTableClick();
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
     PressKey(Qt::Key_Z);
-    EXPECT_EQ(MainForm->DataChanged, 1) << "Z alone is no undo";
+    EXPECT_EQ(MainForm->DataChanged(), 1) << "Z alone is no undo";
     QTest::keyClick(MainForm, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(MainForm, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
     // One step further back is the team as shown before the save: that is an edit again.
     QTest::keyClick(MainForm, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
     QTest::keyClick(MainForm, Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
     // Undo never writes: the file is as saved, and closing asks nothing.
     EXPECT_EQ(testsupport::ReadFileBytes(path), saved);
-    MainForm->MenuClose->trigger();
+    MainForm->MenuClose()->trigger();
     EXPECT_TRUE(GuiTest::NoModalOpen());
-    EXPECT_TRUE(MainForm->FilePath.isEmpty());
-    EXPECT_FALSE(MainForm->MenuUndo->isEnabled());
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
+    EXPECT_FALSE(MainForm->MenuUndo()->isEnabled());
 }
 
 TEST_F(CellEditingTest, APickedPositionBelowTheEditedRowSwapsToo) {
@@ -458,7 +461,7 @@ TEST_F(CellEditingTest, ABenchRowMayRepeatAPositionOfTheBattingOrder) {
     ClickCell(batters, 4, 10);
     EXPECT_EQ(batters->Cells(4, 10), QStringLiteral("4"));
     EXPECT_EQ(Column(batters, 4, 8), order);
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(CellEditingTest, APositionNoRowHoldsChangesOnlyTheClickedCell) {
@@ -487,7 +490,7 @@ TEST_F(CellEditingTest, TheKeyboardStartsEmptyShowsTheOldNameAndStopsAtFiveChara
     EXPECT_EQ(seen.oldName, Name);
     EXPECT_EQ(seen.startText, QString());
     EXPECT_EQ(batters->Cells(1, 5), QStringLiteral("あああああ"));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(CellEditingTest, AShortNameIsPaddedWithFullWidthSpaces) {
@@ -500,7 +503,7 @@ TEST_F(CellEditingTest, AShortNameIsPaddedWithFullWidthSpaces) {
     AnswerNameForm(pitcherSeen, {KeyLatinA, KeyLatinB});
     ClickCell(pitchers, 1, 2);
     EXPECT_EQ(pitchers->Cells(1, 2), QStringLiteral("ＡＢ　　　"));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(CellEditingTest, CancellingTheKeyboardAfterTypingKeepsTheName) {
@@ -517,7 +520,7 @@ TEST_F(CellEditingTest, CancellingTheKeyboardAfterTypingKeepsTheName) {
     ASSERT_TRUE(closed.seen);
     EXPECT_EQ(batters->Cells(1, 1), Name);
     EXPECT_EQ(pitchers->Cells(1, 1), Name);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
 TEST_F(CellEditingTest, OkWithNoNameGivesTheBlankName) {
@@ -527,7 +530,7 @@ TEST_F(CellEditingTest, OkWithNoNameGivesTheBlankName) {
     AnswerNameForm(seen, {});
     ClickCell(pitchers, 1, 4);
     EXPECT_EQ(pitchers->Cells(1, 4), QString(5, QChar(0x3000)));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 // ---- Values that are not numbers ----
@@ -555,7 +558,7 @@ TEST_F(CellEditingTest, AValueCellWithoutANumberIsReportedBeforeAnyDialog) {
     EXPECT_TRUE(windows.seen.isEmpty()) << windows.seen.join(", ").toStdString();
     EXPECT_EQ(batters->AllCells(), batterCells);
     EXPECT_EQ(pitchers->AllCells(), pitcherCells);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
     // The editor goes on working after the message.
     batters->SetCells(2, 2, QStringLiteral("両"));
     ClickCell(batters, 2, 2);
@@ -588,7 +591,7 @@ TEST_F(CellEditingTest, TheEmptyColumnsLabelsHeadersAndOtherButtonsDoNothing) {
     EXPECT_TRUE(windows.seen.isEmpty()) << windows.seen.join(", ").toStdString();
     EXPECT_EQ(batters->AllCells(), batterCells);
     EXPECT_EQ(pitchers->AllCells(), pitcherCells);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
 // ---- Dragging ----
@@ -614,18 +617,18 @@ TEST_F(CellEditingTest, TenClicksTakeAPitchingStyleRoundItsCycle) {
     pitchers->SetCells(2, 5, QStringLiteral("右"));
     QStringList passed;
     for (int i = 0; i < 10; ++i) {
-        MainForm->DataChanged = 0;
+        MainForm->UndoStack().setClean();
         ClickCell(pitchers, 2, 5);
         passed << pitchers->Cells(2, 5);
-        EXPECT_EQ(MainForm->DataChanged, 1);
+        EXPECT_EQ(MainForm->DataChanged(), 1);
     }
     EXPECT_EQ(passed, (QStringList{"左", "右下", "左下", "右横", "左横", "右ま", "左ま", "右背",
                                    "左背", "右"}));
     pitchers->SetCells(2, 5, QStringLiteral("両"));
-    MainForm->DataChanged = 0;
+    MainForm->UndoStack().setClean();
     ClickCell(pitchers, 2, 5);
     EXPECT_EQ(pitchers->Cells(2, 5), QStringLiteral("両"));
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
 TEST_F(CellEditingTest, EveryPitcherValueColumnOpensTheDialogWithItsRangeAndSteps) {
@@ -652,7 +655,7 @@ TEST_F(CellEditingTest, TheLargestEarnedRunAverageOpensAtTheTopAndOkCutsItToTheS
     EXPECT_EQ(seen.value, 995);
     EXPECT_EQ(seen.label, QStringLiteral("995"));
     EXPECT_EQ(pitchers->Cells(4, 1), QStringLiteral("990"));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(CellEditingTest, ASpeedAtTheRightEndComesBackAsTheLastEvenValue) {
@@ -662,7 +665,7 @@ TEST_F(CellEditingTest, ASpeedAtTheRightEndComesBackAsTheLastEvenValue) {
     AnswerValueDialog(seen, {Qt::Key_End});
     ClickCell(pitchers, 6, 3);
     EXPECT_EQ(pitchers->Cells(6, 3), QStringLiteral("194"));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(CellEditingTest, AnOddSpeedOpensAsItIsAndOkMakesItEven) {
@@ -673,14 +676,14 @@ TEST_F(CellEditingTest, AnOddSpeedOpensAsItIsAndOkMakesItEven) {
     ClickCell(pitchers, 6, 2);
     EXPECT_EQ(cancelled.value, 141);
     EXPECT_EQ(pitchers->Cells(6, 2), QStringLiteral("141"));
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 
     ValueDialogSeen confirmed;
     AnswerValueDialog(confirmed, {});
     ClickCell(pitchers, 6, 2);
     EXPECT_EQ(confirmed.value, 141);
     EXPECT_EQ(pitchers->Cells(6, 2), QStringLiteral("140"));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(CellEditingTest, PitcherPopularityZeroOpensAtOne) {
@@ -704,4 +707,33 @@ TEST_F(CellEditingTest, StaminaMovesByOneOnALineStepAndTwoOnAPageStep) {
     AnswerValueDialog(page, {Qt::Key_PageDown});
     ClickCell(pitchers, 5, 1);
     EXPECT_EQ(pitchers->Cells(5, 1), QStringLiteral("13"));
+}
+
+// ---- What the edits are called ----
+
+// The window names its undo steps and value dialogs from a table of its own, so that another
+// language can name them too. In Japanese the names must stay what the window has always shown:
+// the column headers without the spaces that pad them, and the value dialog captions of the cell
+// rules.
+TEST(EditCaptions, InJapaneseAreThePaddedHeadersTrimmedAndTheCaptionsOfTheCellRules) {
+    using teamdata::Grid;
+    const auto trimmed = [](std::string_view header) {
+        return Q(header).remove(QChar(0x3000)).remove(QLatin1Char(' '));
+    };
+    for (int c = 1; c < teamdata::GridColumnCount; ++c) {
+        const auto batter = static_cast<std::size_t>(c);
+        EXPECT_EQ(mainunit::ColumnName(Grid::Batters, c),
+                  batter < teamdata::BatterHeaders.size() ? trimmed(teamdata::BatterHeaders[batter])
+                                                          : QString())
+            << c;
+        EXPECT_EQ(mainunit::ColumnName(Grid::Pitchers, c),
+                  trimmed(teamdata::PitcherHeaders[static_cast<std::size_t>(c)]))
+            << c;
+        if (const auto column = teamdata::BatterValueColumn(c)) {
+            EXPECT_EQ(mainunit::ValueCaption(Grid::Batters, c), Q(column->caption)) << c;
+        }
+        if (const auto column = teamdata::PitcherValueColumn(c)) {
+            EXPECT_EQ(mainunit::ValueCaption(Grid::Pitchers, c), Q(column->caption)) << c;
+        }
+    }
 }

@@ -75,8 +75,7 @@ protected:
 
     // An edit that a successful save would write, so that an unchanged file proves nothing was.
     static void EditHomeRuns() {
-        MainForm->BatterTable->SetCells(6, 1, QStringLiteral("58"));
-        MainForm->DataChanged = 1;
+        MainForm->ApplyCellText(MainForm->BatterTable(), 6, 1, QStringLiteral("58"));
     }
 
     // Runs `action` and answers the message box it shows; the box must be of `kind` and say
@@ -94,10 +93,10 @@ protected:
     }
 
     static void ExpectFileForgotten() {
-        EXPECT_TRUE(MainForm->FilePath.isEmpty());
+        EXPECT_TRUE(MainForm->FilePath().isEmpty());
         EXPECT_EQ(MainForm->windowTitle(), QStringLiteral("TOLVANEK"));
-        EXPECT_TRUE(MainForm->BatterTable->Cells(1, 1).isEmpty());
-        EXPECT_TRUE(MainForm->PitcherTable->Cells(1, 1).isEmpty());
+        EXPECT_TRUE(MainForm->BatterTable()->Cells(1, 1).isEmpty());
+        EXPECT_TRUE(MainForm->PitcherTable()->Cells(1, 1).isEmpty());
     }
 
     // A save dialog answered with `target`; when the dialog (or, for a copy of the image, the
@@ -108,7 +107,7 @@ protected:
         MessageSeen seen;
         MessageSeen question;
         AnswerNextFileDialog(Q(target));
-        if (fs::exists(target) && command == MainForm->MenuSaveNew) {
+        if (fs::exists(target) && command == MainForm->MenuSaveNew()) {
             GuiTest::OnNextModal(
                 [&seen, &question](QWidget* widget) {
                     auto* box = static_cast<QMessageBox*>(widget);
@@ -157,18 +156,18 @@ TEST_F(FaultInjection, EveryWayOfSavingAnImageThatCannotBeWrittenIsRefusedAndLea
     OpenImage(path);
     EditHomeRuns();
     ExpectMessage(NotWritten, [] { PressKey(Qt::Key_F5); });
-    ExpectMessage(NotWritten, [] { MainForm->MenuSave->trigger(); });
-    ExpectMessage(NotWritten, [] { MainForm->SpeedUpdateButton->click(); });
+    ExpectMessage(NotWritten, [] { MainForm->MenuSave()->trigger(); });
+    ExpectMessage(NotWritten, [] { MainForm->SpeedUpdateButton()->click(); });
     EXPECT_EQ(ReadFileBytes(path), before);
-    EXPECT_EQ(MainForm->DataChanged, 1);
-    EXPECT_EQ(MainForm->BatterTable->Cells(6, 1), QStringLiteral("58"));
+    EXPECT_EQ(MainForm->DataChanged(), 1);
+    EXPECT_EQ(MainForm->BatterTable()->Cells(6, 1), QStringLiteral("58"));
 
     // Reading still works: the edits can go into a copy.
     const fs::path copy = dir.File("copy.nes");
     AnswerNextFileDialog(Q(copy));
-    MainForm->MenuSaveNew->trigger();
+    MainForm->MenuSaveNew()->trigger();
     EXPECT_TRUE(GuiTest::NoModalOpen());
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
     EXPECT_EQ(ReadFileBytes(copy)[teamdata::BatterRecordOffset(0, 0).value + 9], 58);
     EXPECT_EQ(ReadFileBytes(path), before);
 }
@@ -184,10 +183,10 @@ TEST_F(FaultInjection, ACopyOntoAFileThatCannotBeWrittenIsRefusedAndLeavesIt) {
     const Bytes before = ReadFileBytes(target);
     OpenImage(path);
     EditHomeRuns();
-    SaveThroughDialog(target, MainForm->MenuSaveNew, CopyNotCreated, MessageKind::Error);
+    SaveThroughDialog(target, MainForm->MenuSaveNew(), CopyNotCreated, MessageKind::Error);
     EXPECT_EQ(ReadFileBytes(target), before);
     EXPECT_EQ(ReadFileBytes(path), ValidImage().Bytes());
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(FaultInjection, AnImageDeletedAfterOpeningIsNeitherRecreatedNorCopiedAndCannotBeShown) {
@@ -199,11 +198,11 @@ TEST_F(FaultInjection, AnImageDeletedAfterOpeningIsNeitherRecreatedNorCopiedAndC
     ExpectMessage(NotWritten, [] { PressKey(Qt::Key_F5); });
     EXPECT_FALSE(fs::exists(path));
     const fs::path copy = dir.File("copy.nes");
-    SaveThroughDialog(copy, MainForm->MenuSaveNew, SourceUnreadable, MessageKind::Error);
+    SaveThroughDialog(copy, MainForm->MenuSaveNew(), SourceUnreadable, MessageKind::Error);
     EXPECT_FALSE(fs::exists(copy));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 
-    MainForm->DataChanged = 0;
+    MainForm->UndoStack().setClean();
     ExpectMessage(Broken, [] { PickTeam(3); });
     ExpectFileForgotten();
     EXPECT_FALSE(fs::exists(path));
@@ -240,9 +239,9 @@ TEST_P(ReplacedImage, IsNotLengthenedBySavingAndCannotBeShown) {
     ExpectMessage(NotWritten, [] { PressKey(Qt::Key_F5); });
     const Bytes saved = ReadFileBytes(path);
     ExpectOnlyTeamZeroRecordsChanged(saved, replacement);
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 
-    MainForm->DataChanged = 0;
+    MainForm->UndoStack().setClean();
     ExpectMessage(Broken, [] { PickTeam(1); });
     ExpectFileForgotten();
     EXPECT_EQ(ReadFileBytes(path), saved);
@@ -261,10 +260,10 @@ TEST_F(FaultInjection, ADirectoryInPlaceOfTheImageIsNeitherWrittenNorCopiedNorSh
 
     ExpectMessage(NotWritten, [] { PressKey(Qt::Key_F5); });
     const fs::path copy = dir.File("copy.nes");
-    SaveThroughDialog(copy, MainForm->MenuSaveNew, SourceUnreadable, MessageKind::Error);
+    SaveThroughDialog(copy, MainForm->MenuSaveNew(), SourceUnreadable, MessageKind::Error);
     EXPECT_FALSE(fs::exists(copy));
 
-    MainForm->DataChanged = 0;
+    MainForm->UndoStack().setClean();
     ExpectMessage(Broken, [] { PickTeam(2); });
     ExpectFileForgotten();
     EXPECT_TRUE(fs::is_directory(path));
@@ -280,7 +279,7 @@ TEST_P(TruncatedImage, IsRefusedOnOpeningAndLeftAsItWas) {
     const fs::path path = WriteImage(ValidImage().Resize(size));
     const Bytes before = ReadFileBytes(path);
     AnswerNextFileDialog(Q(path));
-    ExpectMessage(Broken, [] { MainForm->MenuOpen->trigger(); });
+    ExpectMessage(Broken, [] { MainForm->MenuOpen()->trigger(); });
     ExpectFileForgotten();
     EXPECT_EQ(ReadFileBytes(path), before);
 }
@@ -326,32 +325,32 @@ protected:
 };
 
 TEST_F(UnwritableTarget, ACsvExportIsReportedAsNotSaved) {
-    SaveThroughDialog(LinkToFullDevice("full.csv"), MainForm->MenuSaveCSV, ReportNotSaved,
+    SaveThroughDialog(LinkToFullDevice("full.csv"), MainForm->MenuSaveCSV(), ReportNotSaved,
                       MessageKind::Confirmation);
-    SaveThroughDialog(dir.File("gone") / "team.csv", MainForm->MenuSaveCSV, ReportNotSaved,
+    SaveThroughDialog(dir.File("gone") / "team.csv", MainForm->MenuSaveCSV(), ReportNotSaved,
                       MessageKind::Confirmation);
     ExpectDeviceKept();
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(UnwritableTarget, AnHtmlExportIsReportedAsNotSaved) {
-    SaveThroughDialog(LinkToFullDevice("full.html"), MainForm->MenuOutputHTML, ReportNotSaved,
+    SaveThroughDialog(LinkToFullDevice("full.html"), MainForm->MenuOutputHTML(), ReportNotSaved,
                       MessageKind::Confirmation);
-    SaveThroughDialog(dir.File("gone") / "team.html", MainForm->MenuOutputHTML, ReportNotSaved,
+    SaveThroughDialog(dir.File("gone") / "team.html", MainForm->MenuOutputHTML(), ReportNotSaved,
                       MessageKind::Confirmation);
     ExpectDeviceKept();
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(UnwritableTarget, ACopyIsReportedAsNotMadeAndTheEditsStayUnsaved) {
     const fs::path link = LinkToFullDevice("full.nes");
-    SaveThroughDialog(link, MainForm->MenuSaveNew, CopyNotCreated, MessageKind::Error);
+    SaveThroughDialog(link, MainForm->MenuSaveNew(), CopyNotCreated, MessageKind::Error);
     EXPECT_TRUE(fs::is_symlink(link));
-    SaveThroughDialog(dir.File("gone") / "copy.nes", MainForm->MenuSaveNew, CopyNotCreated,
+    SaveThroughDialog(dir.File("gone") / "copy.nes", MainForm->MenuSaveNew(), CopyNotCreated,
                       MessageKind::Error);
     ExpectDeviceKept();
-    EXPECT_EQ(MainForm->DataChanged, 1);
-    EXPECT_EQ(MainForm->FilePath, Q(image));
+    EXPECT_EQ(MainForm->DataChanged(), 1);
+    EXPECT_EQ(MainForm->FilePath(), Q(image));
 }
 
 } // namespace

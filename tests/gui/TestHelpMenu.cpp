@@ -39,11 +39,11 @@ struct EditorState {
 };
 
 EditorState CurrentState() {
-    return {MainForm->FilePath,
-            MainForm->DataChanged,
+    return {MainForm->FilePath(),
+            MainForm->DataChanged(),
             MainForm->windowTitle(),
-            MainForm->BatterTable->AllCells(),
-            MainForm->PitcherTable->AllCells(),
+            MainForm->BatterTable()->AllCells(),
+            MainForm->PitcherTable()->AllCells(),
             MainForm->ShownTeam()};
 }
 
@@ -62,8 +62,7 @@ protected:
     // An image open on its first team, with one unsaved edit.
     void OpenImageWithAnEdit() {
         ASSERT_NO_FATAL_FAILURE(OpenImage(WriteImage(ValidImage())));
-        MainForm->BatterTable->SetCells(6, 2, "42");
-        MainForm->DataChanged = 1;
+        MainForm->ApplyCellText(MainForm->BatterTable(), 6, 2, "42");
     }
 
     // Shows the about box from the menu and ends it with `close`; returns its result.
@@ -75,7 +74,7 @@ protected:
                 close();
             },
             nullptr, 5000, [](QWidget* w) { return w == AboutDialog; });
-        MainForm->V2->trigger();
+        MainForm->V2()->trigger();
         EXPECT_TRUE(shown);
         EXPECT_TRUE(GuiTest::NoModalOpen());
         EXPECT_FALSE(AboutDialog->isVisible());
@@ -85,7 +84,7 @@ protected:
 
 TEST_F(HelpMenu, HelpShowsTheDocumentWithoutAnImageAndWithoutBlocking) {
     const EditorState before = CurrentState();
-    MainForm->Help2->trigger();
+    MainForm->Help2()->trigger();
 
     HelpWindow* help = HelpWindowShown();
     ASSERT_NE(help, nullptr);
@@ -105,7 +104,7 @@ TEST_F(HelpMenu, HelpShowsTheDocumentWithoutAnImageAndWithoutBlocking) {
 TEST_F(HelpMenu, ASecondHelpRequestShowsTheSameDocumentAgainUnderTheSameName) {
     OpenImageWithAnEdit();
     const EditorState before = CurrentState();
-    MainForm->Help2->trigger();
+    MainForm->Help2()->trigger();
     HelpWindow* help = HelpWindowShown();
     ASSERT_NE(help, nullptr);
     const QString document = help->DocumentPath();
@@ -114,7 +113,7 @@ TEST_F(HelpMenu, ASecondHelpRequestShowsTheSameDocumentAgainUnderTheSameName) {
     help->Contents->verticalScrollBar()->setValue(help->Contents->verticalScrollBar()->maximum());
     help->close();
 
-    MainForm->Help2->trigger();
+    MainForm->Help2()->trigger();
     EXPECT_EQ(HelpWindowShown(), help);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->DocumentPath(), document);

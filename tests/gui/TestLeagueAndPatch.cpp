@@ -82,12 +82,12 @@ protected:
 TEST_F(LeagueAndPatch, LeagueCsvHoldsEveryTeamOnDiskAndTheShownTeamAsShown) {
     const auto image = WriteImage(ValidImage());
     OpenImage(image, 3);
-    MainForm->ApplyCellText(MainForm->BatterTable, 6, 2, QStringLiteral("31"));
+    MainForm->ApplyCellText(MainForm->BatterTable(), 6, 2, QStringLiteral("31"));
     const auto csv = dir.File("league.csv");
     std::vector<MessageSeen> seen;
     AnswerNextFileDialog(Q(csv));
     AnswerMessages(seen, {QStringLiteral("OK")});
-    MainForm->MenuSaveLeagueCSV->trigger();
+    MainForm->MenuSaveLeagueCSV()->trigger();
     ASSERT_TRUE(seen[0].seen);
     EXPECT_EQ(seen[0].text, "ファイルを保存しました");
 
@@ -111,7 +111,7 @@ TEST_F(LeagueAndPatch, ATeamCsvFillsTheShownTeamAsOneStepAndWritesNothing) {
     QStringList notes;
     AnswerNextFileDialog(Q(csv));
     ReadIssueList(notes);
-    MainForm->MenuImportCSV->trigger();
+    MainForm->MenuImportCSV()->trigger();
     EXPECT_TRUE(GuiTest::NoModalOpen());
     ASSERT_EQ(notes.size(), 1) << notes.join("\n").toStdString();
     EXPECT_TRUE(notes[0].startsWith("2:1: ")) << notes[0].toStdString();
@@ -120,12 +120,12 @@ TEST_F(LeagueAndPatch, ATeamCsvFillsTheShownTeamAsOneStepAndWritesNothing) {
     expected.batters[0][0] = "し゛よ－　";
     expected.colors = before.colors; // a team CSV carries no colours
     EXPECT_EQ(MainForm->TeamShown(), expected);
-    EXPECT_EQ(MainForm->DataChanged, 1);
-    EXPECT_EQ(MainForm->MenuUndo->text(), "元に戻す(&U): CSV取込");
+    EXPECT_EQ(MainForm->DataChanged(), 1);
+    EXPECT_EQ(MainForm->MenuUndo()->text(), "元に戻す(&U): CSV取込");
     EXPECT_EQ(ReadFileBytes(image), ValidImage().Bytes());
-    MainForm->MenuUndo->trigger();
+    MainForm->MenuUndo()->trigger();
     EXPECT_EQ(MainForm->TeamShown(), before);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
 TEST_F(LeagueAndPatch, ALeagueFileWithErrorsIsListedByLineAndChangesNothing) {
@@ -140,7 +140,7 @@ TEST_F(LeagueAndPatch, ALeagueFileWithErrorsIsListedByLineAndChangesNothing) {
     QStringList errors;
     AnswerNextFileDialog(Q(csv));
     ReadIssueList(errors);
-    MainForm->MenuImportLeagueCSV->trigger();
+    MainForm->MenuImportLeagueCSV()->trigger();
     EXPECT_TRUE(GuiTest::NoModalOpen());
     ASSERT_EQ(errors.size(), 2) << errors.join("\n").toStdString();
     const int team4 = 4 * 21 + 1;
@@ -164,7 +164,7 @@ TEST_F(LeagueAndPatch, AnEditedLeagueIsWrittenAfterTheQuestionAndTheShownTeamRea
     std::vector<MessageSeen> seen;
     AnswerNextFileDialog(Q(csv));
     AnswerMessages(seen, {QStringLiteral("はい(&Y)"), QStringLiteral("OK")});
-    MainForm->MenuImportLeagueCSV->trigger();
+    MainForm->MenuImportLeagueCSV()->trigger();
     EXPECT_TRUE(GuiTest::NoModalOpen());
     ASSERT_TRUE(seen[1].seen);
     EXPECT_EQ(seen[0].text, "2チームのデータを書き換えます。よろしいですか？");
@@ -179,21 +179,21 @@ TEST_F(LeagueAndPatch, AnEditedLeagueIsWrittenAfterTheQuestionAndTheShownTeamRea
     expected.SetPitcher(12, 4, pitcher, ImageBuilder::ValidLeadByte(12, BatterCount + 4));
     expected.SetColors(12, 0x16, records[12].colors.uniform);
     EXPECT_EQ(ReadFileBytes(image), expected.Bytes());
-    EXPECT_EQ(MainForm->BatterTable->Cells(6, 1), "40");
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->BatterTable()->Cells(6, 1), "40");
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
 TEST_F(LeagueAndPatch, APatchOfTheOpenImageTurnsTheOriginalIntoIt) {
     const auto original = WriteImage(ValidImage(), "original.nes");
     const auto image = WriteImage(ValidImage());
     OpenImage(image, 6);
-    MainForm->ApplyCellText(MainForm->PitcherTable, 5, 3, QStringLiteral("7"));
+    MainForm->ApplyCellText(MainForm->PitcherTable(), 5, 3, QStringLiteral("7"));
     for (const char* name : {"roster.bps", "roster.ips"}) {
         SCOPED_TRACE(name);
         const auto patch = dir.File(name);
         std::vector<MessageSeen> seen;
         // Unsaved edits are saved first, after asking; then the original and the patch's name.
-        const bool asks = MainForm->DataChanged == 1;
+        const bool asks = MainForm->DataChanged() == 1;
         GuiTest::OnNextModal(
             [&](QWidget* widget) {
                 AnswerNextFileDialog(Q(original));
@@ -211,10 +211,10 @@ TEST_F(LeagueAndPatch, APatchOfTheOpenImageTurnsTheOriginalIntoIt) {
                 static_cast<void>(dialog);
             },
             nullptr, 5000, [](QWidget* w) { return w->inherits("QFileDialog"); });
-        MainForm->MenuOutputPatch->trigger();
+        MainForm->MenuOutputPatch()->trigger();
         ASSERT_TRUE(GuiTest::WaitFor([&] { return !seen.empty() && seen[0].seen; }));
         EXPECT_TRUE(seen[0].text.startsWith("パッチを保存しました")) << seen[0].text.toStdString();
-        EXPECT_EQ(MainForm->DataChanged, 0);
+        EXPECT_EQ(MainForm->DataChanged(), 0);
         const AppliedPatch applied = ApplyPatch(ReadFileBytes(original), ReadFileBytes(patch));
         ASSERT_EQ(applied.refusal, PatchRefusal::None);
         EXPECT_EQ(applied.result, ReadFileBytes(image));

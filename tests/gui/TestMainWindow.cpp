@@ -30,23 +30,23 @@ protected:
         for (int i = 0; i < teamdata::BatterCount; ++i) {
             const auto texts = teamdata::BatterRowFromBytes(ImageBuilder::ValidBatter(team, i));
             for (int c = 1; c <= 9; ++c)
-                EXPECT_EQ(MainForm->BatterTable->Cells(c, i + 1), Q(texts[c - 1]))
+                EXPECT_EQ(MainForm->BatterTable()->Cells(c, i + 1), Q(texts[c - 1]))
                     << "batter " << i << " column " << c;
         }
         for (int i = 0; i < teamdata::PitcherCount; ++i) {
             const auto texts = teamdata::PitcherRowFromBytes(ImageBuilder::ValidPitcher(team, i));
             for (int c = 1; c <= 11; ++c)
-                EXPECT_EQ(MainForm->PitcherTable->Cells(c, i + 1), Q(texts[c - 1]))
+                EXPECT_EQ(MainForm->PitcherTable()->Cells(c, i + 1), Q(texts[c - 1]))
                     << "pitcher " << i << " column " << c;
         }
-        EXPECT_EQ(SwatchOf(MainForm->HelmetColor),
+        EXPECT_EQ(SwatchOf(MainForm->HelmetColor()),
                   QColor::fromRgb(teamdata::SwatchColor(ImageBuilder::ValidHelmetColor(team))));
-        EXPECT_EQ(SwatchOf(MainForm->UniformColor),
+        EXPECT_EQ(SwatchOf(MainForm->UniformColor()),
                   QColor::fromRgb(teamdata::SwatchColor(ImageBuilder::ValidUniformColor(team))));
     }
 
     static bool AllDataCellsEmpty() {
-        for (StringGrid* grid : {MainForm->BatterTable, MainForm->PitcherTable})
+        for (StringGrid* grid : {MainForm->BatterTable(), MainForm->PitcherTable()})
             for (int r = 1; r < grid->RowCount(); ++r)
                 for (int c = 1; c < grid->ColCount(); ++c)
                     if (!grid->Cells(c, r).isEmpty())
@@ -66,72 +66,72 @@ TEST_F(MainWindowTest, StartsWithHeadersLabelsAndNoData) {
                                         "球速（遅）", "右変化",     "左変化",     "フォーク"};
     const int widths[] = {24, 60, 36, 24, 42, 48, 60, 60, 60, 36, 36, 48};
     for (int c = 0; c < 12; ++c) {
-        EXPECT_EQ(MainForm->BatterTable->Cells(c, 0), batterHeaders[c]);
-        EXPECT_EQ(MainForm->PitcherTable->Cells(c, 0), pitcherHeaders[c]);
-        EXPECT_EQ(MainForm->PitcherTable->ColWidths(c), widths[c]) << c;
-        EXPECT_EQ(MainForm->BatterTable->ColWidths(c), widths[c]) << c;
+        EXPECT_EQ(MainForm->BatterTable()->Cells(c, 0), batterHeaders[c]);
+        EXPECT_EQ(MainForm->PitcherTable()->Cells(c, 0), pitcherHeaders[c]);
+        EXPECT_EQ(MainForm->PitcherTable()->ColWidths(c), widths[c]) << c;
+        EXPECT_EQ(MainForm->BatterTable()->ColWidths(c), widths[c]) << c;
     }
-    ASSERT_EQ(MainForm->BatterTable->RowCount(), 14);
-    ASSERT_EQ(MainForm->PitcherTable->RowCount(), 6);
+    ASSERT_EQ(MainForm->BatterTable()->RowCount(), 14);
+    ASSERT_EQ(MainForm->PitcherTable()->RowCount(), 6);
     for (int r = 1; r <= 13; ++r)
-        EXPECT_EQ(MainForm->BatterTable->Cells(0, r), BatterRowLabels[r - 1]);
+        EXPECT_EQ(MainForm->BatterTable()->Cells(0, r), BatterRowLabels[r - 1]);
     for (int r = 1; r <= 5; ++r)
-        EXPECT_EQ(MainForm->PitcherTable->Cells(0, r), PitcherRowLabels[r - 1]);
+        EXPECT_EQ(MainForm->PitcherTable()->Cells(0, r), PitcherRowLabels[r - 1]);
     EXPECT_TRUE(AllDataCellsEmpty());
-    EXPECT_EQ(MainForm->TeamBox->count(), 0);
-    EXPECT_EQ(SwatchOf(MainForm->HelmetColor), QColor(Qt::white));
-    EXPECT_EQ(SwatchOf(MainForm->UniformColor), QColor(Qt::white));
-    EXPECT_TRUE(MainForm->FilePath.isEmpty());
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->TeamBox()->count(), 0);
+    EXPECT_EQ(SwatchOf(MainForm->HelmetColor()), QColor(Qt::white));
+    EXPECT_EQ(SwatchOf(MainForm->UniformColor()), QColor(Qt::white));
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
+    EXPECT_EQ(MainForm->DataChanged(), 0);
     // The team box ends 20 pixels before the window's right edge, its label 10 before the box.
-    EXPECT_EQ(MainForm->TeamBox->geometry().right() + 1, 574 - 20);
-    EXPECT_EQ(MainForm->EditTeamLabel->geometry().right() + 1, MainForm->TeamBox->x() - 10);
-    EXPECT_EQ(MainForm->EditTeamLabel->text(), "編集チーム：");
+    EXPECT_EQ(MainForm->TeamBox()->geometry().right() + 1, 574 - 20);
+    EXPECT_EQ(MainForm->EditTeamLabel()->geometry().right() + 1, MainForm->TeamBox()->x() - 10);
+    EXPECT_EQ(MainForm->EditTeamLabel()->text(), "編集チーム：");
 }
 
 TEST_F(MainWindowTest, MenuHasEveryCommandWithItsShortcut) {
-    EXPECT_EQ(MainForm->MenuUpdate->title(), "ファイル(&F)");
-    EXPECT_EQ(MainForm->MenuOpen->text(), "開く(&O)...");
-    EXPECT_EQ(MainForm->MenuOpen->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(MainForm->MenuClose->text(), "閉じる(&C)");
-    EXPECT_EQ(MainForm->MenuClose->shortcut(), QKeySequence(Qt::Key_F8));
-    EXPECT_EQ(MainForm->MenuSave->text(), "上書き保存(&U)");
-    EXPECT_EQ(MainForm->MenuSave->shortcut(), QKeySequence(Qt::Key_F5));
-    EXPECT_EQ(MainForm->MenuSaveNew->text(), "名前を付けて保存(&S)...");
-    EXPECT_EQ(MainForm->O1->title(), "出力(&O)");
-    EXPECT_EQ(MainForm->MenuSaveCSV->text(), "CSV出力(&C)...");
-    EXPECT_EQ(MainForm->MenuOutputHTML->text(), "HTML出力(&H)...");
-    EXPECT_EQ(MainForm->MenuExit->text(), "終了(&E)");
-    EXPECT_EQ(MainForm->MenuExit->shortcut(), QKeySequence(Qt::Key_F10));
-    EXPECT_EQ(MainForm->Help1->title(), "ヘルプ(&H)");
-    EXPECT_EQ(MainForm->Help2->text(), "ヘルプ(&H)...");
-    EXPECT_TRUE(MainForm->Help2->shortcut().isEmpty());
-    EXPECT_EQ(MainForm->V2->text(), "バージョン(&V)...");
-    EXPECT_EQ(MainForm->SpeedOpenButton->toolTip(), "ファイルを開く");
-    EXPECT_EQ(MainForm->SpeedUpdateButton->toolTip(), "上書き保存");
-    EXPECT_EQ(MainForm->SpeedCloseButton->toolTip(), "ファイルを閉じる");
+    EXPECT_EQ(MainForm->MenuUpdate()->title(), "ファイル(&F)");
+    EXPECT_EQ(MainForm->MenuOpen()->text(), "開く(&O)...");
+    EXPECT_EQ(MainForm->MenuOpen()->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(MainForm->MenuClose()->text(), "閉じる(&C)");
+    EXPECT_EQ(MainForm->MenuClose()->shortcut(), QKeySequence(Qt::Key_F8));
+    EXPECT_EQ(MainForm->MenuSave()->text(), "上書き保存(&U)");
+    EXPECT_EQ(MainForm->MenuSave()->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(MainForm->MenuSaveNew()->text(), "名前を付けて保存(&S)...");
+    EXPECT_EQ(MainForm->O1()->title(), "出力(&O)");
+    EXPECT_EQ(MainForm->MenuSaveCSV()->text(), "CSV出力(&C)...");
+    EXPECT_EQ(MainForm->MenuOutputHTML()->text(), "HTML出力(&H)...");
+    EXPECT_EQ(MainForm->MenuExit()->text(), "終了(&E)");
+    EXPECT_EQ(MainForm->MenuExit()->shortcut(), QKeySequence(Qt::Key_F10));
+    EXPECT_EQ(MainForm->Help1()->title(), "ヘルプ(&H)");
+    EXPECT_EQ(MainForm->Help2()->text(), "ヘルプ(&H)...");
+    EXPECT_TRUE(MainForm->Help2()->shortcut().isEmpty());
+    EXPECT_EQ(MainForm->V2()->text(), "バージョン(&V)...");
+    EXPECT_EQ(MainForm->SpeedOpenButton()->toolTip(), "ファイルを開く");
+    EXPECT_EQ(MainForm->SpeedUpdateButton()->toolTip(), "上書き保存");
+    EXPECT_EQ(MainForm->SpeedCloseButton()->toolTip(), "ファイルを閉じる");
 }
 
 TEST_F(MainWindowTest, OpeningAValidImageShowsTheFirstTeam) {
     const QString path = Q(WriteImage(ValidImage()));
     QStringList filters;
     AnswerNextFileDialog(path, &filters);
-    MainForm->MenuOpen->trigger();
+    MainForm->MenuOpen()->trigger();
 
     EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK -team.nes");
-    EXPECT_EQ(MainForm->FilePath, path);
+    EXPECT_EQ(MainForm->FilePath(), path);
     EXPECT_EQ(filters, QStringList({"NESticle ROM (*.nes)", "すべてのファイル(*.*) (*)"}));
     ExpectTeamShown(0);
-    ASSERT_EQ(MainForm->TeamBox->count(), 16);
-    EXPECT_EQ(MainForm->TeamBox->itemText(0), "Ｄ");
-    EXPECT_EQ(MainForm->TeamBox->itemText(6), "Bu");
-    EXPECT_EQ(MainForm->TeamBox->itemText(14), "Dy");
-    EXPECT_EQ(MainForm->TeamBox->itemText(15), "Ｎ");
-    EXPECT_EQ(MainForm->TeamBox->currentIndex(), 0);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    ASSERT_EQ(MainForm->TeamBox()->count(), 16);
+    EXPECT_EQ(MainForm->TeamBox()->itemText(0), "Ｄ");
+    EXPECT_EQ(MainForm->TeamBox()->itemText(6), "Bu");
+    EXPECT_EQ(MainForm->TeamBox()->itemText(14), "Dy");
+    EXPECT_EQ(MainForm->TeamBox()->itemText(15), "Ｎ");
+    EXPECT_EQ(MainForm->TeamBox()->currentIndex(), 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
     for (int r = 1; r <= 13; ++r) {
-        EXPECT_TRUE(MainForm->BatterTable->Cells(10, r).isEmpty());
-        EXPECT_TRUE(MainForm->BatterTable->Cells(11, r).isEmpty());
+        EXPECT_TRUE(MainForm->BatterTable()->Cells(10, r).isEmpty());
+        EXPECT_TRUE(MainForm->BatterTable()->Cells(11, r).isEmpty());
     }
 }
 
@@ -152,24 +152,24 @@ TEST_F(MainWindowTest, ShowsRecordBytesAsTheirCellTexts) {
     // Two batters of the batting order now play position 9: the window asks before opening.
     OpenQuestionable(WriteImage(image));
 
-    EXPECT_EQ(MainForm->BatterTable->Cells(1, 3), "か゛ま　　");
-    EXPECT_EQ(MainForm->BatterTable->Cells(2, 3), "両");
-    EXPECT_EQ(MainForm->BatterTable->Cells(3, 3), "10");
-    EXPECT_EQ(MainForm->BatterTable->Cells(4, 3), "9");
-    EXPECT_EQ(MainForm->BatterTable->Cells(5, 3), "550");
-    EXPECT_EQ(MainForm->PitcherTable->Cells(2, 5), "左背");
-    EXPECT_EQ(MainForm->PitcherTable->Cells(3, 5), "4");
-    EXPECT_EQ(MainForm->PitcherTable->Cells(4, 5), "2550");
-    EXPECT_EQ(SwatchOf(MainForm->HelmetColor), QColor(0x00, 0x69, 0x00));
-    EXPECT_EQ(SwatchOf(MainForm->UniformColor), QColor::fromRgb(teamdata::UnknownColorSwatch));
-    EXPECT_EQ(MainForm->RomTeamData.UniformColorByte, 0x3E);
+    EXPECT_EQ(MainForm->BatterTable()->Cells(1, 3), "か゛ま　　");
+    EXPECT_EQ(MainForm->BatterTable()->Cells(2, 3), "両");
+    EXPECT_EQ(MainForm->BatterTable()->Cells(3, 3), "10");
+    EXPECT_EQ(MainForm->BatterTable()->Cells(4, 3), "9");
+    EXPECT_EQ(MainForm->BatterTable()->Cells(5, 3), "550");
+    EXPECT_EQ(MainForm->PitcherTable()->Cells(2, 5), "左背");
+    EXPECT_EQ(MainForm->PitcherTable()->Cells(3, 5), "4");
+    EXPECT_EQ(MainForm->PitcherTable()->Cells(4, 5), "2550");
+    EXPECT_EQ(SwatchOf(MainForm->HelmetColor()), QColor(0x00, 0x69, 0x00));
+    EXPECT_EQ(SwatchOf(MainForm->UniformColor()), QColor::fromRgb(teamdata::UnknownColorSwatch));
+    EXPECT_EQ(MainForm->RomTeamData().UniformColorByte, 0x3E);
 }
 
 TEST_F(MainWindowTest, OpeningWhileAFileIsOpenAsksToCloseFirst) {
     OpenThroughMenu(WriteImage(ValidImage()));
     MessageSeen seen;
     AnswerNextMessage(seen);
-    MainForm->MenuOpen->trigger();
+    MainForm->MenuOpen()->trigger();
     ASSERT_TRUE(seen.seen);
     ExpectErrorBox(seen, "ファイルを閉じてください");
     EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK -team.nes");
@@ -178,8 +178,8 @@ TEST_F(MainWindowTest, OpeningWhileAFileIsOpenAsksToCloseFirst) {
 
 TEST_F(MainWindowTest, CancellingTheOpenDialogChangesNothing) {
     AnswerNextFileDialog(QString());
-    MainForm->SpeedOpenButton->click();
-    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    MainForm->SpeedOpenButton()->click();
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
     EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK");
     EXPECT_TRUE(AllDataCellsEmpty());
     EXPECT_TRUE(GuiTest::NoModalOpen());
@@ -205,10 +205,10 @@ TEST_F(MainWindowTest, ABadRecordOnOpeningForgetsTheFileAndShowsNothingOfIt) {
     ASSERT_TRUE(seen.seen);
     EXPECT_EQ(seen.text, "ファイルが壊れています");
     EXPECT_EQ(seen.title, "ｴﾗｰ");
-    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
     EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK");
     EXPECT_TRUE(AllDataCellsEmpty());
-    EXPECT_EQ(MainForm->TeamBox->count(), 0);
+    EXPECT_EQ(MainForm->TeamBox()->count(), 0);
 }
 
 TEST_F(MainWindowTest, AFileTooShortForItsRecordsIsReportedBroken) {
@@ -218,7 +218,7 @@ TEST_F(MainWindowTest, AFileTooShortForItsRecordsIsReportedBroken) {
     AnswerNextMessage(seen);
     OpenThroughMenu(WriteImage(image));
     EXPECT_EQ(seen.text, "ファイルが壊れています");
-    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
 }
 
 TEST_F(MainWindowTest, AnImageEndingBeforeItsColoursIsRefused) {
@@ -228,8 +228,8 @@ TEST_F(MainWindowTest, AnImageEndingBeforeItsColoursIsRefused) {
     AnswerNextMessage(seen);
     OpenThroughMenu(WriteImage(image));
     EXPECT_EQ(seen.text, "ファイルが壊れています");
-    EXPECT_TRUE(MainForm->FilePath.isEmpty());
-    EXPECT_EQ(MainForm->TeamBox->count(), 0);
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
+    EXPECT_EQ(MainForm->TeamBox()->count(), 0);
 }
 
 TEST_F(MainWindowTest, OpeningChecksTheWholeImageFirst) {
@@ -239,7 +239,7 @@ TEST_F(MainWindowTest, OpeningChecksTheWholeImageFirst) {
         zeros.SetByte(offset, 0);
     const auto zeroPath = WriteImage(zeros, "zeros.nes");
     OpenQuestionable(zeroPath, false);
-    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
     EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK");
 
     // A length the header does not declare asks too; Yes opens the file.
@@ -247,8 +247,8 @@ TEST_F(MainWindowTest, OpeningChecksTheWholeImageFirst) {
         WriteImage(ValidImage().Resize(testsupport::DefaultImageSize + 1), "long.nes");
     const MessageSeen question = OpenQuestionable(longer, true);
     EXPECT_EQ(question.title, "確認");
-    EXPECT_EQ(MainForm->FilePath, Q(longer));
-    MainForm->MenuClose->trigger();
+    EXPECT_EQ(MainForm->FilePath(), Q(longer));
+    MainForm->MenuClose()->trigger();
 
     // No magic at all: refused outright.
     ImageBuilder noMagic = ValidImage();
@@ -257,7 +257,7 @@ TEST_F(MainWindowTest, OpeningChecksTheWholeImageFirst) {
     AnswerNextMessage(seen);
     OpenThroughMenu(WriteImage(noMagic, "nomagic.nes"));
     EXPECT_EQ(seen.text, "ファイルが壊れています");
-    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
 
     // A real-shaped image opens with no question.
     OpenImage(WriteImage(ValidImage()));
@@ -270,13 +270,12 @@ TEST_F(MainWindowTest, SwitchingTeamsWithoutEditsAsksNothing) {
     EXPECT_TRUE(GuiTest::NoModalOpen());
     ExpectTeamShown(5);
     EXPECT_EQ(MainForm->ShownTeam(), 5);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
 TEST_F(MainWindowTest, SwitchingTeamsWithEditsAsksAndNoKeepsEverything) {
     OpenThroughMenu(WriteImage(ValidImage()));
-    MainForm->BatterTable->SetCells(6, 1, "42");
-    MainForm->DataChanged = 1;
+    MainForm->ApplyCellText(MainForm->BatterTable(), 6, 1, "42");
 
     MessageSeen seen;
     AnswerNextMessage(seen, "いいえ(&N)");
@@ -286,23 +285,23 @@ TEST_F(MainWindowTest, SwitchingTeamsWithEditsAsksAndNoKeepsEverything) {
     EXPECT_EQ(seen.title, "確認");
     EXPECT_EQ(seen.icon, QMessageBox::Question);
     EXPECT_EQ(seen.buttons, QStringList({"はい(&Y)", "いいえ(&N)"}));
-    EXPECT_EQ(MainForm->BatterTable->Cells(6, 1), "42");
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->BatterTable()->Cells(6, 1), "42");
+    EXPECT_EQ(MainForm->DataChanged(), 1);
     // The team box is back on the team whose rows are shown, so a save writes them home.
-    EXPECT_EQ(MainForm->TeamBox->currentIndex(), 0);
-    EXPECT_EQ(MainForm->TeamBox->currentText(), "Ｄ");
+    EXPECT_EQ(MainForm->TeamBox()->currentIndex(), 0);
+    EXPECT_EQ(MainForm->TeamBox()->currentText(), "Ｄ");
 
     AnswerNextMessage(seen, "はい(&Y)");
     PickTeam(3);
     ExpectTeamShown(3);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
 TEST_F(MainWindowTest, ABadRecordOnSwitchingEmptiesTheGridsAndForgetsTheFile) {
     ImageBuilder image = ValidImage();
     image.SetBatterLeadByte(7, 2, 200);
     OpenQuestionable(WriteImage(image));
-    MainForm->DataChanged = 1;
+    MakeUnsavedEdit();
     MessageSeen question;
     AnswerNextMessage(question, "はい(&Y)");
     MessageSeen broken;
@@ -310,27 +309,27 @@ TEST_F(MainWindowTest, ABadRecordOnSwitchingEmptiesTheGridsAndForgetsTheFile) {
     PickTeam(7);
     EXPECT_EQ(broken.text, "ファイルが壊れています");
     EXPECT_TRUE(AllDataCellsEmpty());
-    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
     EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK");
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
 TEST_F(MainWindowTest, TypedInitialsPickATeamAndOtherTextIsPutBack) {
     OpenThroughMenu(WriteImage(ValidImage()));
-    QLineEdit* edit = MainForm->TeamBox->lineEdit();
+    QLineEdit* edit = MainForm->TeamBox()->lineEdit();
     edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, "Bu");
-    EXPECT_EQ(MainForm->TeamBox->currentIndex(), 6);
+    EXPECT_EQ(MainForm->TeamBox()->currentIndex(), 6);
     EXPECT_EQ(MainForm->ShownTeam(), 6);
     ExpectTeamShown(6);
 
     edit->selectAll();
     QTest::keyClicks(edit, "xyz");
     QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(MainForm->TeamBox->currentIndex(), 6);
-    EXPECT_EQ(MainForm->TeamBox->currentText(), "Bu");
-    EXPECT_EQ(MainForm->FilePath.isEmpty(), false);
+    EXPECT_EQ(MainForm->TeamBox()->currentIndex(), 6);
+    EXPECT_EQ(MainForm->TeamBox()->currentText(), "Bu");
+    EXPECT_EQ(MainForm->FilePath().isEmpty(), false);
     ExpectTeamShown(6);
 }
 
@@ -338,18 +337,18 @@ TEST_F(MainWindowTest, FunctionKeysOpenAndClose) {
     const QString path = Q(WriteImage(ValidImage()));
     AnswerNextFileDialog(path);
     PressKey(Qt::Key_F1);
-    ASSERT_EQ(MainForm->FilePath, path);
+    ASSERT_EQ(MainForm->FilePath(), path);
     PressKey(Qt::Key_F8);
-    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
     EXPECT_TRUE(AllDataCellsEmpty());
     EXPECT_EQ(MainForm->windowTitle(), "TOLVANEK");
     // The team box keeps the last file's entries; with no file, a pick changes nothing and says
     // nothing: there is no file that could be broken.
-    EXPECT_EQ(MainForm->TeamBox->count(), 16);
+    EXPECT_EQ(MainForm->TeamBox()->count(), 16);
     PickTeam(2);
     EXPECT_TRUE(GuiTest::NoModalOpen());
-    EXPECT_EQ(MainForm->TeamBox->currentIndex(), 0);
-    EXPECT_EQ(MainForm->TeamBox->currentText(), "Ｄ");
+    EXPECT_EQ(MainForm->TeamBox()->currentIndex(), 0);
+    EXPECT_EQ(MainForm->TeamBox()->currentText(), "Ｄ");
     EXPECT_TRUE(AllDataCellsEmpty());
     PressKey(Qt::Key_F10);
     EXPECT_TRUE(GuiTest::WaitFor([] { return !MainForm->isVisible(); }));
@@ -365,7 +364,7 @@ TEST_F(MainWindowTest, FileDialogsSpeakJapaneseAndLeaveNoSettingsFileBehind) {
             static_cast<QDialog*>(dialog)->reject();
         },
         nullptr, 5000, [](QWidget* w) { return w->inherits("QFileDialog"); });
-    MainForm->MenuOpen->trigger();
+    MainForm->MenuOpen()->trigger();
     EXPECT_TRUE(buttons.contains("開く(&O)")) << buttons.join(", ").toStdString();
     EXPECT_TRUE(buttons.contains("キャンセル")) << buttons.join(", ").toStdString();
 
@@ -380,31 +379,31 @@ TEST_F(MainWindowTest, FileDialogsSpeakJapaneseAndLeaveNoSettingsFileBehind) {
 
 TEST_F(MainWindowTest, ClosingWithUnsavedEditsAsksFirst) {
     OpenThroughMenu(WriteImage(ValidImage()));
-    MainForm->DataChanged = 1;
+    MakeUnsavedEdit();
 
     MessageSeen seen;
     AnswerNextMessage(seen, "いいえ(&N)");
-    MainForm->MenuClose->trigger();
+    MainForm->MenuClose()->trigger();
     EXPECT_EQ(seen.text, "現在のデータは変更されています。よろしいですか？");
-    EXPECT_FALSE(MainForm->FilePath.isEmpty());
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_FALSE(MainForm->FilePath().isEmpty());
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 
     AnswerNextMessage(seen, "いいえ(&N)");
-    MainForm->SpeedCloseButton->click();
-    EXPECT_FALSE(MainForm->FilePath.isEmpty());
+    MainForm->SpeedCloseButton()->click();
+    EXPECT_FALSE(MainForm->FilePath().isEmpty());
 
     AnswerNextMessage(seen, "いいえ(&N)");
     MainForm->close();
     EXPECT_TRUE(MainForm->isVisible());
 
     AnswerNextMessage(seen, "いいえ(&N)");
-    MainForm->MenuExit->trigger();
+    MainForm->MenuExit()->trigger();
     EXPECT_TRUE(MainForm->isVisible());
 
     AnswerNextMessage(seen, "はい(&Y)");
-    MainForm->SpeedCloseButton->click();
-    EXPECT_TRUE(MainForm->FilePath.isEmpty());
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    MainForm->SpeedCloseButton()->click();
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
+    EXPECT_EQ(MainForm->DataChanged(), 0);
     // Nothing is asked once nothing is left to lose.
     MainForm->close();
     EXPECT_FALSE(MainForm->isVisible());
@@ -412,12 +411,12 @@ TEST_F(MainWindowTest, ClosingWithUnsavedEditsAsksFirst) {
 
 TEST_F(MainWindowTest, ClosingTheMenuWayWithEditsThenYesLeavesNothingToAskAbout) {
     OpenThroughMenu(WriteImage(ValidImage()));
-    MainForm->DataChanged = 1;
+    MakeUnsavedEdit();
     MessageSeen seen;
     AnswerNextMessage(seen, "はい(&Y)");
-    MainForm->MenuClose->trigger();
-    EXPECT_TRUE(MainForm->FilePath.isEmpty());
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    MainForm->MenuClose()->trigger();
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
 } // namespace

@@ -183,23 +183,23 @@ protected:
         for (int i = 0; i < BatterCount; ++i) {
             const BatterRowTexts texts = BatterRowFromBytes(BatterAt(model, team, i));
             for (int c = 1; c <= 9; ++c)
-                ASSERT_EQ(MainForm->BatterTable->Cells(c, i + 1), Q(texts[c - 1]))
+                ASSERT_EQ(MainForm->BatterTable()->Cells(c, i + 1), Q(texts[c - 1]))
                     << "team " << team << " batter " << i << " column " << c;
-            ASSERT_TRUE(MainForm->BatterTable->Cells(10, i + 1).isEmpty());
+            ASSERT_TRUE(MainForm->BatterTable()->Cells(10, i + 1).isEmpty());
         }
         for (int i = 0; i < PitcherCount; ++i) {
             const PitcherRowTexts texts = PitcherRowFromBytes(PitcherAt(model, team, i));
             for (int c = 1; c <= 11; ++c)
-                ASSERT_EQ(MainForm->PitcherTable->Cells(c, i + 1), Q(texts[c - 1]))
+                ASSERT_EQ(MainForm->PitcherTable()->Cells(c, i + 1), Q(texts[c - 1]))
                     << "team " << team << " pitcher " << i << " column " << c;
         }
         ASSERT_EQ(MainForm->ShownTeam(), team);
-        ASSERT_EQ(MainForm->TeamBox->currentIndex(), team);
+        ASSERT_EQ(MainForm->TeamBox()->currentIndex(), team);
     }
 
     static std::vector<std::vector<QString>> Screen() {
-        std::vector<std::vector<QString>> cells = MainForm->BatterTable->AllCells();
-        for (auto& row : MainForm->PitcherTable->AllCells())
+        std::vector<std::vector<QString>> cells = MainForm->BatterTable()->AllCells();
+        for (auto& row : MainForm->PitcherTable()->AllCells())
             cells.push_back(row);
         return cells;
     }
@@ -207,8 +207,8 @@ protected:
     // ---- Steps ----
 
     void Open() {
-        MainForm->DataChanged = 0;
-        MainForm->MenuClose->trigger();
+        MainForm->UndoStack().setClean();
+        MainForm->MenuClose()->trigger();
         // An image the game could not have written (a batting order without the positions 2..9,
         // a pitcher name without characters) is opened only after a question, answered Yes.
         if (CheckImage(model).verdict == ImageVerdict::Questionable) {
@@ -217,7 +217,7 @@ protected:
         } else {
             OpenThroughMenu(path);
         }
-        ASSERT_EQ(MainForm->FilePath, Q(path));
+        ASSERT_EQ(MainForm->FilePath(), Q(path));
         ASSERT_EQ(MainForm->ShownTeam(), 0);
         ++checks.opens;
         ExpectShows(0);
@@ -232,8 +232,8 @@ protected:
         friend bool operator==(const Shown&, const Shown&) = default;
     };
     static Shown State() {
-        return {Screen(), MainForm->RomTeamData.HelmetColorByte,
-                MainForm->RomTeamData.UniformColorByte};
+        return {Screen(), MainForm->RomTeamData().HelmetColorByte,
+                MainForm->RomTeamData().UniformColorByte};
     }
 
     // Undoing every edit since the team was shown gives back what was shown then, with nothing
@@ -245,16 +245,16 @@ protected:
         const Shown edited = State();
         const int steps = stack.index();
         for (int i = 0; i < steps; ++i)
-            MainForm->MenuUndo->trigger();
+            MainForm->MenuUndo()->trigger();
         ASSERT_FALSE(stack.canUndo());
         ASSERT_EQ(State(), shownAtStart) << "after undoing " << steps << " steps";
-        ASSERT_EQ(MainForm->DataChanged, 0);
+        ASSERT_EQ(MainForm->DataChanged(), 0);
         MainForm->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
         for (int i = 0; i < steps; ++i)
             QTest::keyClick(MainForm, Qt::Key_Y, Qt::ControlModifier);
         ASSERT_EQ(State(), edited) << "after redoing " << steps << " steps";
-        ASSERT_EQ(MainForm->DataChanged, steps > 0 ? 1 : 0);
+        ASSERT_EQ(MainForm->DataChanged(), steps > 0 ? 1 : 0);
         for (int i = 0; i < steps; ++i)
             QTest::keyClick(MainForm, Qt::Key_Z, Qt::ControlModifier);
         ASSERT_EQ(State(), shownAtStart);
@@ -303,7 +303,7 @@ protected:
             },
             nullptr, 5000, [](QWidget* widget) { return widget == ValueDialog; });
         grid->SetCurrentCell(column, row);
-        if (grid == MainForm->BatterTable)
+        if (grid == MainForm->BatterTable())
             MainForm->BatterTableClick();
         else
             MainForm->PitcherTableClick();
@@ -321,7 +321,7 @@ protected:
 
     void EditCell() {
         const bool batter = random.Chance(60);
-        StringGrid* grid = batter ? MainForm->BatterTable : MainForm->PitcherTable;
+        StringGrid* grid = batter ? MainForm->BatterTable() : MainForm->PitcherTable();
         const int row = 1 + random.Below(batter ? BatterCount : PitcherCount);
         const int column = 1 + random.Below(batter ? 9 : 11);
         if (column == 1) {
@@ -348,7 +348,7 @@ protected:
 
     void DragRow() {
         const bool batter = random.Chance(60);
-        StringGrid* grid = batter ? MainForm->BatterTable : MainForm->PitcherTable;
+        StringGrid* grid = batter ? MainForm->BatterTable() : MainForm->PitcherTable();
         const int rows = batter ? BatterCount : PitcherCount;
         const int from = random.Below(rows);
         const int to = random.Below(rows);
@@ -369,7 +369,7 @@ protected:
     void SwitchTeam() {
         const int shown = MainForm->ShownTeam();
         const int team = (shown + 1 + random.Below(TeamCount - 1)) % TeamCount;
-        const bool asks = MainForm->DataChanged == 1;
+        const bool asks = MainForm->DataChanged() == 1;
         const bool yes = random.Chance(50);
         const auto before = Screen();
         MessageSeen seen;
@@ -382,11 +382,11 @@ protected:
         if (asks && !yes) {
             ASSERT_EQ(Screen(), before);
             ASSERT_EQ(MainForm->ShownTeam(), shown);
-            ASSERT_EQ(MainForm->TeamBox->currentIndex(), shown);
-            ASSERT_EQ(MainForm->DataChanged, 1);
+            ASSERT_EQ(MainForm->TeamBox()->currentIndex(), shown);
+            ASSERT_EQ(MainForm->DataChanged(), 1);
         } else {
             ExpectShows(team);
-            ASSERT_EQ(MainForm->DataChanged, 0);
+            ASSERT_EQ(MainForm->DataChanged(), 0);
             shownAtStart = State();
         }
         ++checks.switches;
@@ -398,12 +398,12 @@ protected:
         PitcherRows pitchers;
         for (int r = 0; r < BatterCount; ++r)
             for (int c = 0; c < 9; ++c)
-                batters[r][c] = MainForm->BatterTable->Cells(c + 1, r + 1).toStdString();
+                batters[r][c] = MainForm->BatterTable()->Cells(c + 1, r + 1).toStdString();
         for (int r = 0; r < PitcherCount; ++r)
             for (int c = 0; c < 11; ++c)
-                pitchers[r][c] = MainForm->PitcherTable->Cells(c + 1, r + 1).toStdString();
+                pitchers[r][c] = MainForm->PitcherTable()->Cells(c + 1, r + 1).toStdString();
         const SaveRefusal refusal = CheckTeamTexts(batters, pitchers);
-        const int changedBefore = MainForm->DataChanged;
+        const int changedBefore = MainForm->DataChanged();
 
         MessageSeen seen;
         if (refusal != SaveRefusal::None)
@@ -413,10 +413,10 @@ protected:
             ASSERT_NO_FATAL_FAILURE(PressKey(Qt::Key_F5));
             break;
         case 1:
-            MainForm->MenuSave->trigger();
+            MainForm->MenuSave()->trigger();
             break;
         default:
-            MainForm->SpeedUpdateButton->click();
+            MainForm->SpeedUpdateButton()->click();
             break;
         }
         ASSERT_TRUE(GuiTest::NoModalOpen());
@@ -426,7 +426,7 @@ protected:
             ASSERT_EQ(seen.text, refusal == SaveRefusal::FieldingPositions
                                      ? QStringLiteral("守備位置がおかしい")
                                      : RefusedRecordMessage(batters, pitchers));
-            ASSERT_EQ(MainForm->DataChanged, changedBefore);
+            ASSERT_EQ(MainForm->DataChanged(), changedBefore);
             ASSERT_TRUE(FileBytes() == model) << "a refused save wrote something";
             ++checks.refusedSaves;
             return;
@@ -443,9 +443,9 @@ protected:
             PutPitcher(model, team, i, *p);
         }
         const std::size_t entry = ColorEntryOffset(team).value;
-        model[entry] = MainForm->RomTeamData.HelmetColorByte;
-        model[entry + 1] = MainForm->RomTeamData.UniformColorByte;
-        ASSERT_EQ(MainForm->DataChanged, 0);
+        model[entry] = MainForm->RomTeamData().HelmetColorByte;
+        model[entry + 1] = MainForm->RomTeamData().UniformColorByte;
+        ASSERT_EQ(MainForm->DataChanged(), 0);
         ExpectFileIsModel();
         ++checks.saves;
 

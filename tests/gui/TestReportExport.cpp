@@ -255,7 +255,7 @@ TEST_F(ReportExport, CsvHoldsTheTablesAsShownInShiftJis) {
     SaveDialogSeen dialog;
     MessageSeen message;
     // A name typed without extension gets the dialog's default one.
-    Export(MainForm->MenuSaveCSV, PathIn("giants"), dialog, message);
+    Export(MainForm->MenuSaveCSV(), PathIn("giants"), dialog, message);
 
     ASSERT_TRUE(dialog.shown);
     EXPECT_EQ(dialog.filters,
@@ -277,15 +277,15 @@ TEST_F(ReportExport, CsvHoldsTheTablesAsShownInShiftJis) {
         EXPECT_TRUE(lines[i].endsWith('\r')) << i;
         EXPECT_EQ(lines[i].count(','), i < 14 ? 8 : 10) << i;
     }
-    EXPECT_EQ(MainForm->FilePath, imagePath);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->FilePath(), imagePath);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
 TEST_F(ReportExport, HtmlHoldsTheTablesAsShownWithTheTeamTotals) {
     OpenKnownTeam();
     SaveDialogSeen dialog;
     MessageSeen message;
-    Export(MainForm->MenuOutputHTML, PathIn("giants"), dialog, message);
+    Export(MainForm->MenuOutputHTML(), PathIn("giants"), dialog, message);
 
     ASSERT_TRUE(dialog.shown);
     EXPECT_EQ(dialog.filters, QStringList({"HTMLファイル (*.html *.htm)", "すべてのファイル (*)"}));
@@ -300,7 +300,7 @@ TEST_F(ReportExport, HtmlHoldsTheTablesAsShownWithTheTeamTotals) {
     EXPECT_FALSE(written.contains("\n\n")) << "every line break is CR LF";
     EXPECT_EQ(written, ExpectedHtml("Ｄ", KnownBatterCaption, KnownBatterLines(),
                                     KnownPitcherCaption, KnownPitcherLines()));
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
 TEST_F(ReportExport, UnsavedEditsAndAChangedOrderAreExportedAsShown) {
@@ -309,7 +309,7 @@ TEST_F(ReportExport, UnsavedEditsAndAChangedOrderAreExportedAsShown) {
     PitcherLines pitchers = KnownPitcherLines();
 
     // A click on the first batter's batting side turns "両" into "右".
-    StringGrid* grid = MainForm->BatterTable;
+    StringGrid* grid = MainForm->BatterTable();
     grid->scrollToTop();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(2, 1).center());
     ASSERT_EQ(grid->Cells(2, 1), "右");
@@ -325,7 +325,7 @@ TEST_F(ReportExport, UnsavedEditsAndAChangedOrderAreExportedAsShown) {
     ASSERT_EQ(grid->Cells(6, 2), "50");
     batters[1][5] = "50";
     // The fifth pitcher is dragged to the top by his label.
-    StringGrid* pitcherGrid = MainForm->PitcherTable;
+    StringGrid* pitcherGrid = MainForm->PitcherTable();
     QWidget* labels = pitcherGrid->verticalHeader()->viewport();
     const int x = pitcherGrid->verticalHeader()->width() / 2;
     QPoint at(x, pitcherGrid->CellRect(1, 5).center().y());
@@ -336,18 +336,18 @@ TEST_F(ReportExport, UnsavedEditsAndAChangedOrderAreExportedAsShown) {
     }
     QTest::mouseRelease(labels, Qt::LeftButton, {}, at);
     std::rotate(pitchers.begin(), pitchers.begin() + 4, pitchers.end());
-    ASSERT_EQ(MainForm->DataChanged, 1);
+    ASSERT_EQ(MainForm->DataChanged(), 1);
 
     SaveDialogSeen dialog;
     MessageSeen message;
-    Export(MainForm->MenuSaveCSV, PathIn("edited.csv"), dialog, message);
+    Export(MainForm->MenuSaveCSV(), PathIn("edited.csv"), dialog, message);
     EXPECT_EQ(FileBytes(PathIn("edited.csv")), ExpectedCsv(batters, pitchers));
-    Export(MainForm->MenuOutputHTML, PathIn("edited.html"), dialog, message);
+    Export(MainForm->MenuOutputHTML(), PathIn("edited.html"), dialog, message);
     EXPECT_EQ(FileBytes(PathIn("edited.html")),
               ExpectedHtml("Ｄ", "【打者】チーム打率.276／チーム本塁打139／チーム走力10", batters,
                            KnownPitcherCaption, pitchers));
     // Exporting is not saving.
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
     EXPECT_EQ(MainForm->ShownTeam(), 0);
 }
 
@@ -357,14 +357,14 @@ TEST_F(ReportExport, TheInitialsAreThoseListedForTheTeamShown) {
     ASSERT_EQ(MainForm->ShownTeam(), 6);
     SaveDialogSeen dialog;
     MessageSeen message;
-    Export(MainForm->MenuOutputHTML, PathIn("buffaloes.htm"), dialog, message);
+    Export(MainForm->MenuOutputHTML(), PathIn("buffaloes.htm"), dialog, message);
     const QByteArray written = FileBytes(PathIn("buffaloes.htm"));
     EXPECT_TRUE(written.startsWith(ShiftJis::Encode(
         "<html><head><title>Buチーム</title></head><body>\r\n<h3>Buチーム</h3>\r\n")));
 }
 
 TEST_F(ReportExport, WithNoImageOpenOnlySaysThereIsNoData) {
-    for (QAction* item : {MainForm->MenuSaveCSV, MainForm->MenuOutputHTML}) {
+    for (QAction* item : {MainForm->MenuSaveCSV(), MainForm->MenuOutputHTML()}) {
         MessageSeen seen;
         AnswerNextMessage(seen);
         item->trigger();
@@ -377,7 +377,7 @@ TEST_F(ReportExport, WithNoImageOpenOnlySaysThereIsNoData) {
 
 TEST_F(ReportExport, ACancelledDialogWritesAndSaysNothing) {
     OpenKnownTeam();
-    for (QAction* item : {MainForm->MenuSaveCSV, MainForm->MenuOutputHTML}) {
+    for (QAction* item : {MainForm->MenuSaveCSV(), MainForm->MenuOutputHTML()}) {
         SaveDialogSeen dialog;
         AnswerSaveDialog(QString(), dialog);
         item->trigger();
@@ -397,7 +397,7 @@ TEST_F(ReportExport, AFileThatCannotBeCreatedIsReported) {
     const QString vanishing = PathIn("vanishing");
     const QString targets[] = {PathIn("missing/team.csv"), PathIn("plain/team.csv"),
                                vanishing + "/team.csv"};
-    for (QAction* item : {MainForm->MenuSaveCSV, MainForm->MenuOutputHTML}) {
+    for (QAction* item : {MainForm->MenuSaveCSV(), MainForm->MenuOutputHTML()}) {
         for (const QString& target : targets) {
             std::filesystem::create_directory(vanishing.toStdString());
             SaveDialogSeen dialog;
@@ -418,8 +418,8 @@ TEST_F(ReportExport, AWriteThatFailsIsReportedAsNotSaved) {
     // A report named like a file that is really a full disk.
     std::filesystem::create_symlink("/dev/full", dir.File("full.csv"));
     std::filesystem::create_symlink("/dev/full", dir.File("full.html"));
-    for (QAction* item : {MainForm->MenuSaveCSV, MainForm->MenuOutputHTML}) {
-        const QString target = PathIn(item == MainForm->MenuSaveCSV ? "full.csv" : "full.html");
+    for (QAction* item : {MainForm->MenuSaveCSV(), MainForm->MenuOutputHTML()}) {
+        const QString target = PathIn(item == MainForm->MenuSaveCSV() ? "full.csv" : "full.html");
         SaveDialogSeen dialog;
         QString question;
         MessageSeen message;
@@ -441,7 +441,7 @@ TEST_F(ReportExport, AnExistingFileIsReplacedOnlyAfterTheDialogAsks) {
     QString question;
     AnswerSaveDialog(target, dialog);
     AnswerOverwriteQuestion(question, false, [] { AnswerNextFileDialog(QString()); });
-    MainForm->MenuSaveCSV->trigger();
+    MainForm->MenuSaveCSV()->trigger();
     EXPECT_TRUE(question.contains("old.csv"));
     EXPECT_EQ(FileBytes(target), old);
 
@@ -449,7 +449,7 @@ TEST_F(ReportExport, AnExistingFileIsReplacedOnlyAfterTheDialogAsks) {
     question.clear();
     AnswerSaveDialog(target, dialog);
     AnswerOverwriteQuestion(question, true, [&message] { AnswerNextMessage(message); });
-    MainForm->MenuSaveCSV->trigger();
+    MainForm->MenuSaveCSV()->trigger();
     EXPECT_TRUE(question.contains("old.csv"));
     ExpectConfirmation(message, "ファイルを保存しました");
     EXPECT_EQ(FileBytes(target), ExpectedCsv(KnownBatterLines(), KnownPitcherLines()))
@@ -458,7 +458,7 @@ TEST_F(ReportExport, AnExistingFileIsReplacedOnlyAfterTheDialogAsks) {
 
 TEST_F(ReportExport, ATotalThatIsNotANumberEndsTheHtmlExportAndKeepsTheOldFile) {
     OpenKnownTeam();
-    MainForm->BatterTable->SetCells(7, 4, "abc");
+    MainForm->BatterTable()->SetCells(7, 4, "abc");
     const QString target = PathIn("old.html");
     PutFile(target, "old page");
 
@@ -468,27 +468,27 @@ TEST_F(ReportExport, ATotalThatIsNotANumberEndsTheHtmlExportAndKeepsTheOldFile) 
     AnswerSaveDialog(target, dialog);
     AnswerOverwriteQuestion(question, true, [&failure] { AnswerNextMessage(failure); });
     // Through the event loop, as a menu click arrives.
-    QTimer::singleShot(0, MainForm->MenuOutputHTML, &QAction::trigger);
+    QTimer::singleShot(0, MainForm->MenuOutputHTML(), &QAction::trigger);
     ASSERT_TRUE(GuiTest::WaitFor([&] { return failure.seen && GuiTest::NoModalOpen(); }));
     EXPECT_EQ(failure.title, "TOLVANEK");
     EXPECT_EQ(failure.icon, QMessageBox::Critical);
     EXPECT_TRUE(failure.text.contains("abc"));
     EXPECT_NE(failure.text, "ファイルを保存しました");
     EXPECT_EQ(FileBytes(target), "old page");
-    EXPECT_FALSE(MainForm->FilePath.isEmpty());
+    EXPECT_FALSE(MainForm->FilePath().isEmpty());
 }
 
 TEST_F(ReportExport, TextsThatWouldBreakTheFileFormatAreQuotedOrEscaped) {
     OpenKnownTeam();
-    MainForm->BatterTable->SetCells(1, 1, "a,\"b\"");
-    MainForm->PitcherTable->SetCells(1, 2, "<i>&");
+    MainForm->BatterTable()->SetCells(1, 1, "a,\"b\"");
+    MainForm->PitcherTable()->SetCells(1, 2, "<i>&");
     SaveDialogSeen dialog;
     MessageSeen message;
-    Export(MainForm->MenuSaveCSV, PathIn("odd.csv"), dialog, message);
+    Export(MainForm->MenuSaveCSV(), PathIn("odd.csv"), dialog, message);
     const QByteArray csv = FileBytes(PathIn("odd.csv"));
     EXPECT_TRUE(csv.contains("\r\n\"a,\"\"b\"\"\",")) << csv.toStdString();
     EXPECT_EQ(csv.split('\n').at(1).count(','), 8 + 1);
-    Export(MainForm->MenuOutputHTML, PathIn("odd.html"), dialog, message);
+    Export(MainForm->MenuOutputHTML(), PathIn("odd.html"), dialog, message);
     const QByteArray html = FileBytes(PathIn("odd.html"));
     EXPECT_TRUE(html.contains("<tr><td>a,&quot;b&quot;<td>"));
     EXPECT_TRUE(html.contains("<tr><td>&lt;i&gt;&amp;<td>"));

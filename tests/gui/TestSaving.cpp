@@ -41,8 +41,8 @@ struct Edits {
 
     // Changes batters 1, 2 and 3 and bench batter 10, pitcher 2 and both colours of `team`.
     static void OnScreen() {
-        StringGrid* batters = MainForm->BatterTable;
-        StringGrid* pitchers = MainForm->PitcherTable;
+        StringGrid* batters = MainForm->BatterTable();
+        StringGrid* pitchers = MainForm->PitcherTable();
         batters->SetCells(1, 3, NameOf(NewName));
         batters->SetCells(6, 3, QStringLiteral("42"));
         batters->SetCells(7, 3, QStringLiteral("7"));
@@ -54,9 +54,7 @@ struct Edits {
         pitchers->SetCells(3, 2, QStringLiteral("7"));
         pitchers->SetCells(4, 2, QStringLiteral("330"));
         pitchers->SetCells(6, 2, QStringLiteral("150"));
-        MainForm->RomTeamData.HelmetColorByte = Helmet;
-        MainForm->RomTeamData.UniformColorByte = Uniform;
-        MainForm->DataChanged = 1;
+        MainForm->ApplyColors({Helmet, Uniform}, QStringLiteral("色"));
     }
 
     static void OnImage(ImageBuilder& image, int team) {
@@ -129,7 +127,7 @@ protected:
                               *replace ? QStringLiteral("はい(&Y)") : QStringLiteral("いいえ(&N)"),
                               IsReplaceQuestion);
         }
-        MainForm->MenuSaveNew->trigger();
+        MainForm->MenuSaveNew()->trigger();
     }
 
     // What the window shows about the open file, which no way of saving changes.
@@ -140,7 +138,7 @@ protected:
         friend bool operator==(const Attachment&, const Attachment&) = default;
     };
     static Attachment AttachmentNow() {
-        return {MainForm->FilePath, MainForm->windowTitle(), MainForm->TeamBox->currentIndex()};
+        return {MainForm->FilePath(), MainForm->windowTitle(), MainForm->TeamBox()->currentIndex()};
     }
 };
 
@@ -164,8 +162,8 @@ TEST_F(SavingTest, SavingWithoutEditsLeavesEveryTeamsBytesAsTheyWere) {
         Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
         ASSERT_EQ(ReadFileBytes(path), before) << "team " << team;
     }
-    Expect(std::nullopt, [] { QTest::mouseClick(MainForm->SpeedUpdateButton, Qt::LeftButton); });
-    Expect(std::nullopt, [] { MainForm->MenuSave->trigger(); });
+    Expect(std::nullopt, [] { QTest::mouseClick(MainForm->SpeedUpdateButton(), Qt::LeftButton); });
+    Expect(std::nullopt, [] { MainForm->MenuSave()->trigger(); });
     EXPECT_EQ(ReadFileBytes(path), before);
 }
 
@@ -180,15 +178,15 @@ TEST_F(SavingTest, SavingAfterEditsRewritesOnlyTheShownTeamsRecordsAndColours) {
     ImageBuilder expected = ValidImage();
     Edits::OnImage(expected, team);
     EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
     EXPECT_EQ(AttachmentNow(), attached);
 }
 
 TEST_F(SavingTest, EachWayOfSavingWritesTheEdits) {
     const std::function<void()> ways[] = {
         [] { PressKey(Qt::Key_F5); },
-        [] { QTest::mouseClick(MainForm->SpeedUpdateButton, Qt::LeftButton); },
-        [] { MainForm->MenuSave->trigger(); },
+        [] { QTest::mouseClick(MainForm->SpeedUpdateButton(), Qt::LeftButton); },
+        [] { MainForm->MenuSave()->trigger(); },
     };
     ImageBuilder expected = ValidImage();
     Edits::OnImage(expected, 2);
@@ -198,19 +196,19 @@ TEST_F(SavingTest, EachWayOfSavingWritesTheEdits) {
         Edits::OnScreen();
         Expect(std::nullopt, save);
         EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
-        EXPECT_EQ(MainForm->DataChanged, 0);
-        MainForm->MenuClose->trigger();
+        EXPECT_EQ(MainForm->DataChanged(), 0);
+        MainForm->MenuClose()->trigger();
     }
 }
 
 TEST_F(SavingTest, WithNoFileOpenThereIsNothingToSaveAndNothingIsWritten) {
     Expect(NothingToSave, [] { PressKey(Qt::Key_F5); });
-    Expect(NothingToSave, [] { QTest::mouseClick(MainForm->SpeedUpdateButton, Qt::LeftButton); });
-    Expect(NothingToSave, [] { MainForm->MenuSave->trigger(); });
+    Expect(NothingToSave, [] { QTest::mouseClick(MainForm->SpeedUpdateButton(), Qt::LeftButton); });
+    Expect(NothingToSave, [] { MainForm->MenuSave()->trigger(); });
     // Saving into a copy asks for no name when there is nothing to copy.
-    Expect(QStringLiteral("データがありません"), [] { MainForm->MenuSaveNew->trigger(); });
+    Expect(QStringLiteral("データがありません"), [] { MainForm->MenuSaveNew()->trigger(); });
     EXPECT_TRUE(fs::is_empty(dir.Path()));
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
 // ---- Saving into a copy ----
@@ -230,11 +228,10 @@ TEST_F(SavingTest, SavingIntoACopyWritesTheEditsThereAndStaysWithTheOpenFile) {
     EXPECT_EQ(ReadFileBytes(copy), expected.Bytes());
     EXPECT_EQ(ReadFileBytes(path), original);
     EXPECT_EQ(AttachmentNow(), attached);
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
 
     // The next save in place goes into the open file, not into the copy.
-    MainForm->BatterTable->SetCells(8, 5, QStringLiteral("5"));
-    MainForm->DataChanged = 1;
+    MainForm->ApplyCellText(MainForm->BatterTable(), 8, 5, QStringLiteral("5"));
     Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
     teamdata::BatterBytes fifth = ImageBuilder::ValidBatter(team, 4);
     fifth.fielding = 5;
@@ -254,7 +251,7 @@ TEST_F(SavingTest, SavingIntoAnExistingFileAsksFirstAndReplacesItOnYes) {
     const Bytes before = ReadFileBytes(existing);
     Expect(std::nullopt, [&] { SaveAs(existing, false); });
     EXPECT_EQ(ReadFileBytes(existing), before);
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
     Expect(std::nullopt, [&] { SaveAs(existing, true); });
 
     ImageBuilder expected = ValidImage();
@@ -300,9 +297,9 @@ TEST_F(SavingTest, SavingIntoTheOpenFileItselfSavesInPlaceWhateverItsName) {
         const fs::path named = target();
         Expect(std::nullopt, [&] { SaveAs(named, std::nullopt); });
         EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
-        EXPECT_EQ(MainForm->DataChanged, 0);
+        EXPECT_EQ(MainForm->DataChanged(), 0);
         EXPECT_EQ(AttachmentNow(), attached);
-        MainForm->MenuClose->trigger();
+        MainForm->MenuClose()->trigger();
         for (const char* link : {"link.nes", "hard.nes"})
             fs::remove(dir.File(link));
     }
@@ -322,10 +319,10 @@ struct Refusal {
 };
 
 StringGrid* Batters() {
-    return MainForm->BatterTable;
+    return MainForm->BatterTable();
 }
 StringGrid* Pitchers() {
-    return MainForm->PitcherTable;
+    return MainForm->PitcherTable();
 }
 
 } // namespace
@@ -364,13 +361,13 @@ TEST_F(SavingTest, ARefusedSaveLeavesEveryTargetAsItWasUntilTheTextIsCorrected) 
         EXPECT_EQ(ReadFileBytes(other), original);
         Expect(refusal.message, [&] { SaveAs(fresh); });
         EXPECT_FALSE(fs::exists(fresh));
-        EXPECT_EQ(MainForm->DataChanged, 1);
+        EXPECT_EQ(MainForm->DataChanged(), 1);
 
         grid->SetCells(refusal.column, refusal.row, good);
         Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
         EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
-        EXPECT_EQ(MainForm->DataChanged, 0);
-        MainForm->MenuClose->trigger();
+        EXPECT_EQ(MainForm->DataChanged(), 0);
+        MainForm->MenuClose()->trigger();
         fs::remove(other);
     }
 }
@@ -388,13 +385,13 @@ TEST_F(SavingTest, AnOpenFileThatCannotBeWrittenIsReportedAndTheEditsStayUnsaved
     Expect(CannotWrite, [] { PressKey(Qt::Key_F5); });
     EXPECT_TRUE(fs::is_directory(path));
     EXPECT_TRUE(fs::is_empty(path));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 
     // A file that has gone is not made anew by saving in place.
     fs::remove(path);
     Expect(CannotWrite, [] { PressKey(Qt::Key_F5); });
     EXPECT_FALSE(fs::exists(path));
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(SavingTest, AWriteThatFailsPartWayIsReportedAndLeavesTheImageWhole) {
@@ -416,14 +413,14 @@ TEST_F(SavingTest, AWriteThatFailsPartWayIsReportedAndLeavesTheImageWhole) {
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_EQ(ReadFileBytes(path), ValidImage().Bytes());
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
     for (const auto& entry : fs::directory_iterator(dir.Path()))
         EXPECT_EQ(entry.path().filename().string().find(".tolvanek-"), std::string::npos)
             << entry.path();
 
     // Once the file may be written again, the same save goes through.
     Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
-    EXPECT_EQ(MainForm->DataChanged, 0);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
     ImageBuilder expected = ValidImage();
     Edits::OnImage(expected, team);
     EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
@@ -442,8 +439,8 @@ TEST_F(SavingTest, ACopyFromAnOpenFileThatCannotBeReadLeavesNoCopy) {
     fs::create_directory(path);
     Expect(SourceUnreadable, [&] { SaveAs(copy); });
     EXPECT_FALSE(fs::exists(copy));
-    EXPECT_EQ(MainForm->DataChanged, 1);
-    EXPECT_EQ(MainForm->FilePath, Q(path));
+    EXPECT_EQ(MainForm->DataChanged(), 1);
+    EXPECT_EQ(MainForm->FilePath(), Q(path));
 }
 
 TEST_F(SavingTest, ASourceWithoutAnEndIsRefusedWhenOpenedInsteadOfReadForever) {
@@ -451,7 +448,7 @@ TEST_F(SavingTest, ASourceWithoutAnEndIsRefusedWhenOpenedInsteadOfReadForever) {
     const fs::path zero = dir.File("zero.nes");
     fs::create_symlink("/dev/zero", zero);
     Expect(QStringLiteral("ファイルが壊れています"), [&] { OpenThroughMenu(zero); });
-    EXPECT_TRUE(MainForm->FilePath.isEmpty());
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
 }
 
 TEST_F(SavingTest, ACopyThatCannotBeCreatedIsReported) {
@@ -462,7 +459,7 @@ TEST_F(SavingTest, ACopyThatCannotBeCreatedIsReported) {
     Expect(CopyUnwritable, [&] { SaveAs(missing / "copy.nes"); });
     EXPECT_FALSE(fs::exists(missing));
     EXPECT_EQ(ReadFileBytes(path), ValidImage().Bytes());
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
 
 TEST_F(SavingTest, ACopyThatCannotBeWrittenIsReportedAndWhatWasNamedIsKept) {
@@ -479,5 +476,5 @@ TEST_F(SavingTest, ACopyThatCannotBeWrittenIsReportedAndWhatWasNamedIsKept) {
     EXPECT_TRUE(fs::is_character_file(full));
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadFileBytes(path), ValidImage().Bytes());
-    EXPECT_EQ(MainForm->DataChanged, 1);
+    EXPECT_EQ(MainForm->DataChanged(), 1);
 }
