@@ -67,6 +67,11 @@ bool TMainForm::OpenCartridgeFile(const QString& path) {
     for (int team = 0; team < teamdata::TeamCount; ++team)
         teamBox_->addItem(TeamInitialsText(team));
     teamBox_->setCurrentIndex(0);
+    // A save into this image that was stopped while it copied the new image over it (a kill, a
+    // power cut) left the complete new image beside it: say where, once the image is on screen.
+    for (const std::string& copy : teamdata::InterruptedSaveCopies(NativePath(path)))
+        MessageDlg(this, exchange::DescribeInterruptedSave(path, PathFromNative(copy)),
+                   MessageKind::Confirmation, MessageButtons::Ok);
     return true;
 }
 
@@ -298,24 +303,28 @@ void TMainForm::SaveTeam(const QString& target) {
     request.target = NativePath(target);
     request.teams.push_back({teamBox_->currentIndex(), TeamShown()});
     request.acceptQuestionable = questionableImageAccepted_;
-    switch (teamdata::WriteImage(request).outcome) {
+    const teamdata::ImageWriteResult result = teamdata::WriteImage(request);
+    QString message = CannotSaveMessage();
+    switch (result.outcome) {
     case teamdata::ImageWriteOutcome::Written:
         undoStack_.setClean();
         return;
     case teamdata::ImageWriteOutcome::SourceUnreadable:
     case teamdata::ImageWriteOutcome::SourceRefused:
     case teamdata::ImageWriteOutcome::SourceChanged:
-        ShowError(this, inPlace ? CannotSaveMessage() : SourceUnreadableMessage());
-        return;
+        if (!inPlace)
+            message = SourceUnreadableMessage();
+        break;
     case teamdata::ImageWriteOutcome::TargetUncreatable:
-        ShowError(this, inPlace ? CannotSaveMessage() : tr("The new file cannot be created."));
-        return;
+        if (!inPlace)
+            message = tr("The new file cannot be created.");
+        break;
     case teamdata::ImageWriteOutcome::WriteFailed:
     case teamdata::ImageWriteOutcome::TextRefused:
     case teamdata::ImageWriteOutcome::Busy:
-        ShowError(this, CannotSaveMessage());
-        return;
+        break;
     }
+    ShowError(this, WithDetail(message, exchange::DescribeWriteFailure(result, filePath_, target)));
 }
 
 void TMainForm::MenuSaveClick() {

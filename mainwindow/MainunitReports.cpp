@@ -32,12 +32,13 @@ QString NotSavedMessage() {
 void TMainForm::WriteReport(const QString& path, const QByteArray& bytes) {
     // Written beside the old file and renamed into place: an export that fails half-way leaves
     // the file that was there.
-    const bool saved =
-        teamdata::WriteFileSafely(NativePath(path),
-                                  std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                            static_cast<std::size_t>(bytes.size())))
-            .Written();
-    MessageDlg(this, saved ? tr("The file has been saved.") : NotSavedMessage(),
+    const teamdata::FileWriteResult result = teamdata::WriteFileSafely(
+        NativePath(path), std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                    static_cast<std::size_t>(bytes.size())));
+    MessageDlg(this,
+               result.Written()
+                   ? tr("The file has been saved.")
+                   : WithDetail(NotSavedMessage(), exchange::DescribeWriteFailure(result, path)),
                MessageKind::Confirmation, MessageButtons::Ok);
 }
 
@@ -199,8 +200,13 @@ void TMainForm::MenuImportLeagueCSVClick() {
     request.target = request.source;
     request.teams = writes;
     request.acceptQuestionable = questionableImageAccepted_;
-    if (!teamdata::WriteImage(request).Written()) {
-        ShowError(this, CannotSaveMessage());
+    // The question was answered for the image as it was read; should anything have changed it
+    // since, nothing is written.
+    request.expectedSource = std::span<const std::uint8_t>(image.bytes);
+    if (const teamdata::ImageWriteResult result = teamdata::WriteImage(request);
+        !result.Written()) {
+        ShowError(this, WithDetail(CannotSaveMessage(),
+                                   exchange::DescribeWriteFailure(result, filePath_, filePath_)));
         return;
     }
     // The written teams are what the image holds now; the shown one is read again.
@@ -264,8 +270,12 @@ void TMainForm::MenuOutputPatchClick() {
         ShowError(this, tr("The image is too large for an IPS patch. Choose BPS."));
         return;
     }
-    if (!teamdata::WriteFileSafely(NativePath(patchPath), patch.bytes).Written()) {
-        MessageDlg(this, NotSavedMessage(), MessageKind::Confirmation, MessageButtons::Ok);
+    if (const teamdata::FileWriteResult result =
+            teamdata::WriteFileSafely(NativePath(patchPath), patch.bytes);
+        !result.Written()) {
+        MessageDlg(this,
+                   WithDetail(NotSavedMessage(), exchange::DescribeWriteFailure(result, patchPath)),
+                   MessageKind::Confirmation, MessageButtons::Ok);
         return;
     }
     MessageDlg(this,

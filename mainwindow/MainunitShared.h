@@ -31,6 +31,13 @@ inline const QString ApplicationTitle = QStringLiteral("TOLVANEK");
     return TMainForm::tr("The team has unsaved changes. Discard them?");
 }
 
+// A message the editor has always shown, and below it, when there is more to tell, why the
+// system refused and what the file holds now: the reason is worth knowing, and a file left
+// damaged must be said so.
+[[nodiscard]] inline QString WithDetail(const QString& message, const QString& detail) {
+    return detail.isEmpty() ? message : message + QLatin1Char('\n') + detail;
+}
+
 // The file name part of a path: the text after the last folder separator or drive colon.
 inline QString FileNamePart(const QString& path) {
     const qsizetype cut =

@@ -35,6 +35,10 @@ struct MessageSeen {
     int icon = 0; // QMessageBox::Icon
     QStringList buttons;
     bool seen = false;
+
+    // The message's first line: what the editor has always said. A second line, where there is
+    // one, says why the system refused or what a file holds now.
+    [[nodiscard]] QString Headline() const { return text.section(QLatin1Char('\n'), 0, 0); }
 };
 
 // Arranges for the next modal widget to be a message box: records it into `seen` and presses

@@ -44,7 +44,7 @@ inline QColor SwatchOf(const QFrame* swatch) {
 
 // Checks that a message box was the editor's error box saying `text`, with its one OK button.
 inline void ExpectErrorBox(const GuiTest::MessageSeen& seen, const QString& text) {
-    EXPECT_EQ(seen.text, text);
+    EXPECT_EQ(seen.Headline(), text);
     EXPECT_EQ(seen.title, "ｴﾗｰ");
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
     EXPECT_EQ(seen.buttons, QStringList{"OK"});

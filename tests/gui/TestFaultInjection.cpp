@@ -86,7 +86,7 @@ protected:
         AnswerNextMessage(seen);
         action();
         ASSERT_TRUE(GuiTest::WaitFor([&] { return seen.seen; })) << text.toStdString();
-        EXPECT_EQ(seen.text, text);
+        EXPECT_EQ(seen.Headline(), text);
         EXPECT_EQ(seen.title, MessageKindTitle(kind));
         EXPECT_EQ(seen.buttons, QStringList{QStringLiteral("OK")});
         EXPECT_TRUE(GuiTest::NoModalOpen());
@@ -136,7 +136,7 @@ protected:
         }
         command->trigger();
         ASSERT_TRUE(GuiTest::WaitFor([&] { return seen.seen; })) << text.toStdString();
-        EXPECT_EQ(seen.text, text);
+        EXPECT_EQ(seen.Headline(), text);
         EXPECT_EQ(seen.title, MessageKindTitle(kind));
         EXPECT_TRUE(GuiTest::NoModalOpen());
     }

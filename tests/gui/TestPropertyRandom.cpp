@@ -423,7 +423,7 @@ protected:
 
         if (refusal != SaveRefusal::None) {
             ASSERT_TRUE(seen.seen);
-            ASSERT_EQ(seen.text, refusal == SaveRefusal::FieldingPositions
+            ASSERT_EQ(seen.Headline(), refusal == SaveRefusal::FieldingPositions
                                      ? QStringLiteral("守備位置がおかしい")
                                      : RefusedRecordMessage(batters, pitchers));
             ASSERT_EQ(MainForm->DataChanged(), changedBefore);

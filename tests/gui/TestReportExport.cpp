@@ -210,7 +210,7 @@ void AnswerOverwriteQuestion(QString& question, bool replace, std::function<void
 
 void ExpectConfirmation(const MessageSeen& seen, const char* text) {
     ASSERT_TRUE(seen.seen);
-    EXPECT_EQ(seen.text, text);
+    EXPECT_EQ(seen.Headline(), text);
     EXPECT_EQ(seen.title, "確認");
     EXPECT_EQ(seen.icon, QMessageBox::Question);
     EXPECT_EQ(seen.buttons, QStringList{"OK"});
