@@ -18,34 +18,37 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(Changes)
 };
 
-std::string Utf8(const QString& text) {
-    return text.toStdString();
+// A word of the readable forms, translated, as the reports take it.
+std::string Word(const char* text) {
+    return QCoreApplication::translate("Changes", text).toStdString();
 }
 
 } // namespace
 
 reports::ChangeLabels InterfaceChangeLabels() {
     reports::ChangeLabels labels;
-    labels.batter = Utf8(Texts::tr("batter"));
-    labels.pitcher = Utf8(Texts::tr("pitcher"));
-    labels.helmet = Utf8(Texts::tr("helmet"));
-    labels.uniform = Utf8(Texts::tr("uniform"));
-    labels.battingOrder = Utf8(Texts::tr("batting order"));
-    labels.pitchingOrder = Utf8(Texts::tr("pitching order"));
-    labels.transfer = Utf8(Texts::tr("transfer"));
-    labels.color = Utf8(Texts::tr("colour"));
-    labels.bytes = Utf8(Texts::tr("bytes"));
-    labels.formerName = Utf8(Texts::tr(" (formerly %1)"));
-    labels.byteRange = Utf8(Texts::tr("other bytes %1-%2 (%3 bytes)"));
-    labels.byteTotal = Utf8(Texts::tr("other bytes: %1 ranges, %2 bytes in all"));
-    labels.language = Utf8(Texts::tr("en"));
-    labels.pageTitle = Utf8(Texts::tr("Changes"));
-    labels.teamHeading = Utf8(Texts::tr("Team %1"));
-    labels.bytesHeading = Utf8(Texts::tr("Other bytes"));
-    labels.legend = Utf8(Texts::tr("Coloured cells changed; the struck-out value is the one "
-                                   "before. A row number in blue marks a row a player moved or "
-                                   "was transferred to."));
-    labels.noChanges = Utf8(Texts::tr("No changes."));
+    labels.batter = Word(QT_TRANSLATE_NOOP("Changes", "batter"));
+    labels.pitcher = Word(QT_TRANSLATE_NOOP("Changes", "pitcher"));
+    labels.helmet = Word(QT_TRANSLATE_NOOP("Changes", "helmet"));
+    labels.uniform = Word(QT_TRANSLATE_NOOP("Changes", "uniform"));
+    labels.battingOrder = Word(QT_TRANSLATE_NOOP("Changes", "batting order"));
+    labels.pitchingOrder = Word(QT_TRANSLATE_NOOP("Changes", "pitching order"));
+    labels.transfer = Word(QT_TRANSLATE_NOOP("Changes", "transfer"));
+    labels.color = Word(QT_TRANSLATE_NOOP("Changes", "colour"));
+    labels.bytes = Word(QT_TRANSLATE_NOOP("Changes", "bytes"));
+    labels.formerName = Word(QT_TRANSLATE_NOOP("Changes", " (formerly %1)"));
+    labels.byteRange = Word(QT_TRANSLATE_NOOP("Changes", "other bytes %1-%2 (%3 bytes)"));
+    labels.byteTotal =
+        Word(QT_TRANSLATE_NOOP("Changes", "other bytes: %1 ranges, %2 bytes in all"));
+    labels.language = Word(QT_TRANSLATE_NOOP("Changes", "en"));
+    labels.pageTitle = Word(QT_TRANSLATE_NOOP("Changes", "Changes"));
+    labels.teamHeading = Word(QT_TRANSLATE_NOOP("Changes", "Team %1"));
+    labels.bytesHeading = Word(QT_TRANSLATE_NOOP("Changes", "Other bytes"));
+    labels.legend = Word(
+        QT_TRANSLATE_NOOP("Changes", "Coloured cells changed; the struck-out value is the one "
+                                     "before. A row number in blue marks a row a player moved or "
+                                     "was transferred to."));
+    labels.noChanges = Word(QT_TRANSLATE_NOOP("Changes", "No changes."));
     return labels;
 }
 

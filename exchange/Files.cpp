@@ -56,7 +56,8 @@ namespace {
 
 QString WithReason(const QString& message, int systemError) {
     const QString reason = DescribeSystemError(systemError);
-    return reason.isEmpty() ? message : message + QStringLiteral(": ") + reason;
+    return reason.isEmpty() ? message
+                            : Texts::tr("%1: %2", "a message and its reason").arg(message, reason);
 }
 
 // What a write that failed part-way left at its target.
@@ -98,8 +99,9 @@ QString DescribeWriteFailure(const teamdata::ImageWriteResult& result, const QSt
     case Outcome::TargetUncreatable:
         return WithReason(Texts::tr("cannot create %1").arg(Shown(target)), result.systemError);
     case Outcome::WriteFailed:
-        return WithReason(Texts::tr("cannot write %1").arg(Shown(target)), result.systemError) +
-               QStringLiteral("; ") + TargetLeft(result.target, target, result.completeCopy);
+        return Texts::tr("%1; %2", "what failed; what it left")
+            .arg(WithReason(Texts::tr("cannot write %1").arg(Shown(target)), result.systemError),
+                 TargetLeft(result.target, target, result.completeCopy));
     case Outcome::TextRefused:
         return Texts::tr("the teams cannot be written into %1").arg(Shown(target));
     }
@@ -113,8 +115,9 @@ QString DescribeWriteFailure(const teamdata::FileWriteResult& result, const QStr
     case teamdata::FileWriteOutcome::TargetUncreatable:
         return WithReason(Texts::tr("cannot create %1").arg(Shown(target)), result.systemError);
     case teamdata::FileWriteOutcome::WriteFailed:
-        return WithReason(Texts::tr("cannot write %1").arg(Shown(target)), result.systemError) +
-               QStringLiteral("; ") + TargetLeft(result.target, target, result.completeCopy);
+        return Texts::tr("%1; %2", "what failed; what it left")
+            .arg(WithReason(Texts::tr("cannot write %1").arg(Shown(target)), result.systemError),
+                 TargetLeft(result.target, target, result.completeCopy));
     }
     return {};
 }

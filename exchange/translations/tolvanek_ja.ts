@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>Changes</name>
+    <message numerus="yes">
+        <source>%n cell(s)</source>
+        <translation>
+            <numerusform>%n セル</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n colour(s)</source>
+        <translation>
+            <numerusform>%n 色</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n move(s)</source>
+        <translation>
+            <numerusform>%n 移動</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s)</source>
+        <translation>
+            <numerusform>%n 移籍</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>batter</source>
+        <translation>打者</translation>
+    </message>
+    <message>
+        <source>pitcher</source>
+        <translation>投手</translation>
+    </message>
+    <message>
+        <source>helmet</source>
+        <translation>ヘルメット</translation>
+    </message>
+    <message>
+        <source>uniform</source>
+        <translation>ユニフォーム</translation>
+    </message>
+    <message>
+        <source>batting order</source>
+        <translation>打順</translation>
+    </message>
+    <message>
+        <source>pitching order</source>
+        <translation>投手の順番</translation>
+    </message>
+    <message>
+        <source>transfer</source>
+        <translation>移籍</translation>
+    </message>
+    <message>
+        <source>colour</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>バイト</translation>
+    </message>
+    <message>
+        <source> (formerly %1)</source>
+        <translation>（旧 %1）</translation>
+    </message>
+    <message>
+        <source>other bytes %1-%2 (%3 bytes)</source>
+        <translation>その他のバイト %1-%2（%3 バイト）</translation>
+    </message>
+    <message>
+        <source>other bytes: %1 ranges, %2 bytes in all</source>
+        <translation>その他のバイト: %1 か所、計 %2 バイト</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>変更の一覧</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <translation>%1チーム</translation>
+    </message>
+    <message>
+        <source>Other bytes</source>
+        <translation>その他のバイト</translation>
+    </message>
+    <message>
+        <source>Coloured cells changed; the struck-out value is the one before. A row number in blue marks a row a player moved or was transferred to.</source>
+        <translation>色の付いたセルが変わったセルで、取り消し線の値が変更前の値です。行番号が青い行には、移動または移籍で選手が来ました。</translation>
+    </message>
+    <message>
+        <source>No changes.</source>
+        <translation>変更はありません。</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>see &quot;%1&quot; for how to use it</source>
@@ -20,28 +119,12 @@
         <translation>略称「%1」のチームはありません。チームは %2 です</translation>
     </message>
     <message>
-        <source>standard input is too large</source>
-        <translation>標準入力が大きすぎます</translation>
-    </message>
-    <message>
         <source>cannot read standard input</source>
         <translation>標準入力を読めません</translation>
     </message>
     <message>
-        <source>cannot read %1: %2</source>
-        <translation>%1 を読めません：%2</translation>
-    </message>
-    <message>
-        <source>%1 is too large</source>
-        <translation>%1 は大きすぎます</translation>
-    </message>
-    <message>
         <source>cannot write to standard output</source>
         <translation>標準出力に書き込めません</translation>
-    </message>
-    <message>
-        <source>cannot write %1</source>
-        <translation>%1 に書き込めません</translation>
     </message>
     <message>
         <source>note: %1</source>
@@ -50,22 +133,6 @@
     <message>
         <source>cannot read %1</source>
         <translation>%1 を読めません</translation>
-    </message>
-    <message>
-        <source>%1 changed while it was being read; nothing was written</source>
-        <translation>読み込み中に %1 が変わりました。何も書き込んでいません</translation>
-    </message>
-    <message>
-        <source>cannot create %1</source>
-        <translation>%1 を作れません</translation>
-    </message>
-    <message>
-        <source>cannot write %1; it is left as it was</source>
-        <translation>%1 に書き込めません。ファイルは元のままです</translation>
-    </message>
-    <message>
-        <source>the teams cannot be written into %1</source>
-        <translation>%1 にチームを書き込めません</translation>
     </message>
     <message>
         <source>--format html needs --team: a page shows one team</source>
@@ -108,14 +175,6 @@
         <translation>IPSパッチは16MiBより大きいイメージを扱えません。BPSパッチを作ってください</translation>
     </message>
     <message>
-        <source>a patch is never applied in place: give -o another file than %1</source>
-        <translation>パッチは元のファイルには当てません。-o には %1 以外のファイルを指定してください</translation>
-    </message>
-    <message>
-        <source>%1 cannot be applied to %2: %3</source>
-        <translation>%1 を %2 に当てられません：%3</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>このヘルプを表示して終了します。</translation>
     </message>
@@ -136,10 +195,6 @@
         <translation>余分な引数「%1」があります</translation>
     </message>
     <message>
-        <source>missing -o %1</source>
-        <translation>-o %1 がありません</translation>
-    </message>
-    <message>
         <source>The cartridge image (.nes).</source>
         <translation>カートリッジのイメージ（.nes）。</translation>
     </message>
@@ -158,10 +213,6 @@
     <message>
         <source>A BPS or IPS patch.</source>
         <translation>BPSパッチかIPSパッチ。</translation>
-    </message>
-    <message>
-        <source>Check an image as opening it in the window does, and list its teams: initials, helmet and uniform colour, first batter.</source>
-        <translation>ウィンドウで開くときと同じようにイメージを確認し、チームの一覧（略称、ヘルメットとユニフォームの色、1番打者）を表示します。</translation>
     </message>
     <message>
         <source>Write the league file, or one team&apos;s CSV or HTML page, as the window writes them.</source>
@@ -262,6 +313,126 @@
     <message>
         <source>unknown command &quot;%1&quot;</source>
         <translation>「%1」というコマンドはありません</translation>
+    </message>
+    <message>
+        <source>Tell which cartridge an image is (header, sizes, mapper, checksums with and without the header), check it as opening it in the window does, and list its teams: initials, helmet and uniform colour, first batter.</source>
+        <translation>イメージがどのカートリッジかを示し（ヘッダー、サイズ、マッパー、ヘッダーを含む/含まないチェックサム）、ウィンドウで開くときと同じように検査して、チームの一覧（略称、ヘルメットとユニフォームの色、1人目の打者）を表示します。</translation>
+    </message>
+    <message>
+        <source>Only which cartridge the file is: its header, sizes, mapper and checksums, and the result of the check.</source>
+        <translation>どのカートリッジかだけを表示します：ヘッダー、サイズ、マッパー、チェックサムと検査の結果。</translation>
+    </message>
+    <message>
+        <source>show what differs between two leagues</source>
+        <translation>2つのリーグの違いを表示する</translation>
+    </message>
+    <message>
+        <source>Show every change between two leagues by team, player and column: IMAGE against OTHER, or against what a patch (--patch) or an import of a CSV file (--csv) would make of it; nothing is written. Exit status 0: equal; 1: different; 2: wrong usage; 3: a file could not be read or written; 4: an input was refused (an image that fails the check without --force, a CSV file with errors, a patch for another image).</source>
+        <translation>2つのリーグの違いをチーム、選手、項目ごとにすべて表示します：IMAGE と OTHER、またはパッチ（--patch）やCSVファイルの取込（--csv）で IMAGE がどうなるかを比べます。何も書き込みません。終了ステータス 0：同じ、1：違いあり、2：使い方の誤り、3：ファイルを読み書きできない、4：入力を受け付けない（--force なしで検査に通らないイメージ、誤りのあるCSVファイル、別のイメージ用のパッチ）。</translation>
+    </message>
+    <message>
+        <source>The image to compare it with.</source>
+        <translation>比べる相手のイメージ。</translation>
+    </message>
+    <message>
+        <source>Compare with IMAGE as this patch would make it.</source>
+        <translation>このパッチを当てた後の IMAGE と比べます。</translation>
+    </message>
+    <message>
+        <source>Compare with IMAGE as importing this league file or team CSV would make it.</source>
+        <translation>このリーグファイルまたはチームCSVを取り込んだ後の IMAGE と比べます。</translation>
+    </message>
+    <message>
+        <source>The team a team CSV given with --csv replaces.</source>
+        <translation>--csv で指定したチームCSVが置き換えるチーム。</translation>
+    </message>
+    <message>
+        <source>text (when not given), csv or html.</source>
+        <translation>text（指定しないとき）、csv または html。</translation>
+    </message>
+    <message>
+        <source>print the whole league as lines, for git diff</source>
+        <translation>リーグ全体を行の形で表示する（git diff 用）</translation>
+    </message>
+    <message>
+        <source>Print the whole league as stable lines of UTF-8 text, one per player and one per team&apos;s colours, made to be git&apos;s text converter for .nes files.</source>
+        <translation>リーグ全体を、選手1人につき1行、チームの色につき1行の、変わらない形のUTF-8テキストで表示します。.nes ファイル用の git のテキスト変換に使えます。</translation>
+    </message>
+    <message>
+        <source>%1 is empty; it must name a file</source>
+        <translation>%1 が空です。ファイルを指定してください</translation>
+    </message>
+    <message>
+        <source>missing %1 %2</source>
+        <translation>%1 %2 がありません</translation>
+    </message>
+    <message>
+        <source>%1 is given an empty path; it must name a file</source>
+        <translation>%1 のパスが空です。ファイルを指定してください</translation>
+    </message>
+    <message>
+        <source>-o %1 is the same file as %2 %3; the command reads it, so it cannot write it: name another file</source>
+        <translation>-o %1 は %2 %3 と同じファイルです。このコマンドはそれを読むので、そこには書き込めません。別のファイルを指定してください</translation>
+    </message>
+    <message>
+        <source>unexpected error: %1</source>
+        <translation>予期しないエラー：%1</translation>
+    </message>
+    <message>
+        <source>unexpected error</source>
+        <translation>予期しないエラー</translation>
+    </message>
+    <message>
+        <source>standard input is larger than %1 bytes, more than any league file; nothing was read</source>
+        <translation>標準入力が %1 バイトを超えています。どのリーグファイルよりも大きいので、読み込みませんでした</translation>
+    </message>
+    <message>
+        <source>cannot read %1: it is not a regular file</source>
+        <translation>%1 を読めません：通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes, more than any file of its kind; nothing was read</source>
+        <translation>%1 は %2 バイトを超えています。この種類のどのファイルよりも大きいので、読み込みませんでした</translation>
+    </message>
+    <message>
+        <source>waiting for another Tolvanek to finish writing %1</source>
+        <translation>別の Tolvanek が %1 への書き込みを終えるのを待っています</translation>
+    </message>
+    <message>
+        <source>%1 is not applied to %2: %3; nothing was written</source>
+        <translation>%1 を %2 に当てませんでした：%3。何も書き込んでいません</translation>
+    </message>
+    <message>
+        <source>the patched image would be no image of this game (%1); nothing was written</source>
+        <translation>パッチを当てた結果はこのゲームのイメージになりません（%1）。何も書き込んでいません</translation>
+    </message>
+    <message>
+        <source>the patched image does not look like an image of this game (%1); nothing was written</source>
+        <translation>パッチを当てた結果はこのゲームのイメージではないようです（%1）。何も書き込んでいません</translation>
+    </message>
+    <message>
+        <source>give --force to write it all the same</source>
+        <translation>それでも書き込むには --force を付けてください</translation>
+    </message>
+    <message>
+        <source>give --patch or --csv, not both</source>
+        <translation>--patch と --csv のどちらか一方を指定してください</translation>
+    </message>
+    <message>
+        <source>--team names the team of --csv</source>
+        <translation>--team は --csv のチームを指定します</translation>
+    </message>
+    <message>
+        <source>give one of OTHER, --patch PATCH and --csv FILE to compare with</source>
+        <translation>比べる相手として OTHER、--patch PATCH、--csv FILE のどれか1つを指定してください</translation>
+    </message>
+    <message>
+        <source>%1 cannot be compared as %2 would make it: %3</source>
+        <translation>%2 を当てた後の %1 とは比べられません：%3</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; it is text, csv or html</source>
+        <translation>「%1」という形式はありません。text、csv、html のどれかです</translation>
     </message>
 </context>
 <context>
@@ -372,6 +543,123 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>%1 is left as it was</source>
+        <translation>%1 は元のままです</translation>
+    </message>
+    <message>
+        <source>the old content of %1 was put back</source>
+        <translation>%1 の元の内容を戻しました</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 は壊れています</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; the complete new content is in %2</source>
+        <translation>%1 は壊れています。新しい内容の全体は %2 にあります</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 を読めません</translation>
+    </message>
+    <message>
+        <source>%1 changed while it was being read; nothing was written</source>
+        <translation>読み込み中に %1 が変わりました。何も書き込んでいません</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program after it was read; nothing was written, so that its changes are not lost</source>
+        <translation>%1 は読み込んだ後に別のプログラムが変更しました。その変更を失わないよう、何も書き込んでいません</translation>
+    </message>
+    <message>
+        <source>another Tolvanek is writing %1 right now; nothing was written</source>
+        <translation>別の Tolvanek が %1 に書き込み中です。何も書き込んでいません</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>%1 を作れません</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>the teams cannot be written into %1</source>
+        <translation>%1 にチームを書き込めません</translation>
+    </message>
+    <message>
+        <source>a save into %1 was stopped before it ended; if %1 does not hold what was saved, the complete new image is in %2</source>
+        <translation>%1 への保存が途中で止まりました。%1 に保存した内容がないときは、新しいイメージの全体が %2 にあります</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>ディスクに空きがありません</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>ディスクの使用量の上限に達しています</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>アクセスが許可されていません</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>読み取り専用のファイルシステムです</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>そのファイルまたはフォルダーはありません</translation>
+    </message>
+    <message>
+        <source>a part of the path is no folder</source>
+        <translation>パスの途中にフォルダーでないものがあります</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>the file is in use</source>
+        <translation>ファイルは使用中です</translation>
+    </message>
+    <message>
+        <source>the file is mounted over another file system</source>
+        <translation>ファイルが別のファイルシステムからマウントされています</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>入出力エラー</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>名前が長すぎます</translation>
+    </message>
+    <message>
+        <source>too many symbolic links</source>
+        <translation>シンボリックリンクが多すぎます</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>ファイルが大きすぎます</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>同じ名前のファイルがあります</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a message and its reason</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <comment>what failed; what it left</comment>
+        <translation>%1。%2</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Help file not found</source>
@@ -439,6 +727,77 @@
     <message>
         <source>the batting order of team %1 does not hold the positions 2 to 9 once each</source>
         <translation>チーム%1の打順の守備位置が2から9までひとつずつになっていません</translation>
+    </message>
+</context>
+<context>
+    <name>ImageIdentity</name>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>archaic iNES</source>
+        <translation>古い形式の iNES</translation>
+    </message>
+    <message>
+        <source>header</source>
+        <translation>ヘッダー</translation>
+    </message>
+    <message>
+        <source>program data</source>
+        <translation>プログラムデータ</translation>
+    </message>
+    <message>
+        <source>character data</source>
+        <translation>キャラクターデータ</translation>
+    </message>
+    <message>
+        <source>mapper</source>
+        <translation>マッパー</translation>
+    </message>
+    <message>
+        <source>none (no iNES header)</source>
+        <translation>なし（iNESヘッダーがありません）</translation>
+    </message>
+    <message>
+        <source>file size</source>
+        <translation>ファイルサイズ</translation>
+    </message>
+    <message>
+        <source>CRC-32</source>
+        <translation>CRC-32</translation>
+    </message>
+    <message>
+        <source>SHA-1</source>
+        <translation>SHA-1</translation>
+    </message>
+    <message>
+        <source>CRC-32 without header</source>
+        <translation>CRC-32（ヘッダーを除く）</translation>
+    </message>
+    <message>
+        <source>SHA-1 without header</source>
+        <translation>SHA-1（ヘッダーを除く）</translation>
+    </message>
+    <message>
+        <source>refused (%1)</source>
+        <translation>使えません（%1）</translation>
+    </message>
+    <message>
+        <source>questionable (%1)</source>
+        <translation>疑わしい（%1）</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>問題なし</translation>
+    </message>
+    <message>
+        <source>image check</source>
+        <translation>イメージの検査</translation>
     </message>
 </context>
 <context>
@@ -547,6 +906,40 @@
         <source>the patched image does not match the patch&apos;s checksum</source>
         <translation>パッチを当てた結果がパッチのチェックサムと合いません</translation>
     </message>
+    <message>
+        <source>this is neither a league file (no line starts with &quot;%1&quot;) nor a team CSV (the first line is not the batter header)</source>
+        <translation>リーグファイル（「%1」で始まる行がありません）でもチームCSV（1行目が打者の見出しではありません）でもありません</translation>
+    </message>
+    <message>
+        <source>the file&apos;s character encoding is probably wrong: its Japanese reads as Latin letters and symbols (a spreadsheet opened it in another encoding and saved it so); open it again as Shift_JIS and save it as CSV in Shift_JIS or UTF-8</source>
+        <translation>ファイルの文字コードが違うようです。日本語がラテン文字や記号になっています（表計算ソフトが別の文字コードで開いてそのまま保存したもの）。Shift_JIS として開き直し、Shift_JIS か UTF-8 のCSVとして保存してください</translation>
+    </message>
+    <message>
+        <source>the file goes on beyond the %1 lines of a league file; it was read no further</source>
+        <translation>リーグファイルの %1 行を超えて続いています。それ以降は読んでいません</translation>
+    </message>
+    <message>
+        <source>the file is UTF-16 text; save it as CSV in Shift_JIS or UTF-8 and import it again</source>
+        <translation>UTF-16 のテキストです。Shift_JIS か UTF-8 のCSVとして保存し、もう一度取り込んでください</translation>
+    </message>
+    <message>
+        <source>the file holds zero bytes, so it is no text file; a league file or team CSV is text in Shift_JIS or UTF-8</source>
+        <translation>ファイルに0のバイトがあり、テキストファイルではありません。リーグファイルとチームCSVは Shift_JIS か UTF-8 のテキストです</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) before the first team line; every team of a league file starts with a line &quot;%1,...&quot;</source>
+        <translation>
+            <numerusform>最初のチーム行の前に %n 行あります。リーグファイルの各チームは「%1,…」の行で始まります</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a spreadsheet probably turned the name &quot;%1&quot; into the number &quot;%2&quot;; the name was kept</source>
+        <translation>表計算ソフトが名前「%1」を数値「%2」に変えたようです。名前はそのままにしました</translation>
+    </message>
+    <message>
+        <source>the patch would make an image larger than %1 MiB, larger than any image the program reads</source>
+        <translation>パッチを当てると %1 MiB を超えるイメージになります。このプログラムが読むどのイメージよりも大きすぎます</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialogs</name>
@@ -581,6 +974,29 @@
     <message>
         <source>&amp;No</source>
         <translation>いいえ(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>PatchFiles</name>
+    <message>
+        <source>this patch has already been applied to this image</source>
+        <translation>このパッチはすでに適用されています</translation>
+    </message>
+    <message>
+        <source>the patch was made for another image: it expects CRC-32 %1; this file has %2, and %3 without its header</source>
+        <translation>このパッチは別のイメージ用です。パッチが求める CRC-32 は %1 ですが、このファイルは %2、ヘッダーを除くと %3 です</translation>
+    </message>
+    <message>
+        <source>; it is not the same cartridge behind another header either</source>
+        <translation>。ヘッダーだけが異なる同じカートリッジでもありません</translation>
+    </message>
+    <message>
+        <source>applied to an image that differs only in its header</source>
+        <translation>ヘッダーだけが異なるイメージに適用しました</translation>
+    </message>
+    <message>
+        <source>an IPS patch carries no checksums, so it cannot prove that this is the image it was made for</source>
+        <translation>IPS パッチにはチェックサムがないため、このイメージ用に作られたものかは確かめられません</translation>
     </message>
 </context>
 <context>

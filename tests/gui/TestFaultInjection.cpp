@@ -102,8 +102,9 @@ protected:
     // A save dialog answered with `target`; when the dialog (or, for a copy of the image, the
     // window) asks before replacing an existing file, the question is answered Yes. Then the one
     // message of the action is expected.
-    static void SaveThroughDialog(const fs::path& target, QAction* command, const QString& text,
-                                  MessageKind kind) {
+    // The message seen, for a test that looks at its second line too.
+    static MessageSeen SaveThroughDialog(const fs::path& target, QAction* command,
+                                         const QString& text, MessageKind kind) {
         MessageSeen seen;
         MessageSeen question;
         AnswerNextFileDialog(Q(target));
@@ -135,10 +136,11 @@ protected:
             AnswerNextMessage(seen);
         }
         command->trigger();
-        ASSERT_TRUE(GuiTest::WaitFor([&] { return seen.seen; })) << text.toStdString();
+        EXPECT_TRUE(GuiTest::WaitFor([&] { return seen.seen; })) << text.toStdString();
         EXPECT_EQ(seen.Headline(), text);
         EXPECT_EQ(seen.title, MessageKindTitle(kind));
         EXPECT_TRUE(GuiTest::NoModalOpen());
+        return seen;
     }
 
     std::vector<fs::path> immutable;
@@ -325,8 +327,13 @@ protected:
 };
 
 TEST_F(UnwritableTarget, ACsvExportIsReportedAsNotSaved) {
-    SaveThroughDialog(LinkToFullDevice("full.csv"), MainForm->MenuSaveCSV(), ReportNotSaved,
-                      MessageKind::Confirmation);
+    // Below the editor's message, the system's reason and what the device holds now.
+    const MessageSeen full =
+        SaveThroughDialog(LinkToFullDevice("full.csv"), MainForm->MenuSaveCSV(), ReportNotSaved,
+                          MessageKind::Confirmation);
+    EXPECT_TRUE(full.text.section(QLatin1Char('\n'), 1)
+                    .contains(QStringLiteral("ディスクに空きがありません")))
+        << full.text.toStdString();
     SaveThroughDialog(dir.File("gone") / "team.csv", MainForm->MenuSaveCSV(), ReportNotSaved,
                       MessageKind::Confirmation);
     ExpectDeviceKept();
