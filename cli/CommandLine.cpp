@@ -160,6 +160,16 @@ const std::vector<CommandSpec>& Commands() {
            "FILE", Role::Output},
           ForceOption},
          RunDiff},
+        {"overview",
+         QT_TRANSLATE_NOOP("Cli", "write one page that compares the sixteen teams"),
+         QT_TRANSLATE_NOOP("Cli", "Write the league overview: one self-contained HTML page with "
+                                  "a table of the sixteen teams and their ranks, a chart for "
+                                  "every figure, and every team's rosters."),
+         {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")}},
+         {{"o", QT_TRANSLATE_NOOP("Cli", "The page to write; - for standard output."), "FILE",
+           Role::Output, true},
+          ForceOption},
+         RunOverview},
         {"show",
          QT_TRANSLATE_NOOP("Cli", "print the whole league as lines, for git diff"),
          QT_TRANSLATE_NOOP("Cli", "Print the whole league as stable lines of UTF-8 text, one per "

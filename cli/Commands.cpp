@@ -560,6 +560,22 @@ int RunDiff(const Invocation& call) {
     return changes.empty() ? Done : 1;
 }
 
+int RunOverview(const Invocation& call) {
+    const OpenedImage opened = OpenImage(call.Argument(0), call.Force(), call.err);
+    if (opened.status != Done)
+        return opened.status;
+    QByteArray page;
+    try {
+        page = exchange::LeagueOverviewBytes(exchange::TextsOf(exchange::RecordsOf(opened.image)));
+    } catch (const std::runtime_error& error) {
+        // Cells read from record bytes are always numbers; should one not be, say which.
+        return Report(
+            call.err,
+            Cli::tr("the overview cannot be written: %1").arg(QString::fromUtf8(error.what())));
+    }
+    return WriteOutput(call, call.Value(QStringLiteral("o")), BytesOf(page));
+}
+
 int RunShow(const Invocation& call) {
     // Only read: an image that does not look like this game's is shown all the same, as git
     // must be able to show every version of a file.

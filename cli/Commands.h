@@ -34,6 +34,9 @@ namespace cli {
 // refused.
 [[nodiscard]] int RunDiff(const Invocation& call);
 
+// overview IMAGE -o FILE: the league overview page.
+[[nodiscard]] int RunOverview(const Invocation& call);
+
 // show IMAGE: the league as lines for git.
 [[nodiscard]] int RunShow(const Invocation& call);
 

@@ -4,6 +4,7 @@
 #include "CellMerge.h"
 #include "Files.h"
 #include "LeagueCsv.h"
+#include "LeagueOverview.h"
 #include "ShiftJis.h"
 #include "TeamReport.h"
 #include "TextEncoding.h"
@@ -72,6 +73,10 @@ QByteArray TeamHtmlBytes(int team, const teamdata::TeamTexts& texts) {
     return ShiftJisBytes(reports::BuildHtml(TeamInitialsText(team).toStdString(),
                                             reports::BatterGrid(texts.batters),
                                             reports::PitcherGrid(texts.pitchers)));
+}
+
+QByteArray LeagueOverviewBytes(const reports::LeagueTexts& league) {
+    return QByteArray::fromStdString(reports::BuildLeagueOverview(league));
 }
 
 QString DecodeTextFile(const QByteArray& bytes) {

@@ -32,6 +32,10 @@ using LeagueRecords = std::array<teamdata::TeamRecords, teamdata::TeamCount>;
 [[nodiscard]] QByteArray TeamCsvBytes(const teamdata::TeamTexts& team);
 [[nodiscard]] QByteArray TeamHtmlBytes(int team, const teamdata::TeamTexts& texts);
 
+// The league overview page (UTF-8): every team compared in a table and in charts, then every
+// team's rosters. Throws teamdata::NotANumberError when a summed cell holds no number.
+[[nodiscard]] QByteArray LeagueOverviewBytes(const reports::LeagueTexts& league);
+
 // A text file as a spreadsheet may have written it: UTF-8 with or without a byte-order mark, or
 // Shift_JIS (code page 932).
 [[nodiscard]] QString DecodeTextFile(const QByteArray& bytes);

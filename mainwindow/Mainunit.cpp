@@ -87,6 +87,7 @@ void TMainForm::BuildMenu() {
     menuSaveCSV_ = o1_->addAction(tr("Team &CSV...", "export"));
     menuOutputHTML_ = o1_->addAction(tr("Team &HTML..."));
     menuSaveLeagueCSV_ = o1_->addAction(tr("&League CSV...", "export"));
+    menuOutputLeagueOverview_ = o1_->addAction(tr("League O&verview HTML..."));
     menuOutputPatch_ = o1_->addAction(tr("&Patch..."));
     i1_ = menuUpdate_->addMenu(tr("&Import"));
     menuImportCSV_ = i1_->addAction(tr("Team &CSV...", "import"));
@@ -115,6 +116,8 @@ void TMainForm::BuildMenu() {
     connect(menuSaveCSV_, &QAction::triggered, this, &TMainForm::MenuSaveCSVClick);
     connect(menuOutputHTML_, &QAction::triggered, this, &TMainForm::MenuOutputHTMLClick);
     connect(menuSaveLeagueCSV_, &QAction::triggered, this, &TMainForm::MenuSaveLeagueCSVClick);
+    connect(menuOutputLeagueOverview_, &QAction::triggered, this,
+            &TMainForm::MenuOutputLeagueOverviewClick);
     connect(menuOutputPatch_, &QAction::triggered, this, &TMainForm::MenuOutputPatchClick);
     connect(menuImportCSV_, &QAction::triggered, this, &TMainForm::MenuImportCSVClick);
     connect(menuImportLeagueCSV_, &QAction::triggered, this, &TMainForm::MenuImportLeagueCSVClick);
@@ -245,6 +248,9 @@ void TMainForm::BuildFileDialogs() {
                        true,
                        {}};
     saveLeagueCSVDialog_ = {csvFiles, csv, anyCsv, true, tr("Export League CSV")};
+    saveLeagueOverviewDialog_ = {
+        FilterText({{tr("HTML files"), "*.html;*.htm"}, {tr("All files"), "*.*"}}),
+        QStringLiteral("html"), QStringLiteral("*.html"), true, tr("Export League Overview")};
     importCSVDialog_ = {csvFiles, csv, anyCsv, false, tr("Import Team CSV")};
     importLeagueCSVDialog_ = {csvFiles, csv, anyCsv, false, tr("Import League CSV")};
     patchOriginalDialog_ = {images, nes, anyNes, false, tr("Open the Original Image")};

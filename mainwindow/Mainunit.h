@@ -84,6 +84,7 @@ public:
     [[nodiscard]] QAction* MenuSaveCSV() const { return menuSaveCSV_; }
     [[nodiscard]] QAction* MenuOutputHTML() const { return menuOutputHTML_; }
     [[nodiscard]] QAction* MenuSaveLeagueCSV() const { return menuSaveLeagueCSV_; }
+    [[nodiscard]] QAction* MenuOutputLeagueOverview() const { return menuOutputLeagueOverview_; }
     [[nodiscard]] QAction* MenuOutputPatch() const { return menuOutputPatch_; }
     [[nodiscard]] QMenu* I1() const { return i1_; } // the Import submenu
     [[nodiscard]] QAction* MenuImportCSV() const { return menuImportCSV_; }
@@ -132,6 +133,7 @@ public:
     void UniformButtonClick();
     void MenuSaveCSVClick();
     void MenuOutputHTMLClick();
+    void MenuOutputLeagueOverviewClick();
     void MenuSaveLeagueCSVClick();
     void MenuOutputPatchClick();
     void MenuImportCSVClick();
@@ -240,6 +242,7 @@ private:
     QAction* menuSaveCSV_ = nullptr;
     QAction* menuOutputHTML_ = nullptr;
     QAction* menuSaveLeagueCSV_ = nullptr;
+    QAction* menuOutputLeagueOverview_ = nullptr;
     QAction* menuOutputPatch_ = nullptr;
     QMenu* i1_ = nullptr;
     QAction* menuImportCSV_ = nullptr;
@@ -258,6 +261,7 @@ private:
     FileDialogSettings saveCSVDialog_;
     FileDialogSettings saveHTMLDialog_;
     FileDialogSettings saveLeagueCSVDialog_;
+    FileDialogSettings saveLeagueOverviewDialog_;
     FileDialogSettings importCSVDialog_;
     FileDialogSettings importLeagueCSVDialog_;
     FileDialogSettings patchOriginalDialog_;

@@ -102,6 +102,25 @@ void TMainForm::MenuSaveLeagueCSVClick() {
         WriteReport(path, exchange::LeagueCsvBytes(*league));
 }
 
+void TMainForm::MenuOutputLeagueOverviewClick() {
+    if (!ImageOpenOrSayNoData())
+        return;
+    const QString path = RunSaveDialog(this, saveLeagueOverviewDialog_);
+    if (path.isEmpty())
+        return;
+    // The shown team as the grids show it, unsaved edits included, the others from the file, as
+    // the league CSV is written. As with the team's page, a figure that cannot be computed ends
+    // the export here, with the file left as it was.
+    const std::optional<reports::LeagueTexts> league = LeagueShown();
+    if (!league)
+        return;
+    try {
+        WriteReport(path, exchange::LeagueOverviewBytes(*league));
+    } catch (const std::exception& error) {
+        TolvanekApplication::ShowException(error);
+    }
+}
+
 std::optional<QByteArray> TMainForm::ReadImportFile(const QString& path) {
     exchange::InputFile input = exchange::ReadInputFile(path, exchange::MaxCsvFileSize);
     if (input.outcome != exchange::InputFile::Outcome::Read) {

@@ -434,6 +434,22 @@
         <source>unknown format &quot;%1&quot;; it is text, csv or html</source>
         <translation>「%1」という形式はありません。text、csv、html のどれかです</translation>
     </message>
+    <message>
+        <source>write one page that compares the sixteen teams</source>
+        <translation>16チームを比べる1枚のページを書く</translation>
+    </message>
+    <message>
+        <source>Write the league overview: one self-contained HTML page with a table of the sixteen teams and their ranks, a chart for every figure, and every team&apos;s rosters.</source>
+        <translation>リーグ一覧を書きます：16チームの表と順位、数値ごとのグラフ、各チームの選手を載せた、それだけで完結する1枚のHTMLページです。</translation>
+    </message>
+    <message>
+        <source>The page to write; - for standard output.</source>
+        <translation>書き込むページ。- なら標準出力。</translation>
+    </message>
+    <message>
+        <source>the overview cannot be written: %1</source>
+        <translation>リーグ一覧を書けません：%1</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>
@@ -1357,6 +1373,14 @@ Saving into it could damage it. Open it?</source>
     <message>
         <source>The team has unsaved changes. Discard them?</source>
         <translation>現在のデータは変更されています。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>League O&amp;verview HTML...</source>
+        <translation>リーグ一覧HTML出力(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Export League Overview</source>
+        <translation>リーグ一覧HTML出力</translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,15 @@ TEST_F(LeagueAndPatch, LeagueCsvHoldsEveryTeamOnDiskAndTheShownTeamAsShown) {
     expected[3] = MainForm->TeamShown();
     EXPECT_EQ(FileAsBytes(csv), exchange::LeagueCsvBytes(expected));
     EXPECT_EQ(expected[3].batters[1][5], "31");
+
+    // The overview page is made of the same league.
+    const auto page = dir.File("league.html");
+    AnswerNextFileDialog(Q(page));
+    AnswerMessages(seen, {QStringLiteral("OK")});
+    MainForm->MenuOutputLeagueOverview()->trigger();
+    ASSERT_TRUE(seen[0].seen);
+    EXPECT_EQ(seen[0].text, "ファイルを保存しました");
+    EXPECT_EQ(FileAsBytes(page), exchange::LeagueOverviewBytes(expected));
 }
 
 TEST_F(LeagueAndPatch, ATeamCsvFillsTheShownTeamAsOneStepAndWritesNothing) {

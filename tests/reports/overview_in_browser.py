@@ -7,7 +7,9 @@ bars and their values (the same as the league table's), and lay it out at 1,000 
 without a horizontal scroll bar. The page, a full-page PNG, the DOM as rendered and Chromium's
 log are left in the output folder for a person to look at.
 
-Usage: overview_in_browser.py WRITE_DEMO_OVERVIEW OUTPUT_FOLDER
+The page is the one `tolvanek-cli overview` writes for the demo image.
+
+Usage: overview_in_browser.py TOLVANEK_CLI TOLVANEK_MAKE_DEMO OUTPUT_FOLDER
 
 Exits 77 (skipped) when there is no chromium; scripts/setup.sh installs it.
 """
@@ -297,9 +299,9 @@ def render(chromium, page, output, problems):
 
 
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) != 4:
         sys.exit(__doc__)
-    writer, output = sys.argv[1], Path(sys.argv[2])
+    cli, make_demo, output = sys.argv[1], sys.argv[2], Path(sys.argv[3])
     chromium = shutil.which("chromium")
     if chromium is None:
         print("SKIPPED: chromium is not installed; scripts/setup.sh installs it")
@@ -307,7 +309,9 @@ def main():
 
     output.mkdir(parents=True, exist_ok=True)
     page = output / "overview.html"
-    subprocess.run([writer, page], check=True)
+    demo = output / "demo.nes"
+    subprocess.run([make_demo, "--force", demo], check=True, capture_output=True)
+    subprocess.run([cli, "overview", demo, "-o", page], check=True)
 
     problems = []
     check_with_tidy(page, problems)
