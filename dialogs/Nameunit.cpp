@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QEvent>
 #include <QPalette>
 #include <QPushButton>
 
@@ -141,9 +142,7 @@ void TNameForm::BuildControls() {
     RefusalLabel->setGeometry(268, 157, 116, 26);
     RefusalLabel->setWordWrap(true);
     RefusalLabel->setFont(JapaneseUiFont(11));
-    QPalette warning = RefusalLabel->palette();
-    warning.setColor(QPalette::WindowText, QColor(0xC0, 0x00, 0x00));
-    RefusalLabel->setPalette(warning);
+    ShowRefusalInRed();
 
     BitBtn1 = new QPushButton(tr("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
@@ -269,6 +268,24 @@ void TNameForm::SetName(const QString& text) {
     NameEdit->setText(text);
     acceptedText_ = text;
     RefusalLabel->clear();
+}
+
+void TNameForm::ShowRefusalInRed() {
+    if (!RefusalLabel)
+        return;
+    // A dark red on a light window, a light one on a dark window: either way the note stands out
+    // from the window as well as ordinary text does.
+    const bool darkWindow = palette().color(QPalette::Window).lightnessF() < 0.5;
+    QPalette warning = RefusalLabel->palette();
+    warning.setColor(QPalette::WindowText,
+                     darkWindow ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC0, 0x00, 0x00));
+    RefusalLabel->setPalette(warning);
+}
+
+void TNameForm::changeEvent(QEvent* event) {
+    DeferredDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        ShowRefusalInRed();
 }
 
 void TNameForm::showEvent(QShowEvent* event) {

@@ -59,6 +59,7 @@ protected:
     void BuildControls() override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void Button91Click();
@@ -69,6 +70,8 @@ private:
     void NameEditTextEdited(const QString& text);
     void SetName(const QString& text);
     void ShowPlacesLeft();
+    // The refusal note in a red that reads on the window's background, light or dark.
+    void ShowRefusalInRed();
 
     // The edit box's text before the last typing, put back when that typing is refused.
     QString acceptedText_;

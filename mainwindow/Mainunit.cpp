@@ -208,12 +208,18 @@ void TMainForm::BuildControls() {
 
     batterTable_ = new StringGrid(teamdata::GridColumnCount, 1 + teamdata::BatterCount, client);
     batterTable_->setObjectName(QStringLiteral("BatterTable"));
-    QPalette white = batterTable_->palette();
-    white.setColor(QPalette::Base, Qt::white);
-    batterTable_->setPalette(white);
     pitcherTable_ = new StringGrid(teamdata::GridColumnCount, 1 + teamdata::PitcherCount, client);
     pitcherTable_->setObjectName(QStringLiteral("PitcherTable"));
     pitcherTable_->SetRangeSelect(true);
+    // The grids are white, as the window has always shown them; their text is set black with
+    // it, so that a dark desktop theme, whose text is light, cannot leave white on white. The
+    // headers and the selection keep the theme's own pairs of colours.
+    for (StringGrid* grid : {batterTable_, pitcherTable_}) {
+        QPalette cells = grid->palette();
+        cells.setColor(QPalette::Base, Qt::white);
+        cells.setColor(QPalette::Text, Qt::black);
+        grid->setPalette(cells);
+    }
 
     setTabOrder(batterTable_, pitcherTable_);
     setTabOrder(pitcherTable_, teamBox_);

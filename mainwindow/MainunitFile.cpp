@@ -9,6 +9,7 @@
 #include "Palette.h"
 #include "RecordText.h"
 #include "SafeImageWriter.h"
+#include "TeamInitials.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -173,10 +174,26 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
                                       (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
                                        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter));
         if (finishesEditing) {
-            const int entry = teamBox_->findText(teamBox_->currentText(),
-                                                 Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (entry < 0 || entry != teamBox_->currentIndex())
+            // Initials as typed, in either width and case ("g" for Ｇ, "bu" for Bu), show that
+            // team as a pick from the list does; text that names no team, or the shown one,
+            // puts the box back to the shown team's initials. A switch when the focus leaves
+            // waits until the focus has gone, since it may ask about unsaved edits.
+            const std::optional<int> team =
+                teamdata::TeamOfInitials(teamBox_->currentText().toStdString());
+            if (!team || *team == shownTeam_ || filePath_.isEmpty()) {
                 RestoreTeamBoxEntry();
+            } else if (event->type() == QEvent::KeyPress) {
+                teamBox_->setCurrentIndex(*team);
+                TeamBoxChange();
+            } else {
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, picked = *team] {
+                        teamBox_->setCurrentIndex(picked);
+                        TeamBoxChange();
+                    },
+                    Qt::QueuedConnection);
+            }
             if (event->type() == QEvent::KeyPress)
                 return true;
         }
@@ -260,10 +277,33 @@ bool TMainForm::TeamReadyToSave() {
         ShowError(this, UnsavableRowMessage(team));
         return false;
     case teamdata::SaveRefusal::FieldingPositions:
-        ShowError(this, tr("The fielding positions are wrong."));
+        ShowError(this,
+                  WithDetail(tr("The fielding positions are wrong."),
+                             PositionProblemsText(teamdata::FindPositionProblems(team.batters))));
         return false;
     }
     return false;
+}
+
+QString TMainForm::PositionProblemsText(const teamdata::PositionProblems& problems) {
+    // The batting order needs the positions 2 to 9 once each: after a bench player was dragged
+    // in, the user sees at once which one is missing and which is held twice, and by whom.
+    const auto joined = [](const std::vector<int>& numbers) {
+        QStringList texts;
+        for (int number : numbers)
+            texts << QString::number(number);
+        return texts.join(tr(", ", "between numbers"));
+    };
+    // Each sentence brings the space that follows it, where the language puts one.
+    QString text;
+    if (!problems.missing.empty())
+        text += tr("Missing from the batting order: %1. ").arg(joined(problems.missing));
+    for (const auto& [position, rows] : problems.repeated)
+        text += tr("Position %1 is held by batters %2. ").arg(position).arg(joined(rows));
+    if (!problems.outsideRows.empty())
+        text += tr("Batters %1 hold a position the batting order cannot have (it needs 2 to 9). ")
+                    .arg(joined(problems.outsideRows));
+    return text.trimmed();
 }
 
 QString TMainForm::UnsavableRowMessage(const teamdata::TeamTexts& team) const {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "SaveCheck.h"
 
+#include "TextNumbers.h"
+
 namespace teamdata {
 
 SaveRefusal CheckTeamTexts(const BatterRows& batters, const PitcherRows& pitchers) {
@@ -17,6 +19,27 @@ SaveRefusal CheckTeamTexts(const BatterRows& batters, const PitcherRows& pitcher
         if (!PitcherBytesFromRow(row))
             return SaveRefusal::RecordNotWritable;
     return SaveRefusal::None;
+}
+
+PositionProblems FindPositionProblems(const BatterRows& batters) {
+    PositionProblems problems;
+    std::array<std::vector<int>, 10> rowsOf; // by position 0..9
+    for (int r = 0; r < BattingOrderLength; ++r) {
+        const int position =
+            LenientToInt(batters[static_cast<std::size_t>(r)][BatterColumn::Position - 1]);
+        if (position < 2 || position > 9)
+            problems.outsideRows.push_back(r + 1);
+        else
+            rowsOf[static_cast<std::size_t>(position)].push_back(r + 1);
+    }
+    for (int position = 2; position <= 9; ++position) {
+        const std::vector<int>& rows = rowsOf[static_cast<std::size_t>(position)];
+        if (rows.empty())
+            problems.missing.push_back(position);
+        else if (rows.size() > 1)
+            problems.repeated.emplace_back(position, rows);
+    }
+    return problems;
 }
 
 } // namespace teamdata

@@ -1382,6 +1382,23 @@ Saving into it could damage it. Open it?</source>
         <source>Export League Overview</source>
         <translation>リーグ一覧HTML出力</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between numbers</comment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Missing from the batting order: %1. </source>
+        <translation>打順にない守備位置：%1。</translation>
+    </message>
+    <message>
+        <source>Position %1 is held by batters %2. </source>
+        <translation>守備位置 %1 が %2 番の打者に重なっています。</translation>
+    </message>
+    <message>
+        <source>Batters %1 hold a position the batting order cannot have (it needs 2 to 9). </source>
+        <translation>%1 番の打者の守備位置は打順に置けません（2〜9 が1人ずつ必要です）。</translation>
+    </message>
 </context>
 <context>
     <name>TNameForm</name>

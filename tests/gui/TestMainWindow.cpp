@@ -1,21 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "MainWindowFixture.h"
+#include "Nameunit.h"
 #include "Palette.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTableWidgetItem>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <tuple>
 
 using GuiTest::AnswerNextFileDialog;
 using GuiTest::AnswerNextMessage;
@@ -331,6 +338,22 @@ TEST_F(MainWindowTest, TypedInitialsPickATeamAndOtherTextIsPutBack) {
     EXPECT_EQ(MainForm->TeamBox()->currentText(), "Bu");
     EXPECT_EQ(MainForm->FilePath().isEmpty(), false);
     ExpectTeamShown(6);
+
+    // Initials of another width or case name the team the box lists, and Enter shows it.
+    for (const auto& [typed, team, listed] :
+         {std::tuple{"g", 3, "Ｇ"}, std::tuple{"bU", 6, "Bu"}, std::tuple{"Ｄ", 0, "Ｄ"}}) {
+        edit->selectAll();
+        const QString text = QString::fromUtf8(typed);
+        // QTest types only ASCII keys; a full-width letter comes as an input method gives it.
+        if (text.front().unicode() < 0x80)
+            QTest::keyClicks(edit, text);
+        else
+            edit->insert(text);
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(MainForm->ShownTeam(), team) << typed;
+        EXPECT_EQ(MainForm->TeamBox()->currentText(), QString::fromUtf8(listed)) << typed;
+        ExpectTeamShown(team);
+    }
 }
 
 TEST_F(MainWindowTest, FunctionKeysOpenAndClose) {
@@ -420,3 +443,73 @@ TEST_F(MainWindowTest, ClosingTheMenuWayWithEditsThenYesLeavesNothingToAskAbout)
 }
 
 } // namespace
+
+namespace {
+
+// WCAG's contrast ratio of two colours, 1 to 21; 4.5 is what ordinary text needs to be read.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A desktop's dark theme: light text on dark windows, buttons and fields.
+QPalette DarkPalette() {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::AlternateBase, QColor(0x28, 0x28, 0x28));
+    dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
+    dark.setColor(QPalette::Button, QColor(0x3A, 0x3A, 0x3A));
+    dark.setColor(QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEE));
+    dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    return dark;
+}
+
+} // namespace
+
+// Whatever the desktop's theme, every cell's text, the headers and the name keyboard's refusal
+// note stand out from what they are drawn on.
+TEST_F(MainWindowTest, GridsAndTheRefusalNoteReadUnderALightAndADarkTheme) {
+    const QPalette original = QApplication::palette();
+    for (const QPalette& theme : {original, DarkPalette()}) {
+        DestroyApplicationWindows();
+        QApplication::setPalette(theme);
+        CreateApplicationWindows();
+        OpenImage(WriteImage(ValidImage()));
+        for (StringGrid* grid : {MainForm->BatterTable(), MainForm->PitcherTable()}) {
+            const QPalette cells = grid->palette();
+            for (int r = 0; r < grid->rowCount(); ++r)
+                for (int c = 0; c < grid->columnCount(); ++c) {
+                    const QTableWidgetItem* item = grid->item(r, c);
+                    const QColor text = item && item->foreground().style() != Qt::NoBrush
+                                            ? item->foreground().color()
+                                            : cells.color(QPalette::Text);
+                    const QColor ground = item && item->background().style() != Qt::NoBrush
+                                              ? item->background().color()
+                                              : cells.color(QPalette::Base);
+                    EXPECT_GE(Contrast(text, ground), 4.5) << grid->objectName().toStdString();
+                }
+            EXPECT_GE(
+                Contrast(cells.color(QPalette::HighlightedText), cells.color(QPalette::Highlight)),
+                3.0);
+            const QPalette header = grid->horizontalHeader()->palette();
+            EXPECT_GE(Contrast(header.color(QPalette::ButtonText), header.color(QPalette::Button)),
+                      4.5);
+        }
+        NameForm->EnsureBuilt();
+        EXPECT_GE(Contrast(NameForm->RefusalLabel->palette().color(QPalette::WindowText),
+                           NameForm->palette().color(QPalette::Window)),
+                  4.5);
+    }
+    QApplication::setPalette(original);
+}

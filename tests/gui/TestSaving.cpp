@@ -478,3 +478,22 @@ TEST_F(SavingTest, ACopyThatCannotBeWrittenIsReportedAndWhatWasNamedIsKept) {
     EXPECT_EQ(ReadFileBytes(path), ValidImage().Bytes());
     EXPECT_EQ(MainForm->DataChanged(), 1);
 }
+
+// Below the refusal of a batting order without the positions 2 to 9 once each, the position that
+// is missing and the one held twice, with the batters who hold it.
+TEST_F(SavingTest, ARefusalForPositionsNamesTheMissingAndTheRepeatedOnes) {
+    OpenImage(WriteImage(ValidImage()));
+    StringGrid* batters = MainForm->BatterTable();
+    const QString missing = batters->Cells(4, 5);
+    const QString repeated = batters->Cells(4, 2);
+    MainForm->ApplyCellText(batters, 4, 5, repeated);
+    MessageSeen seen;
+    AnswerNextMessage(seen);
+    PressKey(Qt::Key_F5);
+    ASSERT_TRUE(seen.seen);
+    EXPECT_EQ(seen.Headline(), BadPositions);
+    EXPECT_EQ(
+        seen.text.section(QLatin1Char('\n'), 1),
+        QStringLiteral("打順にない守備位置：%1。守備位置 %2 が 2、5 番の打者に重なっています。")
+            .arg(missing, repeated));
+}
