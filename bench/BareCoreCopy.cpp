@@ -5,7 +5,11 @@
 // (a temporary file beside the target, flushed to the disk, renamed into place, the folder
 // flushed), which shows what that safety costs on the machine's disk.
 //
+// Built a third time with READ_TWO, it reads a second image first, for the commands that read two
+// (diff).
+//
 //   bench_bare_core_copy IMAGE OUTPUT SIZE
+//   bench_bare_core_read_two OTHER IMAGE OUTPUT SIZE
 #include <QCoreApplication>
 #include <QFile>
 
@@ -22,8 +26,17 @@
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
+#ifdef READ_TWO
+    if (argc != 5)
+        return 2;
+    QFile other(QString::fromLocal8Bit(argv[1]));
+    if (!other.open(QIODevice::ReadOnly) || other.readAll().isEmpty())
+        return 3;
+    ++argv;
+#else
     if (argc != 4)
         return 2;
+#endif
     QFile image(QString::fromLocal8Bit(argv[1]));
     if (!image.open(QIODevice::ReadOnly))
         return 3;

@@ -7,6 +7,7 @@
 #include "BenchmarkRows.h"
 #include "ImageBuilder.h"
 #include "ImageLayout.h"
+#include "LeagueChange.h"
 #include "NameCodec.h"
 #include "RecordText.h"
 #include "SafeImageWriter.h"
@@ -175,6 +176,46 @@ void TeamReadFloor(benchmark::State& state) {
     }
 }
 
+// The figure: the comparison of two leagues held in memory, the second one a few edits away from
+// the first (a home run total, a name, a colour, a dragged row), as diff and the window compare.
+void CompareTwoLeagues(benchmark::State& state) {
+    const std::vector<std::uint8_t>& before = fixture->image.Bytes();
+    testsupport::ImageBuilder edited = fixture->image;
+    BatterBytes star = testsupport::ImageBuilder::ValidBatter(3, 0);
+    star.homeRuns = static_cast<std::uint8_t>((star.homeRuns + 1) % 60);
+    edited.SetBatter(3, 0, star);
+    edited.SetColors(7, 0x16, 0x27);
+    edited.SetPitcher(9, 1, testsupport::ImageBuilder::ValidPitcher(9, 2));
+    edited.SetPitcher(9, 2, testsupport::ImageBuilder::ValidPitcher(9, 1));
+    const std::vector<std::uint8_t>& after = edited.Bytes();
+    for (auto _ : state) {
+        std::vector<LeagueChange> changes = CompareLeagues(before, after);
+        if (changes.empty())
+            state.SkipWithError("no change found");
+        benchmark::DoNotOptimize(changes);
+    }
+}
+
+// The floor: the two team areas and colour tables read, one file after the other.
+void CompareFloor(benchmark::State& state) {
+    std::array<std::uint8_t, TeamCount * TeamBlockSize> blocks;
+    std::array<std::uint8_t, TeamCount * ColorEntrySize> colours;
+    for (auto _ : state) {
+        for (int image = 0; image < 2; ++image) {
+            std::FILE* file = std::fopen(fixture->path.c_str(), "rb");
+            if (!file || std::fseek(file, TeamAreaBase, SEEK_SET) != 0 ||
+                std::fread(blocks.data(), 1, blocks.size(), file) != blocks.size() ||
+                std::fseek(file, ColorTableBase, SEEK_SET) != 0 ||
+                std::fread(colours.data(), 1, colours.size(), file) != colours.size())
+                state.SkipWithError("floor read failed");
+            if (file)
+                std::fclose(file);
+            benchmark::DoNotOptimize(blocks);
+            benchmark::DoNotOptimize(colours);
+        }
+    }
+}
+
 // The figure: a team saved the way the main window saves it, from its cell texts.
 void TeamSave(benchmark::State& state) {
     TRomTeamData data;
@@ -337,6 +378,8 @@ BENCHMARK(TeamSave)->Unit(benchmark::kMicrosecond);
 BENCHMARK(TeamSaveFloor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(LeagueImportWrite)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(LeagueImportFloor)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(CompareTwoLeagues)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CompareFloor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DecodeNames);
 BENCHMARK(EncodeNames);
 BENCHMARK(BatterRowsFromBytes);
@@ -363,6 +406,8 @@ int main(int argc, char** argv) {
              "image read, its 288 records and 16 colour entries changed in memory, written beside "
              "it, fsync, rename",
              "LeagueImportFloor", 3.0, true},
+            {"Comparison of two leagues in memory (a few edits apart)", "CompareTwoLeagues",
+             "the two 4 KiB team areas and colour tables read from the file", "CompareFloor", 5.0},
         },
         {
             {"Name decode (tiles to text)", "DecodeNames", " names"},

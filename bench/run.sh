@@ -67,6 +67,26 @@ core_floor="bare Qt Core program: reads the image, writes a file of the same siz
     -- "$bin/bench_bare_core_safe_copy" "$image" "$work/league-safe.csv" "$league_size" \
     2>>"$log" | sed 's/^| /| (safe-write floor) /' >>"$rows"
 
+# The comparison of two leagues, and the overview page, against the same kind of floor.
+other="$work/other.nes"
+"$cli" export "$image" | sed '3s/^\([^,]*,[^,]*,[^,]*,[^,]*,[^,]*,\)[0-9]*/\112/' \
+    | "$cli" import "$image" - -o "$other" >/dev/null
+"$cli" diff "$image" "$other" -o "$work/diff.txt" || true
+"$cli" overview "$image" -o "$work/overview.html"
+diff_size=$(stat -c %s "$work/diff.txt")
+overview_size=$(stat -c %s "$work/overview.html")
+BENCH_OK_STATUS=1 "$bin/bench_startup_runner" "$startup_runs" 3 2.0 0 \
+    "tolvanek-cli diff IMAGE OTHER -o FILE, whole process" \
+    "bare Qt Core program: reads both images, writes a file of the same size" \
+    -- "$cli" diff "$image" "$other" -o "$work/diff.txt" \
+    -- "$bin/bench_bare_core_read_two" "$other" "$image" "$work/diff-floor.txt" "$diff_size" \
+    >>"$rows" 2>>"$log"
+"$bin/bench_startup_runner" "$startup_runs" 3 2.0 0 \
+    "tolvanek-cli overview IMAGE -o FILE, whole process" "$core_floor" \
+    -- "$cli" overview "$image" -o "$work/overview.html" \
+    -- "$bin/bench_bare_core_copy" "$image" "$work/overview-floor.html" "$overview_size" \
+    >>"$rows" 2>>"$log"
+
 if command -v hyperfine >/dev/null; then
     # A second opinion on the whole-process times from a standard tool, in the log only.
     hyperfine -N --style basic --warmup 3 --runs "$startup_runs" "$bin/bench_bare_window" \

@@ -329,15 +329,20 @@ ChangeFields FieldsOf(const LeagueChange& change, const ChangeLabels& labels) {
 std::string BuildChangeCsv(const std::vector<LeagueChange>& changes) {
     const ChangeLabels japanese;
     std::string out;
-    for (std::size_t i = 0; i < ChangeCsvHeaders.size(); ++i)
-        out += (i > 0 ? "," : "") + CsvField(ChangeCsvHeaders[i]);
+    for (std::size_t i = 0; i < ChangeCsvHeaders.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        out += CsvField(ChangeCsvHeaders[i]);
+    }
     out += "\r\n";
     for (const LeagueChange& change : changes) {
         const ChangeFields fields = FieldsOf(change, japanese);
         bool first = true;
         for (const std::string* field : {&fields.team, &fields.kind, &fields.row, &fields.name,
                                          &fields.item, &fields.before, &fields.after}) {
-            out += (first ? "" : ",") + CsvField(*field);
+            if (!first)
+                out += ',';
+            out += CsvField(*field);
             first = false;
         }
         out += "\r\n";

@@ -338,8 +338,10 @@ std::string ScatterChart(const League& league, const OverviewLabels& labels) {
                               NumberText(NumberForm::Hundredths, team.values[Era])}));
     }
     std::string list;
-    for (const std::string& item : items)
-        list += (list.empty() ? "" : labels.listSeparator) + item;
+    for (const std::string& item : items) {
+        list += list.empty() ? std::string() : labels.listSeparator;
+        list += item;
+    }
     const ScatterAxis xAxis{labels.scatterXAxis,
                             [](long long value) { return TickTextOf(NumberForm::Average, value); },
                             false};
@@ -370,8 +372,8 @@ std::string BarChart(const League& league, std::size_t figure, const OverviewLab
                         teamdata::SwatchColor(team->colors.uniform),
                         teamdata::SwatchColor(team->colors.helmet)});
         const std::string rank = Fill(labels.rank, {std::to_string(team->ranks[figure])});
-        list += (list.empty() ? "" : labels.listSeparator) +
-                Fill(labels.barItem, {team->initials, value, rank});
+        list += list.empty() ? std::string() : labels.listSeparator;
+        list += Fill(labels.barItem, {team->initials, value, rank});
     }
     const std::string& heading = labels.figures[figure].heading;
     return BarChartSvg({heading, Fill(labels.barChartDescription, {heading, list})}, bars, heading,

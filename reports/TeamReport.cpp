@@ -108,7 +108,9 @@ std::string HtmlText(std::string_view text) {
 }
 
 std::string AverageText(long long thousandths) {
-    return "." + std::to_string(thousandths);
+    std::string text = ".";
+    text += std::to_string(thousandths);
+    return text;
 }
 
 // What "%3.2f" prints for hundredths × 0.01, taken from the integer so that binary floating

@@ -38,6 +38,14 @@ namespace teamdata {
 
 namespace {
 
+// ".NAME" followed by `marker`: the start of the name of a file a write makes beside NAME.
+std::string HiddenName(const fs::path& target, std::string_view marker) {
+    std::string name = ".";
+    name += target.filename().string();
+    name += marker;
+    return name;
+}
+
 std::function<bool(WriteStep)>& StepHook() {
     static std::function<bool(WriteStep)> hook;
     return hook;
@@ -392,7 +400,7 @@ bool Replacement::Begin() {
     if (!StepAllowed(WriteStep::CreateTemporary))
         return Fail(InjectedError);
     cleanup_.emplace();
-    const std::string base = "." + final_.filename().string() + std::string(TemporaryFileMarker);
+    const std::string base = HiddenName(final_, TemporaryFileMarker);
     for (int attempt = 0; attempt < 16 && !workFile_.IsOpen(); ++attempt) {
         const fs::path candidate = final_.parent_path() / (base + RandomSuffix() + ".tmp");
         // Held back, so that no signal ends the program between the file's making and the
@@ -487,7 +495,7 @@ bool Replacement::Rename() {
 // The flushed new content takes a name that says it is complete, so that should the copy over
 // the target be stopped, the next opening of the target finds it.
 bool Replacement::NameCompleteCopy() {
-    const std::string base = "." + final_.filename().string() + std::string(CompleteCopyMarker);
+    const std::string base = HiddenName(final_, CompleteCopyMarker);
     for (int attempt = 0; attempt < 16; ++attempt) {
         const fs::path candidate =
             final_.parent_path() / (base + RandomSuffix() + final_.extension().string());
@@ -706,8 +714,7 @@ std::vector<std::string> InterruptedSaveCopies(const std::string& imagePath) {
         int error = 0;
         if (!ResolveFinalPath(imagePath, final, error))
             return copies;
-        const std::string prefix =
-            "." + final.filename().string() + std::string(CompleteCopyMarker);
+        const std::string prefix = HiddenName(final, CompleteCopyMarker);
         std::error_code code;
         for (fs::directory_iterator entry(final.parent_path(), code), end; !code && entry != end;
              entry.increment(code)) {
