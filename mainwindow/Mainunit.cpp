@@ -92,6 +92,9 @@ void TMainForm::BuildMenu() {
     i1_ = menuUpdate_->addMenu(tr("&Import"));
     menuImportCSV_ = i1_->addAction(tr("Team &CSV...", "import"));
     menuImportLeagueCSV_ = i1_->addAction(tr("&League CSV...", "import"));
+    menuApplyPatch_ = i1_->addAction(tr("Apply &Patch..."));
+    menuCompare_ = menuUpdate_->addAction(tr("Show &Differences..."));
+    menuImageInfo_ = menuUpdate_->addAction(tr("Image In&formation..."));
     menuUpdate_->addSeparator();
     menuExit_ = menuUpdate_->addAction(tr("E&xit"));
     menuExit_->setShortcut(Qt::Key_F10);
@@ -121,6 +124,9 @@ void TMainForm::BuildMenu() {
     connect(menuOutputPatch_, &QAction::triggered, this, &TMainForm::MenuOutputPatchClick);
     connect(menuImportCSV_, &QAction::triggered, this, &TMainForm::MenuImportCSVClick);
     connect(menuImportLeagueCSV_, &QAction::triggered, this, &TMainForm::MenuImportLeagueCSVClick);
+    connect(menuApplyPatch_, &QAction::triggered, this, &TMainForm::MenuApplyPatchClick);
+    connect(menuCompare_, &QAction::triggered, this, &TMainForm::MenuCompareClick);
+    connect(menuImageInfo_, &QAction::triggered, this, &TMainForm::MenuImageInfoClick);
     connect(menuExit_, &QAction::triggered, this, &TMainForm::MenuExitClick);
     connect(help2_, &QAction::triggered, this, &TMainForm::Help2Click);
     connect(v2_, &QAction::triggered, this, &TMainForm::V2Click);
@@ -245,8 +251,8 @@ void TMainForm::BuildFileDialogs() {
     const QString images = FilterText({{tr("NESticle ROM"), "*.nes"}, allFiles});
     const QString csvFiles = FilterText({{tr("CSV files (*.csv)"), "*.csv"}, allFiles});
     openDialog_ = {images, nes, anyNes, false, {}};
-    saveNewDialog_ = {
-        FilterText({{tr("NESticle ROM (*.nes)"), "*.nes"}, allFiles}), nes, anyNes, false, {}};
+    const QString newImages = FilterText({{tr("NESticle ROM (*.nes)"), "*.nes"}, allFiles});
+    saveNewDialog_ = {newImages, nes, anyNes, false, {}};
     saveCSVDialog_ = {csvFiles, csv, anyCsv, true, {}};
     saveHTMLDialog_ = {FilterText({{tr("HTML files"), "*.html;*.htm"}, {tr("All files"), "*.*"}}),
                        QStringLiteral("html"),
@@ -267,6 +273,16 @@ void TMainForm::BuildFileDialogs() {
         true,
         tr("Export Patch"),
         true};
+    const FilterEntry patches{tr("Patches (BPS, IPS)"), "*.bps;*.ips"};
+    applyPatchDialog_ = {FilterText({patches, allFiles}), QString(), QString(), false,
+                         tr("Apply Patch")};
+    compareDialog_ = {FilterText({{tr("Images and patches"), "*.nes;*.bps;*.ips"},
+                                  {tr("NESticle ROM"), "*.nes"},
+                                  patches,
+                                  allFiles}),
+                      QString(), QString(), false, tr("Compare With")};
+    // Replacing a file is asked about by the command itself, as 名前を付けて保存 does.
+    savePatchedDialog_ = {newImages, nes, QString(), false, tr("Save the Patched Image")};
 }
 
 void TMainForm::FormCreate() {

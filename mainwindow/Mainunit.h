@@ -6,6 +6,7 @@
 #include "CsvReader.h"
 #include "EditCaptions.h"
 #include "FileDialogs.h"
+#include "LeagueChange.h"
 #include "SaveCheck.h"
 #include "StringGrid.h"
 #include "TRomTeamData.h"
@@ -27,6 +28,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QToolButton;
+class TCompareWindow;
 
 // The editor's main window: the open image, the team on screen in two grids, and every command.
 // Between showing and saving, the grid texts are the only working copy of the team's players.
@@ -89,6 +91,9 @@ public:
     [[nodiscard]] QMenu* I1() const { return i1_; } // the Import submenu
     [[nodiscard]] QAction* MenuImportCSV() const { return menuImportCSV_; }
     [[nodiscard]] QAction* MenuImportLeagueCSV() const { return menuImportLeagueCSV_; }
+    [[nodiscard]] QAction* MenuApplyPatch() const { return menuApplyPatch_; }
+    [[nodiscard]] QAction* MenuCompare() const { return menuCompare_; }
+    [[nodiscard]] QAction* MenuImageInfo() const { return menuImageInfo_; }
     [[nodiscard]] QAction* MenuExit() const { return menuExit_; }
     [[nodiscard]] QMenu* MenuEdit() const { return menuEdit_; }
     [[nodiscard]] QAction* MenuUndo() const { return menuUndo_; }
@@ -138,6 +143,18 @@ public:
     void MenuOutputPatchClick();
     void MenuImportCSVClick();
     void MenuImportLeagueCSVClick();
+    void MenuApplyPatchClick();
+    void MenuCompareClick();
+    void MenuImageInfoClick();
+
+    // Applies the patch file `patchPath` to the open image into a new image file, as パッチ適用
+    // does after its file dialog: the decision, the change list and its question, the save
+    // dialog, the write and the question whether to open the new image. True when a new image
+    // was written.
+    bool ApplyPatchFile(const QString& patchPath);
+
+    // The comparisons open beside the window, oldest first.
+    [[nodiscard]] QList<TCompareWindow*> CompareWindows() const;
 
     // ---- Editing ----
 
@@ -209,6 +226,11 @@ private:
     // Puts TeamBox back on the entry that stands for the grids (or, with no image open, on the
     // one it showed when the image was closed).
     void RestoreTeamBoxEntry();
+    // Shows where a change of a comparison of `comparedImage` is: its team, through the team
+    // switch and its question, and its cell made current. A change of no team shows nothing.
+    void ShowChangePlace(const QString& comparedImage, const teamdata::LeagueChange& change);
+    // Moves a new comparison window beside this one, where the screen has room.
+    void PlaceBeside(QWidget* window) const;
 
     QString filePath_;
     int chosenColorIndex_ = 0;
@@ -249,6 +271,9 @@ private:
     QMenu* i1_ = nullptr;
     QAction* menuImportCSV_ = nullptr;
     QAction* menuImportLeagueCSV_ = nullptr;
+    QAction* menuApplyPatch_ = nullptr;
+    QAction* menuCompare_ = nullptr;
+    QAction* menuImageInfo_ = nullptr;
     QAction* menuExit_ = nullptr;
     QMenu* menuEdit_ = nullptr;
     QAction* menuUndo_ = nullptr;
@@ -268,6 +293,9 @@ private:
     FileDialogSettings importLeagueCSVDialog_;
     FileDialogSettings patchOriginalDialog_;
     FileDialogSettings savePatchDialog_;
+    FileDialogSettings applyPatchDialog_;
+    FileDialogSettings compareDialog_;
+    FileDialogSettings savePatchedDialog_; // its file name is the open image's, made each time
 };
 
 extern TMainForm* MainForm;

@@ -2,6 +2,7 @@
 // Opening, showing and closing an image, and saving the shown team.
 #include "Mainunit.h"
 
+#include "CompareWindow.h"
 #include "Files.h"
 #include "ImageFile.h"
 #include "MainunitShared.h"
@@ -245,6 +246,9 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // The comparisons belong to this window and go with it.
+    for (QWidget* comparison : CompareWindows())
+        comparison->close();
     event->accept();
 }
 

@@ -3,6 +3,7 @@
 // the league CSV both ways, a team CSV into the grids, and patches.
 #include "Mainunit.h"
 
+#include "Changes.h"
 #include "EditCaptions.h"
 #include "Files.h"
 #include "ImageFile.h"
@@ -211,8 +212,15 @@ void TMainForm::MenuImportLeagueCSVClick() {
         return;
     }
     const int teams = static_cast<int>(writes.size());
-    if (!AskYesNo(this, tr("The data of %n team(s) will be rewritten. Go on?", nullptr, teams),
-                  MessageResult::No))
+    // Every change is listed before anything is written: a spreadsheet may have changed cells
+    // the user never touched (a name of digits read as a number, for one).
+    QStringList question = {
+        tr("The data of %n team(s) will be rewritten as listed below, and the image file is "
+           "written at once.",
+           nullptr, teams)};
+    question << exchange::TeamSummaries(plan.changes) << tr("Go on?");
+    if (!AskAboutChanges(this, tr("Import League CSV"), question.join(QLatin1Char('\n')),
+                         plan.changes))
         return;
     teamdata::ImageWriteRequest request;
     request.source = NativePath(filePath_);

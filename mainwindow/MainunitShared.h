@@ -7,8 +7,10 @@
 #include "Mainunit.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
+#include <vector>
 
 namespace mainunit {
 
@@ -37,6 +39,15 @@ inline const QString ApplicationTitle = QStringLiteral("TOLVANEK");
 [[nodiscard]] inline QString WithDetail(const QString& message, const QString& detail) {
     return detail.isEmpty() ? message : message + QLatin1Char('\n') + detail;
 }
+
+// The columns of a change list (team, kind, row, name, item, before, after) and one line per
+// change, in the user's language.
+[[nodiscard]] QStringList ChangeListHeaders();
+[[nodiscard]] std::vector<QStringList>
+ChangeListRows(const std::vector<teamdata::LeagueChange>& changes);
+// Shows `changes` below `message`, which asks whether to go on; true for Yes. No is the default.
+[[nodiscard]] bool AskAboutChanges(QWidget* parent, const QString& caption, const QString& message,
+                                   const std::vector<teamdata::LeagueChange>& changes);
 
 // The file name part of a path: the text after the last folder separator or drive colon.
 inline QString FileNamePart(const QString& path) {

@@ -27,6 +27,20 @@ QString MessageKindTitle(MessageKind kind) {
     return {};
 }
 
+QString MessageButtonText(MessageResult button) {
+    switch (button) {
+    case MessageResult::Ok:
+        return Texts::tr("OK");
+    case MessageResult::Cancel:
+        return Texts::tr("Cancel");
+    case MessageResult::Yes:
+        return Texts::tr("&Yes");
+    case MessageResult::No:
+        return Texts::tr("&No");
+    }
+    return {};
+}
+
 namespace {
 QMessageBox::Icon KindIcon(MessageKind kind) {
     switch (kind) {
@@ -52,17 +66,17 @@ MessageResult MessageDlg(QWidget* parent, const QString& text, MessageKind kind,
     QPushButton* no = nullptr;
     switch (buttons) {
     case MessageButtons::Ok:
-        ok = box.addButton(Texts::tr("OK"), QMessageBox::AcceptRole);
+        ok = box.addButton(MessageButtonText(MessageResult::Ok), QMessageBox::AcceptRole);
         box.setEscapeButton(ok);
         break;
     case MessageButtons::OkCancel:
-        ok = box.addButton(Texts::tr("OK"), QMessageBox::AcceptRole);
-        cancel = box.addButton(Texts::tr("Cancel"), QMessageBox::RejectRole);
+        ok = box.addButton(MessageButtonText(MessageResult::Ok), QMessageBox::AcceptRole);
+        cancel = box.addButton(MessageButtonText(MessageResult::Cancel), QMessageBox::RejectRole);
         box.setEscapeButton(cancel);
         break;
     case MessageButtons::YesNo:
-        yes = box.addButton(Texts::tr("&Yes"), QMessageBox::YesRole);
-        no = box.addButton(Texts::tr("&No"), QMessageBox::NoRole);
+        yes = box.addButton(MessageButtonText(MessageResult::Yes), QMessageBox::YesRole);
+        no = box.addButton(MessageButtonText(MessageResult::No), QMessageBox::NoRole);
         box.setEscapeButton(no);
         break;
     }

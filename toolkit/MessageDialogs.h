@@ -12,6 +12,8 @@ enum class MessageButtons { Ok, YesNo, OkCancel };
 enum class MessageResult { Ok, Cancel, Yes, No };
 
 [[nodiscard]] QString MessageKindTitle(MessageKind kind);
+// The text of the button that gives `button` ("はい(&Y)"), for other windows that ask the same way.
+[[nodiscard]] QString MessageButtonText(MessageResult button);
 
 // Shows the dialog modally over `parent` and returns the button pressed. Closing the box
 // without a button counts as Cancel, or No for a Yes/No question.

@@ -1035,6 +1035,13 @@
     </message>
 </context>
 <context>
+    <name>TChangeListDialog</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+</context>
+<context>
     <name>TColorForm</name>
     <message>
         <source>Choose a Colour</source>
@@ -1043,6 +1050,28 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TCompareWindow</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>TImageInfoDialog</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1313,12 +1342,6 @@ Saving into it could damage it. Open it?</source>
         <translation>書き換えるチームはありません</translation>
     </message>
     <message numerus="yes">
-        <source>The data of %n team(s) will be rewritten. Go on?</source>
-        <translation>
-            <numerusform>%nチームのデータを書き換えます。よろしいですか？</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n team(s) rewritten. These names were changed to the way the game writes them.</source>
         <translation>
             <numerusform>%nチームを書き換えました。次の名前はゲームの書き方に直しました。</numerusform>
@@ -1398,6 +1421,157 @@ Saving into it could damage it. Open it?</source>
     <message>
         <source>Batters %1 hold a position the batting order cannot have (it needs 2 to 9). </source>
         <translation>%1 番の打者の守備位置は打順に置けません（2〜9 が1人ずつ必要です）。</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Patch...</source>
+        <translation>パッチ適用(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Show &amp;Differences...</source>
+        <translation>比較(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Image In&amp;formation...</source>
+        <translation>イメージ情報(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Patches (BPS, IPS)</source>
+        <translation>BPS・IPSパッチ</translation>
+    </message>
+    <message>
+        <source>Apply Patch</source>
+        <translation>パッチ適用</translation>
+    </message>
+    <message>
+        <source>Images and patches</source>
+        <translation>イメージとパッチ</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>比較するファイルを開く</translation>
+    </message>
+    <message>
+        <source>Save the Patched Image</source>
+        <translation>パッチを当てたイメージの保存</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <comment>change list</comment>
+        <translation>チーム</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <comment>change list</comment>
+        <translation>区分</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <comment>change list</comment>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>change list</comment>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <comment>change list</comment>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <comment>change list</comment>
+        <translation>変更前</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <comment>change list</comment>
+        <translation>変更後</translation>
+    </message>
+    <message>
+        <source>What the patch gives is no image of this game (%1).</source>
+        <translation>パッチを当てた結果はこのゲームのイメージになりません（%1）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte range(s) outside the players and colours</source>
+        <translation>
+            <numerusform>選手と色以外のバイト: %n か所</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 as it is saved on disk, against the same image with the patch %2 applied.</source>
+        <translation>ディスクに保存されている %1 と、それにパッチ %2 を当てたイメージを比べています。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be compared: it is no image of this game (%2).</source>
+        <translation>%1 はこのゲームのイメージではないため比較できません（%2）</translation>
+    </message>
+    <message>
+        <source>%1 as it is saved on disk, against %2.</source>
+        <translation>ディスクに保存されている %1 と %2 を比べています。</translation>
+    </message>
+    <message>
+        <source>%1 does not look like an image of this game (%2).</source>
+        <translation>%1 はこのゲームのイメージではないようです（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 and %2 hold the same data.</source>
+        <translation>%1 と %2 のデータは同じです</translation>
+    </message>
+    <message>
+        <source>Edits not saved yet are not compared. Double-click a line to show its team and cell.</source>
+        <translation>まだ保存していない変更は比較に含まれません。行をダブルクリックすると、そのチームとセルを表示します。</translation>
+    </message>
+    <message>
+        <source>Compare: %1 and %2</source>
+        <translation>比較: %1 と %2</translation>
+    </message>
+    <message>
+        <source>The image this comparison was made for is no longer open.</source>
+        <translation>この比較のイメージはもう開かれていません</translation>
+    </message>
+    <message>
+        <source>The patch changes nothing in this image.</source>
+        <translation>このパッチでこのイメージは何も変わりません</translation>
+    </message>
+    <message>
+        <source>The patched image does not look like an image of this game (%1). Go on?</source>
+        <translation>パッチを当てた結果はこのゲームのイメージではないようです（%1）。続けますか？</translation>
+    </message>
+    <message>
+        <source>The patch %1 makes these changes:</source>
+        <translation>パッチ %1 による変更:</translation>
+    </message>
+    <message>
+        <source>Write the patched image into a new file? The open image stays as it is.</source>
+        <translation>パッチを当てたイメージを新しいファイルに書き込みますか？開いているイメージはそのままです。</translation>
+    </message>
+    <message>
+        <source>The patch has been applied to %1.</source>
+        <translation>%1 にパッチを当てました</translation>
+    </message>
+    <message>
+        <source>The patched image has been saved as %1. Open it?</source>
+        <translation>パッチを当てたイメージを %1 に保存しました。開きますか？</translation>
+    </message>
+    <message>
+        <source>file: %1</source>
+        <translation>ファイル: %1</translation>
+    </message>
+    <message>
+        <source>Image Information: %1</source>
+        <translation>イメージ情報: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The data of %n team(s) will be rewritten as listed below, and the image file is written at once.</source>
+        <translation>
+            <numerusform>%nチームのデータを次のとおり書き換えます。イメージファイルにはすぐに書き込みます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Go on?</source>
+        <translation>よろしいですか？</translation>
     </message>
 </context>
 <context>

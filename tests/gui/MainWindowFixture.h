@@ -5,16 +5,21 @@
 // directory for the images they open, and the ways a user opens a file, picks a team and
 // presses a function key.
 
+#include "ChangeList.h"
+#include "ChangeTable.h"
 #include "GuiTestSupport.h"
 #include "ImageBuilder.h"
 #include "Mainunit.h"
 #include "TempDir.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QColor>
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -22,8 +27,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 inline QString Q(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
@@ -55,6 +63,72 @@ inline void ExpectErrorBox(const GuiTest::MessageSeen& seen, const QString& text
 inline const QStringList BatterRowLabels = {"　１", "　２", "　３", "　４", "　５", "　６", "　７",
                                             "　８", "Ｐ１", "Ｐ２", "Ｐ３", "Ｐ４", "Ｐ５"};
 inline const QStringList PitcherRowLabels = {"　１", "　２", "　３", "　４", "　５"};
+
+// Answers the message boxes that come one after the other with the given buttons, recording
+// what each said.
+inline void AnswerMessages(std::vector<GuiTest::MessageSeen>& seen, std::vector<QString> buttons) {
+    seen.resize(buttons.size());
+    auto arm = std::make_shared<std::function<void(std::size_t)>>();
+    *arm = [&seen, buttons, weak = std::weak_ptr(arm)](std::size_t i) {
+        if (i >= buttons.size())
+            return;
+        GuiTest::OnNextModal(
+            [&seen, buttons, next = weak.lock(), i](QWidget* widget) {
+                auto* box = static_cast<QMessageBox*>(widget);
+                seen[i] = {box->windowTitle(), box->text(), box->icon(), {}, true};
+                (*next)(i + 1);
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text() == buttons[i])
+                        button->click();
+            },
+            nullptr, 5000, [](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; });
+    };
+    (*arm)(0);
+}
+
+// The texts of a change list's lines, each line's cells joined by "|".
+inline QStringList RowsOf(const QTableWidget* table) {
+    QStringList rows;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c)
+            cells << table->item(r, c)->text();
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+// What a change list asked: its caption, its message, its column headers and its lines.
+struct ChangeListSeen {
+    QString caption;
+    QString message;
+    QStringList headers;
+    QStringList rows;
+    bool noIsDefault = false;
+    bool seen = false;
+};
+
+// Arranges for the next modal window to be a change list that asks a question: records it, then
+// answers Yes, or presses Enter (which must keep everything as it is).
+inline void AnswerNextChangeList(ChangeListSeen& seen, bool yes) {
+    GuiTest::OnNextModal(
+        [&seen, yes](QWidget* widget) {
+            auto* dialog = static_cast<TChangeListDialog*>(widget);
+            seen.seen = true;
+            seen.caption = dialog->windowTitle();
+            seen.message = dialog->MessageLabel->text();
+            seen.headers.clear();
+            for (int c = 0; c < dialog->ChangeTable->columnCount(); ++c)
+                seen.headers << dialog->ChangeTable->horizontalHeaderItem(c)->text();
+            seen.rows = RowsOf(dialog->ChangeTable);
+            seen.noIsDefault = dialog->NoButton->isDefault() && !dialog->YesButton->isDefault();
+            if (yes)
+                dialog->YesButton->click();
+            else
+                QTest::keyClick(dialog->ChangeTable, Qt::Key_Return);
+        },
+        nullptr, 5000, [](QWidget* w) { return qobject_cast<TChangeListDialog*>(w) != nullptr; });
+}
 
 class MainWindowFixture : public ::testing::Test {
 protected:

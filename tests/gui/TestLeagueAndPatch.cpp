@@ -26,28 +26,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Answers the message boxes that come one after the other with the given buttons, recording
-// what each said.
-void AnswerMessages(std::vector<MessageSeen>& seen, std::vector<QString> buttons) {
-    seen.resize(buttons.size());
-    auto arm = std::make_shared<std::function<void(std::size_t)>>();
-    *arm = [&seen, buttons, weak = std::weak_ptr(arm)](std::size_t i) {
-        if (i >= buttons.size())
-            return;
-        GuiTest::OnNextModal(
-            [&seen, buttons, next = weak.lock(), i](QWidget* widget) {
-                auto* box = static_cast<QMessageBox*>(widget);
-                seen[i] = {box->windowTitle(), box->text(), box->icon(), {}, true};
-                (*next)(i + 1);
-                for (QAbstractButton* button : box->buttons())
-                    if (button->text() == buttons[i])
-                        button->click();
-            },
-            nullptr, 5000, [](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; });
-    };
-    (*arm)(0);
-}
-
 // Closes the next issue list, keeping its rows as "line:column: text" lines.
 void ReadIssueList(QStringList& rows) {
     GuiTest::OnNextModal(
@@ -171,13 +149,15 @@ TEST_F(LeagueAndPatch, AnEditedLeagueIsWrittenAfterTheQuestionAndTheShownTeamRea
     WriteText(csv, reports::BuildLeagueCsv(league));
 
     std::vector<MessageSeen> seen;
+    ChangeListSeen question;
     AnswerNextFileDialog(Q(csv));
-    AnswerMessages(seen, {QStringLiteral("はい(&Y)"), QStringLiteral("OK")});
+    AnswerNextChangeList(question, true);
+    AnswerMessages(seen, {QStringLiteral("OK")});
     MainForm->MenuImportLeagueCSV()->trigger();
     EXPECT_TRUE(GuiTest::NoModalOpen());
-    ASSERT_TRUE(seen[1].seen);
-    EXPECT_EQ(seen[0].text, "2チームのデータを書き換えます。よろしいですか？");
-    EXPECT_EQ(seen[1].text, "2チームを書き換えました");
+    ASSERT_TRUE(seen[0].seen);
+    EXPECT_TRUE(question.message.startsWith("2チームのデータを")) << question.message.toStdString();
+    EXPECT_EQ(seen[0].text, "2チームを書き換えました");
 
     ImageBuilder expected = ValidImage();
     BatterBytes batter = records[1].batters[0];
