@@ -96,7 +96,8 @@ QStringList TeamSummaries(const std::vector<teamdata::LeagueChange>& changes) {
             parts << Texts::tr("%n move(s)", nullptr, counts.moves);
         if (counts.transfers)
             parts << Texts::tr("%n transfer(s)", nullptr, counts.transfers);
-        lines << TeamInitialsText(team) + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
+        lines << Texts::tr("%1: %2", "a team and what changed in it")
+                     .arg(TeamInitialsText(team), parts.join(Texts::tr(", ", "between counts")));
     }
     return lines;
 }

@@ -99,6 +99,16 @@
         <source>No changes.</source>
         <translation>変更はありません。</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a team and what changed in it</comment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between counts</comment>
+        <translation>、</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
