@@ -95,7 +95,7 @@ TEST_F(ExchangeWindow, ALeagueImportListsEveryChangeBeforeWritingAndEnterWritesN
     EXPECT_EQ(question.message,
               "2チームのデータを次のとおり書き換えます。イメージファイルにはすぐに"
               "書き込みます。\n" +
-                  Initials(1) + ": 1 セル\n" + Initials(12) + ": 1 色\nよろしいですか？");
+                  Initials(1) + "：1 セル\n" + Initials(12) + "：1 色\nよろしいですか？");
     EXPECT_TRUE(question.noIsDefault);
     // Enter answered: the image is as it was.
     EXPECT_EQ(ReadFileBytes(image), ValidImage().Bytes());
