@@ -230,6 +230,18 @@ void StringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void StringGrid::keyPressEvent(QKeyEvent* event) {
+    static const int clickKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2, Qt::Key_Space};
+    const bool clickKey = std::find(std::begin(clickKeys), std::end(clickKeys), event->key()) !=
+                              std::end(clickKeys) &&
+                          (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (clickKey) {
+        // A key held down is one click, as a button held down is: it must not step a cell on and
+        // on, nor open a dialog again behind the one it opened.
+        if (currentIndex().isValid() && !event->isAutoRepeat())
+            RaiseClick();
+        event->accept();
+        return;
+    }
     static const int navigationKeys[] = {Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,
                                          Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
                                          Qt::Key_Home, Qt::Key_End};

@@ -12,8 +12,9 @@ class QTimer;
 // drawn as headers. Cells cannot be typed into. The user may resize columns and drag a data row
 // by its label cell to another place; the grid then moves every cell of the rows (labels
 // included) and reports RowMoved. Click is raised when the left button, pressed on a data cell,
-// is released (never for the second press of a double click), and when a navigation key moves
-// the current cell.
+// is released (never for the second press of a double click), when a navigation key moves the
+// current cell, and when Enter, F2 or Space is pressed on it: a keyboard user acts on the cell
+// where they are as a mouse user clicks it.
 class StringGrid : public QTableWidget {
     Q_OBJECT
 public:

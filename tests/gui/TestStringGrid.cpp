@@ -2,7 +2,9 @@
 #include "GuiTestSupport.h"
 #include "StringGrid.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QWindow>
@@ -189,11 +191,22 @@ TEST_F(StringGridTest, KeysThatDoNotMoveTheCurrentCellReportNothing) {
     QTest::keyClick(grid.get(), Qt::Key_Up);
     QTest::keyClick(grid.get(), Qt::Key_Home);
     QTest::keyClick(grid.get(), Qt::Key_A);
-    QTest::keyClick(grid.get(), Qt::Key_Return);
-    QTest::keyClick(grid.get(), Qt::Key_Space);
+    QTest::keyClick(grid.get(), Qt::Key_Space, Qt::ControlModifier);
     EXPECT_TRUE(clicks.empty());
     EXPECT_EQ(grid->Col(), 1);
     EXPECT_EQ(grid->Row(), 1);
+}
+
+TEST_F(StringGridTest, EnterF2AndSpaceReportTheCurrentCellOnceEach) {
+    grid->SetCurrentCell(3, 2);
+    QTest::keyClick(grid.get(), Qt::Key_Return);
+    QTest::keyClick(grid.get(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(grid.get(), Qt::Key_F2);
+    QTest::keyClick(grid.get(), Qt::Key_Space);
+    // A key held down repeats its press; it is still one click.
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(grid.get(), &repeated);
+    EXPECT_EQ(clicks, std::vector<CellPos>(4, CellPos{3, 2}));
 }
 
 TEST_F(StringGridTest, CellsCannotBeTypedInto) {
