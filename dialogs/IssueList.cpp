@@ -18,18 +18,29 @@ constexpr const char* HeaderTexts[] = {
     QT_TRANSLATE_NOOP("TIssueListDialog", "Line"), QT_TRANSLATE_NOOP("TIssueListDialog", "Column"),
     QT_TRANSLATE_NOOP("TIssueListDialog", "Text"), QT_TRANSLATE_NOOP("TIssueListDialog", "Reason")};
 
-QStringList Headers() {
+QStringList Headers(TIssueListDialog::Places places) {
     QStringList headers;
     for (const char* text : HeaderTexts)
         headers << TIssueListDialog::tr(text);
+    if (places == TIssueListDialog::Places::GridCells)
+        headers[0] = TIssueListDialog::tr("Row");
     return headers;
+}
+
+QStringList CellsOf(const TIssueListDialog::Row& row) {
+    const QString line = row.lineCaption.isEmpty() ? QString::number(row.line) : row.lineCaption;
+    QString column = row.columnCaption;
+    if (column.isEmpty() && row.column > 0)
+        column = QString::number(row.column);
+    return {line, column, row.text, row.reason};
 }
 } // namespace
 
 TIssueListDialog::TIssueListDialog(const QString& caption, const QString& message,
-                                   const std::vector<Row>& rows, QWidget* parent)
+                                   const std::vector<Row>& rows, QWidget* parent, Places places)
     : QDialog(parent)
-    , rows_(rows) {
+    , rows_(rows)
+    , places_(places) {
     setWindowTitle(caption);
     setFont(JapaneseUiFont());
     resize(640, 360);
@@ -37,7 +48,7 @@ TIssueListDialog::TIssueListDialog(const QString& caption, const QString& messag
     MessageLabel = new QLabel(message, this);
     MessageLabel->setWordWrap(true);
 
-    const QStringList headers = Headers();
+    const QStringList headers = Headers(places);
     IssueTable = new QTableWidget(static_cast<int>(rows.size()), headers.size(), this);
     IssueTable->setObjectName(QStringLiteral("IssueTable"));
     IssueTable->setHorizontalHeaderLabels(headers);
@@ -46,10 +57,7 @@ TIssueListDialog::TIssueListDialog(const QString& caption, const QString& messag
     IssueTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     IssueTable->setWordWrap(false);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        const Row& row = rows[static_cast<std::size_t>(r)];
-        const QStringList cells = {QString::number(row.line),
-                                   row.column > 0 ? QString::number(row.column) : QString(),
-                                   row.text, row.reason};
+        const QStringList cells = CellsOf(rows[static_cast<std::size_t>(r)]);
         for (int c = 0; c < cells.size(); ++c)
             IssueTable->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
@@ -75,11 +83,8 @@ TIssueListDialog::TIssueListDialog(const QString& caption, const QString& messag
 }
 
 QString TIssueListDialog::RowsAsText() const {
-    QStringList lines = {Headers().join(QLatin1Char('\t'))};
+    QStringList lines = {Headers(places_).join(QLatin1Char('\t'))};
     for (const Row& row : rows_)
-        lines << QStringList{QString::number(row.line),
-                             row.column > 0 ? QString::number(row.column) : QString(), row.text,
-                             row.reason}
-                     .join(QLatin1Char('\t'));
+        lines << CellsOf(row).join(QLatin1Char('\t'));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -12,7 +12,8 @@ class QTableWidget;
 
 // The errors (or notes) of a file read by an import, one row each with its place: line and
 // column as a spreadsheet counts them, the cell's text and the reason. The list can be copied
-// whole, to be worked through in an editor or the spreadsheet itself.
+// whole, to be worked through in an editor or the spreadsheet itself. Text pasted into a grid is
+// listed the same way, each problem at its grid cell: the row's label and the column's name.
 class TIssueListDialog : public QDialog {
     Q_OBJECT
 public:
@@ -21,10 +22,16 @@ public:
         int column = 0; // 0: the whole line
         QString text;
         QString reason;
+        // Shown instead of the numbers where given: a grid row's label, a grid column's name.
+        QString lineCaption = {};
+        QString columnCaption = {};
     };
 
+    // What the places are: lines and columns of a file, or rows and columns of a grid.
+    enum class Places { FileLines, GridCells };
+
     TIssueListDialog(const QString& caption, const QString& message, const std::vector<Row>& rows,
-                     QWidget* parent = nullptr);
+                     QWidget* parent = nullptr, Places places = Places::FileLines);
 
     QLabel* MessageLabel;
     QTableWidget* IssueTable;
@@ -37,4 +44,5 @@ public:
 
 private:
     std::vector<Row> rows_;
+    Places places_;
 };
