@@ -87,6 +87,8 @@ QString StepName(EditStep step) {
         return Texts::tr("Uniform");
     case EditStep::TeamCsvImport:
         return Texts::tr("Import Team CSV");
+    case EditStep::Paste:
+        return Texts::tr("Paste");
     }
     return {};
 }

@@ -21,7 +21,7 @@ namespace mainunit {
 [[nodiscard]] QString ValueCaption(teamdata::Grid grid, int column);
 
 // The steps that are no edit of a single column.
-enum class EditStep { BattingOrder, PitchingOrder, Helmet, Uniform, TeamCsvImport };
+enum class EditStep { BattingOrder, PitchingOrder, Helmet, Uniform, TeamCsvImport, Paste };
 [[nodiscard]] QString StepName(EditStep step);
 
 } // namespace mainunit

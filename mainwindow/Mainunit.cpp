@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 TMainForm* MainForm = nullptr;
@@ -42,6 +43,8 @@ constexpr int BatterTableHeight = 192;
 constexpr int PitcherTableHeight = 150;
 constexpr int TeamBoxWidth = 73;
 constexpr int EditTeamLabelWidth = 65;
+// Long enough to be read, short enough not to stay as if it were part of the window.
+constexpr int SavedCopyNoteTime = 6000;
 
 // A file type of a file dialog: its description, in the user's language, and its patterns.
 struct FilterEntry {
@@ -81,7 +84,8 @@ void TMainForm::BuildMenu() {
     menuClose_->setShortcut(Qt::Key_F8);
     menuUpdate_->addSeparator();
     menuSave_ = menuUpdate_->addAction(tr("&Save"));
-    menuSave_->setShortcut(Qt::Key_F5);
+    // F5 first: the menu shows the first shortcut, and F5 is the one the editor has always had.
+    menuSave_->setShortcuts({QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_S)});
     menuSaveNew_ = menuUpdate_->addAction(tr("Save &As..."));
     o1_ = menuUpdate_->addMenu(tr("&Export"));
     menuSaveCSV_ = o1_->addAction(tr("Team &CSV...", "export"));
@@ -104,12 +108,19 @@ void TMainForm::BuildMenu() {
     menuRedo_ = menuEdit_->addAction(QString());
     menuRedo_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    menuEdit_->addSeparator();
+    menuCopy_ = menuEdit_->addAction(tr("&Copy"));
+    menuCopy_->setShortcuts(QKeySequence::Copy);
+    menuPaste_ = menuEdit_->addAction(tr("&Paste"));
+    menuPaste_->setShortcuts(QKeySequence::Paste);
     help1_ = bar->addMenu(tr("&Help"));
     help2_ = help1_->addAction(tr("&Help Topics..."));
     v2_ = help1_->addAction(tr("&About TOLVANEK..."));
 
-    // The function keys work wherever the focus is in the window.
-    for (QAction* action : {menuOpen_, menuClose_, menuSave_, menuExit_, menuUndo_, menuRedo_})
+    // The function keys work wherever the focus is in the window. So do Ctrl+C and Ctrl+V, except
+    // in the team box's edit field, which takes them for its own text first.
+    for (QAction* action :
+         {menuOpen_, menuClose_, menuSave_, menuExit_, menuUndo_, menuRedo_, menuCopy_, menuPaste_})
         action->setShortcutContext(Qt::WindowShortcut);
 
     connect(menuOpen_, &QAction::triggered, this, &TMainForm::MenuOpenClick);
@@ -130,6 +141,8 @@ void TMainForm::BuildMenu() {
     connect(menuExit_, &QAction::triggered, this, &TMainForm::MenuExitClick);
     connect(help2_, &QAction::triggered, this, &TMainForm::Help2Click);
     connect(v2_, &QAction::triggered, this, &TMainForm::V2Click);
+    connect(menuCopy_, &QAction::triggered, this, &TMainForm::MenuCopyClick);
+    connect(menuPaste_, &QAction::triggered, this, &TMainForm::MenuPasteClick);
 
     // Undo never writes to the image and never shows a dialog: the commands only put texts,
     // rows and colours back.
@@ -137,7 +150,53 @@ void TMainForm::BuildMenu() {
     connect(menuRedo_, &QAction::triggered, &undoStack_, &QUndoStack::redo);
     connect(&undoStack_, &QUndoStack::indexChanged, this, &TMainForm::UpdateUndoActions);
     connect(&undoStack_, &QUndoStack::cleanChanged, this, &TMainForm::UpdateUndoActions);
+    connect(&undoStack_, &QUndoStack::cleanChanged, this, &TMainForm::ShowCaption);
     UpdateUndoActions();
+
+    // A save into a copy is confirmed without a box: a note beside the menus, which goes by
+    // itself.
+    savedCopyNote_ = new QLabel(bar);
+    savedCopyNote_->setObjectName(QStringLiteral("SavedCopyNote"));
+    bar->setCornerWidget(savedCopyNote_, Qt::TopRightCorner);
+    savedCopyNote_->hide();
+    savedCopyNoteTimer_ = new QTimer(this);
+    savedCopyNoteTimer_->setSingleShot(true);
+    savedCopyNoteTimer_->setInterval(SavedCopyNoteTime);
+    connect(savedCopyNoteTimer_, &QTimer::timeout, savedCopyNote_, &QWidget::hide);
+}
+
+void TMainForm::ShowCaption() {
+    // Qt puts its marker of unsaved edits where the caption has the placeholder "[*]". The
+    // placeholder is there only while there are unsaved edits, so that whenever there are none
+    // the caption reads exactly as it always has; a "[*]" in the file name itself is doubled,
+    // which Qt shows as it is.
+    const QString placeholder = QStringLiteral("[*]");
+    QString caption = ApplicationTitle;
+    if (!filePath_.isEmpty())
+        caption += QStringLiteral(" -") +
+                   FileNamePart(filePath_).replace(placeholder, placeholder + placeholder);
+    const bool modified = DataChanged() == 1;
+    if (modified)
+        caption += placeholder;
+    setWindowTitle(caption);
+    setWindowModified(modified);
+}
+
+void TMainForm::ShowSavedCopyNote(const QString& copy) {
+    const QString note = tr("Saved into %1; the open file is unchanged.");
+    // The file name is shortened in its middle as far as the room beside the menus needs.
+    QMenuBar* bar = menuBar();
+    int menusEnd = 0;
+    for (QAction* menu : bar->actions())
+        menusEnd = std::max(menusEnd, bar->actionGeometry(menu).right());
+    const QFontMetrics metrics(savedCopyNote_->font());
+    const int room = bar->width() - menusEnd - 24 - metrics.horizontalAdvance(note.arg(QString()));
+    const QString name = FileNamePart(copy);
+    savedCopyNote_->setText(note.arg(metrics.elidedText(name, Qt::ElideMiddle, std::max(room, 0))));
+    savedCopyNote_->setToolTip(note.arg(copy));
+    savedCopyNote_->show();
+    bar->adjustSize();
+    savedCopyNoteTimer_->start();
 }
 
 void TMainForm::UpdateUndoActions() {
@@ -211,6 +270,8 @@ void TMainForm::BuildControls() {
     teamBox_->setCompleter(nullptr);
     teamBox_->setGeometry(0, 8, TeamBoxWidth, 20);
     teamBox_->lineEdit()->installEventFilter(this);
+    // A file dropped on the team box is a file dropped on the window, not text for the box.
+    teamBox_->lineEdit()->setAcceptDrops(false);
 
     batterTable_ = new StringGrid(teamdata::GridColumnCount, 1 + teamdata::BatterCount, client);
     batterTable_->setObjectName(QStringLiteral("BatterTable"));
@@ -226,6 +287,13 @@ void TMainForm::BuildControls() {
         cells.setColor(QPalette::Text, Qt::black);
         grid->setPalette(cells);
     }
+
+    setAcceptDrops(true);
+    clipboardGrid_ = batterTable_;
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == batterTable_ || now == pitcherTable_)
+            clipboardGrid_ = static_cast<StringGrid*>(now);
+    });
 
     setTabOrder(batterTable_, pitcherTable_);
     setTabOrder(pitcherTable_, teamBox_);

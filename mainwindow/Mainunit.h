@@ -7,6 +7,7 @@
 #include "EditCaptions.h"
 #include "FileDialogs.h"
 #include "LeagueChange.h"
+#include "PasteReader.h"
 #include "SaveCheck.h"
 #include "StringGrid.h"
 #include "TRomTeamData.h"
@@ -27,7 +28,9 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QTimer;
 class QToolButton;
+class QUrl;
 class TCompareWindow;
 
 // The editor's main window: the open image, the team on screen in two grids, and every command.
@@ -98,9 +101,14 @@ public:
     [[nodiscard]] QMenu* MenuEdit() const { return menuEdit_; }
     [[nodiscard]] QAction* MenuUndo() const { return menuUndo_; }
     [[nodiscard]] QAction* MenuRedo() const { return menuRedo_; }
+    [[nodiscard]] QAction* MenuCopy() const { return menuCopy_; }
+    [[nodiscard]] QAction* MenuPaste() const { return menuPaste_; }
     [[nodiscard]] QMenu* Help1() const { return help1_; }   // the Help menu
     [[nodiscard]] QAction* Help2() const { return help2_; } // its help topics
     [[nodiscard]] QAction* V2() const { return v2_; }       // its about box ("version")
+    // Beside the menus for a few seconds after a save into a copy: the name of the copy that
+    // received the edits.
+    [[nodiscard]] QLabel* SavedCopyNote() const { return savedCopyNote_; }
 
     // ---- Operations shared by several handlers ----
 
@@ -113,7 +121,8 @@ public:
     // caption. TeamBox keeps its entries and the one it shows, and a pick in it changes nothing
     // until an image is open again. Closing and every failed read of the image end here.
     void CloseCartridge();
-    void SaveTeam(const QString& target);
+    // True when the shown team was written into `target`; otherwise the refusal was shown.
+    bool SaveTeam(const QString& target);
     void SaveCSV();
     void OutputHTML();
 
@@ -146,6 +155,8 @@ public:
     void MenuApplyPatchClick();
     void MenuCompareClick();
     void MenuImageInfoClick();
+    void MenuCopyClick();
+    void MenuPasteClick();
 
     // Applies the patch file `patchPath` to the open image into a new image file, as パッチ適用
     // does after its file dialog: the decision, the change list and its question, the save
@@ -175,6 +186,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildControls();
@@ -223,6 +236,26 @@ private:
     // Lists the errors or notes of a CSV file, each at its line and column.
     void ShowCsvIssues(const QString& caption, const QString& message,
                        const std::vector<reports::CsvIssue>& issues);
+    // The bodies of CSV取込 and リーグCSV取込 once they have a file: from their dialogs or a drop.
+    void ImportTeamCsvFile(const QString& path);
+    // A team CSV's bytes into the shown team, as one step named `stepName`; `caption` titles the
+    // lists of errors and notes.
+    void ImportTeamCsv(const QByteArray& bytes, const QString& caption, const QString& stepName);
+    // What リーグCSV取込 checks and asks before it takes a file; true when it may go on.
+    [[nodiscard]] bool LeagueImportMayStart();
+    void ImportLeagueCsvFile(const QString& path);
+    // The grid the clipboard commands work on: the focused one, or the one focused last.
+    [[nodiscard]] StringGrid* ClipboardGrid() const;
+    // Lists why a paste was refused, each problem at its grid cell.
+    void ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read);
+    void ShowPasteNotes(StringGrid* grid, const std::vector<reports::PasteNote>& notes);
+    // Files dropped on the window, taken after the drop has ended.
+    void OpenDroppedFiles(const QList<QUrl>& urls);
+    void ImportDroppedCsv(const QString& path);
+    void ApplyDroppedPatch(const QString& path);
+    // The caption: the title, the open file's name, and Qt's marker while edits are unsaved.
+    void ShowCaption();
+    void ShowSavedCopyNote(const QString& copy);
     // Puts TeamBox back on the entry that stands for the grids (or, with no image open, on the
     // one it showed when the image was closed).
     void RestoreTeamBoxEntry();
@@ -243,6 +276,7 @@ private:
     // The user agreed to open an image that does not look like this game's; saves may write it.
     bool questionableImageAccepted_ = false;
     QUndoStack undoStack_;
+    StringGrid* clipboardGrid_ = nullptr;
 
     QFrame* bevel1_ = nullptr;
     QToolButton* speedOpenButton_ = nullptr;
@@ -278,9 +312,13 @@ private:
     QMenu* menuEdit_ = nullptr;
     QAction* menuUndo_ = nullptr;
     QAction* menuRedo_ = nullptr;
+    QAction* menuCopy_ = nullptr;
+    QAction* menuPaste_ = nullptr;
     QMenu* help1_ = nullptr;
     QAction* help2_ = nullptr;
     QAction* v2_ = nullptr;
+    QLabel* savedCopyNote_ = nullptr;
+    QTimer* savedCopyNoteTimer_ = nullptr;
 
     // The file dialogs, each described once.
     FileDialogSettings openDialog_;

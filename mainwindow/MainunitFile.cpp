@@ -63,7 +63,7 @@ bool TMainForm::OpenCartridgeFile(const QString& path) {
     }
     shownTeam_ = 0;
     teamBoxEntry_ = 0;
-    setWindowTitle(ApplicationTitle + QStringLiteral(" -") + FileNamePart(filePath_));
+    ShowCaption();
     teamBox_->clear();
     teamBox_->clearEditText();
     for (int team = 0; team < teamdata::TeamCount; ++team)
@@ -207,7 +207,7 @@ void TMainForm::CloseCartridge() {
     filePath_.clear();
     questionableImageAccepted_ = false;
     undoStack_.clear();
-    setWindowTitle(ApplicationTitle);
+    ShowCaption();
     shownTeam_ = -1;
     // TeamBox keeps its entries and the one it shows; with no image open a pick changes nothing
     // and returns it there.
@@ -336,11 +336,11 @@ QString TMainForm::UnsavableRowMessage(const teamdata::TeamTexts& team) const {
     return CannotSaveMessage();
 }
 
-void TMainForm::SaveTeam(const QString& target) {
+bool TMainForm::SaveTeam(const QString& target) {
     // Every text is checked before the first byte is written, and the new image takes the old
     // one's place only when it is whole on the disk: a save is all there, or not at all.
     if (!TeamReadyToSave())
-        return;
+        return false;
     const bool inPlace = target == filePath_;
     teamdata::ImageWriteRequest request;
     request.source = NativePath(filePath_);
@@ -352,7 +352,7 @@ void TMainForm::SaveTeam(const QString& target) {
     switch (result.outcome) {
     case teamdata::ImageWriteOutcome::Written:
         undoStack_.setClean();
-        return;
+        return true;
     case teamdata::ImageWriteOutcome::SourceUnreadable:
     case teamdata::ImageWriteOutcome::SourceRefused:
     case teamdata::ImageWriteOutcome::SourceChanged:
@@ -369,6 +369,7 @@ void TMainForm::SaveTeam(const QString& target) {
         break;
     }
     ShowError(this, WithDetail(message, exchange::DescribeWriteFailure(result, filePath_, target)));
+    return false;
 }
 
 void TMainForm::MenuSaveClick() {
@@ -391,5 +392,8 @@ void TMainForm::MenuSaveNewClick() {
         !AskYesNo(this, tr("%1 already exists. Replace it?").arg(FileNamePart(target)),
                   MessageResult::No))
         return;
-    SaveTeam(target);
+    // The copy received the edits and the open file did not, though the edits now count as
+    // saved: the window says where they went.
+    if (SaveTeam(target))
+        ShowSavedCopyNote(target);
 }

@@ -147,17 +147,23 @@ void TMainForm::MenuImportCSVClick() {
     const QString path = RunOpenDialog(this, importCSVDialog_);
     if (path.isEmpty())
         return;
-    const std::optional<QByteArray> bytes = ReadImportFile(path);
-    if (!bytes)
-        return;
+    ImportTeamCsvFile(path);
+}
+
+void TMainForm::ImportTeamCsvFile(const QString& path) {
+    if (const std::optional<QByteArray> bytes = ReadImportFile(path))
+        ImportTeamCsv(*bytes, tr("Import Team CSV"), StepName(EditStep::TeamCsvImport));
+}
+
+void TMainForm::ImportTeamCsv(const QByteArray& bytes, const QString& caption,
+                              const QString& stepName) {
     // Whatever team the file names, it goes into the shown team's grids, so every cell is
     // compared with what the grids show now.
     reports::LeagueTexts current;
     current.fill(TeamShown());
-    const reports::CsvImport read = exchange::ReadCsvFile(*bytes, current, shownTeam_);
+    const reports::CsvImport read = exchange::ReadCsvFile(bytes, current, shownTeam_);
     if (!read.errors.empty()) {
-        ShowCsvIssues(tr("Import Team CSV"), tr("Nothing was imported because of these errors."),
-                      read.errors);
+        ShowCsvIssues(caption, tr("Nothing was imported because of these errors."), read.errors);
         return;
     }
     if (read.teams.size() != 1) {
@@ -173,23 +179,31 @@ void TMainForm::MenuImportCSVClick() {
                   MessageResult::No))
         return;
     // One step on the undo stack; nothing reaches the image until the user saves.
-    ApplyTeam(team.texts, StepName(EditStep::TeamCsvImport));
+    ApplyTeam(team.texts, stepName);
     if (!read.notes.empty())
-        ShowCsvIssues(tr("Import Team CSV"),
+        ShowCsvIssues(caption,
                       tr("Imported. These names were changed to the way the game writes them."),
                       read.notes);
 }
 
-void TMainForm::MenuImportLeagueCSVClick() {
+bool TMainForm::LeagueImportMayStart() {
     if (!ImageOpenOrSayNoData())
-        return;
+        return false;
     // The shown team is read again from the image afterwards, as a team switch would. Until the
     // import has been written, the edits stay on screen and still count as unsaved.
-    if (DataChanged() == 1 && !AskYesNo(this, UnsavedEditsQuestion(), MessageResult::No))
+    return DataChanged() != 1 || AskYesNo(this, UnsavedEditsQuestion(), MessageResult::No);
+}
+
+void TMainForm::MenuImportLeagueCSVClick() {
+    if (!LeagueImportMayStart())
         return;
     const QString path = RunOpenDialog(this, importLeagueCSVDialog_);
     if (path.isEmpty())
         return;
+    ImportLeagueCsvFile(path);
+}
+
+void TMainForm::ImportLeagueCsvFile(const QString& path) {
     const std::optional<QByteArray> bytes = ReadImportFile(path);
     if (!bytes)
         return;

@@ -9,6 +9,7 @@
 #include "ChangeTable.h"
 #include "GuiTestSupport.h"
 #include "ImageBuilder.h"
+#include "IssueList.h"
 #include "Mainunit.h"
 #include "TempDir.h"
 
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -202,6 +204,24 @@ protected:
     static void PickTeam(int team) {
         MainForm->TeamBox()->setCurrentIndex(team);
         emit MainForm->TeamBox()->activated(team);
+    }
+
+    // Closes the next list of errors or notes, keeping its rows: each the four cells as shown
+    // (place, column, text, reason).
+    static void ReadNextIssueList(std::vector<QStringList>& rows) {
+        GuiTest::OnNextModal(
+            [&rows](QWidget* widget) {
+                auto* list = static_cast<TIssueListDialog*>(widget);
+                for (int r = 0; r < list->IssueTable->rowCount(); ++r) {
+                    QStringList cells;
+                    for (int c = 0; c < list->IssueTable->columnCount(); ++c)
+                        cells << list->IssueTable->item(r, c)->text();
+                    rows.push_back(cells);
+                }
+                list->accept();
+            },
+            nullptr, 5000,
+            [](QWidget* w) { return qobject_cast<TIssueListDialog*>(w) != nullptr; });
     }
 
     // Function keys act on the active window; a closed modal dialog may have left none active.
