@@ -5,6 +5,13 @@
 // without errors gives texts that a merge stores and shows again exactly, that keep the batting
 // order's positions valid wherever a team changed, and that read back unchanged once written out
 // as a league file.
+//
+// The same text is pasted into both grids of a team, with the first byte also choosing the team
+// and the cell the block starts at (any row 0..14 and column 0..12, inside the grid or not): every
+// problem lies within the grid or the text, a refused paste changes nothing, and an accepted one
+// changes only the cells of its block, into texts a merge stores exactly, with a valid batting
+// order wherever the batters changed, and pasting it again changes nothing more. A text that reads
+// as a whole team CSV is read as one, its issues on the lines of the text.
 
 #include "FuzzSupport.h"
 
@@ -12,6 +19,7 @@
 #include "CsvReader.h"
 #include "LeagueCsv.h"
 #include "NameCodec.h"
+#include "PasteReader.h"
 #include "RecordText.h"
 
 #include <algorithm>
@@ -179,6 +187,89 @@ void CheckImported(const CsvImport& read) {
         FUZZ_CHECK(!team.changed);
 }
 
+bool BattingOrderValid(const TeamTexts& texts) {
+    std::array<std::string, BattingOrderLength> positions;
+    for (std::size_t r = 0; r < positions.size(); ++r)
+        positions[r] = texts.batters[r][BatterColumn::Position - 1];
+    return BattingOrderPositionsValid(positions);
+}
+
+// The text of grid cell (row, column), both from 1.
+const std::string& CellOf(const TeamTexts& texts, Grid grid, int row, int column) {
+    const auto r = static_cast<std::size_t>(row - 1);
+    const auto c = static_cast<std::size_t>(column - 1);
+    return grid == Grid::Batters ? texts.batters[r][c] : texts.pitchers[r][c];
+}
+
+void CheckPaste(std::string_view text, int team, Grid grid, int row, int column, int lineCount) {
+    const TeamTexts& current = CurrentTexts()[static_cast<std::size_t>(team)];
+    const reports::PasteRead read = reports::ReadPaste(text, {grid, column, row}, current);
+    const int dataRows = grid == Grid::Batters ? BatterCount : PitcherCount;
+    const int dataColumns = reports::DataColumnCount(grid);
+    if (!read.Accepted()) {
+        FUZZ_CHECK(read.texts == current && read.notes.empty());
+        for (const reports::PasteProblem& problem : read.problems) {
+            using Kind = reports::PasteProblemKind;
+            switch (problem.kind) {
+            case Kind::NothingToPaste:
+            case Kind::DoesNotFit:
+                FUZZ_CHECK(read.problems.size() == 1);
+                break;
+            case Kind::UnclosedQuote:
+                FUZZ_CHECK(read.problems.size() == 1);
+                FUZZ_CHECK(problem.line >= 1 && problem.line <= lineCount);
+                break;
+            case Kind::CellRefused:
+                FUZZ_CHECK(problem.row >= 1 && problem.row <= dataRows);
+                FUZZ_CHECK(problem.column >= 1 && problem.column <= dataColumns);
+                break;
+            case Kind::FieldingPositions:
+                FUZZ_CHECK(grid == Grid::Batters);
+                FUZZ_CHECK(problem.row >= 1 && problem.row <= BattingOrderLength);
+                FUZZ_CHECK(problem.otherRow >= 0 && problem.otherRow <= BattingOrderLength &&
+                           problem.otherRow != problem.row);
+                break;
+            }
+        }
+        return;
+    }
+    FUZZ_CHECK(read.firstRow >= 1 && read.firstRow + read.rows - 1 <= dataRows);
+    FUZZ_CHECK(read.firstColumn >= 1 && read.firstColumn + read.columns - 1 <= dataColumns);
+    const auto inBlock = [&](int r, int c) {
+        return r >= read.firstRow && r < read.firstRow + read.rows && c >= read.firstColumn &&
+               c < read.firstColumn + read.columns;
+    };
+    for (const Grid other : {Grid::Batters, Grid::Pitchers})
+        for (int r = 1; r <= (other == Grid::Batters ? BatterCount : PitcherCount); ++r)
+            for (int c = 1; c <= reports::DataColumnCount(other); ++c)
+                FUZZ_CHECK(CellOf(read.texts, other, r, c) == CellOf(current, other, r, c) ||
+                           (other == grid && inBlock(r, c)));
+    FUZZ_CHECK(read.texts.colors == current.colors);
+    for (const reports::PasteNote& note : read.notes)
+        FUZZ_CHECK(inBlock(note.row, note.column) &&
+                   CellOf(read.texts, grid, note.row, note.column) == note.stored);
+    const auto index = static_cast<std::size_t>(team);
+    FUZZ_CHECK(TextsOf(MergeChangedCells(CurrentLeague()[index], current, read.texts)) ==
+               read.texts);
+    if (read.texts.batters != current.batters)
+        FUZZ_CHECK(BattingOrderValid(read.texts));
+    const reports::PasteRead again = reports::ReadPaste(text, {grid, column, row}, read.texts);
+    FUZZ_CHECK(again.Accepted() && again.texts == read.texts);
+}
+
+void CheckPastedTeamCsv(std::string_view text, int team, int lineCount) {
+    const std::optional<std::string> csv = reports::TeamCsvOfPaste(text);
+    if (!csv)
+        return;
+    const CsvImport read = reports::ReadCsv(*csv, CurrentTexts(), team);
+    for (const CsvIssue& issue : read.errors)
+        CheckIssue(issue, lineCount);
+    for (const CsvIssue& issue : read.notes)
+        CheckIssue(issue, lineCount);
+    if (read.errors.empty())
+        CheckImported(read);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -217,5 +308,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     read.errors[0].kind == CsvIssueKind::UnclosedQuote));
     if (read.errors.empty())
         CheckImported(read);
+
+    const int pasteTeam = data[0] % TeamCount;
+    const int row = data[0] % 15;
+    const int column = data[0] / 15 % 13;
+    for (const Grid grid : {Grid::Batters, Grid::Pitchers})
+        CheckPaste(text, pasteTeam, grid, row, column, lineCount);
+    CheckPastedTeamCsv(text, pasteTeam, lineCount);
     return 0;
 }
