@@ -252,7 +252,6 @@ private:
     // Files dropped on the window, taken after the drop has ended.
     void OpenDroppedFiles(const QList<QUrl>& urls);
     void ImportDroppedCsv(const QString& path);
-    void ApplyDroppedPatch(const QString& path);
     // The caption: the title, the open file's name, and Qt's marker while edits are unsaved.
     void ShowCaption();
     void ShowSavedCopyNote(const QString& copy);

@@ -240,8 +240,8 @@ void TMainForm::dropEvent(QDropEvent* event) {
 
 void TMainForm::OpenDroppedFiles(const QList<QUrl>& urls) {
     const auto sayWhatCanBeDropped = [this] {
-        ShowError(this, tr("Drop one file here: an image (.nes) to open it, or a team CSV or a "
-                           "league file (.csv) to import it."));
+        ShowError(this, tr("Drop one file here: an image (.nes) to open it, a team CSV or a league "
+                           "file (.csv) to import it, or a patch (.bps, .ips) to apply it."));
     };
     if (urls.size() != 1 || !urls.front().isLocalFile()) {
         sayWhatCanBeDropped();
@@ -262,7 +262,7 @@ void TMainForm::OpenDroppedFiles(const QList<QUrl>& urls) {
         return;
     }
     if (suffix == QLatin1String("bps") || suffix == QLatin1String("ips")) {
-        ApplyDroppedPatch(path);
+        ApplyPatchFile(path);
         return;
     }
     if (suffix == QLatin1String("csv")) {
@@ -290,12 +290,4 @@ void TMainForm::ImportDroppedCsv(const QString& path) {
     }
     if (LeagueImportMayStart())
         ImportLeagueCsvFile(path);
-}
-
-void TMainForm::ApplyDroppedPatch(const QString& path) {
-    // The one place a dropped patch goes: it becomes ApplyPatchFile(path) once パッチ適用 is
-    // part of the window.
-    Q_UNUSED(path);
-    ShowError(this, tr("A patch cannot be applied here yet: applying patches comes with the "
-                       "Apply Patch command."));
 }

@@ -6,6 +6,7 @@
 #include "League.h"
 #include "LeagueCsv.h"
 #include "MainWindowFixture.h"
+#include "Patch.h"
 #include "TeamReport.h"
 #include "Valuedlg.h"
 
@@ -245,7 +246,7 @@ TEST_F(WorkingSurface, ADroppedImageOpensAfterTheQuestionAboutUnsavedEdits) {
     EXPECT_EQ(MainForm->DataChanged(), 0);
 }
 
-TEST_F(WorkingSurface, ADroppedLeagueFileIsImportedWithItsQuestions) {
+TEST_F(WorkingSurface, ADroppedLeagueFileOrPatchRunsItsCommandWithItsQuestions) {
     const auto image = WriteImage(ValidImage());
     OpenImage(image);
     reports::LeagueTexts league = exchange::TextsOf(exchange::RecordsOf(LoadImage(Q(image))));
@@ -253,21 +254,32 @@ TEST_F(WorkingSurface, ADroppedLeagueFileIsImportedWithItsQuestions) {
     const auto csv = dir.File("league.csv");
     WriteText(csv, reports::BuildLeagueCsv(league));
 
-    QString question;
+    ChangeListSeen question;
     MessageSeen done;
-    GuiTest::OnNextModal([&](QWidget* widget) {
-        auto* box = static_cast<QMessageBox*>(widget);
-        question = box->text();
-        AnswerNextMessage(done);
-        for (QAbstractButton* button : box->buttons())
-            if (button->text() == "はい(&Y)")
-                button->click();
-    });
+    AnswerNextChangeList(question, true);
+    AnswerNextMessage(done);
     Drop(csv);
     ASSERT_TRUE(GuiTest::WaitFor([&] { return done.seen; }));
-    EXPECT_EQ(question, "1チームのデータを書き換えます。よろしいですか？");
+    EXPECT_EQ(question.caption, "リーグCSV取込");
+    EXPECT_EQ(question.rows.size(), 1);
     EXPECT_EQ(done.text, "1チームを書き換えました");
+    const auto written = ReadFileBytes(image);
     EXPECT_EQ(exchange::TextsOf(exchange::RecordsOf(LoadImage(Q(image))))[4], league[4]);
+
+    // A patch that would undo that edit: its question is asked, and Enter keeps everything.
+    const MadePatch patch = MakePatch(PatchFormat::Bps, written, ValidImage().Bytes());
+    ASSERT_EQ(patch.outcome, PatchMaking::Made);
+    const auto bps = dir.File("undo.bps");
+    WriteText(bps, std::string(patch.bytes.begin(), patch.bytes.end()));
+    question = {};
+    AnswerNextChangeList(question, false);
+    Drop(bps);
+    ASSERT_TRUE(GuiTest::WaitFor([&] { return question.seen; }));
+    EXPECT_EQ(question.caption, "パッチ適用");
+    EXPECT_EQ(question.rows.size(), 1);
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    EXPECT_EQ(ReadFileBytes(image), written);
+    EXPECT_EQ(MainForm->FilePath(), Q(image));
 }
 
 TEST_F(WorkingSurface, AnythingElseDroppedIsRefusedWithOneMessageAndChangesNothing) {
@@ -277,27 +289,21 @@ TEST_F(WorkingSurface, AnythingElseDroppedIsRefusedWithOneMessageAndChangesNothi
     const TeamTexts before = MainForm->TeamShown();
     const auto text = dir.File("notes.txt");
     WriteText(text, "７");
-    const auto patch = dir.File("roster.bps");
-    WriteText(patch, "BPS1");
-    const QString whatCanBeDropped =
-        "ここにドロップできるのはファイル1つです：開くイメージ（.nes）、"
-        "取り込むチームCSVまたはリーグCSV（.csv）";
-    const std::vector<std::pair<QList<QUrl>, QString>> drops = {
-        {{QUrl::fromLocalFile(Q(text))}, whatCanBeDropped},
-        {{QUrl::fromLocalFile(Q(image)), QUrl::fromLocalFile(Q(text))}, whatCanBeDropped},
-        {{QUrl::fromLocalFile(Q(dir.File("")))}, whatCanBeDropped},
-        {{QUrl("https://example.org/team.nes")}, whatCanBeDropped},
-        {{QUrl::fromLocalFile(Q(patch))},
-         "パッチはまだここでは当てられません。パッチの適用は「パッチ適用」コマンドで行えるようにな"
-         "ります"},
+    const std::vector<QList<QUrl>> drops = {
+        {QUrl::fromLocalFile(Q(text))},
+        {QUrl::fromLocalFile(Q(image)), QUrl::fromLocalFile(Q(text))},
+        {QUrl::fromLocalFile(Q(dir.File("")))},
+        {QUrl("https://example.org/team.nes")},
     };
-    for (const auto& [urls, message] : drops) {
+    for (const QList<QUrl>& urls : drops) {
         SCOPED_TRACE(urls.front().toString().toStdString());
         MessageSeen seen;
         AnswerNextMessage(seen);
         Drop(urls);
         ASSERT_TRUE(GuiTest::WaitFor([&] { return seen.seen; }));
-        ExpectErrorBox(seen, message);
+        ExpectErrorBox(seen,
+                       "ここにドロップできるのはファイル1つです：開くイメージ（.nes）、"
+                       "取り込むチームCSVまたはリーグCSV（.csv）、当てるパッチ（.bps、.ips）");
         EXPECT_EQ(MainForm->FilePath(), Q(image));
         EXPECT_EQ(MainForm->TeamShown(), before);
         EXPECT_EQ(MainForm->DataChanged(), 1);
