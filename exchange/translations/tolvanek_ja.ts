@@ -567,6 +567,10 @@
         <source>Import Team CSV</source>
         <translation>CSV取込</translation>
     </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1110,6 +1114,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Row</source>
+        <translation>行</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -1582,6 +1590,54 @@ Saving into it could damage it. Open it?</source>
     <message>
         <source>Go on?</source>
         <translation>よろしいですか？</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Saved into %1; the open file is unchanged.</source>
+        <translation>%1 に保存しました（開いているファイルは元のまま）</translation>
+    </message>
+    <message>
+        <source>The clipboard holds more than %1 KiB of text, more than any team&apos;s data; nothing was pasted.</source>
+        <translation>クリップボードのテキストが%1 KiBを超えています。チームのデータより大きいため、貼り付けませんでした</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no cells to paste.</source>
+        <translation>貼り付けるデータがクリップボードにありません</translation>
+    </message>
+    <message>
+        <source>text line %1</source>
+        <translation>テキストの%1行目</translation>
+    </message>
+    <message>
+        <source>the pasted block has more than %1 rows; from this cell there is room for %2 × %3 cells (rows × columns)</source>
+        <translation>貼り付ける範囲が%1行を超えています。このセルからは%2行×%3列までしか入りません</translation>
+    </message>
+    <message>
+        <source>the pasted block is %1 × %2 cells (rows × columns); from this cell there is room for %3 × %4</source>
+        <translation>貼り付ける範囲は%1行×%2列です。このセルからは%3行×%4列までしか入りません</translation>
+    </message>
+    <message>
+        <source>the batter in row %1 holds this fielding position too; the batting order needs the positions 2 to 9 once each</source>
+        <translation>%1番の打者も同じ守備位置です。打順の守備位置は2から9までひとつずつ必要です</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted because of these problems.</source>
+        <translation>次の問題があるため貼り付けませんでした。</translation>
+    </message>
+    <message>
+        <source>Pasted. These names were changed to the way the game writes them.</source>
+        <translation>貼り付けました。次の名前はゲームの書き方に直しました。</translation>
+    </message>
+    <message>
+        <source>Drop one file here: an image (.nes) to open it, a team CSV or a league file (.csv) to import it, or a patch (.bps, .ips) to apply it.</source>
+        <translation>ここにドロップできるのはファイル1つです：開くイメージ（.nes）、取り込むチームCSVまたはリーグCSV（.csv）、当てるパッチ（.bps、.ips）</translation>
     </message>
 </context>
 <context>
