@@ -204,6 +204,9 @@ private:
     // Asks before unsaved edits would be dropped. True when the caller may go on; then the
     // edits count as given up.
     [[nodiscard]] bool ConfirmDiscardEdits();
+    // Asks the same question, and changes nothing: for a command that gives up the edits only
+    // once the image that replaces them is open, which may yet be refused.
+    [[nodiscard]] bool EditsMayBeGivenUp();
     void TeamBoxTextEdited(const QString& text);
     template <std::size_t N>
     void SetRowTexts(StringGrid* grid, int row, const std::array<std::string, N>& texts) {

@@ -257,7 +257,9 @@ void TMainForm::OpenDroppedFiles(const QList<QUrl>& urls) {
     if (suffix == QLatin1String("nes")) {
         // As 開く, but the open image need not be closed first: it is replaced, once the user
         // has agreed to give up its unsaved edits.
-        if (ConfirmDiscardEdits())
+        // The edits stay marked until another image is really open: should this one be refused
+        // or not agreed to at its own question, the shown team is still there, unsaved.
+        if (EditsMayBeGivenUp())
             OpenCartridgeFile(path);
         return;
     }

@@ -358,7 +358,7 @@ bool TMainForm::ApplyPatchFile(const QString& patchPath) {
     if (AskYesNo(this,
                  tr("The patched image has been saved as %1. Open it?").arg(FileNamePart(target)),
                  MessageResult::Yes) &&
-        ConfirmDiscardEdits())
+        EditsMayBeGivenUp())
         OpenCartridgeFile(target);
     return true;
 }

@@ -42,7 +42,10 @@ bool TMainForm::OpenCartridgeFile(const QString& path) {
     // saving into it could damage it.
     const LoadedImage image = LoadImage(path);
     if (image.Refused()) {
-        CloseCartridge();
+        // An image already open (a file dropped on the window while one is) stays open, with
+        // its edits: nothing of the refused file replaced it.
+        if (filePath_.isEmpty())
+            CloseCartridge();
         ShowError(this, BrokenFileMessage());
         return false;
     }
@@ -222,13 +225,15 @@ bool TMainForm::ImageOpenOrSayNoData() {
 }
 
 bool TMainForm::ConfirmDiscardEdits() {
-    if (DataChanged() != 1)
-        return true;
-    // No is the default: Enter keeps the edits.
-    if (!AskYesNo(this, UnsavedEditsQuestion(), MessageResult::No))
+    if (!EditsMayBeGivenUp())
         return false;
     undoStack_.setClean();
     return true;
+}
+
+bool TMainForm::EditsMayBeGivenUp() {
+    // No is the default: Enter keeps the edits.
+    return DataChanged() != 1 || AskYesNo(this, UnsavedEditsQuestion(), MessageResult::No);
 }
 
 void TMainForm::MenuCloseClick() {

@@ -238,6 +238,26 @@ TEST_F(WorkingSurface, ADroppedImageOpensAfterTheQuestionAboutUnsavedEdits) {
     EXPECT_EQ(MainForm->FilePath(), Q(first));
     EXPECT_EQ(MainForm->BatterTable()->Cells(6, 1), "7");
 
+    // Edits given up for an image that is then refused, or not agreed to at its own question,
+    // are still there and still unsaved.
+    std::ofstream(dir.File("broken.nes")) << "no image";
+    ImageBuilder odd = ValidImage();
+    odd.Resize(testsupport::DefaultImageSize + 1);
+    const auto questionable = WriteImage(odd, "odd.nes");
+    for (const auto& [dropped, buttons] :
+         {std::pair{dir.File("broken.nes"),
+                    std::vector<QString>{QStringLiteral("はい(&Y)"), QStringLiteral("OK")}},
+          std::pair{questionable, std::vector<QString>{QStringLiteral("はい(&Y)"),
+                                                       QStringLiteral("いいえ(&N)")}}}) {
+        std::vector<MessageSeen> answers;
+        AnswerMessages(answers, buttons);
+        Drop(dropped);
+        ASSERT_TRUE(GuiTest::WaitFor([&] { return answers.back().seen; }));
+        EXPECT_EQ(MainForm->FilePath(), Q(first));
+        EXPECT_EQ(MainForm->BatterTable()->Cells(6, 1), "7");
+        EXPECT_EQ(MainForm->DataChanged(), 1);
+    }
+
     AnswerNextMessage(question, QStringLiteral("はい(&Y)"));
     Drop(second);
     ASSERT_TRUE(GuiTest::WaitFor([&] { return MainForm->FilePath() == Q(second); }));
