@@ -150,33 +150,6 @@ tr.arrived th{background:#9cc8ff}
 .swatch{display:inline-block;width:1.1em;height:1.1em;border:1px solid #000;vertical-align:middle;margin:0 .3em}
 )";
 
-std::string Escaped(std::string_view text) {
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        case '\'':
-            escaped += "&#39;";
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
-}
-
 std::string Swatch(std::uint8_t color) {
     static constexpr std::string_view digits = "0123456789abcdef";
     const teamdata::Rgb rgb = teamdata::SwatchColor(color);
@@ -199,27 +172,27 @@ void AppendGrid(std::string& out, Grid grid, const std::string& corner,
                 const auto& rows, const TeamMarks& marks) {
     out += grid == Grid::Batters ? "<table class=\"batters\">\n<tr><th>"
                                  : "<table class=\"pitchers\">\n<tr><th>";
-    out += Escaped(corner);
+    out += HtmlText(corner);
     for (const std::string& caption : captions)
-        out += "<th>" + Escaped(caption);
+        out += "<th>" + HtmlText(caption);
     out += "\n";
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const int row = static_cast<int>(r) + 1;
         const auto arrival = marks.arrivals.find({grid, row});
         if (arrival != marks.arrivals.end())
-            out += "<tr class=\"arrived\"><th title=\"" + Escaped(arrival->second) + "\">";
+            out += "<tr class=\"arrived\"><th title=\"" + HtmlText(arrival->second) + "\">";
         else
             out += "<tr><th>";
-        out += Escaped(rowLabels[r]);
+        out += HtmlText(rowLabels[r]);
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
             const int column = static_cast<int>(c) + 1;
             const bool name = column == teamdata::BatterColumn::Name;
             const auto old = marks.oldTexts.find({grid, row, column});
             if (old == marks.oldTexts.end())
-                out += (name ? "<td class=\"name\">" : "<td>") + Escaped(rows[r][c]);
+                out += (name ? "<td class=\"name\">" : "<td>") + HtmlText(rows[r][c]);
             else
                 out += (name ? "<td class=\"changed name\">" : "<td class=\"changed\">") +
-                       Escaped(rows[r][c]) + "<del>" + Escaped(old->second) + "</del>";
+                       HtmlText(rows[r][c]) + "<del>" + HtmlText(old->second) + "</del>";
         }
         out += "\n";
     }
@@ -235,10 +208,10 @@ void AppendTeam(std::string& out, int team, const std::vector<const LeagueChange
         if (const auto* cell = std::get_if<CellChange>(change)) {
             marks.oldTexts[{cell->grid, cell->row, cell->column}] = cell->before;
         } else if (const auto* color = std::get_if<ColorChange>(change)) {
-            colors += "<p class=\"color\">" + Escaped(SlotWord(color->slot, labels)) + ":" +
-                      Swatch(color->before) + Escaped(ColorText(color->before)) +
-                      std::string(Arrow) + Swatch(color->after) + Escaped(ColorText(color->after)) +
-                      "</p>\n";
+            colors += "<p class=\"color\">" + HtmlText(SlotWord(color->slot, labels)) + ":" +
+                      Swatch(color->before) + HtmlText(ColorText(color->before)) +
+                      std::string(Arrow) + Swatch(color->after) +
+                      HtmlText(ColorText(color->after)) + "</p>\n";
         } else {
             const auto* move = std::get_if<PlayerMove>(change);
             const auto* transfer = std::get_if<PlayerTransfer>(change);
@@ -246,12 +219,12 @@ void AppendTeam(std::string& out, int team, const std::vector<const LeagueChange
             const int row = move ? move->toRow : transfer->toRow;
             const std::string description = Description(*change, labels);
             marks.arrivals[{grid, row}] = description;
-            arrivals += "<li>" + Escaped(description) + "</li>\n";
+            arrivals += "<li>" + HtmlText(description) + "</li>\n";
         }
     }
 
     out +=
-        "<section>\n<h2>" + Escaped(Substitute(labels.teamHeading, {Initials(team)})) + "</h2>\n";
+        "<section>\n<h2>" + HtmlText(Substitute(labels.teamHeading, {Initials(team)})) + "</h2>\n";
     out += colors;
     if (!arrivals.empty())
         out += "<ul class=\"moves\">\n" + arrivals + "</ul>\n";
@@ -361,14 +334,14 @@ std::string BuildChangeHtml(const std::vector<LeagueChange>& changes, const Leag
             ranges.push_back(&change);
     }
 
-    std::string out = "<!DOCTYPE html>\n<html lang=\"" + Escaped(labels.language) +
-                      "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + Escaped(labels.pageTitle) +
-                      "</title>\n<style>\n" + std::string(PageStyle) +
-                      "</style>\n</head>\n<body>\n<h1>" + Escaped(labels.pageTitle) + "</h1>\n";
+    std::string out = "<!DOCTYPE html>\n<html lang=\"" + HtmlText(labels.language) +
+                      "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+                      HtmlText(labels.pageTitle) + "</title>\n<style>\n" + std::string(PageStyle) +
+                      "</style>\n</head>\n<body>\n<h1>" + HtmlText(labels.pageTitle) + "</h1>\n";
     if (changes.empty())
-        out += "<p>" + Escaped(labels.noChanges) + "</p>\n";
+        out += "<p>" + HtmlText(labels.noChanges) + "</p>\n";
     else
-        out += "<p class=\"legend\">" + Escaped(labels.legend) + "</p>\n";
+        out += "<p class=\"legend\">" + HtmlText(labels.legend) + "</p>\n";
     for (int team = 0; team < teamdata::TeamCount; ++team) {
         const auto& teamChanges = byTeam[static_cast<std::size_t>(team)];
         if (!teamChanges.empty())
@@ -376,13 +349,13 @@ std::string BuildChangeHtml(const std::vector<LeagueChange>& changes, const Leag
     }
     if (!ranges.empty()) {
         std::size_t bytes = 0;
-        out += "<section>\n<h2>" + Escaped(labels.bytesHeading) + "</h2>\n<ul class=\"bytes\">\n";
+        out += "<section>\n<h2>" + HtmlText(labels.bytesHeading) + "</h2>\n<ul class=\"bytes\">\n";
         for (const LeagueChange* range : ranges) {
-            out += "<li>" + Escaped(Description(*range, labels)) + "</li>\n";
+            out += "<li>" + HtmlText(Description(*range, labels)) + "</li>\n";
             bytes += std::get<ByteRange>(*range).length;
         }
         out += "</ul>\n<p>" +
-               Escaped(Substitute(labels.byteTotal, {Counted(ranges.size()), Counted(bytes)})) +
+               HtmlText(Substitute(labels.byteTotal, {Counted(ranges.size()), Counted(bytes)})) +
                "</p>\n</section>\n";
     }
     out += "</body>\n</html>\n";

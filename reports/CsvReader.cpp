@@ -8,6 +8,7 @@
 #include "NameNormalizer.h"
 #include "Palette.h"
 #include "RecordText.h"
+#include "SaveCheck.h"
 #include "Spaces.h"
 #include "TRomTeamData.h"
 #include "TeamInitials.h"
@@ -395,28 +396,15 @@ bool Importer::ReadCell(const CsvRecord& record, teamdata::Grid grid, int column
 }
 
 void Importer::CheckFieldingPositions(const Block& block, const teamdata::TeamTexts& texts) {
-    constexpr auto positionIndex = static_cast<std::size_t>(teamdata::BatterColumn::Position - 1);
-    std::array<std::string, teamdata::BattingOrderLength> positions;
-    for (std::size_t r = 0; r < positions.size(); ++r)
-        positions[r] = texts.batters[r][positionIndex];
-    if (teamdata::BattingOrderPositionsValid(positions))
-        return;
-    // The eight must be 2..9 once each, so some position is out of range or held twice.
-    for (std::size_t r = 0; r < positions.size(); ++r) {
-        const int position = teamdata::LenientToInt(positions[r]);
-        const CsvRecord& record = block.lines[1 + r];
-        int otherLine = 0;
-        for (std::size_t other = 0; other < positions.size() && otherLine == 0; ++other)
-            if (other != r && teamdata::LenientToInt(positions[other]) == position)
-                otherLine = block.lines[1 + other].line;
-        const bool outOfRange = position < 2 || position > 9;
-        if (!outOfRange && otherLine == 0)
-            continue;
+    constexpr auto positionColumn = static_cast<std::size_t>(teamdata::BatterColumn::Position);
+    for (const teamdata::PositionClash& clash : teamdata::FindPositionClashes(texts.batters)) {
+        const CsvRecord& record = block.lines[static_cast<std::size_t>(clash.row)];
         CsvIssue& issue =
-            Error(CsvIssueKind::FieldingPositions, record, positionIndex + 1, block.team);
+            Error(CsvIssueKind::FieldingPositions, record, positionColumn, block.team);
         issue.minimum = 2;
         issue.maximum = 9;
-        issue.otherLine = outOfRange ? 0 : otherLine;
+        issue.otherLine =
+            clash.otherRow == 0 ? 0 : block.lines[static_cast<std::size_t>(clash.otherRow)].line;
     }
 }
 

@@ -2,9 +2,11 @@
 #include "PasteReader.h"
 
 #include "CsvRecords.h"
+#include "TeamReport.h"
 
 #include "CellEditRules.h"
 #include "GridCaptions.h"
+#include "SaveCheck.h"
 #include "Spaces.h"
 #include "TextNumbers.h"
 
@@ -45,41 +47,15 @@ int RoomFrom(int first, int count) {
 // The import's rule for the batting order, with grid rows for places: every batter whose
 // position is outside 2..9 or held by another batter too.
 void CheckFieldingPositions(const teamdata::TeamTexts& texts, std::vector<PasteProblem>& problems) {
-    constexpr auto positionIndex = static_cast<std::size_t>(teamdata::BatterColumn::Position - 1);
-    std::array<std::string, teamdata::BattingOrderLength> positions;
-    for (std::size_t r = 0; r < positions.size(); ++r)
-        positions[r] = texts.batters[r][positionIndex];
-    if (teamdata::BattingOrderPositionsValid(positions))
-        return;
-    for (std::size_t r = 0; r < positions.size(); ++r) {
-        const int position = teamdata::LenientToInt(positions[r]);
-        int otherRow = 0;
-        for (std::size_t other = 0; other < positions.size() && otherRow == 0; ++other)
-            if (other != r && teamdata::LenientToInt(positions[other]) == position)
-                otherRow = static_cast<int>(other) + 1;
-        const bool outOfRange = position < 2 || position > 9;
-        if (!outOfRange && otherRow == 0)
-            continue;
+    for (const teamdata::PositionClash& clash : teamdata::FindPositionClashes(texts.batters)) {
         PasteProblem& problem = problems.emplace_back();
         problem.kind = PasteProblemKind::FieldingPositions;
-        problem.row = static_cast<int>(r) + 1;
+        problem.row = clash.row;
         problem.column = teamdata::BatterColumn::Position;
-        problem.text = positions[r];
-        problem.otherRow = outOfRange ? 0 : otherRow;
+        problem.text = texts.batters[static_cast<std::size_t>(clash.row - 1)]
+                                    [teamdata::BatterColumn::Position - 1];
+        problem.otherRow = clash.otherRow;
     }
-}
-
-// A field as a CSV file writes it: quoted when it holds what would split it.
-std::string CsvField(const std::string& field) {
-    if (field.find_first_of(",\"\r\n") == std::string::npos)
-        return field;
-    std::string quoted = "\"";
-    for (char c : field) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
 }
 
 // Line ends as the splitter counts them: CR LF, LF or CR alone.

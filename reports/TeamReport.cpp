@@ -100,6 +100,9 @@ std::string HtmlText(std::string_view text) {
         case '"':
             escaped += "&quot;";
             break;
+        case '\'':
+            escaped += "&#39;";
+            break;
         default:
             escaped += c;
         }

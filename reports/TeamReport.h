@@ -37,7 +37,7 @@ struct TeamTotals {
     int fastBallSpeed;    // mean of the pitchers' "球速（速）" (column 6)
 };
 
-// Text for HTML content and for attribute values in double quotes: & < > " escaped.
+// Text for HTML content and for attribute values in either quotes: & < > " ' escaped.
 [[nodiscard]] std::string HtmlText(std::string_view text);
 
 // How the reports print a batting average in thousandths: a point and then the integer, even

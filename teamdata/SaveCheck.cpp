@@ -42,4 +42,21 @@ PositionProblems FindPositionProblems(const BatterRows& batters) {
     return problems;
 }
 
+std::vector<PositionClash> FindPositionClashes(const BatterRows& batters) {
+    std::array<int, BattingOrderLength> positions{};
+    for (std::size_t r = 0; r < positions.size(); ++r)
+        positions[r] = LenientToInt(batters[r][BatterColumn::Position - 1]);
+    std::vector<PositionClash> clashes;
+    for (std::size_t r = 0; r < positions.size(); ++r) {
+        const bool outside = positions[r] < 2 || positions[r] > 9;
+        int otherRow = 0;
+        for (std::size_t other = 0; other < positions.size() && otherRow == 0 && !outside; ++other)
+            if (other != r && positions[other] == positions[r])
+                otherRow = static_cast<int>(other) + 1;
+        if (outside || otherRow != 0)
+            clashes.push_back({static_cast<int>(r) + 1, otherRow});
+    }
+    return clashes;
+}
+
 } // namespace teamdata

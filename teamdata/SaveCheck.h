@@ -31,4 +31,14 @@ struct PositionProblems {
 
 [[nodiscard]] PositionProblems FindPositionProblems(const BatterRows& batters);
 
+// The same, row by row, for a list of problems by place: each batting-order row (1-based, top
+// down) whose position is outside 2..9 or held by another row too, with the first other row that
+// holds it (0 for a position outside 2..9). Empty when the order is sound.
+struct PositionClash {
+    int row = 0;
+    int otherRow = 0;
+};
+
+[[nodiscard]] std::vector<PositionClash> FindPositionClashes(const BatterRows& batters);
+
 } // namespace teamdata
