@@ -73,7 +73,11 @@ TMainForm::TMainForm(QWidget* parent)
     FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The application outlives the window, and the focus moves while the window's widgets are
+    // taken down, after this part of it is gone.
+    disconnect(focusConnection_);
+}
 
 void TMainForm::BuildMenu() {
     QMenuBar* bar = menuBar();
@@ -290,10 +294,11 @@ void TMainForm::BuildControls() {
 
     setAcceptDrops(true);
     clipboardGrid_ = batterTable_;
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now == batterTable_ || now == pitcherTable_)
-            clipboardGrid_ = static_cast<StringGrid*>(now);
-    });
+    focusConnection_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            if (now == batterTable_ || now == pitcherTable_)
+                clipboardGrid_ = static_cast<StringGrid*>(now);
+        });
 
     setTabOrder(batterTable_, pitcherTable_);
     setTabOrder(pitcherTable_, teamBox_);

@@ -279,6 +279,7 @@ private:
     bool questionableImageAccepted_ = false;
     QUndoStack undoStack_;
     StringGrid* clipboardGrid_ = nullptr;
+    QMetaObject::Connection focusConnection_;
 
     QFrame* bevel1_ = nullptr;
     QToolButton* speedOpenButton_ = nullptr;
