@@ -273,6 +273,9 @@ void TMainForm::BuildControls() {
     teamBox_->setInsertPolicy(QComboBox::NoInsert);
     teamBox_->setCompleter(nullptr);
     teamBox_->setGeometry(0, 8, TeamBoxWidth, 20);
+    // Keys and the focus reach the box itself from the keyboard (it hands them on to its edit
+    // field directly, past any filter there) and the edit field when sent to it.
+    teamBox_->installEventFilter(this);
     teamBox_->lineEdit()->installEventFilter(this);
     // A file dropped on the team box is a file dropped on the window, not text for the box.
     teamBox_->lineEdit()->setAcceptDrops(false);

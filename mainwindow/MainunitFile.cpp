@@ -172,7 +172,7 @@ void TMainForm::TeamBoxTextEdited(const QString& text) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == teamBox_->lineEdit()) {
+    if (watched == teamBox_ || watched == teamBox_->lineEdit()) {
         const bool finishesEditing = event->type() == QEvent::FocusOut ||
                                      (event->type() == QEvent::KeyPress &&
                                       (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
