@@ -45,27 +45,36 @@ install(FILES ${packaging_dir}/${TOLVANEK_APP_ID}.metainfo.xml
 find_program(TOLVANEK_GZIP gzip REQUIRED)
 set(compressed_dir ${CMAKE_BINARY_DIR}/packaging)
 set(compressed_files)
-foreach(document IN LISTS manual_pages ITEMS changelog)
-    if(document STREQUAL "changelog")
-        set(source ${packaging_dir}/changelog)
-    else()
-        set(source ${packaging_dir}/man/${document})
-    endif()
+function(compress_document source output)
+    get_filename_component(output_dir ${output} DIRECTORY)
+    get_filename_component(copy ${output} NAME_WLE)
     add_custom_command(
-        OUTPUT ${compressed_dir}/${document}.gz
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${compressed_dir}
-        COMMAND ${CMAKE_COMMAND} -E copy ${source} ${compressed_dir}/${document}
-        COMMAND ${TOLVANEK_GZIP} -9nf ${compressed_dir}/${document}
+        OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${output_dir}
+        COMMAND ${CMAKE_COMMAND} -E copy ${source} ${output_dir}/${copy}
+        COMMAND ${TOLVANEK_GZIP} -9nf ${output_dir}/${copy}
         DEPENDS ${source}
-        COMMENT "Compressing ${document}"
+        COMMENT "Compressing ${source}"
         VERBATIM)
-    list(APPEND compressed_files ${compressed_dir}/${document}.gz)
+    set(compressed_files ${compressed_files} ${output} PARENT_SCOPE)
+endfunction()
+
+# The manual pages in English (man/) and in Japanese (man/ja/, installed under man/ja/, where man
+# looks first for a Japanese locale); both folders hold the same pages.
+set(english_pages)
+set(japanese_pages)
+foreach(page IN LISTS manual_pages)
+    compress_document(${packaging_dir}/man/${page} ${compressed_dir}/${page}.gz)
+    compress_document(${packaging_dir}/man/ja/${page} ${compressed_dir}/ja/${page}.gz)
+    list(APPEND english_pages ${compressed_dir}/${page}.gz)
+    list(APPEND japanese_pages ${compressed_dir}/ja/${page}.gz)
 endforeach()
+compress_document(${packaging_dir}/changelog ${compressed_dir}/changelog.gz)
 add_custom_target(package_documents ALL DEPENDS ${compressed_files})
 
-list(TRANSFORM manual_pages APPEND .gz OUTPUT_VARIABLE compressed_manual_pages)
-list(TRANSFORM compressed_manual_pages PREPEND ${compressed_dir}/)
-install(FILES ${compressed_manual_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${english_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${japanese_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
+
 set(package_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tolvanek)
 install(FILES ${compressed_dir}/changelog.gz ${packaging_dir}/copyright
         DESTINATION ${package_doc_dir})
@@ -82,14 +91,16 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 # CPack turns each line into a line of the extended description and an empty line into " .";
 # Debian wants those lines within 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "TOLVANEK edits, with a Japanese user interface, the 16 teams stored in
-the iNES cartridge image of a 1992-season professional baseball game:
-player names on a kana keyboard, ratings, batting and pitching order and
-team colours, with undo and redo.
+    "TOLVANEK edits, with a Japanese or English user interface, the 16 teams
+stored in the iNES cartridge image of a 1992-season professional baseball
+game: player names on a kana keyboard, ratings, batting and pitching order
+and team colours, with undo and redo, and players copied and pasted as
+spreadsheets do.
 
 It saves into the image in place or into a copy, exports a team as CSV or
-HTML and the whole league as one CSV file, and makes and applies BPS and
-IPS patches. tolvanek-cli does the same from a shell, and
+HTML, the whole league as one CSV file or as an overview page with charts,
+compares two images by team, player and column, and makes and applies BPS
+and IPS patches. tolvanek-cli does the same from a shell, and
 tolvanek-make-demo writes an image with invented teams to try both on.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
