@@ -45,24 +45,6 @@ std::array<std::string, Count> Captions(const std::array<std::string_view, Heade
     return captions;
 }
 
-// Fills in %1..%9 as QString::arg does, so that a Qt caller can hand over translated patterns.
-std::string Substitute(std::string_view pattern, std::initializer_list<std::string_view> values) {
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
-            pattern[i + 1] <= '9') {
-            const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (index < values.size()) {
-                out += values.begin()[index];
-                ++i;
-                continue;
-            }
-        }
-        out += pattern[i];
-    }
-    return out;
-}
-
 std::string Initials(int team) {
     return std::string(TRomTeamData::TeamInitials.at(static_cast<std::size_t>(team)));
 }
@@ -101,8 +83,15 @@ std::string NameWithFormer(std::string_view now, std::string_view before,
                            const ChangeLabels& labels) {
     std::string text(now);
     if (before != now)
-        text += Substitute(labels.formerName, {before});
+        text += FillPattern(labels.formerName, {before});
     return text;
+}
+
+// A cell's text in a change: a batting side or pitching style in the labels' words.
+std::string CellText(const CellChange& cell, const std::string& text, const ChangeLabels& labels) {
+    return static_cast<std::size_t>(cell.column) == LabelColumn
+               ? std::string(ShownLabel(labels.labelWords, text))
+               : text;
 }
 
 std::string Counted(std::size_t count) {
@@ -115,8 +104,9 @@ std::string Description(const LeagueChange& change, const ChangeLabels& labels) 
     if (const auto* cell = std::get_if<CellChange>(&change))
         return GridWord(cell->grid, labels) + " " + Counted(static_cast<std::size_t>(cell->row)) +
                " " + NameWithFormer(cell->nameAfter, cell->nameBefore, labels) + " " +
-               Caption(cell->grid, cell->column, labels) + ": " + cell->before +
-               std::string(Arrow) + cell->after;
+               Caption(cell->grid, cell->column, labels) + ": " +
+               CellText(*cell, cell->before, labels) + std::string(Arrow) +
+               CellText(*cell, cell->after, labels);
     if (const auto* color = std::get_if<ColorChange>(&change))
         return SlotWord(color->slot, labels) + ": " + ColorText(color->before) +
                std::string(Arrow) + ColorText(color->after);
@@ -129,8 +119,8 @@ std::string Description(const LeagueChange& change, const ChangeLabels& labels) 
                Place(transfer->toTeam, transfer->toRow) +
                NameWithFormer("", transfer->replacedName, labels);
     const auto& range = std::get<ByteRange>(change);
-    return Substitute(labels.byteRange, {Hex(range.offset), Hex(range.offset + range.length - 1),
-                                         Counted(range.length)});
+    return FillPattern(labels.byteRange, {Hex(range.offset), Hex(range.offset + range.length - 1),
+                                          Counted(range.length)});
 }
 
 // ---- The page -----------------------------------------------------------------------------
@@ -169,7 +159,7 @@ struct TeamMarks {
 template <std::size_t ColumnCount>
 void AppendGrid(std::string& out, Grid grid, const std::string& corner,
                 const std::array<std::string, ColumnCount>& captions, const auto& rowLabels,
-                const auto& rows, const TeamMarks& marks) {
+                const auto& rows, const TeamMarks& marks, const LabelWords& labelWords) {
     out += grid == Grid::Batters ? "<table class=\"batters\">\n<tr><th>"
                                  : "<table class=\"pitchers\">\n<tr><th>";
     out += HtmlText(corner);
@@ -187,12 +177,17 @@ void AppendGrid(std::string& out, Grid grid, const std::string& corner,
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
             const int column = static_cast<int>(c) + 1;
             const bool name = column == teamdata::BatterColumn::Name;
+            const auto shown = [&](const std::string& text) {
+                return HtmlText(static_cast<std::size_t>(column) == LabelColumn
+                                    ? ShownLabel(labelWords, text)
+                                    : std::string_view(text));
+            };
             const auto old = marks.oldTexts.find({grid, row, column});
             if (old == marks.oldTexts.end())
-                out += (name ? "<td class=\"name\">" : "<td>") + HtmlText(rows[r][c]);
+                out += (name ? "<td class=\"name\">" : "<td>") + shown(rows[r][c]);
             else
                 out += (name ? "<td class=\"changed name\">" : "<td class=\"changed\">") +
-                       HtmlText(rows[r][c]) + "<del>" + HtmlText(old->second) + "</del>";
+                       shown(rows[r][c]) + "<del>" + shown(old->second) + "</del>";
         }
         out += "\n";
     }
@@ -224,14 +219,14 @@ void AppendTeam(std::string& out, int team, const std::vector<const LeagueChange
     }
 
     out +=
-        "<section>\n<h2>" + HtmlText(Substitute(labels.teamHeading, {Initials(team)})) + "</h2>\n";
+        "<section>\n<h2>" + HtmlText(FillPattern(labels.teamHeading, {Initials(team)})) + "</h2>\n";
     out += colors;
     if (!arrivals.empty())
         out += "<ul class=\"moves\">\n" + arrivals + "</ul>\n";
     AppendGrid(out, Grid::Batters, labels.batter, labels.batterColumns, teamdata::BatterLabels,
-               texts.batters, marks);
+               texts.batters, marks, labels.labelWords);
     AppendGrid(out, Grid::Pitchers, labels.pitcher, labels.pitcherColumns, teamdata::PitcherLabels,
-               texts.pitchers, marks);
+               texts.pitchers, marks, labels.labelWords);
     out += "</section>\n";
 }
 
@@ -259,7 +254,7 @@ std::string BuildChangeText(const std::vector<LeagueChange>& changes, const Chan
         out += Description(change, labels) + "\n";
     }
     if (ranges > 0)
-        out += Substitute(labels.byteTotal, {Counted(ranges), Counted(bytes)}) + "\n";
+        out += FillPattern(labels.byteTotal, {Counted(ranges), Counted(bytes)}) + "\n";
     return out;
 }
 
@@ -270,8 +265,8 @@ ChangeFields FieldsOf(const LeagueChange& change, const ChangeLabels& labels) {
                 std::to_string(cell->row),
                 cell->nameAfter,
                 Caption(cell->grid, cell->column, labels),
-                cell->before,
-                cell->after};
+                CellText(*cell, cell->before, labels),
+                CellText(*cell, cell->after, labels)};
     if (const auto* color = std::get_if<ColorChange>(&change))
         return {
             Initials(color->team),    labels.color,           "", "", SlotWord(color->slot, labels),
@@ -355,7 +350,7 @@ std::string BuildChangeHtml(const std::vector<LeagueChange>& changes, const Leag
             bytes += std::get<ByteRange>(*range).length;
         }
         out += "</ul>\n<p>" +
-               HtmlText(Substitute(labels.byteTotal, {Counted(ranges.size()), Counted(bytes)})) +
+               HtmlText(FillPattern(labels.byteTotal, {Counted(ranges.size()), Counted(bytes)})) +
                "</p>\n</section>\n";
     }
     out += "</body>\n</html>\n";

@@ -3,6 +3,7 @@
 
 #include "CsvReader.h"
 #include "LeagueChange.h"
+#include "TeamReport.h"
 
 #include <array>
 #include <string>
@@ -34,6 +35,8 @@ struct ChangeLabels {
     std::string bytes = "バイト";
     std::array<std::string, 9> batterColumns = BatterColumnCaptions();
     std::array<std::string, 11> pitcherColumns = PitcherColumnCaptions();
+    // The batting sides and pitching styles, in changes and in the page's grids.
+    LabelWords labelWords;
     // Follows a name (or a row a player arrived at) whose row held someone else before. %1: the
     // name that was there.
     std::string formerName = "（旧 %1）";

@@ -171,27 +171,8 @@ League FiguresOfLeague(const LeagueTexts& texts) {
     return league;
 }
 
-// The pattern with "%1".."%9" replaced by the pieces, in one pass, so that a piece that itself
-// holds "%2" stays as it is.
-std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> pieces) {
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
-            pattern[i + 1] <= '9') {
-            const auto piece = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (piece < pieces.size()) {
-                out += *(pieces.begin() + piece);
-                ++i;
-                continue;
-            }
-        }
-        out += pattern[i];
-    }
-    return out;
-}
-
 std::string ColorTitle(const OverviewLabels& labels, teamdata::TeamColors colors) {
-    return Fill(labels.colors, {ColorText(colors.helmet), ColorText(colors.uniform)});
+    return FillPattern(labels.colors, {ColorText(colors.helmet), ColorText(colors.uniform)});
 }
 
 // The helmet and the uniform colour side by side, as the window's two swatches show them.
@@ -310,7 +291,7 @@ void AppendLeagueTable(std::string& out, const League& league, const OverviewLab
             const std::string rank = std::to_string(figures.ranks[figure]);
             out += "<td data-rank=\"" + rank + "\"><span class=\"value\">" +
                    HtmlText(NumberText(FigureRules[figure].form, figures.values[figure])) +
-                   "</span> <span class=\"rank\">" + HtmlText(Fill(labels.rank, {rank})) +
+                   "</span> <span class=\"rank\">" + HtmlText(FillPattern(labels.rank, {rank})) +
                    "</span></td>";
         }
         out += "</tr>\n";
@@ -333,9 +314,10 @@ std::string ScatterChart(const League& league, const OverviewLabels& labels) {
         points.push_back({team.initials, team.values[Average], team.values[Era],
                           teamdata::SwatchColor(team.colors.uniform),
                           teamdata::SwatchColor(team.colors.helmet)});
-        items.push_back(Fill(labels.scatterItem,
-                             {team.initials, NumberText(NumberForm::Average, team.values[Average]),
-                              NumberText(NumberForm::Hundredths, team.values[Era])}));
+        items.push_back(
+            FillPattern(labels.scatterItem,
+                        {team.initials, NumberText(NumberForm::Average, team.values[Average]),
+                         NumberText(NumberForm::Hundredths, team.values[Era])}));
     }
     std::string list;
     for (const std::string& item : items) {
@@ -350,8 +332,8 @@ std::string ScatterChart(const League& league, const OverviewLabels& labels) {
     const ScatterAxis yAxis{
         labels.scatterYAxis,
         [](long long value) { return TickTextOf(NumberForm::Hundredths, value); }, true};
-    return ScatterChartSvg({labels.scatterTitle, Fill(labels.scatterDescription, {list})}, points,
-                           xAxis, yAxis);
+    return ScatterChartSvg({labels.scatterTitle, FillPattern(labels.scatterDescription, {list})},
+                           points, xAxis, yAxis);
 }
 
 std::string BarChart(const League& league, std::size_t figure, const OverviewLabels& labels) {
@@ -371,12 +353,13 @@ std::string BarChart(const League& league, std::size_t figure, const OverviewLab
         bars.push_back({team->initials, team->values[figure], value,
                         teamdata::SwatchColor(team->colors.uniform),
                         teamdata::SwatchColor(team->colors.helmet)});
-        const std::string rank = Fill(labels.rank, {std::to_string(team->ranks[figure])});
+        const std::string rank = FillPattern(labels.rank, {std::to_string(team->ranks[figure])});
         list += list.empty() ? std::string() : labels.listSeparator;
-        list += Fill(labels.barItem, {team->initials, value, rank});
+        list += FillPattern(labels.barItem, {team->initials, value, rank});
     }
     const std::string& heading = labels.figures[figure].heading;
-    return BarChartSvg({heading, Fill(labels.barChartDescription, {heading, list})}, bars, heading,
+    return BarChartSvg({heading, FillPattern(labels.barChartDescription, {heading, list})}, bars,
+                       heading,
                        [form = rule.form](long long value) { return TickTextOf(form, value); });
 }
 
@@ -411,19 +394,25 @@ std::string_view Trimmed(std::string_view caption) {
     return caption;
 }
 
-template <std::size_t HeaderCount, std::size_t Columns, std::size_t Rows>
+template <std::size_t Columns, std::size_t Rows>
 void AppendRoster(std::string& out, std::string_view corner,
-                  const std::array<std::string_view, HeaderCount>& headers,
+                  const std::array<std::string, Columns>& headers,
                   const std::array<std::string_view, Rows>& rowLabels,
-                  const std::array<std::array<std::string, Columns>, Rows>& rows) {
+                  const std::array<std::array<std::string, Columns>, Rows>& rows,
+                  const LabelWords& labelWords) {
     out += "<table class=\"roster\">\n<thead><tr><th scope=\"col\">" + HtmlText(corner) + "</th>";
-    for (std::size_t column = 1; column <= Columns; ++column)
-        out += "<th scope=\"col\">" + HtmlText(Trimmed(headers[column])) + "</th>";
+    for (const std::string& header : headers)
+        out += "<th scope=\"col\">" + HtmlText(header) + "</th>";
     out += "</tr></thead>\n<tbody>\n";
     for (std::size_t row = 0; row < Rows; ++row) {
         out += "<tr><th scope=\"row\">" + HtmlText(rowLabels[row]) + "</th>";
-        for (const std::string& cell : rows[row])
-            out += "<td>" + HtmlText(cell) + "</td>";
+        for (std::size_t column = 1; column <= Columns; ++column) {
+            const std::string& cell = rows[row][column - 1];
+            out += "<td>" +
+                   HtmlText(column == LabelColumn ? ShownLabel(labelWords, cell)
+                                                  : std::string_view(cell)) +
+                   "</td>";
+        }
         out += "</tr>\n";
     }
     out += "</tbody>\n</table>\n";
@@ -434,12 +423,12 @@ void AppendRosters(std::string& out, const LeagueTexts& texts, const League& lea
     out += "<section>\n<h2>" + HtmlText(labels.rostersHeading) + "</h2>\n";
     for (std::size_t team = 0; team < texts.size(); ++team) {
         out += "<section class=\"team\">\n<h3>" + SwatchesSvg(labels, texts[team].colors) +
-               HtmlText(Fill(labels.teamName, {league[team].initials})) +
+               HtmlText(FillPattern(labels.teamName, {league[team].initials})) +
                "</h3>\n<div class=\"rosters\">\n";
-        AppendRoster(out, labels.batters, teamdata::BatterHeaders, teamdata::BatterLabels,
-                     texts[team].batters);
-        AppendRoster(out, labels.pitchers, teamdata::PitcherHeaders, teamdata::PitcherLabels,
-                     texts[team].pitchers);
+        AppendRoster(out, labels.batters, labels.batterColumns, teamdata::BatterLabels,
+                     texts[team].batters, labels.labelWords);
+        AppendRoster(out, labels.pitchers, labels.pitcherColumns, teamdata::PitcherLabels,
+                     texts[team].pitchers, labels.labelWords);
         out += "</div>\n</section>\n";
     }
     out += "</section>\n";
@@ -465,6 +454,27 @@ std::array<OverviewFigureLabels, OverviewFigureCount> OverviewLabels::JapaneseFi
         {"左変化", "投手5人の左変化の合計。"},
         {"フォーク", "投手5人のフォークの合計。"},
     }};
+}
+
+namespace {
+
+template <std::size_t Count, std::size_t HeaderCount>
+std::array<std::string, Count>
+TrimmedHeaders(const std::array<std::string_view, HeaderCount>& headers) {
+    std::array<std::string, Count> columns;
+    for (std::size_t column = 1; column <= Count; ++column)
+        columns[column - 1] = std::string(Trimmed(headers[column]));
+    return columns;
+}
+
+} // namespace
+
+std::array<std::string, 9> OverviewLabels::JapaneseBatterColumns() {
+    return TrimmedHeaders<9>(teamdata::BatterHeaders);
+}
+
+std::array<std::string, 11> OverviewLabels::JapanesePitcherColumns() {
+    return TrimmedHeaders<11>(teamdata::PitcherHeaders);
 }
 
 std::string BuildLeagueOverview(const LeagueTexts& texts, const OverviewLabels& labels) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CsvReader.h"
+#include "TeamReport.h"
 
 #include <array>
 #include <cstddef>
@@ -60,11 +61,19 @@ struct OverviewLabels {
     std::string teamName = "%1チーム"; // %1 the initials
     std::string batters = "打者";
     std::string pitchers = "投手";
+    // The rosters' column headings, grid columns 1..9 and 1..11.
+    std::array<std::string, 9> batterColumns = JapaneseBatterColumns();
+    std::array<std::string, 11> pitcherColumns = JapanesePitcherColumns();
+    LabelWords labelWords; // the rosters' batting sides and pitching styles
     std::array<OverviewFigureLabels, OverviewFigureCount> figures = JapaneseFigureLabels();
 
     // The figures' Japanese headings and notes, in OverviewFigure order.
     [[nodiscard]] static std::array<OverviewFigureLabels, OverviewFigureCount>
     JapaneseFigureLabels();
+    // The grid headers without the spaces that centre them in the window's wider columns
+    // ("　走　力　" reads "走　力"), which would only widen the compact tables.
+    [[nodiscard]] static std::array<std::string, 9> JapaneseBatterColumns();
+    [[nodiscard]] static std::array<std::string, 11> JapanesePitcherColumns();
 };
 
 // The overview page of a league, UTF-8 HTML5 with inline CSS and SVG that needs no script and no

@@ -69,19 +69,50 @@ void AppendCsvRows(std::string& out, const GridTexts& grid, std::size_t trailing
     }
 }
 
-void AppendHtmlRows(std::string& out, const GridTexts& grid, std::size_t trailingColumns) {
+// `headers`, when there are any, stand in for row 0 from column 1 on; a header row shorter than
+// the grid leaves the rest of its cells empty.
+void AppendHtmlRows(std::string& out, const GridTexts& grid, std::size_t trailingColumns,
+                    const std::vector<std::string>& headers, const LabelWords& labelWords) {
     const std::size_t last = LastExportedColumn(grid, trailingColumns);
-    for (const auto& row : grid) {
+    for (std::size_t r = 0; r < grid.size(); ++r) {
         out += "<tr>";
         for (std::size_t column = 1; column <= last; ++column) {
             out += "<td>";
-            out += HtmlText(Cell(row, column));
+            if (r == 0 && !headers.empty())
+                out += HtmlText(column <= headers.size() ? std::string_view(headers[column - 1])
+                                                         : std::string_view());
+            else if (r > 0 && column == LabelColumn)
+                out += HtmlText(ShownLabel(labelWords, Cell(grid[r], column)));
+            else
+                out += HtmlText(Cell(grid[r], column));
         }
         out += LineEnd;
     }
 }
 
 } // namespace
+
+std::string FillPattern(std::string_view pattern, std::initializer_list<std::string_view> pieces) {
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+            pattern[i + 1] <= '9') {
+            const auto piece = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (piece < pieces.size()) {
+                out += *(pieces.begin() + piece);
+                ++i;
+                continue;
+            }
+        }
+        out += pattern[i];
+    }
+    return out;
+}
+
+std::string_view ShownLabel(const LabelWords& words, std::string_view text) {
+    const auto word = words.find(text);
+    return word == words.end() ? text : std::string_view(word->second);
+}
 
 std::string HtmlText(std::string_view text) {
     std::string escaped;
@@ -161,29 +192,33 @@ TeamTotals ComputeTotals(const GridTexts& batters, const GridTexts& pitchers) {
 }
 
 std::string BuildHtml(std::string_view initials, const GridTexts& batters,
-                      const GridTexts& pitchers) {
+                      const GridTexts& pitchers, const TeamReportLabels& labels) {
     const TeamTotals totals = ComputeTotals(batters, pitchers);
-    const std::string team = HtmlText(initials) + "チーム";
+    const std::string team = FillPattern(HtmlText(labels.teamName), {HtmlText(initials)});
 
     std::string out;
     out += "<html><head><title>" + team + "</title></head><body>";
     out += LineEnd;
     out += "<h3>" + team + "</h3>";
     out += LineEnd;
-    out += "<table><caption>【打者】チーム打率" + AverageText(totals.battingAverage) + "／";
-    out += "チーム本塁打" + std::to_string(totals.homeRuns) + "／";
-    out += "チーム走力" + std::to_string(totals.speed) + "</caption>";
+    out += "<table><caption>" +
+           FillPattern(HtmlText(labels.batterCaption),
+                       {AverageText(totals.battingAverage), std::to_string(totals.homeRuns),
+                        std::to_string(totals.speed)}) +
+           "</caption>";
     out += LineEnd;
-    AppendHtmlRows(out, batters, BatterTrailingColumns);
+    AppendHtmlRows(out, batters, BatterTrailingColumns, labels.batterHeaders, labels.labelWords);
     out += "</table>";
     out += LineEnd;
     out += "<hr>";
     out += LineEnd;
     out += LineEnd;
-    out += "<table><caption>【投手】チーム防御率" + HundredthsText(totals.earnedRunAverage) + "／";
-    out += "平均速球速度" + std::to_string(totals.fastBallSpeed) + "</caption>";
+    out += "<table><caption>" +
+           FillPattern(HtmlText(labels.pitcherCaption), {HundredthsText(totals.earnedRunAverage),
+                                                         std::to_string(totals.fastBallSpeed)}) +
+           "</caption>";
     out += LineEnd;
-    AppendHtmlRows(out, pitchers, PitcherTrailingColumns);
+    AppendHtmlRows(out, pitchers, PitcherTrailingColumns, labels.pitcherHeaders, labels.labelWords);
     out += "</table></body></html>";
     out += LineEnd;
     return out;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
+#include <initializer_list>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,11 +24,40 @@ using GridTexts = std::vector<std::vector<std::string>>;
 // "\r\n". Only a field holding a comma, a double quote, CR or LF is quoted.
 [[nodiscard]] std::string BuildCsv(const GridTexts& batters, const GridTexts& pitchers);
 
+// `pattern` with "%1".."%9" replaced by the pieces, as QString::arg does, in one pass: a piece
+// that itself holds "%2" stays as it is, and so does a number with no piece.
+[[nodiscard]] std::string FillPattern(std::string_view pattern,
+                                      std::initializer_list<std::string_view> pieces);
+
+// What the readable forms show for a batting side or pitching style label (the cells of column 2
+// of either grid): another language's word for each label of the data. A text it has no word for,
+// and every text when it is empty, is shown as it is.
+using LabelWords = std::map<std::string, std::string, std::less<>>;
+[[nodiscard]] std::string_view ShownLabel(const LabelWords& words, std::string_view text);
+
+// The grid column of the batting side and of the pitching style.
+inline constexpr std::size_t LabelColumn = 2;
+
+// Every word of the team's HTML page, so that an interface in another language can hand over its
+// own; the defaults are the Japanese page the window has always written.
+struct TeamReportLabels {
+    std::string teamName = "%1チーム"; // the title and the heading; %1 the initials
+    // %1 the team batting average, %2 the home runs, %3 the speed.
+    std::string batterCaption = "【打者】チーム打率%1／チーム本塁打%2／チーム走力%3";
+    // %1 the team earned run average, %2 the mean fast-ball speed.
+    std::string pitcherCaption = "【投手】チーム防御率%1／平均速球速度%2";
+    // The header rows from column 1 on, in place of row 0 of the grids; empty to keep row 0 as
+    // the grids give it (the data's own headers).
+    std::vector<std::string> batterHeaders;
+    std::vector<std::string> pitcherHeaders;
+    LabelWords labelWords;
+};
+
 // The team as an HTML page with the team totals in the table captions, each line ending in
 // "\r\n". The initials and cell texts are escaped. Throws teamdata::NotANumberError when a summed
 // cell is not a decimal integer.
 [[nodiscard]] std::string BuildHtml(std::string_view initials, const GridTexts& batters,
-                                    const GridTexts& pitchers);
+                                    const GridTexts& pitchers, const TeamReportLabels& labels = {});
 
 // Totals over the data rows (row 1 onwards). Means use integer division that truncates toward
 // zero; a table without data rows gives 0 for its means.

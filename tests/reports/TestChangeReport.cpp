@@ -105,6 +105,10 @@ TEST(ChangeReport, TakesEveryWordFromTheLabelsAndEscapesThemOnThePage) {
     english.bytesHeading = "Other bytes";
     english.legend = "Legend";
     english.noChanges = "No changes";
+    english.labelWords = {{"右", "R"},       {"左", "L"},       {"両", "S"},
+                          {"右横", "R Sd"},  {"左横", "L Sd"},  {"右下", "R Sub"},
+                          {"左下", "L Sub"}, {"右ま", "R Axe"}, {"左ま", "L Axe"},
+                          {"右背", "R BtB"}, {"左背", "L BtB"}};
 
     const ChangeLabels japanese;
     std::vector<std::string> words = {japanese.batter,
@@ -121,7 +125,10 @@ TEST(ChangeReport, TakesEveryWordFromTheLabelsAndEscapesThemOnThePage) {
                                       japanese.pageTitle,
                                       "チーム",
                                       japanese.legend,
-                                      japanese.noChanges};
+                                      japanese.noChanges,
+                                      "右",
+                                      "左",
+                                      "両"};
     words.insert(words.end(), japanese.batterColumns.begin(), japanese.batterColumns.end());
     words.insert(words.end(), japanese.pitcherColumns.begin(), japanese.pitcherColumns.end());
 

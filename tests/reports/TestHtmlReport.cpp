@@ -29,6 +29,40 @@ TEST(HtmlReport, MatchesTheHandWrittenFileOfAKnownTeam) {
               reportstest::ReadDataFile("giants.html"));
 }
 
+// An interface in another language hands over its words for everything but the players: the
+// title, the captions, the header rows and the batting side and pitching style labels.
+TEST(HtmlReport, TakesEveryWordButThePlayersFromTheLabels) {
+    const auto team = KnownTeam();
+    reports::TeamReportLabels english;
+    english.teamName = "Team %1";
+    english.batterCaption = "Batters: AVG %1, HR %2, Speed %3";
+    english.pitcherCaption = "Pitchers: ERA %1 & Fast %2";
+    for (int c = 1; c <= 9; ++c)
+        english.batterHeaders.push_back("B" + std::to_string(c));
+    for (int c = 1; c <= 11; ++c)
+        english.pitcherHeaders.push_back("P" + std::to_string(c));
+    english.labelWords = {{"右", "R"},       {"左", "L"},       {"両", "S"},
+                          {"右横", "R Sd"},  {"左横", "L Sd"},  {"右下", "R Sub"},
+                          {"左下", "L Sub"}, {"右ま", "R Axe"}, {"左ま", "L Axe"},
+                          {"右背", "R BtB"}, {"左背", "L BtB"}};
+    const std::string html = BuildHtml("Ｇ", team.batters, team.pitchers, english);
+    EXPECT_TRUE(html.starts_with("<html><head><title>Team Ｇ</title></head><body>\r\n"
+                                 "<h3>Team Ｇ</h3>\r\n<table><caption>Batters: AVG ."))
+        << html;
+    EXPECT_NE(html.find("<tr><td>B1<td>B2<td>B3<td>B4<td>B5<td>B6<td>B7<td>B8<td>B9\r\n"),
+              std::string::npos);
+    EXPECT_NE(html.find("<td>P11\r\n"), std::string::npos);
+    EXPECT_NE(html.find("<caption>Pitchers: ERA 2.52 &amp; Fast 144</caption>"), std::string::npos);
+    // Only the names are left in Japanese.
+    for (const char* word : {"チーム", "打者", "投手", "【", "打　率", "防御率", "右", "左", "両"})
+        EXPECT_EQ(html.find(word), std::string::npos) << word;
+    // A text with no word (a label the data cannot hold) is shown as it is.
+    auto odd = team;
+    odd.pitchers[1][2] = "ななめ";
+    EXPECT_NE(BuildHtml("Ｇ", odd.batters, odd.pitchers, english).find("<td>ななめ<td>"),
+              std::string::npos);
+}
+
 TEST(HtmlReport, ShowsTheInitialsInTitleAndHeading) {
     const auto team = KnownTeam();
     const std::string html = BuildHtml("Bu", team.batters, team.pitchers);

@@ -326,7 +326,8 @@ TEST(LeagueCsv, ReadsTheSpellingsSpreadsheetsGiveTheSameValues) {
 // Latin letters and symbols, and the message says so, team named or not.
 TEST(LeagueCsv, SaysWhenAFileWasReadInTheWrongEncoding) {
     const std::string misread = "\xC6\x92`\xC6\x92\xE2\x82\xAC,\xC3\x9E,"
-                                "\xC6\x92w\xC6\x92\x8B\xC6\x92\x81\xC6\x92" "b\xC6\x92g,0x16\r\n";
+                                "\xC6\x92w\xC6\x92\x8B\xC6\x92\x81\xC6\x92"
+                                "b\xC6\x92g,0x16\r\n";
     const LeagueTexts texts = TextsOf(RecordMaker(3).MakeLeague(true));
     for (const std::optional<int> team : {std::optional<int>(), std::optional<int>(3)}) {
         const CsvImport read = ReadCsv(misread + misread, texts, team);

@@ -226,3 +226,29 @@ TEST(LeagueOverview, EscapesCellTextsAndLabels) {
     EXPECT_EQ(page.find("<b>&"), std::string::npos);
     EXPECT_EQ(page.find("<i>"), std::string::npos);
 }
+
+// The rosters name their columns and show the batting sides and pitching styles in the words an
+// interface hands over; the players stay as they are.
+TEST(LeagueOverview, RostersTakeTheColumnsAndLabelWordsOfTheLabels) {
+    std::mt19937 random(13);
+    LeagueTexts league = RandomLeague(random);
+    league[4].batters[0][BatterColumn::Side - 1] = "両";
+    league[4].pitchers[0][PitcherColumn::Style - 1] = "左ま";
+    OverviewLabels labels;
+    for (std::size_t c = 0; c < labels.batterColumns.size(); ++c)
+        labels.batterColumns[c] = "B" + std::to_string(c + 1);
+    for (std::size_t c = 0; c < labels.pitcherColumns.size(); ++c)
+        labels.pitcherColumns[c] = "P" + std::to_string(c + 1);
+    labels.labelWords = {{"両", "S"}, {"左ま", "L Axe"}};
+    const std::string page = BuildLeagueOverview(league, labels);
+    EXPECT_NE(page.find("<th scope=\"col\">B9</th></tr></thead>"), std::string::npos);
+    EXPECT_NE(page.find("<th scope=\"col\">P11</th></tr></thead>"), std::string::npos);
+    const std::string batter =
+        "<td>" + league[4].batters[0][BatterColumn::Name - 1] + "</td><td>S</td>";
+    const std::string pitcher =
+        "<td>" + league[4].pitchers[0][PitcherColumn::Name - 1] + "</td><td>L Axe</td>";
+    EXPECT_NE(page.find(batter), std::string::npos);
+    EXPECT_NE(page.find(pitcher), std::string::npos);
+    for (const char* header : {"打　率", "名　　前", "球速（速）"})
+        EXPECT_EQ(page.find(std::string("<th scope=\"col\">") + header), std::string::npos);
+}
