@@ -5,6 +5,8 @@
 #include "League.h"
 #include "LeagueShow.h"
 #include "ShiftJis.h"
+#include "TeamWords.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 
@@ -49,6 +51,16 @@ reports::ChangeLabels InterfaceChangeLabels() {
                                      "before. A row number in blue marks a row a player moved or "
                                      "was transferred to."));
     labels.noChanges = Word(QT_TRANSLATE_NOOP("Changes", "No changes."));
+    // In Japanese the columns and the labels keep the data's own texts, as they always were.
+    if (InterfaceLanguage() != Language::Japanese) {
+        for (std::size_t c = 0; c < labels.batterColumns.size(); ++c)
+            labels.batterColumns[c] =
+                ColumnName(teamdata::Grid::Batters, static_cast<int>(c) + 1).toStdString();
+        for (std::size_t c = 0; c < labels.pitcherColumns.size(); ++c)
+            labels.pitcherColumns[c] =
+                ColumnName(teamdata::Grid::Pitchers, static_cast<int>(c) + 1).toStdString();
+        labels.labelWords = InterfaceLabelWords();
+    }
     return labels;
 }
 

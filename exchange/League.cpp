@@ -7,7 +7,9 @@
 #include "LeagueOverview.h"
 #include "ShiftJis.h"
 #include "TeamReport.h"
+#include "TeamWords.h"
 #include "TextEncoding.h"
+#include "TextNumbers.h"
 
 #include <QCoreApplication>
 
@@ -70,13 +72,14 @@ QByteArray TeamCsvBytes(const teamdata::TeamTexts& team) {
 }
 
 QByteArray TeamHtmlBytes(int team, const teamdata::TeamTexts& texts) {
-    return ShiftJisBytes(reports::BuildHtml(TeamInitialsText(team).toStdString(),
-                                            reports::BatterGrid(texts.batters),
-                                            reports::PitcherGrid(texts.pitchers)));
+    return ShiftJisBytes(
+        reports::BuildHtml(TeamInitialsText(team).toStdString(), reports::BatterGrid(texts.batters),
+                           reports::PitcherGrid(texts.pitchers), InterfaceTeamReportLabels()));
 }
 
 QByteArray LeagueOverviewBytes(const reports::LeagueTexts& league) {
-    return QByteArray::fromStdString(reports::BuildLeagueOverview(league));
+    return QByteArray::fromStdString(
+        reports::BuildLeagueOverview(league, InterfaceOverviewLabels()));
 }
 
 QString DecodeTextFile(const QByteArray& bytes) {
@@ -228,6 +231,12 @@ QString DescribePatchRefusal(teamdata::PatchRefusal refusal) {
             .arg(teamdata::MaxBpsResultSize >> 20);
     }
     return {};
+}
+
+QString DescribeException(const std::exception& error) {
+    if (const auto* notANumber = dynamic_cast<const teamdata::NotANumberError*>(&error))
+        return Texts::tr("'%1' is not a number").arg(FromUtf8(notANumber->Text()));
+    return QString::fromUtf8(error.what());
 }
 
 QString PatchFormatName(teamdata::PatchFormat format) {

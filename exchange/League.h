@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <array>
+#include <exception>
 #include <optional>
 #include <vector>
 
@@ -27,13 +28,16 @@ using LeagueRecords = std::array<teamdata::TeamRecords, teamdata::TeamCount>;
 [[nodiscard]] reports::LeagueTexts TextsOf(const LeagueRecords& league);
 
 // The league file, one team's CSV, one team's HTML page, all in Shift_JIS with CR LF line ends.
-// The HTML page throws teamdata::NotANumberError when a summed cell holds no number.
+// The CSV files are the same in every language; the HTML page's captions and headers are in the
+// interface's language (TeamWords.h). It throws teamdata::NotANumberError when a summed cell
+// holds no number.
 [[nodiscard]] QByteArray LeagueCsvBytes(const reports::LeagueTexts& league);
 [[nodiscard]] QByteArray TeamCsvBytes(const teamdata::TeamTexts& team);
 [[nodiscard]] QByteArray TeamHtmlBytes(int team, const teamdata::TeamTexts& texts);
 
-// The league overview page (UTF-8): every team compared in a table and in charts, then every
-// team's rosters. Throws teamdata::NotANumberError when a summed cell holds no number.
+// The league overview page (UTF-8) in the interface's language: every team compared in a table and
+// in charts, then every team's rosters. Throws teamdata::NotANumberError when a summed cell holds
+// no number.
 [[nodiscard]] QByteArray LeagueOverviewBytes(const reports::LeagueTexts& league);
 
 // A text file as a spreadsheet may have written it: UTF-8 with or without a byte-order mark, or
@@ -54,6 +58,10 @@ using LeagueRecords = std::array<teamdata::TeamRecords, teamdata::TeamCount>;
 // Why a cell or line of a CSV file is refused (or, for a note, what was changed), in the user's
 // language, without its place.
 [[nodiscard]] QString DescribeCsvIssue(const reports::CsvIssue& issue);
+
+// The message of an exception that reaches the user, in the user's language: a cell that is no
+// number (teamdata::NotANumberError) worded here, any other exception by its own message.
+[[nodiscard]] QString DescribeException(const std::exception& error);
 
 // Why a patch was refused, in the user's language.
 [[nodiscard]] QString DescribePatchRefusal(teamdata::PatchRefusal refusal);

@@ -1,10 +1,51 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-class QCoreApplication;
-class QLocale;
+#include <QString>
+#include <QStringView>
 
-// Installs the program's own Japanese messages (built in) and Qt's Japanese texts (from the
-// folder Qt reports for its translations) when `locale` is Japanese; for any other locale the
-// English texts of the sources stay. A missing Qt translation file only leaves Qt's texts English.
-void InstallTranslations(QCoreApplication& application, const QLocale& locale);
+#include <optional>
+
+class QCoreApplication;
+
+// Which language the program speaks, and its translations. Japanese is the program's own
+// language; English is the one translation. Both the window and the command line follow the
+// locale's language unless --lang names one; nothing is stored.
+namespace exchange {
+
+enum class Language { Japanese, English };
+
+// The locale variables that choose the language of messages, as the process got them.
+struct LocaleVariables {
+    QString language;   // LANGUAGE: a priority list, separated by colons
+    QString lcAll;      // LC_ALL
+    QString lcMessages; // LC_MESSAGES
+    QString lang;       // LANG
+};
+
+[[nodiscard]] LocaleVariables ProcessLocaleVariables();
+
+// The language for these variables: the first entry of LANGUAGE that names a language the
+// program speaks, otherwise the first non-empty of LC_ALL, LC_MESSAGES and LANG. English for an
+// English locale (en, en_US.UTF-8, en_GB ...); Japanese for a Japanese one, for C and POSIX (the
+// locale of a system that chose none) and for every language without a translation.
+[[nodiscard]] Language LanguageOfLocale(const LocaleVariables& variables);
+
+// The language a --lang value names ("en" or "ja"); empty for any other value.
+[[nodiscard]] std::optional<Language> LanguageNamed(QStringView code);
+
+// The code --lang takes for `language`, which is also the suffix of its translated files.
+[[nodiscard]] QString LanguageCode(Language language);
+
+// Installs the program's own messages in `language` (built in) and, for Japanese, Qt's Japanese
+// texts (from the folder Qt reports for its translations; without that file Qt's own texts stay
+// English and the program still runs). Replaces what an earlier call installed. From then on
+// InterfaceLanguage() is `language`.
+void InstallTranslations(QCoreApplication& application, Language language);
+
+// The language installed last; Japanese, the program's own, before any. What is data (the grid
+// headers and labels, the files) is shown as it is in Japanese and in words of this language
+// otherwise.
+[[nodiscard]] Language InterfaceLanguage();
+
+} // namespace exchange

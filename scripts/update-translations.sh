@@ -1,14 +1,25 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Brings the Japanese translation source up to date with the English texts in the code: the
-# parts the window and the command line share (exchange/), the command line (cli/) and the
-# window (toolkit/, dialogs/, editing/, mainwindow/). New texts appear unfinished in the .ts
-# file; translate them there (with Qt Linguist or by hand) and commit it. The build compiles it.
+# Brings the translation sources up to date with the English texts in the code: the parts the
+# window and the command line share (exchange/), the command line (cli/) and the window
+# (toolkit/, dialogs/, editing/, mainwindow/). New texts appear unfinished in both .ts files,
+# the Japanese and the English one; translate them there (with Qt Linguist or by hand) and commit
+# them. The build compiles them, and a test fails while a text has no translation.
+#   scripts/update-translations.sh           # the committed files
+#   scripts/update-translations.sh FOLDER    # copies in FOLDER, texts that went kept as vanished
 set -euo pipefail
 cd "$(dirname "$0")/.."
+target=exchange/translations
+keep=(-no-obsolete)
+if [ $# -gt 0 ]; then
+    target=$1
+    keep=()
+fi
 sources=()
 for folder in exchange cli toolkit dialogs editing mainwindow; do
     [ -d "$folder" ] && sources+=("$folder")
 done
-/usr/lib/qt6/bin/lupdate -no-obsolete -locations none -source-language en -target-language ja \
-    "${sources[@]}" -ts exchange/translations/tolvanek_ja.ts
+for language in ja en; do
+    /usr/lib/qt6/bin/lupdate -silent "${keep[@]}" -locations none -source-language en \
+        -target-language "$language" "${sources[@]}" -ts "$target/tolvanek_$language.ts"
+done

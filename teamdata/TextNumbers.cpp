@@ -61,7 +61,8 @@ int LenientResidue(std::string_view text) {
 }
 
 NotANumberError::NotANumberError(const std::string& text)
-    : std::runtime_error("'" + text + "' は数値ではありません") {}
+    : std::runtime_error("'" + text + "' は数値ではありません")
+    , text_(text) {}
 
 int StrictToInt(std::string_view text) {
     std::string_view digits = text;

@@ -20,10 +20,16 @@ namespace teamdata {
 // byte for the residue as for the full number, however many digits the text holds.
 [[nodiscard]] int LenientResidue(std::string_view text);
 
-// Raised by StrictToInt. Its message is the user-facing text "'<text>' は数値ではありません".
+// Raised by StrictToInt. Its message is the user-facing text "'<text>' は数値ではありません";
+// an interface in another language words it from Text().
 class NotANumberError : public std::runtime_error {
 public:
     explicit NotANumberError(const std::string& text);
+    // The text that is no number.
+    [[nodiscard]] const std::string& Text() const { return text_; }
+
+private:
+    std::string text_;
 };
 
 // The strict conversion used before a value dialog opens and for the report totals: an optional
