@@ -43,6 +43,27 @@ public:
     }
 };
 
+// A cell that knows its place, so that it can show its text through the grid's display text. The
+// cells never move: a row moved by dragging moves the texts from cell to cell.
+class GridCell : public QTableWidgetItem {
+public:
+    GridCell(const StringGrid* grid, int col, int row)
+        : grid_(grid)
+        , col_(col)
+        , row_(row) {}
+
+    [[nodiscard]] QVariant data(int role) const override {
+        if (role == Qt::DisplayRole)
+            return grid_->ShownText(col_, row_);
+        return QTableWidgetItem::data(role);
+    }
+
+private:
+    const StringGrid* grid_;
+    int col_;
+    int row_;
+};
+
 // The fixed row and column are drawn as flat header cells with the same two-pixel indent.
 const char* const HeaderStyle =
     "QHeaderView::section { padding: 0px 0px 0px 2px; border: none;"
@@ -69,15 +90,15 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
     verticalHeader()->setStyleSheet(QString::fromLatin1(HeaderStyle));
 
     for (int r = 0; r < this->rowCount(); ++r) {
-        setVerticalHeaderItem(r, new QTableWidgetItem());
+        setVerticalHeaderItem(r, new GridCell(this, 0, r + 1));
         for (int c = 0; c < columnCount(); ++c) {
-            auto* item = new QTableWidgetItem();
+            auto* item = new GridCell(this, c + 1, r + 1);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             setItem(r, c, item);
         }
     }
     for (int c = 0; c < columnCount(); ++c)
-        setHorizontalHeaderItem(c, new QTableWidgetItem());
+        setHorizontalHeaderItem(c, new GridCell(this, c + 1, 0));
 
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setMinimumSectionSize(4);
@@ -122,7 +143,22 @@ QString StringGrid::Cells(int col, int row) const {
     if (col == 0 && row == 0)
         return cornerText_;
     const QTableWidgetItem* cell = ItemAt(col, row);
-    return cell ? cell->text() : QString();
+    // The edit role is the text the cell holds; the display role is what it shows.
+    return cell ? cell->data(Qt::EditRole).toString() : QString();
+}
+
+QString StringGrid::ShownText(int col, int row) const {
+    const QString text = Cells(col, row);
+    return displayText_ ? displayText_(col, row, text) : text;
+}
+
+void StringGrid::SetDisplayText(DisplayText shown) {
+    displayText_ = std::move(shown);
+    viewport()->update();
+    horizontalHeader()->viewport()->update();
+    verticalHeader()->viewport()->update();
+    if (auto* corner = findChild<QAbstractButton*>())
+        corner->update();
 }
 
 void StringGrid::SetCells(int col, int row, const QString& text) {
@@ -398,7 +434,7 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
         option.palette.setCurrentColorGroup(QPalette::Active);
         option.rect = corner->rect();
         option.position = QStyleOptionHeader::OnlyOneSection;
-        option.text = cornerText_;
+        option.text = ShownText(0, 0);
         option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
         style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
         return true;

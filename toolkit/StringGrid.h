@@ -3,6 +3,7 @@
 
 #include <QTableWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -26,6 +27,14 @@ public:
 
     [[nodiscard]] QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);
+
+    // What a cell shows for the text it holds: `shown(col, row, text)`, for every cell, the
+    // header row and the label column included. The cells keep their own texts (Cells() and
+    // SetCells() read and write them); only the drawing, the headers and what assistive tools
+    // read use the shown ones. Without it, each cell shows its text.
+    using DisplayText = std::function<QString(int col, int row, const QString& text)>;
+    void SetDisplayText(DisplayText shown);
+    [[nodiscard]] QString ShownText(int col, int row) const;
 
     [[nodiscard]] int ColWidths(int col) const;
     void SetColWidths(int col, int width);
@@ -71,6 +80,7 @@ private:
     QTableWidgetItem* ItemAt(int col, int row) const;
 
     QString cornerText_;
+    DisplayText displayText_;
     bool rangeSelect_ = false;
     bool leftPressOnDataCell_ = false;
     bool releaseEndsDoubleClick_ = false;
