@@ -342,7 +342,13 @@ int Dispatch(const QStringList& arguments, std::istream& in, std::ostream& out, 
     const QCommandLineOption help = HelpOption();
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      Cli::tr("Show the program's version and exit."));
-    parser.addOptions({help, version});
+    // Taken out before the command line gets here (TakeLanguageOption); listed with the others.
+    const QCommandLineOption language(
+        QStringLiteral("lang"),
+        Cli::tr("The language of messages and help, en or ja, anywhere on the command line; "
+                "without it, the locale's."),
+        QStringLiteral("en|ja"));
+    parser.addOptions({help, version, language});
     if (!parser.parse(QStringList{ProgramText} + arguments))
         return ReportUsage(err, {}, parser.errorText());
     if (parser.isSet(help))
@@ -391,6 +397,38 @@ int RunCommandLine(const QStringList& arguments, std::istream& in, std::ostream&
     if (!out && status == Done)
         return Report(err, Cli::tr("cannot write to standard output"), FileFailed);
     return status;
+}
+
+LanguageChoice TakeLanguageOption(const QStringList& arguments) {
+    const QString option = QStringLiteral("--lang");
+    LanguageChoice choice;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--")) {
+            choice.arguments << arguments.mid(i);
+            break;
+        }
+        QString value;
+        if (argument == option) {
+            if (i + 1 >= arguments.size()) {
+                choice.problem = Cli::tr("--lang needs a language: en or ja");
+                return choice;
+            }
+            value = arguments.at(++i);
+        } else if (argument.startsWith(option + QLatin1Char('='))) {
+            value = argument.mid(option.size() + 1);
+        } else {
+            choice.arguments << argument;
+            continue;
+        }
+        choice.language = exchange::LanguageNamed(value);
+        if (!choice.language) {
+            choice.problem = Cli::tr("unknown language \"%1\" for --lang; it is en or ja")
+                                 .arg(exchange::Shown(value));
+            return choice;
+        }
+    }
+    return choice;
 }
 
 QStringList ArgumentsOf(int argc, char** argv) {

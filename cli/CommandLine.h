@@ -1,12 +1,24 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Translations.h"
+
 #include <QStringList>
 
 #include <istream>
+#include <optional>
 #include <ostream>
 
 namespace cli {
+
+// --lang en|ja, which may stand anywhere on the command line (up to a "--"), taken out of the
+// arguments before the command reads them: the language of every message and help text after it.
+struct LanguageChoice {
+    std::optional<exchange::Language> language; // the last one given; empty for none
+    QStringList arguments;                      // the rest, for RunCommandLine
+    QString problem; // a value missing or naming no language, in the user's language
+};
+[[nodiscard]] LanguageChoice TakeLanguageOption(const QStringList& arguments);
 
 // The whole of tolvanek-cli after the program name: the command name, then the command's own
 // options and arguments. Returns the exit status (ExitStatus in CliText.h). Runs in-process, so

@@ -571,7 +571,7 @@ int RunOverview(const Invocation& call) {
         // Cells read from record bytes are always numbers; should one not be, say which.
         return Report(
             call.err,
-            Cli::tr("the overview cannot be written: %1").arg(QString::fromUtf8(error.what())));
+            Cli::tr("the overview cannot be written: %1").arg(exchange::DescribeException(error)));
     }
     return WriteOutput(call, call.Value(QStringLiteral("o")), BytesOf(page));
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// tolvanek-cli: the commands of CommandLine.cpp on the process's own arguments and streams.
+// tolvanek-cli: the commands of CommandLine.cpp on the process's own arguments and streams, in the
+// language of the locale or of --lang.
 
 #include "CliText.h"
 #include "CommandLine.h"
@@ -7,7 +8,6 @@
 #include "Translations.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <iostream>
 
@@ -15,6 +15,13 @@ int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QLatin1String(cli::ProgramName));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOLVANEK_VERSION));
-    InstallTranslations(application, QLocale::system());
-    return cli::RunCommandLine(cli::ArgumentsOf(argc, argv), std::cin, std::cout, std::cerr);
+    // The locale's language first, so that a --lang the program cannot read is refused in it.
+    exchange::InstallTranslations(application,
+                                  exchange::LanguageOfLocale(exchange::ProcessLocaleVariables()));
+    const cli::LanguageChoice choice = cli::TakeLanguageOption(cli::ArgumentsOf(argc, argv));
+    if (!choice.problem.isEmpty())
+        return cli::ReportUsage(std::cerr, {}, choice.problem);
+    if (choice.language)
+        exchange::InstallTranslations(application, *choice.language);
+    return cli::RunCommandLine(choice.arguments, std::cin, std::cout, std::cerr);
 }

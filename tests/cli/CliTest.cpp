@@ -11,6 +11,7 @@
 #include "ImageFile.h"
 #include "League.h"
 #include "Patch.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -30,8 +31,12 @@ struct CliRun {
     QByteArray err;
 };
 
+// The command line speaks the locale's language; the tests read its English unless they say
+// otherwise.
+const QString English = QStringLiteral("en_US.UTF-8");
+
 CliRun RunCli(const QStringList& arguments, const QByteArray& input = {},
-              const QString& locale = QStringLiteral("C"), const QString& outputFile = {}) {
+              const QString& locale = English, const QString& outputFile = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name :
          {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_MESSAGES"})
@@ -256,11 +261,94 @@ TEST_F(Cli, ExitStatusesTellUsageRefusedDataAndFileFaultsApart) {
     }
 }
 
-TEST_F(Cli, SpeaksJapaneseUnderAJapaneseLocale) {
-    const CliRun run = RunCli({QStringLiteral("inf")}, {}, QStringLiteral("ja_JP.UTF-8"));
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(QString::fromUtf8(run.err).startsWith(QStringLiteral("tolvanek-cli: 「inf」")))
-        << run.err.toStdString();
+// Japanese is the program's own language: a Japanese locale, C and POSIX, and every language
+// without a translation get it; an English locale gets English; --lang, anywhere on the command
+// line, says which whatever the locale.
+TEST_F(Cli, SpeaksTheLanguageOfTheLocaleUnlessLangSaysOtherwise) {
+    const QString japanese = QStringLiteral("tolvanek-cli: 「inf」");
+    const QString english = QStringLiteral("tolvanek-cli: unknown command \"inf\"");
+    const QString lang = QStringLiteral("--lang");
+    const struct {
+        const char* locale;
+        QStringList arguments;
+        QString says;
+    } cases[] = {
+        {"ja_JP.UTF-8", {QStringLiteral("inf")}, japanese},
+        {"C", {QStringLiteral("inf")}, japanese},
+        {"POSIX", {QStringLiteral("inf")}, japanese},
+        {"fr_FR.UTF-8", {QStringLiteral("inf")}, japanese},
+        {"en_GB.UTF-8", {QStringLiteral("inf")}, english},
+        {"ja_JP.UTF-8", {lang, QStringLiteral("en"), QStringLiteral("inf")}, english},
+        {"ja_JP.UTF-8", {QStringLiteral("inf"), QStringLiteral("--lang=en")}, english},
+        {"en_US.UTF-8", {QStringLiteral("inf"), lang, QStringLiteral("ja")}, japanese},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.arguments, {}, QLatin1String(c.locale));
+        EXPECT_EQ(run.status, 2) << c.locale;
+        EXPECT_TRUE(QString::fromUtf8(run.err).startsWith(c.says))
+            << c.locale << " " << c.arguments.join(' ').toStdString() << ": "
+            << run.err.toStdString();
+    }
+
+    // A language the program does not speak is wrong usage, refused in the locale's language.
+    const CliRun german = RunCli({lang, QStringLiteral("de"), QStringLiteral("info"), image_});
+    EXPECT_EQ(german.status, 2);
+    EXPECT_TRUE(german.err.startsWith("tolvanek-cli: unknown language \"de\" for --lang"))
+        << german.err.toStdString();
+    const CliRun bare = RunCli({QStringLiteral("info"), image_, lang}, {}, QStringLiteral("C"));
+    EXPECT_EQ(bare.status, 2);
+    EXPECT_TRUE(QString::fromUtf8(bare.err).startsWith(QStringLiteral("tolvanek-cli: --lang には")))
+        << bare.err.toStdString();
+}
+
+TEST_F(Cli, HelpIsInEitherLanguageAndListsLang) {
+    const CliRun english = RunCli({QStringLiteral("--help"), QStringLiteral("--lang"),
+                                   QStringLiteral("en")});
+    EXPECT_EQ(english.status, 0);
+    const QString englishHelp = QString::fromUtf8(english.out);
+    EXPECT_TRUE(englishHelp.startsWith(QStringLiteral("Usage: tolvanek-cli COMMAND")))
+        << english.out.toStdString();
+    EXPECT_TRUE(englishHelp.contains(QStringLiteral("--lang <en|ja>")));
+    EXPECT_TRUE(englishHelp.contains(QStringLiteral("show what differs between two leagues")));
+
+    const CliRun japanese = RunCli({QStringLiteral("--lang=ja"), QStringLiteral("help")});
+    EXPECT_EQ(japanese.status, 0);
+    const QString japaneseHelp = QString::fromUtf8(japanese.out);
+    EXPECT_TRUE(japaneseHelp.startsWith(QStringLiteral("使い方: tolvanek-cli コマンド")))
+        << japanese.out.toStdString();
+    EXPECT_TRUE(japaneseHelp.contains(QStringLiteral("--lang <en|ja>")));
+    EXPECT_TRUE(japaneseHelp.contains(QStringLiteral("2つのリーグの違いを表示する")));
+}
+
+// The files are the same in every language, so that a league kept in files travels between
+// fans of either: what one language exports, the other imports, byte for byte.
+TEST_F(Cli, FilesExportedInOneLanguageImportInTheOther) {
+    const QString lang = QStringLiteral("--lang");
+    for (const QStringList& exported :
+         {QStringList{QStringLiteral("export"), image_},
+          QStringList{QStringLiteral("export"), image_, QStringLiteral("--team"),
+                      QStringLiteral("G")}}) {
+        const CliRun english = RunCli(exported + QStringList{lang, QStringLiteral("en")});
+        const CliRun japanese = RunCli(exported + QStringList{lang, QStringLiteral("ja")});
+        EXPECT_EQ(english.status, 0) << english.err.toStdString();
+        EXPECT_FALSE(english.out.isEmpty());
+        EXPECT_EQ(english.out, japanese.out) << exported.join(' ').toStdString();
+    }
+
+    reports::LeagueTexts edited = TextsOf(image_);
+    edited[Giants].batters[2][teamdata::BatterColumn::Side - 1] = "両";
+    edited[Giants].pitchers[1][teamdata::PitcherColumn::Style - 1] = "左ま";
+    const QByteArray csv = exchange::LeagueCsvBytes(edited);
+    WriteBytes(Path("edited.csv"), csv);
+    const QString output = QStringLiteral("-o");
+    for (const char* language : {"en", "ja"}) {
+        const QString copy = Path(std::string(language) + ".nes");
+        const CliRun run = RunCli({QStringLiteral("import"), image_, Path("edited.csv"), output,
+                                   copy, lang, QLatin1String(language)});
+        EXPECT_EQ(run.status, 0) << language << run.err.toStdString();
+        EXPECT_EQ(exchange::LeagueCsvBytes(TextsOf(copy)), csv) << language;
+    }
+    EXPECT_EQ(FileBytes(Path("en.nes")), FileBytes(Path("ja.nes")));
 }
 
 // The hostile cases of an audit that lost data: an output that names an input (itself, through a
@@ -350,7 +438,7 @@ TEST_F(Cli, ACommandWhoseOutputCannotBeWrittenFails) {
           QStringList{QStringLiteral("import"), image_, Path("edit.csv"),
                       QStringLiteral("--dry-run")},
           QStringList{QStringLiteral("import"), image_, Path("edit.csv")}}) {
-        const CliRun run = RunCli(arguments, {}, QStringLiteral("C"), QStringLiteral("/dev/full"));
+        const CliRun run = RunCli(arguments, {}, English, QStringLiteral("/dev/full"));
         EXPECT_EQ(run.status, 3) << arguments.join(' ').toStdString();
     }
 }
@@ -389,6 +477,9 @@ TEST_F(Cli, FileNamesThatAreNoUtf8KeepTheirBytesAndMessagesShowThemEscaped) {
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
+    // What the tests compute in-process (a team's HTML page) in the language the program is run
+    // in.
+    exchange::InstallTranslations(application, exchange::Language::English);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
