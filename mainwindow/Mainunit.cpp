@@ -8,6 +8,7 @@
 #include "MainunitShared.h"
 #include "Nameunit.h"
 #include "ShiftJis.h"
+#include "TeamWords.h"
 #include "TolvanekApplication.h"
 #include "UiFont.h"
 #include "Valuedlg.h"
@@ -293,6 +294,12 @@ void TMainForm::BuildControls() {
         cells.setColor(QPalette::Base, Qt::white);
         cells.setColor(QPalette::Text, Qt::black);
         grid->setPalette(cells);
+        // The cells hold the data's texts in every language, for saving, the files and the undo
+        // steps; outside Japanese they show the headers and the side and style labels in the
+        // interface's words.
+        grid->SetDisplayText([which = GridOf(grid)](int col, int row, const QString& text) {
+            return exchange::ShownCellText(which, col, row, text);
+        });
     }
 
     setAcceptDrops(true);

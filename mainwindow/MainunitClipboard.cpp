@@ -3,12 +3,14 @@
 // cells pasted in by the rules of the CSV import, and files dropped on the window.
 #include "Mainunit.h"
 
+#include "CsvRecords.h"
 #include "EditCaptions.h"
 #include "Files.h"
 #include "IssueList.h"
 #include "League.h"
 #include "MainunitShared.h"
 #include "MessageDialogs.h"
+#include "TeamWords.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -34,7 +36,62 @@ QString RowCaption(const StringGrid* grid, int row) {
     return label.isEmpty() ? QString::number(row) : label;
 }
 
-// A refused cell worded as the CSV import words the same refusal.
+// A field as the paste reader splits it again: quoted when it holds what would split it.
+std::string PastedField(const std::string& field, char separator) {
+    if (field.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos)
+        return field;
+    std::string quoted = "\"";
+    for (char c : field) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+// The pasted text with each word the grid shows for a batting side or pitching style label, in a
+// cell that lands in such a column, turned back into the label, so that what was copied from the
+// grids as they show it pastes into them. Where the cells land is where `placement` (the same text
+// read once) put them; a text that does not land whole in the grid is left as it is, for its
+// problems to be told as they are.
+std::string WithCellLabels(const std::string& text, const reports::PasteRead& placement,
+                           teamdata::Grid grid) {
+    using Kind = reports::PasteProblemKind;
+    for (const reports::PasteProblem& problem : placement.problems)
+        if (problem.kind == Kind::NothingToPaste || problem.kind == Kind::UnclosedQuote ||
+            problem.kind == Kind::DoesNotFit)
+            return text;
+    // The reader's own choice: tabs as spreadsheets copy, commas when there is no tab.
+    const char separator = text.find('\t') != std::string::npos ? '\t' : ',';
+    reports::CsvRecords split = reports::SplitCsvRecords(text, separator);
+    bool changed = false;
+    for (reports::CsvRecord& record : split.records) {
+        for (std::size_t f = 0; f < record.fields.size(); ++f) {
+            const int column = placement.firstColumn + static_cast<int>(f);
+            const QString shown = QString::fromStdString(record.fields[f]);
+            const QString held = exchange::CellTextOfShown(grid, column, shown);
+            if (held != shown) {
+                record.fields[f] = held.toStdString();
+                changed = true;
+            }
+        }
+    }
+    if (!changed)
+        return text;
+    std::string labelled;
+    for (const reports::CsvRecord& record : split.records) {
+        for (std::size_t f = 0; f < record.fields.size(); ++f) {
+            if (f > 0)
+                labelled += separator;
+            labelled += PastedField(record.fields[f], separator);
+        }
+        labelled += "\r\n";
+    }
+    return labelled;
+}
+
+// A refused cell worded as the CSV import words the same refusal, the labels it allows as the
+// grid shows them.
 reports::CsvIssue IssueOf(const reports::PasteProblem& problem) {
     using Refusal = teamdata::CellRefusalKind;
     using Kind = reports::CsvIssueKind;
@@ -62,7 +119,8 @@ reports::CsvIssue IssueOf(const reports::PasteProblem& problem) {
     issue.minimum = refusal.minimum;
     issue.maximum = refusal.maximum;
     issue.step = refusal.step;
-    issue.allowed = refusal.allowed;
+    for (const std::string& allowed : refusal.allowed)
+        issue.allowed.push_back(exchange::LabelWord(allowed).toStdString());
     issue.character = refusal.character;
     issue.position = refusal.position;
     issue.count = refusal.tiles;
@@ -81,7 +139,8 @@ void TMainForm::MenuCopyClick() {
     if (!ImageOpenOrSayNoData())
         return;
     // Whole rows, because a row is a player: every row that holds the current cell or a selected
-    // one, in grid order, with the data cells exactly as shown.
+    // one, in grid order, with the data cells exactly as shown (the batting side and pitching
+    // style in the words of the interface's language; a paste reads them back).
     const StringGrid* grid = ClipboardGrid();
     std::set<int> rows;
     for (const QModelIndex& index : grid->selectionModel()->selectedIndexes())
@@ -95,7 +154,7 @@ void TMainForm::MenuCopyClick() {
     for (const int row : rows) {
         QStringList cells;
         for (int column = 1; column <= columns; ++column)
-            cells << grid->Cells(column, row);
+            cells << grid->ShownText(column, row);
         text += cells.join(QLatin1Char('\t')) + ClipboardLineEnd;
     }
     QApplication::clipboard()->setText(text);
@@ -121,8 +180,9 @@ void TMainForm::MenuPasteClick() {
     }
     StringGrid* grid = ClipboardGrid();
     const teamdata::TeamTexts shown = TeamShown();
-    const reports::PasteRead read =
-        reports::ReadPaste(text, {GridOf(grid), grid->Col(), grid->Row()}, shown);
+    const reports::PasteTarget target{GridOf(grid), grid->Col(), grid->Row()};
+    const reports::PasteRead read = reports::ReadPaste(
+        WithCellLabels(text, reports::ReadPaste(text, target, shown), target.grid), target, shown);
     if (!read.Accepted()) {
         ShowPasteProblems(grid, read);
         return;
@@ -147,7 +207,7 @@ void TMainForm::ShowPasteProblems(StringGrid* grid, const reports::PasteRead& re
         row.column = problem.column;
         row.text = QString::fromStdString(problem.text);
         row.lineCaption = RowCaption(grid, problem.row);
-        row.columnCaption = ColumnName(which, problem.column);
+        row.columnCaption = exchange::ColumnName(which, problem.column);
         switch (problem.kind) {
         case Kind::NothingToPaste:
             break;
@@ -213,7 +273,7 @@ void TMainForm::ShowPasteNotes(StringGrid* grid, const std::vector<reports::Past
         row.text = QString::fromStdString(note.text);
         row.reason = exchange::DescribeCsvIssue(issue);
         row.lineCaption = RowCaption(grid, note.row);
-        row.columnCaption = ColumnName(GridOf(grid), note.column);
+        row.columnCaption = exchange::ColumnName(GridOf(grid), note.column);
         rows.push_back(std::move(row));
     }
     TIssueListDialog dialog(StepName(EditStep::Paste),

@@ -13,6 +13,7 @@
 #include "Palette.h"
 #include "RecordText.h"
 #include "RowMoveCommand.h"
+#include "TeamWords.h"
 #include "TextNumbers.h"
 #include "ValueCommand.h"
 #include "Valuedlg.h"
@@ -38,7 +39,7 @@ teamdata::Grid TMainForm::GridOf(const StringGrid* grid) const {
 // ---- The doors: every change to the shown team is a step on the undo stack ----
 
 void TMainForm::ApplyCellText(StringGrid* grid, int col, int row, const QString& text) {
-    ApplyCellTexts(grid, {{col, row, text}}, ColumnName(GridOf(grid), col));
+    ApplyCellTexts(grid, {{col, row, text}}, exchange::ColumnName(GridOf(grid), col));
 }
 
 void TMainForm::ApplyCellTexts(StringGrid* grid, std::vector<CellEditCommand::Cell> cells,
@@ -85,8 +86,9 @@ std::optional<int> TMainForm::AskValue(StringGrid* grid, const teamdata::ValueCo
     const int row = grid->Row();
     // A cell that holds no number fails here, before any dialog, and the failure is shown.
     const int initial = teamdata::StrictToInt(grid->Cells(col, row).toStdString());
-    ValueDialog->SetupDialog(ValueCaption(GridOf(grid), col), column.minimum, column.maximum,
-                             column.smallStep, column.largeStep, initial, grid->Cells(1, row));
+    ValueDialog->SetupDialog(exchange::ValueCaption(GridOf(grid), col), column.minimum,
+                             column.maximum, column.smallStep, column.largeStep, initial,
+                             grid->Cells(1, row));
     if (ValueDialog->exec() != QDialog::Accepted)
         return std::nullopt;
     return ValueDialog->ValueBar->value();
@@ -128,7 +130,8 @@ void TMainForm::BatterTableClick() {
     if (const int swapRow = teamdata::PositionSwapRow(positions, row, text.toStdString()))
         cells.push_back({col, swapRow, batterTable_->Cells(col, row)});
     cells.push_back({col, row, text});
-    ApplyCellTexts(batterTable_, std::move(cells), ColumnName(teamdata::Grid::Batters, col));
+    ApplyCellTexts(batterTable_, std::move(cells),
+                   exchange::ColumnName(teamdata::Grid::Batters, col));
 }
 
 void TMainForm::PitcherTableClick() {

@@ -35,13 +35,6 @@ QString BareFileName(const QString& name) {
     return name.mid(cut + 1);
 }
 
-QString HelpDocumentName(const QString& helpFileName) {
-    QString name = BareFileName(helpFileName);
-    if (name.endsWith(QStringLiteral(".hlp"), Qt::CaseInsensitive))
-        name = name.chopped(4) + QStringLiteral(".html");
-    return name;
-}
-
 QString MissingDocumentPage(const QString& helpFileName, const QStringList& searched) {
     QString page =
         QStringLiteral("<h2>%1</h2><p>%2</p><ul>")
@@ -49,7 +42,9 @@ QString MissingDocumentPage(const QString& helpFileName, const QStringList& sear
                  HelpWindow::tr("The help file \"%1\" (%2) could not be opened. These folders "
                                 "were searched:")
                      .arg(helpFileName.toHtmlEscaped(),
-                          HelpDocumentName(helpFileName).toHtmlEscaped()));
+                          HelpDocumentNames(helpFileName, exchange::InterfaceLanguage())
+                              .join(QStringLiteral(", "))
+                              .toHtmlEscaped()));
     for (const QString& folder : searched)
         page += QStringLiteral("<li>%1</li>").arg(QDir::toNativeSeparators(folder).toHtmlEscaped());
     page += QStringLiteral("</ul><p>%1</p>")
@@ -194,14 +189,29 @@ QStringList HelpSearchDirectories() {
             programFolder + QStringLiteral("/../share/tolvanek/help/")};
 }
 
-QString FindHelpDocument(const QString& helpFileName, const QStringList& searchDirectories) {
-    const QString name = HelpDocumentName(helpFileName);
+QStringList HelpDocumentNames(const QString& helpFileName, exchange::Language language) {
+    QString name = BareFileName(helpFileName);
+    if (name.endsWith(QStringLiteral(".hlp"), Qt::CaseInsensitive))
+        name = name.chopped(4) + QStringLiteral(".html");
     if (name.isEmpty())
         return {};
-    for (const QString& folder : searchDirectories) {
-        const QFileInfo candidate(QDir(folder), name);
-        if (candidate.isFile() && candidate.isReadable())
-            return QDir::cleanPath(candidate.absoluteFilePath());
+    if (language == exchange::Language::Japanese)
+        return {name};
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString suffix = QLatin1Char('_') + exchange::LanguageCode(language);
+    const QString translated = dot > 0 ? name.left(dot) + suffix + name.mid(dot) : name + suffix;
+    return {translated, name};
+}
+
+QString FindHelpDocument(const QString& helpFileName, const QStringList& searchDirectories,
+                         exchange::Language language) {
+    // The manual in the user's language wherever it is, before the Japanese one beside it.
+    for (const QString& name : HelpDocumentNames(helpFileName, language)) {
+        for (const QString& folder : searchDirectories) {
+            const QFileInfo candidate(QDir(folder), name);
+            if (candidate.isFile() && candidate.isReadable())
+                return QDir::cleanPath(candidate.absoluteFilePath());
+        }
     }
     return {};
 }

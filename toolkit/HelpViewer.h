@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Translations.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -50,11 +52,18 @@ private:
 // data folder.
 [[nodiscard]] QStringList HelpSearchDirectories();
 
-// The help document that stands for `helpFileName`: the name without any folder (the old "\"
-// and ":" separators count too), with ".hlp" replaced by ".html", looked up in each folder in
-// turn. Empty when none holds a readable file.
+// The names of the help documents that stand for `helpFileName` in `language`, the one to read
+// first first: the name without any folder (the old "\" and ":" separators count too), with
+// ".hlp" replaced by ".html", is the Japanese manual; another language's manual has the
+// language's code before the extension ("Tolvanek_en.html") and falls back to the Japanese one.
+[[nodiscard]] QStringList HelpDocumentNames(const QString& helpFileName,
+                                            exchange::Language language);
+
+// The help document that stands for `helpFileName` in `language`: each of its names in turn,
+// looked up in each folder in turn. Empty when none holds a readable file.
 [[nodiscard]] QString FindHelpDocument(const QString& helpFileName,
-                                       const QStringList& searchDirectories);
+                                       const QStringList& searchDirectories,
+                                       exchange::Language language = exchange::InterfaceLanguage());
 
 // Where a help window's frame of `helpFrame` size goes so that it stands beside its owner's frame
 // `ownerFrame` instead of covering it: to its right when it fits in `screenArea`, otherwise to its

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TolvanekApplication.h"
 
-#include "Translations.h"
+#include "League.h"
 #include "UiFont.h"
 
 #include <QCoreApplication>
@@ -15,17 +15,22 @@ struct Texts {
 };
 } // namespace
 
-TolvanekApplication::TolvanekApplication(int& argc, char** argv)
+TolvanekApplication::TolvanekApplication(int& argc, char** argv,
+                                         std::optional<exchange::Language> language)
     : QApplication(argc, argv) {
+    // The Japanese font in every language: the names and the data are Japanese.
     setFont(JapaneseUiFont());
-    // The window is Japanese whatever the user's locale (LANG=C included): its own texts, written
-    // in English in the sources, always get their Japanese translation, and so do Qt's (the file
-    // dialogs, their overwrite question, the context menus of edit boxes). Only the command line
-    // follows the locale. Without Qt's translation file its texts stay English; the program
-    // still runs.
-    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
-    QLocale::setDefault(japanese);
-    InstallTranslations(*this, japanese);
+    // The window's own texts, written in English in the sources, get the chosen language's
+    // translation, and Qt's texts (the file dialogs, their overwrite question, the context menus
+    // of edit boxes) follow: Japanese, the program's own language, unless the locale or --lang
+    // asks for English. Without Qt's Japanese translation file its texts stay English; the
+    // program still runs.
+    const exchange::Language chosen =
+        language.value_or(exchange::LanguageOfLocale(exchange::ProcessLocaleVariables()));
+    QLocale::setDefault(chosen == exchange::Language::Japanese
+                            ? QLocale(QLocale::Japanese, QLocale::Japan)
+                            : QLocale(QLocale::English, QLocale::UnitedStates));
+    exchange::InstallTranslations(*this, chosen);
 }
 
 bool TolvanekApplication::notify(QObject* receiver, QEvent* event) {
@@ -42,7 +47,7 @@ bool TolvanekApplication::notify(QObject* receiver, QEvent* event) {
 void TolvanekApplication::ShowException(const std::exception& error) {
     // The program's own title, not whatever name the running executable happens to carry.
     QMessageBox box(QMessageBox::Critical, QStringLiteral("TOLVANEK"),
-                    QString::fromUtf8(error.what()), QMessageBox::Ok);
+                    exchange::DescribeException(error), QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(Texts::tr("OK"));
     box.exec();
 }

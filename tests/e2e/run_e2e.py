@@ -95,6 +95,10 @@ class Session:
         self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", HOME=home,
                         XDG_CONFIG_HOME=os.path.join(home, ".config"),
                         XDG_RUNTIME_DIR=runtime, LANG="C.UTF-8", LC_ALL="C.UTF-8")
+        # The window speaks the locale's language: Japanese under C, with no LANGUAGE from outside
+        # to say otherwise.
+        for name in ("LANGUAGE", "LC_MESSAGES"):
+            self.env.pop(name, None)
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env.pop("XAUTHORITY", None)
         self.wait_for(lambda: self.x("xdotool", "getdisplaygeometry", check=False) is not None,

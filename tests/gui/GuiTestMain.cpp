@@ -27,6 +27,11 @@ int main(int argc, char** argv) {
     // writes none at all into this folder.
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    // The window speaks the locale's language: the program's tests read the texts of the locale
+    // it was built for (TOLVANEK_TEST_LOCALE in CMakeLists.txt), whatever the developer's.
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        qunsetenv(name);
+    qputenv("LANG", TOLVANEK_TEST_LOCALE);
     TolvanekApplication app(argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new PendingModalCheck);
     GuiTest::WatchForUnexpectedModals();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "CellEditRules.h"
-#include "EditCaptions.h"
+#include "TeamWords.h"
 #include "GridCaptions.h"
 #include "MainWindowFixture.h"
 #include "Nameunit.h"
@@ -711,10 +711,10 @@ TEST_F(CellEditingTest, StaminaMovesByOneOnALineStepAndTwoOnAPageStep) {
 
 // ---- What the edits are called ----
 
-// The window names its undo steps and value dialogs from a table of its own, so that another
-// language can name them too. In Japanese the names must stay what the window has always shown:
-// the column headers without the spaces that pad them, and the value dialog captions of the cell
-// rules.
+// The window names its undo steps and value dialogs by the interface's words for the columns, so
+// that another language can name them too. In Japanese the names must stay what the window has
+// always shown: the column headers without the spaces that pad them, and the value dialog captions
+// of the cell rules.
 TEST(EditCaptions, InJapaneseAreThePaddedHeadersTrimmedAndTheCaptionsOfTheCellRules) {
     using teamdata::Grid;
     const auto trimmed = [](std::string_view header) {
@@ -722,18 +722,18 @@ TEST(EditCaptions, InJapaneseAreThePaddedHeadersTrimmedAndTheCaptionsOfTheCellRu
     };
     for (int c = 1; c < teamdata::GridColumnCount; ++c) {
         const auto batter = static_cast<std::size_t>(c);
-        EXPECT_EQ(mainunit::ColumnName(Grid::Batters, c),
+        EXPECT_EQ(exchange::ColumnName(Grid::Batters, c),
                   batter < teamdata::BatterHeaders.size() ? trimmed(teamdata::BatterHeaders[batter])
                                                           : QString())
             << c;
-        EXPECT_EQ(mainunit::ColumnName(Grid::Pitchers, c),
+        EXPECT_EQ(exchange::ColumnName(Grid::Pitchers, c),
                   trimmed(teamdata::PitcherHeaders[static_cast<std::size_t>(c)]))
             << c;
         if (const auto column = teamdata::BatterValueColumn(c)) {
-            EXPECT_EQ(mainunit::ValueCaption(Grid::Batters, c), Q(column->caption)) << c;
+            EXPECT_EQ(exchange::ValueCaption(Grid::Batters, c), Q(column->caption)) << c;
         }
         if (const auto column = teamdata::PitcherValueColumn(c)) {
-            EXPECT_EQ(mainunit::ValueCaption(Grid::Pitchers, c), Q(column->caption)) << c;
+            EXPECT_EQ(exchange::ValueCaption(Grid::Pitchers, c), Q(column->caption)) << c;
         }
     }
 }
