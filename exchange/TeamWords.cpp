@@ -41,11 +41,12 @@ namespace Batter = teamdata::BatterColumn;
 namespace Pitcher = teamdata::PitcherColumn;
 
 // The grid headers are as wide as the Japanese headers need, so these words are short: each fits
-// its column in the window.
+// its column in the window (a test measures them).
 constexpr ColumnWords BatterWords[] = {
     {Batter::Name, QT_TRANSLATE_NOOP("TeamWords", "Name")},
     {Batter::Side, QT_TRANSLATE_NOOP("TeamWords", "Bats")},
-    {Batter::Popularity, QT_TRANSLATE_NOOP("TeamWords", "Pop")},
+    //: Popularity (人気): how much the fans like the player. As the grid's header it has 21 pixels.
+    {Batter::Popularity, QT_TRANSLATE_NOOP("TeamWords", "Fan")},
     {Batter::Position, QT_TRANSLATE_NOOP("TeamWords", "Pos")},
     {Batter::Average, QT_TRANSLATE_NOOP("TeamWords", "AVG"),
      QT_TRANSLATE_NOOP3("TeamWords", "AVG", "value dialog")},
@@ -58,7 +59,7 @@ constexpr ColumnWords BatterWords[] = {
 constexpr ColumnWords PitcherWords[] = {
     {Pitcher::Name, QT_TRANSLATE_NOOP("TeamWords", "Name")},
     {Pitcher::Style, QT_TRANSLATE_NOOP("TeamWords", "Style")},
-    {Pitcher::Popularity, QT_TRANSLATE_NOOP("TeamWords", "Pop")},
+    {Pitcher::Popularity, QT_TRANSLATE_NOOP("TeamWords", "Fan")},
     {Pitcher::Era, QT_TRANSLATE_NOOP("TeamWords", "ERA")},
     {Pitcher::Stamina, QT_TRANSLATE_NOOP("TeamWords", "Stamina")},
     {Pitcher::Fast, QT_TRANSLATE_NOOP("TeamWords", "Fast")},
@@ -90,6 +91,7 @@ struct LabelEntry {
 // read back (a pasted cell) means one label whichever of the two columns it lands in; the plain
 // right- and left-handed styles are the sides' R and L, as their Japanese labels are the sides'.
 const std::array<LabelEntry, 11> Labels = {{
+    //: A grid cell gives a batting side or a pitching style 33 pixels.
     {teamdata::SideRight, QT_TRANSLATE_NOOP3("TeamWords", "R", "batting side 右")},
     {teamdata::SideLeft, QT_TRANSLATE_NOOP3("TeamWords", "L", "batting side 左")},
     {teamdata::SideBoth, QT_TRANSLATE_NOOP3("TeamWords", "S", "batting side 両: switch hitter")},
@@ -109,6 +111,7 @@ const std::array<LabelEntry, 11> Labels = {{
                                 "pitching style 左背: left-handed behind-the-back delivery")},
 }};
 
+//: The grid's corner gives the grid's name 21 pixels.
 constexpr Marked BatterCorner = QT_TRANSLATE_NOOP3("TeamWords", "Bat", "the batter grid's corner");
 constexpr Marked PitcherCorner =
     QT_TRANSLATE_NOOP3("TeamWords", "Pit", "the pitcher grid's corner");

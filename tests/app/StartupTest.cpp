@@ -9,12 +9,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 TEST(Startup, ShowsAnExceptionDuringStartUpInTheTolvanekBoxAndEndsWithAFailure) {
     char name[] = "tolvanek";
@@ -76,9 +79,56 @@ TEST(Startup, AnswersHelpAndVersionWithoutADisplayAndRefusesUnknownOptions) {
         EXPECT_EQ(RunTolvanek(argc, argv), 0) << option;
         EXPECT_EQ(QCoreApplication::instance(), nullptr) << "no application object for " << option;
     }
-    char name[] = "tolvanek";
-    std::string unknown = "--frobnicate";
-    char* argv[] = {name, unknown.data(), nullptr};
-    int argc = 2;
-    EXPECT_EQ(RunTolvanek(argc, argv), 2);
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"--frobnicate"}, {"--lang", "de"}, {"--lang"}, {"--lang=EN"}}) {
+        std::vector<std::string> arguments = {"tolvanek"};
+        arguments.insert(arguments.end(), wrong.begin(), wrong.end());
+        std::vector<char*> argv;
+        for (std::string& argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        int argc = static_cast<int>(arguments.size());
+        EXPECT_EQ(RunTolvanek(argc, argv.data()), 2) << wrong.front();
+        EXPECT_EQ(QCoreApplication::instance(), nullptr) << wrong.front();
+    }
+}
+
+// The window speaks the locale's language, Japanese (its own) under C and every locale it has no
+// translation for, unless --lang names one.
+TEST(Startup, SpeaksTheLanguageOfTheLocaleUnlessLangNamesOne) {
+    const QString japanese = QStringLiteral("ファイル(&F)");
+    const QString english = QStringLiteral("&File");
+    const struct {
+        const char* locale;
+        std::vector<std::string> options;
+        QString fileMenu;
+    } cases[] = {
+        {"C", {}, japanese},
+        {"ja_JP.UTF-8", {}, japanese},
+        {"de_DE.UTF-8", {}, japanese},
+        {"en_US.UTF-8", {}, english},
+        {"ja_JP.UTF-8", {"--lang", "en"}, english},
+        {"en_GB.UTF-8", {"--lang=ja"}, japanese},
+    };
+    for (const auto& c : cases) {
+        for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            qunsetenv(variable);
+        qputenv("LANG", c.locale);
+        std::vector<std::string> arguments = {"tolvanek"};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        std::vector<char*> argv;
+        for (std::string& argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        int argc = static_cast<int>(arguments.size());
+        QString fileMenu;
+        const int status = RunTolvanek(argc, argv.data(), [&] {
+            QTimer::singleShot(0, [&] {
+                fileMenu = MainForm->MenuUpdate()->title();
+                QApplication::quit();
+            });
+        });
+        EXPECT_EQ(status, 0) << c.locale;
+        EXPECT_EQ(fileMenu.toStdString(), c.fileMenu.toStdString()) << c.locale;
+    }
 }

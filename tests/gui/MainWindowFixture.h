@@ -52,10 +52,12 @@ inline QColor SwatchOf(const QFrame* swatch) {
     return swatch->palette().color(QPalette::Window);
 }
 
-// Checks that a message box was the editor's error box saying `text`, with its one OK button.
-inline void ExpectErrorBox(const GuiTest::MessageSeen& seen, const QString& text) {
+// Checks that a message box was the editor's error box saying `text`, with its one OK button; its
+// title is "ｴﾗｰ" in Japanese, `title` in another language.
+inline void ExpectErrorBox(const GuiTest::MessageSeen& seen, const QString& text,
+                           const QString& title = QStringLiteral("ｴﾗｰ")) {
     EXPECT_EQ(seen.Headline(), text);
-    EXPECT_EQ(seen.title, "ｴﾗｰ");
+    EXPECT_EQ(seen.title, title);
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
     EXPECT_EQ(seen.buttons, QStringList{"OK"});
 }

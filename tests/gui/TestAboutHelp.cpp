@@ -273,6 +273,31 @@ TEST(HelpDocumentLookup, MapsTheOldHelpFileNameToTheDocumentInTheFirstFolderHold
     EXPECT_TRUE(FindHelpDocument(QString(), folders).isEmpty());
 }
 
+// Another language's manual is the Japanese one's name with the language's code; it is read
+// wherever it is, and the Japanese one only when it is nowhere.
+TEST(HelpDocumentLookup, PrefersTheManualInTheInterfacesLanguageAndFallsBackToTheJapaneseOne) {
+    QTemporaryDir first;
+    QTemporaryDir second;
+    ASSERT_TRUE(first.isValid() && second.isValid());
+    const auto touch = [](const QString& path) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    };
+    touch(first.filePath(QStringLiteral("Tolvanek.html")));
+    const QStringList folders = {first.path(), second.path()};
+    const QString help = QStringLiteral("Tolvanek.hlp");
+    using exchange::Language;
+    EXPECT_EQ(HelpDocumentNames(help, Language::English),
+              (QStringList{QStringLiteral("Tolvanek_en.html"), QStringLiteral("Tolvanek.html")}));
+    EXPECT_EQ(FindHelpDocument(help, folders, Language::English),
+              first.filePath(QStringLiteral("Tolvanek.html")));
+    touch(second.filePath(QStringLiteral("Tolvanek_en.html")));
+    EXPECT_EQ(FindHelpDocument(help, folders, Language::English),
+              second.filePath(QStringLiteral("Tolvanek_en.html")));
+    EXPECT_EQ(FindHelpDocument(help, folders, Language::Japanese),
+              first.filePath(QStringLiteral("Tolvanek.html")));
+}
+
 TEST(HelpDocumentLookup, SearchesBesideTheProgramThenTheInstalledDataFolder) {
     const QStringList folders = HelpSearchDirectories();
     ASSERT_EQ(folders.size(), 2);
