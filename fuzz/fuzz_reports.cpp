@@ -227,7 +227,23 @@ void CheckRowLines(const std::vector<std::string>& lines, std::size_t first, con
     }
 }
 
-void CheckHtml(const std::string& initials, const GridTexts& batters, const GridTexts& pitchers) {
+// The page in Japanese, as the window has always written it, and in the words another language
+// hands over: the same lines and cells either way, whatever the grids' shape, the captions
+// holding the same totals.
+reports::TeamReportLabels EnglishLabels() {
+    reports::TeamReportLabels english;
+    english.teamName = "Team %1";
+    english.batterCaption = "[Batters] AVG %1 / HR %2 / Speed %3";
+    english.pitcherCaption = "[Pitchers] ERA %1 / Fast %2";
+    english.batterHeaders = {"Name", "Bats", "Fan", "Pos", "AVG", "HR", "Speed", "Fielding", "Arm"};
+    english.pitcherHeaders = {"Name",   "Style", "Fan",   "ERA",   "Stamina", "Fast",
+                              "Medium", "Slow",  "R Brk", "L Brk", "Fork"};
+    english.labelWords = {{"右", "R"}, {"左", "L"}, {"両", "S"}, {"右下", "R Sub"}};
+    return english;
+}
+
+void CheckHtml(const std::string& initials, const GridTexts& batters, const GridTexts& pitchers,
+               bool english) {
     const std::optional<long long> averages = Sum(batters, 5);
     const std::optional<long long> homeRuns = Sum(batters, 6);
     const std::optional<long long> speeds = Sum(batters, 7);
@@ -237,29 +253,37 @@ void CheckHtml(const std::string& initials, const GridTexts& batters, const Grid
 
     std::string page;
     try {
-        page = reports::BuildHtml(initials, batters, pitchers);
+        page = english ? reports::BuildHtml(initials, batters, pitchers, EnglishLabels())
+                       : reports::BuildHtml(initials, batters, pitchers);
     } catch (const teamdata::NotANumberError&) {
         FUZZ_CHECK(!computable);
         return;
     }
     FUZZ_CHECK(computable);
 
+    const std::string average = "." + std::to_string(Mean(*averages, batters));
+    const std::string speed = std::to_string(Mean(*speeds, batters));
+    const std::string era = Hundredths(Mean(*eras, pitchers));
+    const std::string fast = std::to_string(Mean(*fastBalls, pitchers));
     const std::vector<std::string> lines = Lines(page);
     FUZZ_CHECK(lines.size() == 8 + batters.size() + pitchers.size());
     FUZZ_CHECK(lines[0].starts_with("<html><head><title>"));
     FUZZ_CHECK(lines[1].starts_with("<h3>"));
-    FUZZ_CHECK(lines[2] == "<table><caption>【打者】チーム打率." +
-                               std::to_string(Mean(*averages, batters)) + "／チーム本塁打" +
-                               std::to_string(*homeRuns) + "／チーム走力" +
-                               std::to_string(Mean(*speeds, batters)) + "</caption>");
+    FUZZ_CHECK(lines[2] ==
+               (english ? "<table><caption>[Batters] AVG " + average + " / HR " +
+                              std::to_string(*homeRuns) + " / Speed " + speed
+                        : "<table><caption>【打者】チーム打率" + average + "／チーム本塁打" +
+                              std::to_string(*homeRuns) + "／チーム走力" + speed) +
+                   "</caption>");
     CheckRowLines(lines, 3, batters, BatterTrailing);
     std::size_t next = 3 + batters.size();
     FUZZ_CHECK(lines[next++] == "</table>");
     FUZZ_CHECK(lines[next++] == "<hr>");
     FUZZ_CHECK(lines[next++].empty());
-    FUZZ_CHECK(lines[next++] == "<table><caption>【投手】チーム防御率" +
-                                    Hundredths(Mean(*eras, pitchers)) + "／平均速球速度" +
-                                    std::to_string(Mean(*fastBalls, pitchers)) + "</caption>");
+    FUZZ_CHECK(lines[next++] ==
+               (english ? "<table><caption>[Pitchers] ERA " + era + " / Fast " + fast
+                        : "<table><caption>【投手】チーム防御率" + era + "／平均速球速度" + fast) +
+                   "</caption>");
     CheckRowLines(lines, next, pitchers, PitcherTrailing);
     FUZZ_CHECK(lines.back() == "</table></body></html>");
 }
@@ -274,6 +298,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const GridTexts pitchers = Grid(input, false, windowShape);
 
     CheckCsv(batters, pitchers, windowShape);
-    CheckHtml(WithoutLineBreaks(initials), WithoutLineBreaks(batters), WithoutLineBreaks(pitchers));
+    for (const bool english : {false, true})
+        CheckHtml(WithoutLineBreaks(initials), WithoutLineBreaks(batters),
+                  WithoutLineBreaks(pitchers), english);
     return 0;
 }
