@@ -295,7 +295,7 @@ reports::OverviewLabels InterfaceOverviewLabels() {
                                              "higher."),
               era)},
         {stamina.toStdString(), note(pitcherMean, stamina) + rounded},
-        {Word(QT_TRANSLATE_NOOP3("TeamWords", "%1 (Best)", "the fastest ball of a team"))
+        {Word(QT_TRANSLATE_NOOP3("TeamWords", "Top %1", "the fastest ball of a team"))
              .arg(fast)
              .toStdString(),
          note(QT_TRANSLATE_NOOP("TeamWords", "The highest %1 of the 5 pitchers."), fast)},
