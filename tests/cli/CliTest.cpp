@@ -302,8 +302,8 @@ TEST_F(Cli, SpeaksTheLanguageOfTheLocaleUnlessLangSaysOtherwise) {
 }
 
 TEST_F(Cli, HelpIsInEitherLanguageAndListsLang) {
-    const CliRun english = RunCli({QStringLiteral("--help"), QStringLiteral("--lang"),
-                                   QStringLiteral("en")});
+    const CliRun english =
+        RunCli({QStringLiteral("--help"), QStringLiteral("--lang"), QStringLiteral("en")});
     EXPECT_EQ(english.status, 0);
     const QString englishHelp = QString::fromUtf8(english.out);
     EXPECT_TRUE(englishHelp.startsWith(QStringLiteral("Usage: tolvanek-cli COMMAND")))

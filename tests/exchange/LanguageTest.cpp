@@ -19,12 +19,10 @@ TEST(Language, FollowsTheFirstOfLcAllLcMessagesAndLangThatIsSet) {
         {{{}, {}, {}, QStringLiteral("en")}, Language::English},
         {{{}, {}, {}, QStringLiteral("en_GB.ISO-8859-1@euro")}, Language::English},
         {{{}, {}, {}, QStringLiteral("ja_JP.UTF-8")}, Language::Japanese},
-        {{{}, QStringLiteral("en_US.UTF-8"), {}, QStringLiteral("ja_JP.UTF-8")},
-         Language::English},
+        {{{}, QStringLiteral("en_US.UTF-8"), {}, QStringLiteral("ja_JP.UTF-8")}, Language::English},
         {{{}, QStringLiteral("ja_JP.UTF-8"), QStringLiteral("en_US.UTF-8"), {}},
          Language::Japanese},
-        {{{}, {}, QStringLiteral("en_US.UTF-8"), QStringLiteral("ja_JP.UTF-8")},
-         Language::English},
+        {{{}, {}, QStringLiteral("en_US.UTF-8"), QStringLiteral("ja_JP.UTF-8")}, Language::English},
         // An empty variable is not set; C and POSIX are a system's locale when none was chosen.
         {{{}, QStringLiteral(""), {}, QStringLiteral("en_US.UTF-8")}, Language::English},
         {{{}, QStringLiteral("C"), {}, QStringLiteral("en_US.UTF-8")}, Language::Japanese},
@@ -37,8 +35,8 @@ TEST(Language, FollowsTheFirstOfLcAllLcMessagesAndLangThatIsSet) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(LanguageOfLocale(c.variables), c.language)
-            << c.variables.lcAll.toStdString() << "|" << c.variables.lcMessages.toStdString()
-            << "|" << c.variables.lang.toStdString();
+            << c.variables.lcAll.toStdString() << "|" << c.variables.lcMessages.toStdString() << "|"
+            << c.variables.lang.toStdString();
 }
 
 TEST(Language, TakesLanguagesFirstEntryThatTheProgramSpeaks) {
@@ -56,8 +54,7 @@ TEST(Language, TakesLanguagesFirstEntryThatTheProgramSpeaks) {
         {"", Language::Japanese},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(LanguageOfLocale({QLatin1String(c.language), {}, {}, japaneseLocale}),
-                  c.expected)
+        EXPECT_EQ(LanguageOfLocale({QLatin1String(c.language), {}, {}, japaneseLocale}), c.expected)
             << c.language;
     EXPECT_EQ(LanguageOfLocale({QStringLiteral("fr"), {}, {}, QStringLiteral("en_US.UTF-8")}),
               Language::English);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "CellEditRules.h"
-#include "TeamWords.h"
 #include "GridCaptions.h"
 #include "MainWindowFixture.h"
 #include "Nameunit.h"
+#include "TeamWords.h"
 #include "Valuedlg.h"
 
 #include <QHeaderView>
