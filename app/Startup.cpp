@@ -4,29 +4,32 @@
 #include "Mainunit.h"
 #include "TolvanekApplication.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
 #include <exception>
 #include <iostream>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace {
 
-constexpr const char* Usage =
+constexpr const char* Usage = QT_TRANSLATE_NOOP(
+    "Startup",
     "usage: tolvanek [--lang en|ja] [IMAGE]\n"
     "The team editor for the cartridge image of a 1992-season NES baseball game.\n"
     "  IMAGE         an image (.nes) to open at start, as if chosen in the open dialog\n"
     "  --lang en|ja  the window's language, English or Japanese; without it, the locale's\n"
     "  --help        show this text\n"
-    "  --version     show the version\n";
+    "  --version     show the version\n");
 
 constexpr std::string_view LanguageOption = "--lang";
 
-enum class Request { Run, Help, Version, WrongUsage };
+enum class Request { Run, Help, Version, LanguageMissing, LanguageUnknown };
 
 // What the command line asks for before there is a window: --help and --version are answered
 // before the application object exists, so they need no display, and --lang is read there so
@@ -35,7 +38,7 @@ enum class Request { Run, Help, Version, WrongUsage };
 struct EarlyRequest {
     Request request = Request::Run;
     std::optional<exchange::Language> language;
-    std::string problem; // for WrongUsage
+    QString unknownLanguage; // for LanguageUnknown
 };
 
 EarlyRequest ReadEarlyRequest(int argc, char** argv) {
@@ -45,27 +48,51 @@ EarlyRequest ReadEarlyRequest(int argc, char** argv) {
         if (argument == "--")
             break;
         if (argument == "--help" || argument == "-h")
-            return {Request::Help, {}, {}};
-        if (argument == "--version" || argument == "-v")
-            return {Request::Version, {}, {}};
+            early.request = Request::Help;
+        else if (argument == "--version" || argument == "-v")
+            early.request = Request::Version;
+        if (early.request != Request::Run)
+            break;
         std::optional<std::string_view> value;
         if (argument == LanguageOption) {
             if (i + 1 >= argc)
-                return {Request::WrongUsage, {}, "--lang needs a language: en or ja"};
+                return {Request::LanguageMissing, {}, {}};
             value = argv[++i];
         } else if (argument.starts_with(std::string(LanguageOption) + "=")) {
             value = argument.substr(LanguageOption.size() + 1);
         }
         if (value) {
-            early.language = exchange::LanguageNamed(
-                QString::fromUtf8(value->data(), static_cast<qsizetype>(value->size())));
+            const QString code =
+                QString::fromUtf8(value->data(), static_cast<qsizetype>(value->size()));
+            early.language = exchange::LanguageNamed(code);
             if (!early.language)
-                return {Request::WrongUsage,
-                        {},
-                        "unknown language \"" + std::string(*value) + "\" for --lang: en or ja"};
+                return {Request::LanguageUnknown, {}, code};
         }
     }
     return early;
+}
+
+// What the start-up says before the application object exists, in the language the window will
+// speak: --lang's, as far as it was read, or the locale's.
+QString Said(const EarlyRequest& early, const char* text) {
+    const exchange::Language language =
+        early.language.value_or(exchange::LanguageOfLocale(exchange::ProcessLocaleVariables()));
+    return exchange::TranslateEarly(language, "Startup", text);
+}
+
+// The same once the application object has installed the window's language.
+QString Said(const char* text) {
+    return QCoreApplication::translate("Startup", text);
+}
+
+void Write(std::ostream& stream, const QString& text) {
+    stream << text.toStdString();
+}
+
+// A command line the program cannot run: what is wrong with it, and how it is used.
+int WrongUsage(const QString& problem, const QString& usage) {
+    Write(std::cerr, QStringLiteral("tolvanek: ") + problem + QLatin1Char('\n') + usage);
+    return 2;
 }
 
 } // namespace
@@ -74,14 +101,20 @@ int RunTolvanek(int& argc, char** argv, const std::function<void()>& beforeWindo
     const EarlyRequest early = ReadEarlyRequest(argc, argv);
     switch (early.request) {
     case Request::Help:
-        std::cout << Usage;
+        Write(std::cout, Said(early, Usage));
         return 0;
     case Request::Version:
         std::cout << "tolvanek " << TOLVANEK_VERSION << '\n';
         return 0;
-    case Request::WrongUsage:
-        std::cerr << "tolvanek: " << early.problem << '\n' << Usage;
-        return 2;
+    case Request::LanguageMissing:
+        return WrongUsage(
+            Said(early, QT_TRANSLATE_NOOP("Startup", "--lang needs a language: en or ja")),
+            Said(early, Usage));
+    case Request::LanguageUnknown:
+        return WrongUsage(Said(early, QT_TRANSLATE_NOOP("Startup", "unknown language \"%1\" for "
+                                                                   "--lang; it is en or ja"))
+                              .arg(early.unknownLanguage),
+                          Said(early, Usage));
     case Request::Run:
         break;
     }
@@ -109,15 +142,15 @@ int RunTolvanek(int& argc, char** argv, const std::function<void()>& beforeWindo
         } else if (!onlyOperands && argument.startsWith(QStringLiteral("--lang="))) {
             continue;
         } else if (!onlyOperands && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-            std::cerr << "tolvanek: unknown option " << argument.toStdString() << '\n' << Usage;
-            return 2;
+            return WrongUsage(Said(QT_TRANSLATE_NOOP("Startup", "unknown option %1")).arg(argument),
+                              Said(Usage));
         } else {
             images << argument;
         }
     }
     if (images.size() > 1) {
-        std::cerr << "tolvanek: give at most one image\n" << Usage;
-        return 2;
+        return WrongUsage(Said(QT_TRANSLATE_NOOP("Startup", "give at most one image")),
+                          Said(Usage));
     }
 
     try {

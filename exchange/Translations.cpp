@@ -98,6 +98,17 @@ void InstallTranslations(QCoreApplication& application, Language language) {
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
+QString TranslateEarly(Language language, const char* context, const char* text) {
+    QTranslator translator;
+    if (translator.load(QStringLiteral("tolvanek_") + LanguageCode(language),
+                        QStringLiteral(":/i18n"))) {
+        const QString translated = translator.translate(context, text);
+        if (!translated.isEmpty())
+            return translated;
+    }
+    return QString::fromUtf8(text);
+}
+
 Language InterfaceLanguage() {
     return installedLanguage;
 }

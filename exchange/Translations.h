@@ -43,6 +43,11 @@ struct LocaleVariables {
 // InterfaceLanguage() is `language`.
 void InstallTranslations(QCoreApplication& application, Language language);
 
+// `text` of translation context `context` in `language`, for what a program says before its
+// application object exists and InstallTranslations can be called (its usage, the refusal of its
+// options).
+[[nodiscard]] QString TranslateEarly(Language language, const char* context, const char* text);
+
 // The language installed last; Japanese, the program's own, before any. What is data (the grid
 // headers and labels, the files) is shown as it is in Japanese and in words of this language
 // otherwise.

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -90,6 +92,39 @@ TEST(Startup, AnswersHelpAndVersionWithoutADisplayAndRefusesUnknownOptions) {
         int argc = static_cast<int>(arguments.size());
         EXPECT_EQ(RunTolvanek(argc, argv.data()), 2) << wrong.front();
         EXPECT_EQ(QCoreApplication::instance(), nullptr) << wrong.front();
+    }
+}
+
+// The usage is answered before there is an application object, in the language the window would
+// speak.
+TEST(Startup, AnswersHelpInTheLanguageOfTheLocaleOrOfLang) {
+    const struct {
+        const char* locale;
+        std::vector<std::string> options;
+        const char* begins;
+    } cases[] = {
+        {"C", {"--help"}, "使い方: tolvanek [--lang en|ja]"},
+        {"en_US.UTF-8", {"--help"}, "usage: tolvanek [--lang en|ja]"},
+        {"en_US.UTF-8", {"--lang=ja", "--help"}, "使い方: tolvanek"},
+        {"ja_JP.UTF-8", {"--lang", "en", "-h"}, "usage: tolvanek"},
+    };
+    for (const auto& c : cases) {
+        for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            qunsetenv(variable);
+        qputenv("LANG", c.locale);
+        std::vector<std::string> arguments = {"tolvanek"};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        std::vector<char*> argv;
+        for (std::string& argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        int argc = static_cast<int>(arguments.size());
+        std::ostringstream said;
+        std::streambuf* const standardOutput = std::cout.rdbuf(said.rdbuf());
+        const int status = RunTolvanek(argc, argv.data());
+        std::cout.rdbuf(standardOutput);
+        EXPECT_EQ(status, 0) << c.locale;
+        EXPECT_TRUE(said.str().starts_with(c.begins)) << c.locale << ": " << said.str();
     }
 }
 
