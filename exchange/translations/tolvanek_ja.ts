@@ -460,93 +460,21 @@
         <source>the overview cannot be written: %1</source>
         <translation>リーグ一覧を書けません：%1</translation>
     </message>
+    <message>
+        <source>The language of messages and help, en or ja, anywhere on the command line; without it, the locale&apos;s.</source>
+        <translation>メッセージとヘルプの言語（en か ja）。コマンドラインのどこに置いてもかまいません。省略時はロケールの言語です。</translation>
+    </message>
+    <message>
+        <source>--lang needs a language: en or ja</source>
+        <translation>--lang には言語（en か ja）を指定してください</translation>
+    </message>
+    <message>
+        <source>unknown language &quot;%1&quot; for --lang; it is en or ja</source>
+        <translation>--lang の「%1」という言語はありません。en か ja を指定してください</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>
-    <message>
-        <source>Name</source>
-        <translation>名前</translation>
-    </message>
-    <message>
-        <source>Bats</source>
-        <translation>打席</translation>
-    </message>
-    <message>
-        <source>Popularity</source>
-        <translation>人気</translation>
-    </message>
-    <message>
-        <source>Position</source>
-        <translation>守備位置</translation>
-    </message>
-    <message>
-        <source>Average</source>
-        <translation>打率</translation>
-    </message>
-    <message>
-        <source>True Average</source>
-        <translation>実打率</translation>
-    </message>
-    <message>
-        <source>Home Runs</source>
-        <translation>本塁打</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>走力</translation>
-    </message>
-    <message>
-        <source>Fielding</source>
-        <translation>守備力</translation>
-    </message>
-    <message>
-        <source>Arm</source>
-        <translation>肩</translation>
-    </message>
-    <message>
-        <source>Delivery</source>
-        <translation>投法</translation>
-    </message>
-    <message>
-        <source>ERA</source>
-        <translation>防御率</translation>
-    </message>
-    <message>
-        <source>Stamina</source>
-        <translation>スタミナ</translation>
-    </message>
-    <message>
-        <source>Speed (Fast)</source>
-        <translation>球速（速）</translation>
-    </message>
-    <message>
-        <source>Speed (Medium)</source>
-        <translation>球速（中）</translation>
-    </message>
-    <message>
-        <source>Speed (Slow)</source>
-        <translation>球速（遅）</translation>
-    </message>
-    <message>
-        <source>Break Right</source>
-        <translation>右変化</translation>
-    </message>
-    <message>
-        <source>Breaking Ball Right</source>
-        <translation>右変化球</translation>
-    </message>
-    <message>
-        <source>Break Left</source>
-        <translation>左変化</translation>
-    </message>
-    <message>
-        <source>Breaking Ball Left</source>
-        <translation>左変化球</translation>
-    </message>
-    <message>
-        <source>Forkball</source>
-        <translation>フォーク</translation>
-    </message>
     <message>
         <source>Batting Order</source>
         <translation>打順</translation>
@@ -970,6 +898,10 @@
         <source>the patch would make an image larger than %1 MiB, larger than any image the program reads</source>
         <translation>パッチを当てると %1 MiB を超えるイメージになります。このプログラムが読むどのイメージよりも大きすぎます</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>&apos;%1&apos; は数値ではありません</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialogs</name>
@@ -1027,6 +959,41 @@
     <message>
         <source>an IPS patch carries no checksums, so it cannot prove that this is the image it was made for</source>
         <translation>IPS パッチにはチェックサムがないため、このイメージ用に作られたものかは確かめられません</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>usage: tolvanek [--lang en|ja] [IMAGE]
+The team editor for the cartridge image of a 1992-season NES baseball game.
+  IMAGE         an image (.nes) to open at start, as if chosen in the open dialog
+  --lang en|ja  the window&apos;s language, English or Japanese; without it, the locale&apos;s
+  --help        show this text
+  --version     show the version
+</source>
+        <translation>使い方: tolvanek [--lang en|ja] [イメージ]
+1992年度版のファミコン用プロ野球ゲームのカートリッジイメージのチームエディタです。
+  イメージ      起動時に開くイメージ（.nes）。開くダイアログで選んだのと同じです
+  --lang en|ja  ウィンドウの言語（英語か日本語）。省略時はロケールの言語です
+  --help        この説明を表示します
+  --version     バージョンを表示します
+</translation>
+    </message>
+    <message>
+        <source>--lang needs a language: en or ja</source>
+        <translation>--lang には言語（en か ja）を指定してください</translation>
+    </message>
+    <message>
+        <source>unknown language &quot;%1&quot; for --lang; it is en or ja</source>
+        <translation>--lang の「%1」という言語はありません。en か ja を指定してください</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>「%1」というオプションはありません</translation>
+    </message>
+    <message>
+        <source>give at most one image</source>
+        <translation>開けるイメージは1つだけです</translation>
     </message>
 </context>
 <context>
@@ -1708,6 +1675,314 @@ Saving into it could damage it. Open it?</source>
     <message>
         <source>Scroll bar property out of range</source>
         <translation>ｽｸﾛｰﾙﾊﾞｰ ﾌﾟﾛﾊﾟﾃｨが範囲を越えました</translation>
+    </message>
+</context>
+<context>
+    <name>TeamWords</name>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Bats</source>
+        <translation>打席</translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>守備位置</translation>
+    </message>
+    <message>
+        <source>AVG</source>
+        <translation>打率</translation>
+    </message>
+    <message>
+        <source>AVG</source>
+        <comment>value dialog</comment>
+        <translation>実打率</translation>
+    </message>
+    <message>
+        <source>HR</source>
+        <translation>本塁打</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>走力</translation>
+    </message>
+    <message>
+        <source>Fielding</source>
+        <translation>守備力</translation>
+    </message>
+    <message>
+        <source>Arm</source>
+        <translation>肩</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>投法</translation>
+    </message>
+    <message>
+        <source>ERA</source>
+        <translation>防御率</translation>
+    </message>
+    <message>
+        <source>Stamina</source>
+        <translation>スタミナ</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>球速（速）</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>球速（中）</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>球速（遅）</translation>
+    </message>
+    <message>
+        <source>R Brk</source>
+        <translation>右変化</translation>
+    </message>
+    <message>
+        <source>R Brk</source>
+        <comment>value dialog</comment>
+        <translation>右変化球</translation>
+    </message>
+    <message>
+        <source>L Brk</source>
+        <translation>左変化</translation>
+    </message>
+    <message>
+        <source>L Brk</source>
+        <comment>value dialog</comment>
+        <translation>左変化球</translation>
+    </message>
+    <message>
+        <source>Fork</source>
+        <translation>フォーク</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>batting side 右</comment>
+        <extracomment>A grid cell gives a batting side or a pitching style 33 pixels.</extracomment>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <comment>batting side 左</comment>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>batting side 両: switch hitter</comment>
+        <translation>両</translation>
+    </message>
+    <message>
+        <source>R Sd</source>
+        <comment>pitching style 右横: right-handed sidearm</comment>
+        <translation>右横</translation>
+    </message>
+    <message>
+        <source>L Sd</source>
+        <comment>pitching style 左横: left-handed sidearm</comment>
+        <translation>左横</translation>
+    </message>
+    <message>
+        <source>R Sub</source>
+        <comment>pitching style 右下: right-handed underhand (submarine)</comment>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>L Sub</source>
+        <comment>pitching style 左下: left-handed underhand (submarine)</comment>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>R Axe</source>
+        <comment>pitching style 右ま: right-handed masakari (tomahawk) windup</comment>
+        <translation>右ま</translation>
+    </message>
+    <message>
+        <source>L Axe</source>
+        <comment>pitching style 左ま: left-handed masakari (tomahawk) windup</comment>
+        <translation>左ま</translation>
+    </message>
+    <message>
+        <source>R BtB</source>
+        <comment>pitching style 右背: right-handed behind-the-back delivery</comment>
+        <translation>右背</translation>
+    </message>
+    <message>
+        <source>L BtB</source>
+        <comment>pitching style 左背: left-handed behind-the-back delivery</comment>
+        <translation>左背</translation>
+    </message>
+    <message>
+        <source>Bat</source>
+        <comment>the batter grid&apos;s corner</comment>
+        <extracomment>The grid&apos;s corner gives the grid&apos;s name 21 pixels.</extracomment>
+        <translation>打者</translation>
+    </message>
+    <message>
+        <source>Pit</source>
+        <comment>the pitcher grid&apos;s corner</comment>
+        <translation>投手</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <translation>%1チーム</translation>
+    </message>
+    <message>
+        <source>[Batters] Team AVG %1 / Team HR %2 / Team Speed %3</source>
+        <translation>【打者】チーム打率%1／チーム本塁打%2／チーム走力%3</translation>
+    </message>
+    <message>
+        <source>[Pitchers] Team ERA %1 / Average Fast %2</source>
+        <translation>【投手】チーム防御率%1／平均速球速度%2</translation>
+    </message>
+    <message>
+        <source>Mean %1 of the 13 batters.</source>
+        <translation>打者13人の%1の平均。</translation>
+    </message>
+    <message>
+        <source>Mean %1 of the 5 pitchers.</source>
+        <translation>投手5人の%1の平均。</translation>
+    </message>
+    <message>
+        <source>Sum of the %1 of the 5 pitchers.</source>
+        <translation>投手5人の%1の合計。</translation>
+    </message>
+    <message>
+        <source>League Overview</source>
+        <translation>リーグ一覧</translation>
+    </message>
+    <message>
+        <source>The 16 Teams Compared</source>
+        <translation>16チームの比較</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>チーム</translation>
+    </message>
+    <message>
+        <source>#%1</source>
+        <comment>a team&apos;s rank</comment>
+        <translation>%1位</translation>
+    </message>
+    <message>
+        <source>helmet %1, uniform %2</source>
+        <translation>ヘルメット %1、ユニフォーム %2</translation>
+    </message>
+    <message>
+        <source>How the Figures Are Computed</source>
+        <translation>数値の求め方</translation>
+    </message>
+    <message>
+        <source>After each figure comes the team&apos;s rank among the 16 teams. #1 is the best; for ERA alone, lower is better. Teams with the same value share a rank, and the next rank skips as many places.</source>
+        <translation>各数値の後ろは16チーム中の順位です。1位が最も良く、防御率だけは低いほど上位です。同じ値のチームは同じ順位になり、次の順位はその数だけ飛びます。</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>グラフ</translation>
+    </message>
+    <message>
+        <source>%1, best first: %2.</source>
+        <translation>%1、良い順に：%2。</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <comment>initials, value and rank of a bar</comment>
+        <translation>%1 %2（%3）</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the bars of a chart</comment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Hitting and Pitching</source>
+        <translation>打撃と投手力</translation>
+    </message>
+    <message>
+        <source>Team AVG across, team ERA upwards: %1.</source>
+        <translation>横軸はチーム打率、縦軸はチーム防御率：%1。</translation>
+    </message>
+    <message>
+        <source>%1 AVG %2, ERA %3</source>
+        <translation>%1 打率%2 防御率%3</translation>
+    </message>
+    <message>
+        <source>Team AVG (higher to the right)</source>
+        <translation>チーム打率（右ほど高い）</translation>
+    </message>
+    <message>
+        <source>Team ERA (lower to the top)</source>
+        <translation>チーム防御率（上ほど低い）</translation>
+    </message>
+    <message>
+        <source>Rosters</source>
+        <translation>各チームの選手</translation>
+    </message>
+    <message>
+        <source>Batters</source>
+        <translation>打者</translation>
+    </message>
+    <message>
+        <source>Pitchers</source>
+        <translation>投手</translation>
+    </message>
+    <message>
+        <source>Mean %1 of the 13 batters, cut after the third decimal as on the team&apos;s HTML page.</source>
+        <translation>打者13人の%1の平均（チームのHTML出力と同じく小数第4位以下を切り捨て）。</translation>
+    </message>
+    <message>
+        <source>Sum of the %1 of the 13 batters.</source>
+        <translation>打者13人の%1の合計。</translation>
+    </message>
+    <message>
+        <source>Mean %1 of the 13 batters, cut to a whole number as on the team&apos;s HTML page.</source>
+        <translation>打者13人の%1の平均（チームのHTML出力と同じく小数点以下を切り捨て）。</translation>
+    </message>
+    <message>
+        <source>Mean %1 of the batting order (the 8 batters 1 to 8).</source>
+        <translation>打順の8人（１〜８）の%1の平均。</translation>
+    </message>
+    <message>
+        <source>Mean %1 of the bench (the 5 batters P1 to P5).</source>
+        <translation>控えの5人（Ｐ１〜Ｐ５）の%1の平均。</translation>
+    </message>
+    <message>
+        <source>Mean %1 of the 5 pitchers, cut after the second decimal as on the team&apos;s HTML page. Lower ranks higher.</source>
+        <translation>投手5人の%1の平均（チームのHTML出力と同じく小数第3位以下を切り捨て）。低いほど上位。</translation>
+    </message>
+    <message>
+        <source>The highest %1 of the 5 pitchers.</source>
+        <translation>投手5人の%1のうち最も速いもの。</translation>
+    </message>
+    <message>
+        <source>Rounded half up to tenths.</source>
+        <translation>小数第2位を四捨五入。</translation>
+    </message>
+    <message>
+        <source>%1 (Order)</source>
+        <comment>popularity of the batting order</comment>
+        <translation>%1（打順）</translation>
+    </message>
+    <message>
+        <source>%1 (Bench)</source>
+        <comment>popularity of the bench</comment>
+        <translation>%1（控え）</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <extracomment>Popularity (人気): how much the fans like the player. As the grid&apos;s header it has 21 pixels.</extracomment>
+        <translation>人気</translation>
+    </message>
+    <message>
+        <source>Top %1</source>
+        <comment>the fastest ball of a team</comment>
+        <translation>%1の最高</translation>
     </message>
 </context>
 <context>
