@@ -64,14 +64,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The shared routes word their reasons as clauses to go inside a sentence; shown alone, a clause
-// starts as a sentence does.
-QString Sentence(QString clause) {
-    if (!clause.isEmpty())
-        clause[0] = clause[0].toUpper();
-    return clause;
-}
-
 // A file read whole, as an image, checked as opening checks one.
 LoadedImage ImageOfBytes(const QByteArray& bytes) {
     LoadedImage image;

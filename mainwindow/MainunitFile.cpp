@@ -75,7 +75,7 @@ bool TMainForm::OpenCartridgeFile(const QString& path) {
     // A save into this image that was stopped while it copied the new image over it (a kill, a
     // power cut) left the complete new image beside it: say where, once the image is on screen.
     for (const std::string& copy : teamdata::InterruptedSaveCopies(NativePath(path)))
-        MessageDlg(this, exchange::DescribeInterruptedSave(path, PathFromNative(copy)),
+        MessageDlg(this, Sentence(exchange::DescribeInterruptedSave(path, PathFromNative(copy))),
                    MessageKind::Confirmation, MessageButtons::Ok);
     return true;
 }

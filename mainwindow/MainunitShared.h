@@ -33,11 +33,19 @@ inline const QString ApplicationTitle = QStringLiteral("TOLVANEK");
     return TMainForm::tr("The team has unsaved changes. Discard them?");
 }
 
+// The shared routes word their reasons as clauses to go inside a sentence; shown alone, a clause
+// starts as a sentence does.
+[[nodiscard]] inline QString Sentence(QString clause) {
+    if (!clause.isEmpty())
+        clause[0] = clause[0].toUpper();
+    return clause;
+}
+
 // A message the editor has always shown, and below it, when there is more to tell, why the
 // system refused and what the file holds now: the reason is worth knowing, and a file left
 // damaged must be said so.
 [[nodiscard]] inline QString WithDetail(const QString& message, const QString& detail) {
-    return detail.isEmpty() ? message : message + QLatin1Char('\n') + detail;
+    return detail.isEmpty() ? message : message + QLatin1Char('\n') + Sentence(detail);
 }
 
 // The columns of a change list (team, kind, row, name, item, before, after) and one line per
