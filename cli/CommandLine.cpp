@@ -193,25 +193,26 @@ QCommandLineOption HelpOption() {
     return {{QStringLiteral("h"), QStringLiteral("help")}, Cli::tr("Show this help and exit.")};
 }
 
-QCommandLineOption OptionOf(const OptionSpec& spec) {
-    if (!spec.valueName)
-        return {QLatin1String(spec.name), Translated(spec.description)};
-    return {QLatin1String(spec.name), Translated(spec.description), QLatin1String(spec.valueName)};
+QCommandLineOption OptionOf(const OptionSpec& declared) {
+    if (!declared.valueName)
+        return {QLatin1String(declared.name), Translated(declared.description)};
+    return {QLatin1String(declared.name), Translated(declared.description),
+            QLatin1String(declared.valueName)};
 }
 
 // A command's parser, its help text, and the checks before it runs.
 class CommandRun {
 public:
-    CommandRun(const CommandSpec& spec, std::istream& in, std::ostream& out, std::ostream& err)
-        : spec_(spec)
+    CommandRun(const CommandSpec& declared, std::istream& in, std::ostream& out, std::ostream& err)
+        : spec_(declared)
         , in_(in)
         , out_(out)
         , err_(err) {
-        parser_.setApplicationDescription(Translated(spec.description));
+        parser_.setApplicationDescription(Translated(declared.description));
         parser_.addOption(help_);
-        for (const OptionSpec& option : spec.options)
+        for (const OptionSpec& option : declared.options)
             parser_.addOption(OptionOf(option));
-        for (const ArgumentSpec& argument : spec.arguments)
+        for (const ArgumentSpec& argument : declared.arguments)
             parser_.addPositionalArgument(QLatin1String(argument.name),
                                           Translated(argument.description));
     }
