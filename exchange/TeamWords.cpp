@@ -213,8 +213,8 @@ reports::OverviewLabels InterfaceOverviewLabels() {
     const auto note = [](const char* rule, const QString& word) {
         return Word(rule).arg(word).toStdString();
     };
-    const std::string rounded =
-        " " + Word(QT_TRANSLATE_NOOP("TeamWords", "Rounded half up to tenths.")).toStdString();
+    std::string rounded(1, ' ');
+    rounded += Word(QT_TRANSLATE_NOOP("TeamWords", "Rounded half up to tenths.")).toStdString();
     const QString average = ColumnName(Grid::Batters, Batter::Average);
     const QString homeRuns = ColumnName(Grid::Batters, Batter::HomeRuns);
     const QString speed = ColumnName(Grid::Batters, Batter::Speed);
