@@ -23,6 +23,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cli {
@@ -56,8 +57,9 @@ struct OpenedImage {
     int status = Done;
 };
 
-OpenedImage OpenImage(const QString& path, bool force, std::ostream& err) {
-    OpenedImage opened{LoadImage(path)};
+// `loaded` is the image as read from `path` by a command that looked at the bytes first.
+OpenedImage OpenImage(const QString& path, bool force, std::ostream& err, LoadedImage loaded) {
+    OpenedImage opened{std::move(loaded)};
     // A save that was stopped while it copied a new image over a hard-linked one may have left
     // the image damaged and the complete new content beside it.
     for (const std::string& copy : teamdata::InterruptedSaveCopies(NativePath(path)))
@@ -80,6 +82,10 @@ OpenedImage OpenImage(const QString& path, bool force, std::ostream& err) {
                                             "answering yes in the window does"));
     }
     return opened;
+}
+
+OpenedImage OpenImage(const QString& path, bool force, std::ostream& err) {
+    return OpenImage(path, force, err, LoadImage(path));
 }
 
 // The team named by --team, when one is; `status` is Done or the reported usage error.
@@ -222,7 +228,7 @@ int ReportImageWrite(std::ostream& err, const teamdata::ImageWriteResult& result
 } // namespace
 
 int RunInfo(const Invocation& call) {
-    const LoadedImage loaded = LoadImage(call.Argument(0));
+    LoadedImage loaded = LoadImage(call.Argument(0));
     // Which cartridge the file is, told also of one that fails the check: that is when it is
     // wanted most.
     if (loaded.read == teamdata::FileRead::Read) {
@@ -232,7 +238,9 @@ int RunInfo(const Invocation& call) {
         if (call.IsSet(QStringLiteral("identity")))
             return Done;
     }
-    const OpenedImage opened = OpenImage(call.Argument(0), call.Force(), call.err);
+    // The team lines come from the same bytes as the identity above them.
+    const OpenedImage opened =
+        OpenImage(call.Argument(0), call.Force(), call.err, std::move(loaded));
     if (opened.status != Done)
         return opened.status;
     const exchange::LeagueRecords league = exchange::RecordsOf(opened.image);
