@@ -69,9 +69,12 @@ core_floor="bare Qt Core program: reads the image, writes a file of the same siz
 
 # The comparison of two leagues, and the overview page, against the same kind of floor.
 other="$work/other.nes"
-"$cli" export "$image" | sed '3s/^\([^,]*,[^,]*,[^,]*,[^,]*,[^,]*,\)[0-9]*/\112/' \
+"$cli" export "$image" | LC_ALL=C sed '3s/^\([^,]*,[^,]*,[^,]*,[^,]*,[^,]*,\)[0-9]*/\112/' \
     | "$cli" import "$image" - -o "$other" >/dev/null
-"$cli" diff "$image" "$other" -o "$work/diff.txt" || true
+# Timed on two leagues that differ; diff's status 1 says they do (the edit above must have held).
+status=0
+"$cli" diff "$image" "$other" -o "$work/diff.txt" || status=$?
+[ "$status" -eq 1 ] || { echo "bench: the edited league is not different ($status)" >&2; exit 1; }
 "$cli" overview "$image" -o "$work/overview.html"
 diff_size=$(stat -c %s "$work/diff.txt")
 overview_size=$(stat -c %s "$work/overview.html")
