@@ -5,6 +5,7 @@
 // difference must be listed or be a row that only shifted, the list must be in its order, and
 // comparing the other way round must give the same list mirrored, transfers and their rows aside.
 
+#include "ChangeOrder.h"
 #include "FuzzSupport.h"
 
 #include "ImageLayout.h"
@@ -19,6 +20,7 @@
 #include <vector>
 
 using fuzzsupport::ByteReader;
+using testsupport::OrderOf;
 using namespace teamdata;
 
 namespace {
@@ -137,18 +139,6 @@ Image Changed(const Image& base, ByteReader& input) {
         }
     }
     return image;
-}
-
-std::tuple<int, int, int, int, std::size_t> OrderOf(const LeagueChange& change) {
-    if (const auto* c = std::get_if<CellChange>(&change))
-        return {c->team, static_cast<int>(c->grid), c->row, c->column, 0};
-    if (const auto* m = std::get_if<PlayerMove>(&change))
-        return {m->team, static_cast<int>(m->grid), m->toRow, 0, 0};
-    if (const auto* t = std::get_if<PlayerTransfer>(&change))
-        return {t->toTeam, static_cast<int>(t->grid), t->toRow, 0, 0};
-    if (const auto* c = std::get_if<ColorChange>(&change))
-        return {c->team, 2, static_cast<int>(c->slot), 0, 0};
-    return {TeamCount, 0, 0, 0, std::get<ByteRange>(change).offset};
 }
 
 using RowKey = std::tuple<int, Grid, int>; // team, grid, row (1-based)
@@ -308,8 +298,7 @@ void CheckMirror(const Changes& forward, const Changes& reverse, std::size_t siz
     for (const LeagueChange& change : forward)
         if (kept(change))
             mirrored.push_back(Mirrored(change));
-    std::stable_sort(mirrored.begin(), mirrored.end(),
-                     [](const auto& x, const auto& y) { return OrderOf(x) < OrderOf(y); });
+    testsupport::SortByOrder(mirrored);
     Changes expected;
     for (const LeagueChange& change : reverse)
         if (kept(change))

@@ -7,6 +7,7 @@
 
 #include "LeagueChange.h"
 
+#include "ChangeOrder.h"
 #include "ImageBuilder.h"
 #include "NameCodec.h"
 #include "RecordText.h"
@@ -24,6 +25,7 @@
 
 using namespace teamdata;
 using testsupport::ImageBuilder;
+using testsupport::SortByOrder;
 
 namespace teamdata {
 
@@ -115,24 +117,6 @@ PitcherBytes RandomPitcher(Random& random) {
                                 &p.leftBreak, &p.fork})
         *value = random.Byte();
     return p;
-}
-
-// Where a change stands in the comparison's order.
-std::tuple<int, int, int, int, std::size_t> OrderOf(const LeagueChange& change) {
-    if (const auto* c = std::get_if<CellChange>(&change))
-        return {c->team, static_cast<int>(c->grid), c->row, c->column, 0};
-    if (const auto* m = std::get_if<PlayerMove>(&change))
-        return {m->team, static_cast<int>(m->grid), m->toRow, 0, 0};
-    if (const auto* t = std::get_if<PlayerTransfer>(&change))
-        return {t->toTeam, static_cast<int>(t->grid), t->toRow, 0, 0};
-    if (const auto* c = std::get_if<ColorChange>(&change))
-        return {c->team, 2, static_cast<int>(c->slot), 0, 0};
-    return {TeamCount, 0, 0, 0, std::get<ByteRange>(change).offset};
-}
-
-void SortByOrder(Changes& changes) {
-    std::stable_sort(changes.begin(), changes.end(),
-                     [](const auto& x, const auto& y) { return OrderOf(x) < OrderOf(y); });
 }
 
 // Grid-independent access to one team's rows in an image under construction.
