@@ -45,8 +45,8 @@ public:
 
 } // namespace
 
-int RunAndPrintRows(int argc, char** argv, const std::vector<RatioSpec>& ratios,
-                    const std::vector<RateSpec>& rates) {
+int RunAndPrintRows(int argc, char** argv, const std::vector<RatioRow>& ratios,
+                    const std::vector<RateRow>& rates) {
     std::vector<char*> arguments{argv[0]};
     std::string repetitions = "--benchmark_repetitions=15";
     std::string interleaving = "--benchmark_enable_random_interleaving=true";
@@ -68,7 +68,7 @@ int RunAndPrintRows(int argc, char** argv, const std::vector<RatioSpec>& ratios,
     benchmark::Shutdown();
 
     bool complete = !reporter.failed;
-    for (const RatioSpec& row : ratios) {
+    for (const RatioRow& row : ratios) {
         auto& times = row.wallTime ? reporter.wallMicroseconds : reporter.microseconds;
         const auto& subject = times[row.subject];
         const auto& floor = times[row.floor];
@@ -84,7 +84,7 @@ int RunAndPrintRows(int argc, char** argv, const std::vector<RatioSpec>& ratios,
                                   MicrosecondsText)
                   << '\n';
     }
-    for (const RateSpec& row : rates) {
+    for (const RateRow& row : rates) {
         const auto& perSecond = reporter.perSecond[row.benchmark];
         if (perSecond.empty()) {
             std::cerr << "not measured (filtered out?): " << row.figure << '\n';

@@ -8,7 +8,7 @@
 namespace bench {
 
 // A figure compared with its floor, both registered benchmarks (named by function).
-struct RatioSpec {
+struct RatioRow {
     std::string figure;
     std::string subject;
     std::string floorLabel;
@@ -20,7 +20,7 @@ struct RatioSpec {
 };
 
 // A throughput with no floor, from the benchmark's items-per-second counter.
-struct RateSpec {
+struct RateRow {
     std::string figure;
     std::string benchmark;
     std::string unit; // what one item is, e.g. " names"
@@ -30,7 +30,7 @@ struct RateSpec {
 // and its floor see the same state of the machine; the usual --benchmark_* flags override
 // these defaults. The benchmark's own report goes to standard error, the table rows to standard
 // output. Returns nonzero when a benchmark failed or a row has no measurements.
-int RunAndPrintRows(int argc, char** argv, const std::vector<RatioSpec>& ratios,
-                    const std::vector<RateSpec>& rates);
+int RunAndPrintRows(int argc, char** argv, const std::vector<RatioRow>& ratios,
+                    const std::vector<RateRow>& rates);
 
 } // namespace bench
