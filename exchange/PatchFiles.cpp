@@ -32,6 +32,8 @@ PatchFile MakePatchFile(const QString& patchPath, const LoadedImage& original,
         return file;
     }
     file.format = *format;
+    static_assert(sizeof("Tolvanek " TOLVANEK_VERSION) <= 128,
+                  "the metadata must stay within what the patch readers' limit allows for");
     const std::string metadata =
         teamdata::OriginMetadata("Tolvanek " TOLVANEK_VERSION, original.bytes);
     teamdata::MadePatch made =

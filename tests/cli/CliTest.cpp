@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -213,6 +214,29 @@ TEST_F(Cli, PatchMadeBetweenTwoImagesAppliesOnlyToItsOriginal) {
     EXPECT_TRUE(other.err.contains(crc(image_).toUtf8())) << other.err.toStdString();
     EXPECT_TRUE(other.err.contains(crc(Path("other.nes")).toUtf8())) << other.err.toStdString();
     EXPECT_FALSE(QFile::exists(Path("twice.nes")));
+}
+
+// The largest images the program reads, every other byte apart: the longest BPS patch there is,
+// half as long again as the images, is made and applied back.
+TEST_F(Cli, ThePatchBetweenTheLargestImagesThatDifferMostIsAppliedAgain) {
+    const testsupport::ImageBuilder largest =
+        testsupport::ImageBuilder(teamdata::MaxImageFileSize).FillValidTeams();
+    largest.WriteTo(dir_.File("largest.nes"));
+    std::vector<std::uint8_t> differing = largest.Bytes();
+    for (std::size_t offset = testsupport::InesHeaderSize; offset < differing.size(); offset += 2)
+        differing[offset] ^= 0xA5;
+    WriteBytes(Path("differing.nes"), QByteArray(reinterpret_cast<const char*>(differing.data()),
+                                                 static_cast<qsizetype>(differing.size())));
+    const CliRun made = RunCli({QStringLiteral("patch"), Path("largest.nes"), Path("differing.nes"),
+                                QStringLiteral("-o"), Path("most.bps"), QStringLiteral("--force")});
+    ASSERT_EQ(made.status, 0) << made.err.toStdString();
+    EXPECT_GT(QFileInfo(Path("most.bps")).size(), 3 * teamdata::MaxImageFileSize / 2 - 64);
+
+    const CliRun applied =
+        RunCli({QStringLiteral("apply"), Path("largest.nes"), Path("most.bps"),
+                QStringLiteral("-o"), Path("patched.nes"), QStringLiteral("--force")});
+    ASSERT_EQ(applied.status, 0) << applied.err.toStdString();
+    EXPECT_TRUE(FileBytes(Path("patched.nes")) == FileBytes(Path("differing.nes")));
 }
 
 TEST_F(Cli, AQuestionableImageIsRefusedUnlessForceAnswersYes) {
