@@ -57,6 +57,20 @@ ApplyPlan PlanApply(const LoadedImage& image, const QByteArray& patch) {
     return plan;
 }
 
+ApplyVerdict DecideApply(const ApplyPlan& plan, bool agreed) {
+    if (plan.decision.decision == teamdata::PatchDecision::AlreadyApplied)
+        return ApplyVerdict::AlreadyApplied;
+    if (!plan.Applied())
+        return ApplyVerdict::Refused;
+    // What the patch gives is checked as any image the program opens: a result the window would
+    // refuse is never written, one it would ask about only when the user agrees.
+    if (plan.result.Refused())
+        return ApplyVerdict::NoImage;
+    if (plan.result.Questionable() && !agreed)
+        return ApplyVerdict::AskFirst;
+    return ApplyVerdict::Write;
+}
+
 QString DescribeApplyRefusal(const ApplyPlan& plan) {
     const teamdata::PatchApplication& decision = plan.decision;
     if (decision.decision == teamdata::PatchDecision::AlreadyApplied)

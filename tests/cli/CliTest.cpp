@@ -239,6 +239,48 @@ TEST_F(Cli, ThePatchBetweenTheLargestImagesThatDifferMostIsAppliedAgain) {
     EXPECT_TRUE(FileBytes(Path("patched.nes")) == FileBytes(Path("differing.nes")));
 }
 
+// diff --patch compares with what apply would write: a result apply refuses without --force is
+// refused as an input (4), and with --force compared as apply --force writes it.
+TEST_F(Cli, DiffWithAPatchFollowsTheDecisionOfApply) {
+    std::vector<std::uint8_t> longer = testsupport::ImageBuilder().FillValidTeams().Bytes();
+    const std::vector<std::uint8_t> original = longer;
+    longer.push_back(0x42); // a length its header does not declare
+    const teamdata::MadePatch patch =
+        teamdata::MakePatch(teamdata::PatchFormat::Bps, original, longer);
+    WriteBytes(Path("longer.bps"), QByteArray(reinterpret_cast<const char*>(patch.bytes.data()),
+                                              static_cast<qsizetype>(patch.bytes.size())));
+    const QStringList apply = {QStringLiteral("apply"), image_, Path("longer.bps"),
+                               QStringLiteral("-o"), Path("longer.nes")};
+    const QStringList diff = {QStringLiteral("diff"), image_, QStringLiteral("--patch"),
+                              Path("longer.bps")};
+    const QString force = QStringLiteral("--force");
+
+    const CliRun refusedApply = RunCli(apply);
+    EXPECT_EQ(refusedApply.status, 1);
+    const CliRun refusedDiff = RunCli(diff);
+    EXPECT_EQ(refusedDiff.status, 4) << refusedDiff.err.toStdString();
+    EXPECT_TRUE(refusedDiff.err.contains("does not look like an image of this game"))
+        << refusedDiff.err.toStdString();
+    EXPECT_TRUE(refusedDiff.err.contains("--force")) << refusedDiff.err.toStdString();
+    EXPECT_TRUE(refusedDiff.out.isEmpty()) << refusedDiff.out.toStdString();
+
+    const CliRun forcedApply = RunCli(apply + QStringList{force});
+    EXPECT_EQ(forcedApply.status, 0) << forcedApply.err.toStdString();
+    const CliRun forcedDiff = RunCli(diff + QStringList{force});
+    EXPECT_EQ(forcedDiff.status, 1) << forcedDiff.err.toStdString();
+    const CliRun againstWritten =
+        RunCli({QStringLiteral("diff"), image_, Path("longer.nes"), force});
+    EXPECT_EQ(againstWritten.status, 1) << againstWritten.err.toStdString();
+    EXPECT_EQ(forcedDiff.out, againstWritten.out);
+    EXPECT_FALSE(forcedDiff.out.isEmpty());
+
+    // Already applied: apply refuses, diff says so and finds nothing to compare.
+    const CliRun twice = RunCli({QStringLiteral("diff"), Path("longer.nes"),
+                                 QStringLiteral("--patch"), Path("longer.bps"), force});
+    EXPECT_EQ(twice.status, 0) << twice.err.toStdString();
+    EXPECT_TRUE(twice.err.contains("already been applied")) << twice.err.toStdString();
+}
+
 TEST_F(Cli, AQuestionableImageIsRefusedUnlessForceAnswersYes) {
     testsupport::ImageBuilder(testsupport::DefaultImageSize + 1)
         .FillValidTeams()
