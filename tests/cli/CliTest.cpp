@@ -281,6 +281,45 @@ TEST_F(Cli, DiffWithAPatchFollowsTheDecisionOfApply) {
     EXPECT_TRUE(twice.err.contains("already been applied")) << twice.err.toStdString();
 }
 
+// A player copied into another team while the first keeps him is the same cells both ways, with
+// before and after swapped; a transfer is named in neither direction.
+TEST_F(Cli, DiffShowsACopiedPlayerAsTheSameCellsBothWays) {
+    testsupport::ImageBuilder()
+        .FillValidTeams()
+        .SetBatter(5, 10, testsupport::ImageBuilder::ValidBatter(1, 9),
+                   testsupport::ImageBuilder::ValidLeadByte(5, 10))
+        .WriteTo(dir_.File("copied.nes"));
+    const auto changes = [&](const QString& before, const QString& after) {
+        const CliRun run = RunCli({QStringLiteral("diff"), before, after,
+                                   QStringLiteral("--format"), QStringLiteral("csv")});
+        EXPECT_EQ(run.status, 1) << run.err.toStdString();
+        QList<QByteArrayList> rows;
+        for (const QByteArray& line : run.out.split('\n').mid(1))
+            if (!line.trimmed().isEmpty())
+                rows << line.trimmed().split(',');
+        return rows;
+    };
+    const QList<QByteArrayList> forward = changes(image_, Path("copied.nes"));
+    const QList<QByteArrayList> reverse = changes(Path("copied.nes"), image_);
+    ASSERT_FALSE(forward.isEmpty());
+    ASSERT_EQ(forward.size(), reverse.size());
+    for (qsizetype i = 0; i < forward.size(); ++i) {
+        const QByteArrayList& f = forward[i];
+        const QByteArrayList& r = reverse[i];
+        ASSERT_EQ(f.size(), 7);
+        ASSERT_EQ(r.size(), 7);
+        // Team, kind, row and column alike; the name is the row's new one, the texts swapped.
+        EXPECT_EQ(QByteArrayList({f[0], f[1], f[2], f[4], f[5], f[6]}),
+                  QByteArrayList({r[0], r[1], r[2], r[4], r[6], r[5]}));
+    }
+    for (const auto& [before, after] :
+         {std::pair{image_, Path("copied.nes")}, std::pair{Path("copied.nes"), image_}}) {
+        const CliRun text = RunCli({QStringLiteral("diff"), before, after});
+        EXPECT_EQ(text.status, 1);
+        EXPECT_FALSE(text.out.contains("transfer")) << text.out.toStdString();
+    }
+}
+
 TEST_F(Cli, AQuestionableImageIsRefusedUnlessForceAnswersYes) {
     testsupport::ImageBuilder(testsupport::DefaultImageSize + 1)
         .FillValidTeams()
