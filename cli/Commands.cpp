@@ -604,9 +604,18 @@ int RunOverview(const Invocation& call) {
 }
 
 int RunShow(const Invocation& call) {
+    // As git's text converter show must not fail on a version of a file that it cannot show as a
+    // league (cut short, empty, another file, too large): git would then show nothing of the whole
+    // repository. It says in one line what the file is instead. A file that cannot be read at all
+    // still fails; git hands its converter real files.
+    LoadedImage loaded = LoadImage(call.Argument(0));
+    if (exchange::ShownAsOneLine(loaded)) {
+        WriteBytes(call.out, exchange::UnshownFileBytes(call.Argument(0), loaded));
+        return Done;
+    }
     // Only read: an image that does not look like this game's is shown all the same, as git
     // must be able to show every version of a file.
-    const OpenedImage opened = OpenImage(call.Argument(0), true, call.err);
+    const OpenedImage opened = OpenImage(call.Argument(0), true, call.err, std::move(loaded));
     if (opened.status != Done)
         return opened.status;
     WriteBytes(call.out, exchange::LeagueShowBytes(opened.image));

@@ -320,6 +320,42 @@ TEST_F(Cli, DiffShowsACopiedPlayerAsTheSameCellsBothWays) {
     }
 }
 
+// As git's text converter show gets every version of a file: one it cannot show as a league is
+// described in one line, with its size and checksum, and show succeeds; only a file that cannot
+// be read at all fails.
+TEST_F(Cli, ShowDescribesAFileItCannotShowInOneLine) {
+    const QByteArray image = FileBytes(image_);
+    const struct {
+        QByteArray bytes;
+        const char* says;
+    } cases[] = {
+        {image.left(1000), "a file of 1000 bytes (CRC-32 "},
+        {QByteArray(), "an empty file"},
+        {QByteArray("no image\n"), "not an iNES image"},
+        {image + QByteArray(teamdata::MaxImageFileSize, '\0'), "too large"},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(Path("odd.nes"), c.bytes);
+        const CliRun run = RunCli({QStringLiteral("show"), Path("odd.nes")});
+        EXPECT_EQ(run.status, 0) << c.says << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+        EXPECT_EQ(run.out.count('\n'), 1) << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains(c.says)) << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains("whose teams cannot be shown")) << run.out.toStdString();
+    }
+    // Two versions of one size that differ differ in their line too.
+    const auto lineOf = [&](const QByteArray& bytes) {
+        WriteBytes(Path("odd.nes"), bytes);
+        return RunCli({QStringLiteral("show"), Path("odd.nes")}).out;
+    };
+    QByteArray changed = image.left(1000);
+    changed[500] = static_cast<char>(changed[500] ^ 1);
+    EXPECT_NE(lineOf(image.left(1000)), lineOf(changed));
+    const CliRun missing = RunCli({QStringLiteral("show"), Path("missing.nes")});
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_TRUE(missing.out.isEmpty());
+}
+
 TEST_F(Cli, AQuestionableImageIsRefusedUnlessForceAnswersYes) {
     testsupport::ImageBuilder(testsupport::DefaultImageSize + 1)
         .FillValidTeams()
