@@ -412,17 +412,19 @@ int RunApply(const Invocation& call) {
         status != Done)
         return status;
     const exchange::ApplyPlan plan = exchange::PlanApply(opened.image, patch);
-    if (!plan.Applied())
+    switch (exchange::DecideApply(plan, call.Force())) {
+    case exchange::ApplyVerdict::Write:
+        break;
+    case exchange::ApplyVerdict::AlreadyApplied:
+    case exchange::ApplyVerdict::Refused:
         return Report(call.err, Cli::tr("%1 is not applied to %2: %3; nothing was written")
                                     .arg(Shown(patchPath), Shown(image),
                                          exchange::DescribeApplyRefusal(plan)));
-    // What the patch gives is checked as any image the program opens: a result the window would
-    // refuse is never written, one it would ask about only with --force.
-    if (plan.result.Refused())
+    case exchange::ApplyVerdict::NoImage:
         return Report(call.err, Cli::tr("the patched image would be no image of this game (%1); "
                                         "nothing was written")
                                     .arg(DescribeImageDoubt(plan.result)));
-    if (plan.result.Questionable() && !call.Force()) {
+    case exchange::ApplyVerdict::AskFirst:
         Report(call.err, Cli::tr("the patched image does not look like an image of this game "
                                  "(%1); nothing was written")
                              .arg(DescribeImageDoubt(plan.result)));
@@ -484,19 +486,36 @@ Compared AfterImageOf(const Invocation& call, const LoadedImage& image) {
             compared.status = AsDiffStatus(status);
             return compared;
         }
+        // Compared as apply would write it, with --force as apply --force would: never with a
+        // result that apply refuses.
         const exchange::ApplyPlan plan = exchange::PlanApply(image, patch);
-        if (plan.decision.decision == teamdata::PatchDecision::AlreadyApplied) {
+        const auto refuse = [&](const QString& why) {
+            return Report(call.err,
+                          Cli::tr("%1 cannot be compared as %2 would make it: %3")
+                              .arg(Shown(call.Argument(0)), Shown(patchPath), why),
+                          DiffRefused);
+        };
+        switch (exchange::DecideApply(plan, call.Force())) {
+        case exchange::ApplyVerdict::Write:
+            break;
+        case exchange::ApplyVerdict::AlreadyApplied:
             Report(call.err, Cli::tr("note: %1").arg(exchange::DescribeApplyRefusal(plan)));
             compared.after = image;
             return compared;
-        }
-        if (!plan.Applied() || plan.result.Refused()) {
-            const QString why = plan.Applied() ? DescribeImageDoubt(plan.result)
-                                               : exchange::DescribeApplyRefusal(plan);
-            compared.status = Report(call.err,
-                                     Cli::tr("%1 cannot be compared as %2 would make it: %3")
-                                         .arg(Shown(call.Argument(0)), Shown(patchPath), why),
-                                     DiffRefused);
+        case exchange::ApplyVerdict::Refused:
+            compared.status = refuse(exchange::DescribeApplyRefusal(plan));
+            return compared;
+        case exchange::ApplyVerdict::NoImage:
+            compared.status = refuse(DescribeImageDoubt(plan.result));
+            return compared;
+        case exchange::ApplyVerdict::AskFirst:
+            refuse(Cli::tr("the patched image does not look like an image of this game (%1)")
+                       .arg(DescribeImageDoubt(plan.result)));
+            compared.status =
+                Report(call.err,
+                       Cli::tr("give --force to go on with it all the same, as answering yes in "
+                               "the window does"),
+                       DiffRefused);
             return compared;
         }
         for (const QString& note : exchange::DescribeApplyNotes(plan))
@@ -585,9 +604,18 @@ int RunOverview(const Invocation& call) {
 }
 
 int RunShow(const Invocation& call) {
+    // As git's text converter show must not fail on a version of a file that it cannot show as a
+    // league (cut short, empty, another file, too large): git would then show nothing of the whole
+    // repository. It says in one line what the file is instead. A file that cannot be read at all
+    // still fails; git hands its converter real files.
+    LoadedImage loaded = LoadImage(call.Argument(0));
+    if (exchange::ShownAsOneLine(loaded)) {
+        WriteBytes(call.out, exchange::UnshownFileBytes(call.Argument(0), loaded));
+        return Done;
+    }
     // Only read: an image that does not look like this game's is shown all the same, as git
     // must be able to show every version of a file.
-    const OpenedImage opened = OpenImage(call.Argument(0), true, call.err);
+    const OpenedImage opened = OpenImage(call.Argument(0), true, call.err, std::move(loaded));
     if (opened.status != Done)
         return opened.status;
     WriteBytes(call.out, exchange::LeagueShowBytes(opened.image));

@@ -2,15 +2,22 @@
 #include "Changes.h"
 
 #include "ChangeReport.h"
+#include "ImageIdentity.h"
 #include "League.h"
 #include "LeagueShow.h"
 #include "ShiftJis.h"
 #include "TeamWords.h"
 #include "Translations.h"
 
+#include "Patch.h"
+
 #include <QCoreApplication>
 
+#include <zlib.h>
+
+#include <fstream>
 #include <map>
+#include <vector>
 
 namespace exchange {
 
@@ -116,6 +123,37 @@ QStringList TeamSummaries(const std::vector<teamdata::LeagueChange>& changes) {
 
 QByteArray LeagueShowBytes(const LoadedImage& image) {
     return QByteArray::fromStdString(reports::BuildLeagueShow(image.bytes));
+}
+
+bool ShownAsOneLine(const LoadedImage& image) {
+    return image.read == teamdata::FileRead::TooLarge ||
+           (image.read == teamdata::FileRead::Read && image.Refused());
+}
+
+QByteArray UnshownFileBytes(const QString& path, const LoadedImage& image) {
+    std::uint64_t size = image.bytes.size();
+    std::uint32_t checksum = teamdata::Crc32(image.bytes);
+    if (image.read == teamdata::FileRead::TooLarge) {
+        // Never held whole: read a piece at a time for its checksum alone.
+        std::ifstream file(NativePath(path), std::ios::binary);
+        std::vector<char> piece(std::size_t{1} << 20);
+        uLong crc = crc32_z(0, nullptr, 0);
+        size = 0;
+        while (file.read(piece.data(), static_cast<std::streamsize>(piece.size())) ||
+               file.gcount() > 0) {
+            const auto count = static_cast<std::size_t>(file.gcount());
+            crc = crc32_z(crc, reinterpret_cast<const Bytef*>(piece.data()), count);
+            size += count;
+        }
+        checksum = static_cast<std::uint32_t>(crc);
+    }
+    const QString why = DescribeImageDoubt(image);
+    const QString line =
+        size == 0 ? Texts::tr("an empty file, whose teams cannot be shown: %1").arg(why)
+                  : Texts::tr("a file of %1 bytes (CRC-32 %2) whose teams cannot be shown: %3")
+                        .arg(size)
+                        .arg(ChecksumText(checksum), why);
+    return (line + QLatin1Char('\n')).toUtf8();
 }
 
 } // namespace exchange

@@ -35,4 +35,13 @@ namespace exchange {
 // The whole league as lines (UTF-8), made for `git diff`.
 [[nodiscard]] QByteArray LeagueShowBytes(const LoadedImage& image);
 
+// Whether show describes `image` in one line instead of its league: a file that was there to be
+// read (git hands its text converter every version of a file, whatever it holds) but is too
+// large for an image or is no image of this game.
+[[nodiscard]] bool ShownAsOneLine(const LoadedImage& image);
+
+// That line, ending in "\n": what the file at `path` is (empty, or its size and CRC-32, so that
+// two such versions differ as their bytes do) and why its teams cannot be shown.
+[[nodiscard]] QByteArray UnshownFileBytes(const QString& path, const LoadedImage& image);
+
 } // namespace exchange

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "Patch.h"
 #include "SafeImageWriter.h"
 
 #include <cstdint>
@@ -17,8 +18,8 @@ namespace exchange {
 // A league file is some 40 KiB; this leaves room for any spreadsheet's padding and still keeps a
 // wrong file (a film, a disk image) from being read into memory.
 inline constexpr std::uint64_t MaxCsvFileSize = 1024u * 1024u;
-// A patch never holds more than the image it leads to.
-inline constexpr std::uint64_t MaxPatchFileSize = 64u * 1024u * 1024u;
+// Every patch the program makes between images it reads, and no larger file.
+inline constexpr std::uint64_t MaxPatchFileSize = teamdata::MaxPatchFileSize;
 
 struct InputFile {
     enum class Outcome { Read, Unreadable, NotAFile, TooLarge };

@@ -32,6 +32,8 @@ PatchFile MakePatchFile(const QString& patchPath, const LoadedImage& original,
         return file;
     }
     file.format = *format;
+    static_assert(sizeof("Tolvanek " TOLVANEK_VERSION) <= 128,
+                  "the metadata must stay within what the patch readers' limit allows for");
     const std::string metadata =
         teamdata::OriginMetadata("Tolvanek " TOLVANEK_VERSION, original.bytes);
     teamdata::MadePatch made =
@@ -53,6 +55,20 @@ ApplyPlan PlanApply(const LoadedImage& image, const QByteArray& patch) {
     plan.result.bytes = plan.decision.result;
     plan.result.check = teamdata::CheckImage(plan.result.bytes);
     return plan;
+}
+
+ApplyVerdict DecideApply(const ApplyPlan& plan, bool agreed) {
+    if (plan.decision.decision == teamdata::PatchDecision::AlreadyApplied)
+        return ApplyVerdict::AlreadyApplied;
+    if (!plan.Applied())
+        return ApplyVerdict::Refused;
+    // What the patch gives is checked as any image the program opens: a result the window would
+    // refuse is never written, one it would ask about only when the user agrees.
+    if (plan.result.Refused())
+        return ApplyVerdict::NoImage;
+    if (plan.result.Questionable() && !agreed)
+        return ApplyVerdict::AskFirst;
+    return ApplyVerdict::Write;
 }
 
 QString DescribeApplyRefusal(const ApplyPlan& plan) {

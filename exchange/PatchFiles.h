@@ -45,6 +45,21 @@ struct ApplyPlan {
 // `image` has been loaded and may be read (not refused).
 [[nodiscard]] ApplyPlan PlanApply(const LoadedImage& image, const QByteArray& patch);
 
+// What becomes of a planned patch. Applying it and comparing with its result follow this one
+// decision, so that a comparison never shows a result that applying would not write.
+enum class ApplyVerdict {
+    Write,          // the result is an image to write (or to compare with)
+    AlreadyApplied, // the image already is the result (DescribeApplyRefusal)
+    Refused,        // the patch is not for this image, or is damaged (DescribeApplyRefusal)
+    NoImage,        // the result is no image of this game (DescribeImageDoubt of the result)
+    AskFirst,       // the result does not look like an image of this game: written only when
+                    // the user agrees, as --force or a yes in the window does
+};
+
+// `agreed`: the user has already agreed to go on with an image that does not look like the
+// game's (--force), so that such a result is written rather than asked about.
+[[nodiscard]] ApplyVerdict DecideApply(const ApplyPlan& plan, bool agreed);
+
 // Why the patch is not applied, in the user's language: already applied, or refused with the
 // checksums that tell the images apart. Empty when it is applied.
 [[nodiscard]] QString DescribeApplyRefusal(const ApplyPlan& plan);

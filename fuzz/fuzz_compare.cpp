@@ -188,6 +188,9 @@ void CheckChanges(const Image& a, const Image& b, const Changes& changes) {
             const Image arrived = Record(b, t->grid, t->toTeam, t->toRow - 1);
             FUZZ_CHECK(arrived == Record(a, t->grid, t->fromTeam, t->fromRow - 1));
             FUZZ_CHECK(arrived != Record(a, t->grid, t->toTeam, t->toRow - 1));
+            // The player left the team he came from; a copy the origin keeps is no transfer.
+            for (int row = 0; row < Rows(t->grid); ++row)
+                FUZZ_CHECK(Record(b, t->grid, t->fromTeam, row) != arrived);
             namedRows.insert({t->toTeam, t->grid, t->toRow});
             arrivalRows.insert({t->toTeam, t->grid, t->toRow});
         } else {

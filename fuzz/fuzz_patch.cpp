@@ -8,13 +8,15 @@
 //
 // Then the input without its first byte is split into a source and a target, at the fraction of
 // its length that the first byte gives; the patch of either format made for that pair must turn
-// the source into exactly the target.
+// the source into exactly the target, and be no longer than the longest the readers take.
 
 #include "FuzzSupport.h"
 
 #include "Patch.h"
 #include "PatchOrigin.h"
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 using namespace teamdata;
@@ -80,13 +82,19 @@ void CheckRoundTrip(const Bytes& source, const Bytes& target) {
     for (PatchFormat format : {PatchFormat::Bps, PatchFormat::Ips}) {
         const MadePatch made = MakePatch(format, source, target);
         FUZZ_CHECK(made.outcome == PatchMaking::Made);
+        // The readers' limit is taken from this bound: no patch made may pass it.
+        FUZZ_CHECK(made.bytes.size() <=
+                   LongestPatchMade(format, std::max(source.size(), target.size())));
         const AppliedPatch applied = ApplyPatch(source, made.bytes);
         FUZZ_CHECK(applied.refusal == PatchRefusal::None);
         FUZZ_CHECK(applied.format == format);
         FUZZ_CHECK(applied.result == target);
     }
-    const Bytes bps =
-        MakePatch(PatchFormat::Bps, source, target, OriginMetadata("Tolvanek", source)).bytes;
+    const std::string metadata = OriginMetadata("Tolvanek", source);
+    const Bytes bps = MakePatch(PatchFormat::Bps, source, target, metadata).bytes;
+    FUZZ_CHECK(bps.size() <= LongestPatchMade(PatchFormat::Bps,
+                                              std::max(source.size(), target.size()),
+                                              metadata.size()));
     const PatchApplication decision = DecidePatch(source, bps);
     const bool sameImage = source == target;
     FUZZ_CHECK(decision.decision ==

@@ -84,19 +84,32 @@ bool IsPatchFile(const QString& path, const QByteArray& bytes) {
 }
 
 // The image `image` becomes with `patch` applied, or empty with the reason shown: the patch is
-// refused (already applied, or made for another image), or what it gives is no image of this
-// game. `notes` receives what the user should know about how it was applied.
+// refused (already applied, or made for another image), what it gives is no image of this game,
+// or it does not look like one and the user does not go on. Applying and comparing both come
+// here, so that a comparison shows only a result that applying would write.
+// `notes` receives what the user should know about how it was applied.
 std::optional<LoadedImage> PatchedImage(QWidget* parent, const LoadedImage& image,
                                         const QByteArray& patch, QStringList& notes) {
     exchange::ApplyPlan plan = exchange::PlanApply(image, patch);
-    if (!plan.Applied()) {
+    switch (exchange::DecideApply(plan, false)) {
+    case exchange::ApplyVerdict::Write:
+        break;
+    case exchange::ApplyVerdict::AlreadyApplied:
+    case exchange::ApplyVerdict::Refused:
         ShowError(parent, Sentence(exchange::DescribeApplyRefusal(plan)));
         return std::nullopt;
-    }
-    if (plan.result.Refused()) {
+    case exchange::ApplyVerdict::NoImage:
         ShowError(parent, TMainForm::tr("What the patch gives is no image of this game (%1).")
                               .arg(DescribeImageDoubt(plan.result)));
         return std::nullopt;
+    case exchange::ApplyVerdict::AskFirst:
+        if (!AskYesNo(parent,
+                      TMainForm::tr("The patched image does not look like an image of this game "
+                                    "(%1). Go on?")
+                          .arg(DescribeImageDoubt(plan.result)),
+                      MessageResult::No))
+            return std::nullopt;
+        break;
     }
     for (const QString& note : exchange::DescribeApplyNotes(plan))
         notes << Sentence(note);
@@ -283,12 +296,6 @@ bool TMainForm::ApplyPatchFile(const QString& patchPath) {
                    MessageButtons::Ok);
         return false;
     }
-    if (patched->Questionable() &&
-        !AskYesNo(this,
-                  tr("The patched image does not look like an image of this game (%1). Go on?")
-                      .arg(DescribeImageDoubt(*patched)),
-                  MessageResult::No))
-        return false;
     message << tr("The patch %1 makes these changes:").arg(FileNamePart(patchPath))
             << ChangeSummary(changes)
             << tr("Write the patched image into a new file? The open image stays as it is.");

@@ -211,7 +211,7 @@ private:
     template <typename Grid> bool AddTransfer(int team, int row) {
         const auto& arrived = Grid::Rows(after_[static_cast<std::size_t>(team)])[row];
         for (int origin = 0; origin < TeamCount; ++origin) {
-            if (origin == team)
+            if (origin == team || StillHolds<Grid>(origin, arrived))
                 continue;
             const auto& rows = Grid::Rows(before_[static_cast<std::size_t>(origin)]);
             const auto found = std::find(rows.begin(), rows.end(), arrived);
@@ -223,6 +223,15 @@ private:
             return true;
         }
         return false;
+    }
+
+    // A team that still holds a record after the change gave a copy of it at most, and a copy is
+    // shown as the cells it overwrote: the other direction then shows the same cells going back,
+    // where it would find no transfer (the copy's old row held no one who left).
+    template <typename Grid, typename Record>
+    bool StillHolds(int team, const Record& record) const {
+        const auto& rows = Grid::Rows(after_[static_cast<std::size_t>(team)]);
+        return std::find(rows.begin(), rows.end(), record) != rows.end();
     }
 
     template <typename Grid> void AddCells(int team, int row) {

@@ -51,8 +51,9 @@ struct PlayerMove {
     friend bool operator==(const PlayerMove&, const PlayerMove&) = default;
 };
 
-// A row that now holds, unchanged, the record another team's row held before: the player came
-// from there. The origin may hold the player still (an import or a copy between teams).
+// A row that now holds, unchanged, the record another team's row held before, while that team
+// holds it no longer: the player came from there. A record copied into a second team while the
+// first keeps it is no transfer; it shows, both ways, as the cells it changes.
 struct PlayerTransfer {
     Grid grid = Grid::Batters;
     int fromTeam = 0;
@@ -91,10 +92,11 @@ using LeagueChange = std::variant<CellChange, ColorChange, PlayerMove, PlayerTra
 // team, shows as the cells that differ, row by row.
 //
 // Mirror: CompareLeagues(after, before) lists the same cell and colour changes with before and
-// after swapped, the same moves back, and the same byte ranges. A transfer is the exception: a
-// copy is undone by overwriting, so the other direction shows that row's cells going back, with
-// any byte behind an equal text (or a transfer again, when the row's old player went to another
-// team in exchange).
+// after swapped, the same moves back, and the same byte ranges. A copy of a player into another
+// team is the same cells both ways. A transfer is the exception: the other direction shows the
+// rows it touched going back, the player's return to the team he left as a transfer again, and
+// the row he arrived at as its cells (with any byte behind an equal text), or as a transfer when
+// its old player went to another team in exchange.
 [[nodiscard]] std::vector<LeagueChange> CompareLeagues(std::span<const std::uint8_t> before,
                                                        std::span<const std::uint8_t> after);
 

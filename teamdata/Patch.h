@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ImageCheck.h"
+
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -27,6 +30,46 @@ inline constexpr std::size_t MaxIpsImageSize = std::size_t{1} << 24;
 // (MaxImageFileSize), so that every patch it makes can be applied again. It keeps a damaged or
 // hostile patch from asking for unbounded memory before anything has been checked.
 inline constexpr std::uint64_t MaxBpsResultSize = std::uint64_t{64} << 20;
+
+// The metadata this program writes into a BPS patch (OriginMetadata: its name and version, a
+// checksum and a header) is far shorter than this for any program name under 128 bytes.
+inline constexpr std::size_t MaxBpsMetadataMade = 256;
+
+// How many bytes a BPS number takes.
+[[nodiscard]] constexpr std::uint64_t BpsNumberSize(std::uint64_t value) {
+    std::uint64_t size = 1;
+    while (value >= 0x80) {
+        value = (value >> 7) - 1;
+        ++size;
+    }
+    return size;
+}
+
+// The longest patch MakePatch writes between two images of at most `imageSize` bytes each (with
+// `metadataSize` bytes of BPS metadata); readers take their limit from it, so that every patch the
+// program makes is read back.
+//
+// BPS: the header, the footer, and the actions. Every action takes at least one byte and a changed
+// byte is written literally, so the worst is every other byte changed: a one-byte literal (two
+// bytes) and a one-byte read (one byte) per two bytes of the target; a number of n bytes costs at
+// most (n + 1) / 2 of a run of n, so longer runs cost less.
+// IPS: the magic, the end marker and a cut size; a record costs at most six bytes per byte it
+// writes (a five-byte header and one byte, or eight bytes for a run of four or more), and records
+// write each changed byte once, but for the one byte written again to move a record off the end
+// marker's offset.
+[[nodiscard]] constexpr std::uint64_t LongestPatchMade(PatchFormat format, std::uint64_t imageSize,
+                                                       std::uint64_t metadataSize = 0) {
+    if (format == PatchFormat::Bps)
+        return 4 + 2 * BpsNumberSize(imageSize) + BpsNumberSize(metadataSize) + metadataSize +
+               (3 * imageSize + 1) / 2 + 12;
+    return 5 + 6 * (imageSize + 1) + 3 + 3;
+}
+
+// The largest patch file worth reading: the longest the program makes for the largest images it
+// makes patches of (BPS for any image it reads, IPS only as far as its offsets reach).
+inline constexpr std::uint64_t MaxPatchFileSize =
+    std::max(LongestPatchMade(PatchFormat::Bps, MaxImageFileSize, MaxBpsMetadataMade),
+             LongestPatchMade(PatchFormat::Ips, MaxIpsImageSize));
 
 enum class PatchMaking {
     Made,

@@ -113,6 +113,14 @@
         <comment>between counts</comment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>an empty file, whose teams cannot be shown: %1</source>
+        <translation>an empty file, whose teams cannot be shown: %1</translation>
+    </message>
+    <message>
+        <source>a file of %1 bytes (CRC-32 %2) whose teams cannot be shown: %3</source>
+        <translation>a file of %1 bytes (CRC-32 %2) whose teams cannot be shown: %3</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -475,6 +483,10 @@
     <message>
         <source>the overview cannot be written: %1</source>
         <translation>the overview cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>the patched image does not look like an image of this game (%1)</source>
+        <translation>the patched image does not look like an image of this game (%1)</translation>
     </message>
 </context>
 <context>

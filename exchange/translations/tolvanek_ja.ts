@@ -109,6 +109,14 @@
         <comment>between counts</comment>
         <translation>、</translation>
     </message>
+    <message>
+        <source>an empty file, whose teams cannot be shown: %1</source>
+        <translation>空のファイルのチームは表示できません：%1</translation>
+    </message>
+    <message>
+        <source>a file of %1 bytes (CRC-32 %2) whose teams cannot be shown: %3</source>
+        <translation>%1 バイトのファイル（CRC-32 %2）のチームは表示できません：%3</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -471,6 +479,10 @@
     <message>
         <source>unknown language &quot;%1&quot; for --lang; it is en or ja</source>
         <translation>--lang の「%1」という言語はありません。en か ja を指定してください</translation>
+    </message>
+    <message>
+        <source>the patched image does not look like an image of this game (%1)</source>
+        <translation>パッチを当てた結果はこのゲームのイメージではないようです（%1）</translation>
     </message>
 </context>
 <context>

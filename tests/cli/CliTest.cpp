@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -213,6 +214,146 @@ TEST_F(Cli, PatchMadeBetweenTwoImagesAppliesOnlyToItsOriginal) {
     EXPECT_TRUE(other.err.contains(crc(image_).toUtf8())) << other.err.toStdString();
     EXPECT_TRUE(other.err.contains(crc(Path("other.nes")).toUtf8())) << other.err.toStdString();
     EXPECT_FALSE(QFile::exists(Path("twice.nes")));
+}
+
+// The largest images the program reads, every other byte apart: the longest BPS patch there is,
+// half as long again as the images, is made and applied back.
+TEST_F(Cli, ThePatchBetweenTheLargestImagesThatDifferMostIsAppliedAgain) {
+    const testsupport::ImageBuilder largest =
+        testsupport::ImageBuilder(teamdata::MaxImageFileSize).FillValidTeams();
+    largest.WriteTo(dir_.File("largest.nes"));
+    std::vector<std::uint8_t> differing = largest.Bytes();
+    for (std::size_t offset = testsupport::InesHeaderSize; offset < differing.size(); offset += 2)
+        differing[offset] ^= 0xA5;
+    WriteBytes(Path("differing.nes"), QByteArray(reinterpret_cast<const char*>(differing.data()),
+                                                 static_cast<qsizetype>(differing.size())));
+    const CliRun made = RunCli({QStringLiteral("patch"), Path("largest.nes"), Path("differing.nes"),
+                                QStringLiteral("-o"), Path("most.bps"), QStringLiteral("--force")});
+    ASSERT_EQ(made.status, 0) << made.err.toStdString();
+    EXPECT_GT(QFileInfo(Path("most.bps")).size(), 3 * teamdata::MaxImageFileSize / 2 - 64);
+
+    const CliRun applied =
+        RunCli({QStringLiteral("apply"), Path("largest.nes"), Path("most.bps"),
+                QStringLiteral("-o"), Path("patched.nes"), QStringLiteral("--force")});
+    ASSERT_EQ(applied.status, 0) << applied.err.toStdString();
+    EXPECT_TRUE(FileBytes(Path("patched.nes")) == FileBytes(Path("differing.nes")));
+}
+
+// diff --patch compares with what apply would write: a result apply refuses without --force is
+// refused as an input (4), and with --force compared as apply --force writes it.
+TEST_F(Cli, DiffWithAPatchFollowsTheDecisionOfApply) {
+    std::vector<std::uint8_t> longer = testsupport::ImageBuilder().FillValidTeams().Bytes();
+    const std::vector<std::uint8_t> original = longer;
+    longer.push_back(0x42); // a length its header does not declare
+    const teamdata::MadePatch patch =
+        teamdata::MakePatch(teamdata::PatchFormat::Bps, original, longer);
+    WriteBytes(Path("longer.bps"), QByteArray(reinterpret_cast<const char*>(patch.bytes.data()),
+                                              static_cast<qsizetype>(patch.bytes.size())));
+    const QStringList apply = {QStringLiteral("apply"), image_, Path("longer.bps"),
+                               QStringLiteral("-o"), Path("longer.nes")};
+    const QStringList diff = {QStringLiteral("diff"), image_, QStringLiteral("--patch"),
+                              Path("longer.bps")};
+    const QString force = QStringLiteral("--force");
+
+    const CliRun refusedApply = RunCli(apply);
+    EXPECT_EQ(refusedApply.status, 1);
+    const CliRun refusedDiff = RunCli(diff);
+    EXPECT_EQ(refusedDiff.status, 4) << refusedDiff.err.toStdString();
+    EXPECT_TRUE(refusedDiff.err.contains("does not look like an image of this game"))
+        << refusedDiff.err.toStdString();
+    EXPECT_TRUE(refusedDiff.err.contains("--force")) << refusedDiff.err.toStdString();
+    EXPECT_TRUE(refusedDiff.out.isEmpty()) << refusedDiff.out.toStdString();
+
+    const CliRun forcedApply = RunCli(apply + QStringList{force});
+    EXPECT_EQ(forcedApply.status, 0) << forcedApply.err.toStdString();
+    const CliRun forcedDiff = RunCli(diff + QStringList{force});
+    EXPECT_EQ(forcedDiff.status, 1) << forcedDiff.err.toStdString();
+    const CliRun againstWritten =
+        RunCli({QStringLiteral("diff"), image_, Path("longer.nes"), force});
+    EXPECT_EQ(againstWritten.status, 1) << againstWritten.err.toStdString();
+    EXPECT_EQ(forcedDiff.out, againstWritten.out);
+    EXPECT_FALSE(forcedDiff.out.isEmpty());
+
+    // Already applied: apply refuses, diff says so and finds nothing to compare.
+    const CliRun twice = RunCli({QStringLiteral("diff"), Path("longer.nes"),
+                                 QStringLiteral("--patch"), Path("longer.bps"), force});
+    EXPECT_EQ(twice.status, 0) << twice.err.toStdString();
+    EXPECT_TRUE(twice.err.contains("already been applied")) << twice.err.toStdString();
+}
+
+// A player copied into another team while the first keeps him is the same cells both ways, with
+// before and after swapped; a transfer is named in neither direction.
+TEST_F(Cli, DiffShowsACopiedPlayerAsTheSameCellsBothWays) {
+    testsupport::ImageBuilder()
+        .FillValidTeams()
+        .SetBatter(5, 10, testsupport::ImageBuilder::ValidBatter(1, 9),
+                   testsupport::ImageBuilder::ValidLeadByte(5, 10))
+        .WriteTo(dir_.File("copied.nes"));
+    const auto changes = [&](const QString& before, const QString& after) {
+        const CliRun run = RunCli({QStringLiteral("diff"), before, after,
+                                   QStringLiteral("--format"), QStringLiteral("csv")});
+        EXPECT_EQ(run.status, 1) << run.err.toStdString();
+        QList<QByteArrayList> rows;
+        for (const QByteArray& line : run.out.split('\n').mid(1))
+            if (!line.trimmed().isEmpty())
+                rows << line.trimmed().split(',');
+        return rows;
+    };
+    const QList<QByteArrayList> forward = changes(image_, Path("copied.nes"));
+    const QList<QByteArrayList> reverse = changes(Path("copied.nes"), image_);
+    ASSERT_FALSE(forward.isEmpty());
+    ASSERT_EQ(forward.size(), reverse.size());
+    for (qsizetype i = 0; i < forward.size(); ++i) {
+        const QByteArrayList& f = forward[i];
+        const QByteArrayList& r = reverse[i];
+        ASSERT_EQ(f.size(), 7);
+        ASSERT_EQ(r.size(), 7);
+        // Team, kind, row and column alike; the name is the row's new one, the texts swapped.
+        EXPECT_EQ(QByteArrayList({f[0], f[1], f[2], f[4], f[5], f[6]}),
+                  QByteArrayList({r[0], r[1], r[2], r[4], r[6], r[5]}));
+    }
+    for (const auto& [before, after] :
+         {std::pair{image_, Path("copied.nes")}, std::pair{Path("copied.nes"), image_}}) {
+        const CliRun text = RunCli({QStringLiteral("diff"), before, after});
+        EXPECT_EQ(text.status, 1);
+        EXPECT_FALSE(text.out.contains("transfer")) << text.out.toStdString();
+    }
+}
+
+// As git's text converter show gets every version of a file: one it cannot show as a league is
+// described in one line, with its size and checksum, and show succeeds; only a file that cannot
+// be read at all fails.
+TEST_F(Cli, ShowDescribesAFileItCannotShowInOneLine) {
+    const QByteArray image = FileBytes(image_);
+    const struct {
+        QByteArray bytes;
+        const char* says;
+    } cases[] = {
+        {image.left(1000), "a file of 1000 bytes (CRC-32 "},
+        {QByteArray(), "an empty file"},
+        {QByteArray("no image\n"), "not an iNES image"},
+        {image + QByteArray(teamdata::MaxImageFileSize, '\0'), "too large"},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(Path("odd.nes"), c.bytes);
+        const CliRun run = RunCli({QStringLiteral("show"), Path("odd.nes")});
+        EXPECT_EQ(run.status, 0) << c.says << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+        EXPECT_EQ(run.out.count('\n'), 1) << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains(c.says)) << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains("whose teams cannot be shown")) << run.out.toStdString();
+    }
+    // Two versions of one size that differ differ in their line too.
+    const auto lineOf = [&](const QByteArray& bytes) {
+        WriteBytes(Path("odd.nes"), bytes);
+        return RunCli({QStringLiteral("show"), Path("odd.nes")}).out;
+    };
+    QByteArray changed = image.left(1000);
+    changed[500] = static_cast<char>(changed[500] ^ 1);
+    EXPECT_NE(lineOf(image.left(1000)), lineOf(changed));
+    const CliRun missing = RunCli({QStringLiteral("show"), Path("missing.nes")});
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_TRUE(missing.out.isEmpty());
 }
 
 TEST_F(Cli, AQuestionableImageIsRefusedUnlessForceAnswersYes) {

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 """`tolvanek-cli show` as git's text converter, in a real repository: after one player of a
 committed image is edited, `git diff` shows that player's line, old and new, and nothing else of
-the league.
+the league. Versions of the file that are no image (cut short, empty, another file, too large)
+are described in one line each, and `git diff`, `git log -p` and `git show` still work.
 
 Usage: git_textconv.py TOLVANEK_CLI TOLVANEK_MAKE_DEMO
 """
@@ -51,7 +52,35 @@ def main():
         if old[:3] != ["Ｇ", "打者", "1"] or new[:3] != old[:3] or old[8] == new[8] \
                 or old[:8] != new[:8] or old[9:] != new[9:]:
             sys.exit(f"git diff shows another change than the one made:\n{diff}")
-    print("git diff through tolvanek-cli show: one player's line, old and new")
+        run(*git, "commit", "-q", "-am", "edited", cwd=repo)
+        image = (repo / "league.nes").read_bytes()
+        odd_versions = {
+            "cut short": image[:1000],
+            "empty": b"",
+            "another file": b"no image at all\n",
+            "too large": b"NES\x1a" + bytes(64 * 1024 * 1024 - 3),
+        }
+        for name, content in odd_versions.items():
+            (repo / "league.nes").write_bytes(content)
+            diff = run("git", "diff", "--no-color", cwd=repo).decode("utf-8")
+            added = [l[1:] for l in diff.splitlines() if l.startswith("+") and not l.startswith("+++")]
+            if len(added) != 1 or "whose teams cannot be shown" not in added[0]:
+                sys.exit(f"git diff does not describe the {name} version in one line:\n{diff}")
+            run(*git, "commit", "-q", "-am", name, cwd=repo)
+        log = run("git", "log", "-p", "--no-color", cwd=repo).decode("utf-8")
+        described = [l for l in log.splitlines() if l.startswith("+") and "cannot be shown" in l]
+        if len(described) != len(odd_versions) or "+tolvanek-show 1" not in log:
+            sys.exit(f"git log -p does not show every version:\n{log[:4000]}")
+        # The log starts at the newest version.
+        for name, line in zip(odd_versions, reversed(described)):
+            print(f"{name}: {line[1:]}")
+        shown = run("git", "show", "--no-color", "HEAD", cwd=repo).decode("utf-8")
+        if "-an empty file" not in shown and "-a file of" not in shown:
+            sys.exit(f"git show does not show the last change:\n{shown}")
+        # Back to the league: the whole league comes back in place of the line.
+        run("git", "diff", "--no-color", "HEAD~5", "HEAD", cwd=repo)
+    print("git diff through tolvanek-cli show: one player's line, old and new; odd versions "
+          "described in one line")
 
 
 if __name__ == "__main__":

@@ -159,6 +159,31 @@ TEST_F(ExchangeWindow, AComparisonStaysBesideTheWindowAndADoubleClickShowsTheCha
     EXPECT_TRUE(GuiTest::WaitFor([&] { return MainForm->CompareWindows().isEmpty(); }));
 }
 
+// A patch whose result does not look like an image of this game is compared only after the
+// question applying it asks, as the command line compares it only with --force.
+TEST_F(ExchangeWindow, AComparisonWithAPatchAsksWhatApplyingItWouldAsk) {
+    const auto image = WriteImage(ValidImage());
+    Bytes longer = ValidImage().Bytes();
+    longer.push_back(0x42); // a length its header does not declare
+    const auto patch = dir.File("longer.bps");
+    WriteBytes(patch, MakePatch(PatchFormat::Bps, ValidImage().Bytes(), longer).bytes);
+    OpenImage(image);
+
+    for (const QString& answer : {QStringLiteral("いいえ(&N)"), Yes}) {
+        MessageSeen question;
+        AnswerNextFileDialog(Q(patch));
+        GuiTest::AnswerNextMessage(question, answer);
+        MainForm->MenuCompare()->trigger();
+        EXPECT_TRUE(GuiTest::NoModalOpen());
+        EXPECT_TRUE(
+            question.text.startsWith("パッチを当てた結果はこのゲームのイメージではないようです"))
+            << question.text.toStdString();
+        EXPECT_EQ(question.buttons, (QStringList{Yes, QStringLiteral("いいえ(&N)")}));
+    }
+    ASSERT_EQ(MainForm->CompareWindows().size(), 1);
+    EXPECT_FALSE(RowsOf(MainForm->CompareWindows()[0]->ChangeTable).isEmpty());
+}
+
 TEST_F(ExchangeWindow, AReceivedPatchIsAppliedIntoANewImageAsTheCommandLineAppliesIt) {
     // The patch was made on an iNES 1.0 copy; the open image is the same data behind a NES 2.0
     // header.

@@ -373,8 +373,8 @@ private:
         const Record replaced = Grid::Read(after_.Bytes(), team, row);
         const Record copied = Grid::Read(before_.Bytes(), origin, originRow);
         Grid::Write(after_, team, row, copied);
-        forward_.push_back(PlayerTransfer{Grid::grid, origin, originRow + 1, team, row + 1,
-                                          Grid::Texts(copied)[0], Grid::Texts(replaced)[0]});
+        // The origin keeps the player: no transfer either way, the same cells both ways.
+        ExpectCells<Grid>(team, row, replaced, copied, forward_);
         ExpectCells<Grid>(team, row, copied, replaced, reverse_);
     }
 
@@ -563,19 +563,20 @@ TEST(LeagueComparison, DescribesAnyReorderingByMovesThatLeaveTheRestInOrder) {
 }
 
 // The window jumps to a change's place: a transfer shows at the row it arrived at, and a byte range
-// (here a lead byte the copy left as it was in the image builder's default) belongs to no team.
+// (here a lead byte the trade left as it was in the image builder's default) belongs to no team.
 TEST(LeagueComparison, PlacesATransferAtItsArrivalAndNamesOnlyTheTeamsItTouches) {
     ImageBuilder before;
     before.FillValidTeams();
     ImageBuilder after = before;
     after.SetColors(3, 0x00, 0x00);
     after.SetBatter(5, 7, ImageBuilder::ValidBatter(1, 0));
+    after.SetBatter(1, 0, ImageBuilder::ValidBatter(5, 7));
     const Changes changes = CompareLeagues(before.Bytes(), after.Bytes());
-    ASSERT_EQ(changes.size(), 4u);
-    EXPECT_EQ(ChangedTeams(changes), (std::vector<int>{3, 5}));
-    const auto transfer = PlaceOf(changes[2]);
+    ASSERT_EQ(changes.size(), 6u);
+    EXPECT_EQ(ChangedTeams(changes), (std::vector<int>{1, 3, 5}));
+    const auto transfer = PlaceOf(changes[3]);
     ASSERT_TRUE(transfer);
     EXPECT_EQ(std::tie(transfer->team, transfer->grid, transfer->row, transfer->column),
               std::make_tuple(5, std::optional(Grid::Batters), 8, 1));
-    EXPECT_FALSE(PlaceOf(changes[3]));
+    EXPECT_FALSE(PlaceOf(changes.back()));
 }

@@ -209,6 +209,32 @@ TEST(PatchMaking, RefusesIpsForAnImageBeyondThreeByteOffsets) {
     EXPECT_EQ(MakePatch(PatchFormat::Bps, largest, tooLarge).outcome, PatchMaking::Made);
 }
 
+// The readers' limit is the writer's worst case: a target in which every other byte changed makes
+// exactly the longest BPS patch, and the IPS patch of the same pair stays within its own bound.
+TEST(PatchMaking, EveryOtherByteChangedGivesTheLongestPatchTheReadersTake) {
+    constexpr std::size_t size = 1 << 16;
+    const Bytes source(size, 0);
+    const Bytes everyOther = Scattered(source, 0, 2);
+    const std::string metadata(MaxBpsMetadataMade, 'm');
+    const MadePatch bps = MakePatch(PatchFormat::Bps, source, everyOther, metadata);
+    EXPECT_EQ(bps.bytes.size(), LongestPatchMade(PatchFormat::Bps, size, metadata.size()));
+    const MadePatch ips = MakePatch(PatchFormat::Ips, source, everyOther);
+    EXPECT_LE(ips.bytes.size(), LongestPatchMade(PatchFormat::Ips, size));
+    EXPECT_GT(ips.bytes.size(), 2 * size) << "as dense as the worst case of IPS gets";
+    // An odd length ends in one more changed byte, the shorter target in a cut.
+    for (const PatchPair& pair :
+         {PatchPair{"odd", Bytes(size + 1, 0), Scattered(Bytes(size + 1, 0), 0, 2)},
+          PatchPair{"shorter", Bytes(size + 1, 0), everyOther}}) {
+        SCOPED_TRACE(pair.name);
+        EXPECT_LE(MakePatch(PatchFormat::Bps, pair.source, pair.target).bytes.size(),
+                  LongestPatchMade(PatchFormat::Bps, pair.source.size()));
+        EXPECT_LE(MakePatch(PatchFormat::Ips, pair.source, pair.target).bytes.size(),
+                  LongestPatchMade(PatchFormat::Ips, pair.source.size()));
+        ExpectRoundTrip(pair, PatchFormat::Bps);
+        ExpectRoundTrip(pair, PatchFormat::Ips);
+    }
+}
+
 TEST(PatchApplying, FollowsHandWrittenPatches) {
     // SourceCopy 3 from +3 ("def"); TargetCopy 4 from target offset +1, overlapping its own
     // output ("efef"); SourceCopy 2 from -6, back to source offset 0 ("ab").
