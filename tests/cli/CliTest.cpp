@@ -397,7 +397,7 @@ TEST_F(Cli, AFileThatIsNoLeagueFileIsNamedForWhatItIs) {
         const char* says;
     } cases[] = {
         {QByteArray("\xFF\xFE") + QByteArray("c\0s\0v\0"), 1, "UTF-16"},
-        {QByteArray(4096, '\0'), 1, "zero bytes"},
+        {QByteArray(4096, '\0'), 1, "zero byte"},
         {"\r\n" + league, 0, "0 of 16 teams"},
         {league.mid(firstLine.size()), 1, "before the first team line"},
         {QByteArray(exchange::MaxCsvFileSize + 1, '\n'), 1, "larger than"},
