@@ -357,6 +357,7 @@ bool TMainForm::SaveTeam(const QString& target) {
     switch (result.outcome) {
     case teamdata::ImageWriteOutcome::Written:
         undoStack_.setClean();
+        ShowWriteAftermath(this, result.aftermath, target);
         return true;
     case teamdata::ImageWriteOutcome::SourceUnreadable:
     case teamdata::ImageWriteOutcome::SourceRefused:
