@@ -11,6 +11,7 @@
 #include "ImageFile.h"
 #include "League.h"
 #include "Patch.h"
+#include "SafeImageWriter.h"
 #include "Translations.h"
 
 #include <QCoreApplication>
@@ -603,6 +604,22 @@ TEST_F(Cli, TheNoteAboutAStoppedSaveEndsWithTheNextSuccessfulSave) {
     EXPECT_EQ(after.status, 0);
     EXPECT_TRUE(after.err.isEmpty()) << after.err.toStdString();
     EXPECT_FALSE(std::filesystem::exists(copy));
+
+    // A copy that cannot be removed after a save that went through is said, with status 3.
+    std::filesystem::copy_file(dir_.File("game.nes"), copy);
+    edited[Giants].batters[0][teamdata::BatterColumn::Average - 1] = "396";
+    WriteBytes(Path("edit.csv"), exchange::LeagueCsvBytes(edited));
+    teamdata::SetWriteStepHookForTests(
+        [](teamdata::WriteStep step) { return step != teamdata::WriteStep::RemoveCopy; });
+    std::stringstream in, out, err;
+    const int status =
+        cli::RunCommandLine({QStringLiteral("import"), image_, Path("edit.csv")}, in, out, err);
+    teamdata::SetWriteStepHookForTests(nullptr);
+    EXPECT_EQ(status, cli::FileFailed);
+    EXPECT_NE(err.str().find("holds the new content, but the older copy"), std::string::npos)
+        << err.str();
+    EXPECT_EQ(TextsOf(image_)[Giants].batters[0][teamdata::BatterColumn::Average - 1], "396");
+    EXPECT_TRUE(std::filesystem::exists(copy));
 }
 
 } // namespace
