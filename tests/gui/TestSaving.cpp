@@ -477,6 +477,13 @@ TEST_F(SavingTest, ASourceWithoutAnEndIsRefusedWhenOpenedInsteadOfReadForever) {
     fs::create_symlink("/dev/zero", zero);
     Expect(QStringLiteral("ファイルが壊れています"), [&] { OpenThroughMenu(zero); });
     EXPECT_TRUE(MainForm->FilePath().isEmpty());
+
+    // A file that cannot be read at all gets the system's reason below.
+    MessageSeen missing;
+    AnswerNextMessage(missing);
+    EXPECT_FALSE(MainForm->OpenCartridgeFile(Q(dir.File("missing.nes"))));
+    EXPECT_EQ(missing.text, QStringLiteral("ファイルが壊れています\nファイルを読めません："
+                                           "そのファイルまたはフォルダーはありません"));
 }
 
 TEST_F(SavingTest, ACopyThatCannotBeCreatedIsReported) {
