@@ -322,6 +322,8 @@ void TMainForm::MenuOutputPatchClick() {
                    WithDetail(NotSavedMessage(), exchange::DescribeWriteFailure(result, patchPath)),
                    MessageKind::Confirmation, MessageButtons::Ok);
         return;
+    } else {
+        ShowWriteAftermath(this, result.aftermath, patchPath);
     }
     MessageDlg(this,
                tr("The patch has been saved (%1, %2 bytes).")
