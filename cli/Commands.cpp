@@ -47,8 +47,7 @@ QString Shown(const QString& text) {
 
 // "cannot write X: no space left on the device"
 QString WithReason(const QString& message, int systemError) {
-    const QString reason = exchange::DescribeSystemError(systemError);
-    return reason.isEmpty() ? message : message + QStringLiteral(": ") + reason;
+    return exchange::WithReason(message, systemError);
 }
 
 // An image read and checked; `status` is Done when the command may go on with it, and otherwise

@@ -53,13 +53,13 @@ bool IsSameFile(const QString& first, const QString& second) {
     return same && !error;
 }
 
-namespace {
-
 QString WithReason(const QString& message, int systemError) {
     const QString reason = DescribeSystemError(systemError);
     return reason.isEmpty() ? message
                             : Texts::tr("%1: %2", "a message and its reason").arg(message, reason);
 }
+
+namespace {
 
 // "cannot create X: it is not a regular file", or with the system's reason.
 template <typename Result> QString CannotCreate(const Result& result, const QString& target) {

@@ -54,6 +54,10 @@ struct InputFile {
 // the device". Empty for 0.
 [[nodiscard]] QString DescribeSystemError(int error);
 
+// "cannot write X: no space left on the device", with the separator of the user's language; the
+// message alone for 0.
+[[nodiscard]] QString WithReason(const QString& message, int systemError);
+
 // A text taken from a file or a file name, made safe to print inside a message: control
 // characters (C0 and C1), format characters (a byte-order mark, bidirectional overrides,
 // zero-width spaces) and bytes that are no UTF-8 are shown as escapes (\0, \r, \x83, U+009B,
