@@ -509,6 +509,31 @@ TEST_F(SafeImageWriter, RefusesAReadOnlyImageAndLeavesIt) {
     EXPECT_EQ(ReadFileBytes(image), ImageWith(builder, SavedTeam, saved));
 }
 
+// An attribute this user may read but not set (a security label root gave the file) cannot go
+// to a new file: the file itself is written, and keeps it.
+TEST_F(SafeImageWriter, KeepsAnAttributeItCannotGiveToANewFileByWritingTheFileItself) {
+    builder.WriteTo(image);
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give a file an attribute its owner cannot set";
+    const std::string label = "kept";
+    if (setxattr(image.c_str(), "security.tolvanek", label.data(), label.size(), 0) != 0)
+        GTEST_SKIP() << "the file system keeps no such attribute: " << std::strerror(errno);
+    struct stat before {};
+    ASSERT_EQ(stat(image.c_str(), &before), 0);
+    const int outcome = AsUnprivilegedUser({dir.Path(), image}, [&] {
+        return static_cast<int>(Save(image, image, {SavedTeam, saved}).outcome);
+    });
+    ASSERT_EQ(outcome, static_cast<int>(ImageWriteOutcome::Written));
+    struct stat after {};
+    ASSERT_EQ(stat(image.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    char value[16] = {};
+    const ssize_t length = getxattr(image.c_str(), "security.tolvanek", value, sizeof value);
+    EXPECT_EQ(std::string(value, static_cast<std::size_t>(std::max<ssize_t>(length, 0))), label);
+    EXPECT_EQ(ReadFileBytes(image), ImageWith(builder, SavedTeam, saved));
+    EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
+}
+
 TEST_F(SafeImageWriter, GivesTheNewFileTheOldOnesOwnerAndModeBeforeItsFirstByte) {
     builder.WriteTo(image);
     fs::permissions(image, fs::perms(0600));
