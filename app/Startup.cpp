@@ -4,11 +4,13 @@
 #include "Mainunit.h"
 #include "TolvanekApplication.h"
 
+#include "ImageFile.h"
+
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QStringList>
 
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <ostream>
@@ -95,6 +97,13 @@ int WrongUsage(const QString& problem, const QString& usage) {
     return 2;
 }
 
+// The image's name made absolute by its bytes, so that a name that is no UTF-8 keeps them.
+QString AbsolutePath(const QString& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(NativePath(path), error);
+    return error ? path : PathFromNative(absolute.string());
+}
+
 } // namespace
 
 int RunTolvanek(int& argc, char** argv, const std::function<void()>& beforeWindows) {
@@ -132,7 +141,11 @@ int RunTolvanek(int& argc, char** argv, const std::function<void()>& beforeWindo
     QStringList images;
     bool onlyOperands = false;
     bool languageValue = false;
-    for (const QString& argument : application.arguments().mid(1)) {
+    // Read from argv, which the application object has cut Qt's options out of, rather than
+    // from arguments(): that decodes each one by the locale and drops a byte-order mark at its
+    // start, and the window would open another file than the one named.
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = PathFromNative(argv[i]);
         if (languageValue) {
             languageValue = false; // read before the application object was made
         } else if (!onlyOperands && argument == QLatin1String("--")) {
@@ -159,7 +172,7 @@ int RunTolvanek(int& argc, char** argv, const std::function<void()>& beforeWindo
         CreateApplicationWindows();
         MainForm->show();
         if (!images.isEmpty())
-            MainForm->OpenCartridgeFile(QFileInfo(images.constFirst()).absoluteFilePath());
+            MainForm->OpenCartridgeFile(AbsolutePath(images.constFirst()));
         const int status = application.exec();
         DestroyApplicationWindows();
         return status;

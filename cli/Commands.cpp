@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 #include "CliText.h"
+#include "StandardStreams.h"
 
 #include "Changes.h"
 #include "CsvReader.h"
@@ -46,8 +47,7 @@ QString Shown(const QString& text) {
 
 // "cannot write X: no space left on the device"
 QString WithReason(const QString& message, int systemError) {
-    const QString reason = exchange::DescribeSystemError(systemError);
-    return reason.isEmpty() ? message : message + QStringLiteral(": ") + reason;
+    return exchange::WithReason(message, systemError);
 }
 
 // An image read and checked; `status` is Done when the command may go on with it, and otherwise
@@ -120,8 +120,8 @@ int ReadStandardInput(std::istream& in, QByteArray& bytes, std::ostream& err) {
                               .arg(exchange::MaxCsvFileSize),
                           DataRefused);
     }
-    if (in.bad())
-        return Report(err, Cli::tr("cannot read standard input"), FileFailed);
+    if (const int error = StandardInputError(in); in.bad() || error != 0)
+        return Report(err, WithReason(Cli::tr("cannot read standard input"), error), FileFailed);
     bytes = QByteArray::fromStdString(text);
     return Done;
 }
@@ -167,6 +167,9 @@ int WriteOutput(const Invocation& call, const QString& name, std::span<const std
     const teamdata::FileWriteResult written = teamdata::WriteFileSafely(NativePath(name), bytes);
     if (!written.Written())
         return Report(call.err, exchange::DescribeWriteFailure(written, name), FileFailed);
+    if (!written.aftermath.Clean())
+        return Report(call.err, exchange::DescribeWriteAftermath(written.aftermath, name),
+                      FileFailed);
     return Done;
 }
 
@@ -215,7 +218,10 @@ QString InitialsOf(const std::vector<teamdata::TeamWrite>& writes) {
 int ReportImageWrite(std::ostream& err, const teamdata::ImageWriteResult& result,
                      const QString& image, const QString& target) {
     if (result.Written())
-        return Done;
+        return result.aftermath.Clean()
+                   ? Done
+                   : Report(err, exchange::DescribeWriteAftermath(result.aftermath, target),
+                            FileFailed);
     // An image that is no longer what was read, or that another Tolvanek is writing, is data
     // refused for now rather than a file that cannot be written.
     const bool refused = result.outcome == teamdata::ImageWriteOutcome::SourceChanged ||

@@ -5,6 +5,7 @@
 #include "CliText.h"
 #include "CommandLine.h"
 
+#include "FileDescriptor.h"
 #include "Translations.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <iostream>
 
 int main(int argc, char* argv[]) {
+    teamdata::GuardStandardStreams();
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QLatin1String(cli::ProgramName));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOLVANEK_VERSION));

@@ -5,6 +5,7 @@
 #include "ImageFile.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <cerrno>
 #include <cstring>
@@ -52,12 +53,21 @@ bool IsSameFile(const QString& first, const QString& second) {
     return same && !error;
 }
 
-namespace {
-
 QString WithReason(const QString& message, int systemError) {
     const QString reason = DescribeSystemError(systemError);
     return reason.isEmpty() ? message
                             : Texts::tr("%1: %2", "a message and its reason").arg(message, reason);
+}
+
+namespace {
+
+// "cannot create X: it is not a regular file", or with the system's reason.
+template <typename Result> QString CannotCreate(const Result& result, const QString& target) {
+    const QString message = Texts::tr("cannot create %1").arg(Shown(target));
+    if (result.targetNotPlainFile)
+        return Texts::tr("%1: %2", "a message and its reason")
+            .arg(message, Texts::tr("it is not a regular file"));
+    return WithReason(message, result.systemError);
 }
 
 // What a write that failed part-way left at its target.
@@ -97,7 +107,7 @@ QString DescribeWriteFailure(const teamdata::ImageWriteResult& result, const QSt
         return Texts::tr("another Tolvanek is writing %1 right now; nothing was written")
             .arg(Shown(target));
     case Outcome::TargetUncreatable:
-        return WithReason(Texts::tr("cannot create %1").arg(Shown(target)), result.systemError);
+        return CannotCreate(result, target);
     case Outcome::WriteFailed:
         return Texts::tr("%1; %2", "what failed; what it left")
             .arg(WithReason(Texts::tr("cannot write %1").arg(Shown(target)), result.systemError),
@@ -113,13 +123,29 @@ QString DescribeWriteFailure(const teamdata::FileWriteResult& result, const QStr
     case teamdata::FileWriteOutcome::Written:
         return {};
     case teamdata::FileWriteOutcome::TargetUncreatable:
-        return WithReason(Texts::tr("cannot create %1").arg(Shown(target)), result.systemError);
+        return CannotCreate(result, target);
     case teamdata::FileWriteOutcome::WriteFailed:
         return Texts::tr("%1; %2", "what failed; what it left")
             .arg(WithReason(Texts::tr("cannot write %1").arg(Shown(target)), result.systemError),
                  TargetLeft(result.target, target, result.completeCopy));
     }
     return {};
+}
+
+QString DescribeWriteAftermath(const teamdata::WriteAftermath& aftermath, const QString& target) {
+    QStringList said;
+    if (aftermath.folderSyncError != 0)
+        said << WithReason(Texts::tr("%1 holds the new content, but its folder could not be "
+                                     "written to the disk, so a power cut may still bring back "
+                                     "the old one")
+                               .arg(Shown(target)),
+                           aftermath.folderSyncError);
+    for (const std::string& copy : aftermath.unremovedCopies)
+        said << WithReason(Texts::tr("%1 holds the new content, but the older copy %2 beside it "
+                                     "could not be removed; it is no longer needed")
+                               .arg(Shown(target), Shown(PathFromNative(copy))),
+                           aftermath.removalError);
+    return said.join(QStringLiteral("\n"));
 }
 
 QString DescribeInterruptedSave(const QString& image, const QString& copy) {
@@ -145,6 +171,23 @@ QString DescribeSystemError(int error) {
         return Texts::tr("the file system is read-only");
     case ENOENT:
         return Texts::tr("no such file or folder");
+    case ENXIO:
+        return Texts::tr("no device or reader is behind the name");
+    case ENODEV:
+        return Texts::tr("no such device");
+    case EBADF:
+        return Texts::tr("it is closed");
+    case EPIPE:
+        return Texts::tr("the reading end is closed");
+    case ENOMEM:
+        return Texts::tr("not enough memory");
+    case EMFILE:
+    case ENFILE:
+        return Texts::tr("too many files are open");
+    case ENOTSUP:
+        return Texts::tr("the file system does not support it");
+    case EAGAIN:
+        return Texts::tr("it is not ready; try again");
     case ENOTDIR:
         return Texts::tr("a part of the path is no folder");
     case EISDIR:
@@ -170,11 +213,36 @@ QString DescribeSystemError(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+namespace {
+
+// Characters that would change or hide what a message says: C0 and C1 controls, format
+// characters (bidirectional overrides that turn the text around, zero-width spaces and joiners,
+// the byte-order mark), line and paragraph separators, and the replacement character, which
+// would pass off a byte that is no text as a character.
+bool ShownAsCodePoint(char32_t point) {
+    switch (QChar::category(point)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return point == 0xFFFD;
+    }
+}
+
+} // namespace
+
 QString Shown(const QString& text) {
     QString shown;
     shown.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t unit = text.at(i).unicode();
+        char32_t point = unit;
+        if (QChar::isHighSurrogate(unit) && i + 1 < text.size() &&
+            QChar::isLowSurrogate(text.at(i + 1).unicode()))
+            point = QChar::surrogateToUcs4(unit, text.at(++i).unicode());
         if (unit == 0) {
             shown += QStringLiteral("\\0");
         } else if (unit == u'\r') {
@@ -185,11 +253,15 @@ QString Shown(const QString& text) {
             shown += QStringLiteral("\\t");
         } else if (unit < 0x20 || unit == 0x7F) {
             shown += QStringLiteral("\\x%1").arg(unit, 2, 16, QLatin1Char('0'));
-        } else if (IsEscapedByte(unit) &&
-                   !(i > 0 && QChar::isHighSurrogate(text.at(i - 1).unicode()))) {
+        } else if (point == unit && IsEscapedByte(unit)) {
             shown += QStringLiteral("\\x%1").arg(unit - 0xDC00, 2, 16, QLatin1Char('0'));
-        } else if (unit == 0xFEFF || unit == 0xFFFD) {
-            shown += QStringLiteral("U+%1").arg(unit, 4, 16, QLatin1Char('0')).toUpper();
+        } else if (ShownAsCodePoint(point)) {
+            shown += QStringLiteral("U+%1")
+                         .arg(static_cast<uint>(point), 4, 16, QLatin1Char('0'))
+                         .toUpper();
+        } else if (point != unit) {
+            shown += QChar(QChar::highSurrogate(point));
+            shown += QChar(QChar::lowSurrogate(point));
         } else {
             shown += QChar(unit);
         }

@@ -42,6 +42,11 @@ struct InputFile {
 [[nodiscard]] QString DescribeWriteFailure(const teamdata::FileWriteResult& result,
                                            const QString& target);
 
+// What a write that succeeded could not clean away or make sure of (see WriteAftermath), one
+// line for each; empty when nothing is left to say.
+[[nodiscard]] QString DescribeWriteAftermath(const teamdata::WriteAftermath& aftermath,
+                                             const QString& target);
+
 // What the next open of an image says about a complete new image left beside it by a save that
 // was stopped while it copied that image over the file.
 [[nodiscard]] QString DescribeInterruptedSave(const QString& image, const QString& copy);
@@ -50,9 +55,15 @@ struct InputFile {
 // the device". Empty for 0.
 [[nodiscard]] QString DescribeSystemError(int error);
 
+// "cannot write X: no space left on the device", with the separator of the user's language; the
+// message alone for 0.
+[[nodiscard]] QString WithReason(const QString& message, int systemError);
+
 // A text taken from a file or a file name, made safe to print inside a message: control
-// characters, a byte-order mark and bytes that are no UTF-8 are shown as escapes (\0, \r, \x83,
-// U+FEFF) instead of being sent to the terminal or the dialog.
+// characters (C0 and C1), format characters (a byte-order mark, bidirectional overrides,
+// zero-width spaces) and bytes that are no UTF-8 are shown as escapes (\0, \r, \x83, U+009B,
+// U+202E, U+200B) instead of being sent to the terminal or the dialog. Every message that quotes
+// a text from outside the program shows it through this.
 [[nodiscard]] QString Shown(const QString& text);
 [[nodiscard]] QString Shown(std::string_view utf8);
 

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "ImageFile.h"
 
+#include "Files.h"
 #include "TRomTeamData.h"
 #include "Team.h"
 #include "TextEncoding.h"
 
 #include <QCoreApplication>
 #include <QFile>
+
+#include <cerrno>
 
 using namespace teamdata;
 
@@ -18,7 +21,10 @@ struct Texts {
 
 LoadedImage LoadImage(const QString& path) {
     LoadedImage image;
+    errno = 0;
     image.read = ReadWholeFile(NativePath(path), image.bytes);
+    if (image.read == FileRead::Unreadable)
+        image.systemError = errno;
     if (image.read == FileRead::Read)
         image.check = CheckImage(image.bytes);
     return image;
@@ -63,7 +69,17 @@ QString PathFromNative(std::string_view bytes) {
             ++i;
             continue;
         }
-        path += QString::fromUtf8(bytes.data() + i, static_cast<qsizetype>(length));
+        // Decoded here rather than by QString::fromUtf8, which drops a byte-order mark at the
+        // start of what it is given: a name beginning with one would lead to another file.
+        char32_t point = length == 1 ? lead : lead & (0x7Fu >> length);
+        for (std::size_t k = 1; k < length; ++k)
+            point = (point << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3Fu);
+        if (QChar::requiresSurrogates(point)) {
+            path += QChar(QChar::highSurrogate(point));
+            path += QChar(QChar::lowSurrogate(point));
+        } else {
+            path += QChar(static_cast<char16_t>(point));
+        }
         i += length;
     }
     return path;
@@ -81,6 +97,9 @@ QString DescribeImageDoubt(const LoadedImage& image) {
     case FileRead::Read:
         break;
     case FileRead::Unreadable:
+        if (image.systemError != 0)
+            return Texts::tr("the file cannot be read: %1")
+                .arg(exchange::DescribeSystemError(image.systemError));
         return Texts::tr("the file cannot be read");
     case FileRead::NotAFile:
         return Texts::tr("it is not a regular file");

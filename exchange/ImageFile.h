@@ -16,6 +16,7 @@ struct LoadedImage {
     teamdata::FileRead read = teamdata::FileRead::Unreadable;
     teamdata::ImageCheck check;
     std::vector<std::uint8_t> bytes;
+    int systemError = 0; // why an Unreadable image could not be read, when the system said
 
     // Not to be shown or written at all: unreadable, or no image of this game.
     [[nodiscard]] bool Refused() const {

@@ -95,13 +95,20 @@ reports::CsvImport ReadCsvFile(const QByteArray& bytes, const reports::LeagueTex
                                std::optional<int> teamOfTeamCsv) {
     const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     const reports::TextEncoding encoding = reports::GuessTextEncoding(view);
-    if (encoding == reports::TextEncoding::Utf16 || encoding == reports::TextEncoding::NotText) {
+    if (encoding == reports::TextEncoding::Utf16 || encoding == reports::TextEncoding::Utf32 ||
+        encoding == reports::TextEncoding::NotText) {
         // Read as Shift_JIS, such a file would give a line of stray characters per character.
         reports::CsvImport refused;
         reports::CsvIssue& issue = refused.errors.emplace_back();
-        issue.kind = encoding == reports::TextEncoding::Utf16 ? reports::CsvIssueKind::Utf16Text
-                                                              : reports::CsvIssueKind::NotText;
         issue.line = 1;
+        if (encoding == reports::TextEncoding::Utf16) {
+            issue.kind = reports::CsvIssueKind::Utf16Text;
+        } else if (encoding == reports::TextEncoding::Utf32) {
+            issue.kind = reports::CsvIssueKind::Utf32Text;
+        } else {
+            issue.kind = reports::CsvIssueKind::NotText;
+            issue.line = reports::LineOfFirstZeroByte(view);
+        }
         return refused;
     }
     return reports::ReadCsv(DecodeTextFile(bytes).toStdString(), current, teamOfTeamCsv);
@@ -144,9 +151,12 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
     case Kind::Utf16Text:
         return Texts::tr("the file is UTF-16 text; save it as CSV in Shift_JIS or UTF-8 and "
                          "import it again");
+    case Kind::Utf32Text:
+        return Texts::tr("the file is UTF-32 text; save it as CSV in Shift_JIS or UTF-8 and "
+                         "import it again");
     case Kind::NotText:
-        return Texts::tr("the file holds zero bytes, so it is no text file; a league file or "
-                         "team CSV is text in Shift_JIS or UTF-8");
+        return Texts::tr("this line holds a zero byte (NUL), which no text holds; a league file "
+                         "or team CSV is text in Shift_JIS or UTF-8");
     case Kind::LinesBeforeFirstTeam:
         return Texts::tr("%n line(s) before the first team line; every team of a league file "
                          "starts with a line \"%1,...\"",

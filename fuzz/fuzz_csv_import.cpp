@@ -21,6 +21,7 @@
 #include "NameCodec.h"
 #include "PasteReader.h"
 #include "RecordText.h"
+#include "TextEncoding.h"
 
 #include <algorithm>
 #include <array>
@@ -272,6 +273,26 @@ void CheckPastedTeamCsv(std::string_view text, int team, int lineCount) {
 
 } // namespace
 
+// Zero bytes alone tell UTF-16, UTF-32 and binary files from Shift_JIS and UTF-8 (which never
+// hold one), and a few of them never make a file UTF-16 or UTF-32; a file without a zero byte is
+// never refused as no text, and the line of the first zero is within the file.
+void CheckEncodingGuess(std::string_view text) {
+    using reports::TextEncoding;
+    const std::size_t zeros = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\0'));
+    const bool byteOrderMark = text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF") ||
+                               text.starts_with(std::string_view("\0\0\xFE\xFF", 4));
+    const TextEncoding guess = reports::GuessTextEncoding(text);
+    if (zeros == 0 && !byteOrderMark)
+        FUZZ_CHECK(guess == TextEncoding::Utf8 || guess == TextEncoding::ShiftJis);
+    if (zeros > 0)
+        FUZZ_CHECK(guess != TextEncoding::Utf8 && guess != TextEncoding::ShiftJis);
+    if ((guess == TextEncoding::Utf16 || guess == TextEncoding::Utf32) && !byteOrderMark)
+        FUZZ_CHECK(zeros * 8 >= text.size());
+    const int zeroLine = reports::LineOfFirstZeroByte(text);
+    FUZZ_CHECK((zeroLine == 0) == (zeros == 0));
+    FUZZ_CHECK(zeroLine <= 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n')));
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
@@ -280,11 +301,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     const CsvImport read = reports::ReadCsv(text, CurrentTexts(), team);
 
-    // Lines end in LF, CR LF or CR alone.
+    // Lines end in LF, CR LF or, in a text without LF, CR alone; a stray CR among LF lines is
+    // a character and moves no line.
+    const bool crAloneEndsLines = text.find('\n') == std::string_view::npos;
     int lineCount = 1;
     for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+        if (text[i] == '\n' || (text[i] == '\r' && crAloneEndsLines))
             ++lineCount;
+    CheckEncodingGuess(text);
     const auto isNote = [](CsvIssueKind kind) {
         return kind == CsvIssueKind::NameSpellingChanged ||
                kind == CsvIssueKind::NameKeptFromNumber;

@@ -345,6 +345,8 @@ bool TMainForm::ApplyPatchFile(const QString& patchPath) {
         ShowError(this,
                   WithDetail(CannotSaveMessage(), exchange::DescribeWriteFailure(result, target)));
         return false;
+    } else {
+        ShowWriteAftermath(this, result.aftermath, target);
     }
     if (intoOpenImage) {
         questionableImageAccepted_ = questionableImageAccepted_ || patched->Questionable();

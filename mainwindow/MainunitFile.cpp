@@ -46,7 +46,10 @@ bool TMainForm::OpenCartridgeFile(const QString& path) {
         // its edits: nothing of the refused file replaced it.
         if (filePath_.isEmpty())
             CloseCartridge();
-        ShowError(this, BrokenFileMessage());
+        // A file that could not be read at all is no damaged image: the second line says why.
+        ShowError(this, image.read == teamdata::FileRead::Read
+                            ? BrokenFileMessage()
+                            : WithDetail(BrokenFileMessage(), DescribeImageDoubt(image)));
         return false;
     }
     if (image.Questionable() &&
@@ -357,6 +360,7 @@ bool TMainForm::SaveTeam(const QString& target) {
     switch (result.outcome) {
     case teamdata::ImageWriteOutcome::Written:
         undoStack_.setClean();
+        ShowWriteAftermath(this, result.aftermath, target);
         return true;
     case teamdata::ImageWriteOutcome::SourceUnreadable:
     case teamdata::ImageWriteOutcome::SourceRefused:

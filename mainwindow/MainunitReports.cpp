@@ -41,6 +41,8 @@ void TMainForm::WriteReport(const QString& path, const QByteArray& bytes) {
                    ? tr("The file has been saved.")
                    : WithDetail(NotSavedMessage(), exchange::DescribeWriteFailure(result, path)),
                MessageKind::Confirmation, MessageButtons::Ok);
+    if (result.Written())
+        ShowWriteAftermath(this, result.aftermath, path);
 }
 
 void TMainForm::SaveCSV() {
@@ -249,6 +251,8 @@ void TMainForm::ImportLeagueCsvFile(const QString& path) {
         ShowError(this, WithDetail(CannotSaveMessage(),
                                    exchange::DescribeWriteFailure(result, filePath_, filePath_)));
         return;
+    } else {
+        ShowWriteAftermath(this, result.aftermath, filePath_);
     }
     // The written teams are what the image holds now; the shown one is read again.
     if (!ShowTeam(shownTeam_))
@@ -318,6 +322,8 @@ void TMainForm::MenuOutputPatchClick() {
                    WithDetail(NotSavedMessage(), exchange::DescribeWriteFailure(result, patchPath)),
                    MessageKind::Confirmation, MessageButtons::Ok);
         return;
+    } else {
+        ShowWriteAftermath(this, result.aftermath, patchPath);
     }
     MessageDlg(this,
                tr("The patch has been saved (%1, %2 bytes).")

@@ -6,6 +6,10 @@
 
 #include "Mainunit.h"
 
+#include "Files.h"
+#include "MessageDialogs.h"
+#include "SafeImageWriter.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -46,6 +50,20 @@ inline const QString ApplicationTitle = QStringLiteral("TOLVANEK");
 // damaged must be said so.
 [[nodiscard]] inline QString WithDetail(const QString& message, const QString& detail) {
     return detail.isEmpty() ? message : message + QLatin1Char('\n') + Sentence(detail);
+}
+
+// After a write that went through, what it could not clean away or make sure of (a folder that
+// could not be synced, an older copy that could not be removed), shown as an error: the user
+// must not take such a save for a tidy one. Nothing is shown when there is nothing to say.
+inline void ShowWriteAftermath(QWidget* parent, const teamdata::WriteAftermath& aftermath,
+                               const QString& target) {
+    if (aftermath.Clean())
+        return;
+    QStringList lines =
+        exchange::DescribeWriteAftermath(aftermath, target).split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = Sentence(line);
+    ShowError(parent, lines.join(QLatin1Char('\n')));
 }
 
 // The columns of a change list (team, kind, row, name, item, before, after) and one line per

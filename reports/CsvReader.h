@@ -24,7 +24,8 @@ enum class CsvIssueKind {
     MisdecodedText,   // the first line looks like Japanese read in the wrong encoding
     TooManyLines,     // more than `count` lines, more than any league file has: read no further
     Utf16Text,        // UTF-16 text, which the program does not read (line 1)
-    NotText,          // zero bytes in the file: no text at all (line 1)
+    Utf32Text,        // UTF-32 text, the same (line 1)
+    NotText,          // a zero byte in the file: no text at all (its line)
     // Lines before the first team line of a league file: `count` lines from here, the first of
     // which should have been a team line starting with `expected`.
     LinesBeforeFirstTeam,

@@ -97,6 +97,16 @@ CsvRecords Splitter::Split(std::string_view text) {
         text.remove_prefix(ByteOrderMark.size());
     bool fieldStarted = false;  // a character or quote of the current field has been read
     bool recordStarted = false; // anything of the current record has been read
+    // CR alone ends lines only in a text whose lines all end so (old Macintosh programs, some
+    // spreadsheets). Where lines end in LF, a CR without one is a stray character of its field,
+    // reported there, rather than a line end that would cut a record in two and move every
+    // later line.
+    const bool crAloneEndsLines = text.find('\n') == std::string_view::npos;
+    const auto endsLine = [&](std::size_t at) {
+        return text[at] == '\n' ||
+               (text[at] == '\r' &&
+                (crAloneEndsLines || (at + 1 < text.size() && text[at + 1] == '\n')));
+    };
     for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
         if (c == '"' && !fieldStarted) {
@@ -123,16 +133,14 @@ CsvRecords Splitter::Split(std::string_view text) {
                     break;
                 }
                 // A line break inside a field counts as a line, CR LF once.
-                if (text[i] == '\n' ||
-                    (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
+                if (text[i] == '\n' || (text[i] == '\r' && crAloneEndsLines))
                     ++line_;
                 field_ += text[i];
             }
             fieldStarted = recordStarted = true;
             continue;
         }
-        // CR LF, LF, or CR alone as old Macintosh programs and some spreadsheets end lines.
-        const bool lineEnd = c == '\n' || c == '\r';
+        const bool lineEnd = endsLine(i);
         if (c == separator_ || lineEnd) {
             AddField();
             fieldStarted = false;

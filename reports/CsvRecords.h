@@ -37,11 +37,11 @@ struct CsvRecords {
 };
 
 // Records split at `separator`, quoted fields with doubled quotes and line breaks inside, lines
-// ending in CR LF, LF or CR alone. A UTF-8 byte-order mark at the start is dropped, and so are
-// empty records (none but empty fields) at the start and at the end. A quote inside an unquoted
-// field, or after a closing quote, is taken as a character. At most `maxRecords` records are kept
-// (empty ones within the text count, those at its end do not), so that the memory the records take
-// stays in proportion to what a caller can use.
+// ending in CR LF, LF or (in a text without LF) CR alone. A UTF-8 byte-order mark at the start is
+// dropped, and so are empty records (none but empty fields) at the start and at the end. A quote
+// inside an unquoted field, or after a closing quote, is taken as a character. At most `maxRecords`
+// records are kept (empty ones within the text count, those at its end do not), so that the memory
+// the records take stays in proportion to what a caller can use.
 [[nodiscard]] CsvRecords
 SplitCsvRecords(std::string_view text, char separator = ',',
                 std::size_t maxRecords = std::numeric_limits<std::size_t>::max());

@@ -2,6 +2,7 @@
 #include "TextEncoding.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 
 namespace reports {
@@ -47,24 +48,50 @@ bool IsValidUtf8(std::string_view text) {
 }
 
 TextEncoding GuessTextEncoding(std::string_view bytes) {
+    if (bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4)) ||
+        bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4)))
+        return TextEncoding::Utf32;
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
         return TextEncoding::Utf16;
     std::size_t zeros = 0;
-    std::size_t zerosAtOddPlaces = 0;
-    std::size_t zerosAtEvenPlaces = 0;
+    std::array<std::size_t, 4> zerosAt{}; // by place in a group of four bytes
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] != '\0')
             continue;
         ++zeros;
-        ++(i % 2 == 0 ? zerosAtEvenPlaces : zerosAtOddPlaces);
+        ++zerosAt[i % 4];
     }
     if (zeros == 0)
         return IsValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
+    // UTF-32 gives every character below U+10000 two zero bytes side by side (the upper two of
+    // little-endian units, the first two of big-endian ones) and a lowest byte that is mostly
+    // not zero.
+    const std::size_t units = bytes.size() / 4;
+    const auto nearlyAll = [units](std::size_t count) {
+        return units > 0 && count * 8 >= units * 7;
+    };
+    const auto few = [units](std::size_t count) {
+        return count * 2 < units;
+    };
+    if ((nearlyAll(zerosAt[2]) && nearlyAll(zerosAt[3]) && few(zerosAt[0])) ||
+        (nearlyAll(zerosAt[0]) && nearlyAll(zerosAt[1]) && few(zerosAt[3])))
+        return TextEncoding::Utf32;
     // UTF-16 without a byte-order mark: the high byte of every ASCII character is zero, so most
-    // zeros fall on one side (U+3000, the full-width space, puts one on the other).
-    const std::size_t oneSide = std::max(zerosAtEvenPlaces, zerosAtOddPlaces);
-    const bool utf16 = oneSide * 4 >= zeros * 3;
-    return utf16 ? TextEncoding::Utf16 : TextEncoding::NotText;
+    // zeros fall on one side (U+3000, the full-width space, puts one on the other), and there
+    // are many of them.
+    const std::size_t even = zerosAt[0] + zerosAt[2];
+    const std::size_t odd = zerosAt[1] + zerosAt[3];
+    const bool oneSide = std::max(even, odd) * 4 >= zeros * 3;
+    const bool many = zeros * 8 >= bytes.size();
+    return oneSide && many ? TextEncoding::Utf16 : TextEncoding::NotText;
+}
+
+int LineOfFirstZeroByte(std::string_view bytes) {
+    const std::size_t zero = bytes.find('\0');
+    if (zero == std::string_view::npos)
+        return 0;
+    return 1 + static_cast<int>(std::count(
+                   bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(zero), '\n'));
 }
 
 } // namespace reports

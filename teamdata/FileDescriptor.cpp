@@ -14,6 +14,7 @@
 #include <sys/types.h>
 #else
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -229,6 +230,21 @@ bool WriteAllAt(int descriptor, std::span<const std::uint8_t> bytes, std::uint64
         done += static_cast<std::size_t>(count);
     }
     return true;
+}
+
+void GuardStandardStreams() {
+#ifndef _WIN32
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(stream, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        // Opened the wrong way round: for writing where the program reads, and for reading
+        // where it writes. The lowest free number is the one that was closed.
+        const int standIn = open("/dev/null", stream == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+        if (standIn >= 0 && standIn != stream)
+            close(standIn);
+    }
+    signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 } // namespace teamdata

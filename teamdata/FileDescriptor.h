@@ -94,4 +94,11 @@ inline constexpr int OpenNoLink = O_NOFOLLOW;
 [[nodiscard]] bool WriteAllAt(int descriptor, std::span<const std::uint8_t> bytes,
                               std::uint64_t offset);
 
+// To be called first thing in a program: a standard stream it was started without (closed by
+// the caller, as in `<&-`) gets a stand-in that fails every read or write with EBADF, so that
+// the first file the program opens cannot take its number and be read as standard input or
+// written with its messages. A file-size limit (ulimit -f) makes a write fail with EFBIG, which
+// is reported, instead of ending the program without a word.
+void GuardStandardStreams();
+
 } // namespace teamdata

@@ -31,6 +31,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+#ifdef __linux__
+#include <sys/xattr.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -70,7 +73,10 @@ constexpr unsigned OwnerReadWrite = 0600;
 constexpr unsigned NewFileMode = 0666; // less the user's umask, as for any new file
 
 template <typename Outcome> WriteResult<Outcome> Failed(Outcome outcome, int systemError) {
-    return {outcome, systemError, TargetState::Unchanged, {}};
+    WriteResult<Outcome> result;
+    result.outcome = outcome;
+    result.systemError = systemError;
+    return result;
 }
 
 // The file a write to `target` changes: the end of its chain of symbolic links, found as the
@@ -123,15 +129,59 @@ bool SyncFile(int descriptor) {
 #endif
 }
 
-// A rename or a removal is on the disk once its folder is.
-void SyncFolder(const fs::path& folder) {
+// A rename or a removal is on the disk once its folder is. The errno when the system says the
+// folder could not be written out; 0 when it was, and when it cannot be asked (a folder this
+// user may write but not read, a file system that syncs no folders).
+int SyncFolder(const fs::path& folder) {
 #ifndef _WIN32
     const FileDescriptor opened = OpenFile(folder.string(), O_RDONLY | O_DIRECTORY);
-    if (opened.IsOpen())
-        (void)fsync(opened.Get());
+    if (opened.IsOpen() && fsync(opened.Get()) != 0 && errno != EINVAL && errno != EROFS)
+        return errno;
 #else
     (void)folder;
 #endif
+    return 0;
+}
+
+// The errno of a failed copy of every extended attribute of `from` (POSIX access lists among
+// them) onto `to`; 0 when all were copied or the file system keeps none.
+int CopyExtendedAttributes(int from, int to) {
+#ifdef __linux__
+    std::vector<char> names;
+    for (;;) {
+        const ssize_t size = flistxattr(from, nullptr, 0);
+        if (size < 0)
+            return errno == ENOTSUP ? 0 : errno;
+        names.resize(static_cast<std::size_t>(size));
+        const ssize_t listed = size == 0 ? 0 : flistxattr(from, names.data(), names.size());
+        if (listed >= 0) {
+            names.resize(static_cast<std::size_t>(listed));
+            break;
+        }
+        if (errno != ERANGE) // the list grew between the two calls: ask again
+            return errno;
+    }
+    std::vector<char> value;
+    for (std::size_t at = 0; at < names.size(); at += std::strlen(names.data() + at) + 1) {
+        const char* name = names.data() + at;
+        ssize_t length = -1;
+        do {
+            const ssize_t size = fgetxattr(from, name, nullptr, 0);
+            if (size < 0)
+                return errno;
+            value.resize(static_cast<std::size_t>(size));
+            length = size == 0 ? 0 : fgetxattr(from, name, value.data(), value.size());
+        } while (length < 0 && errno == ERANGE);
+        if (length < 0)
+            return errno;
+        if (fsetxattr(to, name, value.data(), static_cast<std::size_t>(length), 0) != 0)
+            return errno;
+    }
+#else
+    (void)from;
+    (void)to;
+#endif
+    return 0;
 }
 
 bool Truncate(int descriptor, std::uint64_t size) {
@@ -162,15 +212,17 @@ bool RenameWithoutReplacing(const fs::path& from, const fs::path& to) {
 }
 
 #ifndef _WIN32
-// The signals that end a program politely. SIGKILL cannot be caught; what it leaves says what it
-// is by its name.
-constexpr std::array CleanupSignals = {SIGINT, SIGTERM, SIGHUP};
+// The signals whose default is to end the program, other than by a fault of its own. SIGKILL
+// cannot be caught; what it leaves says what it is by its name.
+constexpr std::array CleanupSignals = {SIGINT,  SIGTERM, SIGHUP,  SIGQUIT,   SIGUSR1,
+                                       SIGUSR2, SIGALRM, SIGPIPE, SIGVTALRM, SIGPROF};
 
 // The handler may use only async-signal-safe calls, so the name of the file to remove waits in a
 // fixed buffer, complete whenever `cleanupArmed` is set.
 char cleanupPath[4096];
 volatile std::sig_atomic_t cleanupArmed = 0;
 struct sigaction previousActions[CleanupSignals.size()];
+struct sigaction previousFileSizeAction;
 bool cleanupInstalled = false;
 
 sigset_t CleanupSignalSet() {
@@ -179,6 +231,10 @@ sigset_t CleanupSignalSet() {
     for (const int signal : CleanupSignals)
         sigaddset(&set, signal);
     return set;
+}
+
+bool IsDefaultAction(const struct sigaction& action) {
+    return (action.sa_flags & SA_SIGINFO) == 0 && action.sa_handler == SIG_DFL;
 }
 
 void RemoveFileAndRaise(int signal) {
@@ -191,13 +247,15 @@ void RemoveFileAndRaise(int signal) {
         if (CleanupSignals[i] == signal)
             sigaction(signal, &previousActions[i], nullptr);
     // Held back until this handler returns, then taken as the program would have taken it
-    // without the write: mostly its end.
+    // without the write: its end.
     raise(signal);
     errno = savedErrno;
 }
 
-// While it lives, SIGINT, SIGTERM and SIGHUP first remove the file it is armed with. One write
-// at a time, as the program makes them; a second one inside would go without.
+// While it lives, the signals that would end the program first remove the file it is armed
+// with, and a file-size limit makes a write fail with EFBIG, which is reported, instead of
+// ending the program with SIGXFSZ. One write at a time, as the program makes them; a second one
+// inside would go without.
 class SignalCleanup {
 public:
     SignalCleanup() {
@@ -209,12 +267,19 @@ public:
         action.sa_mask = CleanupSignalSet();
         for (std::size_t i = 0; i < CleanupSignals.size(); ++i) {
             sigaction(CleanupSignals[i], nullptr, &previousActions[i]);
-            // An ignored signal ends nothing, so it stays ignored.
-            installed_[i] = (previousActions[i].sa_flags & SA_SIGINFO) != 0 ||
-                            previousActions[i].sa_handler != SIG_IGN;
+            // Only a signal that would end the program is taken over: an ignored one ends
+            // nothing, and one the program handles itself (a profiler's SIGPROF, a timer's
+            // SIGALRM) lets the write go on, which needs its file.
+            installed_[i] = IsDefaultAction(previousActions[i]);
             if (installed_[i])
                 sigaction(CleanupSignals[i], &action, nullptr);
         }
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigaction(SIGXFSZ, nullptr, &previousFileSizeAction);
+        fileSizeIgnored_ = IsDefaultAction(previousFileSizeAction);
+        if (fileSizeIgnored_)
+            sigaction(SIGXFSZ, &ignore, nullptr);
     }
     SignalCleanup(const SignalCleanup&) = delete;
     SignalCleanup& operator=(const SignalCleanup&) = delete;
@@ -225,6 +290,8 @@ public:
         for (std::size_t i = 0; i < CleanupSignals.size(); ++i)
             if (installed_[i])
                 sigaction(CleanupSignals[i], &previousActions[i], nullptr);
+        if (fileSizeIgnored_)
+            sigaction(SIGXFSZ, &previousFileSizeAction, nullptr);
         cleanupInstalled = false;
     }
 
@@ -243,10 +310,11 @@ public:
 
 private:
     bool owner_ = false;
+    bool fileSizeIgnored_ = false;
     std::array<bool, CleanupSignals.size()> installed_{};
 };
 
-// Holds SIGINT, SIGTERM and SIGHUP back in this thread while it lives.
+// Holds the cleanup's signals back in this thread while it lives.
 class SignalsHeldBack {
 public:
     SignalsHeldBack() {
@@ -306,9 +374,12 @@ public:
     [[nodiscard]] bool Commit();
 
     template <typename Outcome> [[nodiscard]] WriteResult<Outcome> Result(Outcome outcome) const {
-        WriteResult<Outcome> result{outcome, error_, state_, {}};
+        WriteResult<Outcome> result = Failed(outcome, outcome == Outcome::Written ? 0 : error_);
+        result.target = state_;
         if (state_ == TargetState::Damaged)
             result.completeCopy = completeCopy_.string();
+        result.targetNotPlainFile = notPlainFile_;
+        result.aftermath = aftermath_;
         return result;
     }
 
@@ -317,11 +388,18 @@ private:
         error_ = error;
         return false;
     }
+    bool FailNotPlainFile(bool directory) {
+        notPlainFile_ = !directory;
+        return Fail(directory ? EISDIR : 0);
+    }
     bool TakeOwnerAndMode();
     bool Rename();
     bool NameCompleteCopy();
     bool Overwrite();
+    [[nodiscard]] bool TargetHolds(std::span<const std::uint8_t> bytes) const;
     void RemoveCompleteCopy();
+    void RemoveCopy(const fs::path& copy);
+    void RemoveCopiesLeftBeside();
 
     std::string target_;
     fs::path final_;
@@ -337,6 +415,8 @@ private:
     fs::path completeCopy_;
     int error_ = 0;
     TargetState state_ = TargetState::Unchanged;
+    bool notPlainFile_ = false;
+    WriteAftermath aftermath_;
 };
 
 bool Replacement::Inspect(bool plainFilesOnly) {
@@ -346,7 +426,7 @@ bool Replacement::Inspect(bool plainFilesOnly) {
     const fs::file_status named = fs::status(target_, code);
     if (!code && fs::exists(named) && !fs::is_regular_file(named)) {
         if (plainFilesOnly)
-            return Fail(fs::is_directory(named) ? EISDIR : 0);
+            return FailNotPlainFile(fs::is_directory(named));
         way_ = Way::Direct;
         workPath_ = target_;
         return true;
@@ -364,7 +444,7 @@ bool Replacement::Inspect(bool plainFilesOnly) {
     if (!FactsOf(targetFile_.Get(), facts_))
         return Fail(errno);
     if (!facts_.regular)
-        return Fail(facts_.directory ? EISDIR : 0);
+        return FailNotPlainFile(facts_.directory);
     existed_ = true;
     // A rename would part a file with several hard links from its other names.
     way_ = facts_.links > 1 ? Way::InPlace : Way::Rename;
@@ -395,7 +475,7 @@ bool Replacement::Begin() {
         if (!FactsOf(workFile_.Get(), opened))
             return Fail(errno);
         // Became a plain file since it was looked at: a plain file is only ever replaced whole.
-        return !opened.regular || Fail(0);
+        return !opened.regular || Fail(EEXIST);
     }
     if (!StepAllowed(WriteStep::CreateTemporary))
         return Fail(InjectedError);
@@ -467,14 +547,26 @@ bool Replacement::Commit() {
     case Way::Direct:
         return workFile_.Close() || Fail(errno);
     case Way::Rename:
-        return Rename();
+        if (!Rename())
+            return false;
+        break;
     case Way::InPlace:
-        return Overwrite();
+        if (!Overwrite())
+            return false;
+        break;
     }
-    return false;
+    RemoveCopiesLeftBeside();
+    return true;
 }
 
 bool Replacement::Rename() {
+    // A new file would lose the attributes the system keeps beside the content (access lists,
+    // labels, a user's own tags); where they cannot all be given to it, the file itself is
+    // written, which keeps them.
+    if (existed_ && CopyExtendedAttributes(targetFile_.Get(), workFile_.Get()) != 0) {
+        way_ = Way::InPlace;
+        return Overwrite();
+    }
 #ifndef _WIN32
     if (existed_ && fchmod(workFile_.Get(), facts_.mode) != 0)
         return Fail(errno);
@@ -487,8 +579,10 @@ bool Replacement::Rename() {
         return Fail(code.value());
     temporary_.clear();
     cleanup_->Disarm();
-    // The new file is in place either way, so a folder that cannot be synced does not undo it.
-    SyncFolder(final_.parent_path());
+    // The new file is in place either way, so a folder that cannot be synced does not undo it;
+    // but the name may not survive a power cut, which is said.
+    aftermath_.folderSyncError =
+        StepAllowed(WriteStep::SyncFolder) ? SyncFolder(final_.parent_path()) : InjectedError;
     return true;
 }
 
@@ -519,7 +613,10 @@ bool Replacement::Overwrite() {
     if (!NameCompleteCopy())
         return false;
     // The copy's name is on the disk before the target's first byte changes.
-    SyncFolder(final_.parent_path());
+    if (!StepAllowed(WriteStep::SyncFolder))
+        return Fail(InjectedError);
+    if (const int error = SyncFolder(final_.parent_path()); error != 0)
+        return Fail(error);
     std::vector<std::uint8_t> fresh;
     std::vector<std::uint8_t> old;
     if (ReadOpenedFile(workFile_.Get(), fresh, NoSizeLimit) != FileRead::Read ||
@@ -544,6 +641,13 @@ bool Replacement::Overwrite() {
     } else {
         error_ = errno;
     }
+    // A full disk mostly refuses the first byte already: then the target is as it was, and
+    // calling it damaged would send the user to a copy they do not need.
+    if (TargetHolds(old)) {
+        state_ = TargetState::Unchanged;
+        RemoveCompleteCopy();
+        return false;
+    }
     if (StepAllowed(WriteStep::Restore) && WriteAllAt(target, old, 0) &&
         Truncate(target, old.size()) && SyncFile(target)) {
         state_ = TargetState::Restored;
@@ -552,11 +656,37 @@ bool Replacement::Overwrite() {
     return false;
 }
 
+bool Replacement::TargetHolds(std::span<const std::uint8_t> bytes) const {
+    std::vector<std::uint8_t> now;
+    return ReadOpenedFile(targetFile_.Get(), now, NoSizeLimit) == FileRead::Read &&
+           std::ranges::equal(now, bytes);
+}
+
 void Replacement::RemoveCompleteCopy() {
-    std::error_code ignored;
-    fs::remove(completeCopy_, ignored);
+    RemoveCopy(completeCopy_);
     completeCopy_.clear();
-    SyncFolder(final_.parent_path());
+}
+
+void Replacement::RemoveCopy(const fs::path& copy) {
+    std::error_code code;
+    if (!StepAllowed(WriteStep::RemoveCopy))
+        code = std::make_error_code(std::errc::permission_denied);
+    else
+        fs::remove(copy, code);
+    if (code) {
+        aftermath_.unremovedCopies.push_back(copy.string());
+        aftermath_.removalError = code.value();
+        return;
+    }
+    (void)SyncFolder(final_.parent_path());
+}
+
+// Once the target holds the new content, the complete copies that earlier saves were stopped
+// beside it with are older than it: kept, they would be announced at every later opening.
+void Replacement::RemoveCopiesLeftBeside() {
+    for (const std::string& copy : InterruptedSaveCopies(final_.string()))
+        if (std::ranges::find(aftermath_.unremovedCopies, copy) == aftermath_.unremovedCopies.end())
+            RemoveCopy(copy);
 }
 
 // True when the team can be written: a valid team whose rows, where given as texts, all make
@@ -663,7 +793,7 @@ ImageWriteResult WriteImageUnguarded(const ImageWriteRequest& request) {
             return Failed(Outcome::WriteFailed, recordError);
     if (!replacement.Commit())
         return replacement.Result(Outcome::WriteFailed);
-    return {};
+    return replacement.Result(Outcome::Written);
 }
 
 FileWriteResult WriteFileSafelyUnguarded(const std::string& target,
@@ -673,7 +803,7 @@ FileWriteResult WriteFileSafelyUnguarded(const std::string& target,
         return replacement.Result(FileWriteOutcome::TargetUncreatable);
     if (!replacement.Store(bytes) || !replacement.Commit())
         return replacement.Result(FileWriteOutcome::WriteFailed);
-    return {};
+    return replacement.Result(FileWriteOutcome::Written);
 }
 
 // Every failure is an outcome. Nothing above is meant to throw; should something (the memory

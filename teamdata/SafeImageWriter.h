@@ -19,7 +19,9 @@
 // colour write goes into that new file through TRomTeamData, the file is flushed to the disk, and
 // only then does it take the old one's place in one atomic rename; the folder is synced after.
 // A crash, a kill or a full disk at any moment leaves either the whole old image or the whole new
-// one; the temporary file is removed on every failure and on SIGINT, SIGTERM and SIGHUP.
+// one; the temporary file is removed on every failure and on every signal that would end the
+// program (SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM and the like), and a file-size
+// limit (ulimit -f) is a failed write with EFBIG rather than the end of the program.
 //
 // What users rely on is kept: the permission bits, owner and group of the file replaced, which
 // the new file has before its first byte; a symbolic link stays a link and the file at the end of
@@ -75,11 +77,30 @@ enum class TargetState {
                // is kept beside it, at `completeCopy`; a pipe or a device keeps nothing.
 };
 
+// What a write left beside its target that it could not clean away, said also of a write that
+// succeeded.
+struct WriteAftermath {
+    // The folder could not be synced after the new file took the target's name (its errno): the
+    // target holds the new content, but a power cut before the system writes the folder out may
+    // bring the old one back.
+    int folderSyncError = 0;
+    // Complete copies of new content beside the target (this write's, or ones that stopped saves
+    // left) that could not be removed, and why; the target holds newer content than any of them.
+    std::vector<std::string> unremovedCopies;
+    int removalError = 0;
+
+    [[nodiscard]] bool Clean() const { return folderSyncError == 0 && unremovedCopies.empty(); }
+};
+
 template <typename Outcome> struct WriteResult {
     Outcome outcome = Outcome::Written;
     int systemError = 0; // the errno of the failure, 0 when no system call failed
     TargetState target = TargetState::Unchanged;
     std::string completeCopy; // set only when the target is Damaged
+    // Set when the target is no file that can hold the new content (a device, a pipe or a socket
+    // where only a plain file will do, or a folder).
+    bool targetNotPlainFile = false;
+    WriteAftermath aftermath;
 
     [[nodiscard]] bool Written() const { return outcome == Outcome::Written; }
 };
@@ -95,14 +116,17 @@ using FileWriteResult = WriteResult<FileWriteOutcome>;
                                               std::span<const std::uint8_t> bytes);
 
 // The complete new images left beside `imagePath` by saves that were stopped while they copied
-// them over it (a kill, a power cut), in name order. Their names say what they
-// are; they are the user's to keep or delete.
+// them over it (a kill, a power cut), in name order. Their names say what they are; they are the
+// user's to keep or delete until a later write of the image succeeds, which removes them, as the
+// image then holds newer content than any of them.
 [[nodiscard]] std::vector<std::string> InterruptedSaveCopies(const std::string& imagePath);
 
 // The steps of a write, in their order; a record step comes once per record and colour entry.
 // For a file written in place, Replace gives the flushed new file its name as a complete copy,
 // Overwrite copies it over the target, and Restore, which comes only when that fails, puts the
 // old content back.
+// After the new content is in place, SyncFolder writes the folder out, and RemoveCopy removes
+// each complete copy beside the target.
 enum class WriteStep {
     CreateTemporary,
     CopyImage,
@@ -110,11 +134,14 @@ enum class WriteStep {
     Flush,
     Replace,
     Overwrite,
-    Restore
+    Restore,
+    SyncFolder,
+    RemoveCopy
 };
 
 // For tests: called before every step; a false makes that step fail as a full disk would (an
-// Overwrite so failed has written half the new content). The program never sets it.
+// Overwrite so failed has written half the new content; a RemoveCopy so failed is refused as a
+// folder that may not be changed refuses it). The program never sets it.
 void SetWriteStepHookForTests(std::function<bool(WriteStep)> hook);
 
 // The marker in the names of the files a write makes beside its target, so that tests can see

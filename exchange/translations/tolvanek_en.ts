@@ -632,6 +632,50 @@
         <source>a file of that name is in the way</source>
         <translation>a file of that name is in the way</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>%1 holds the new content, but its folder could not be written to the disk, so a power cut may still bring back the old one</source>
+        <translation>%1 holds the new content, but its folder could not be written to the disk, so a power cut may still bring back the old one</translation>
+    </message>
+    <message>
+        <source>%1 holds the new content, but the older copy %2 beside it could not be removed; it is no longer needed</source>
+        <translation>%1 holds the new content, but the older copy %2 beside it could not be removed; it is no longer needed</translation>
+    </message>
+    <message>
+        <source>no device or reader is behind the name</source>
+        <translation>no device or reader is behind the name</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>no such device</translation>
+    </message>
+    <message>
+        <source>it is closed</source>
+        <translation>it is closed</translation>
+    </message>
+    <message>
+        <source>the reading end is closed</source>
+        <translation>the reading end is closed</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>too many files are open</translation>
+    </message>
+    <message>
+        <source>the file system does not support it</source>
+        <translation>the file system does not support it</translation>
+    </message>
+    <message>
+        <source>it is not ready; try again</source>
+        <translation>it is not ready; try again</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -701,6 +745,10 @@
     <message>
         <source>the batting order of team %1 does not hold the positions 2 to 9 once each</source>
         <translation>the batting order of team %1 does not hold the positions 2 to 9 once each</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>the file cannot be read: %1</translation>
     </message>
 </context>
 <context>
@@ -808,10 +856,6 @@
         <source>the file is UTF-16 text; save it as CSV in Shift_JIS or UTF-8 and import it again</source>
         <translation>the file is UTF-16 text; save it as CSV in Shift_JIS or UTF-8 and import it again</translation>
     </message>
-    <message>
-        <source>the file holds zero bytes, so it is no text file; a league file or team CSV is text in Shift_JIS or UTF-8</source>
-        <translation>the file holds zero bytes, so it is no text file; a league file or team CSV is text in Shift_JIS or UTF-8</translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) before the first team line; every team of a league file starts with a line &quot;%1,...&quot;</source>
         <translation>
@@ -918,6 +962,14 @@
     <message>
         <source>&apos;%1&apos; is not a number</source>
         <translation>&apos;%1&apos; is not a number</translation>
+    </message>
+    <message>
+        <source>the file is UTF-32 text; save it as CSV in Shift_JIS or UTF-8 and import it again</source>
+        <translation>the file is UTF-32 text; save it as CSV in Shift_JIS or UTF-8 and import it again</translation>
+    </message>
+    <message>
+        <source>this line holds a zero byte (NUL), which no text holds; a league file or team CSV is text in Shift_JIS or UTF-8</source>
+        <translation>this line holds a zero byte (NUL), which no text holds; a league file or team CSV is text in Shift_JIS or UTF-8</translation>
     </message>
 </context>
 <context>

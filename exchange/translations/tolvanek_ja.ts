@@ -628,6 +628,50 @@
         <comment>what failed; what it left</comment>
         <translation>%1。%2</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 holds the new content, but its folder could not be written to the disk, so a power cut may still bring back the old one</source>
+        <translation>%1 には新しい内容が入りましたが、フォルダーをディスクに書き込めなかったため、停電があると元の内容に戻るおそれがあります</translation>
+    </message>
+    <message>
+        <source>%1 holds the new content, but the older copy %2 beside it could not be removed; it is no longer needed</source>
+        <translation>%1 には新しい内容が入りましたが、横にある古いコピー %2 を削除できませんでした。このコピーはもう要りません</translation>
+    </message>
+    <message>
+        <source>no device or reader is behind the name</source>
+        <translation>その名前の先にデバイスも読み手もありません</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>そのデバイスはありません</translation>
+    </message>
+    <message>
+        <source>it is closed</source>
+        <translation>閉じられています</translation>
+    </message>
+    <message>
+        <source>the reading end is closed</source>
+        <translation>読み手の側が閉じられています</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>メモリーが足りません</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>開いているファイルが多すぎます</translation>
+    </message>
+    <message>
+        <source>the file system does not support it</source>
+        <translation>ファイルシステムが対応していません</translation>
+    </message>
+    <message>
+        <source>it is not ready; try again</source>
+        <translation>まだ準備ができていません。もう一度試してください</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -697,6 +741,10 @@
     <message>
         <source>the batting order of team %1 does not hold the positions 2 to 9 once each</source>
         <translation>チーム%1の打順の守備位置が2から9までひとつずつになっていません</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>ファイルを読めません：%1</translation>
     </message>
 </context>
 <context>
@@ -892,10 +940,6 @@
         <source>the file is UTF-16 text; save it as CSV in Shift_JIS or UTF-8 and import it again</source>
         <translation>UTF-16 のテキストです。Shift_JIS か UTF-8 のCSVとして保存し、もう一度取り込んでください</translation>
     </message>
-    <message>
-        <source>the file holds zero bytes, so it is no text file; a league file or team CSV is text in Shift_JIS or UTF-8</source>
-        <translation>ファイルに0のバイトがあり、テキストファイルではありません。リーグファイルとチームCSVは Shift_JIS か UTF-8 のテキストです</translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) before the first team line; every team of a league file starts with a line &quot;%1,...&quot;</source>
         <translation>
@@ -913,6 +957,14 @@
     <message>
         <source>&apos;%1&apos; is not a number</source>
         <translation>&apos;%1&apos; は数値ではありません</translation>
+    </message>
+    <message>
+        <source>the file is UTF-32 text; save it as CSV in Shift_JIS or UTF-8 and import it again</source>
+        <translation>UTF-32 のテキストです。Shift_JIS か UTF-8 のCSVとして保存し、もう一度取り込んでください</translation>
+    </message>
+    <message>
+        <source>this line holds a zero byte (NUL), which no text holds; a league file or team CSV is text in Shift_JIS or UTF-8</source>
+        <translation>この行にはテキストにはないゼロのバイト（NUL）があります。リーグファイルとチームCSVは Shift_JIS か UTF-8 のテキストです</translation>
     </message>
 </context>
 <context>

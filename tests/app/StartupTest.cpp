@@ -4,6 +4,7 @@
 
 #include "Startup.h"
 #include "ImageBuilder.h"
+#include "ImageFile.h"
 #include "Mainunit.h"
 #include "TempDir.h"
 
@@ -50,26 +51,31 @@ TEST(Startup, ShowsAnExceptionDuringStartUpInTheTolvanekBoxAndEndsWithAFailure) 
     EXPECT_EQ(icon, QMessageBox::Critical);
 }
 
+// The name is taken as its bytes: one that starts with a byte-order mark opens that file, not
+// the one named without it.
 TEST(Startup, OpensTheImageNamedOnTheCommandLine) {
     testsupport::TempDir dir;
-    const std::string path = dir.File("named.nes").string();
-    testsupport::ImageBuilder().FillValidTeams().WriteTo(path);
-    char name[] = "tolvanek";
-    std::string image = path;
-    char* argv[] = {name, image.data(), nullptr};
-    int argc = 2;
-    QString openedPath;
-    QString caption;
-    const int status = RunTolvanek(argc, argv, [&] {
-        QTimer::singleShot(0, [&] {
-            openedPath = MainForm->FilePath();
-            caption = MainForm->windowTitle();
-            QApplication::quit();
+    testsupport::ImageBuilder().FillValidTeams().WriteTo(dir.File("named.nes"));
+    for (const std::string fileName : {"named.nes", "\xEF\xBB\xBFnamed.nes"}) {
+        const std::string path = dir.File(fileName).string();
+        testsupport::ImageBuilder().FillValidTeams().WriteTo(path);
+        char name[] = "tolvanek";
+        std::string image = path;
+        char* argv[] = {name, image.data(), nullptr};
+        int argc = 2;
+        QString openedPath;
+        QString caption;
+        const int status = RunTolvanek(argc, argv, [&] {
+            QTimer::singleShot(0, [&] {
+                openedPath = MainForm->FilePath();
+                caption = MainForm->windowTitle();
+                QApplication::quit();
+            });
         });
-    });
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(openedPath.toStdString(), path);
-    EXPECT_EQ(caption.toStdString(), "TOLVANEK -named.nes");
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(NativePath(openedPath), path);
+        EXPECT_EQ(caption.toStdString(), "TOLVANEK -" + fileName);
+    }
 }
 
 TEST(Startup, AnswersHelpAndVersionWithoutADisplayAndRefusesUnknownOptions) {

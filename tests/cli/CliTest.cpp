@@ -11,6 +11,7 @@
 #include "ImageFile.h"
 #include "League.h"
 #include "Patch.h"
+#include "SafeImageWriter.h"
 #include "Translations.h"
 
 #include <QCoreApplication>
@@ -22,7 +23,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sstream>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -36,8 +44,11 @@ struct CliRun {
 // otherwise.
 const QString English = QStringLiteral("en_US.UTF-8");
 
+// `inChild` runs in the started process just before the program, with its standard streams set up:
+// a limit to set, a stream to close.
 CliRun RunCli(const QStringList& arguments, const QByteArray& input = {},
-              const QString& locale = English, const QString& outputFile = {}) {
+              const QString& locale = English, const QString& outputFile = {},
+              const std::function<void()>& inChild = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name :
          {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_MESSAGES"})
@@ -48,6 +59,8 @@ CliRun RunCli(const QStringList& arguments, const QByteArray& input = {},
     process.setProcessEnvironment(environment);
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
+    if (inChild)
+        process.setChildProcessModifier(inChild);
     process.start(QStringLiteral(TOLVANEK_CLI), arguments);
     EXPECT_TRUE(process.waitForStarted());
     process.write(input);
@@ -538,7 +551,7 @@ TEST_F(Cli, AFileThatIsNoLeagueFileIsNamedForWhatItIs) {
         const char* says;
     } cases[] = {
         {QByteArray("\xFF\xFE") + QByteArray("c\0s\0v\0"), 1, "UTF-16"},
-        {QByteArray(4096, '\0'), 1, "zero bytes"},
+        {QByteArray(4096, '\0'), 1, "zero byte"},
         {"\r\n" + league, 0, "0 of 16 teams"},
         {league.mid(firstLine.size()), 1, "before the first team line"},
         {QByteArray(exchange::MaxCsvFileSize + 1, '\n'), 1, "larger than"},
@@ -612,6 +625,142 @@ TEST_F(Cli, FileNamesThatAreNoUtf8KeepTheirBytesAndMessagesShowThemEscaped) {
               cli::DataRefused);
     EXPECT_NE(err.str().find("\"\\r\""), std::string::npos) << err.str();
     EXPECT_EQ(err.str().find('\r'), std::string::npos);
+}
+
+// What the program's own files beside `folder` hold: none may be left by a write.
+std::vector<std::string> TemporaryFilesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().find(".tolvanek-") != std::string::npos)
+            names.push_back(entry.path().filename().string());
+    return names;
+}
+
+// A name is its bytes: a byte-order mark at its start is part of it, so another file of the name
+// without one is neither read nor written.
+TEST_F(Cli, AFileNameStartingWithAByteOrderMarkNamesThatFileAlone) {
+    WriteBytes(Path("edit.csv"), exchange::LeagueCsvBytes([&] {
+                   reports::LeagueTexts edited = TextsOf(image_);
+                   edited[Giants].batters[0][teamdata::BatterColumn::Average - 1] = "398";
+                   return edited;
+               }()));
+    std::filesystem::copy_file(dir_.File("game.nes"), dir_.File("bom.nes"));
+    std::filesystem::copy_file(dir_.File("game.nes"), dir_.File("\xEF\xBB\xBF"
+                                                                "bom.nes"));
+    const QByteArray plain = FileBytes(Path("bom.nes"));
+    const QString marked = QString::fromStdString(dir_.Path().string()) + QLatin1Char('/') +
+                           QChar(0xFEFF) + QStringLiteral("bom.nes");
+    const CliRun imported = RunCli({QStringLiteral("import"), marked, Path("edit.csv")});
+    EXPECT_EQ(imported.status, 0) << imported.err.toStdString();
+    EXPECT_EQ(FileBytes(Path("bom.nes")), plain);
+    EXPECT_NE(FileBytes(marked), plain);
+    EXPECT_EQ(TextsOf(marked)[Giants].batters[0][teamdata::BatterColumn::Average - 1], "398");
+}
+
+// A file-size limit (ulimit -f) and a closed or odd standard stream are file faults with their
+// reason and status 3, never the end of the program by a signal, and leave no temporary file.
+TEST_F(Cli, AFileSizeLimitOrAClosedStandardStreamIsAFileFaultWithItsReason) {
+    WriteBytes(Path("edit.csv"), exchange::LeagueCsvBytes(TextsOf(image_)));
+    const QByteArray before = FileBytes(image_);
+    const auto limited = [] {
+        const rlimit small{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &small);
+    };
+    const QString o = QStringLiteral("-o");
+    const QStringList limitedCases[] = {
+        {QStringLiteral("import"), image_, Path("edit.csv"), o, Path("copy.nes")},
+        {QStringLiteral("export"), image_, o, Path("league.csv")},
+        {QStringLiteral("overview"), image_, o, Path("overview.html")},
+    };
+    for (const QStringList& arguments : limitedCases) {
+        const CliRun run = RunCli(arguments, {}, English, {}, limited);
+        EXPECT_EQ(run.status, 3) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("the file is too large")) << run.err.toStdString();
+    }
+    EXPECT_EQ(TemporaryFilesIn(dir_.Path()), std::vector<std::string>{});
+    EXPECT_EQ(FileBytes(image_), before);
+
+    const QStringList fromInput = {QStringLiteral("import"), image_, QStringLiteral("-"),
+                                   QStringLiteral("--dry-run")};
+    const CliRun closed = RunCli(fromInput, {}, English, {}, [] { close(STDIN_FILENO); });
+    EXPECT_EQ(closed.status, 3);
+    EXPECT_TRUE(closed.err.contains("cannot read standard input: it is closed"))
+        << closed.err.toStdString();
+    const std::string folder = dir_.Path().string();
+    const CliRun fromFolder = RunCli(fromInput, {}, English, {}, [&] {
+        const int opened = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+        dup2(opened, STDIN_FILENO);
+    });
+    EXPECT_EQ(fromFolder.status, 3);
+    EXPECT_TRUE(fromFolder.err.contains("cannot read standard input: it is a folder"))
+        << fromFolder.err.toStdString();
+}
+
+// Every failure names its reason in the user's language: an image that cannot be read, an image
+// written to a device, an output that is a socket.
+TEST_F(Cli, EveryFileFaultSaysWhyInTheUsersLanguage) {
+    WriteBytes(Path("edit.csv"), exchange::LeagueCsvBytes(TextsOf(image_)));
+    const CliRun missing = RunCli({QStringLiteral("info"), Path("missing.nes")});
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_TRUE(missing.err.contains("the file cannot be read: no such file or folder"))
+        << missing.err.toStdString();
+
+    const CliRun device = RunCli({QStringLiteral("import"), image_, Path("edit.csv"),
+                                  QStringLiteral("-o"), QStringLiteral("/dev/null")});
+    EXPECT_EQ(device.status, 3);
+    EXPECT_TRUE(device.err.contains("cannot create /dev/null: it is not a regular file"))
+        << device.err.toStdString();
+
+    const std::string socketPath = dir_.File("s").string();
+    const int listening = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const QStringList intoSocket = {QStringLiteral("export"), image_, QStringLiteral("-o"),
+                                    Path("s")};
+    const CliRun english = RunCli(intoSocket);
+    EXPECT_EQ(english.status, 3);
+    EXPECT_TRUE(english.err.contains("no device or reader is behind the name"))
+        << english.err.toStdString();
+    const CliRun japanese = RunCli(intoSocket, {}, QStringLiteral("ja_JP.UTF-8"));
+    EXPECT_EQ(japanese.status, 3);
+    EXPECT_FALSE(japanese.err.contains("No such device")) << japanese.err.toStdString();
+    EXPECT_FALSE(japanese.err.contains("reader is behind")) << japanese.err.toStdString();
+    close(listening);
+}
+
+// The note about a stopped save comes with every opening of the image until a save of it
+// succeeds; the copy it names is then older than the image and is gone.
+TEST_F(Cli, TheNoteAboutAStoppedSaveEndsWithTheNextSuccessfulSave) {
+    const std::filesystem::path copy = dir_.File(".game.nes.tolvanek-new-0badc0de.nes");
+    std::filesystem::copy_file(dir_.File("game.nes"), copy);
+    reports::LeagueTexts edited = TextsOf(image_);
+    edited[Giants].batters[0][teamdata::BatterColumn::Average - 1] = "398";
+    WriteBytes(Path("edit.csv"), exchange::LeagueCsvBytes(edited));
+    EXPECT_TRUE(RunCli({QStringLiteral("info"), image_}).err.contains("was stopped"));
+    const CliRun imported = RunCli({QStringLiteral("import"), image_, Path("edit.csv")});
+    EXPECT_EQ(imported.status, 0) << imported.err.toStdString();
+    const CliRun after = RunCli({QStringLiteral("info"), image_});
+    EXPECT_EQ(after.status, 0);
+    EXPECT_TRUE(after.err.isEmpty()) << after.err.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(copy));
+
+    // A copy that cannot be removed after a save that went through is said, with status 3.
+    std::filesystem::copy_file(dir_.File("game.nes"), copy);
+    edited[Giants].batters[0][teamdata::BatterColumn::Average - 1] = "396";
+    WriteBytes(Path("edit.csv"), exchange::LeagueCsvBytes(edited));
+    teamdata::SetWriteStepHookForTests(
+        [](teamdata::WriteStep step) { return step != teamdata::WriteStep::RemoveCopy; });
+    std::stringstream in, out, err;
+    const int status =
+        cli::RunCommandLine({QStringLiteral("import"), image_, Path("edit.csv")}, in, out, err);
+    teamdata::SetWriteStepHookForTests(nullptr);
+    EXPECT_EQ(status, cli::FileFailed);
+    EXPECT_NE(err.str().find("holds the new content, but the older copy"), std::string::npos)
+        << err.str();
+    EXPECT_EQ(TextsOf(image_)[Giants].batters[0][teamdata::BatterColumn::Average - 1], "396");
+    EXPECT_TRUE(std::filesystem::exists(copy));
 }
 
 } // namespace

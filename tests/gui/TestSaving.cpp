@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "MainWindowFixture.h"
+#include "SafeImageWriter.h"
 
 #include <QComboBox>
 #include <QMessageBox>
@@ -426,6 +427,33 @@ TEST_F(SavingTest, AWriteThatFailsPartWayIsReportedAndLeavesTheImageWhole) {
     EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
 }
 
+// A save goes through, but an older copy of a stopped save beside the image cannot be removed:
+// the save counts, and the window says what is left. The next save that removes it is quiet.
+TEST_F(SavingTest, ASaveThatCannotRemoveAnOlderCopyBesideTheImageSaysSo) {
+    const fs::path path = WriteImage(ValidImage());
+    OpenImage(path, 2);
+    Edits::OnScreen();
+    const fs::path copy = dir.File("." + path.filename().string() + ".tolvanek-new-0badc0de.nes");
+    ValidImage().WriteTo(copy);
+
+    teamdata::SetWriteStepHookForTests(
+        [](teamdata::WriteStep step) { return step != teamdata::WriteStep::RemoveCopy; });
+    const QString expected =
+        QStringLiteral("%1 には新しい内容が入りましたが、横にある古いコピー %2 を削除できません"
+                       "でした。このコピーはもう要りません：アクセスが許可されていません")
+            .arg(Q(path), Q(copy));
+    Expect(expected, [] { PressKey(Qt::Key_F5); });
+    teamdata::SetWriteStepHookForTests(nullptr);
+    EXPECT_EQ(MainForm->DataChanged(), 0);
+    ImageBuilder edited = ValidImage();
+    Edits::OnImage(edited, 2);
+    EXPECT_EQ(ReadFileBytes(path), edited.Bytes());
+    EXPECT_TRUE(fs::exists(copy));
+
+    Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
+    EXPECT_FALSE(fs::exists(copy));
+}
+
 TEST_F(SavingTest, ACopyFromAnOpenFileThatCannotBeReadLeavesNoCopy) {
     const fs::path path = WriteImage(ValidImage());
     OpenImage(path, 7);
@@ -449,6 +477,13 @@ TEST_F(SavingTest, ASourceWithoutAnEndIsRefusedWhenOpenedInsteadOfReadForever) {
     fs::create_symlink("/dev/zero", zero);
     Expect(QStringLiteral("ファイルが壊れています"), [&] { OpenThroughMenu(zero); });
     EXPECT_TRUE(MainForm->FilePath().isEmpty());
+
+    // A file that cannot be read at all gets the system's reason below.
+    MessageSeen missing;
+    AnswerNextMessage(missing);
+    EXPECT_FALSE(MainForm->OpenCartridgeFile(Q(dir.File("missing.nes"))));
+    EXPECT_EQ(missing.text, QStringLiteral("ファイルが壊れています\nファイルを読めません："
+                                           "そのファイルまたはフォルダーはありません"));
 }
 
 TEST_F(SavingTest, ACopyThatCannotBeCreatedIsReported) {

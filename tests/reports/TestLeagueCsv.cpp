@@ -475,6 +475,69 @@ TEST(CsvRecords, KeepQuotedCommasQuotesAndLineBreaksAndTheLineEachStartsOn) {
     EXPECT_EQ(parsed.unclosedQuoteLine, 0);
 }
 
+// A CR without LF in a file whose lines end in LF is a stray character of its cell, reported
+// there; it never cuts the record in two, which would move every later line (and push a whole
+// league file beyond its 336 lines).
+TEST(CsvRecords, TakeACrAloneForALineEndOnlyInATextWithoutLineFeeds) {
+    const reports::CsvRecords lineFeeds =
+        reports::SplitCsvRecords("a,b\rc\r\nd\r,\"e\rf\"\n\r\r\nx\n");
+    ASSERT_EQ(lineFeeds.records.size(), 4u);
+    EXPECT_EQ(lineFeeds.records[0].fields, (std::vector<std::string>{"a", "b\rc"}));
+    EXPECT_EQ(lineFeeds.records[1].fields, (std::vector<std::string>{"d\r", "e\rf"}));
+    EXPECT_EQ(lineFeeds.records[1].line, 2);
+    EXPECT_EQ(lineFeeds.records[2].fields, (std::vector<std::string>{"\r"}));
+    EXPECT_EQ(lineFeeds.records[3].line, 4);
+
+    const reports::CsvRecords crAlone = reports::SplitCsvRecords("a,\"b\rc\"\rd\r");
+    ASSERT_EQ(crAlone.records.size(), 2u);
+    EXPECT_EQ(crAlone.records[0].fields, (std::vector<std::string>{"a", "b\rc"}));
+    EXPECT_EQ(crAlone.records[1].line, 3);
+
+    RecordMaker maker(5);
+    const LeagueTexts texts = TextsOf(maker.MakeLeague(true));
+    LeagueTexts edited = texts;
+    edited[TeamCount - 1].pitchers[PitcherCount - 1][PitcherColumn::Era - 1] = "2\r50";
+    std::string csv = reports::BuildLeagueCsv(edited);
+    csv.erase(std::remove(csv.begin(), csv.end(), '"'), csv.end());
+    const CsvImport read = ReadCsv(csv, texts, std::nullopt);
+    ASSERT_EQ(read.errors.size(), 1u) << Describe(read.errors);
+    EXPECT_EQ(read.errors[0].kind, CsvIssueKind::NotANumber);
+    EXPECT_EQ(read.errors[0].text, "2\r50");
+}
+
+// What a file is, told by its zero bytes: UTF-16 and UTF-32 with or without a byte-order mark,
+// and a file with a few stray zeros (a Shift_JIS file with one NUL, a binary file) as no text,
+// with the line of its first zero.
+TEST(TextEncoding, TellsUtf16AndUtf32FromAFewStrayZeroBytes) {
+    using reports::TextEncoding;
+    const auto widened = [](std::string_view ascii, std::size_t width, bool bigEndian) {
+        std::string wide;
+        for (const char c : ascii) {
+            std::string unit(width, '\0');
+            unit[bigEndian ? width - 1 : 0] = c;
+            wide += unit;
+        }
+        return wide;
+    };
+    const std::string_view line = "Name,Hand,300,25\r\n";
+    for (const bool bigEndian : {false, true}) {
+        EXPECT_EQ(reports::GuessTextEncoding(widened(line, 2, bigEndian)), TextEncoding::Utf16);
+        EXPECT_EQ(reports::GuessTextEncoding(widened(line, 4, bigEndian)), TextEncoding::Utf32);
+    }
+    EXPECT_EQ(reports::GuessTextEncoding(std::string("\xFF\xFE\0\0", 4) + widened(line, 4, false)),
+              TextEncoding::Utf32);
+    EXPECT_EQ(reports::GuessTextEncoding(std::string("\0\0\xFE\xFF", 4) + widened(line, 4, true)),
+              TextEncoding::Utf32);
+    EXPECT_EQ(reports::GuessTextEncoding("\xFF\xFEN\0"), TextEncoding::Utf16);
+
+    const std::string shiftJisWithNul =
+        std::string("\x82\xE2\x82\xDC,1,2\r\n\x82\xA0,3") + '\0' + "0,4\r\n";
+    EXPECT_EQ(reports::GuessTextEncoding(shiftJisWithNul), TextEncoding::NotText);
+    EXPECT_EQ(reports::LineOfFirstZeroByte(shiftJisWithNul), 2);
+    EXPECT_EQ(reports::GuessTextEncoding(std::string(4096, '\0')), TextEncoding::NotText);
+    EXPECT_EQ(reports::LineOfFirstZeroByte("no zero"), 0);
+}
+
 TEST(IsValidUtf8, RefusesOverlongFormsSurrogatesCutOffCharactersAndShiftJis) {
     EXPECT_TRUE(reports::IsValidUtf8("やまた゛,ABC,😀"));
     for (std::string_view bad :

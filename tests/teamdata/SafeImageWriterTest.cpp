@@ -16,12 +16,15 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <future>
@@ -112,9 +115,10 @@ void SafeImageWriter::ExpectEveryStepCanFailHarmlessly(const fs::path& target,
     SetWriteStepHookForTests([&](WriteStep) { return ++steps, true; });
     ASSERT_EQ(Save(image, target, write).outcome, ImageWriteOutcome::Written);
     EXPECT_EQ(ReadFileBytes(target), ImageWith(builder, SavedTeam, saved));
-    // Create, copy, 13 + 5 records and the colour entry, flush, rename; in place the rename
-    // names the complete copy, which is then copied over the image.
-    EXPECT_EQ(steps, hardLinked ? 24 : 23);
+    // Create, copy, 13 + 5 records and the colour entry, flush, rename, sync of the folder; in
+    // place the rename names the complete copy, the folder is synced, the copy goes over the
+    // image and is removed.
+    EXPECT_EQ(steps, hardLinked ? 26 : 24);
 
     for (int failing = 0; failing < steps; ++failing) {
         SCOPED_TRACE("failing step " + std::to_string(failing));
@@ -130,10 +134,20 @@ void SafeImageWriter::ExpectEveryStepCanFailHarmlessly(const fs::path& target,
             return false;
         });
         const ImageWriteResult result = Save(image, target, write);
+        // Once the new content has the target's place, what fails is only said.
+        if (failed == WriteStep::RemoveCopy || (failed == WriteStep::SyncFolder && !hardLinked)) {
+            EXPECT_EQ(result.outcome, ImageWriteOutcome::Written);
+            EXPECT_FALSE(result.aftermath.Clean());
+            EXPECT_EQ(ReadFileBytes(target), ImageWith(builder, SavedTeam, saved));
+            for (const std::string& copy : result.aftermath.unremovedCopies)
+                fs::remove(copy);
+            continue;
+        }
         EXPECT_NE(result.outcome, ImageWriteOutcome::Written);
         EXPECT_EQ(result.systemError, ENOSPC);
         EXPECT_EQ(result.target,
                   failed == WriteStep::Overwrite ? TargetState::Restored : TargetState::Unchanged);
+        EXPECT_TRUE(result.aftermath.Clean());
         EXPECT_EQ(ReadFileBytes(image), before);
         EXPECT_EQ(fs::exists(target), !intoNewFile);
         EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
@@ -219,6 +233,101 @@ TEST_F(SafeImageWriter, NeverCutsAHardLinkedOutputBeforeItsNewContentIsWhole) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(ReadFileBytes(report), old);
     EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
+}
+
+// A file-size limit (ulimit -f) would end the program with SIGXFSZ and leave the temporary file;
+// it is a full disk instead, for a file replaced and for one written in place, whose content a
+// failure at its first byte leaves intact: it is not called damaged.
+TEST_F(SafeImageWriter, TakesAFileSizeLimitForAFailedWriteThatLeavesTheImage) {
+    for (const bool hardLinked : {false, true}) {
+        SCOPED_TRACE(hardLinked ? "hard-linked" : "replaced");
+        builder.WriteTo(image);
+        if (hardLinked)
+            fs::create_hard_link(image, dir.File("second name.nes"));
+        const pid_t child = fork();
+        if (child == 0) {
+            signal(SIGXFSZ, SIG_DFL);
+            // In place, the limit comes once the complete copy is written, just before it goes
+            // over the image.
+            const auto limit = [] {
+                const rlimit small{1000, 1000};
+                return setrlimit(RLIMIT_FSIZE, &small) == 0;
+            };
+            if (!hardLinked && !limit())
+                _exit(255);
+            SetWriteStepHookForTests(
+                [&](WriteStep step) { return step != WriteStep::Overwrite || limit(); });
+            const ImageWriteResult result = Save(image, image, {SavedTeam, saved});
+            _exit(result.outcome == ImageWriteOutcome::WriteFailed &&
+                          result.target == TargetState::Unchanged && result.systemError == EFBIG &&
+                          result.completeCopy.empty()
+                      ? 0
+                      : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        EXPECT_EQ(ReadFileBytes(image), builder.Bytes());
+        EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
+        EXPECT_EQ(InterruptedSaveCopies(image.string()), std::vector<std::string>{});
+        fs::remove(dir.File("second name.nes"));
+    }
+}
+
+// The complete copies stopped saves left beside an image are announced at every opening until a
+// later write of the image succeeds; then the image holds newer content and they go. One that
+// cannot be removed is said, as is a folder that cannot be synced after the rename.
+TEST_F(SafeImageWriter, RemovesTheCopiesOfStoppedSavesOnceASaveSucceedsAndSaysWhatItCannot) {
+    builder.WriteTo(image);
+    const fs::path stale = dir.File(".image.nes.tolvanek-new-0badc0de.nes");
+    builder.WriteTo(stale);
+    builder.WriteTo(dir.File("other.nes"));
+    const fs::path otherImagesCopy = dir.File(".other.nes.tolvanek-new-0badc0de.nes");
+    builder.WriteTo(otherImagesCopy);
+    ASSERT_EQ(InterruptedSaveCopies(image.string()), std::vector{stale.string()});
+
+    SetWriteStepHookForTests([](WriteStep step) { return step != WriteStep::RemoveCopy; });
+    const ImageWriteResult kept = Save(image, image, {SavedTeam, saved});
+    EXPECT_EQ(kept.outcome, ImageWriteOutcome::Written);
+    EXPECT_EQ(kept.aftermath.unremovedCopies, std::vector{stale.string()});
+    EXPECT_EQ(kept.aftermath.removalError, EACCES);
+    EXPECT_EQ(kept.aftermath.folderSyncError, 0);
+
+    SetWriteStepHookForTests([](WriteStep step) { return step != WriteStep::SyncFolder; });
+    const ImageWriteResult unsynced = Save(image, image, {SavedTeam, saved});
+    EXPECT_EQ(unsynced.outcome, ImageWriteOutcome::Written);
+    EXPECT_EQ(unsynced.aftermath.folderSyncError, ENOSPC);
+    EXPECT_EQ(unsynced.aftermath.unremovedCopies, std::vector<std::string>{});
+    EXPECT_EQ(InterruptedSaveCopies(image.string()), std::vector<std::string>{});
+    EXPECT_TRUE(fs::exists(otherImagesCopy));
+
+    SetWriteStepHookForTests(nullptr);
+    const ImageWriteResult clean = Save(image, image, {SavedTeam, saved});
+    EXPECT_TRUE(clean.Written() && clean.aftermath.Clean());
+}
+
+// Extended attributes (a user's tags, POSIX access lists) belong to the file, not to its
+// content: a save that replaces the file gives them to the new one.
+TEST_F(SafeImageWriter, KeepsTheExtendedAttributesOfTheFileItReplaces) {
+    builder.WriteTo(image);
+    const std::string tag = "season 1992";
+    if (setxattr(image.c_str(), "user.tolvanek.test", tag.data(), tag.size(), 0) != 0)
+        GTEST_SKIP() << "the file system keeps no user attributes: " << std::strerror(errno);
+    // Held open, so that no new file can be given the old one's inode number.
+    const int old = open(image.c_str(), O_RDONLY);
+    ASSERT_GE(old, 0);
+    struct stat before {};
+    ASSERT_EQ(fstat(old, &before), 0);
+    ASSERT_EQ(Save(image, image, {SavedTeam, saved}).outcome, ImageWriteOutcome::Written);
+    ASSERT_TRUE(WriteFileSafely(image.string(), ImageWith(builder, SavedTeam, saved)).Written());
+    char value[64] = {};
+    const ssize_t length = getxattr(image.c_str(), "user.tolvanek.test", value, sizeof value);
+    EXPECT_EQ(std::string(value, static_cast<std::size_t>(std::max<ssize_t>(length, 0))), tag);
+    struct stat after {};
+    ASSERT_EQ(stat(image.c_str(), &after), 0);
+    close(old);
+    EXPECT_NE(after.st_ino, before.st_ino) << "not replaced: the attribute proves nothing";
+    EXPECT_EQ(ReadFileBytes(image), ImageWith(builder, SavedTeam, saved));
 }
 
 TEST_F(SafeImageWriter, WritesTheFileALinkChainLeadsToFromEachLinksRealFolder) {
@@ -400,6 +509,31 @@ TEST_F(SafeImageWriter, RefusesAReadOnlyImageAndLeavesIt) {
     EXPECT_EQ(ReadFileBytes(image), ImageWith(builder, SavedTeam, saved));
 }
 
+// An attribute this user may read but not set (a security label root gave the file) cannot go
+// to a new file: the file itself is written, and keeps it.
+TEST_F(SafeImageWriter, KeepsAnAttributeItCannotGiveToANewFileByWritingTheFileItself) {
+    builder.WriteTo(image);
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give a file an attribute its owner cannot set";
+    const std::string label = "kept";
+    if (setxattr(image.c_str(), "security.tolvanek", label.data(), label.size(), 0) != 0)
+        GTEST_SKIP() << "the file system keeps no such attribute: " << std::strerror(errno);
+    struct stat before {};
+    ASSERT_EQ(stat(image.c_str(), &before), 0);
+    const int outcome = AsUnprivilegedUser({dir.Path(), image}, [&] {
+        return static_cast<int>(Save(image, image, {SavedTeam, saved}).outcome);
+    });
+    ASSERT_EQ(outcome, static_cast<int>(ImageWriteOutcome::Written));
+    struct stat after {};
+    ASSERT_EQ(stat(image.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    char value[16] = {};
+    const ssize_t length = getxattr(image.c_str(), "security.tolvanek", value, sizeof value);
+    EXPECT_EQ(std::string(value, static_cast<std::size_t>(std::max<ssize_t>(length, 0))), label);
+    EXPECT_EQ(ReadFileBytes(image), ImageWith(builder, SavedTeam, saved));
+    EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
+}
+
 TEST_F(SafeImageWriter, GivesTheNewFileTheOldOnesOwnerAndModeBeforeItsFirstByte) {
     builder.WriteTo(image);
     fs::permissions(image, fs::perms(0600));
@@ -440,26 +574,53 @@ TEST_F(SafeImageWriter, GivesTheNewFileTheOldOnesOwnerAndModeBeforeItsFirstByte)
     EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
 }
 
-TEST_F(SafeImageWriter, RemovesItsTemporaryFileWhenTerminatedDuringASave) {
+TEST_F(SafeImageWriter, RemovesItsTemporaryFileWhenASignalEndsASave) {
     builder.WriteTo(image);
     struct sigaction before {};
     sigaction(SIGTERM, nullptr, &before);
-    const pid_t child = fork();
-    if (child == 0) {
-        signal(SIGTERM, SIG_DFL);
-        SetWriteStepHookForTests([](WriteStep step) {
-            if (step == WriteStep::Flush)
-                raise(SIGTERM);
-            return true;
-        });
-        (void)Save(image, image, {SavedTeam, saved});
-        _exit(0);
+    for (const int ending : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGPIPE,
+                             SIGVTALRM, SIGPROF}) {
+        SCOPED_TRACE(strsignal(ending));
+        const pid_t child = fork();
+        if (child == 0) {
+            const rlimit noCore{0, 0}; // SIGQUIT's default leaves a core dump
+            setrlimit(RLIMIT_CORE, &noCore);
+            signal(ending, SIG_DFL);
+            SetWriteStepHookForTests([ending](WriteStep step) {
+                if (step == WriteStep::Flush)
+                    raise(ending);
+                return true;
+            });
+            (void)Save(image, image, {SavedTeam, saved});
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == ending) << "status " << status;
+        EXPECT_EQ(ReadFileBytes(image), builder.Bytes());
+        EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
-    EXPECT_EQ(ReadFileBytes(image), builder.Bytes());
-    EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
+
+    // A signal the program handles itself (a profiler's, a timer's) ends nothing, so the save
+    // goes on with its file.
+    static volatile std::sig_atomic_t handled = 0;
+    struct sigaction counting {};
+    counting.sa_handler = [](int) {
+        handled = handled + 1;
+    };
+    struct sigaction previous {};
+    sigaction(SIGALRM, &counting, &previous);
+    SetWriteStepHookForTests([](WriteStep step) {
+        if (step == WriteStep::Flush)
+            raise(SIGALRM);
+        return true;
+    });
+    EXPECT_EQ(Save(image, image, {SavedTeam, saved}).outcome, ImageWriteOutcome::Written);
+    SetWriteStepHookForTests(nullptr);
+    sigaction(SIGALRM, &previous, nullptr);
+    EXPECT_EQ(handled, 1);
+    EXPECT_EQ(ReadFileBytes(image), ImageWith(builder, SavedTeam, saved));
+    builder.WriteTo(image);
 
     // The handling the program had is back once a save returns.
     ASSERT_EQ(Save(image, image, {SavedTeam, saved}).outcome, ImageWriteOutcome::Written);
@@ -585,6 +746,11 @@ TEST_F(SafeImageWriter, WritesIntoAPipeOrADeviceRatherThanReplacingIt) {
     EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
 
     EXPECT_EQ(WriteFileSafely("/dev/null", bytes).outcome, FileWriteOutcome::Written);
+    // An image is only ever a plain file, and the result says that this is what refused it.
+    builder.WriteTo(image);
+    const ImageWriteResult intoDevice = Save(image, "/dev/null", {SavedTeam, saved});
+    EXPECT_EQ(intoDevice.outcome, ImageWriteOutcome::TargetUncreatable);
+    EXPECT_TRUE(intoDevice.targetNotPlainFile);
     EXPECT_EQ(fs::status("/dev/null").type(), fs::file_type::character);
     EXPECT_EQ(WriteFileSafely("/dev/full", bytes).outcome, FileWriteOutcome::WriteFailed);
     EXPECT_EQ(fs::status("/dev/full").type(), fs::file_type::character);
