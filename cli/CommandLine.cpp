@@ -96,6 +96,11 @@ const std::vector<CommandSpec>& Commands() {
            "INITIALS", Role::Value},
           {"format", QT_TRANSLATE_NOOP("Cli", "csv (when not given) or html; html needs --team."),
            "csv|html", Role::Value},
+          {"encoding",
+           QT_TRANSLATE_NOOP("Cli", "How a CSV file is written: shift_jis (when not given) or "
+                                    "utf-8, with a byte-order mark, for spreadsheets that do not "
+                                    "read Shift_JIS."),
+           "shift_jis|utf-8", Role::Value},
           {"o", QT_TRANSLATE_NOOP("Cli", "Where to write; standard output when not given or -."),
            "FILE", Role::Output},
           ForceOption},

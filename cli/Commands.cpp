@@ -270,22 +270,34 @@ int RunExport(const Invocation& call) {
         return ReportUsage(call.err, call.command,
                            Cli::tr("unknown format \"%1\"; it is csv or html")
                                .arg(Shown(call.Value(QStringLiteral("format")))));
+    const QString encoding = call.Value(QStringLiteral("encoding")).toLower();
+    const bool utf8 = encoding == QLatin1String("utf-8");
+    if (!utf8 && call.IsSet(QStringLiteral("encoding")) && encoding != QLatin1String("shift_jis"))
+        return ReportUsage(call.err, call.command,
+                           Cli::tr("unknown encoding \"%1\"; it is shift_jis or utf-8")
+                               .arg(Shown(call.Value(QStringLiteral("encoding")))));
     const NamedTeam named = TeamOption(call);
     if (named.status != Done)
         return named.status;
     if (html && !named.team)
         return ReportUsage(call.err, call.command,
                            Cli::tr("--format html needs --team: a page shows one team"));
+    if (html && utf8)
+        return ReportUsage(call.err, call.command,
+                           Cli::tr("--encoding utf-8 is for the CSV files; a page is always "
+                                   "written in Shift_JIS"));
     const OpenedImage opened = OpenImage(call.Argument(0), call.Force(), call.err);
     if (opened.status != Done)
         return opened.status;
     const reports::LeagueTexts league = exchange::TextsOf(exchange::RecordsOf(opened.image));
 
+    const exchange::CsvEncoding csvEncoding =
+        utf8 ? exchange::CsvEncoding::Utf8 : exchange::CsvEncoding::ShiftJis;
     QByteArray bytes;
     if (!named.team) {
-        bytes = exchange::LeagueCsvBytes(league);
+        bytes = exchange::LeagueCsvBytes(league, csvEncoding);
     } else if (!html) {
-        bytes = exchange::TeamCsvBytes(league[static_cast<std::size_t>(*named.team)]);
+        bytes = exchange::TeamCsvBytes(league[static_cast<std::size_t>(*named.team)], csvEncoding);
     } else {
         try {
             bytes =

@@ -15,8 +15,8 @@ namespace cli {
 // info IMAGE: one line per team: initials, helmet and uniform colour, the first batter's name.
 [[nodiscard]] int RunInfo(const Invocation& call);
 
-// export IMAGE [--team T] [--format csv|html] [-o FILE]: the league file or one team's CSV or
-// HTML page, byte for byte as the window writes them.
+// export IMAGE [--team T] [--format csv|html] [--encoding shift_jis|utf-8] [-o FILE]: the league
+// file or one team's CSV or HTML page, byte for byte as the window writes them.
 [[nodiscard]] int RunExport(const Invocation& call);
 
 // import IMAGE FILE [--team T] [--dry-run] [-o OUTPUT]: reads a league file or a team CSV back;

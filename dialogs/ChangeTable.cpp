@@ -18,9 +18,8 @@ constexpr int WidestColumn = 320;
 
 TChangeTable::TChangeTable(const QStringList& headers, const std::vector<QStringList>& rows,
                            QWidget* parent)
-    : QTableWidget(static_cast<int>(rows.size()), static_cast<int>(headers.size()), parent)
-    , headers_(headers)
-    , rows_(rows) {
+    : QTableWidget(0, static_cast<int>(headers.size()), parent)
+    , headers_(headers) {
     setObjectName(QStringLiteral("ChangeTable"));
     setHorizontalHeaderLabels(headers);
     verticalHeader()->hide();
@@ -29,6 +28,15 @@ TChangeTable::TChangeTable(const QStringList& headers, const std::vector<QString
     setWordWrap(false);
     // One line of text a row, as in the main window's grids, so that many changes fit in view.
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    SetRows(rows);
+}
+
+void TChangeTable::SetRows(const std::vector<QStringList>& rows) {
+    rows_ = rows;
+    // Measured without the stretch, which would count the room left over as the last column's.
+    horizontalHeader()->setStretchLastSection(false);
+    setRowCount(0);
+    setRowCount(static_cast<int>(rows_.size()));
     for (int r = 0; r < rowCount(); ++r) {
         const QStringList& cells = rows_[static_cast<std::size_t>(r)];
         for (int c = 0; c < columnCount(); ++c) {

@@ -15,6 +15,10 @@ public:
     TChangeTable(const QStringList& headers, const std::vector<QStringList>& rows,
                  QWidget* parent = nullptr);
 
+    // Another list in the same columns, in place of the one shown; the first line becomes the
+    // current one.
+    void SetRows(const std::vector<QStringList>& rows);
+
     // The lines as tab-separated text with the header line first: what a copy puts on the
     // clipboard.
     [[nodiscard]] QString RowsAsText() const;

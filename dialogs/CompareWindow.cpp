@@ -30,6 +30,11 @@ TCompareWindow::TCompareWindow(const QString& caption, const QString& message,
     connect(ChangeTable, &QAbstractItemView::activated, this,
             [this](const QModelIndex& index) { emit RowActivated(index.row()); });
 
+    SwapButton = new QPushButton(tr("&Swap Before and After"), this);
+    SwapButton->setToolTip(tr("Compare the other way round: the file that is after becomes "
+                              "before"));
+    SwapButton->setAccessibleName(tr("Swap before and after"));
+    connect(SwapButton, &QPushButton::clicked, this, &TCompareWindow::SwapRequested);
     CopyButton = new QPushButton(tr("&Copy"), this);
     CloseButton = new QPushButton(tr("Close"), this);
     connect(CopyButton, &QPushButton::clicked, ChangeTable, &TChangeTable::CopyToClipboard);
@@ -38,6 +43,7 @@ TCompareWindow::TCompareWindow(const QString& caption, const QString& message,
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(SwapButton);
     buttons->addWidget(CopyButton);
     buttons->addStretch();
     buttons->addWidget(CloseButton);
@@ -51,4 +57,9 @@ TCompareWindow::TCompareWindow(const QString& caption, const QString& message,
     const QMargins margins = layout->contentsMargins();
     resize(std::clamp(ChangeTable->ContentWidth() + margins.left() + margins.right(), 440, 720),
            480);
+}
+
+void TCompareWindow::ShowChanges(const QString& message, const std::vector<QStringList>& rows) {
+    MessageLabel->setText(message);
+    ChangeTable->SetRows(rows);
 }

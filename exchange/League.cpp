@@ -29,6 +29,12 @@ QByteArray ShiftJisBytes(const std::string& utf8) {
     return ShiftJis::Encode(QString::fromStdString(utf8));
 }
 
+QByteArray CsvBytes(const std::string& utf8, CsvEncoding encoding) {
+    if (encoding == CsvEncoding::ShiftJis)
+        return ShiftJisBytes(utf8);
+    return QByteArrayLiteral("\xEF\xBB\xBF") + QByteArray::fromStdString(utf8);
+}
+
 // "200 to 400", with the step when values come in steps.
 QString AllowedRange(const reports::CsvIssue& issue) {
     if (issue.step > 1)
@@ -62,13 +68,14 @@ reports::LeagueTexts TextsOf(const LeagueRecords& league) {
     return texts;
 }
 
-QByteArray LeagueCsvBytes(const reports::LeagueTexts& league) {
-    return ShiftJisBytes(reports::BuildLeagueCsv(league));
+QByteArray LeagueCsvBytes(const reports::LeagueTexts& league, CsvEncoding encoding) {
+    return CsvBytes(reports::BuildLeagueCsv(league), encoding);
 }
 
-QByteArray TeamCsvBytes(const teamdata::TeamTexts& team) {
-    return ShiftJisBytes(
-        reports::BuildCsv(reports::BatterGrid(team.batters), reports::PitcherGrid(team.pitchers)));
+QByteArray TeamCsvBytes(const teamdata::TeamTexts& team, CsvEncoding encoding) {
+    return CsvBytes(
+        reports::BuildCsv(reports::BatterGrid(team.batters), reports::PitcherGrid(team.pitchers)),
+        encoding);
 }
 
 QByteArray TeamHtmlBytes(int team, const teamdata::TeamTexts& texts) {

@@ -27,12 +27,20 @@ using LeagueRecords = std::array<teamdata::TeamRecords, teamdata::TeamCount>;
 // The texts every team shows.
 [[nodiscard]] reports::LeagueTexts TextsOf(const LeagueRecords& league);
 
-// The league file, one team's CSV, one team's HTML page, all in Shift_JIS with CR LF line ends.
-// The CSV files are the same in every language; the HTML page's captions and headers are in the
-// interface's language (TeamWords.h). It throws teamdata::NotANumberError when a summed cell
-// holds no number.
-[[nodiscard]] QByteArray LeagueCsvBytes(const reports::LeagueTexts& league);
-[[nodiscard]] QByteArray TeamCsvBytes(const teamdata::TeamTexts& team);
+// How the characters of a CSV file are written. Shift_JIS is what the game's users have always
+// read these files in, and stays the default; UTF-8, with a byte-order mark that tells the
+// spreadsheet so, is for the spreadsheets that cannot read Shift_JIS or read it only when told
+// (Gnumeric, LibreOffice). Every import reads both alike.
+enum class CsvEncoding { ShiftJis, Utf8 };
+
+// The league file, one team's CSV, one team's HTML page, all with CR LF line ends; the page is
+// always in Shift_JIS. The CSV files are the same in every language; the HTML page's captions and
+// headers are in the interface's language (TeamWords.h). It throws teamdata::NotANumberError when
+// a summed cell holds no number.
+[[nodiscard]] QByteArray LeagueCsvBytes(const reports::LeagueTexts& league,
+                                        CsvEncoding encoding = CsvEncoding::ShiftJis);
+[[nodiscard]] QByteArray TeamCsvBytes(const teamdata::TeamTexts& team,
+                                      CsvEncoding encoding = CsvEncoding::ShiftJis);
 [[nodiscard]] QByteArray TeamHtmlBytes(int team, const teamdata::TeamTexts& texts);
 
 // The league overview page (UTF-8) in the interface's language: every team compared in a table and

@@ -3,7 +3,8 @@
 // fuzzer's bytes (bytes set anywhere or in the team area, rows dragged, records copied within and
 // between teams, colours, a new length). Every change listed must be true of the two images, every
 // difference must be listed or be a row that only shifted, the list must be in its order, and
-// comparing the other way round must give the same list mirrored, transfers and their rows aside.
+// comparing the other way round must give the same list mirrored, transfers and their rows aside;
+// a player who left his team for good is seen going over in both directions.
 
 #include "ChangeOrder.h"
 #include "FuzzSupport.h"
@@ -321,6 +322,33 @@ void CheckMirror(const Changes& forward, const Changes& reverse, std::size_t siz
     }
 }
 
+// A player who arrived from another team and is found nowhere else in `b` left his team: the
+// comparison the other way round shows him going back to the row he left, from the row he came
+// to, whichever league is the first.
+void CheckTransfersBothWays(const Image& b, const Changes& changes, const Changes& reverse) {
+    for (const LeagueChange& change : changes) {
+        const auto* t = std::get_if<PlayerTransfer>(&change);
+        if (!t)
+            continue;
+        const Image player = Record(b, t->grid, t->toTeam, t->toRow - 1);
+        int found = 0;
+        for (int team = 0; team < TeamCount; ++team)
+            for (int row = 0; row < Rows(t->grid); ++row)
+                found += Record(b, t->grid, team, row) == player ? 1 : 0;
+        if (found != 1)
+            continue; // a copy: the player is in two teams of `b`
+        const auto back = std::find_if(reverse.begin(), reverse.end(), [&](const auto& other) {
+            const auto* r = std::get_if<PlayerTransfer>(&other);
+            return r && r->grid == t->grid && r->fromTeam == t->toTeam && r->fromRow == t->toRow &&
+                   r->toTeam == t->fromTeam && r->toRow == t->fromRow;
+        });
+        FUZZ_CHECK(back != reverse.end());
+        const auto& r = std::get<PlayerTransfer>(*back);
+        FUZZ_CHECK(r.name == t->name);
+        FUZZ_CHECK(r.replacedName == Texts(b, t->grid, t->fromTeam, t->fromRow - 1)[0]);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -344,5 +372,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckChanges(base, changed, forward);
     CheckChanges(changed, base, reverse);
     CheckMirror(forward, reverse, std::max(base.size(), changed.size()));
+    CheckTransfersBothWays(changed, forward, reverse);
+    CheckTransfersBothWays(base, reverse, forward);
     return 0;
 }

@@ -4,7 +4,8 @@
 // gives, odd teams any bytes an image may hold. Every issue lies within the text, and a file read
 // without errors gives texts that a merge stores and shows again exactly, that keep the batting
 // order's positions valid wherever a team changed, and that read back unchanged once written out
-// as a league file.
+// as a league file. Behind a UTF-8 byte-order mark, as a spreadsheet or the UTF-8 export writes it,
+// the same text reads the same.
 //
 // The same text is pasted into both grids of a team, with the first byte also choosing the team
 // and the cell the block starts at (any row 0..14 and column 0..12, inside the grid or not): every
@@ -26,6 +27,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 using namespace teamdata;
@@ -271,6 +273,23 @@ void CheckPastedTeamCsv(std::string_view text, int team, int lineCount) {
         CheckImported(read);
 }
 
+// Two reads give the same teams, errors and notes, at the same places.
+bool SameRead(const CsvImport& a, const CsvImport& b) {
+    const auto sameIssues = [](const std::vector<CsvIssue>& x, const std::vector<CsvIssue>& y) {
+        return std::equal(x.begin(), x.end(), y.begin(), y.end(), [](const auto& i, const auto& j) {
+            return i.kind == j.kind && i.line == j.line && i.column == j.column &&
+                   i.text == j.text && i.team == j.team;
+        });
+    };
+    const bool sameTeams = std::equal(a.teams.begin(), a.teams.end(), b.teams.begin(),
+                                      b.teams.end(), [](const auto& x, const auto& y) {
+                                          return x.team == y.team && x.line == y.line &&
+                                                 x.texts == y.texts && x.changed == y.changed;
+                                      });
+    return a.leagueFile == b.leagueFile && sameTeams && sameIssues(a.errors, b.errors) &&
+           sameIssues(a.notes, b.notes);
+}
+
 } // namespace
 
 // Zero bytes alone tell UTF-16, UTF-32 and binary files from Shift_JIS and UTF-8 (which never
@@ -332,6 +351,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     read.errors[0].kind == CsvIssueKind::UnclosedQuote));
     if (read.errors.empty())
         CheckImported(read);
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (!text.starts_with(ByteOrderMark))
+        FUZZ_CHECK(SameRead(
+            reports::ReadCsv(std::string(ByteOrderMark) + std::string(text), CurrentTexts(), team),
+            read));
 
     const int pasteTeam = data[0] % TeamCount;
     const int row = data[0] % 15;

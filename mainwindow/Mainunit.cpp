@@ -332,17 +332,21 @@ void TMainForm::BuildFileDialogs() {
     const QString anyCsv = QStringLiteral("*.csv");
     const FilterEntry allFiles{tr("All files (*.*)"), "*.*"};
     const QString images = FilterText({{tr("NESticle ROM"), "*.nes"}, allFiles});
-    const QString csvFiles = FilterText({{tr("CSV files (*.csv)"), "*.csv"}, allFiles});
+    const FilterEntry shiftJisCsv{tr("CSV files (*.csv)"), "*.csv"};
+    const QString csvFiles = FilterText({shiftJisCsv, allFiles});
+    // The exports offer UTF-8 as a file type of its own, for the spreadsheets that cannot read
+    // Shift_JIS; the imports read both without being told.
+    const QString csvExports = FilterText({shiftJisCsv, {tr("CSV (UTF-8)"), "*.csv"}, allFiles});
     openDialog_ = {images, nes, anyNes, false, {}};
     const QString newImages = FilterText({{tr("NESticle ROM (*.nes)"), "*.nes"}, allFiles});
     saveNewDialog_ = {newImages, nes, anyNes, false, {}};
-    saveCSVDialog_ = {csvFiles, csv, anyCsv, true, {}};
+    saveCSVDialog_ = {csvExports, csv, anyCsv, true, {}};
     saveHTMLDialog_ = {FilterText({{tr("HTML files"), "*.html;*.htm"}, {tr("All files"), "*.*"}}),
                        QStringLiteral("html"),
                        QStringLiteral("*.html"),
                        true,
                        {}};
-    saveLeagueCSVDialog_ = {csvFiles, csv, anyCsv, true, tr("Export League CSV")};
+    saveLeagueCSVDialog_ = {csvExports, csv, anyCsv, true, tr("Export League CSV")};
     saveLeagueOverviewDialog_ = {
         FilterText({{tr("HTML files"), "*.html;*.htm"}, {tr("All files"), "*.*"}}),
         QStringLiteral("html"), QStringLiteral("*.html"), true, tr("Export League Overview")};

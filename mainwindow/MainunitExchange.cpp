@@ -24,6 +24,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <memory>
 
 using namespace mainunit;
 
@@ -124,6 +125,32 @@ int ByteRangeCount(const std::vector<teamdata::LeagueChange>& changes) {
     }));
 }
 
+// One comparison as its window shows it, in the direction the user chose: the open image as it is
+// on disk and the other image (or the open one with a patch applied), either of them before.
+struct ComparedImages {
+    Bytes image;
+    Bytes other;
+    QString imageName;
+    QString otherName;       // the other side as the message names it
+    QStringList description; // what is compared, and what the user should know of the other file
+    bool otherIsBefore = false;
+    std::vector<teamdata::LeagueChange> changes;
+
+    void Compare() {
+        changes = otherIsBefore ? teamdata::CompareLeagues(other, image)
+                                : teamdata::CompareLeagues(image, other);
+    }
+
+    [[nodiscard]] QString Message() const {
+        QStringList lines = description;
+        lines << (otherIsBefore ? TMainForm::tr("Before: %1. After: %2.").arg(otherName, imageName)
+                                : TMainForm::tr("Before: %1. After: %2.").arg(imageName, otherName))
+              << TMainForm::tr("Edits not saved yet are not compared. Double-click a line to "
+                               "show its team and cell.");
+        return lines.join(QLatin1Char('\n'));
+    }
+};
+
 QStringList ChangeSummary(const std::vector<teamdata::LeagueChange>& changes) {
     QStringList lines = exchange::TeamSummaries(changes);
     if (const int ranges = ByteRangeCount(changes))
@@ -183,49 +210,57 @@ void TMainForm::MenuCompareClick() {
     }
     const QString imageName = FileNamePart(filePath_);
     const QString otherName = FileNamePart(otherPath);
-    QStringList message;
-    LoadedImage after;
+    auto compared = std::make_shared<ComparedImages>();
+    compared->imageName = imageName;
+    compared->otherName = otherName;
     if (IsPatchFile(otherPath, other.bytes)) {
         QStringList notes;
         std::optional<LoadedImage> patched = PatchedImage(this, image, other.bytes, notes);
         if (!patched)
             return;
-        after = std::move(*patched);
-        message << tr("%1 as it is saved on disk, against the same image with the patch %2 "
-                      "applied.")
-                       .arg(imageName, otherName)
-                << notes;
+        compared->other = std::move(patched->bytes);
+        compared->otherName = tr("the patched image");
+        compared->description
+            << tr("%1 as it is saved on disk, against the same image with the patch %2 "
+                  "applied.")
+                   .arg(imageName, otherName)
+            << notes;
     } else {
-        after = ImageOfBytes(other.bytes);
+        const LoadedImage after = ImageOfBytes(other.bytes);
         if (after.Refused()) {
             ShowError(this, tr("%1 cannot be compared: it is no image of this game (%2).")
                                 .arg(otherName, DescribeImageDoubt(after)));
             return;
         }
-        message << tr("%1 as it is saved on disk, against %2.").arg(imageName, otherName);
+        compared->other = after.bytes;
+        compared->description
+            << tr("%1 as it is saved on disk, against %2.").arg(imageName, otherName);
         // Only read, never written: an image that does not look like this game's is compared,
         // and the user is told.
         if (after.Questionable())
-            message << tr("%1 does not look like an image of this game (%2).")
-                           .arg(otherName, DescribeImageDoubt(after));
+            compared->description << tr("%1 does not look like an image of this game (%2).")
+                                         .arg(otherName, DescribeImageDoubt(after));
     }
-    const std::vector<teamdata::LeagueChange> changes =
-        teamdata::CompareLeagues(image.bytes, after.bytes);
-    if (changes.empty()) {
+    compared->image = image.bytes;
+    compared->Compare();
+    if (compared->changes.empty()) {
         MessageDlg(this, tr("%1 and %2 hold the same data.").arg(imageName, otherName),
                    MessageKind::Confirmation, MessageButtons::Ok);
         return;
     }
-    message << tr("Edits not saved yet are not compared. Double-click a line to show its team "
-                  "and cell.");
 
-    auto* window = new TCompareWindow(tr("Compare: %1 and %2").arg(imageName, otherName),
-                                      message.join(QLatin1Char('\n')), ChangeListHeaders(),
-                                      ChangeListRows(changes), this);
-    const QString compared = filePath_;
-    connect(window, &TCompareWindow::RowActivated, this, [this, compared, changes](int row) {
-        if (row >= 0 && row < static_cast<int>(changes.size()))
-            ShowChangePlace(compared, changes[static_cast<std::size_t>(row)]);
+    auto* window =
+        new TCompareWindow(tr("Compare: %1 and %2").arg(imageName, otherName), compared->Message(),
+                           ChangeListHeaders(), ChangeListRows(compared->changes), this);
+    const QString comparedPath = filePath_;
+    connect(window, &TCompareWindow::RowActivated, this, [this, comparedPath, compared](int row) {
+        if (row >= 0 && row < static_cast<int>(compared->changes.size()))
+            ShowChangePlace(comparedPath, compared->changes[static_cast<std::size_t>(row)]);
+    });
+    connect(window, &TCompareWindow::SwapRequested, this, [window, compared] {
+        compared->otherIsBefore = !compared->otherIsBefore;
+        compared->Compare();
+        window->ShowChanges(compared->Message(), ChangeListRows(compared->changes));
     });
     PlaceBeside(window);
     window->show();

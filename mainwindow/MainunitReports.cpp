@@ -26,6 +26,11 @@ QString NotSavedMessage() {
     return TMainForm::tr("The file cannot be saved.");
 }
 
+exchange::CsvEncoding EncodingOfFileType(int fileType) {
+    return fileType == Utf8CsvFileType ? exchange::CsvEncoding::Utf8
+                                       : exchange::CsvEncoding::ShiftJis;
+}
+
 } // namespace
 
 // ---- Reports of the shown team ----
@@ -48,10 +53,11 @@ void TMainForm::WriteReport(const QString& path, const QByteArray& bytes) {
 void TMainForm::SaveCSV() {
     if (!ImageOpenOrSayNoData())
         return;
-    const QString path = RunSaveDialog(this, saveCSVDialog_);
-    if (path.isEmpty())
+    const SaveChoice chosen = RunSaveDialogWithType(this, saveCSVDialog_);
+    if (chosen.path.isEmpty())
         return;
-    WriteReport(path, exchange::TeamCsvBytes(TeamShown()));
+    WriteReport(chosen.path,
+                exchange::TeamCsvBytes(TeamShown(), EncodingOfFileType(chosen.fileType)));
 }
 
 void TMainForm::OutputHTML() {
@@ -98,11 +104,12 @@ std::optional<reports::LeagueTexts> TMainForm::LeagueShown() {
 void TMainForm::MenuSaveLeagueCSVClick() {
     if (!ImageOpenOrSayNoData())
         return;
-    const QString path = RunSaveDialog(this, saveLeagueCSVDialog_);
-    if (path.isEmpty())
+    const SaveChoice chosen = RunSaveDialogWithType(this, saveLeagueCSVDialog_);
+    if (chosen.path.isEmpty())
         return;
     if (const auto league = LeagueShown())
-        WriteReport(path, exchange::LeagueCsvBytes(*league));
+        WriteReport(chosen.path,
+                    exchange::LeagueCsvBytes(*league, EncodingOfFileType(chosen.fileType)));
 }
 
 void TMainForm::MenuOutputLeagueOverviewClick() {

@@ -75,6 +75,10 @@ ChangeListRows(const std::vector<teamdata::LeagueChange>& changes);
 [[nodiscard]] bool AskAboutChanges(QWidget* parent, const QString& caption, const QString& message,
                                    const std::vector<teamdata::LeagueChange>& changes);
 
+// Where the CSV exports' save dialogs list "CSV (UTF-8)" among their file types; every other type
+// writes Shift_JIS, as these exports always have.
+inline constexpr int Utf8CsvFileType = 1;
+
 // The file name part of a path: the text after the last folder separator or drive colon.
 inline QString FileNamePart(const QString& path) {
     const qsizetype cut =

@@ -42,7 +42,18 @@ void KeepFileDialogsFromSettings() {
 #endif
 }
 
-QString Run(QWidget* parent, const FileDialogSettings& settings, QFileDialog::AcceptMode mode) {
+// The index of the file type `selected` names. With the patterns hidden, Qt's dialog names the
+// chosen type by its description alone.
+int FileTypeIndex(const QString& filter, const QString& selected) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const QStringList withPatterns = NameFiltersOf(filter);
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        if (selected == parts[i] || selected == withPatterns.value(i / 2))
+            return i / 2;
+    return 0;
+}
+
+SaveChoice Run(QWidget* parent, const FileDialogSettings& settings, QFileDialog::AcceptMode mode) {
     KeepFileDialogsFromSettings();
     QFileDialog dialog(parent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -74,14 +85,18 @@ QString Run(QWidget* parent, const FileDialogSettings& settings, QFileDialog::Ac
         return {};
     const QString chosen = dialog.selectedFiles().constFirst();
     LastFolder() = QFileInfo(chosen).absolutePath();
-    return chosen;
+    return {chosen, FileTypeIndex(settings.filter, dialog.selectedNameFilter())};
 }
 } // namespace
 
 QString RunOpenDialog(QWidget* parent, const FileDialogSettings& settings) {
-    return Run(parent, settings, QFileDialog::AcceptOpen);
+    return Run(parent, settings, QFileDialog::AcceptOpen).path;
 }
 
 QString RunSaveDialog(QWidget* parent, const FileDialogSettings& settings) {
+    return Run(parent, settings, QFileDialog::AcceptSave).path;
+}
+
+SaveChoice RunSaveDialogWithType(QWidget* parent, const FileDialogSettings& settings) {
     return Run(parent, settings, QFileDialog::AcceptSave);
 }

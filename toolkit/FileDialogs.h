@@ -25,5 +25,14 @@ struct FileDialogSettings {
 [[nodiscard]] QString RunOpenDialog(QWidget* parent, const FileDialogSettings& settings);
 [[nodiscard]] QString RunSaveDialog(QWidget* parent, const FileDialogSettings& settings);
 
+// A save dialog whose file types are ways of writing one kind of file (a CSV file in Shift_JIS or
+// in UTF-8): the chosen full path, empty when the user cancels, and the index of the file type
+// chosen with it, counted from 0 in the order of the filter.
+struct SaveChoice {
+    QString path;
+    int fileType = 0;
+};
+[[nodiscard]] SaveChoice RunSaveDialogWithType(QWidget* parent, const FileDialogSettings& settings);
+
 // The Qt name filters for a description|patterns filter text.
 [[nodiscard]] QStringList NameFiltersOf(const QString& filter);

@@ -488,6 +488,18 @@
         <source>the patched image does not look like an image of this game (%1)</source>
         <translation>the patched image does not look like an image of this game (%1)</translation>
     </message>
+    <message>
+        <source>How a CSV file is written: shift_jis (when not given) or utf-8, with a byte-order mark, for spreadsheets that do not read Shift_JIS.</source>
+        <translation>How a CSV file is written: shift_jis (when not given) or utf-8, with a byte-order mark, for spreadsheets that do not read Shift_JIS.</translation>
+    </message>
+    <message>
+        <source>unknown encoding &quot;%1&quot;; it is shift_jis or utf-8</source>
+        <translation>unknown encoding &quot;%1&quot;; it is shift_jis or utf-8</translation>
+    </message>
+    <message>
+        <source>--encoding utf-8 is for the CSV files; a page is always written in Shift_JIS</source>
+        <translation>--encoding utf-8 is for the CSV files; a page is always written in Shift_JIS</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>
@@ -1112,6 +1124,18 @@ The team editor for the cartridge image of a 1992-season NES baseball game.
         <source>Close</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>&amp;Swap Before and After</source>
+        <translation>&amp;Swap Before and After</translation>
+    </message>
+    <message>
+        <source>Compare the other way round: the file that is after becomes before</source>
+        <translation>Compare the other way round: the file that is after becomes before</translation>
+    </message>
+    <message>
+        <source>Swap before and after</source>
+        <translation>Swap before and after</translation>
+    </message>
 </context>
 <context>
     <name>TImageInfoDialog</name>
@@ -1678,6 +1702,18 @@ Saving into it could damage it. Open it?</translation>
     <message>
         <source>The team has unsaved changes. Discard them?</source>
         <translation>The team has unsaved changes. Discard them?</translation>
+    </message>
+    <message>
+        <source>CSV (UTF-8)</source>
+        <translation>CSV (UTF-8)</translation>
+    </message>
+    <message>
+        <source>Before: %1. After: %2.</source>
+        <translation>Before: %1. After: %2.</translation>
+    </message>
+    <message>
+        <source>the patched image</source>
+        <translation>the patched image</translation>
     </message>
 </context>
 <context>

@@ -484,6 +484,18 @@
         <source>the patched image does not look like an image of this game (%1)</source>
         <translation>パッチを当てた結果はこのゲームのイメージではないようです（%1）</translation>
     </message>
+    <message>
+        <source>How a CSV file is written: shift_jis (when not given) or utf-8, with a byte-order mark, for spreadsheets that do not read Shift_JIS.</source>
+        <translation>CSVファイルの文字コード。shift_jis（省略時）か utf-8。utf-8 はバイト順マーク付きで、Shift_JIS を読めない表計算ソフト向けです。</translation>
+    </message>
+    <message>
+        <source>unknown encoding &quot;%1&quot;; it is shift_jis or utf-8</source>
+        <translation>「%1」という文字コードはありません。shift_jis か utf-8 を指定してください</translation>
+    </message>
+    <message>
+        <source>--encoding utf-8 is for the CSV files; a page is always written in Shift_JIS</source>
+        <translation>--encoding utf-8 はCSVファイル用です（ページは常に Shift_JIS で出力します）</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>
@@ -1107,6 +1119,18 @@ The team editor for the cartridge image of a 1992-season NES baseball game.
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message>
+        <source>&amp;Swap Before and After</source>
+        <translation>変更前と変更後を入れ替え(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Compare the other way round: the file that is after becomes before</source>
+        <translation>逆向きに比べます。変更後のファイルが変更前になります。</translation>
+    </message>
+    <message>
+        <source>Swap before and after</source>
+        <translation>変更前と変更後を入れ替え</translation>
+    </message>
 </context>
 <context>
     <name>TImageInfoDialog</name>
@@ -1669,6 +1693,18 @@ Saving into it could damage it. Open it?</source>
     <message>
         <source>Drop one file here: an image (.nes) to open it, a team CSV or a league file (.csv) to import it, or a patch (.bps, .ips) to apply it.</source>
         <translation>ここにドロップできるのはファイル1つです：開くイメージ（.nes）、取り込むチームCSVまたはリーグCSV（.csv）、当てるパッチ（.bps、.ips）</translation>
+    </message>
+    <message>
+        <source>CSV (UTF-8)</source>
+        <translation>CSV (UTF-8)</translation>
+    </message>
+    <message>
+        <source>Before: %1. After: %2.</source>
+        <translation>変更前は %1、変更後は %2 です。</translation>
+    </message>
+    <message>
+        <source>the patched image</source>
+        <translation>パッチを当てたイメージ</translation>
     </message>
 </context>
 <context>

@@ -10,8 +10,10 @@
 #include "Files.h"
 #include "ImageFile.h"
 #include "League.h"
+#include "LeagueCsv.h"
 #include "Patch.h"
 #include "SafeImageWriter.h"
+#include "ShiftJis.h"
 #include "Translations.h"
 
 #include <QCoreApplication>
@@ -137,6 +139,57 @@ TEST_F(Cli, ExportWritesByteForByteWhatTheWindowWrites) {
                 QStringLiteral("-")});
     EXPECT_EQ(htmlRun.status, 0) << htmlRun.err.toStdString();
     EXPECT_EQ(htmlRun.out, exchange::TeamHtmlBytes(Giants, league[Giants]));
+}
+
+// For spreadsheets that cannot read Shift_JIS: the same text in UTF-8 behind a byte-order mark.
+// Edited alike, either file imports into the same image, byte for byte, and compares alike.
+TEST_F(Cli, AUtf8ExportHoldsTheShiftJisTextAndImportsAsItDoes) {
+    const QString encoding = QStringLiteral("--encoding");
+    const QByteArray shiftJis = RunCli({QStringLiteral("export"), image_}).out;
+    EXPECT_EQ(RunCli({QStringLiteral("export"), image_, encoding, QStringLiteral("shift_jis")}).out,
+              shiftJis);
+    const CliRun utf8 =
+        RunCli({QStringLiteral("export"), image_, encoding, QStringLiteral("UTF-8")});
+    EXPECT_EQ(utf8.status, 0) << utf8.err.toStdString();
+    ASSERT_TRUE(utf8.out.startsWith("\xEF\xBB\xBF"));
+    const QString text = ShiftJis::Decode(shiftJis);
+    EXPECT_EQ(QString::fromUtf8(utf8.out.mid(3)), text);
+    const CliRun team = RunCli({QStringLiteral("export"), image_, QStringLiteral("--team"),
+                                QStringLiteral("G"), encoding, QStringLiteral("utf-8")});
+    EXPECT_EQ(QString::fromUtf8(team.out.mid(3)),
+              ShiftJis::Decode(RunCli({QStringLiteral("export"), image_, QStringLiteral("--team"),
+                                       QStringLiteral("G")})
+                                   .out));
+
+    // The first batter of the Giants hits one home run more, in the text of each file.
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    const auto line = static_cast<qsizetype>(Giants * (1 + reports::TeamBlockLineCount) + 2);
+    QStringList cells = lines[line].split(QLatin1Char(','));
+    QString& homeRuns = cells[teamdata::BatterColumn::HomeRuns - 1];
+    homeRuns = QString::number((homeRuns.toInt() + 1) % 60);
+    lines[line] = cells.join(QLatin1Char(','));
+    const QString edited = lines.join(QStringLiteral("\r\n"));
+    WriteBytes(Path("shift_jis.csv"), ShiftJis::Encode(edited));
+    WriteBytes(Path("utf8.csv"), "\xEF\xBB\xBF" + edited.toUtf8());
+
+    QByteArray differences;
+    for (const char* name : {"shift_jis", "utf8"}) {
+        const QString csv = Path(std::string(name) + ".csv");
+        const CliRun run = RunCli({QStringLiteral("import"), image_, csv, QStringLiteral("-o"),
+                                   Path(std::string(name) + ".nes")});
+        EXPECT_EQ(run.status, 0) << name << ": " << run.err.toStdString();
+        const CliRun diff = RunCli({QStringLiteral("diff"), image_, QStringLiteral("--csv"), csv});
+        EXPECT_EQ(diff.status, 1) << name << ": " << diff.err.toStdString();
+        EXPECT_TRUE(differences.isEmpty() || diff.out == differences) << name;
+        differences = diff.out;
+    }
+    EXPECT_EQ(TextsOf(Path("utf8.nes"))[Giants].batters[0][teamdata::BatterColumn::HomeRuns - 1],
+              homeRuns.toStdString());
+    EXPECT_EQ(FileBytes(Path("utf8.nes")), FileBytes(Path("shift_jis.nes")));
+    EXPECT_NE(FileBytes(Path("utf8.nes")), FileBytes(image_));
+
+    EXPECT_TRUE(RunCli({QStringLiteral("export"), QStringLiteral("--help")})
+                    .out.contains("--encoding <shift_jis|utf-8>"));
 }
 
 TEST_F(Cli, ImportWritesTheChangedTeamIntoACopyAndADryRunWritesNothing) {
@@ -401,6 +454,12 @@ TEST_F(Cli, ExitStatusesTellUsageRefusedDataAndFileFaultsApart) {
         {{QStringLiteral("info"), image_, QStringLiteral("--bogus")}, 2},
         {{QStringLiteral("export"), image_, QStringLiteral("--format"), QStringLiteral("html")}, 2},
         {{QStringLiteral("export"), image_, QStringLiteral("--team"), QStringLiteral("Q")}, 2},
+        {{QStringLiteral("export"), image_, QStringLiteral("--encoding"), QStringLiteral("utf8")},
+         2},
+        {{QStringLiteral("export"), image_, QStringLiteral("--team"), QStringLiteral("G"),
+          QStringLiteral("--format"), QStringLiteral("html"), QStringLiteral("--encoding"),
+          QStringLiteral("utf-8")},
+         2},
         {{QStringLiteral("patch"), image_, image_, QStringLiteral("-o"), Path("p.zip")}, 2},
         {{QStringLiteral("apply"), image_, Path("p.bps")}, 2},
         {{QStringLiteral("apply"), image_, Path("p.bps"), QStringLiteral("-o"), image_}, 2},

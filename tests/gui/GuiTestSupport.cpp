@@ -3,11 +3,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -136,9 +138,22 @@ void AnswerNextMessage(MessageSeen& seen, const QString& button,
         });
 }
 
-void AnswerNextFileDialog(const QString& path, QStringList* filters) {
+void ChooseFileType(QWidget* fileDialog, int fileType) {
+    auto* types = fileDialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    if (!types) {
+        ADD_FAILURE() << "the file dialog has no file type box";
+        return;
+    }
+    types->setFocus();
+    QTest::keyClick(types, Qt::Key_Home);
+    for (int step = 0; step < fileType; ++step)
+        QTest::keyClick(types, Qt::Key_Down);
+    EXPECT_EQ(types->currentIndex(), fileType);
+}
+
+void AnswerNextFileDialog(const QString& path, QStringList* filters, int fileType) {
     OnNextModal(
-        [path, filters](QWidget* w) {
+        [path, filters, fileType](QWidget* w) {
             auto dialog = qobject_cast<QFileDialog*>(w);
             if (!dialog) {
                 ADD_FAILURE() << "expected a file dialog, got " << w->metaObject()->className();
@@ -147,6 +162,8 @@ void AnswerNextFileDialog(const QString& path, QStringList* filters) {
             }
             if (filters)
                 *filters = dialog->nameFilters();
+            if (fileType != 0)
+                ChooseFileType(dialog, fileType);
             if (path.isEmpty()) {
                 dialog->reject();
                 return;

@@ -47,9 +47,13 @@ void AnswerNextMessage(MessageSeen& seen, const QString& button = QStringLiteral
                        std::function<bool(const QString& text)> accepts = {});
 
 // Arranges for the next modal widget to be a file dialog: it records the dialog's name filters
-// into `filters` (when given), then chooses `path` (typed into its file name field, as a user
-// would) or, for an empty path, cancels.
-void AnswerNextFileDialog(const QString& path, QStringList* filters = nullptr);
+// into `filters` (when given), picks the file type `fileType` (counted from 0), then chooses
+// `path` (typed into its file name field, as a user would) or, for an empty path, cancels.
+void AnswerNextFileDialog(const QString& path, QStringList* filters = nullptr, int fileType = 0);
+
+// Picks file type `fileType` (counted from 0) of an open file dialog with the arrow keys in its
+// file type box, as a user does.
+void ChooseFileType(QWidget* fileDialog, int fileType);
 
 // Processes events until `condition` holds or `timeoutMs` passes. Returns the condition.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);

@@ -338,8 +338,15 @@ TEST_F(EnglishInterface, WindowDialogsAndMessagesShowNoJapaneseButTheData) {
     AnswerNextFileDialog(Q(other));
     MainForm->MenuCompare()->trigger();
     ASSERT_EQ(MainForm->CompareWindows().size(), 1);
-    ExpectNoJapaneseOutsideData(MainForm->CompareWindows().constFirst(), data);
-    MainForm->CompareWindows().constFirst()->close();
+    TCompareWindow* comparison = MainForm->CompareWindows().constFirst();
+    ExpectNoJapaneseOutsideData(comparison, data);
+    EXPECT_EQ(comparison->SwapButton->accessibleName(), QStringLiteral("Swap before and after"));
+    QTest::mouseClick(comparison->SwapButton, Qt::LeftButton);
+    EXPECT_TRUE(comparison->MessageLabel->text().contains(
+        QStringLiteral("Before: %1. After: %2.").arg(Q(other.filename()), Q(image.filename()))))
+        << comparison->MessageLabel->text().toStdString();
+    ExpectNoJapaneseOutsideData(comparison, data);
+    comparison->close();
 
     // The help window; what the manual says is the manual's.
     HelpWindow* help = ShowHelpTopics(MainForm, QStringLiteral("Tolvanek.hlp"));

@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <fstream>
 
 using GuiTest::AnswerNextFileDialog;
@@ -182,6 +183,81 @@ TEST_F(ExchangeWindow, AComparisonWithAPatchAsksWhatApplyingItWouldAsk) {
     }
     ASSERT_EQ(MainForm->CompareWindows().size(), 1);
     EXPECT_FALSE(RowsOf(MainForm->CompareWindows()[0]->ChangeTable).isEmpty());
+}
+
+// The open image is the edited one and the file compared with it the original: the swap button
+// takes the original as before, so that an edit reads the way it was made, and a player who went
+// over to another team is one transfer line in either direction.
+TEST_F(ExchangeWindow, TheSwapButtonChoosesWhichImageIsBeforeAndATransferStaysOneLine) {
+    ImageBuilder original = ValidImage();
+    BatterBytes hitter = ImageBuilder::ValidBatter(1, 0);
+    hitter.averageCode = (316 - 150) / 2;
+    original.SetBatter(1, 0, hitter, ImageBuilder::ValidLeadByte(1, 0));
+    ImageBuilder edited = original;
+    hitter.averageCode = (334 - 150) / 2;
+    edited.SetBatter(1, 0, hitter, ImageBuilder::ValidLeadByte(1, 0));
+    // A bench player of team 3 goes over to team 6; a newcomer takes his place.
+    const BatterBytes player = ImageBuilder::ValidBatter(3, 9);
+    BatterBytes newcomer = player;
+    std::rotate(newcomer.tiles.begin(), newcomer.tiles.begin() + 1, newcomer.tiles.end());
+    newcomer.homeRuns = static_cast<std::uint8_t>((player.homeRuns + 1) % 60);
+    edited.SetBatter(6, 10, player, ImageBuilder::ValidLeadByte(6, 10));
+    edited.SetBatter(3, 9, newcomer, ImageBuilder::ValidLeadByte(3, 9));
+    const auto originalPath = WriteImage(original, "original.nes");
+    OpenImage(WriteImage(edited, "edited.nes"));
+
+    AnswerNextFileDialog(Q(originalPath));
+    MainForm->MenuCompare()->trigger();
+    ASSERT_EQ(MainForm->CompareWindows().size(), 1);
+    TCompareWindow* window = MainForm->CompareWindows().constFirst();
+    EXPECT_EQ(window->SwapButton->text(), "変更前と変更後を入れ替え(&S)");
+    EXPECT_EQ(window->SwapButton->accessibleName(), "変更前と変更後を入れ替え");
+    EXPECT_EQ(window->SwapButton->toolTip(),
+              "逆向きに比べます。変更後のファイルが変更前になります。");
+
+    const QString name = Q(BatterRowFromBytes(player)[0]);
+    const QString transfer = QStringLiteral("|打者|%1|") + name + "|移籍|%2|%3";
+    const auto transfers = [](const QStringList& rows) {
+        return rows.filter(QStringLiteral("|移籍|"));
+    };
+    // The open image first: the edit reads backwards, and the player goes back to team 3.
+    const QStringList backwards = RowsOf(window->ChangeTable);
+    ASSERT_FALSE(backwards.isEmpty());
+    EXPECT_TRUE(backwards[0].startsWith(Initials(1) + "|打者|1|")) << backwards[0].toStdString();
+    EXPECT_TRUE(backwards[0].endsWith("|334|316")) << backwards[0].toStdString();
+    EXPECT_EQ(
+        transfers(backwards),
+        QStringList{Initials(3) + transfer.arg(10).arg(Initials(6) + " 11", Initials(3) + " 10")});
+    EXPECT_TRUE(
+        window->MessageLabel->text().contains("変更前は edited.nes、変更後は original.nes です。"))
+        << window->MessageLabel->text().toStdString();
+
+    QTest::mouseClick(window->SwapButton, Qt::LeftButton);
+    const QStringList forwards = RowsOf(window->ChangeTable);
+    ASSERT_FALSE(forwards.isEmpty());
+    EXPECT_TRUE(forwards[0].endsWith("|316|334")) << forwards[0].toStdString();
+    EXPECT_EQ(
+        transfers(forwards),
+        QStringList{Initials(6) + transfer.arg(11).arg(Initials(3) + " 10", Initials(6) + " 11")});
+    EXPECT_TRUE(
+        window->MessageLabel->text().contains("変更前は original.nes、変更後は edited.nes です。"))
+        << window->MessageLabel->text().toStdString();
+
+    // A double-click on the transfer shows where the player arrived, in the open image.
+    TChangeTable* table = window->ChangeTable;
+    const QRect line = table->visualRect(table->model()->index(
+        static_cast<int>(forwards.indexOf(transfers(forwards).constFirst())), 2));
+    QWindow* handle = window->windowHandle();
+    ASSERT_NE(handle, nullptr);
+    QTest::mouseDClick(handle, Qt::LeftButton, {},
+                       handle->mapFromGlobal(table->viewport()->mapToGlobal(line.center())));
+    ASSERT_TRUE(GuiTest::WaitFor([] { return MainForm->ShownTeam() == 6; }));
+    EXPECT_EQ(MainForm->BatterTable()->Row(), 11);
+    EXPECT_EQ(MainForm->BatterTable()->Col(), static_cast<int>(BatterColumn::Name));
+
+    // Swapped back, it is the first comparison again.
+    QTest::mouseClick(window->SwapButton, Qt::LeftButton);
+    EXPECT_EQ(RowsOf(window->ChangeTable), backwards);
 }
 
 TEST_F(ExchangeWindow, AReceivedPatchIsAppliedIntoANewImageAsTheCommandLineAppliesIt) {

@@ -74,6 +74,15 @@ TEST_F(LeagueAndPatch, LeagueCsvHoldsEveryTeamOnDiskAndTheShownTeamAsShown) {
     EXPECT_EQ(FileAsBytes(csv), exchange::LeagueCsvBytes(expected));
     EXPECT_EQ(expected[3].batters[1][5], "31");
 
+    // The same league in UTF-8, for spreadsheets that do not read Shift_JIS.
+    const auto utf8 = dir.File("league-utf8.csv");
+    AnswerNextFileDialog(Q(utf8), nullptr, 1);
+    AnswerMessages(seen, {QStringLiteral("OK")});
+    MainForm->MenuSaveLeagueCSV()->trigger();
+    ASSERT_TRUE(seen[0].seen);
+    EXPECT_EQ(FileAsBytes(utf8), exchange::LeagueCsvBytes(expected, exchange::CsvEncoding::Utf8));
+    EXPECT_TRUE(FileAsBytes(utf8).startsWith("\xEF\xBB\xBF"));
+
     // The overview page is made of the same league.
     const auto page = dir.File("league.html");
     AnswerNextFileDialog(Q(page));

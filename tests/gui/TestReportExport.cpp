@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "League.h"
 #include "MainWindowFixture.h"
 #include "ShiftJis.h"
 #include "Valuedlg.h"
@@ -164,9 +165,9 @@ struct SaveDialogSeen {
 // into its file name field and confirms it, or cancels it when `path` is empty. `afterAccept`
 // runs once the dialog has taken the name, before the program goes on with it.
 void AnswerSaveDialog(const QString& path, SaveDialogSeen& seen,
-                      std::function<void()> afterAccept = {}) {
+                      std::function<void()> afterAccept = {}, int fileType = 0) {
     GuiTest::OnNextModal(
-        [path, &seen, afterAccept](QWidget* w) {
+        [path, &seen, afterAccept, fileType](QWidget* w) {
             auto* dialog = qobject_cast<QFileDialog*>(w);
             seen.shown = true;
             seen.filters = dialog->nameFilters();
@@ -180,6 +181,8 @@ void AnswerSaveDialog(const QString& path, SaveDialogSeen& seen,
                 dialog->reject();
                 return;
             }
+            if (fileType != 0)
+                GuiTest::ChooseFileType(dialog, fileType);
             nameField->setText(path);
             static_cast<QDialog*>(dialog)->accept();
             if (afterAccept)
@@ -238,10 +241,11 @@ protected:
         OpenImage(path);
     }
 
-    // Runs an export to `target` through the menu item, confirming the success message.
+    // Runs an export to `target` through the menu item, with the file type `fileType` chosen in
+    // the save dialog, confirming the success message.
     static void Export(QAction* item, const QString& target, SaveDialogSeen& dialog,
-                       MessageSeen& message) {
-        AnswerSaveDialog(target, dialog);
+                       MessageSeen& message, int fileType = 0) {
+        AnswerSaveDialog(target, dialog, {}, fileType);
         AnswerNextMessage(message);
         item->trigger();
         EXPECT_TRUE(GuiTest::NoModalOpen());
@@ -258,8 +262,8 @@ TEST_F(ReportExport, CsvHoldsTheTablesAsShownInShiftJis) {
     Export(MainForm->MenuSaveCSV(), PathIn("giants"), dialog, message);
 
     ASSERT_TRUE(dialog.shown);
-    EXPECT_EQ(dialog.filters,
-              QStringList({"CSVファイル(*.csv) (*.csv)", "すべてのファイル(*.*) (*)"}));
+    EXPECT_EQ(dialog.filters, QStringList({"CSVファイル(*.csv) (*.csv)", "CSV (UTF-8) (*.csv)",
+                                           "すべてのファイル(*.*) (*)"}));
     EXPECT_EQ(dialog.defaultSuffix, "csv");
     EXPECT_EQ(dialog.fileName, "*.csv");
     EXPECT_TRUE(dialog.asksBeforeOverwrite);
@@ -279,6 +283,36 @@ TEST_F(ReportExport, CsvHoldsTheTablesAsShownInShiftJis) {
     }
     EXPECT_EQ(MainForm->FilePath(), imagePath);
     EXPECT_EQ(MainForm->DataChanged(), 0);
+}
+
+// For a spreadsheet that cannot read Shift_JIS, the second file type writes the same tables in
+// UTF-8 behind a byte-order mark; the team CSV import reads either into the same grids.
+TEST_F(ReportExport, CsvUtf8HoldsTheSameTablesAndImportsAsTheShiftJisOne) {
+    OpenImage(WriteImage(ValidImage()));
+    const teamdata::TeamTexts shown = MainForm->TeamShown();
+    SaveDialogSeen dialog;
+    MessageSeen message;
+    Export(MainForm->MenuSaveCSV(), PathIn("shift_jis"), dialog, message);
+    Export(MainForm->MenuSaveCSV(), PathIn("utf8"), dialog, message, 1);
+    ExpectConfirmation(message, "ファイルを保存しました");
+    const QByteArray shiftJis = FileBytes(PathIn("shift_jis.csv"));
+    const QByteArray utf8 = FileBytes(PathIn("utf8.csv"));
+    EXPECT_EQ(shiftJis, exchange::TeamCsvBytes(shown));
+    EXPECT_EQ(utf8, QByteArray("\xEF\xBB\xBF") + ShiftJis::Decode(shiftJis).toUtf8());
+
+    // Into another team, once from each file: the same texts, the exported team's players.
+    PickTeam(6);
+    std::vector<teamdata::TeamTexts> imported;
+    for (const char* file : {"shift_jis.csv", "utf8.csv"}) {
+        AnswerNextFileDialog(PathIn(file));
+        MainForm->MenuImportCSV()->trigger();
+        EXPECT_TRUE(GuiTest::NoModalOpen());
+        imported.push_back(MainForm->TeamShown());
+        MainForm->MenuUndo()->trigger();
+    }
+    EXPECT_EQ(imported[0], imported[1]);
+    EXPECT_EQ(imported[1].batters, shown.batters);
+    EXPECT_EQ(imported[1].pitchers, shown.pitchers);
 }
 
 TEST_F(ReportExport, HtmlHoldsTheTablesAsShownWithTheTeamTotals) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Random leagues, each edited by a random mix of what can happen to a league: cells, colours, a row
-// dragged within a team, a row copied from another team, players traded, a byte changed behind an
+// dragged within a team, a row copied from another team, players traded, a player gone over to
+// another team for good, a byte changed behind an
 // equal text, stray bytes in the header, lead bytes, the unused end of team blocks and the
 // program, and a change of length. The comparison must list exactly those edits, in its order, and
 // nothing else; the comparison the other way round must list the same edits undone.
@@ -165,7 +166,17 @@ Record WithNewCell(const Record& record, int column, Random& random) {
     return Grid::FromTexts(texts);
 }
 
-enum class RosterEdit { None, Cells, Drag, DragAndEdit, Copy, CopyWithinTeam, Trade, HiddenByte };
+enum class RosterEdit {
+    None,
+    Cells,
+    Drag,
+    DragAndEdit,
+    Copy,
+    CopyWithinTeam,
+    Trade,
+    Transfer,
+    HiddenByte
+};
 
 // Two images and what comparing them must give, built edit by edit: every edit adds what it
 // must show as in each direction.
@@ -214,12 +225,13 @@ private:
                    : pick < 78 ? RosterEdit::DragAndEdit
                    : pick < 84 ? RosterEdit::Copy
                    : pick < 88 ? RosterEdit::CopyWithinTeam
-                   : pick < 93 ? RosterEdit::Trade
+                   : pick < 91 ? RosterEdit::Trade
+                   : pick < 95 ? RosterEdit::Transfer
                                : RosterEdit::HiddenByte;
         }
-        // A copy or a trade is made with a team left as it was otherwise, and a trade partner
-        // gives to no one else, so that in the other direction each row is explained by its own
-        // edit alone.
+        // A copy, a trade or a transfer is made with a team left as it was otherwise, and a trade
+        // partner or the team a player left gives to no one else, so that in the other direction
+        // each row is explained by its own edit alone.
         std::vector<int> untouched;
         for (int team = 0; team < TeamCount; ++team)
             if (edits[static_cast<std::size_t>(team)] == RosterEdit::None)
@@ -234,10 +246,20 @@ private:
             untouched.erase(partner);
         }
         for (int team = 0; team < TeamCount; ++team) {
+            if (edits[static_cast<std::size_t>(team)] != RosterEdit::Transfer || untouched.empty())
+                continue;
+            const auto origin =
+                untouched.begin() + random_.Below(static_cast<int>(untouched.size()));
+            random_.Percent(60) ? Transfer<BatterBytes>(*origin, team)
+                                : Transfer<PitcherBytes>(*origin, team);
+            untouched.erase(origin);
+        }
+        for (int team = 0; team < TeamCount; ++team) {
             const bool batters = random_.Percent(60);
             switch (edits[static_cast<std::size_t>(team)]) {
             case RosterEdit::None:
             case RosterEdit::Trade:
+            case RosterEdit::Transfer:
                 break;
             case RosterEdit::Cells:
                 EditCells(team);
@@ -397,6 +419,27 @@ private:
             PlayerTransfer{Grid::grid, partner, partnerRow + 1, team, row + 1, ourName, theirName});
         reverse_.push_back(
             PlayerTransfer{Grid::grid, team, row + 1, partner, partnerRow + 1, theirName, ourName});
+    }
+
+    // A player leaves his team for another for good: he takes the place of someone who is gone, and
+    // a newcomer takes his. Whichever league comes first, the player is seen going over, and only
+    // the rows he did not arrive at show their cells.
+    template <typename Record> void Transfer(int origin, int team) {
+        using Grid = GridOf<Record>;
+        const int originRow = random_.Below(Grid::rows);
+        const int row = random_.Below(Grid::rows);
+        const Record player = Grid::Read(before_.Bytes(), origin, originRow);
+        const Record gone = Grid::Read(before_.Bytes(), team, row);
+        const Record newcomer = Grid::RandomRecord(random_);
+        Grid::Write(after_, team, row, player);
+        Grid::Write(after_, origin, originRow, newcomer);
+        const std::string name = Grid::Texts(player)[0];
+        forward_.push_back(PlayerTransfer{Grid::grid, origin, originRow + 1, team, row + 1, name,
+                                          Grid::Texts(gone)[0]});
+        ExpectCells<Grid>(origin, originRow, player, newcomer, forward_);
+        reverse_.push_back(PlayerTransfer{Grid::grid, team, row + 1, origin, originRow + 1, name,
+                                          Grid::Texts(newcomer)[0]});
+        ExpectCells<Grid>(team, row, player, gone, reverse_);
     }
 
     // A byte that two values of one cell share a text for: a batting side above 2 (shown as
