@@ -41,6 +41,10 @@ struct InputFile {
 [[nodiscard]] QString DescribeWriteFailure(const teamdata::FileWriteResult& result,
                                            const QString& target);
 
+// Who holds a lock, as messages name it: "process 1234 (flock)", or "another program" when the
+// system does not tell.
+[[nodiscard]] QString DescribeLockHolder(const teamdata::LockHolder& holder);
+
 // What the next open of an image says about a complete new image left beside it by a save that
 // was stopped while it copied that image over the file.
 [[nodiscard]] QString DescribeInterruptedSave(const QString& image, const QString& copy);

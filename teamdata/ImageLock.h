@@ -4,6 +4,7 @@
 #include "FileDescriptor.h"
 #include "ImageCheck.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -23,8 +24,23 @@ namespace teamdata {
 enum class ImageLockState {
     None,   // nothing asked for yet
     Held,   // held, on the file the name leads to
-    Busy,   // another Tolvanek holds it and the caller did not want to wait
+    Busy,   // another holds it, and did not let go within the time the caller would wait
     Failed, // the image could not be opened or locked; SystemError says why
+};
+
+// Who holds a lock, as far as the system tells (on Linux, /proc/locks and /proc/PID/comm). It
+// need not be a Tolvanek: any program may lock the file, flock(1) among them.
+struct LockHolder {
+    long pid = 0;     // 0 when the system does not tell
+    std::string name; // the holder's command name; empty when unknown
+};
+
+// How long a writer waits for a lock another holds. A holder that never lets go (a stopped
+// process, a shell's flock) must not keep the caller waiting for ever.
+struct LockWait {
+    std::chrono::milliseconds limit{0}; // zero: Busy at once
+    // Called once as the wait begins, to tell the user who is waited for.
+    std::function<void(const LockHolder&)> waiting = {};
 };
 
 class ImageLock {
@@ -36,16 +52,16 @@ public:
     ImageLock& operator=(const ImageLock&) = delete;
     ~ImageLock() = default; // closing the descriptor lets go of the lock
 
-    // Locks the file `imagePath` leads to. When another holds it, an empty `waiting` gives Busy
-    // at once; otherwise `waiting` is called once (to tell the user) and the call blocks until
-    // the other lets go.
-    [[nodiscard]] static ImageLock Acquire(const std::string& imagePath,
-                                           const std::function<void()>& waiting = {});
+    // Locks the file `imagePath` leads to. When another holds it, waits as `wait` says and
+    // gives Busy when the other has not let go by then.
+    [[nodiscard]] static ImageLock Acquire(const std::string& imagePath, const LockWait& wait = {});
 
     [[nodiscard]] ImageLockState State() const { return state_; }
     [[nodiscard]] bool Held() const { return state_ == ImageLockState::Held; }
     // The errno of a failure, 0 otherwise.
     [[nodiscard]] int SystemError() const { return systemError_; }
+    // Who held the lock when the caller gave up (Busy), as far as the system tells.
+    [[nodiscard]] const LockHolder& Holder() const { return holder_; }
 
     // Whether this lock is held on that very file, or on the file `path` leads to now.
     [[nodiscard]] bool Covers(const FileIdentity& file) const;
@@ -62,6 +78,11 @@ private:
     std::string path_;
     ImageLockState state_ = ImageLockState::None;
     int systemError_ = 0;
+    LockHolder holder_;
 };
+
+// Who holds a lock on `file` now (a whole-file lock such as this class takes); pid 0 when nobody
+// does or the system does not tell.
+[[nodiscard]] LockHolder HolderOfLock(const FileIdentity& file);
 
 } // namespace teamdata
