@@ -9,8 +9,10 @@
 #include "CommandLine.h"
 #include "Files.h"
 #include "ImageFile.h"
+#include "ImageLock.h"
 #include "League.h"
 #include "Patch.h"
+#include "SafeImageWriter.h"
 #include "Translations.h"
 
 #include <QCoreApplication>
@@ -20,8 +22,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <optional>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -35,22 +42,34 @@ struct CliRun {
 // otherwise.
 const QString English = QStringLiteral("en_US.UTF-8");
 
-CliRun RunCli(const QStringList& arguments, const QByteArray& input = {},
-              const QString& locale = English, const QString& outputFile = {}) {
+// The program as a script starts it, in `locale`; its standard output goes to `outputFile`
+// (appended to, as ">>" does) and its standard input comes from `inputFile` ("<") when given.
+void StartCli(QProcess& process, const QStringList& arguments, const QString& locale = English,
+              const QString& outputFile = {}, const QString& inputFile = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name :
          {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_MESSAGES"})
         environment.remove(QLatin1String(name));
     environment.insert(QStringLiteral("LANG"), locale);
     environment.insert(QStringLiteral("LC_ALL"), locale);
-    QProcess process;
     process.setProcessEnvironment(environment);
     if (!outputFile.isEmpty())
-        process.setStandardOutputFile(outputFile);
+        process.setStandardOutputFile(outputFile, QIODevice::Append);
+    if (!inputFile.isEmpty())
+        process.setStandardInputFile(inputFile);
     process.start(QStringLiteral(TOLVANEK_CLI), arguments);
     EXPECT_TRUE(process.waitForStarted());
-    process.write(input);
-    process.closeWriteChannel();
+}
+
+CliRun RunCli(const QStringList& arguments, const QByteArray& input = {},
+              const QString& locale = English, const QString& outputFile = {},
+              const QString& inputFile = {}) {
+    QProcess process;
+    StartCli(process, arguments, locale, outputFile, inputFile);
+    if (inputFile.isEmpty()) {
+        process.write(input);
+        process.closeWriteChannel();
+    }
     EXPECT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
@@ -384,6 +403,187 @@ TEST_F(Cli, AnOutputThatIsAnInputOrAnEmptyPathIsRefusedAndChangesNothing) {
     for (qsizetype i = 0; i < files.size(); ++i)
         EXPECT_EQ(FileBytes(files[i]), before[static_cast<std::size_t>(i)])
             << files[i].toStdString();
+}
+
+// "< edit.csv" and ">> game.nes" make files inputs as surely as naming them does.
+TEST_F(Cli, StandardInputAndOutputCountAsTheFilesBehindThem) {
+    const QByteArray league = exchange::LeagueCsvBytes(TextsOf(image_));
+    WriteBytes(Path("edit.csv"), league);
+    const QByteArray image = FileBytes(image_);
+    const QString o = QStringLiteral("-o");
+    const QString standardInput = QStringLiteral("-");
+
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("import"), image_, standardInput, o, Path("edit.csv")},
+          QStringList{QStringLiteral("diff"), image_, QStringLiteral("--csv"), standardInput, o,
+                      Path("edit.csv")}}) {
+        const CliRun run = RunCli(arguments, {}, English, {}, Path("edit.csv"));
+        EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("standard input")) << run.err.toStdString();
+        EXPECT_EQ(FileBytes(Path("edit.csv")), league);
+    }
+    for (const QStringList& arguments : {QStringList{QStringLiteral("export"), image_},
+                                         QStringList{QStringLiteral("show"), image_},
+                                         QStringList{QStringLiteral("info"), image_}}) {
+        const CliRun run = RunCli(arguments, {}, English, image_);
+        EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("standard output")) << run.err.toStdString();
+        EXPECT_EQ(FileBytes(image_), image);
+    }
+    const CliRun both =
+        RunCli({QStringLiteral("import"), image_, standardInput, QStringLiteral("--dry-run")}, {},
+               English, Path("edit.csv"), Path("edit.csv"));
+    EXPECT_EQ(both.status, 2) << both.err.toStdString();
+    EXPECT_EQ(FileBytes(Path("edit.csv")), league);
+
+    // Other files behind them are read and written as before.
+    const CliRun copied =
+        RunCli({QStringLiteral("import"), image_, standardInput, o, Path("copy.nes")}, {}, English,
+               Path("summary.txt"), Path("edit.csv"));
+    EXPECT_EQ(copied.status, 0) << copied.err.toStdString();
+    EXPECT_EQ(FileBytes(Path("copy.nes")), image);
+    EXPECT_TRUE(FileBytes(Path("summary.txt")).contains("0 of 16 teams rewritten"));
+}
+
+// A pipe that nobody reads would keep a writer waiting for ever; every command refuses one as
+// the import does, whatever it writes.
+TEST_F(Cli, NoCommandWritesIntoANamedPipe) {
+    testsupport::ImageBuilder()
+        .FillValidTeams()
+        .SetColors(5, 0x16, 0x30)
+        .WriteTo(dir_.File("edited.nes"));
+    ASSERT_EQ(RunCli({QStringLiteral("patch"), image_, Path("edited.nes"), QStringLiteral("-o"),
+                      Path("edit.bps")})
+                  .status,
+              0);
+    WriteBytes(Path("edit.csv"), exchange::LeagueCsvBytes(TextsOf(image_)));
+    ASSERT_EQ(mkfifo(dir_.File("pipe").c_str(), 0600), 0);
+    std::filesystem::create_symlink("pipe", dir_.File("pipe.bps"));
+    const QString o = QStringLiteral("-o");
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("export"), image_, o, Path("pipe")},
+          QStringList{QStringLiteral("apply"), image_, Path("edit.bps"), o, Path("pipe")},
+          QStringList{QStringLiteral("patch"), image_, Path("edited.nes"), o, Path("pipe.bps")},
+          QStringList{QStringLiteral("overview"), image_, o, Path("pipe")},
+          QStringList{QStringLiteral("diff"), image_, Path("edited.nes"), o, Path("pipe")},
+          QStringList{QStringLiteral("import"), image_, Path("edit.csv"), o, Path("pipe")}}) {
+        QProcess process;
+        StartCli(process, arguments);
+        if (!process.waitForFinished(10000)) {
+            ADD_FAILURE() << arguments.join(' ').toStdString() << " waits for the pipe";
+            process.kill();
+            process.waitForFinished();
+            continue;
+        }
+        const QByteArray err = process.readAllStandardError();
+        EXPECT_EQ(process.exitCode(), 3) << arguments.join(' ').toStdString() << err.toStdString();
+        EXPECT_TRUE(err.contains("named pipe")) << err.toStdString();
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir_.File("pipe")));
+}
+
+// Every command that writes a file takes the lock the import takes, waits for it as long as
+// --wait says, names who holds it, and writes nothing when the time passes.
+TEST_F(Cli, EveryWriterWaitsForTheLockOnItsTargetAndGivesUpWithStatus3) {
+    testsupport::ImageBuilder()
+        .FillValidTeams()
+        .SetColors(5, 0x16, 0x30)
+        .WriteTo(dir_.File("edited.nes"));
+    ASSERT_EQ(RunCli({QStringLiteral("patch"), image_, Path("edited.nes"), QStringLiteral("-o"),
+                      Path("edit.bps")})
+                  .status,
+              0);
+    WriteBytes(Path("edit.csv"), exchange::LeagueCsvBytes(TextsOf(Path("edited.nes"))));
+    for (const char* name : {"locked.nes", "locked.bps", "locked.txt"})
+        WriteBytes(Path(name), "held\n");
+    const QString o = QStringLiteral("-o");
+    const QStringList writers[] = {
+        {QStringLiteral("apply"), image_, Path("edit.bps"), o, Path("locked.nes")},
+        {QStringLiteral("export"), image_, o, Path("locked.nes")},
+        {QStringLiteral("overview"), image_, o, Path("locked.nes")},
+        {QStringLiteral("patch"), image_, Path("edited.nes"), o, Path("locked.bps")},
+        {QStringLiteral("diff"), image_, Path("edited.nes"), o, Path("locked.txt")},
+        {QStringLiteral("import"), image_, Path("edit.csv"), o, Path("locked.nes")},
+        {QStringLiteral("import"), Path("locked.nes"), Path("edit.csv"), QStringLiteral("--force")},
+    };
+    const QByteArray holder = QStringLiteral("process %1").arg(getpid()).toUtf8();
+    {
+        std::vector<teamdata::ImageLock> locks;
+        for (const char* name : {"locked.nes", "locked.bps", "locked.txt"})
+            locks.push_back(teamdata::ImageLock::Acquire(dir_.File(name).string()));
+        for (const QStringList& writer : writers) {
+            SCOPED_TRACE(writer.join(' ').toStdString());
+            const CliRun waited =
+                RunCli(writer + QStringList{QStringLiteral("--wait"), QStringLiteral("0.3")});
+            EXPECT_EQ(waited.status, 3) << waited.err.toStdString();
+            EXPECT_TRUE(waited.err.contains("waiting up to 0.3 seconds"))
+                << waited.err.toStdString();
+            EXPECT_TRUE(waited.err.contains("still locked by " + holder +
+                                            " (cli_tests) after 0.3 "
+                                            "seconds; nothing was written"))
+                << waited.err.toStdString();
+            const CliRun atOnce =
+                RunCli(writer + QStringList{QStringLiteral("--wait"), QStringLiteral("0")});
+            EXPECT_EQ(atOnce.status, 3) << atOnce.err.toStdString();
+            EXPECT_FALSE(atOnce.err.contains("waiting")) << atOnce.err.toStdString();
+            EXPECT_TRUE(atOnce.err.contains("is locked by " + holder)) << atOnce.err.toStdString();
+        }
+        for (const char* name : {"locked.nes", "locked.bps", "locked.txt"})
+            EXPECT_EQ(FileBytes(Path(name)), "held\n") << name;
+    }
+    // Let go in time, the lock is taken and the file written.
+    auto lock = std::make_optional(teamdata::ImageLock::Acquire(dir_.File("locked.nes").string()));
+    QProcess apply;
+    StartCli(apply, writers[0]);
+    apply.setReadChannel(QProcess::StandardError);
+    ASSERT_TRUE(apply.waitForReadyRead(20000));
+    EXPECT_TRUE(apply.readAllStandardError().contains("waiting up to 30 seconds"));
+    lock.reset();
+    ASSERT_TRUE(apply.waitForFinished(20000));
+    EXPECT_EQ(apply.exitCode(), 0);
+    EXPECT_EQ(FileBytes(Path("locked.nes")), FileBytes(Path("edited.nes")));
+
+    const CliRun badWait =
+        RunCli(writers[1] + QStringList{QStringLiteral("--wait"), QStringLiteral("-1")});
+    EXPECT_EQ(badWait.status, 2);
+}
+
+// An import holding the image inside its write: whoever waited for it finds the image replaced
+// and keeps the import's result rather than writing over it unseen.
+TEST_F(Cli, AWriterThatWaitedWritesNothingOverWhatTheHolderWrote) {
+    testsupport::ImageBuilder()
+        .FillValidTeams()
+        .SetColors(5, 0x16, 0x30)
+        .WriteTo(dir_.File("edited.nes"));
+    ASSERT_EQ(RunCli({QStringLiteral("patch"), image_, Path("edited.nes"), QStringLiteral("-o"),
+                      Path("edit.bps")})
+                  .status,
+              0);
+    const QString target = Path("c.nes");
+    std::filesystem::copy_file(dir_.File("game.nes"), dir_.File("c.nes"));
+    auto lock = std::make_optional(teamdata::ImageLock::Acquire(target.toStdString()));
+    for (const QStringList& writer :
+         {QStringList{QStringLiteral("apply"), image_, Path("edit.bps"), QStringLiteral("-o"),
+                      target},
+          QStringList{QStringLiteral("export"), image_, QStringLiteral("-o"), target}}) {
+        SCOPED_TRACE(writer.join(' ').toStdString());
+        if (!lock)
+            lock = teamdata::ImageLock::Acquire(target.toStdString());
+        QProcess waiter;
+        StartCli(waiter, writer);
+        waiter.setReadChannel(QProcess::StandardError);
+        ASSERT_TRUE(waiter.waitForReadyRead(20000));
+        const std::vector<std::uint8_t> theirs =
+            testsupport::ImageBuilder().FillValidTeams().SetColors(7, 0x21, 0x11).Bytes();
+        ASSERT_TRUE(teamdata::WriteFileSafely(target.toStdString(), theirs, {&*lock}).Written());
+        lock.reset();
+        ASSERT_TRUE(waiter.waitForFinished(20000));
+        const QByteArray err = waiter.readAllStandardError();
+        EXPECT_EQ(waiter.exitCode(), 1) << err.toStdString();
+        EXPECT_TRUE(err.contains("written by another program")) << err.toStdString();
+        EXPECT_EQ(FileBytes(target), QByteArray(reinterpret_cast<const char*>(theirs.data()),
+                                                static_cast<qsizetype>(theirs.size())));
+    }
 }
 
 // A file that is not what the importer reads is named for what it is, with status 1 (refused
