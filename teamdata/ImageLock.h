@@ -12,11 +12,13 @@
 
 // Keeps two Tolvaneks from writing one image at the same time. Each writer decides what to write
 // from the image as it read it; without the lock, two imports at once would each replace the
-// image with their own reading plus their own teams, and one of them would be lost.
+// image with their own reading plus their own teams, and one of them would be lost. Every other
+// file a writer replaces is locked the same way, so that no two writers ever cross on one name.
 //
 // The lock is advisory (other programs are not stopped by it) and belongs to the open file, not
 // to the name: the safe writer puts a new file in the image's place, so a waiter that gets the
 // lock checks that the name still leads to the file it locked and otherwise locks the new one.
+// A waiter asks again now and then rather than blocking, so that it can give up.
 // A lock is exclusive even within one process: whoever holds one passes it to the writer rather
 // than letting the writer lock the same file again, which would wait for itself.
 namespace teamdata {
