@@ -22,7 +22,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -443,43 +442,6 @@ TEST_F(Cli, StandardInputAndOutputCountAsTheFilesBehindThem) {
     EXPECT_EQ(copied.status, 0) << copied.err.toStdString();
     EXPECT_EQ(FileBytes(Path("copy.nes")), image);
     EXPECT_TRUE(FileBytes(Path("summary.txt")).contains("0 of 16 teams rewritten"));
-}
-
-// A pipe that nobody reads would keep a writer waiting for ever; every command refuses one as
-// the import does, whatever it writes.
-TEST_F(Cli, NoCommandWritesIntoANamedPipe) {
-    testsupport::ImageBuilder()
-        .FillValidTeams()
-        .SetColors(5, 0x16, 0x30)
-        .WriteTo(dir_.File("edited.nes"));
-    ASSERT_EQ(RunCli({QStringLiteral("patch"), image_, Path("edited.nes"), QStringLiteral("-o"),
-                      Path("edit.bps")})
-                  .status,
-              0);
-    WriteBytes(Path("edit.csv"), exchange::LeagueCsvBytes(TextsOf(image_)));
-    ASSERT_EQ(mkfifo(dir_.File("pipe").c_str(), 0600), 0);
-    std::filesystem::create_symlink("pipe", dir_.File("pipe.bps"));
-    const QString o = QStringLiteral("-o");
-    for (const QStringList& arguments :
-         {QStringList{QStringLiteral("export"), image_, o, Path("pipe")},
-          QStringList{QStringLiteral("apply"), image_, Path("edit.bps"), o, Path("pipe")},
-          QStringList{QStringLiteral("patch"), image_, Path("edited.nes"), o, Path("pipe.bps")},
-          QStringList{QStringLiteral("overview"), image_, o, Path("pipe")},
-          QStringList{QStringLiteral("diff"), image_, Path("edited.nes"), o, Path("pipe")},
-          QStringList{QStringLiteral("import"), image_, Path("edit.csv"), o, Path("pipe")}}) {
-        QProcess process;
-        StartCli(process, arguments);
-        if (!process.waitForFinished(10000)) {
-            ADD_FAILURE() << arguments.join(' ').toStdString() << " waits for the pipe";
-            process.kill();
-            process.waitForFinished();
-            continue;
-        }
-        const QByteArray err = process.readAllStandardError();
-        EXPECT_EQ(process.exitCode(), 3) << arguments.join(' ').toStdString() << err.toStdString();
-        EXPECT_TRUE(err.contains("named pipe")) << err.toStdString();
-    }
-    EXPECT_TRUE(std::filesystem::is_fifo(dir_.File("pipe")));
 }
 
 // Every command that writes a file takes the lock the import takes, waits for it as long as

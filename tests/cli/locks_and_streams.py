@@ -97,12 +97,14 @@ def main():
             expect(run(["sh", "-c", command]), 2, "standard")
             unchanged()
 
-        # A named pipe that nobody reads.
+        # A named pipe that nobody reads: refused as the import refuses one, never waited on.
         os.mkfifo("pipe")
         os.symlink("pipe", "pipe.bps")
         for writer in (["apply", "game.nes", "z.bps", "-o", "pipe"],
                        ["export", "game.nes", "-o", "pipe"],
                        ["patch", "game.nes", "d.nes", "-o", "pipe.bps"],
+                       ["overview", "game.nes", "-o", "pipe"],
+                       ["diff", "game.nes", "d.nes", "-o", "pipe"],
                        ["import", "game.nes", "edit.csv", "-o", "pipe"]):
             expect(run([cli, "--lang", "en", *writer]), 3, "named pipe")
         unchanged()
