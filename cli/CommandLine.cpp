@@ -68,8 +68,8 @@ struct CommandSpec {
     int (*run)(const Invocation&);
 };
 
-// The longest --wait taken: a limit is for a lock that is never let go, and any wait longer than
-// this is as good as none.
+// The longest --wait taken, some thirty years: as good as waiting for ever, and still within what
+// the clock counts.
 constexpr double MaxWaitSeconds = 1e9;
 
 // Every command that writes a file locks it while it writes; a lock another holds is waited for
