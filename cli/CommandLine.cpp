@@ -9,6 +9,7 @@
 #include "Commands.h"
 #include "Invocation.h"
 
+#include "FileDescriptor.h"
 #include "Files.h"
 #include "ImageFile.h"
 
@@ -17,7 +18,9 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -35,10 +38,11 @@ QString Translated(const char* text) {
 // What a positional argument or an option's value is: the paths are checked before a command
 // runs (never empty, an output never one of the inputs).
 enum class Role {
-    Flag,   // an option without a value
-    Value,  // a word such as a format or team initials
-    Input,  // a file the command reads; "-" for standard input where the command allows it
-    Output, // the file the command writes; "-" for standard output where the command allows it
+    Flag,    // an option without a value
+    Value,   // a word such as a format or team initials
+    Input,   // a file the command reads; "-" for standard input where the command allows it
+    Output,  // the file the command writes; "-" for standard output where the command allows it
+    Seconds, // a time to wait, in seconds
 };
 
 struct ArgumentSpec {
@@ -63,6 +67,19 @@ struct CommandSpec {
     std::vector<OptionSpec> options;
     int (*run)(const Invocation&);
 };
+
+// The longest --wait taken, some thirty years: as good as waiting for ever, and still within what
+// the clock counts.
+constexpr double MaxWaitSeconds = 1e9;
+
+// Every command that writes a file locks it while it writes; a lock another holds is waited for
+// this long at most.
+const OptionSpec WaitOption = {
+    "wait",
+    QT_TRANSLATE_NOOP("Cli", "How many seconds to wait while another program holds the lock on "
+                             "a file to be written (30 when not given; 0: not at all). When the "
+                             "time passes, nothing is written and the exit status is 3."),
+    "SECONDS", Role::Seconds};
 
 // Every command takes --force, which only the commands that read images need; it is listed with
 // each so that a script can always pass it.
@@ -103,6 +120,7 @@ const std::vector<CommandSpec>& Commands() {
            "shift_jis|utf-8", Role::Value},
           {"o", QT_TRANSLATE_NOOP("Cli", "Where to write; standard output when not given or -."),
            "FILE", Role::Output},
+          WaitOption,
           ForceOption},
          RunExport},
         {"import",
@@ -119,6 +137,7 @@ const std::vector<CommandSpec>& Commands() {
            QT_TRANSLATE_NOOP("Cli", "Write the result into a copy here and leave the image "
                                     "alone."),
            "OUTPUT", Role::Output},
+          WaitOption,
           ForceOption},
          RunImport},
         {"patch",
@@ -128,6 +147,7 @@ const std::vector<CommandSpec>& Commands() {
           {"MODIFIED", QT_TRANSLATE_NOOP("Cli", "The image the patch leads to.")}},
          {{"o", QT_TRANSLATE_NOOP("Cli", "The patch to write; .bps or .ips chooses the format."),
            "PATCH", Role::Output, true},
+          WaitOption,
           ForceOption},
          RunPatch},
         {"apply",
@@ -138,6 +158,7 @@ const std::vector<CommandSpec>& Commands() {
           {"PATCH", QT_TRANSLATE_NOOP("Cli", "A BPS or IPS patch.")}},
          {{"o", QT_TRANSLATE_NOOP("Cli", "The patched image to write."), "OUTPUT", Role::Output,
            true},
+          WaitOption,
           ForceOption},
          RunApply},
         {"diff",
@@ -163,6 +184,7 @@ const std::vector<CommandSpec>& Commands() {
            "text|csv|html", Role::Value},
           {"o", QT_TRANSLATE_NOOP("Cli", "Where to write; standard output when not given or -."),
            "FILE", Role::Output},
+          WaitOption,
           ForceOption},
          RunDiff},
         {"overview",
@@ -173,6 +195,7 @@ const std::vector<CommandSpec>& Commands() {
          {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")}},
          {{"o", QT_TRANSLATE_NOOP("Cli", "The page to write; - for standard output."), "FILE",
            Role::Output, true},
+          WaitOption,
           ForceOption},
          RunOverview},
         {"show",
@@ -208,11 +231,13 @@ QCommandLineOption OptionOf(const OptionSpec& declared) {
 // A command's parser, its help text, and the checks before it runs.
 class CommandRun {
 public:
-    CommandRun(const CommandSpec& declared, std::istream& in, std::ostream& out, std::ostream& err)
+    CommandRun(const CommandSpec& declared, std::istream& in, std::ostream& out, std::ostream& err,
+               const StandardDescriptors& descriptors = {})
         : spec_(declared)
         , in_(in)
         , out_(out)
-        , err_(err) {
+        , err_(err)
+        , descriptors_(descriptors) {
         parser_.setApplicationDescription(Translated(declared.description));
         parser_.addOption(help_);
         for (const OptionSpec& option : declared.options)
@@ -255,15 +280,80 @@ public:
         if (positional.size() > expected)
             return Usage(Cli::tr("unexpected argument \"%1\"")
                              .arg(exchange::Shown(positional.at(expected))));
+        if (const int status = CheckSeconds(); status != Done)
+            return status;
         if (const int status = CheckPaths(positional); status != Done)
             return status;
-        return spec_.run(
-            Invocation(QLatin1String(spec_.name), parser_, positional, in_, out_, err_));
+        Invocation call(QLatin1String(spec_.name), parser_, positional, in_, out_, err_);
+        // Taken before anything is read: whoever writes the output meanwhile keeps their result.
+        for (const OptionSpec& option : spec_.options)
+            if (option.role == Role::Output && parser_.isSet(QLatin1String(option.name)) &&
+                parser_.value(QLatin1String(option.name)) != StandardStream)
+                call.outputSeen =
+                    teamdata::StampOf(NativePath(parser_.value(QLatin1String(option.name))));
+        return spec_.run(call);
     }
 
 private:
     int Usage(const QString& problem) const {
         return ReportUsage(err_, QLatin1String(spec_.name), problem);
+    }
+
+    int CheckSeconds() const {
+        for (const OptionSpec& option : spec_.options) {
+            const QString name = QLatin1String(option.name);
+            if (option.role != Role::Seconds || !parser_.isSet(name))
+                continue;
+            bool number = false;
+            const double seconds = parser_.value(name).toDouble(&number);
+            if (!number || !std::isfinite(seconds) || seconds < 0 || seconds > MaxWaitSeconds)
+                return Usage(Cli::tr("--%1 takes a number of seconds, 0 or more, not \"%2\"")
+                                 .arg(name, exchange::Shown(parser_.value(name))));
+        }
+        return Done;
+    }
+
+    // The file behind a standard stream the process has, when it is one (not a terminal, pipe
+    // or device, which no command reads as an input).
+    std::optional<teamdata::FileIdentity> StandardFile(int descriptor) const {
+        teamdata::FileFacts facts;
+        if (descriptor < 0 || !teamdata::FactsOf(descriptor, facts) || !facts.regular)
+            return std::nullopt;
+        return facts.identity;
+    }
+
+    // What standard input and output are matter as much as the names: "< edit.csv" makes
+    // edit.csv an input as surely as naming it does, and ">> game.nes" writes into game.nes.
+    int CheckStandardStreams(const QStringList& inputs, const QStringList& inputNames) const {
+        const std::optional<teamdata::FileIdentity> input =
+            inputs.contains(StandardStream) ? StandardFile(descriptors_.input) : std::nullopt;
+        const std::optional<teamdata::FileIdentity> output = StandardFile(descriptors_.output);
+        const auto identityOf = [](const QString& path) -> std::optional<teamdata::FileIdentity> {
+            teamdata::FileIdentity identity;
+            if (path == StandardStream || !teamdata::IdentityOf(NativePath(path), identity))
+                return std::nullopt;
+            return identity;
+        };
+        for (const OptionSpec& option : spec_.options) {
+            const QString name = QLatin1String(option.name);
+            if (input && option.role == Role::Output && parser_.isSet(name) &&
+                identityOf(parser_.value(name)) == input)
+                return Usage(Cli::tr("-o %1 is the file standard input is read from; the command "
+                                     "reads it, so it cannot write it: name another file")
+                                 .arg(exchange::Shown(parser_.value(name))));
+        }
+        if (!output)
+            return Done;
+        if (output == input)
+            return Usage(Cli::tr("standard output goes to the file standard input is read from; "
+                                 "the command reads it, so it cannot write it: send standard "
+                                 "output to another file"));
+        for (qsizetype i = 0; i < inputs.size(); ++i)
+            if (identityOf(inputs.at(i)) == output)
+                return Usage(Cli::tr("standard output goes to %1 %2; the command reads it, so it "
+                                     "cannot write it: send standard output to another file")
+                                 .arg(inputNames.at(i), exchange::Shown(inputs.at(i))));
+        return Done;
     }
 
     // Every path names a file, and what a command writes is never one of the files it reads:
@@ -306,13 +396,14 @@ private:
                                      .arg(exchange::Shown(output), inputNames.at(i),
                                           exchange::Shown(inputs.at(i))));
         }
-        return Done;
+        return CheckStandardStreams(inputs, inputNames);
     }
 
     const CommandSpec& spec_;
     std::istream& in_;
     std::ostream& out_;
     std::ostream& err_;
+    StandardDescriptors descriptors_;
     QCommandLineParser parser_;
     QCommandLineOption help_ = HelpOption();
 };
@@ -339,7 +430,8 @@ const CommandSpec* FindCommand(const QString& name) {
     return nullptr;
 }
 
-int Dispatch(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+int Dispatch(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err,
+             const StandardDescriptors& descriptors) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         Cli::tr("Check, export, import and patch the team data of a cartridge image."));
@@ -378,16 +470,16 @@ int Dispatch(const QStringList& arguments, std::istream& in, std::ostream& out, 
     const CommandSpec* command = FindCommand(name);
     if (!command)
         return ReportUsage(err, {}, Cli::tr("unknown command \"%1\"").arg(exchange::Shown(name)));
-    return CommandRun(*command, in, out, err).Run(positional.mid(1));
+    return CommandRun(*command, in, out, err, descriptors).Run(positional.mid(1));
 }
 
 } // namespace
 
 int RunCommandLine(const QStringList& arguments, std::istream& in, std::ostream& out,
-                   std::ostream& err) {
+                   std::ostream& err, const StandardDescriptors& descriptors) {
     int status = Done;
     try {
-        status = Dispatch(arguments, in, out, err);
+        status = Dispatch(arguments, in, out, err, descriptors);
     } catch (const std::exception& error) {
         // Nothing the commands call is meant to throw; should anything, it is a message and a
         // status, never an abort.

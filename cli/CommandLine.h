@@ -20,11 +20,19 @@ struct LanguageChoice {
 };
 [[nodiscard]] LanguageChoice TakeLanguageOption(const QStringList& arguments);
 
+// The descriptors behind the streams a command is given, when they are the process's own: what a
+// command writes must not be the file standard input is read from, nor may standard output be a
+// file the command reads. -1 where the stream is no descriptor's (a test's string stream).
+struct StandardDescriptors {
+    int input = -1;
+    int output = -1;
+};
+
 // The whole of tolvanek-cli after the program name: the command name, then the command's own
 // options and arguments. Returns the exit status (ExitStatus in CliText.h). Runs in-process, so
 // tests call it as the program's main does.
 [[nodiscard]] int RunCommandLine(const QStringList& arguments, std::istream& in, std::ostream& out,
-                                 std::ostream& err);
+                                 std::ostream& err, const StandardDescriptors& descriptors = {});
 
 // The process's arguments as texts that give every byte of a file name back (see PathFromNative).
 [[nodiscard]] QStringList ArgumentsOf(int argc, char** argv);

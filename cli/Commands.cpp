@@ -19,6 +19,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -154,7 +155,40 @@ int ReadInputFile(const QString& name, std::uint64_t maxSize, QByteArray& bytes,
     return FileFailed;
 }
 
-// A result to standard output for "-" or no name, otherwise written safely to the file.
+// "30", "0.5": a --wait as the user gave it.
+QString SecondsText(std::chrono::milliseconds limit) {
+    return QString::number(static_cast<double>(limit.count()) / 1000.0);
+}
+
+// The wait for another's lock on `file`, told once on standard error as it begins.
+teamdata::LockWait WaitFor(const Invocation& call, const QString& file) {
+    teamdata::LockWait wait;
+    wait.limit = call.WaitLimit();
+    wait.waiting = [&call, file, limit = wait.limit](const teamdata::LockHolder& holder) {
+        WriteText(call.err, QLatin1String(ProgramName) + QStringLiteral(": ") +
+                                Cli::tr("%1 is locked by %2; waiting up to %3 seconds for it")
+                                    .arg(Shown(file), exchange::DescribeLockHolder(holder),
+                                         SecondsText(limit)) +
+                                QLatin1Char('\n'));
+        call.err.flush();
+    };
+    return wait;
+}
+
+// A lock that was not let go in time is a file that could not be written: status 3.
+int ReportLocked(const Invocation& call, const QString& file, const teamdata::LockHolder& holder) {
+    const QString message =
+        call.WaitLimit().count() > 0
+            ? Cli::tr("%1 is still locked by %2 after %3 seconds; nothing was written")
+                  .arg(Shown(file), exchange::DescribeLockHolder(holder),
+                       SecondsText(call.WaitLimit()))
+            : Cli::tr("%1 is locked by %2; nothing was written")
+                  .arg(Shown(file), exchange::DescribeLockHolder(holder));
+    return Report(call.err, message, FileFailed);
+}
+
+// A result to standard output for "-" or no name, otherwise written safely to the file: under
+// its lock, and only while it is the file the command saw when it began.
 int WriteOutput(const Invocation& call, const QString& name, std::span<const std::uint8_t> bytes) {
     if (name.isEmpty() || name == StandardStream) {
         call.out.write(reinterpret_cast<const char*>(bytes.data()),
@@ -164,13 +198,24 @@ int WriteOutput(const Invocation& call, const QString& name, std::span<const std
             return Report(call.err, Cli::tr("cannot write to standard output"), FileFailed);
         return Done;
     }
-    const teamdata::FileWriteResult written = teamdata::WriteFileSafely(NativePath(name), bytes);
-    if (!written.Written())
-        return Report(call.err, exchange::DescribeWriteFailure(written, name), FileFailed);
-    if (!written.aftermath.Clean())
-        return Report(call.err, exchange::DescribeWriteAftermath(written.aftermath, name),
-                      FileFailed);
-    return Done;
+    const teamdata::FileWriteResult written = teamdata::WriteFileSafely(
+        NativePath(name), bytes, {nullptr, WaitFor(call, name), call.outputSeen});
+    switch (written.outcome) {
+    case teamdata::FileWriteOutcome::Written:
+        if (!written.aftermath.Clean())
+            return Report(call.err, exchange::DescribeWriteAftermath(written.aftermath, name),
+                          FileFailed);
+        return Done;
+    case teamdata::FileWriteOutcome::Busy:
+        return ReportLocked(call, name, written.holder);
+    case teamdata::FileWriteOutcome::TargetChanged:
+        // Refused for now, as an image changed since it was read is.
+        return Report(call.err, exchange::DescribeWriteFailure(written, name), DataRefused);
+    case teamdata::FileWriteOutcome::TargetUncreatable:
+    case teamdata::FileWriteOutcome::WriteFailed:
+        break;
+    }
+    return Report(call.err, exchange::DescribeWriteFailure(written, name), FileFailed);
 }
 
 // "FILE:LINE:COLUMN: message", the form editors and build tools jump to; the column is left out
@@ -215,19 +260,23 @@ QString InitialsOf(const std::vector<teamdata::TeamWrite>& writes) {
     return initials.join(QLatin1Char(' '));
 }
 
-int ReportImageWrite(std::ostream& err, const teamdata::ImageWriteResult& result,
+int ReportImageWrite(const Invocation& call, const teamdata::ImageWriteResult& result,
                      const QString& image, const QString& target) {
     if (result.Written())
         return result.aftermath.Clean()
                    ? Done
-                   : Report(err, exchange::DescribeWriteAftermath(result.aftermath, target),
+                   : Report(call.err, exchange::DescribeWriteAftermath(result.aftermath, target),
                             FileFailed);
-    // An image that is no longer what was read, or that another Tolvanek is writing, is data
-    // refused for now rather than a file that cannot be written.
+    if (result.outcome == teamdata::ImageWriteOutcome::Busy)
+        return ReportLocked(call, result.lockedFile == NativePath(image) ? image : target,
+                            result.holder);
+    // An image or a target that is no longer what was read is data refused for now rather than
+    // a file that cannot be written.
     const bool refused = result.outcome == teamdata::ImageWriteOutcome::SourceChanged ||
+                         result.outcome == teamdata::ImageWriteOutcome::TargetChanged ||
                          result.outcome == teamdata::ImageWriteOutcome::SourceRefused ||
                          result.outcome == teamdata::ImageWriteOutcome::TextRefused;
-    return Report(err, exchange::DescribeWriteFailure(result, image, target),
+    return Report(call.err, exchange::DescribeWriteFailure(result, image, target),
                   refused ? DataRefused : FileFailed);
 }
 
@@ -325,15 +374,11 @@ int RunImport(const Invocation& call) {
     // Held from the first read of the image to the rename that replaces it: another Tolvanek
     // importing at the same time waits for this one and then decides against its result.
     teamdata::ImageLock lock;
-    if (!call.IsSet(QStringLiteral("dry-run")))
-        lock = teamdata::ImageLock::Acquire(NativePath(image), [&] {
-            WriteText(
-                call.err,
-                QLatin1String(ProgramName) + QStringLiteral(": ") +
-                    Cli::tr("waiting for another Tolvanek to finish writing %1").arg(Shown(image)) +
-                    QLatin1Char('\n'));
-            call.err.flush();
-        });
+    if (!call.IsSet(QStringLiteral("dry-run"))) {
+        lock = teamdata::ImageLock::Acquire(NativePath(image), WaitFor(call, image));
+        if (lock.State() == teamdata::ImageLockState::Busy)
+            return ReportLocked(call, image, lock.Holder());
+    }
     const OpenedImage opened = OpenImage(image, call.Force(), call.err);
     if (opened.status != Done)
         return opened.status;
@@ -381,8 +426,10 @@ int RunImport(const Invocation& call) {
         write.expectedSource = std::span<const std::uint8_t>(opened.image.bytes);
         if (lock.Held())
             write.lock = &lock;
-        if (const int status =
-                ReportImageWrite(call.err, teamdata::WriteImage(write), image, target);
+        write.wait = WaitFor(call, target);
+        if (!output.isEmpty())
+            write.expectedTarget = call.outputSeen;
+        if (const int status = ReportImageWrite(call, teamdata::WriteImage(write), image, target);
             status != Done)
             return status;
     }
@@ -601,7 +648,7 @@ int RunDiff(const Invocation& call) {
         bytes = exchange::ChangeText(changes).toUtf8();
     if (const int status = WriteOutput(call, call.Value(QStringLiteral("o")), BytesOf(bytes));
         status != Done)
-        return status;
+        return AsDiffStatus(status);
     return changes.empty() ? Done : 1;
 }
 

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "FileDescriptor.h"
+
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+#include <cmath>
 #include <istream>
+#include <optional>
 #include <ostream>
 
 namespace cli {
@@ -29,11 +34,22 @@ public:
     [[nodiscard]] QString Value(const QString& option) const { return parser_.value(option); }
     // --force: go on with an image that does not look like the game's.
     [[nodiscard]] bool Force() const { return parser_.isSet(QStringLiteral("force")); }
+    // --wait: how long to wait for another program's lock on a file to be written. A lock held
+    // longer than a save takes is held by someone who is not about to let go.
+    [[nodiscard]] std::chrono::milliseconds WaitLimit() const {
+        if (!parser_.isSet(QStringLiteral("wait")))
+            return DefaultWait;
+        return std::chrono::milliseconds(
+            std::llround(parser_.value(QStringLiteral("wait")).toDouble() * 1000));
+    }
+    static constexpr std::chrono::milliseconds DefaultWait = std::chrono::seconds(30);
 
     const QString command;
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
+    // The file -o names as it was when the command began (checked before it is written).
+    std::optional<teamdata::FileStamp> outputSeen;
 
 private:
     const QCommandLineParser& parser_;

@@ -25,5 +25,6 @@ int main(int argc, char* argv[]) {
         return cli::ReportUsage(std::cerr, {}, choice.problem);
     if (choice.language)
         exchange::InstallTranslations(application, *choice.language);
-    return cli::RunCommandLine(choice.arguments, std::cin, std::cout, std::cerr);
+    // Standard input and output are descriptors 0 and 1 on every system.
+    return cli::RunCommandLine(choice.arguments, std::cin, std::cout, std::cerr, {0, 1});
 }

@@ -86,7 +86,23 @@ QString TargetLeft(teamdata::TargetState state, const QString& target, const std
     return {};
 }
 
+// A target that another program wrote after the command first looked at it is not replaced:
+// that program's result would be lost without a word.
+QString TargetChanged(const QString& target) {
+    return Texts::tr("%1 was written by another program while this was under way; nothing was "
+                     "written over it, so that its content is not lost")
+        .arg(Shown(target));
+}
+
 } // namespace
+
+QString DescribeLockHolder(const teamdata::LockHolder& holder) {
+    if (holder.pid <= 0)
+        return Texts::tr("another program");
+    if (holder.name.empty())
+        return Texts::tr("process %1").arg(holder.pid);
+    return Texts::tr("process %1 (%2)").arg(holder.pid).arg(Shown(holder.name));
+}
 
 QString DescribeWriteFailure(const teamdata::ImageWriteResult& result, const QString& image,
                              const QString& target) {
@@ -104,8 +120,11 @@ QString DescribeWriteFailure(const teamdata::ImageWriteResult& result, const QSt
                          "written, so that its changes are not lost")
             .arg(Shown(image));
     case Outcome::Busy:
-        return Texts::tr("another Tolvanek is writing %1 right now; nothing was written")
-            .arg(Shown(target));
+        return Texts::tr("%1 is locked by %2; nothing was written")
+            .arg(Shown(result.lockedFile.empty() ? target : PathFromNative(result.lockedFile)),
+                 DescribeLockHolder(result.holder));
+    case Outcome::TargetChanged:
+        return TargetChanged(target);
     case Outcome::TargetUncreatable:
         return CannotCreate(result, target);
     case Outcome::WriteFailed:
@@ -128,6 +147,11 @@ QString DescribeWriteFailure(const teamdata::FileWriteResult& result, const QStr
         return Texts::tr("%1; %2", "what failed; what it left")
             .arg(WithReason(Texts::tr("cannot write %1").arg(Shown(target)), result.systemError),
                  TargetLeft(result.target, target, result.completeCopy));
+    case teamdata::FileWriteOutcome::Busy:
+        return Texts::tr("%1 is locked by %2; nothing was written")
+            .arg(Shown(target), DescribeLockHolder(result.holder));
+    case teamdata::FileWriteOutcome::TargetChanged:
+        return TargetChanged(target);
     }
     return {};
 }
@@ -207,6 +231,8 @@ QString DescribeSystemError(int error) {
         return Texts::tr("the file is too large");
     case EEXIST:
         return Texts::tr("a file of that name is in the way");
+    case ESPIPE:
+        return Texts::tr("it is a named pipe, not a file");
     default:
         break;
     }

@@ -46,6 +46,9 @@ struct InputFile {
 // line for each; empty when nothing is left to say.
 [[nodiscard]] QString DescribeWriteAftermath(const teamdata::WriteAftermath& aftermath,
                                              const QString& target);
+// Who holds a lock, as messages name it: "process 1234 (flock)", or "another program" when the
+// system does not tell.
+[[nodiscard]] QString DescribeLockHolder(const teamdata::LockHolder& holder);
 
 // What the next open of an image says about a complete new image left beside it by a save that
 // was stopped while it copied that image over the file.

@@ -361,9 +361,10 @@ bool TMainForm::ApplyPatchFile(const QString& patchPath) {
         teamdata::ImageWriteResult refused;
         lock = teamdata::ImageLock::Acquire(NativePath(filePath_));
         Bytes now;
-        if (lock.State() == teamdata::ImageLockState::Busy)
+        if (lock.State() == teamdata::ImageLockState::Busy) {
             refused.outcome = teamdata::ImageWriteOutcome::Busy;
-        else if (!lock.Held() || lock.ReadWhole(now) != teamdata::FileRead::Read) {
+            refused.holder = lock.Holder();
+        } else if (!lock.Held() || lock.ReadWhole(now) != teamdata::FileRead::Read) {
             refused.outcome = teamdata::ImageWriteOutcome::SourceUnreadable;
             refused.systemError = lock.SystemError();
         } else if (now != image.bytes)
@@ -375,7 +376,7 @@ bool TMainForm::ApplyPatchFile(const QString& patchPath) {
         }
     }
     if (const teamdata::FileWriteResult result =
-            teamdata::WriteFileSafely(NativePath(target), patched->bytes);
+            teamdata::WriteFileSafely(NativePath(target), patched->bytes, {&lock});
         !result.Written()) {
         ShowError(this,
                   WithDetail(CannotSaveMessage(), exchange::DescribeWriteFailure(result, target)));

@@ -375,6 +375,7 @@ bool TMainForm::SaveTeam(const QString& target) {
     case teamdata::ImageWriteOutcome::WriteFailed:
     case teamdata::ImageWriteOutcome::TextRefused:
     case teamdata::ImageWriteOutcome::Busy:
+    case teamdata::ImageWriteOutcome::TargetChanged:
         break;
     }
     ShowError(this, WithDetail(message, exchange::DescribeWriteFailure(result, filePath_, target)));

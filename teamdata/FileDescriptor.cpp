@@ -77,6 +77,15 @@ FileIdentity IdentityFrom(const FileStatus& status) {
     return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
 }
 
+std::int64_t ModifiedOf(const FileStatus& status) {
+#ifdef _WIN32
+    return static_cast<std::int64_t>(status.st_mtime) * 1'000'000'000;
+#else
+    return static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 +
+           status.st_mtim.tv_nsec;
+#endif
+}
+
 bool IsDirectory(const FileStatus& status) {
 #ifdef _WIN32
     return (status.st_mode & _S_IFMT) == _S_IFDIR;
@@ -135,12 +144,28 @@ bool FactsOf(int descriptor, FileFacts& facts) {
     facts.identity = IdentityFrom(status);
     facts.regular = IsRegular(status);
     facts.directory = IsDirectory(status);
+#ifndef _WIN32
+    facts.pipe = S_ISFIFO(status.st_mode);
+#endif
     facts.links = static_cast<std::uint64_t>(status.st_nlink);
     facts.size = static_cast<std::uint64_t>(status.st_size);
     facts.mode = static_cast<unsigned>(status.st_mode) & 07777u;
     facts.owner = static_cast<unsigned>(status.st_uid);
     facts.group = static_cast<unsigned>(status.st_gid);
+    facts.modified = ModifiedOf(status);
     return true;
+}
+
+FileStamp StampOf(const std::string& path) {
+    FileStatus status{};
+    if (StatusOf(path.c_str(), status) != 0)
+        return {};
+    return {true, IdentityFrom(status), static_cast<std::uint64_t>(status.st_size),
+            ModifiedOf(status)};
+}
+
+FileStamp StampOf(const FileFacts& facts) {
+    return {true, facts.identity, facts.size, facts.modified};
 }
 
 bool IdentityOf(int descriptor, FileIdentity& identity) {

@@ -28,11 +28,23 @@ struct FileFacts {
     FileIdentity identity;
     bool regular = false;
     bool directory = false;
+    bool pipe = false; // a named pipe (FIFO)
     std::uint64_t links = 0;
     std::uint64_t size = 0;
     unsigned mode = 0; // the permission bits, set-id and sticky bits included
     unsigned owner = 0;
     unsigned group = 0;
+    std::int64_t modified = 0; // nanoseconds since the epoch
+};
+
+// A file as a command first saw it, so that a writer can tell later whether anyone wrote it in
+// between: whether the name led to a file, which one, its size and its modification time.
+struct FileStamp {
+    bool exists = false;
+    FileIdentity identity;
+    std::uint64_t size = 0;
+    std::int64_t modified = 0; // nanoseconds since the epoch
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
 
 // An open descriptor, closed when this goes.
@@ -73,6 +85,11 @@ inline constexpr int OpenNoLink = O_NOFOLLOW;
 
 // The facts of the file open at `descriptor`; false with errno set when they cannot be had.
 [[nodiscard]] bool FactsOf(int descriptor, FileFacts& facts);
+
+// The stamp of the file `path` names now, links followed; nothing there (or nothing that can be
+// looked at) gives a stamp that does not exist.
+[[nodiscard]] FileStamp StampOf(const std::string& path);
+[[nodiscard]] FileStamp StampOf(const FileFacts& facts);
 
 // The identity of the file open at `descriptor`, or of the one `path` names now (links
 // followed); false with errno set when it cannot be had.

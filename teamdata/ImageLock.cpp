@@ -1,15 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "ImageLock.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <fstream>
+#include <sstream>
+#include <thread>
 
 #ifndef _WIN32
 #include <sys/file.h>
+#include <sys/sysmacros.h>
 #endif
 
 namespace teamdata {
 
 namespace {
+
+// Often enough that a writer waiting for another starts soon after it ends, seldom enough to
+// cost nothing.
+constexpr auto RetryInterval = std::chrono::milliseconds(50);
+
+// A name that keeps leading to new files means writers keep replacing it: after this many
+// files that is as busy as a lock held.
+constexpr int MaxReplacementsSeen = 8;
 
 #ifdef _WIN32
 // Windows's byte-range locks would also stop this program's own writes through other
@@ -18,10 +31,8 @@ bool TryLock(int, bool& busy) {
     busy = false;
     return true;
 }
-bool WaitForLock(int) {
-    return true;
-}
 #else
+// Never blocks: a blocking flock could not be given up when the limit passes.
 bool TryLock(int descriptor, bool& busy) {
     for (;;) {
         if (flock(descriptor, LOCK_EX | LOCK_NB) == 0)
@@ -33,19 +44,51 @@ bool TryLock(int descriptor, bool& busy) {
     }
 }
 
-bool WaitForLock(int descriptor) {
-    for (;;) {
-        if (flock(descriptor, LOCK_EX) == 0)
-            return true;
-        if (errno != EINTR)
-            return false;
-    }
+// "fe:00:10953533" in /proc/locks: the device's major and minor number in hexadecimal, then the
+// inode.
+bool NamesFile(const std::string& place, const FileIdentity& file) {
+    std::istringstream fields(place);
+    unsigned deviceMajor = 0;
+    unsigned deviceMinor = 0;
+    unsigned long long inode = 0;
+    char firstColon = 0;
+    char secondColon = 0;
+    fields >> std::hex >> deviceMajor >> firstColon >> deviceMinor >> secondColon >> std::dec >>
+        inode;
+    const auto device = static_cast<dev_t>(file.device);
+    return fields && firstColon == ':' && secondColon == ':' && inode == file.inode &&
+           deviceMajor == major(device) && deviceMinor == minor(device);
 }
 #endif
 
 } // namespace
 
-ImageLock ImageLock::Acquire(const std::string& imagePath, const std::function<void()>& waiting) {
+LockHolder HolderOfLock(const FileIdentity& file) {
+    LockHolder holder;
+#ifdef _WIN32
+    (void)file;
+#else
+    std::ifstream locks("/proc/locks");
+    std::string line;
+    while (std::getline(locks, line)) {
+        // "1: FLOCK  ADVISORY  WRITE 17778 fe:00:10953533 0 EOF"; a line with "->" after the
+        // number is a process waiting for that lock, not holding it.
+        std::istringstream fields(line);
+        std::string number, kind, mode, access, place;
+        long pid = 0;
+        if (!(fields >> number >> kind >> mode >> access >> pid >> place) || kind != "FLOCK" ||
+            !NamesFile(place, file))
+            continue;
+        holder.pid = pid;
+        std::ifstream command("/proc/" + std::to_string(pid) + "/comm");
+        std::getline(command, holder.name);
+        break;
+    }
+#endif
+    return holder;
+}
+
+ImageLock ImageLock::Acquire(const std::string& imagePath, const LockWait& wait) {
     ImageLock lock;
     lock.path_ = imagePath;
     const auto fail = [&lock](int error) {
@@ -53,32 +96,38 @@ ImageLock ImageLock::Acquire(const std::string& imagePath, const std::function<v
         lock.systemError_ = error;
         return std::move(lock);
     };
+    const auto deadline = std::chrono::steady_clock::now() + wait.limit;
     bool told = false;
-    // Without waiting, a name that keeps leading to new files means writers keep replacing it:
-    // after a few tries that is as busy as a lock held.
-    for (int attempt = 0; waiting || attempt < 8; ++attempt) {
-        // Read-only (a lock needs no more) and without waiting, should the name lead to a pipe.
+    int replacements = 0;
+    for (;;) {
+        // Opened again on every try: the holder may put a new file in the name's place, and
+        // that one counts then. Read-only (a lock needs no more) and without waiting, should
+        // the name lead to a pipe.
         FileDescriptor file = OpenFile(imagePath, O_RDONLY | OpenWithoutWaiting);
         if (!file.IsOpen())
+            return fail(errno);
+        FileIdentity locked;
+        if (!IdentityOf(file.Get(), locked))
             return fail(errno);
         bool busy = false;
         if (!TryLock(file.Get(), busy)) {
             if (!busy)
                 return fail(errno);
-            if (!waiting) {
+            const auto now = std::chrono::steady_clock::now();
+            if (now >= deadline) {
                 lock.state_ = ImageLockState::Busy;
+                lock.holder_ = HolderOfLock(locked);
                 return lock;
             }
-            if (!told) {
-                waiting();
-                told = true;
-            }
-            if (!WaitForLock(file.Get()))
-                return fail(errno);
+            if (!told && wait.waiting)
+                wait.waiting(HolderOfLock(locked));
+            told = true;
+            std::this_thread::sleep_for(
+                std::min<std::chrono::steady_clock::duration>(RetryInterval, deadline - now));
+            continue;
         }
-        FileIdentity locked;
         FileIdentity named;
-        if (!IdentityOf(file.Get(), locked) || !IdentityOf(imagePath, named))
+        if (!IdentityOf(imagePath, named))
             return fail(errno);
         if (locked == named) {
             lock.file_ = std::move(file);
@@ -87,6 +136,8 @@ ImageLock ImageLock::Acquire(const std::string& imagePath, const std::function<v
             return lock;
         }
         // The holder put a new image in the place of the one locked here: that one counts now.
+        if (++replacements >= MaxReplacementsSeen && std::chrono::steady_clock::now() >= deadline)
+            break;
     }
     lock.state_ = ImageLockState::Busy;
     return lock;

@@ -79,6 +79,15 @@ template <typename Outcome> WriteResult<Outcome> Failed(Outcome outcome, int sys
     return result;
 }
 
+// Nothing written, since `holder` kept its lock on `file` longer than the caller would wait.
+template <typename Outcome>
+WriteResult<Outcome> LockedBy(Outcome busy, const std::string& file, const LockHolder& holder) {
+    WriteResult<Outcome> result = Failed(busy, 0);
+    result.lockedFile = file;
+    result.holder = holder;
+    return result;
+}
+
 // The file a write to `target` changes: the end of its chain of symbolic links, found as the
 // system finds it. Each link is read in the real folder it lies in, since a relative link leads
 // from there, and ".." goes up from that real folder; cutting ".." out of the text would lead
@@ -339,9 +348,9 @@ class SignalsHeldBack {};
 
 // Where and how the new content of one target is written: into a new file beside it that takes
 // its place by a rename; into a complete copy beside it that is then copied over it (a file with
-// several hard links, or whose owner a new file cannot have); or, for a device or a pipe, into
-// the target itself. What is made beside the target is removed again unless it is the only
-// whole new content left.
+// several hard links, or whose owner a new file cannot have); or, for a device, into the target
+// itself. What is made beside the target is removed again unless it is the only whole new content
+// left.
 class Replacement {
 public:
     enum class Way { Rename, InPlace, Direct };
@@ -365,7 +374,17 @@ public:
     [[nodiscard]] std::optional<FileIdentity> ExistingTarget() const {
         return existed_ ? std::optional(facts_.identity) : std::nullopt;
     }
-    [[nodiscard]] Locking LockTarget();
+    // Locks the existing target, waiting as `wait` says; should the file the name leads to change
+    // meanwhile, the new one is inspected in its place.
+    [[nodiscard]] Locking LockTarget(const LockWait& wait);
+    [[nodiscard]] const LockHolder& Holder() const { return targetLock_.Holder(); }
+    // Whether the target is still the file `seen` was taken of (or still missing). A device is
+    // written into, not replaced, so nothing of it can be lost.
+    [[nodiscard]] bool StillAsSeen(const FileStamp& seen) const {
+        if (way_ == Way::Direct)
+            return true;
+        return seen.exists == existed_ && (!existed_ || seen == StampOf(facts_));
+    }
     // Makes the file the new content goes into.
     [[nodiscard]] bool Begin();
     [[nodiscard]] bool Store(std::span<const std::uint8_t> bytes);
@@ -403,6 +422,7 @@ private:
 
     std::string target_;
     fs::path final_;
+    bool plainFilesOnly_ = false;
     Way way_ = Way::Rename;
     bool existed_ = false;
     FileFacts facts_;
@@ -420,10 +440,18 @@ private:
 };
 
 bool Replacement::Inspect(bool plainFilesOnly) {
-    // The name as given is looked at first: a device or a pipe (standard output among them,
-    // whose links lead to no name) is written as it is.
+    plainFilesOnly_ = plainFilesOnly;
+    targetFile_ = FileDescriptor();
+    facts_ = FileFacts();
+    existed_ = false;
+    way_ = Way::Rename;
+    // The name as given is looked at first: a device (a terminal as standard output among them,
+    // whose links lead to no name) is written as it is. A pipe is refused: its writer waits
+    // until someone reads, which may be never.
     std::error_code code;
     const fs::file_status named = fs::status(target_, code);
+    if (!code && fs::is_fifo(named))
+        return Fail(ESPIPE);
     if (!code && fs::exists(named) && !fs::is_regular_file(named)) {
         if (plainFilesOnly)
             return FailNotPlainFile(fs::is_directory(named));
@@ -444,38 +472,54 @@ bool Replacement::Inspect(bool plainFilesOnly) {
     if (!FactsOf(targetFile_.Get(), facts_))
         return Fail(errno);
     if (!facts_.regular)
-        return FailNotPlainFile(facts_.directory);
+    if (facts_.pipe)
+        return Fail(ESPIPE);
+    return FailNotPlainFile(facts_.directory);
     existed_ = true;
     // A rename would part a file with several hard links from its other names.
     way_ = facts_.links > 1 ? Way::InPlace : Way::Rename;
     return true;
 }
 
-Replacement::Locking Replacement::LockTarget() {
-    targetLock_ = ImageLock::Acquire(final_.string());
+Replacement::Locking Replacement::LockTarget(const LockWait& wait) {
+    targetLock_ = ImageLock::Acquire(final_.string(), wait);
     if (targetLock_.State() == ImageLockState::Busy)
         return Locking::Busy;
     if (!targetLock_.Held()) {
         error_ = targetLock_.SystemError();
         return Locking::Failed;
     }
-    // Another writer put a new file in the name's place since it was opened here.
-    if (!targetLock_.Covers(facts_.identity))
-        return Locking::Busy;
+    // The writer waited for put a new file in the name's place: that one is the target now.
+    if (!targetLock_.Covers(facts_.identity)) {
+        if (!Inspect(plainFilesOnly_))
+            return Locking::Failed;
+        if (!existed_ || !targetLock_.Covers(facts_.identity))
+            return Locking::Busy;
+    }
     return Locking::Locked;
 }
 
 bool Replacement::Begin() {
     if (way_ == Way::Direct) {
-        // Waits, as a shell's redirection does, until a pipe has a reader.
-        workFile_ = OpenFile(target_, O_WRONLY);
+        // Without waiting, should the name have become a pipe since it was looked at.
+        workFile_ = OpenFile(target_, O_WRONLY | OpenWithoutWaiting);
         if (!workFile_.IsOpen())
             return Fail(errno);
         FileFacts opened;
         if (!FactsOf(workFile_.Get(), opened))
             return Fail(errno);
+        if (opened.pipe)
+            return Fail(ESPIPE);
         // Became a plain file since it was looked at: a plain file is only ever replaced whole.
-        return !opened.regular || Fail(EEXIST);
+        if (opened.regular)
+            return Fail(EEXIST);
+#ifndef _WIN32
+        // A device is written as a shell's redirection writes it, waiting where it must.
+        const int flags = fcntl(workFile_.Get(), F_GETFL);
+        if (flags < 0 || fcntl(workFile_.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
+            return Fail(errno);
+#endif
+        return true;
     }
     if (!StepAllowed(WriteStep::CreateTemporary))
         return Fail(InjectedError);
@@ -748,9 +792,9 @@ ImageWriteResult WriteImageUnguarded(const ImageWriteRequest& request) {
     ImageLock ownLock;
     const ImageLock* sourceLock = request.lock;
     if (!sourceLock || !sourceLock->Covers(request.source)) {
-        ownLock = ImageLock::Acquire(request.source);
+        ownLock = ImageLock::Acquire(request.source, request.wait);
         if (ownLock.State() == ImageLockState::Busy)
-            return Failed(Outcome::Busy, 0);
+            return LockedBy(Outcome::Busy, request.source, ownLock.Holder());
         if (!ownLock.Held())
             return Failed(Outcome::SourceUnreadable, ownLock.SystemError());
         sourceLock = &ownLock;
@@ -774,14 +818,16 @@ ImageWriteResult WriteImageUnguarded(const ImageWriteRequest& request) {
         return replacement.Result(Outcome::TargetUncreatable);
     const std::optional<FileIdentity> target = replacement.ExistingTarget();
     if (target && !sourceLock->Covers(*target) && !(request.lock && request.lock->Covers(*target)))
-        switch (replacement.LockTarget()) {
+        switch (replacement.LockTarget(request.wait)) {
         case Replacement::Locking::Locked:
             break;
         case Replacement::Locking::Busy:
-            return Failed(Outcome::Busy, 0);
+            return LockedBy(Outcome::Busy, request.target, replacement.Holder());
         case Replacement::Locking::Failed:
             return replacement.Result(Outcome::TargetUncreatable);
         }
+    if (request.expectedTarget && !replacement.StillAsSeen(*request.expectedTarget))
+        return Failed(Outcome::TargetChanged, 0);
     if (!replacement.Begin())
         return replacement.Result(Outcome::TargetUncreatable);
     if (!replacement.Store(image))
@@ -797,13 +843,30 @@ ImageWriteResult WriteImageUnguarded(const ImageWriteRequest& request) {
 }
 
 FileWriteResult WriteFileSafelyUnguarded(const std::string& target,
-                                         std::span<const std::uint8_t> bytes) {
+                                         std::span<const std::uint8_t> bytes,
+                                         const FileWriteGuard& guard) {
+    using Outcome = FileWriteOutcome;
     Replacement replacement(target);
-    if (!replacement.Inspect(false) || !replacement.Begin())
-        return replacement.Result(FileWriteOutcome::TargetUncreatable);
+    if (!replacement.Inspect(false))
+        return replacement.Result(Outcome::TargetUncreatable);
+    // Locked as an image is, so that two writers of one file never cross, whatever they write.
+    const std::optional<FileIdentity> existing = replacement.ExistingTarget();
+    if (existing && !(guard.lock && guard.lock->Covers(*existing)))
+        switch (replacement.LockTarget(guard.wait)) {
+        case Replacement::Locking::Locked:
+            break;
+        case Replacement::Locking::Busy:
+            return LockedBy(Outcome::Busy, target, replacement.Holder());
+        case Replacement::Locking::Failed:
+            return replacement.Result(Outcome::TargetUncreatable);
+        }
+    if (guard.expectedTarget && !replacement.StillAsSeen(*guard.expectedTarget))
+        return Failed(Outcome::TargetChanged, 0);
+    if (!replacement.Begin())
+        return replacement.Result(Outcome::TargetUncreatable);
     if (!replacement.Store(bytes) || !replacement.Commit())
-        return replacement.Result(FileWriteOutcome::WriteFailed);
-    return replacement.Result(FileWriteOutcome::Written);
+        return replacement.Result(Outcome::WriteFailed);
+    return replacement.Result(Outcome::Written);
 }
 
 // Every failure is an outcome. Nothing above is meant to throw; should something (the memory
@@ -832,9 +895,10 @@ ImageWriteResult WriteImage(const ImageWriteRequest& request) {
     return Guarded(ImageWriteOutcome::WriteFailed, [&] { return WriteImageUnguarded(request); });
 }
 
-FileWriteResult WriteFileSafely(const std::string& target, std::span<const std::uint8_t> bytes) {
+FileWriteResult WriteFileSafely(const std::string& target, std::span<const std::uint8_t> bytes,
+                                const FileWriteGuard& guard) {
     return Guarded(FileWriteOutcome::WriteFailed,
-                   [&] { return WriteFileSafelyUnguarded(target, bytes); });
+                   [&] { return WriteFileSafelyUnguarded(target, bytes, guard); });
 }
 
 std::vector<std::string> InterruptedSaveCopies(const std::string& imagePath) {

@@ -30,7 +30,9 @@
 // it first and then copied over it, and should that copy fail, the old content goes back. Should
 // even that fail, the complete new content stays beside it, where InterruptedSaveCopies finds it.
 //
-// Images are locked while they are read and written (see ImageLock.h).
+// Images are locked while they are read and written (see ImageLock.h), and so is every existing
+// target while it is replaced. A named pipe is never a target: a write into it would wait for a
+// reader that may never come.
 namespace teamdata {
 
 // A team to write: its rows as texts (written by the record writes of a save, which encode them
@@ -53,6 +55,20 @@ struct ImageWriteRequest {
     // What the caller read and decided on: the write goes ahead only while the source still holds
     // exactly these bytes.
     std::optional<std::span<const std::uint8_t>> expectedSource = std::nullopt;
+    // How long to wait for another's lock: on the source, when the writer takes that lock
+    // itself, and on the target.
+    LockWait wait = {};
+    // The target as the caller first saw it, for a target that is not the source: it is replaced
+    // only while it is still that file, so that what another program wrote there in the
+    // meantime is not lost unseen.
+    std::optional<FileStamp> expectedTarget = std::nullopt;
+};
+
+// How WriteFileSafely meets other writers of its target.
+struct FileWriteGuard {
+    const ImageLock* lock = nullptr; // held by the caller on the target already
+    LockWait wait = {};              // for another's lock on the target
+    std::optional<FileStamp> expectedTarget = std::nullopt; // as in ImageWriteRequest
 };
 
 enum class ImageWriteOutcome {
@@ -60,14 +76,16 @@ enum class ImageWriteOutcome {
     SourceUnreadable,  // the image to start from could not be read (or locked)
     SourceRefused,     // it is no image of this game (or a questionable one, not accepted)
     SourceChanged,     // it no longer holds what the caller read; nothing was written
-    Busy,              // another Tolvanek is writing the image; nothing was written
+    Busy,              // another holds the lock on the source or the target beyond the wait;
+                       // nothing was written
+    TargetChanged,     // the target is no longer the file the caller saw; nothing was written
     TargetUncreatable, // no file can be made at the target's place (no folder, no permission,
                        // a read-only target, a target that is not a plain file)
     WriteFailed,       // a write, the flush or the rename failed
     TextRefused,       // a row whose texts make no record; the caller checks this beforehand
 };
 
-enum class FileWriteOutcome { Written, TargetUncreatable, WriteFailed };
+enum class FileWriteOutcome { Written, TargetUncreatable, WriteFailed, Busy, TargetChanged };
 
 // What a failed write left at its target.
 enum class TargetState {
@@ -101,6 +119,10 @@ template <typename Outcome> struct WriteResult {
     // where only a plain file will do, or a folder).
     bool targetNotPlainFile = false;
     WriteAftermath aftermath;
+    // For Busy: the file whose lock another held (the request's source or target, as it names
+    // it) and who held it.
+    std::string lockedFile;
+    LockHolder holder;
 
     [[nodiscard]] bool Written() const { return outcome == Outcome::Written; }
 };
@@ -110,10 +132,12 @@ using FileWriteResult = WriteResult<FileWriteOutcome>;
 
 [[nodiscard]] ImageWriteResult WriteImage(const ImageWriteRequest& request);
 
-// Writes a whole output file the same safe way, without a lock. A target that exists and is no
-// plain file (a device, a pipe) is written directly, as such a file cannot be replaced.
+// Writes a whole output file the same safe way, under the lock of a target that exists. A device
+// is written directly, as it cannot be replaced; a named pipe is refused (TargetUncreatable with
+// ESPIPE).
 [[nodiscard]] FileWriteResult WriteFileSafely(const std::string& target,
-                                              std::span<const std::uint8_t> bytes);
+                                              std::span<const std::uint8_t> bytes,
+                                              const FileWriteGuard& guard = {});
 
 // The complete new images left beside `imagePath` by saves that were stopped while they copied
 // them over it (a kill, a power cut), in name order. Their names say what they are; they are the

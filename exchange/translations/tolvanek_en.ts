@@ -413,10 +413,6 @@
         <translation>an image cannot be written to standard output</translation>
     </message>
     <message>
-        <source>waiting for another Tolvanek to finish writing %1</source>
-        <translation>waiting for another Tolvanek to finish writing %1</translation>
-    </message>
-    <message>
         <source>%1 is a league file, which names its teams itself; --team is for a team CSV</source>
         <translation>%1 is a league file, which names its teams itself; --team is for a team CSV</translation>
     </message>
@@ -500,6 +496,38 @@
         <source>--encoding utf-8 is for the CSV files; a page is always written in Shift_JIS</source>
         <translation>--encoding utf-8 is for the CSV files; a page is always written in Shift_JIS</translation>
     </message>
+    <message>
+        <source>How many seconds to wait while another program holds the lock on a file to be written (30 when not given; 0: not at all). When the time passes, nothing is written and the exit status is 3.</source>
+        <translation>How many seconds to wait while another program holds the lock on a file to be written (30 when not given; 0: not at all). When the time passes, nothing is written and the exit status is 3.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a number of seconds, 0 or more, not &quot;%2&quot;</source>
+        <translation>--%1 takes a number of seconds, 0 or more, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>-o %1 is the file standard input is read from; the command reads it, so it cannot write it: name another file</source>
+        <translation>-o %1 is the file standard input is read from; the command reads it, so it cannot write it: name another file</translation>
+    </message>
+    <message>
+        <source>standard output goes to the file standard input is read from; the command reads it, so it cannot write it: send standard output to another file</source>
+        <translation>standard output goes to the file standard input is read from; the command reads it, so it cannot write it: send standard output to another file</translation>
+    </message>
+    <message>
+        <source>standard output goes to %1 %2; the command reads it, so it cannot write it: send standard output to another file</source>
+        <translation>standard output goes to %1 %2; the command reads it, so it cannot write it: send standard output to another file</translation>
+    </message>
+    <message>
+        <source>%1 is locked by %2; waiting up to %3 seconds for it</source>
+        <translation>%1 is locked by %2; waiting up to %3 seconds for it</translation>
+    </message>
+    <message>
+        <source>%1 is still locked by %2 after %3 seconds; nothing was written</source>
+        <translation>%1 is still locked by %2 after %3 seconds; nothing was written</translation>
+    </message>
+    <message>
+        <source>%1 is locked by %2; nothing was written</source>
+        <translation>%1 is locked by %2; nothing was written</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>
@@ -562,10 +590,6 @@
     <message>
         <source>%1 was changed by another program after it was read; nothing was written, so that its changes are not lost</source>
         <translation>%1 was changed by another program after it was read; nothing was written, so that its changes are not lost</translation>
-    </message>
-    <message>
-        <source>another Tolvanek is writing %1 right now; nothing was written</source>
-        <translation>another Tolvanek is writing %1 right now; nothing was written</translation>
     </message>
     <message>
         <source>cannot create %1</source>
@@ -687,6 +711,30 @@
     <message>
         <source>it is not ready; try again</source>
         <translation>it is not ready; try again</translation>
+    </message>
+    <message>
+        <source>%1 was written by another program while this was under way; nothing was written over it, so that its content is not lost</source>
+        <translation>%1 was written by another program while this was under way; nothing was written over it, so that its content is not lost</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>another program</translation>
+    </message>
+    <message>
+        <source>process %1</source>
+        <translation>process %1</translation>
+    </message>
+    <message>
+        <source>process %1 (%2)</source>
+        <translation>process %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is locked by %2; nothing was written</source>
+        <translation>%1 is locked by %2; nothing was written</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>it is a named pipe, not a file</translation>
     </message>
 </context>
 <context>

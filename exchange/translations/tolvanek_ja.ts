@@ -413,10 +413,6 @@
         <translation>%1 は %2 バイトを超えています。この種類のどのファイルよりも大きいので、読み込みませんでした</translation>
     </message>
     <message>
-        <source>waiting for another Tolvanek to finish writing %1</source>
-        <translation>別の Tolvanek が %1 への書き込みを終えるのを待っています</translation>
-    </message>
-    <message>
         <source>%1 is not applied to %2: %3; nothing was written</source>
         <translation>%1 を %2 に当てませんでした：%3。何も書き込んでいません</translation>
     </message>
@@ -496,6 +492,38 @@
         <source>--encoding utf-8 is for the CSV files; a page is always written in Shift_JIS</source>
         <translation>--encoding utf-8 はCSVファイル用です（ページは常に Shift_JIS で出力します）</translation>
     </message>
+    <message>
+        <source>How many seconds to wait while another program holds the lock on a file to be written (30 when not given; 0: not at all). When the time passes, nothing is written and the exit status is 3.</source>
+        <translation>書き込むファイルのロックを別のプログラムが持っているとき、何秒まで待つか（指定しなければ 30、0 なら待ちません）。時間が過ぎたら何も書き込まず、終了ステータスは 3 です。</translation>
+    </message>
+    <message>
+        <source>--%1 takes a number of seconds, 0 or more, not &quot;%2&quot;</source>
+        <translation>--%1 には 0 以上の秒数を指定してください（「%2」は指定できません）</translation>
+    </message>
+    <message>
+        <source>-o %1 is the file standard input is read from; the command reads it, so it cannot write it: name another file</source>
+        <translation>-o %1 は標準入力の読み込み元のファイルです。このコマンドはそれを読むので、そこには書き込めません。別のファイルを指定してください</translation>
+    </message>
+    <message>
+        <source>standard output goes to the file standard input is read from; the command reads it, so it cannot write it: send standard output to another file</source>
+        <translation>標準出力の行き先が標準入力の読み込み元のファイルです。このコマンドはそれを読むので、そこには書き込めません。標準出力を別のファイルに向けてください</translation>
+    </message>
+    <message>
+        <source>standard output goes to %1 %2; the command reads it, so it cannot write it: send standard output to another file</source>
+        <translation>標準出力の行き先が %1 %2 です。このコマンドはそれを読むので、そこには書き込めません。標準出力を別のファイルに向けてください</translation>
+    </message>
+    <message>
+        <source>%1 is locked by %2; waiting up to %3 seconds for it</source>
+        <translation>%1 は %2 がロックしています。最大 %3 秒待ちます</translation>
+    </message>
+    <message>
+        <source>%1 is still locked by %2 after %3 seconds; nothing was written</source>
+        <translation>%3 秒待っても %1 は %2 がロックしたままです。何も書き込んでいません</translation>
+    </message>
+    <message>
+        <source>%1 is locked by %2; nothing was written</source>
+        <translation>%1 は %2 がロックしています。何も書き込んでいません</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>
@@ -553,10 +581,6 @@
     <message>
         <source>%1 was changed by another program after it was read; nothing was written, so that its changes are not lost</source>
         <translation>%1 は読み込んだ後に別のプログラムが変更しました。その変更を失わないよう、何も書き込んでいません</translation>
-    </message>
-    <message>
-        <source>another Tolvanek is writing %1 right now; nothing was written</source>
-        <translation>別の Tolvanek が %1 に書き込み中です。何も書き込んでいません</translation>
     </message>
     <message>
         <source>cannot create %1</source>
@@ -683,6 +707,30 @@
     <message>
         <source>it is not ready; try again</source>
         <translation>まだ準備ができていません。もう一度試してください</translation>
+    </message>
+    <message>
+        <source>%1 was written by another program while this was under way; nothing was written over it, so that its content is not lost</source>
+        <translation>%1 はこの処理の途中で別のプログラムが書き込みました。その内容を失わないよう、上書きしていません</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>別のプログラム</translation>
+    </message>
+    <message>
+        <source>process %1</source>
+        <translation>プロセス %1</translation>
+    </message>
+    <message>
+        <source>process %1 (%2)</source>
+        <translation>プロセス %1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is locked by %2; nothing was written</source>
+        <translation>%1 は %2 がロックしています。何も書き込んでいません</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>名前付きパイプで、ファイルではありません</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "CommandLine.h"
 #include "Files.h"
 #include "ImageFile.h"
+#include "ImageLock.h"
 #include "League.h"
 #include "LeagueCsv.h"
 #include "Patch.h"
@@ -24,9 +25,13 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <sstream>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -46,10 +51,12 @@ struct CliRun {
 // otherwise.
 const QString English = QStringLiteral("en_US.UTF-8");
 
-// `inChild` runs in the started process just before the program, with its standard streams set up:
-// a limit to set, a stream to close.
-CliRun RunCli(const QStringList& arguments, const QByteArray& input = {},
-              const QString& locale = English, const QString& outputFile = {},
+// The program as a script starts it, in `locale`; its standard output goes to `outputFile`
+// (appended to, as ">>" does) and its standard input comes from `inputFile` ("<") when given.
+// `inChild` runs in the started process just before the program, with its standard streams set
+// up: a limit to set, a stream to close.
+void StartCli(QProcess& process, const QStringList& arguments, const QString& locale = English,
+              const QString& outputFile = {}, const QString& inputFile = {},
               const std::function<void()>& inChild = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name :
@@ -57,16 +64,26 @@ CliRun RunCli(const QStringList& arguments, const QByteArray& input = {},
         environment.remove(QLatin1String(name));
     environment.insert(QStringLiteral("LANG"), locale);
     environment.insert(QStringLiteral("LC_ALL"), locale);
-    QProcess process;
     process.setProcessEnvironment(environment);
     if (!outputFile.isEmpty())
-        process.setStandardOutputFile(outputFile);
+        process.setStandardOutputFile(outputFile, QIODevice::Append);
+    if (!inputFile.isEmpty())
+        process.setStandardInputFile(inputFile);
     if (inChild)
         process.setChildProcessModifier(inChild);
     process.start(QStringLiteral(TOLVANEK_CLI), arguments);
     EXPECT_TRUE(process.waitForStarted());
-    process.write(input);
-    process.closeWriteChannel();
+}
+
+CliRun RunCli(const QStringList& arguments, const QByteArray& input = {},
+              const QString& locale = English, const QString& outputFile = {},
+              const QString& inputFile = {}, const std::function<void()>& inChild = {}) {
+    QProcess process;
+    StartCli(process, arguments, locale, outputFile, inputFile, inChild);
+    if (inputFile.isEmpty()) {
+        process.write(input);
+        process.closeWriteChannel();
+    }
     EXPECT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
@@ -599,6 +616,150 @@ TEST_F(Cli, AnOutputThatIsAnInputOrAnEmptyPathIsRefusedAndChangesNothing) {
             << files[i].toStdString();
 }
 
+// "< edit.csv" and ">> game.nes" make files inputs as surely as naming them does.
+TEST_F(Cli, StandardInputAndOutputCountAsTheFilesBehindThem) {
+    const QByteArray league = exchange::LeagueCsvBytes(TextsOf(image_));
+    WriteBytes(Path("edit.csv"), league);
+    const QByteArray image = FileBytes(image_);
+    const QString o = QStringLiteral("-o");
+    const QString standardInput = QStringLiteral("-");
+
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("import"), image_, standardInput, o, Path("edit.csv")},
+          QStringList{QStringLiteral("diff"), image_, QStringLiteral("--csv"), standardInput, o,
+                      Path("edit.csv")}}) {
+        const CliRun run = RunCli(arguments, {}, English, {}, Path("edit.csv"));
+        EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("standard input")) << run.err.toStdString();
+        EXPECT_EQ(FileBytes(Path("edit.csv")), league);
+    }
+    for (const QStringList& arguments : {QStringList{QStringLiteral("export"), image_},
+                                         QStringList{QStringLiteral("show"), image_},
+                                         QStringList{QStringLiteral("info"), image_}}) {
+        const CliRun run = RunCli(arguments, {}, English, image_);
+        EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("standard output")) << run.err.toStdString();
+        EXPECT_EQ(FileBytes(image_), image);
+    }
+    const CliRun both =
+        RunCli({QStringLiteral("import"), image_, standardInput, QStringLiteral("--dry-run")}, {},
+               English, Path("edit.csv"), Path("edit.csv"));
+    EXPECT_EQ(both.status, 2) << both.err.toStdString();
+    EXPECT_EQ(FileBytes(Path("edit.csv")), league);
+
+    // Other files behind them are read and written as before.
+    const CliRun copied =
+        RunCli({QStringLiteral("import"), image_, standardInput, o, Path("copy.nes")}, {}, English,
+               Path("summary.txt"), Path("edit.csv"));
+    EXPECT_EQ(copied.status, 0) << copied.err.toStdString();
+    EXPECT_EQ(FileBytes(Path("copy.nes")), image);
+    EXPECT_TRUE(FileBytes(Path("summary.txt")).contains("0 of 16 teams rewritten"));
+}
+
+// Every command that writes a file takes the lock the import takes, waits for it as long as
+// --wait says, names who holds it, and writes nothing when the time passes.
+TEST_F(Cli, EveryWriterWaitsForTheLockOnItsTargetAndGivesUpWithStatus3) {
+    testsupport::ImageBuilder()
+        .FillValidTeams()
+        .SetColors(5, 0x16, 0x30)
+        .WriteTo(dir_.File("edited.nes"));
+    ASSERT_EQ(RunCli({QStringLiteral("patch"), image_, Path("edited.nes"), QStringLiteral("-o"),
+                      Path("edit.bps")})
+                  .status,
+              0);
+    WriteBytes(Path("edit.csv"), exchange::LeagueCsvBytes(TextsOf(Path("edited.nes"))));
+    for (const char* name : {"locked.nes", "locked.bps", "locked.txt"})
+        WriteBytes(Path(name), "held\n");
+    const QString o = QStringLiteral("-o");
+    const QStringList writers[] = {
+        {QStringLiteral("apply"), image_, Path("edit.bps"), o, Path("locked.nes")},
+        {QStringLiteral("export"), image_, o, Path("locked.nes")},
+        {QStringLiteral("overview"), image_, o, Path("locked.nes")},
+        {QStringLiteral("patch"), image_, Path("edited.nes"), o, Path("locked.bps")},
+        {QStringLiteral("diff"), image_, Path("edited.nes"), o, Path("locked.txt")},
+        {QStringLiteral("import"), image_, Path("edit.csv"), o, Path("locked.nes")},
+        {QStringLiteral("import"), Path("locked.nes"), Path("edit.csv"), QStringLiteral("--force")},
+    };
+    const QByteArray holder = QStringLiteral("process %1").arg(getpid()).toUtf8();
+    {
+        std::vector<teamdata::ImageLock> locks;
+        for (const char* name : {"locked.nes", "locked.bps", "locked.txt"})
+            locks.push_back(teamdata::ImageLock::Acquire(dir_.File(name).string()));
+        for (const QStringList& writer : writers) {
+            SCOPED_TRACE(writer.join(' ').toStdString());
+            const CliRun waited =
+                RunCli(writer + QStringList{QStringLiteral("--wait"), QStringLiteral("0.3")});
+            EXPECT_EQ(waited.status, 3) << waited.err.toStdString();
+            EXPECT_TRUE(waited.err.contains("waiting up to 0.3 seconds"))
+                << waited.err.toStdString();
+            EXPECT_TRUE(waited.err.contains("still locked by " + holder +
+                                            " (cli_tests) after 0.3 "
+                                            "seconds; nothing was written"))
+                << waited.err.toStdString();
+            const CliRun atOnce =
+                RunCli(writer + QStringList{QStringLiteral("--wait"), QStringLiteral("0")});
+            EXPECT_EQ(atOnce.status, 3) << atOnce.err.toStdString();
+            EXPECT_FALSE(atOnce.err.contains("waiting")) << atOnce.err.toStdString();
+            EXPECT_TRUE(atOnce.err.contains("is locked by " + holder)) << atOnce.err.toStdString();
+        }
+        for (const char* name : {"locked.nes", "locked.bps", "locked.txt"})
+            EXPECT_EQ(FileBytes(Path(name)), "held\n") << name;
+    }
+    // Let go in time, the lock is taken and the file written.
+    auto lock = std::make_optional(teamdata::ImageLock::Acquire(dir_.File("locked.nes").string()));
+    QProcess apply;
+    StartCli(apply, writers[0]);
+    apply.setReadChannel(QProcess::StandardError);
+    ASSERT_TRUE(apply.waitForReadyRead(20000));
+    EXPECT_TRUE(apply.readAllStandardError().contains("waiting up to 30 seconds"));
+    lock.reset();
+    ASSERT_TRUE(apply.waitForFinished(20000));
+    EXPECT_EQ(apply.exitCode(), 0);
+    EXPECT_EQ(FileBytes(Path("locked.nes")), FileBytes(Path("edited.nes")));
+
+    const CliRun badWait =
+        RunCli(writers[1] + QStringList{QStringLiteral("--wait"), QStringLiteral("-1")});
+    EXPECT_EQ(badWait.status, 2);
+}
+
+// An import holding the image inside its write: whoever waited for it finds the image replaced
+// and keeps the import's result rather than writing over it unseen.
+TEST_F(Cli, AWriterThatWaitedWritesNothingOverWhatTheHolderWrote) {
+    testsupport::ImageBuilder()
+        .FillValidTeams()
+        .SetColors(5, 0x16, 0x30)
+        .WriteTo(dir_.File("edited.nes"));
+    ASSERT_EQ(RunCli({QStringLiteral("patch"), image_, Path("edited.nes"), QStringLiteral("-o"),
+                      Path("edit.bps")})
+                  .status,
+              0);
+    const QString target = Path("c.nes");
+    std::filesystem::copy_file(dir_.File("game.nes"), dir_.File("c.nes"));
+    auto lock = std::make_optional(teamdata::ImageLock::Acquire(target.toStdString()));
+    for (const QStringList& writer :
+         {QStringList{QStringLiteral("apply"), image_, Path("edit.bps"), QStringLiteral("-o"),
+                      target},
+          QStringList{QStringLiteral("export"), image_, QStringLiteral("-o"), target}}) {
+        SCOPED_TRACE(writer.join(' ').toStdString());
+        if (!lock)
+            lock = teamdata::ImageLock::Acquire(target.toStdString());
+        QProcess waiter;
+        StartCli(waiter, writer);
+        waiter.setReadChannel(QProcess::StandardError);
+        ASSERT_TRUE(waiter.waitForReadyRead(20000));
+        const std::vector<std::uint8_t> theirs =
+            testsupport::ImageBuilder().FillValidTeams().SetColors(7, 0x21, 0x11).Bytes();
+        ASSERT_TRUE(teamdata::WriteFileSafely(target.toStdString(), theirs, {&*lock}).Written());
+        lock.reset();
+        ASSERT_TRUE(waiter.waitForFinished(20000));
+        const QByteArray err = waiter.readAllStandardError();
+        EXPECT_EQ(waiter.exitCode(), 1) << err.toStdString();
+        EXPECT_TRUE(err.contains("written by another program")) << err.toStdString();
+        EXPECT_EQ(FileBytes(target), QByteArray(reinterpret_cast<const char*>(theirs.data()),
+                                                static_cast<qsizetype>(theirs.size())));
+    }
+}
+
 // A file that is not what the importer reads is named for what it is, with status 1 (refused
 // data), never taken for a team CSV that wants --team; a huge one is refused before it is read.
 TEST_F(Cli, AFileThatIsNoLeagueFileIsNamedForWhatItIs) {
@@ -732,7 +893,7 @@ TEST_F(Cli, AFileSizeLimitOrAClosedStandardStreamIsAFileFaultWithItsReason) {
         {QStringLiteral("overview"), image_, o, Path("overview.html")},
     };
     for (const QStringList& arguments : limitedCases) {
-        const CliRun run = RunCli(arguments, {}, English, {}, limited);
+        const CliRun run = RunCli(arguments, {}, English, {}, {}, limited);
         EXPECT_EQ(run.status, 3) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains("the file is too large")) << run.err.toStdString();
     }
@@ -741,12 +902,12 @@ TEST_F(Cli, AFileSizeLimitOrAClosedStandardStreamIsAFileFaultWithItsReason) {
 
     const QStringList fromInput = {QStringLiteral("import"), image_, QStringLiteral("-"),
                                    QStringLiteral("--dry-run")};
-    const CliRun closed = RunCli(fromInput, {}, English, {}, [] { close(STDIN_FILENO); });
+    const CliRun closed = RunCli(fromInput, {}, English, {}, {}, [] { close(STDIN_FILENO); });
     EXPECT_EQ(closed.status, 3);
     EXPECT_TRUE(closed.err.contains("cannot read standard input: it is closed"))
         << closed.err.toStdString();
     const std::string folder = dir_.Path().string();
-    const CliRun fromFolder = RunCli(fromInput, {}, English, {}, [&] {
+    const CliRun fromFolder = RunCli(fromInput, {}, English, {}, {}, [&] {
         const int opened = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
         dup2(opened, STDIN_FILENO);
     });

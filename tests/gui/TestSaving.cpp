@@ -2,6 +2,8 @@
 #include "MainWindowFixture.h"
 #include "SafeImageWriter.h"
 
+#include "ImageLock.h"
+
 #include <QComboBox>
 #include <QMessageBox>
 #include <QTest>
@@ -9,11 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using GuiTest::AnswerNextFileDialog;
 using GuiTest::AnswerNextMessage;
@@ -452,6 +456,40 @@ TEST_F(SavingTest, ASaveThatCannotRemoveAnOlderCopyBesideTheImageSaysSo) {
 
     Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
     EXPECT_FALSE(fs::exists(copy));
+}
+
+// The window waits for nobody: while another program holds the lock on the image or on the copy
+// to be replaced, a save is refused at once, naming the holder, and the edits stay unsaved.
+TEST_F(SavingTest, ASaveWhileAnotherHoldsTheLockIsRefusedAtOnceNamingTheHolder) {
+    const int team = 3;
+    const fs::path path = WriteImage(ValidImage());
+    const fs::path copy = WriteImage(ValidImage(), "copy.nes");
+    OpenImage(path, team);
+    Edits::OnScreen();
+    const QString holder = QStringLiteral("プロセス %1").arg(::getpid());
+    for (const fs::path& locked : {path, copy}) {
+        SCOPED_TRACE(locked.string());
+        const teamdata::ImageLock lock = teamdata::ImageLock::Acquire(locked.string());
+        ASSERT_TRUE(lock.Held());
+        MessageSeen refusal;
+        AnswerNextMessage(refusal, QStringLiteral("OK"), NotTheReplaceQuestion);
+        const auto start = std::chrono::steady_clock::now();
+        if (locked == path)
+            PressKey(Qt::Key_F5);
+        else
+            SaveAs(copy);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        GuiTest::CancelPendingModalActions();
+        ASSERT_TRUE(refusal.seen);
+        ExpectErrorBox(refusal, CannotWrite);
+        EXPECT_TRUE(refusal.text.contains(holder)) << refusal.text.toStdString();
+        EXPECT_EQ(ReadFileBytes(locked), ValidImage().Bytes());
+        EXPECT_EQ(MainForm->DataChanged(), 1);
+    }
+    Expect(std::nullopt, [] { PressKey(Qt::Key_F5); });
+    ImageBuilder expected = ValidImage();
+    Edits::OnImage(expected, team);
+    EXPECT_EQ(ReadFileBytes(path), expected.Bytes());
 }
 
 TEST_F(SavingTest, ACopyFromAnOpenFileThatCannotBeReadLeavesNoCopy) {

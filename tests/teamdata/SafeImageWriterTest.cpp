@@ -26,6 +26,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <future>
 #include <optional>
@@ -723,27 +724,41 @@ TEST_F(SafeImageWriter, WritesAnOutputFileAndReplacesAnOldOneKeepingItsMode) {
     EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
 }
 
-TEST_F(SafeImageWriter, WritesIntoAPipeOrADeviceRatherThanReplacingIt) {
+TEST_F(SafeImageWriter, RefusesAPipeAtOnceAndWritesIntoADeviceRatherThanReplacingIt) {
     const std::vector<std::uint8_t> bytes = {'h', 't', 'm', 'l'};
     const fs::path pipe = dir.File("pipe");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    // Opened first, so that the writer's own open finds a reader and nothing here blocks.
-    const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
-    ASSERT_GE(reader, 0);
-    auto writing =
-        std::async(std::launch::async, [&] { return WriteFileSafely(pipe.string(), bytes); });
-    if (writing.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
-        ADD_FAILURE() << "the write into a pipe does not return";
-        // Whatever it waits for on the pipe, a writer coming and going releases it.
-        close(open(pipe.c_str(), O_WRONLY | O_NONBLOCK));
+    fs::create_symlink("pipe", dir.File("link.csv"));
+    builder.WriteTo(image);
+    // Refused with a reader and without one: a write into a pipe may wait for ever.
+    for (const bool withReader : {false, true}) {
+        SCOPED_TRACE(withReader ? "a reader waits" : "nobody reads");
+        const int reader = withReader ? open(pipe.c_str(), O_RDONLY | O_NONBLOCK) : -1;
+        auto writing = std::async(std::launch::async, [&] {
+            return std::pair(WriteFileSafely(pipe.string(), bytes),
+                             WriteFileSafely(dir.File("link.csv").string(), bytes));
+        });
+        if (writing.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ADD_FAILURE() << "the write into a pipe does not return";
+            // Whatever it waits for on the pipe, a reader coming and going releases it.
+            close(open(pipe.c_str(), O_RDONLY | O_NONBLOCK));
+        }
+        const auto [named, linked] = writing.get();
+        for (const FileWriteResult& result : {named, linked}) {
+            EXPECT_EQ(result.outcome, FileWriteOutcome::TargetUncreatable);
+            EXPECT_EQ(result.systemError, ESPIPE);
+        }
+        if (reader >= 0) {
+            char received = 0;
+            EXPECT_LE(read(reader, &received, 1), 0) << "something went into the pipe";
+            close(reader);
+        }
     }
-    EXPECT_EQ(writing.get().outcome, FileWriteOutcome::Written);
-    std::vector<std::uint8_t> received(16);
-    const ssize_t count = read(reader, received.data(), received.size());
-    close(reader);
-    received.resize(static_cast<std::size_t>(std::max<ssize_t>(count, 0)));
-    EXPECT_EQ(received, bytes);
+    const ImageWriteResult intoPipe = Save(image, pipe, {SavedTeam, saved});
+    EXPECT_EQ(intoPipe.outcome, ImageWriteOutcome::TargetUncreatable);
+    EXPECT_EQ(intoPipe.systemError, ESPIPE);
     EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
+    EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
 
     EXPECT_EQ(WriteFileSafely("/dev/null", bytes).outcome, FileWriteOutcome::Written);
     // An image is only ever a plain file, and the result says that this is what refused it.
@@ -754,6 +769,112 @@ TEST_F(SafeImageWriter, WritesIntoAPipeOrADeviceRatherThanReplacingIt) {
     EXPECT_EQ(fs::status("/dev/null").type(), fs::file_type::character);
     EXPECT_EQ(WriteFileSafely("/dev/full", bytes).outcome, FileWriteOutcome::WriteFailed);
     EXPECT_EQ(fs::status("/dev/full").type(), fs::file_type::character);
+}
+
+// This process's own name, as the system gives it for a lock's holder.
+std::string OwnCommandName() {
+    std::ifstream command("/proc/self/comm");
+    std::string name;
+    std::getline(command, name);
+    return name;
+}
+
+TEST_F(SafeImageWriter, WaitsForAnothersLockOnlyAsLongAsAskedAndNamesWhoHoldsIt) {
+    const fs::path report = dir.File("team.csv");
+    const std::vector<std::uint8_t> old = {'o', 'l', 'd', '\n'};
+    const std::vector<std::uint8_t> fresh = {'n', 'e', 'w', '\n'};
+    ASSERT_EQ(WriteFileSafely(report.string(), old).outcome, FileWriteOutcome::Written);
+    builder.WriteTo(image);
+    auto held = std::make_optional(ImageLock::Acquire(report.string()));
+    ASSERT_TRUE(held->Held());
+
+    int told = 0;
+    LockHolder toldOf;
+    const LockWait shortWait{std::chrono::milliseconds(300), [&](const LockHolder& holder) {
+                                 ++told;
+                                 toldOf = holder;
+                             }};
+    const auto start = std::chrono::steady_clock::now();
+    const FileWriteResult refused = WriteFileSafely(report.string(), fresh, {nullptr, shortWait});
+    EXPECT_GE(std::chrono::steady_clock::now() - start, shortWait.limit);
+    EXPECT_EQ(refused.outcome, FileWriteOutcome::Busy);
+    EXPECT_EQ(told, 1);
+    for (const LockHolder& holder : {refused.holder, toldOf}) {
+        EXPECT_EQ(holder.pid, getpid());
+        EXPECT_EQ(holder.name, OwnCommandName());
+    }
+    // No wait at all: refused at once, saying nothing first.
+    EXPECT_EQ(WriteFileSafely(report.string(), fresh).outcome, FileWriteOutcome::Busy);
+    ImageWriteRequest copy{image.string(), report.string(), {{SavedTeam, saved}}};
+    copy.wait = shortWait;
+    EXPECT_EQ(WriteImage(copy).outcome, ImageWriteOutcome::Busy);
+    EXPECT_EQ(told, 2);
+    EXPECT_EQ(ReadFileBytes(report), old);
+
+    // The holder's own write goes through its lock; another's waits until it lets go.
+    EXPECT_EQ(WriteFileSafely(report.string(), old, {&*held}).outcome, FileWriteOutcome::Written);
+    std::thread letGo([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        held.reset();
+    });
+    EXPECT_EQ(
+        WriteFileSafely(report.string(), fresh, {nullptr, {std::chrono::seconds(20)}}).outcome,
+        FileWriteOutcome::Written);
+    letGo.join();
+    EXPECT_EQ(ReadFileBytes(report), fresh);
+    EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
+}
+
+TEST_F(SafeImageWriter, ReplacesNoTargetThatAnotherWroteAfterItWasSeen) {
+    const fs::path report = dir.File("team.csv");
+    const std::vector<std::uint8_t> theirs = {'t', 'h', 'e', 'i', 'r', 's', '\n'};
+    const std::vector<std::uint8_t> ours = {'o', 'u', 'r', 's', '\n'};
+    const std::vector<std::uint8_t> later = {'l', 'a', 't', 'e', 'r', '\n'};
+    builder.WriteTo(image);
+
+    // Missing when seen, and made by another in the meantime.
+    FileStamp seen = StampOf(report.string());
+    EXPECT_FALSE(seen.exists);
+    ASSERT_EQ(WriteFileSafely(report.string(), theirs).outcome, FileWriteOutcome::Written);
+    EXPECT_EQ(WriteFileSafely(report.string(), ours, {nullptr, {}, seen}).outcome,
+              FileWriteOutcome::TargetChanged);
+    ImageWriteRequest copy{image.string(), report.string(), {{SavedTeam, saved}}};
+    copy.expectedTarget = seen;
+    EXPECT_EQ(WriteImage(copy).outcome, ImageWriteOutcome::TargetChanged);
+    EXPECT_EQ(ReadFileBytes(report), theirs);
+
+    // Replaced by another writer while this one waited for its lock.
+    seen = StampOf(report.string());
+    auto held = std::make_optional(ImageLock::Acquire(report.string()));
+    ASSERT_TRUE(held->Held());
+    std::thread other([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        (void)WriteFileSafely(report.string(), later, {&*held});
+        held.reset();
+    });
+    EXPECT_EQ(
+        WriteFileSafely(report.string(), ours, {nullptr, {std::chrono::seconds(20)}, seen}).outcome,
+        FileWriteOutcome::TargetChanged);
+    other.join();
+    EXPECT_EQ(ReadFileBytes(report), later);
+
+    // Written in place, keeping its inode, but with another size.
+    seen = StampOf(report.string());
+    {
+        std::ofstream append(report, std::ios::app | std::ios::binary);
+        append << "more\n";
+    }
+    EXPECT_EQ(WriteFileSafely(report.string(), ours, {nullptr, {}, seen}).outcome,
+              FileWriteOutcome::TargetChanged);
+
+    // Unchanged since it was seen: written.
+    seen = StampOf(report.string());
+    EXPECT_EQ(WriteFileSafely(report.string(), ours, {nullptr, {}, seen}).outcome,
+              FileWriteOutcome::Written);
+    EXPECT_EQ(ReadFileBytes(report), ours);
+    copy.expectedTarget = StampOf(report.string());
+    EXPECT_EQ(WriteImage(copy).outcome, ImageWriteOutcome::Written);
+    EXPECT_EQ(TemporaryFilesIn(dir.Path()), std::vector<std::string>{});
 }
 
 namespace {

@@ -6,7 +6,7 @@
 //                           records of the image's own team 1 and with its original team 0, and
 //                           writes one byte to its standard output after every save that has
 //                           returned, so that a test knows when it may kill it;
-//   SaveLoop IMAGE wait N   N times: takes the image's lock (waiting for it), reads the image,
+//   SaveLoop IMAGE wait N   N times: takes the image's lock (waiting up to a minute), reads it,
 //                           adds one to the counter and writes the image under that lock;
 //   SaveLoop IMAGE try N    N times: reads the image without a lock, adds one to the counter and
 //                           asks the writer to write it only if the image is still what it read;
@@ -62,7 +62,7 @@ int SaveUntilKilled(const char* image) {
 
 int CountUnderTheLock(const char* image, long times) {
     for (long n = 0; n < times; ++n) {
-        const ImageLock lock = ImageLock::Acquire(image, [] {});
+        const ImageLock lock = ImageLock::Acquire(image, {std::chrono::minutes(1)});
         std::vector<std::uint8_t> read;
         if (!lock.Held() || lock.ReadWhole(read) != FileRead::Read)
             return Fail(image, "cannot lock and read");
