@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "Startup.h"
 
+#include "Files.h"
 #include "Mainunit.h"
+#include "MessageDialogs.h"
 #include "TolvanekApplication.h"
 
 #include <QCoreApplication>
@@ -158,8 +160,17 @@ int RunTolvanek(int& argc, char** argv, const std::function<void()>& beforeWindo
             beforeWindows();
         CreateApplicationWindows();
         MainForm->show();
-        if (!images.isEmpty())
-            MainForm->OpenCartridgeFile(QFileInfo(images.constFirst()).absoluteFilePath());
+        if (!images.isEmpty()) {
+            const QFileInfo image(images.constFirst());
+            // A name typed on the command line may be misspelt: that is said as such, not as a
+            // damaged file. A file that is there is opened as the open dialog opens one.
+            if (image.exists())
+                MainForm->OpenCartridgeFile(image.absoluteFilePath());
+            else
+                ShowError(MainForm,
+                          Said(QT_TRANSLATE_NOOP("Startup", "The file %1 does not exist."))
+                              .arg(exchange::Shown(images.constFirst())));
+        }
         const int status = application.exec();
         DestroyApplicationWindows();
         return status;
