@@ -120,10 +120,9 @@ void TMainForm::MenuPasteClick() {
     }
     StringGrid* grid = ClipboardGrid();
     const teamdata::TeamTexts shown = TeamShown();
-    // From the top left of what the user sees selected: a row whose label was clicked takes the
-    // player pasted there whole.
-    const QPoint start = grid->SelectionStart();
-    const reports::PasteTarget target{GridOf(grid), start.x(), start.y()};
+    // From the current cell on: after a click on a row's label, the first cell of that row, which
+    // takes the player pasted there whole.
+    const reports::PasteTarget target{GridOf(grid), grid->Col(), grid->Row()};
     const reports::PasteRead read =
         reports::ReadPaste(text, target, shown, exchange::PastedLabelSpellings());
     if (!read.Accepted()) {

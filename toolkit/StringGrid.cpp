@@ -15,7 +15,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 
@@ -233,18 +232,6 @@ std::vector<int> StringGrid::SelectedRows() const {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
-}
-
-QPoint StringGrid::SelectionStart() const {
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
-        return {Col(), Row()};
-    QPoint start(INT_MAX, INT_MAX);
-    for (const QModelIndex& index : selected) {
-        start.setX(std::min(start.x(), index.column() + 1));
-        start.setY(std::min(start.y(), index.row() + 1));
-    }
-    return start;
 }
 
 void StringGrid::SetRangeSelect(bool enabled) {

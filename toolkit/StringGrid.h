@@ -57,10 +57,6 @@ public:
     // The data rows with a selected cell, top down; the current cell's row when none is selected.
     [[nodiscard]] std::vector<int> SelectedRows() const;
 
-    // The top left data cell of the selection, (column, row); the current cell when none is
-    // selected. Where a paste starts.
-    [[nodiscard]] QPoint SelectionStart() const;
-
     // Moves grid row `fromRow` to `toRow` (data rows count from 1) as a drag does, every cell of
     // it with it and the rows between one place towards `fromRow`, without reporting RowMoved.
     void MoveDataRow(int fromRow, int toRow);

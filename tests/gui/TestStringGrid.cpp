@@ -116,6 +116,7 @@ TEST_F(StringGridTest, OtherButtonsReportNothing) {
 }
 
 TEST_F(StringGridTest, PressesOnTheHeaderRowOrLabelColumnReportNothing) {
+    grid->SetColWidths(0, 30);
     grid->SetCurrentCell(3, 3);
     QHeaderView* header = grid->horizontalHeader();
     QHeaderView* labels = grid->verticalHeader();
@@ -131,7 +132,6 @@ TEST_F(StringGridTest, PressesOnTheHeaderRowOrLabelColumnReportNothing) {
     EXPECT_EQ(grid->Col(), 1);
     EXPECT_EQ(grid->Row(), 5);
     EXPECT_EQ(grid->SelectedRows(), std::vector<int>{5});
-    EXPECT_EQ(grid->SelectionStart(), QPoint(1, 5));
 }
 
 TEST_F(StringGridTest, DraggingActsOnTheLastDataCellUnderThePointer) {
