@@ -55,7 +55,7 @@ void TValueDialog::BuildControls() {
 
     TypedLabel = new QLabel(this);
     TypedLabel->setObjectName(QStringLiteral("TypedLabel"));
-    TypedLabel->setGeometry(0, 76, 160, 18);
+    TypedLabel->setGeometry(2, 76, 156, 18);
     ShowTyped();
 
     setTabOrder(ValueBar, BitBtn1);
