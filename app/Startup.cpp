@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "Startup.h"
 
+#include "Files.h"
 #include "Mainunit.h"
+#include "MessageDialogs.h"
 #include "TolvanekApplication.h"
 
 #include "ImageFile.h"
@@ -171,8 +173,18 @@ int RunTolvanek(int& argc, char** argv, const std::function<void()>& beforeWindo
             beforeWindows();
         CreateApplicationWindows();
         MainForm->show();
-        if (!images.isEmpty())
-            MainForm->OpenCartridgeFile(AbsolutePath(images.constFirst()));
+        if (!images.isEmpty()) {
+            // A name typed on the command line may be misspelt: that is said as such, not as a
+            // damaged file. A file that is there is opened as the open dialog opens one. The name
+            // is looked up by its bytes, as it is opened.
+            std::error_code error;
+            if (std::filesystem::exists(NativePath(images.constFirst()), error))
+                MainForm->OpenCartridgeFile(AbsolutePath(images.constFirst()));
+            else
+                ShowError(MainForm,
+                          Said(QT_TRANSLATE_NOOP("Startup", "The file %1 does not exist."))
+                              .arg(exchange::Shown(images.constFirst())));
+        }
         const int status = application.exec();
         DestroyApplicationWindows();
         return status;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Valuedlg.h"
 
+#include "CellEditRules.h"
 #include "UiFont.h"
 
 #include <QKeyEvent>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <optional>
 #include <stdexcept>
 
 TValueDialog* ValueDialog = nullptr;
@@ -51,6 +53,11 @@ void TValueDialog::BuildControls() {
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(80, 96, 75, 25);
 
+    TypedLabel = new QLabel(this);
+    TypedLabel->setObjectName(QStringLiteral("TypedLabel"));
+    TypedLabel->setGeometry(2, 76, 156, 18);
+    ShowTyped();
+
     setTabOrder(ValueBar, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
 
@@ -61,8 +68,9 @@ void TValueDialog::BuildControls() {
 
 void TValueDialog::SetupDialog(const QString& caption, int minimum, int maximum,
                                std::uint16_t smallStep, std::uint16_t largeStep, int position,
-                               const QString& playerName) {
+                               const QString& playerName, int pointScale) {
     EnsureBuilt();
+    pointScale_ = pointScale;
     //: The window's caption: the column's name, then the player's.
     setWindowTitle(tr("%1 (%2)").arg(caption, playerName));
     // Nothing of the previous edit (range, position) may decide whether the new range fits.
@@ -72,6 +80,7 @@ void TValueDialog::SetupDialog(const QString& caption, int minimum, int maximum,
     ValueBar->setSingleStep(smallStep);
     ValueBar->setPageStep(largeStep);
     ValueBar->setValue(position);
+    ForgetTyped();
 }
 
 int TValueDialog::TruncateToStep(int position, int step) {
@@ -121,7 +130,76 @@ bool TValueDialog::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     }
     ValueBar->triggerAction(action);
+    ForgetTyped();
     return true;
+}
+
+void TValueDialog::keyPressEvent(QKeyEvent* event) {
+    // Whatever control has the focus, the keys it does not take come here.
+    const QString text = event->text();
+    if (text.size() == 1 && TypeCharacter(text.front())) {
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Backspace && !typed_.isEmpty()) {
+        typed_.chop(1);
+        sinceTyped_.start();
+        MoveToTyped();
+        event->accept();
+        return;
+    }
+    // Any other character ends the number: the next digit starts a new one.
+    if (!text.isEmpty() && text.front().isPrint())
+        ForgetTyped();
+    QDialog::keyPressEvent(event);
+}
+
+bool TValueDialog::TypeCharacter(QChar typed) {
+    // Full-width digits and point, as a Japanese input method may send them.
+    if (typed.unicode() >= u'０' && typed.unicode() <= u'９')
+        typed = QChar(u'0' + (typed.unicode() - u'０'));
+    else if (typed == QChar(u'．'))
+        typed = QLatin1Char('.');
+    const bool point = typed == QLatin1Char('.');
+    if (!typed.isDigit() && !(point && pointScale_ != 0))
+        return false;
+    if (!sinceTyped_.isValid() || sinceTyped_.hasExpired(TypingPause))
+        typed_.clear();
+    sinceTyped_.start();
+    // More digits than any range needs are no number the user means; they are not taken.
+    constexpr int LongestNumber = 8;
+    if (typed_.size() >= LongestNumber || (point && typed_.contains(QLatin1Char('.'))))
+        return true;
+    typed_ += typed;
+    MoveToTyped();
+    return true;
+}
+
+void TValueDialog::MoveToTyped() {
+    const teamdata::ValueColumn column{{},
+                                       ValueBar->minimum(),
+                                       ValueBar->maximum(),
+                                       static_cast<std::uint16_t>(ValueBar->singleStep()),
+                                       static_cast<std::uint16_t>(ValueBar->pageStep()),
+                                       pointScale_};
+    if (const std::optional<int> value = teamdata::TypedValue(typed_.toStdString(), column)) {
+        movingToTyped_ = true;
+        ValueBar->setValue(*value);
+        movingToTyped_ = false;
+    }
+    ShowTyped();
+}
+
+void TValueDialog::ForgetTyped() {
+    typed_.clear();
+    sinceTyped_.invalidate();
+    ShowTyped();
+}
+
+void TValueDialog::ShowTyped() {
+    if (!TypedLabel)
+        return;
+    TypedLabel->setText(typed_.isEmpty() ? tr("Or type a number") : tr("Typed: %1").arg(typed_));
 }
 
 void TValueDialog::showEvent(QShowEvent* event) {
@@ -132,6 +210,9 @@ void TValueDialog::showEvent(QShowEvent* event) {
 void TValueDialog::ValueBarChange() {
     ValueLabel->setText(QString::number(ValueBar->value()));
     ValueLabel->adjustSize();
+    // The slider moved another way (dragged, clicked, a key): what was typed is no longer shown.
+    if (!movingToTyped_ && !typed_.isEmpty())
+        ForgetTyped();
 }
 
 void TValueDialog::BitBtn1Click() {

@@ -3,6 +3,9 @@
 
 #include "DeferredDialog.h"
 
+#include <QElapsedTimer>
+#include <QString>
+
 #include <cstdint>
 
 class QLabel;
@@ -21,11 +24,18 @@ public:
     QScrollBar* ValueBar = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
+    // Below the slider: the number being typed, or how to type one.
+    QLabel* TypedLabel = nullptr;
+
+    // A pause this long between two typed characters starts a new number.
+    static constexpr int TypingPause = 1000;
 
     // Prepares one showing (building the controls first): caption "<caption>（<playerName>）", the
-    // range, the steps and the starting position (clamped into the range).
+    // range, the steps and the starting position (clamped into the range). Where `pointScale` is
+    // not 0, a typed number may have a point and is then in units of 1/pointScale (.312 for 312).
     void SetupDialog(const QString& caption, int minimum, int maximum, std::uint16_t smallStep,
-                     std::uint16_t largeStep, int position, const QString& playerName);
+                     std::uint16_t largeStep, int position, const QString& playerName,
+                     int pointScale = 0);
 
     // The value OK hands back before the bar clamps it: `position` truncated toward zero to a
     // multiple of `step`. A step of zero or less leaves the position as it is.
@@ -38,11 +48,26 @@ public:
 protected:
     void BuildControls() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private slots:
     void ValueBarChange();
     void BitBtn1Click();
+
+private:
+    // Digits (and a point, where the column has one) typed while the dialog is open make up a
+    // number that the slider moves to at once; any other way of moving it starts a new number.
+    [[nodiscard]] bool TypeCharacter(QChar typed);
+    // The slider to the number typed so far, when it is one.
+    void MoveToTyped();
+    void ForgetTyped();
+    void ShowTyped();
+
+    QString typed_;
+    QElapsedTimer sinceTyped_;
+    int pointScale_ = 0;
+    bool movingToTyped_ = false;
 };
 
 extern TValueDialog* ValueDialog;

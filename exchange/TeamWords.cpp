@@ -5,8 +5,11 @@
 #include "Translations.h"
 
 #include <QCoreApplication>
+#include <QTranslator>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace exchange {
 
@@ -172,14 +175,26 @@ QString ShownCellText(teamdata::Grid grid, int column, int row, const QString& d
     return data;
 }
 
-QString CellTextOfShown(teamdata::Grid grid, int column, const QString& shown) {
-    if (ShowsData() || !IsLabelColumn(grid, column))
-        return shown;
-    for (const LabelEntry& words : Labels)
-        if (Word(words.word) == shown)
-            return QString::fromUtf8(words.label.data(),
-                                     static_cast<qsizetype>(words.label.size()));
-    return shown;
+reports::LabelSpellings PastedLabelSpellings() {
+    // Rows copied under one language are pasted under another: the words of each come from its
+    // own translation, whichever is installed. Each language's translation is read once.
+    static const std::vector<std::pair<std::string, std::string>> spellings = [] {
+        std::vector<std::pair<std::string, std::string>> words;
+        for (const Language language : {Language::Japanese, Language::English}) {
+            QTranslator translator;
+            if (!translator.load(QStringLiteral("tolvanek_") + LanguageCode(language),
+                                 QStringLiteral(":/i18n")))
+                continue;
+            for (const LabelEntry& entry : Labels) {
+                const QString word =
+                    translator.translate("TeamWords", entry.word.source, entry.word.disambiguation);
+                if (!word.isEmpty() && word.toStdString() != entry.label)
+                    words.emplace_back(word.toStdString(), std::string(entry.label));
+            }
+        }
+        return words;
+    }();
+    return {spellings.begin(), spellings.end()};
 }
 
 reports::LabelWords InterfaceLabelWords() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "LeagueOverview.h"
+#include "PasteReader.h"
 #include "RecordText.h"
 #include "TeamReport.h"
 
@@ -28,10 +29,9 @@ namespace exchange {
 // numbers and row labels are shown as they are.
 [[nodiscard]] QString ShownCellText(teamdata::Grid grid, int column, int row, const QString& data);
 
-// The text a cell of `column` holds when it shows `shown`: the batting side or pitching style
-// label whose word `shown` is, or `shown` itself for any other text or column. What was copied
-// from the grids in this language pastes back into them.
-[[nodiscard]] QString CellTextOfShown(teamdata::Grid grid, int column, const QString& shown);
+// The words of every language the interface speaks for the batting side and pitching style
+// labels ("R" for 右), for a paste to read whichever language the rows were copied under.
+[[nodiscard]] reports::LabelSpellings PastedLabelSpellings();
 
 // A batting side or pitching style label in the interface's words: "R Sub" for "右下" (in
 // Japanese the label itself). Any other text is returned as it is.

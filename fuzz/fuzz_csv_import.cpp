@@ -204,9 +204,19 @@ const std::string& CellOf(const TeamTexts& texts, Grid grid, int row, int column
     return grid == Grid::Batters ? texts.batters[r][c] : texts.pitchers[r][c];
 }
 
+// Words another interface language shows for some labels, as the window passes them: a paste reads
+// them as the labels in the side and style columns, and as what they are elsewhere.
+const reports::LabelSpellings& Spellings() {
+    static const reports::LabelSpellings spellings = {{"R", "右"},       {"L", "左"},
+                                                      {"S", "両"},       {"R Sd", "右横"},
+                                                      {"L Sub", "左下"}, {"R BtB", "右背"}};
+    return spellings;
+}
+
 void CheckPaste(std::string_view text, int team, Grid grid, int row, int column, int lineCount) {
     const TeamTexts& current = CurrentTexts()[static_cast<std::size_t>(team)];
-    const reports::PasteRead read = reports::ReadPaste(text, {grid, column, row}, current);
+    const reports::PasteRead read =
+        reports::ReadPaste(text, {grid, column, row}, current, Spellings());
     const int dataRows = grid == Grid::Batters ? BatterCount : PitcherCount;
     const int dataColumns = reports::DataColumnCount(grid);
     if (!read.Accepted()) {
@@ -256,7 +266,8 @@ void CheckPaste(std::string_view text, int team, Grid grid, int row, int column,
                read.texts);
     if (read.texts.batters != current.batters)
         FUZZ_CHECK(BattingOrderValid(read.texts));
-    const reports::PasteRead again = reports::ReadPaste(text, {grid, column, row}, read.texts);
+    const reports::PasteRead again =
+        reports::ReadPaste(text, {grid, column, row}, read.texts, Spellings());
     FUZZ_CHECK(again.Accepted() && again.texts == read.texts);
 }
 

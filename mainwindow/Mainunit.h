@@ -240,10 +240,18 @@ private:
     void ShowCsvIssues(const QString& caption, const QString& message,
                        const std::vector<reports::CsvIssue>& issues);
     // The bodies of CSV取込 and リーグCSV取込 once they have a file: from their dialogs or a drop.
-    void ImportTeamCsvFile(const QString& path);
+    // A file dropped was not chosen for the shown team, so its changes are asked about first.
+    enum class TeamCsvQuestion { OnlyForAnotherTeam, ListChanges };
+    void ImportTeamCsvFile(const QString& path,
+                           TeamCsvQuestion question = TeamCsvQuestion::OnlyForAnotherTeam);
     // A team CSV's bytes into the shown team, as one step named `stepName`; `caption` titles the
-    // lists of errors and notes.
-    void ImportTeamCsv(const QByteArray& bytes, const QString& caption, const QString& stepName);
+    // lists of errors and notes and the question.
+    void ImportTeamCsv(const QByteArray& bytes, const QString& caption, const QString& stepName,
+                       TeamCsvQuestion question = TeamCsvQuestion::OnlyForAnotherTeam);
+    // What importing `imported` into the shown team changes, as a comparison of the image with the
+    // shown team before and after; empty (with the message shown) when the image cannot be read.
+    [[nodiscard]] std::optional<std::vector<teamdata::LeagueChange>>
+    ShownTeamChanges(const teamdata::TeamTexts& imported);
     // What リーグCSV取込 checks and asks before it takes a file; true when it may go on.
     [[nodiscard]] bool LeagueImportMayStart();
     void ImportLeagueCsvFile(const QString& path);
@@ -275,6 +283,9 @@ private:
     // The TeamBox entry a refused pick returns to: the shown team's, or with no image open the
     // one shown when it was closed.
     int teamBoxEntry_ = -1;
+    // A team switch is asking about unsaved edits: the focus leaving the team box for the
+    // question must not start another.
+    bool teamSwitchAsking_ = false;
     // The user agreed to open an image that does not look like this game's; saves may write it.
     bool questionableImageAccepted_ = false;
     QUndoStack undoStack_;

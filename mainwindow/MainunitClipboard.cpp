@@ -3,7 +3,6 @@
 // cells pasted in by the rules of the CSV import, and files dropped on the window.
 #include "Mainunit.h"
 
-#include "CsvRecords.h"
 #include "EditCaptions.h"
 #include "Files.h"
 #include "IssueList.h"
@@ -21,8 +20,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <set>
-
 using namespace mainunit;
 
 namespace {
@@ -34,60 +31,6 @@ const QString ClipboardLineEnd = QStringLiteral("\r\n");
 QString RowCaption(const StringGrid* grid, int row) {
     const QString label = grid->Cells(0, row).trimmed();
     return label.isEmpty() ? QString::number(row) : label;
-}
-
-// A field as the paste reader splits it again: quoted when it holds what would split it.
-std::string PastedField(const std::string& field, char separator) {
-    if (field.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos)
-        return field;
-    std::string quoted = "\"";
-    for (char c : field) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
-// The pasted text with each word the grid shows for a batting side or pitching style label, in a
-// cell that lands in such a column, turned back into the label, so that what was copied from the
-// grids as they show it pastes into them. Where the cells land is where `placement` (the same text
-// read once) put them; a text that does not land whole in the grid is left as it is, for its
-// problems to be told as they are.
-std::string WithCellLabels(const std::string& text, const reports::PasteRead& placement,
-                           teamdata::Grid grid) {
-    using Kind = reports::PasteProblemKind;
-    for (const reports::PasteProblem& problem : placement.problems)
-        if (problem.kind == Kind::NothingToPaste || problem.kind == Kind::UnclosedQuote ||
-            problem.kind == Kind::DoesNotFit)
-            return text;
-    // The reader's own choice: tabs as spreadsheets copy, commas when there is no tab.
-    const char separator = text.find('\t') != std::string::npos ? '\t' : ',';
-    reports::CsvRecords split = reports::SplitCsvRecords(text, separator);
-    bool changed = false;
-    for (reports::CsvRecord& record : split.records) {
-        for (std::size_t f = 0; f < record.fields.size(); ++f) {
-            const int column = placement.firstColumn + static_cast<int>(f);
-            const QString shown = QString::fromStdString(record.fields[f]);
-            const QString held = exchange::CellTextOfShown(grid, column, shown);
-            if (held != shown) {
-                record.fields[f] = held.toStdString();
-                changed = true;
-            }
-        }
-    }
-    if (!changed)
-        return text;
-    std::string labelled;
-    for (const reports::CsvRecord& record : split.records) {
-        for (std::size_t f = 0; f < record.fields.size(); ++f) {
-            if (f > 0)
-                labelled += separator;
-            labelled += PastedField(record.fields[f], separator);
-        }
-        labelled += "\r\n";
-    }
-    return labelled;
 }
 
 // A refused cell worded as the CSV import words the same refusal, the labels it allows as the
@@ -138,15 +81,12 @@ StringGrid* TMainForm::ClipboardGrid() const {
 void TMainForm::MenuCopyClick() {
     if (!ImageOpenOrSayNoData())
         return;
-    // Whole rows, because a row is a player: every row that holds the current cell or a selected
-    // one, in grid order, with the data cells exactly as shown (the batting side and pitching
-    // style in the words of the interface's language; a paste reads them back).
+    // Whole rows, because a row is a player: the rows the user sees selected (a row whose label
+    // was clicked, a range of cells), or the current cell's, in grid order, with the data cells
+    // exactly as shown (the batting side and pitching style in the words of the interface's
+    // language; a paste reads them back).
     const StringGrid* grid = ClipboardGrid();
-    std::set<int> rows;
-    for (const QModelIndex& index : grid->selectionModel()->selectedIndexes())
-        rows.insert(index.row() + 1);
-    if (grid->Row() > 0)
-        rows.insert(grid->Row());
+    const std::vector<int> rows = grid->SelectedRows();
     if (rows.empty())
         return;
     const int columns = reports::DataColumnCount(GridOf(grid));
@@ -180,9 +120,11 @@ void TMainForm::MenuPasteClick() {
     }
     StringGrid* grid = ClipboardGrid();
     const teamdata::TeamTexts shown = TeamShown();
+    // From the current cell on: after a click on a row's label, the first cell of that row, which
+    // takes the player pasted there whole.
     const reports::PasteTarget target{GridOf(grid), grid->Col(), grid->Row()};
-    const reports::PasteRead read = reports::ReadPaste(
-        WithCellLabels(text, reports::ReadPaste(text, target, shown), target.grid), target, shown);
+    const reports::PasteRead read =
+        reports::ReadPaste(text, target, shown, exchange::PastedLabelSpellings());
     if (!read.Accepted()) {
         ShowPasteProblems(grid, read);
         return;
@@ -347,7 +289,7 @@ void TMainForm::ImportDroppedCsv(const QString& path) {
         leagueFile = exchange::ReadCsvFile(input.bytes, current, shownTeam_).leagueFile;
     }
     if (!leagueFile) {
-        ImportTeamCsvFile(path);
+        ImportTeamCsvFile(path, TeamCsvQuestion::ListChanges);
         return;
     }
     if (LeagueImportMayStart())

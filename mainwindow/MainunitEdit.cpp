@@ -88,7 +88,7 @@ std::optional<int> TMainForm::AskValue(StringGrid* grid, const teamdata::ValueCo
     const int initial = teamdata::StrictToInt(grid->Cells(col, row).toStdString());
     ValueDialog->SetupDialog(exchange::ValueCaption(GridOf(grid), col), column.minimum,
                              column.maximum, column.smallStep, column.largeStep, initial,
-                             grid->Cells(1, row));
+                             grid->Cells(1, row), column.pointScale);
     if (ValueDialog->exec() != QDialog::Accepted)
         return std::nullopt;
     return ValueDialog->ValueBar->value();

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 using namespace mainunit;
 
@@ -140,11 +141,18 @@ void TMainForm::TeamBoxChange() {
         RestoreTeamBoxEntry();
         return;
     }
-    if (DataChanged() == 1 && !AskYesNo(this, UnsavedEditsQuestion(), MessageResult::No)) {
-        // The grids still hold the shown team; so must TeamBox, or a save would write these
-        // rows into the records of the team just picked.
-        RestoreTeamBoxEntry();
+    // One switch asks once: while its question is open, nothing else the team box reports
+    // (the focus it loses to the question) starts a second one.
+    if (teamSwitchAsking_)
         return;
+    if (DataChanged() == 1) {
+        const QScopedValueRollback asking(teamSwitchAsking_, true);
+        if (!AskYesNo(this, UnsavedEditsQuestion(), MessageResult::No)) {
+            // The grids still hold the shown team; so must TeamBox, or a save would write these
+            // rows into the records of the team just picked.
+            RestoreTeamBoxEntry();
+            return;
+        }
     }
     const int team = teamBox_->currentIndex();
     if (ShowTeam(team)) {
@@ -176,10 +184,17 @@ void TMainForm::TeamBoxTextEdited(const QString& text) {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == teamBox_ || watched == teamBox_->lineEdit()) {
-        const bool finishesEditing = event->type() == QEvent::FocusOut ||
-                                     (event->type() == QEvent::KeyPress &&
-                                      (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
-                                       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter));
+        // The focus that goes to a question, to another window or to the box's own list comes
+        // back to the box: the user has not finished editing, and a switch started then would
+        // ask its question over one already open.
+        const bool leftTheBox =
+            event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
+        const bool finishesEditing =
+            leftTheBox || (event->type() == QEvent::KeyPress &&
+                           (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter));
         if (finishesEditing) {
             // Initials as typed, in either width and case ("g" for Ｇ, "bu" for Bu), show that
             // team as a pick from the list does; text that names no team, or the shown one,
@@ -187,7 +202,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
             // waits until the focus has gone, since it may ask about unsaved edits.
             const std::optional<int> team =
                 teamdata::TeamOfInitials(teamBox_->currentText().toStdString());
-            if (!team || *team == shownTeam_ || filePath_.isEmpty()) {
+            if (teamSwitchAsking_) {
+                // The switch under way has the box; its answer puts the box right.
+            } else if (!team || *team == shownTeam_ || filePath_.isEmpty()) {
                 RestoreTeamBoxEntry();
             } else if (event->type() == QEvent::KeyPress) {
                 teamBox_->setCurrentIndex(*team);
@@ -196,6 +213,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
                 QMetaObject::invokeMethod(
                     this,
                     [this, picked = *team] {
+                        // Only if the box still names that team when the focus has gone.
+                        if (teamSwitchAsking_ || picked == shownTeam_ || filePath_.isEmpty() ||
+                            teamdata::TeamOfInitials(teamBox_->currentText().toStdString()) !=
+                                picked)
+                            return;
                         teamBox_->setCurrentIndex(picked);
                         TeamBoxChange();
                     },

@@ -3,6 +3,7 @@
 // the league CSV both ways, a team CSV into the grids, and patches.
 #include "Mainunit.h"
 
+#include "CellMerge.h"
 #include "Changes.h"
 #include "EditCaptions.h"
 #include "Files.h"
@@ -159,13 +160,34 @@ void TMainForm::MenuImportCSVClick() {
     ImportTeamCsvFile(path);
 }
 
-void TMainForm::ImportTeamCsvFile(const QString& path) {
+void TMainForm::ImportTeamCsvFile(const QString& path, TeamCsvQuestion question) {
     if (const std::optional<QByteArray> bytes = ReadImportFile(path))
-        ImportTeamCsv(*bytes, tr("Import Team CSV"), StepName(EditStep::TeamCsvImport));
+        ImportTeamCsv(*bytes, tr("Import Team CSV"), StepName(EditStep::TeamCsvImport), question);
+}
+
+std::optional<std::vector<teamdata::LeagueChange>>
+TMainForm::ShownTeamChanges(const teamdata::TeamTexts& imported) {
+    // Compared as the league import compares: the image with the shown team as the grids hold it,
+    // and the same with the imported team, so that moved and transferred players read as such.
+    const LoadedImage image = LoadImage(filePath_);
+    if (image.Refused()) {
+        ShowError(this, SourceUnreadableMessage());
+        return std::nullopt;
+    }
+    const teamdata::TeamRecords onDisk = teamdata::TeamRecordsAt(image.bytes, shownTeam_);
+    const teamdata::TeamTexts shown = TeamShown();
+    const teamdata::TeamRecords before =
+        teamdata::MergeChangedCells(onDisk, teamdata::TextsOf(onDisk), shown);
+    std::vector<std::uint8_t> beforeImage = image.bytes;
+    teamdata::PutTeamRecords(beforeImage, shownTeam_, before);
+    std::vector<std::uint8_t> afterImage = image.bytes;
+    teamdata::PutTeamRecords(afterImage, shownTeam_,
+                             teamdata::MergeChangedCells(before, shown, imported));
+    return teamdata::CompareLeagues(beforeImage, afterImage);
 }
 
 void TMainForm::ImportTeamCsv(const QByteArray& bytes, const QString& caption,
-                              const QString& stepName) {
+                              const QString& stepName, TeamCsvQuestion question) {
     // Whatever team the file names, it goes into the shown team's grids, so every cell is
     // compared with what the grids show now.
     reports::LeagueTexts current;
@@ -181,11 +203,32 @@ void TMainForm::ImportTeamCsv(const QByteArray& bytes, const QString& caption,
         return;
     }
     const reports::ImportedTeam& team = read.teams.front();
-    if (team.team != shownTeam_ &&
-        !AskYesNo(this,
-                  tr("This file holds team %1. Import it into team %2, which is shown?")
-                      .arg(TeamInitialsText(team.team), TeamInitialsText(shownTeam_)),
-                  MessageResult::No))
+    if (question == TeamCsvQuestion::ListChanges) {
+        const std::optional<std::vector<teamdata::LeagueChange>> changes =
+            ShownTeamChanges(team.texts);
+        if (!changes)
+            return;
+        const QString shown = TeamInitialsText(shownTeam_);
+        if (changes->empty()) {
+            MessageDlg(this,
+                       tr("This file holds what team %1 shows; nothing was changed.").arg(shown),
+                       MessageKind::Confirmation, MessageButtons::Ok);
+            return;
+        }
+        QStringList message;
+        if (team.team != shownTeam_)
+            message << tr("This file holds team %1.").arg(TeamInitialsText(team.team));
+        message << tr("It replaces team %1, which is shown, as listed below. Nothing is written "
+                      "to the image until you save.")
+                       .arg(shown)
+                << tr("Go on?");
+        if (!AskAboutChanges(this, caption, message.join(QLatin1Char('\n')), *changes))
+            return;
+    } else if (team.team != shownTeam_ &&
+               !AskYesNo(this,
+                         tr("This file holds team %1. Import it into team %2, which is shown?")
+                             .arg(TeamInitialsText(team.team), TeamInitialsText(shownTeam_)),
+                         MessageResult::No))
         return;
     // One step on the undo stack; nothing reaches the image until the user saves.
     ApplyTeam(team.texts, stepName);

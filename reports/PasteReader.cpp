@@ -58,6 +58,18 @@ void CheckFieldingPositions(const teamdata::TeamTexts& texts, std::vector<PasteP
     }
 }
 
+// The label a cell of the batting side or pitching style column stands for when it is one of the
+// spellings (spaces around it aside, as the labels themselves are read); any other cell as it is.
+const std::string& LabelOfSpelling(const std::string& field, Grid grid, int column,
+                                   const LabelSpellings& spellings) {
+    const int labelColumn =
+        grid == Grid::Batters ? teamdata::BatterColumn::Side : teamdata::PitcherColumn::Style;
+    if (column != labelColumn || spellings.empty())
+        return field;
+    const auto spelling = spellings.find(teamdata::WithoutAsciiSpaces(field));
+    return spelling != spellings.end() ? spelling->second : field;
+}
+
 // Line ends as the splitter counts them: CR LF, LF or CR alone.
 int LineEnds(std::string_view text) {
     int count = 0;
@@ -74,7 +86,8 @@ int DataColumnCount(Grid grid) {
                                  : static_cast<int>(std::tuple_size_v<teamdata::PitcherRowTexts>);
 }
 
-PasteRead ReadPaste(std::string_view text, PasteTarget target, const teamdata::TeamTexts& current) {
+PasteRead ReadPaste(std::string_view text, PasteTarget target, const teamdata::TeamTexts& current,
+                    const LabelSpellings& labelSpellings) {
     PasteRead read;
     read.texts = current;
     const Grid grid = target.grid;
@@ -129,7 +142,8 @@ PasteRead ReadPaste(std::string_view text, PasteTarget target, const teamdata::T
         const int cells = std::min(UsedCells(record), static_cast<int>(record.fields.size()));
         for (int c = 0; c < cells; ++c) {
             const int column = read.firstColumn + c;
-            const std::string& written = record.fields[static_cast<std::size_t>(c)];
+            const std::string& field = record.fields[static_cast<std::size_t>(c)];
+            const std::string& written = LabelOfSpelling(field, grid, column, labelSpellings);
             std::string& cell = CellOf(texts, grid, row, column);
             const auto accepted = teamdata::AcceptCellText(grid, column, written, cell);
             if (const auto* refusal = std::get_if<teamdata::CellRefusal>(&accepted)) {
@@ -137,7 +151,7 @@ PasteRead ReadPaste(std::string_view text, PasteTarget target, const teamdata::T
                 problem.kind = PasteProblemKind::CellRefused;
                 problem.row = row;
                 problem.column = column;
-                problem.text = written;
+                problem.text = field;
                 problem.refusal = *refusal;
                 if (grid == Grid::Batters && column == teamdata::BatterColumn::Position &&
                     row <= teamdata::BattingOrderLength)
@@ -146,7 +160,7 @@ PasteRead ReadPaste(std::string_view text, PasteTarget target, const teamdata::T
             }
             const auto& taken = std::get<teamdata::AcceptedCell>(accepted);
             if (taken.nameSpellingChanged || taken.nameKeptFromNumber)
-                read.notes.push_back({row, column, written, taken.text, taken.nameKeptFromNumber});
+                read.notes.push_back({row, column, field, taken.text, taken.nameKeptFromNumber});
             cell = taken.text;
         }
     }

@@ -5,6 +5,8 @@
 #include "RecordText.h"
 #include "Team.h"
 
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,6 +77,11 @@ struct PasteRead {
     [[nodiscard]] bool Accepted() const { return problems.empty(); }
 };
 
+// Words that stand for a batting side or pitching style label in a pasted cell of that column,
+// each with the label it stands for ("R" for 右): what the grids show under another interface
+// language, so that rows copied there paste here.
+using LabelSpellings = std::map<std::string, std::string, std::less<>>;
+
 // The data columns of a grid: 9 for the batters, 11 for the pitchers.
 [[nodiscard]] int DataColumnCount(teamdata::Grid grid);
 
@@ -83,9 +90,11 @@ struct PasteRead {
 // row whatever the target column. Rows may be ragged: a row writes the cells it has, empty cells
 // at its end being the padding spreadsheets leave. Every cell must be accepted, the block must
 // fit, and where the batters change, the batting order's fielding positions must stay 2..9 once
-// each; otherwise every problem is listed and nothing is taken.
+// each; otherwise every problem is listed and nothing is taken. In the batting side and pitching
+// style columns a cell that is one of `labelSpellings` is read as its label.
 [[nodiscard]] PasteRead ReadPaste(std::string_view text, PasteTarget target,
-                                  const teamdata::TeamTexts& current);
+                                  const teamdata::TeamTexts& current,
+                                  const LabelSpellings& labelSpellings = {});
 
 // The text as a team CSV, comma-separated as CSV出力 writes it, when its first line is the batter
 // header (the whole team copied, from the file or from a spreadsheet that opened it, with tabs);

@@ -8,6 +8,7 @@
 #include "TextNumbers.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace teamdata {
 
@@ -37,7 +38,7 @@ std::optional<ValueColumn> BatterValueColumn(int column) {
     case BatterColumn::Position:
         return ValueColumn{"守備位置", 1, 9, 1, 1};
     case BatterColumn::Average:
-        return ValueColumn{"実打率", 200, 400, 2, 10};
+        return ValueColumn{"実打率", 200, 400, 2, 10, 1000};
     case BatterColumn::HomeRuns:
         return ValueColumn{"本塁打", 0, 59, 1, 10};
     case BatterColumn::Speed:
@@ -56,7 +57,7 @@ std::optional<ValueColumn> PitcherValueColumn(int column) {
     case PitcherColumn::Popularity:
         return ValueColumn{"人気", 1, 10, 1, 1};
     case PitcherColumn::Era:
-        return ValueColumn{"防御率", 0, 995, 10, 50};
+        return ValueColumn{"防御率", 0, 995, 10, 50, 100};
     case PitcherColumn::Stamina:
         return ValueColumn{"スタミナ", 1, 20, 1, 2};
     case PitcherColumn::Fast:
@@ -198,11 +199,37 @@ AcceptCellText(Grid grid, int column, std::string_view written, std::string_view
             styles.emplace_back(style.label);
         return AcceptLabel(written, std::move(styles));
     }
-    // The average in thousandths and the earned run average in hundredths may be written as
-    // what they stand for: .300, 2.50.
-    const int pointScale = batters ? (column == BatterColumn::Average ? 1000 : 0)
-                                   : (column == PitcherColumn::Era ? 100 : 0);
-    return AcceptValue(written, *value, pointScale);
+    return AcceptValue(written, *value, value->pointScale);
+}
+
+std::optional<int> TypedValue(std::string_view typed, const ValueColumn& column) {
+    const std::optional<WrittenDecimal> decimal = ReadWrittenDecimal(typed);
+    const bool hasPoint = AsciiNumberText(typed).find('.') != std::string::npos;
+    if (!decimal || (hasPoint && column.pointScale == 0))
+        return std::nullopt;
+    const std::int64_t step = std::max<int>(column.smallStep, 1);
+    const std::int64_t lowest = (column.minimum + step - 1) / step * step;
+    const std::int64_t highest = std::max(lowest, column.maximum / step * step);
+    if (decimal->negative)
+        return static_cast<int>(lowest);
+    // Far more digits than any range needs are read as the largest value, so that nothing
+    // overflows; the fraction counts only as far as it can move the rounding.
+    if (decimal->whole.size() > 9)
+        return static_cast<int>(highest);
+    std::int64_t numerator = 0;
+    for (char c : decimal->whole)
+        numerator = numerator * 10 + (c - '0');
+    std::int64_t denominator = 1;
+    if (hasPoint) {
+        numerator *= column.pointScale;
+        for (std::size_t i = 0; i < decimal->fraction.size() && i < 6; ++i) {
+            numerator = numerator * 10 + (decimal->fraction[i] - '0') * column.pointScale;
+            denominator *= 10;
+        }
+    }
+    // Half up: (2 * value / step + 1) / 2 steps, the value being numerator / denominator.
+    const std::int64_t steps = (2 * numerator / (denominator * step) + 1) / 2;
+    return static_cast<int>(std::clamp(steps * step, lowest, highest));
 }
 
 int PositionSwapRow(const std::array<std::string, 8>& battingOrderPositions, int row,

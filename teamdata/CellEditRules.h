@@ -32,11 +32,20 @@ struct ValueColumn {
     int maximum;
     std::uint16_t smallStep;
     std::uint16_t largeStep;
+    // Where not 0, the value is a decimal in units of 1/pointScale and may be written as that
+    // decimal: an average of .300 for 300 (1000), an earned run average of 2.50 for 250 (100).
+    int pointScale = 0;
 };
 
 // The value dialog's settings for a grid column, or empty for a column that is not a value.
 [[nodiscard]] std::optional<ValueColumn> BatterValueColumn(int column);
 [[nodiscard]] std::optional<ValueColumn> PitcherValueColumn(int column);
+
+// The value the value dialog moves to for a number typed into it: `typed` read in the column's
+// units (312, or with a point in a column that has a pointScale, .312), rounded half up to a
+// multiple of the small step and kept within the multiples of the step that the range holds, as
+// the dialog's OK would hand them back. Empty while `typed` is no number yet (a lone point).
+[[nodiscard]] std::optional<int> TypedValue(std::string_view typed, const ValueColumn& column);
 
 // What a cell of a grid column stores for a text written elsewhere, or why it cannot hold it.
 enum class CellRefusalKind {

@@ -112,6 +112,7 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
     labels->setSectionsMovable(true);
     labels->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(labels, &QHeaderView::sectionMoved, this, &StringGrid::OnSectionMoved);
+    connect(labels, &QHeaderView::sectionPressed, this, &StringGrid::OnLabelPressed);
     labels->viewport()->installEventFilter(this);
     labels->viewport()->setMouseTracking(true);
     labelDragScroll_ = new QTimer(this);
@@ -202,6 +203,35 @@ int StringGrid::Row() const {
 void StringGrid::SetCurrentCell(int col, int row) {
     if (col >= 1 && row >= 1 && col < ColCount() && row < RowCount())
         setCurrentCell(row - 1, col - 1);
+}
+
+void StringGrid::OnLabelPressed(int logicalIndex) {
+    // The item view selects a row from its label (Shift extending it) only where a range may be
+    // selected; a grid of single cells would leave the selection, and so the rows Copy takes,
+    // where they were.
+    if (!rangeSelect_)
+        SelectDataRow(logicalIndex + 1);
+    setFocus(Qt::MouseFocusReason);
+}
+
+void StringGrid::SelectDataRow(int row) {
+    if (row < 1 || row >= RowCount() || columnCount() == 0)
+        return;
+    const QModelIndex first = model()->index(row - 1, 0);
+    const QModelIndex last = model()->index(row - 1, columnCount() - 1);
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(first, last), QItemSelectionModel::ClearAndSelect);
+}
+
+std::vector<int> StringGrid::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        rows.push_back(index.row() + 1);
+    if (rows.empty() && Row() > 0)
+        rows.push_back(Row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
 }
 
 void StringGrid::SetRangeSelect(bool enabled) {
@@ -310,6 +340,8 @@ void StringGrid::OnSectionMoved(int, int oldVisualIndex, int newVisualIndex) {
     if (oldVisualIndex == newVisualIndex)
         return;
     MoveDataRow(oldVisualIndex + 1, newVisualIndex + 1);
+    // The press selected the row it took; the selection goes with the player to his new place.
+    SelectDataRow(newVisualIndex + 1);
     try {
         emit RowMoved(oldVisualIndex + 1, newVisualIndex + 1);
     } catch (const std::exception& error) {

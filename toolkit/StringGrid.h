@@ -15,7 +15,8 @@ class QTimer;
 // included) and reports RowMoved. Click is raised when the left button, pressed on a data cell,
 // is released (never for the second press of a double click), when a navigation key moves the
 // current cell, and when Enter, F2 or Space is pressed on it: a keyboard user acts on the cell
-// where they are as a mouse user clicks it.
+// where they are as a mouse user clicks it. A press on a label cell selects that whole row and
+// takes the focus, in either selection mode, so that the commands of the row act on it.
 class StringGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -49,6 +50,13 @@ public:
     // without it, the current cell follows the pointer while the button is held.
     void SetRangeSelect(bool enabled);
 
+    // Selects every data cell of grid row `row` and makes its first data cell current, as a press
+    // on its label does; no Click is raised.
+    void SelectDataRow(int row);
+
+    // The data rows with a selected cell, top down; the current cell's row when none is selected.
+    [[nodiscard]] std::vector<int> SelectedRows() const;
+
     // Moves grid row `fromRow` to `toRow` (data rows count from 1) as a drag does, every cell of
     // it with it and the rows between one place towards `fromRow`, without reporting RowMoved.
     void MoveDataRow(int fromRow, int toRow);
@@ -76,6 +84,7 @@ protected:
 
 private:
     void OnSectionMoved(int logicalIndex, int oldVisualIndex, int newVisualIndex);
+    void OnLabelPressed(int logicalIndex);
     void RaiseClick();
     QTableWidgetItem* ItemAt(int col, int row) const;
 

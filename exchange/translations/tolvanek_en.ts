@@ -1124,6 +1124,10 @@ The team editor for the cartridge image of a 1992-season NES baseball game.
         <source>give at most one image</source>
         <translation>give at most one image</translation>
     </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>The file %1 does not exist.</translation>
+    </message>
 </context>
 <context>
     <name>TAboutDialog</name>
@@ -1763,6 +1767,18 @@ Saving into it could damage it. Open it?</translation>
         <source>the patched image</source>
         <translation>the patched image</translation>
     </message>
+    <message>
+        <source>This file holds what team %1 shows; nothing was changed.</source>
+        <translation>This file holds what team %1 shows; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>This file holds team %1.</source>
+        <translation>This file holds team %1.</translation>
+    </message>
+    <message>
+        <source>It replaces team %1, which is shown, as listed below. Nothing is written to the image until you save.</source>
+        <translation>It replaces team %1, which is shown, as listed below. Nothing is written to the image until you save.</translation>
+    </message>
 </context>
 <context>
     <name>TNameForm</name>
@@ -1832,6 +1848,14 @@ Saving into it could damage it. Open it?</translation>
     <message>
         <source>Scroll bar property out of range</source>
         <translation>Scroll bar property out of range</translation>
+    </message>
+    <message>
+        <source>Or type a number</source>
+        <translation>Or type a number</translation>
+    </message>
+    <message>
+        <source>Typed: %1</source>
+        <translation>Typed: %1</translation>
     </message>
 </context>
 <context>

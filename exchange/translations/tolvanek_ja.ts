@@ -1119,6 +1119,10 @@ The team editor for the cartridge image of a 1992-season NES baseball game.
         <source>give at most one image</source>
         <translation>開けるイメージは1つだけです</translation>
     </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>ファイル %1 は存在しません</translation>
+    </message>
 </context>
 <context>
     <name>TAboutDialog</name>
@@ -1754,6 +1758,18 @@ Saving into it could damage it. Open it?</source>
         <source>the patched image</source>
         <translation>パッチを当てたイメージ</translation>
     </message>
+    <message>
+        <source>This file holds what team %1 shows; nothing was changed.</source>
+        <translation>このファイルはチーム%1の表示中のデータと同じです。何も変更しませんでした</translation>
+    </message>
+    <message>
+        <source>This file holds team %1.</source>
+        <translation>このファイルはチーム%1のデータです。</translation>
+    </message>
+    <message>
+        <source>It replaces team %1, which is shown, as listed below. Nothing is written to the image until you save.</source>
+        <translation>表示中のチーム%1を下の一覧のとおり書き換えます。保存するまでイメージには書き込みません。</translation>
+    </message>
 </context>
 <context>
     <name>TNameForm</name>
@@ -1823,6 +1839,14 @@ Saving into it could damage it. Open it?</source>
     <message>
         <source>Scroll bar property out of range</source>
         <translation>ｽｸﾛｰﾙﾊﾞｰ ﾌﾟﾛﾊﾟﾃｨが範囲を越えました</translation>
+    </message>
+    <message>
+        <source>Or type a number</source>
+        <translation>数字キーでも入力できます</translation>
+    </message>
+    <message>
+        <source>Typed: %1</source>
+        <translation>入力: %1</translation>
     </message>
 </context>
 <context>

@@ -16,10 +16,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 TEST(Startup, ShowsAnExceptionDuringStartUpInTheTolvanekBoxAndEndsWithAFailure) {
@@ -75,6 +77,46 @@ TEST(Startup, OpensTheImageNamedOnTheCommandLine) {
         EXPECT_EQ(status, 0);
         EXPECT_EQ(NativePath(openedPath), path);
         EXPECT_EQ(caption.toStdString(), "TOLVANEK -" + fileName);
+    }
+}
+
+TEST(Startup, SaysThatAnImageNamedOnTheCommandLineDoesNotExistAndThatOneThereIsDamaged) {
+    testsupport::TempDir dir;
+    const std::string broken = dir.File("broken.nes").string();
+    { std::ofstream(broken) << "no image"; }
+    const std::string missing = dir.File("missing.nes").string();
+    for (const auto& [language, image, expected] :
+         {std::tuple{"ja", missing, "ファイル " + missing + " は存在しません"},
+          std::tuple{"en", missing, "The file " + missing + " does not exist."},
+          std::tuple{"ja", broken, std::string("ファイルが壊れています")},
+          std::tuple{"en", broken, std::string("The file is damaged.")}}) {
+        char name[] = "tolvanek";
+        char lang[] = "--lang";
+        std::string code = language;
+        std::string path = image;
+        char* argv[] = {name, lang, code.data(), path.data(), nullptr};
+        int argc = 4;
+        QString text;
+        QString openedPath = "not asked";
+        const int status = RunTolvanek(argc, argv, [&] {
+            auto* poll = new QTimer(QCoreApplication::instance());
+            QObject::connect(poll, &QTimer::timeout, [&, poll] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                poll->stop();
+                text = box->text();
+                box->buttons().constFirst()->click();
+                QTimer::singleShot(0, [&] {
+                    openedPath = MainForm->FilePath();
+                    QApplication::quit();
+                });
+            });
+            poll->start(20);
+        });
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(text.toStdString(), expected);
+        EXPECT_TRUE(openedPath.isEmpty());
     }
 }
 

@@ -77,6 +77,30 @@ TEST(PasteReader, TheBattingOrderIsJudgedOnlyWhereThePasteChangesTheBatters) {
     EXPECT_EQ(read.problems[0].otherRow, 2);
 }
 
+TEST(PasteReader, ReadsTheWordsOfAnotherLanguageAsTheLabelsTheyStandFor) {
+    const TeamTexts current = ValidTeam(0);
+    const reports::LabelSpellings english = {
+        {"R", "右"}, {"L", "左"}, {"S", "両"}, {"R Sub", "右下"}};
+    const auto batters = ReadPaste("L\t3\nS \n右", {Grid::Batters, 2, 1}, current, english);
+    ASSERT_TRUE(batters.Accepted());
+    EXPECT_EQ(batters.texts.batters[0][1], "左");
+    EXPECT_EQ(batters.texts.batters[1][1], "両");
+    EXPECT_EQ(batters.texts.batters[2][1], "右");
+    const auto pitchers = ReadPaste("R Sub", {Grid::Pitchers, 2, 5}, current, english);
+    ASSERT_TRUE(pitchers.Accepted());
+    EXPECT_EQ(pitchers.texts.pitchers[4][1], "右下");
+
+    // A word is a label only in the label columns, and a word no language has is refused as
+    // written.
+    const auto name = ReadPaste("R", {Grid::Batters, 1, 1}, current, english);
+    ASSERT_TRUE(name.Accepted());
+    EXPECT_NE(name.texts.batters[0][0], "右");
+    const auto unknown = ReadPaste("Right", {Grid::Batters, 2, 1}, current, english);
+    ASSERT_EQ(unknown.problems.size(), 1u);
+    EXPECT_EQ(unknown.problems[0].text, "Right");
+    EXPECT_FALSE(ReadPaste("L", {Grid::Batters, 2, 1}, current).Accepted());
+}
+
 TEST(PasteReader, AWholeTeamCopiedFromASpreadsheetReadsAsItsCsvWithFaultsOnTheirLines) {
     const TeamTexts current = ValidTeam(0);
     TeamTexts team = ValidTeam(5);

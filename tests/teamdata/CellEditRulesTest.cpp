@@ -130,3 +130,26 @@ TEST(PositionSwap, SwapsNothingForBenchRows) {
     for (int row = 9; row <= 13; ++row)
         EXPECT_EQ(PositionSwapRow(positions, row, "4"), 0) << row;
 }
+
+TEST(TypedValue, ReadsTheColumnsUnitsOrItsDecimalAndRoundsHalfUpToTheStepWithinTheRange) {
+    const ValueColumn average = *BatterValueColumn(BatterColumn::Average); // 200..400 by 2
+    const ValueColumn era = *PitcherValueColumn(PitcherColumn::Era);       // 0..995 by 10
+    const ValueColumn fast = *PitcherValueColumn(PitcherColumn::Fast);     // 80..195 by 2
+    const ValueColumn homeRuns = *BatterValueColumn(BatterColumn::HomeRuns);
+    const struct {
+        const ValueColumn& column;
+        const char* typed;
+        std::optional<int> value;
+    } cases[] = {
+        {average, "312", 312},    {average, ".312", 312},  {average, "0.312", 312},
+        {average, "311", 312},    {average, ".3", 300},    {average, "3", 200},
+        {average, "9999", 400},   {average, ".", {}},      {average, "-5", 200},
+        {average, "３１２", 312}, {average, ".3115", 312}, {era, "250", 250},
+        {era, "2.5", 250},        {era, "2.50", 250},      {era, "2.55", 260},
+        {era, "2.549", 250},      {era, "25", 30},         {era, "12", 10},
+        {era, "1200", 990},       {fast, "195", 194},      {fast, "79", 80},
+        {homeRuns, "4.5", {}},    {homeRuns, "45", 45},    {average, "123456789012", 400},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TypedValue(c.typed, c.column), c.value) << c.typed;
+}
