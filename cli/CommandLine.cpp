@@ -45,13 +45,13 @@ enum class Role {
     Seconds, // a time to wait, in seconds
 };
 
-struct ArgumentSpec {
+struct ArgumentDeclaration {
     const char* name;
     const char* description;
     bool optional = false; // only last ones may be left out
 };
 
-struct OptionSpec {
+struct OptionDeclaration {
     const char* name; // one letter gets one dash, a word two
     const char* description;
     const char* valueName; // nullptr for a flag
@@ -59,12 +59,12 @@ struct OptionSpec {
     bool required = false;
 };
 
-struct CommandSpec {
+struct CommandDeclaration {
     const char* name;
-    const char* summary;                 // one line in the program's help
-    const char* description;             // the first line of the command's help
-    std::vector<ArgumentSpec> arguments; // every one a file the command reads
-    std::vector<OptionSpec> options;
+    const char* summary;                        // one line in the program's help
+    const char* description;                    // the first line of the command's help
+    std::vector<ArgumentDeclaration> arguments; // every one a file the command reads
+    std::vector<OptionDeclaration> options;
     int (*run)(const Invocation&);
 };
 
@@ -74,7 +74,7 @@ constexpr double MaxWaitSeconds = 1e9;
 
 // Every command that writes a file locks it while it writes; a lock another holds is waited for
 // this long at most.
-const OptionSpec WaitOption = {
+const OptionDeclaration WaitOption = {
     "wait",
     QT_TRANSLATE_NOOP("Cli", "How many seconds to wait while another program holds the lock on "
                              "a file to be written (30 when not given; 0: not at all). When the "
@@ -83,14 +83,14 @@ const OptionSpec WaitOption = {
 
 // Every command takes --force, which only the commands that read images need; it is listed with
 // each so that a script can always pass it.
-const OptionSpec ForceOption = {
+const OptionDeclaration ForceOption = {
     "force",
     QT_TRANSLATE_NOOP("Cli", "Go on with an image that does not look like the game's, as "
                              "answering yes in the window does."),
     nullptr, Role::Flag};
 
-const std::vector<CommandSpec>& Commands() {
-    static const std::vector<CommandSpec> commands = {
+const std::vector<CommandDeclaration>& Commands() {
+    static const std::vector<CommandDeclaration> commands = {
         {"info",
          QT_TRANSLATE_NOOP("Cli", "check an image and list its teams"),
          QT_TRANSLATE_NOOP("Cli", "Tell which cartridge an image is (header, sizes, mapper, "
@@ -221,7 +221,7 @@ QCommandLineOption HelpOption() {
     return {{QStringLiteral("h"), QStringLiteral("help")}, Cli::tr("Show this help and exit.")};
 }
 
-QCommandLineOption OptionOf(const OptionSpec& declared) {
+QCommandLineOption OptionOf(const OptionDeclaration& declared) {
     if (!declared.valueName)
         return {QLatin1String(declared.name), Translated(declared.description)};
     return {QLatin1String(declared.name), Translated(declared.description),
@@ -231,18 +231,18 @@ QCommandLineOption OptionOf(const OptionSpec& declared) {
 // A command's parser, its help text, and the checks before it runs.
 class CommandRun {
 public:
-    CommandRun(const CommandSpec& declared, std::istream& in, std::ostream& out, std::ostream& err,
-               const StandardDescriptors& descriptors = {})
-        : spec_(declared)
+    CommandRun(const CommandDeclaration& declared, std::istream& in, std::ostream& out,
+               std::ostream& err, const StandardDescriptors& descriptors = {})
+        : declared_(declared)
         , in_(in)
         , out_(out)
         , err_(err)
         , descriptors_(descriptors) {
         parser_.setApplicationDescription(Translated(declared.description));
         parser_.addOption(help_);
-        for (const OptionSpec& option : declared.options)
+        for (const OptionDeclaration& option : declared.options)
             parser_.addOption(OptionOf(option));
-        for (const ArgumentSpec& argument : declared.arguments)
+        for (const ArgumentDeclaration& argument : declared.arguments)
             parser_.addPositionalArgument(QLatin1String(argument.name),
                                           Translated(argument.description));
     }
@@ -253,11 +253,11 @@ public:
         QString text = parser_.helpText();
         text.remove(0, text.indexOf(QLatin1Char('\n')) + 1);
         QStringList names;
-        for (const ArgumentSpec& argument : spec_.arguments)
+        for (const ArgumentDeclaration& argument : declared_.arguments)
             names << (argument.optional ? QStringLiteral("[%1]").arg(QLatin1String(argument.name))
                                         : QLatin1String(argument.name));
         return Cli::tr("Usage: %1 %2 [options] %3")
-                   .arg(ProgramText, QLatin1String(spec_.name), names.join(' ')) +
+                   .arg(ProgramText, QLatin1String(declared_.name), names.join(' ')) +
                QLatin1Char('\n') + text;
     }
 
@@ -267,14 +267,14 @@ public:
         if (parser_.isSet(help_))
             return ShowText(out_, HelpText());
         const QStringList positional = parser_.positionalArguments();
-        const auto expected = static_cast<qsizetype>(spec_.arguments.size());
+        const auto expected = static_cast<qsizetype>(declared_.arguments.size());
         const auto required = static_cast<qsizetype>(
-            std::count_if(spec_.arguments.begin(), spec_.arguments.end(),
-                          [](const ArgumentSpec& argument) { return !argument.optional; }));
+            std::count_if(declared_.arguments.begin(), declared_.arguments.end(),
+                          [](const ArgumentDeclaration& argument) { return !argument.optional; }));
         if (positional.size() < required) {
             QStringList missing;
             for (qsizetype i = positional.size(); i < required; ++i)
-                missing << QLatin1String(spec_.arguments[static_cast<std::size_t>(i)].name);
+                missing << QLatin1String(declared_.arguments[static_cast<std::size_t>(i)].name);
             return Usage(Cli::tr("missing %1").arg(missing.join(' ')));
         }
         if (positional.size() > expected)
@@ -284,23 +284,23 @@ public:
             return status;
         if (const int status = CheckPaths(positional); status != Done)
             return status;
-        Invocation call(QLatin1String(spec_.name), parser_, positional, in_, out_, err_);
+        Invocation call(QLatin1String(declared_.name), parser_, positional, in_, out_, err_);
         // Taken before anything is read: whoever writes the output meanwhile keeps their result.
-        for (const OptionSpec& option : spec_.options)
+        for (const OptionDeclaration& option : declared_.options)
             if (option.role == Role::Output && parser_.isSet(QLatin1String(option.name)) &&
                 parser_.value(QLatin1String(option.name)) != StandardStream)
                 call.outputSeen =
                     teamdata::StampOf(NativePath(parser_.value(QLatin1String(option.name))));
-        return spec_.run(call);
+        return declared_.run(call);
     }
 
 private:
     int Usage(const QString& problem) const {
-        return ReportUsage(err_, QLatin1String(spec_.name), problem);
+        return ReportUsage(err_, QLatin1String(declared_.name), problem);
     }
 
     int CheckSeconds() const {
-        for (const OptionSpec& option : spec_.options) {
+        for (const OptionDeclaration& option : declared_.options) {
             const QString name = QLatin1String(option.name);
             if (option.role != Role::Seconds || !parser_.isSet(name))
                 continue;
@@ -334,7 +334,7 @@ private:
                 return std::nullopt;
             return identity;
         };
-        for (const OptionSpec& option : spec_.options) {
+        for (const OptionDeclaration& option : declared_.options) {
             const QString name = QLatin1String(option.name);
             if (input && option.role == Role::Output && parser_.isSet(name) &&
                 identityOf(parser_.value(name)) == input)
@@ -362,13 +362,14 @@ private:
         QStringList inputs;
         QStringList inputNames;
         for (qsizetype i = 0; i < positional.size(); ++i) {
-            const QString name = QLatin1String(spec_.arguments[static_cast<std::size_t>(i)].name);
+            const QString name =
+                QLatin1String(declared_.arguments[static_cast<std::size_t>(i)].name);
             if (positional.at(i).isEmpty())
                 return Usage(Cli::tr("%1 is empty; it must name a file").arg(name));
             inputs << positional.at(i);
             inputNames << name;
         }
-        for (const OptionSpec& option : spec_.options) {
+        for (const OptionDeclaration& option : declared_.options) {
             const QString name = QLatin1String(option.name);
             const QString dashed =
                 (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
@@ -382,7 +383,7 @@ private:
                 inputNames << dashed;
             }
         }
-        for (const OptionSpec& option : spec_.options) {
+        for (const OptionDeclaration& option : declared_.options) {
             const QString name = QLatin1String(option.name);
             if (option.role != Role::Output || !parser_.isSet(name))
                 continue;
@@ -399,7 +400,7 @@ private:
         return CheckStandardStreams(inputs, inputNames);
     }
 
-    const CommandSpec& spec_;
+    const CommandDeclaration& declared_;
     std::istream& in_;
     std::ostream& out_;
     std::ostream& err_;
@@ -412,7 +413,7 @@ QString ProgramHelp(const QCommandLineParser& parser) {
     QString text = parser.helpText();
     text.remove(0, text.indexOf(QLatin1Char('\n')) + 1);
     QString commands;
-    for (const CommandSpec& command : Commands())
+    for (const CommandDeclaration& command : Commands())
         commands += QStringLiteral("  %1  %2\n")
                         .arg(QLatin1String(command.name), -8)
                         .arg(Translated(command.summary));
@@ -423,8 +424,8 @@ QString ProgramHelp(const QCommandLineParser& parser) {
            QLatin1Char('\n');
 }
 
-const CommandSpec* FindCommand(const QString& name) {
-    for (const CommandSpec& command : Commands())
+const CommandDeclaration* FindCommand(const QString& name) {
+    for (const CommandDeclaration& command : Commands())
         if (QLatin1String(command.name) == name)
             return &command;
     return nullptr;
@@ -462,12 +463,12 @@ int Dispatch(const QStringList& arguments, std::istream& in, std::ostream& out, 
     if (name == QLatin1String("help")) {
         if (positional.size() == 1)
             return ShowText(out, ProgramHelp(parser));
-        if (const CommandSpec* command = FindCommand(positional.at(1)))
+        if (const CommandDeclaration* command = FindCommand(positional.at(1)))
             return ShowText(out, CommandRun(*command, in, out, err).HelpText());
         return ReportUsage(
             err, {}, Cli::tr("unknown command \"%1\"").arg(exchange::Shown(positional.at(1))));
     }
-    const CommandSpec* command = FindCommand(name);
+    const CommandDeclaration* command = FindCommand(name);
     if (!command)
         return ReportUsage(err, {}, Cli::tr("unknown command \"%1\"").arg(exchange::Shown(name)));
     return CommandRun(*command, in, out, err, descriptors).Run(positional.mid(1));
