@@ -11,6 +11,7 @@
 #include "ImageFile.h"
 #include "ImageIdentity.h"
 #include "ImageInfo.h"
+#include "ImageLayout.h"
 #include "ImageLock.h"
 #include "MainunitShared.h"
 #include "MessageDialogs.h"
@@ -76,7 +77,9 @@ LoadedImage ImageOfBytes(const QByteArray& bytes) {
 // A file chosen to compare with is a patch when it says so by its first bytes or, failing that,
 // by its name (a damaged patch is then refused as a patch, not as an image).
 bool IsPatchFile(const QString& path, const QByteArray& bytes) {
-    if (bytes.startsWith(QByteArrayLiteral("NES\x1A")))
+    const auto& magic = teamdata::InesMagic;
+    if (bytes.startsWith(
+            QByteArrayView(reinterpret_cast<const char*>(magic.data()), std::ssize(magic))))
         return false;
     return bytes.startsWith(QByteArrayLiteral("BPS1")) ||
            bytes.startsWith(QByteArrayLiteral("PATCH")) ||

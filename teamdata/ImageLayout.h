@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 // Where the team data lies inside the cartridge image. Every offset the program uses is
 // derived here; no other file spells out a number of the image format.
 namespace teamdata {
+
+// An image begins with a header of this many bytes, which begins with this magic: "NES" and 0x1A.
+inline constexpr std::size_t InesHeaderBytes = 16;
+inline constexpr std::array<std::uint8_t, 4> InesMagic = {'N', 'E', 'S', 0x1A};
 
 // A byte offset from the start of the image file (the 16-byte iNES header included).
 struct FileOffset {

@@ -9,7 +9,6 @@ namespace {
 
 constexpr std::uint64_t PrgBankSize = 16 * 1024;
 constexpr std::uint64_t ChrBankSize = 8 * 1024;
-constexpr std::array<std::uint8_t, 4> Magic = {'N', 'E', 'S', 0x1A};
 
 // A NES 2.0 size: a plain 12-bit count of `unit`-sized banks, or, when its high nibble is all
 // ones, an exponent and multiplier giving the size in bytes.
@@ -24,7 +23,7 @@ std::uint64_t Nes2RomSize(std::uint8_t low, std::uint8_t highNibble, std::uint64
 
 InesHeaderData Begun(std::span<const std::uint8_t> image) {
     InesHeaderData header{};
-    std::copy(Magic.begin(), Magic.end(), header.begin());
+    std::copy(InesMagic.begin(), InesMagic.end(), header.begin());
     header[6] = image[6];
     return header;
 }
@@ -32,7 +31,8 @@ InesHeaderData Begun(std::span<const std::uint8_t> image) {
 } // namespace
 
 std::optional<InesHeader> ReadInesHeader(std::span<const std::uint8_t> image) {
-    if (image.size() < InesHeaderBytes || !std::equal(Magic.begin(), Magic.end(), image.begin()))
+    if (image.size() < InesHeaderBytes ||
+        !std::equal(InesMagic.begin(), InesMagic.end(), image.begin()))
         return std::nullopt;
     InesHeader header;
     const std::uint8_t format = image[7] & 0x0C;
