@@ -334,7 +334,7 @@
     </message>
     <message>
         <source>show what differs between two leagues</source>
-        <translation>2つのリーグの違いを表示する</translation>
+        <translation>2つのリーグの違いを表示します</translation>
     </message>
     <message>
         <source>Show every change between two leagues by team, player and column: IMAGE against OTHER, or against what a patch (--patch) or an import of a CSV file (--csv) would make of it; nothing is written. Exit status 0: equal; 1: different; 2: wrong usage; 3: a file could not be read or written; 4: an input was refused (an image that fails the check without --force, a CSV file with errors, a patch for another image).</source>
@@ -362,7 +362,7 @@
     </message>
     <message>
         <source>print the whole league as lines, for git diff</source>
-        <translation>リーグ全体を行の形で表示する（git diff 用）</translation>
+        <translation>リーグ全体を行の形で表示します（git diff 用）</translation>
     </message>
     <message>
         <source>Print the whole league as stable lines of UTF-8 text, one per player and one per team&apos;s colours, made to be git&apos;s text converter for .nes files.</source>
@@ -446,7 +446,7 @@
     </message>
     <message>
         <source>write one page that compares the sixteen teams</source>
-        <translation>16チームを比べる1枚のページを書く</translation>
+        <translation>16チームを比べる1枚のページを書きます</translation>
     </message>
     <message>
         <source>Write the league overview: one self-contained HTML page with a table of the sixteen teams and their ranks, a chart for every figure, and every team&apos;s rosters.</source>
