@@ -139,8 +139,10 @@ void TMainForm::MenuCopyClick() {
     if (!ImageOpenOrSayNoData())
         return;
     // Whole rows, because a row is a player: every row that holds the current cell or a selected
-    // one, in grid order, with the data cells exactly as shown (the batting side and pitching
-    // style in the words of the interface's language; a paste reads them back).
+    // one, in grid order, with the data cells as shown (the batting side and pitching style in
+    // the words of the interface's language; a paste reads them back), but the names as the game
+    // spells them, as the CSV files hold them: a spreadsheet is another program's file, and the
+    // spelling pastes back into the very same name, a leading blank included.
     const StringGrid* grid = ClipboardGrid();
     std::set<int> rows;
     for (const QModelIndex& index : grid->selectionModel()->selectedIndexes())
@@ -154,7 +156,8 @@ void TMainForm::MenuCopyClick() {
     for (const int row : rows) {
         QStringList cells;
         for (int column = 1; column <= columns; ++column)
-            cells << grid->ShownText(column, row);
+            cells << (column == teamdata::BatterColumn::Name ? grid->Cells(column, row)
+                                                             : grid->ShownText(column, row));
         text += cells.join(QLatin1Char('\t')) + ClipboardLineEnd;
     }
     QApplication::clipboard()->setText(text);

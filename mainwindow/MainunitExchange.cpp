@@ -38,7 +38,8 @@ QStringList ChangeListHeaders() {
 }
 
 std::vector<QStringList> ChangeListRows(const std::vector<teamdata::LeagueChange>& changes) {
-    const reports::ChangeLabels labels = exchange::InterfaceChangeLabels();
+    reports::ChangeLabels labels = exchange::InterfaceChangeLabels();
+    labels.namesForDisplay = true;
     std::vector<QStringList> rows;
     rows.reserve(changes.size());
     for (const teamdata::LeagueChange& change : changes) {
