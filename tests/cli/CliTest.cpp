@@ -321,8 +321,8 @@ TEST_F(Cli, HelpIsInEitherLanguageAndListsLang) {
     EXPECT_TRUE(japaneseHelp.contains(QStringLiteral("2つのリーグの違いを表示します")));
     // The commands are listed in one voice, the polite one the options use too: each summary
     // ends in ます, a parenthesised note after it aside.
-    const QString commands = japaneseHelp.section(QStringLiteral("コマンド:\n"), 1).section(
-        QStringLiteral("\n\n"), 0, 0);
+    const QString commands = japaneseHelp.section(QStringLiteral("コマンド:\n"), 1)
+                                 .section(QStringLiteral("\n\n"), 0, 0);
     const QStringList lines = commands.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     EXPECT_EQ(lines.size(), 8) << commands.toStdString();
     const QRegularExpression politeEnd(QStringLiteral("ます(（[^）]*）)?$"));
