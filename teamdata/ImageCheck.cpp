@@ -15,8 +15,6 @@ namespace teamdata {
 
 namespace {
 
-constexpr std::uint64_t TrainerSize = 512;
-
 bool RecordLeadByteReadable(std::span<const std::uint8_t> image, std::size_t offset) {
     return image[offset] <= MaxLeadByte;
 }
@@ -64,7 +62,7 @@ std::uint64_t DeclaredImageSize(std::span<const std::uint8_t> image) {
     std::copy(image.begin() + InesMagic.size(), image.begin() + InesHeaderBytes,
               header.begin() + InesMagic.size());
     const std::optional<InesHeader> read = ReadInesHeader(header);
-    return InesHeaderBytes + (read->trainer ? TrainerSize : 0) + read->programSize +
+    return InesHeaderBytes + (read->trainer ? TrainerBytes : 0) + read->programSize +
            read->characterSize;
 }
 

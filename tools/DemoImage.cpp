@@ -132,7 +132,7 @@ std::vector<std::uint8_t> MakeDemoImage() {
     // iNES header: magic, 8 program banks, 16 character banks, mapper 1, the rest zero.
     std::fill_n(image.begin(), InesHeaderBytes, std::uint8_t{0});
     std::copy(InesMagic.begin(), InesMagic.end(), image.begin());
-    const std::uint8_t fields[] = {8, 16, 0x10};
+    const std::uint8_t fields[] = {DemoImageBanks[0], DemoImageBanks[1], 0x10};
     std::copy(std::begin(fields), std::end(fields), image.begin() + InesMagic.size());
 
     DemoRandom random(1992);
