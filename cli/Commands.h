@@ -12,7 +12,9 @@
 // refuses is refused, and one the window would ask about is refused unless --force answers yes.
 namespace cli {
 
-// info IMAGE: one line per team: initials, helmet and uniform colour, the first batter's name.
+// info IMAGE [--identity]: which cartridge the image is (header, sizes, checksums, the check's
+// verdict), one "label: value" line each, even for an image the check refuses; then, unless
+// --identity, one line per team: initials, helmet and uniform colour, the first batter's name.
 [[nodiscard]] int RunInfo(const Invocation& call);
 
 // export IMAGE [--team T] [--format csv|html] [--encoding shift_jis|utf-8] [-o FILE]: the league

@@ -80,12 +80,12 @@ QStringList DescribeIdentity(const ImageIdentity& identity, const LoadedImage& i
     line(Texts::tr("SHA-1 without header"), identity.dataSha1);
     QString check;
     if (image.Refused())
-        check = Texts::tr("refused (%1)").arg(DescribeImageDoubt(image));
+        check = Texts::tr("cannot be used (%1)").arg(DescribeImageDoubt(image));
     else if (image.Questionable())
-        check = Texts::tr("questionable (%1)").arg(DescribeImageDoubt(image));
+        check = Texts::tr("doubtful (%1)").arg(DescribeImageDoubt(image));
     else
-        check = Texts::tr("sound");
-    line(Texts::tr("image check"), check);
+        check = Texts::tr("no problems found");
+    line(Texts::tr("check"), check);
     return lines;
 }
 

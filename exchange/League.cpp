@@ -217,10 +217,10 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
     case Kind::NameKeptFromNumber:
         return Texts::tr("a spreadsheet probably turned the name \"%1\" into the number \"%2\"; "
                          "the name was kept")
-            .arg(FromUtf8(issue.expected), Shown(issue.text));
+            .arg(ShownName(FromUtf8(issue.expected)), Shown(issue.text));
     case Kind::NameSpellingChanged:
         return Texts::tr("small kana are written large, as the game writes them: \"%1\"")
-            .arg(FromUtf8(issue.expected));
+            .arg(ShownName(FromUtf8(issue.expected)));
     }
     return {};
 }

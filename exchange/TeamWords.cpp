@@ -2,6 +2,7 @@
 #include "TeamWords.h"
 
 #include "CellEditRules.h"
+#include "NameNormalizer.h"
 #include "Translations.h"
 
 #include <QCoreApplication>
@@ -37,7 +38,13 @@ std::string StdWord(const char* text) {
 struct ColumnWords {
     int column;
     const char* name;
+    // What the header's tooltip says: the column's name in full, for a fan who does not know the
+    // short word (and in Japanese for the headers the column cuts off).
+    const char* fullName;
     Marked valueCaption = {nullptr, nullptr}; // the name when there is none
+    // The grid header's word, where the name is too wide for the column; the name when there is
+    // none.
+    Marked header = {nullptr, nullptr};
 };
 
 namespace Batter = teamdata::BatterColumn;
@@ -46,33 +53,61 @@ namespace Pitcher = teamdata::PitcherColumn;
 // The grid headers are as wide as the Japanese headers need, so these words are short: each fits
 // its column in the window (a test measures them).
 constexpr ColumnWords BatterWords[] = {
-    {Batter::Name, QT_TRANSLATE_NOOP("TeamWords", "Name")},
-    {Batter::Side, QT_TRANSLATE_NOOP("TeamWords", "Bats")},
-    //: Popularity (人気): how much the fans like the player. As the grid's header it has 21 pixels.
-    {Batter::Popularity, QT_TRANSLATE_NOOP("TeamWords", "Fan")},
-    {Batter::Position, QT_TRANSLATE_NOOP("TeamWords", "Pos")},
+    {Batter::Name, QT_TRANSLATE_NOOP("TeamWords", "Name"),
+     QT_TRANSLATE_NOOP("TeamWords", "Player name")},
+    {Batter::Side, QT_TRANSLATE_NOOP("TeamWords", "Bats"),
+     QT_TRANSLATE_NOOP("TeamWords", "Batting side: right, left or switch")},
+    {Batter::Popularity,
+     QT_TRANSLATE_NOOP("TeamWords", "Popularity"),
+     QT_TRANSLATE_NOOP("TeamWords", "Popularity with the fans"),
+     {nullptr, nullptr},
+     //: The popularity column's header: a star, since no word fits its 21 pixels.
+     QT_TRANSLATE_NOOP3("TeamWords", "★", "the popularity column's header")},
+    {Batter::Position, QT_TRANSLATE_NOOP("TeamWords", "Pos"),
+     QT_TRANSLATE_NOOP("TeamWords", "Fielding position: 1 pitcher, 2 catcher, 3 first base, 4 "
+                                    "second base, 5 third base, 6 shortstop, 7 left, 8 center, 9 "
+                                    "right field")},
     {Batter::Average, QT_TRANSLATE_NOOP("TeamWords", "AVG"),
+     QT_TRANSLATE_NOOP("TeamWords", "Batting average"),
      QT_TRANSLATE_NOOP3("TeamWords", "AVG", "value dialog")},
-    {Batter::HomeRuns, QT_TRANSLATE_NOOP("TeamWords", "HR")},
-    {Batter::Speed, QT_TRANSLATE_NOOP("TeamWords", "Speed")},
-    {Batter::Fielding, QT_TRANSLATE_NOOP("TeamWords", "Fielding")},
-    {Batter::Arm, QT_TRANSLATE_NOOP("TeamWords", "Arm")},
+    {Batter::HomeRuns, QT_TRANSLATE_NOOP("TeamWords", "HR"),
+     QT_TRANSLATE_NOOP("TeamWords", "Home run power")},
+    {Batter::Speed, QT_TRANSLATE_NOOP("TeamWords", "Speed"),
+     QT_TRANSLATE_NOOP("TeamWords", "Running speed")},
+    {Batter::Fielding, QT_TRANSLATE_NOOP("TeamWords", "Fielding"),
+     QT_TRANSLATE_NOOP("TeamWords", "Fielding skill")},
+    {Batter::Arm, QT_TRANSLATE_NOOP("TeamWords", "Arm"),
+     QT_TRANSLATE_NOOP("TeamWords", "Throwing arm")},
 };
 
 constexpr ColumnWords PitcherWords[] = {
-    {Pitcher::Name, QT_TRANSLATE_NOOP("TeamWords", "Name")},
-    {Pitcher::Style, QT_TRANSLATE_NOOP("TeamWords", "Style")},
-    {Pitcher::Popularity, QT_TRANSLATE_NOOP("TeamWords", "Fan")},
-    {Pitcher::Era, QT_TRANSLATE_NOOP("TeamWords", "ERA")},
-    {Pitcher::Stamina, QT_TRANSLATE_NOOP("TeamWords", "Stamina")},
-    {Pitcher::Fast, QT_TRANSLATE_NOOP("TeamWords", "Fast")},
-    {Pitcher::Medium, QT_TRANSLATE_NOOP("TeamWords", "Medium")},
-    {Pitcher::Slow, QT_TRANSLATE_NOOP("TeamWords", "Slow")},
+    {Pitcher::Name, QT_TRANSLATE_NOOP("TeamWords", "Name"),
+     QT_TRANSLATE_NOOP("TeamWords", "Player name")},
+    {Pitcher::Style, QT_TRANSLATE_NOOP("TeamWords", "Style"),
+     QT_TRANSLATE_NOOP("TeamWords", "Pitching style: throwing arm and delivery")},
+    {Pitcher::Popularity,
+     QT_TRANSLATE_NOOP("TeamWords", "Popularity"),
+     QT_TRANSLATE_NOOP("TeamWords", "Popularity with the fans"),
+     {nullptr, nullptr},
+     QT_TRANSLATE_NOOP3("TeamWords", "★", "the popularity column's header")},
+    {Pitcher::Era, QT_TRANSLATE_NOOP("TeamWords", "ERA"),
+     QT_TRANSLATE_NOOP("TeamWords", "Earned run average")},
+    {Pitcher::Stamina, QT_TRANSLATE_NOOP("TeamWords", "Stamina"),
+     QT_TRANSLATE_NOOP("TeamWords", "Stamina")},
+    {Pitcher::Fast, QT_TRANSLATE_NOOP("TeamWords", "Fast"),
+     QT_TRANSLATE_NOOP("TeamWords", "Speed of the fastball")},
+    {Pitcher::Medium, QT_TRANSLATE_NOOP("TeamWords", "Medium"),
+     QT_TRANSLATE_NOOP("TeamWords", "Speed of the medium pitch")},
+    {Pitcher::Slow, QT_TRANSLATE_NOOP("TeamWords", "Slow"),
+     QT_TRANSLATE_NOOP("TeamWords", "Speed of the slow pitch")},
     {Pitcher::RightBreak, QT_TRANSLATE_NOOP("TeamWords", "R Brk"),
+     QT_TRANSLATE_NOOP("TeamWords", "Right break: how far the breaking ball moves to the right"),
      QT_TRANSLATE_NOOP3("TeamWords", "R Brk", "value dialog")},
     {Pitcher::LeftBreak, QT_TRANSLATE_NOOP("TeamWords", "L Brk"),
+     QT_TRANSLATE_NOOP("TeamWords", "Left break: how far the breaking ball moves to the left"),
      QT_TRANSLATE_NOOP3("TeamWords", "L Brk", "value dialog")},
-    {Pitcher::Fork, QT_TRANSLATE_NOOP("TeamWords", "Fork")},
+    {Pitcher::Fork, QT_TRANSLATE_NOOP("TeamWords", "Fork"),
+     QT_TRANSLATE_NOOP("TeamWords", "Forkball: how far it drops")},
 };
 
 const ColumnWords* WordsOf(teamdata::Grid grid, int column) {
@@ -108,9 +143,9 @@ const std::array<LabelEntry, 11> Labels = {{
                                 "pitching style 右ま: right-handed masakari (tomahawk) windup")},
     {"左ま", QT_TRANSLATE_NOOP3("TeamWords", "L Axe",
                                 "pitching style 左ま: left-handed masakari (tomahawk) windup")},
-    {"右背", QT_TRANSLATE_NOOP3("TeamWords", "R BtB",
+    {"右背", QT_TRANSLATE_NOOP3("TeamWords", "R Bck",
                                 "pitching style 右背: right-handed behind-the-back delivery")},
-    {"左背", QT_TRANSLATE_NOOP3("TeamWords", "L BtB",
+    {"左背", QT_TRANSLATE_NOOP3("TeamWords", "L Bck",
                                 "pitching style 左背: left-handed behind-the-back delivery")},
 }};
 
@@ -118,6 +153,9 @@ const std::array<LabelEntry, 11> Labels = {{
 constexpr Marked BatterCorner = QT_TRANSLATE_NOOP3("TeamWords", "Bat", "the batter grid's corner");
 constexpr Marked PitcherCorner =
     QT_TRANSLATE_NOOP3("TeamWords", "Pit", "the pitcher grid's corner");
+const char* const BatterCornerTip =
+    QT_TRANSLATE_NOOP("TeamWords", "Batters: 1 to 8 the batting order, P1 to P5 the bench");
+const char* const PitcherCornerTip = QT_TRANSLATE_NOOP("TeamWords", "Pitchers");
 
 bool IsLabelColumn(teamdata::Grid grid, int column) {
     return column == (grid == teamdata::Grid::Batters ? teamdata::BatterColumn::Side
@@ -147,6 +185,20 @@ QString ColumnName(teamdata::Grid grid, int column) {
     return words ? Word(words->name) : QString();
 }
 
+QString ColumnHeaderWord(teamdata::Grid grid, int column) {
+    const ColumnWords* words = WordsOf(grid, column);
+    if (!words)
+        return {};
+    return words->header.source ? Word(words->header) : Word(words->name);
+}
+
+QString ColumnToolTip(teamdata::Grid grid, int column) {
+    if (column == 0)
+        return Word(grid == teamdata::Grid::Batters ? BatterCornerTip : PitcherCornerTip);
+    const ColumnWords* words = WordsOf(grid, column);
+    return words ? Word(words->fullName) : QString();
+}
+
 QString ValueCaption(teamdata::Grid grid, int column) {
     const ColumnWords* words = WordsOf(grid, column);
     if (!words)
@@ -162,13 +214,19 @@ QString LabelWord(std::string_view label) {
     return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
 }
 
+QString ShownName(const QString& name) {
+    return QString::fromStdString(teamdata::NameForDisplay(name.toStdString()));
+}
+
 QString ShownCellText(teamdata::Grid grid, int column, int row, const QString& data) {
+    if (row > 0 && column == teamdata::BatterColumn::Name)
+        return ShownName(data);
     if (ShowsData() || data.isEmpty())
         return data;
     if (row == 0) {
         if (column == 0)
             return Word(grid == teamdata::Grid::Batters ? BatterCorner : PitcherCorner);
-        return ColumnName(grid, column);
+        return ColumnHeaderWord(grid, column);
     }
     if (IsLabelColumn(grid, column))
         return LabelWord(data.toStdString());

@@ -19,14 +19,27 @@ namespace exchange {
 // two unused columns). English "AVG"; Japanese the header without the spaces that pad it ("打率").
 [[nodiscard]] QString ColumnName(teamdata::Grid grid, int column);
 
+// A grid column's word in the grid's header: its name, or a shorter sign where the column has no
+// room for the name ("★" for "Popularity").
+[[nodiscard]] QString ColumnHeaderWord(teamdata::Grid grid, int column);
+
+// What a grid header's tooltip says: the column's full name ("Batting average"), for column 0
+// the grid's rows; empty for the batter grid's two unused columns.
+[[nodiscard]] QString ColumnToolTip(teamdata::Grid grid, int column);
+
 // The value dialog's caption for a column, which in Japanese names a few columns more fully
 // ("実打率" where the steps say "打率").
 [[nodiscard]] QString ValueCaption(teamdata::Grid grid, int column);
 
-// What a grid cell shows for its text `data` (column 0 the labels, row 0 the headers): in
-// Japanese the text itself; otherwise the header row in this language's words (the corner naming
-// the grid) and the batting side and pitching style labels as the language writes them. Names,
-// numbers and row labels are shown as they are.
+// A player's name as the window shows it wherever it names a player: its display form
+// (teamdata::NameForDisplay), ぽーる for the game's ほ゜－る.
+[[nodiscard]] QString ShownName(const QString& name);
+
+// What a grid cell shows for its text `data` (column 0 the labels, row 0 the headers): a name in
+// its display form (ShownName) in every language; in Japanese every other text itself; otherwise
+// the header row in this language's words (the corner naming the grid) and the batting side and
+// pitching style labels as the language writes them. Numbers and row labels are shown as they
+// are.
 [[nodiscard]] QString ShownCellText(teamdata::Grid grid, int column, int row, const QString& data);
 
 // The words of every language the interface speaks for the batting side and pitching style

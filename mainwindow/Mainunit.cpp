@@ -392,6 +392,12 @@ void TMainForm::FormCreate() {
     WriteBatterLabels();
     for (int c = 0; c < teamdata::GridColumnCount; ++c)
         batterTable_->SetColWidths(c, pitcherTable_->ColWidths(c));
+    // The headers are short, and in Japanese cut off by their columns: each names its column in
+    // full when the pointer rests on it.
+    for (int c = 0; c < teamdata::GridColumnCount; ++c) {
+        batterTable_->SetHeaderToolTip(c, exchange::ColumnToolTip(teamdata::Grid::Batters, c));
+        pitcherTable_->SetHeaderToolTip(c, exchange::ColumnToolTip(teamdata::Grid::Pitchers, c));
+    }
 
     const int clientHeight = BandHeight + BatterTableHeight + PitcherTableHeight;
     bevel1_->setGeometry(0, 0, windowWidth, BandHeight);

@@ -217,10 +217,10 @@ private:
     void ShowColors(teamdata::TeamColors colors);
     // The checks of a save that come before any byte is written; shows the refusal.
     [[nodiscard]] bool TeamReadyToSave();
-    // The message of a save refused for a row's texts: the first name that cannot be stored,
-    // with its grid and row, or the general one.
     // What is wrong with the batting order's positions, as one line below the refusal.
     [[nodiscard]] static QString PositionProblemsText(const teamdata::PositionProblems& problems);
+    // The message of a save refused for a row's texts: the first name that cannot be stored,
+    // with its grid and row, or the general one.
     [[nodiscard]] QString UnsavableRowMessage(const teamdata::TeamTexts& team) const;
     void EditName(StringGrid* grid);
     // Shows the value dialog for the current cell; the confirmed value, or empty on Cancel.

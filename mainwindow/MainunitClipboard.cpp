@@ -83,8 +83,10 @@ void TMainForm::MenuCopyClick() {
         return;
     // Whole rows, because a row is a player: the rows the user sees selected (a row whose label
     // was clicked, a range of cells), or the current cell's, in grid order, with the data cells
-    // exactly as shown (the batting side and pitching style in the words of the interface's
-    // language; a paste reads them back).
+    // as shown (the batting side and pitching style in the words of the interface's language; a
+    // paste reads them back), but the names as the game spells them, as the CSV files hold them:
+    // a spreadsheet is another program's file, and the spelling pastes back into the very same
+    // name, a leading blank included.
     const StringGrid* grid = ClipboardGrid();
     const std::vector<int> rows = grid->SelectedRows();
     if (rows.empty())
@@ -94,7 +96,8 @@ void TMainForm::MenuCopyClick() {
     for (const int row : rows) {
         QStringList cells;
         for (int column = 1; column <= columns; ++column)
-            cells << grid->ShownText(column, row);
+            cells << (column == teamdata::BatterColumn::Name ? grid->Cells(column, row)
+                                                             : grid->ShownText(column, row));
         text += cells.join(QLatin1Char('\t')) + ClipboardLineEnd;
     }
     QApplication::clipboard()->setText(text);

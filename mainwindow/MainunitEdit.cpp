@@ -75,7 +75,7 @@ void TMainForm::EditName(StringGrid* grid) {
     const int row = grid->Row();
     NameForm->EnsureBuilt();
     NameForm->NameEdit->setText(QString());
-    NameForm->OldNameLabel->setText(grid->Cells(col, row));
+    NameForm->OldNameLabel->setText(grid->ShownText(col, row));
     if (NameForm->exec() != QDialog::Accepted)
         return;
     ApplyCellText(grid, col, row, NameForm->NameEdit->text());
@@ -88,7 +88,7 @@ std::optional<int> TMainForm::AskValue(StringGrid* grid, const teamdata::ValueCo
     const int initial = teamdata::StrictToInt(grid->Cells(col, row).toStdString());
     ValueDialog->SetupDialog(exchange::ValueCaption(GridOf(grid), col), column.minimum,
                              column.maximum, column.smallStep, column.largeStep, initial,
-                             grid->Cells(1, row), column.pointScale);
+                             grid->ShownText(teamdata::BatterColumn::Name, row), column.pointScale);
     if (ValueDialog->exec() != QDialog::Accepted)
         return std::nullopt;
     return ValueDialog->ValueBar->value();

@@ -11,6 +11,7 @@
 #include "ImageFile.h"
 #include "ImageIdentity.h"
 #include "ImageInfo.h"
+#include "ImageLayout.h"
 #include "ImageLock.h"
 #include "MainunitShared.h"
 #include "MessageDialogs.h"
@@ -38,7 +39,8 @@ QStringList ChangeListHeaders() {
 }
 
 std::vector<QStringList> ChangeListRows(const std::vector<teamdata::LeagueChange>& changes) {
-    const reports::ChangeLabels labels = exchange::InterfaceChangeLabels();
+    reports::ChangeLabels labels = exchange::InterfaceChangeLabels();
+    labels.namesForDisplay = true;
     std::vector<QStringList> rows;
     rows.reserve(changes.size());
     for (const teamdata::LeagueChange& change : changes) {
@@ -77,7 +79,9 @@ LoadedImage ImageOfBytes(const QByteArray& bytes) {
 // A file chosen to compare with is a patch when it says so by its first bytes or, failing that,
 // by its name (a damaged patch is then refused as a patch, not as an image).
 bool IsPatchFile(const QString& path, const QByteArray& bytes) {
-    if (bytes.startsWith(QByteArrayLiteral("NES\x1A")))
+    const auto& magic = teamdata::InesMagic;
+    if (bytes.startsWith(
+            QByteArrayView(reinterpret_cast<const char*>(magic.data()), std::ssize(magic))))
         return false;
     return bytes.startsWith(QByteArrayLiteral("BPS1")) ||
            bytes.startsWith(QByteArrayLiteral("PATCH")) ||

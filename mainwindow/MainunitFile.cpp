@@ -11,6 +11,7 @@
 #include "RecordText.h"
 #include "SafeImageWriter.h"
 #include "TeamInitials.h"
+#include "TeamWords.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -353,7 +354,7 @@ QString TMainForm::UnsavableRowMessage(const teamdata::TeamTexts& team) const {
         if (nameRefused(name))
             return tr("The name \"%2\" in batter row %1 cannot be saved.")
                 .arg(r + 1)
-                .arg(QString::fromStdString(name));
+                .arg(exchange::ShownName(QString::fromStdString(name)));
     }
     for (int r = 0; r < teamdata::PitcherCount; ++r) {
         const std::string& name =
@@ -361,7 +362,7 @@ QString TMainForm::UnsavableRowMessage(const teamdata::TeamTexts& team) const {
         if (nameRefused(name))
             return tr("The name \"%2\" in pitcher row %1 cannot be saved.")
                 .arg(r + 1)
-                .arg(QString::fromStdString(name));
+                .arg(exchange::ShownName(QString::fromStdString(name)));
     }
     return CannotSaveMessage();
 }

@@ -3,6 +3,7 @@
 
 #include "GridCaptions.h"
 #include "LeagueCsv.h"
+#include "NameNormalizer.h"
 #include "Palette.h"
 #include "TRomTeamData.h"
 #include "TeamReport.h"
@@ -78,20 +79,29 @@ std::string Place(int team, int row) {
     return Initials(team) + " " + std::to_string(row);
 }
 
+std::string Name(std::string_view name, const ChangeLabels& labels) {
+    return labels.namesForDisplay ? teamdata::NameForDisplay(name) : std::string(name);
+}
+
 // The name as it stands now, and who held the row before when that was someone else.
 std::string NameWithFormer(std::string_view now, std::string_view before,
                            const ChangeLabels& labels) {
-    std::string text(now);
+    std::string text = Name(now, labels);
     if (before != now)
-        text += FillPattern(labels.formerName, {before});
+        text += FillPattern(labels.formerName, {Name(before, labels)});
     return text;
 }
 
-// A cell's text in a change: a batting side or pitching style in the labels' words.
+// A cell's text in a change: a batting side or pitching style in the labels' words, a name in
+// the labels' form.
+std::string CellText(int column, const std::string& text, const ChangeLabels& labels) {
+    if (static_cast<std::size_t>(column) == LabelColumn)
+        return std::string(ShownLabel(labels.labelWords, text));
+    return column == teamdata::BatterColumn::Name ? Name(text, labels) : text;
+}
+
 std::string CellText(const CellChange& cell, const std::string& text, const ChangeLabels& labels) {
-    return static_cast<std::size_t>(cell.column) == LabelColumn
-               ? std::string(ShownLabel(labels.labelWords, text))
-               : text;
+    return CellText(cell.column, text, labels);
 }
 
 std::string Counted(std::size_t count) {
@@ -111,12 +121,12 @@ std::string Description(const LeagueChange& change, const ChangeLabels& labels) 
         return SlotWord(color->slot, labels) + ": " + ColorText(color->before) +
                std::string(Arrow) + ColorText(color->after);
     if (const auto* move = std::get_if<PlayerMove>(&change))
-        return OrderWord(move->grid, labels) + ": " + move->name + " " +
+        return OrderWord(move->grid, labels) + ": " + Name(move->name, labels) + " " +
                std::to_string(move->fromRow) + std::string(Arrow) + std::to_string(move->toRow);
     if (const auto* transfer = std::get_if<PlayerTransfer>(&change))
-        return GridWord(transfer->grid, labels) + " " + labels.transfer + ": " + transfer->name +
-               " " + Place(transfer->fromTeam, transfer->fromRow) + std::string(Arrow) +
-               Place(transfer->toTeam, transfer->toRow) +
+        return GridWord(transfer->grid, labels) + " " + labels.transfer + ": " +
+               Name(transfer->name, labels) + " " + Place(transfer->fromTeam, transfer->fromRow) +
+               std::string(Arrow) + Place(transfer->toTeam, transfer->toRow) +
                NameWithFormer("", transfer->replacedName, labels);
     const auto& range = std::get<ByteRange>(change);
     return FillPattern(labels.byteRange, {Hex(range.offset), Hex(range.offset + range.length - 1),
@@ -159,7 +169,7 @@ struct TeamMarks {
 template <std::size_t ColumnCount>
 void AppendGrid(std::string& out, Grid grid, const std::string& corner,
                 const std::array<std::string, ColumnCount>& captions, const auto& rowLabels,
-                const auto& rows, const TeamMarks& marks, const LabelWords& labelWords) {
+                const auto& rows, const TeamMarks& marks, const ChangeLabels& labels) {
     out += grid == Grid::Batters ? "<table class=\"batters\">\n<tr><th>"
                                  : "<table class=\"pitchers\">\n<tr><th>";
     out += HtmlText(corner);
@@ -178,9 +188,7 @@ void AppendGrid(std::string& out, Grid grid, const std::string& corner,
             const int column = static_cast<int>(c) + 1;
             const bool name = column == teamdata::BatterColumn::Name;
             const auto shown = [&](const std::string& text) {
-                return HtmlText(static_cast<std::size_t>(column) == LabelColumn
-                                    ? ShownLabel(labelWords, text)
-                                    : std::string_view(text));
+                return HtmlText(CellText(column, text, labels));
             };
             const auto old = marks.oldTexts.find({grid, row, column});
             if (old == marks.oldTexts.end())
@@ -224,9 +232,9 @@ void AppendTeam(std::string& out, int team, const std::vector<const LeagueChange
     if (!arrivals.empty())
         out += "<ul class=\"moves\">\n" + arrivals + "</ul>\n";
     AppendGrid(out, Grid::Batters, labels.batter, labels.batterColumns, teamdata::BatterLabels,
-               texts.batters, marks, labels.labelWords);
+               texts.batters, marks, labels);
     AppendGrid(out, Grid::Pitchers, labels.pitcher, labels.pitcherColumns, teamdata::PitcherLabels,
-               texts.pitchers, marks, labels.labelWords);
+               texts.pitchers, marks, labels);
     out += "</section>\n";
 }
 
@@ -263,7 +271,7 @@ ChangeFields FieldsOf(const LeagueChange& change, const ChangeLabels& labels) {
         return {Initials(cell->team),
                 GridWord(cell->grid, labels),
                 std::to_string(cell->row),
-                cell->nameAfter,
+                Name(cell->nameAfter, labels),
                 Caption(cell->grid, cell->column, labels),
                 CellText(*cell, cell->before, labels),
                 CellText(*cell, cell->after, labels)};
@@ -273,14 +281,14 @@ ChangeFields FieldsOf(const LeagueChange& change, const ChangeLabels& labels) {
             ColorText(color->before), ColorText(color->after)};
     if (const auto* move = std::get_if<PlayerMove>(&change))
         return {Initials(move->team),          GridWord(move->grid, labels),
-                std::to_string(move->toRow),   move->name,
+                std::to_string(move->toRow),   Name(move->name, labels),
                 OrderWord(move->grid, labels), std::to_string(move->fromRow),
                 std::to_string(move->toRow)};
     if (const auto* transfer = std::get_if<PlayerTransfer>(&change))
         return {Initials(transfer->toTeam),
                 GridWord(transfer->grid, labels),
                 std::to_string(transfer->toRow),
-                transfer->name,
+                Name(transfer->name, labels),
                 labels.transfer,
                 Place(transfer->fromTeam, transfer->fromRow),
                 Place(transfer->toTeam, transfer->toRow)};
@@ -319,7 +327,9 @@ std::string BuildChangeCsv(const std::vector<LeagueChange>& changes) {
 }
 
 std::string BuildChangeHtml(const std::vector<LeagueChange>& changes, const LeagueTexts& after,
-                            const ChangeLabels& labels) {
+                            const ChangeLabels& pageLabels) {
+    ChangeLabels labels = pageLabels;
+    labels.namesForDisplay = true;
     std::array<std::vector<const LeagueChange*>, teamdata::TeamCount> byTeam;
     std::vector<const LeagueChange*> ranges;
     for (const LeagueChange& change : changes) {

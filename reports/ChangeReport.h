@@ -37,6 +37,9 @@ struct ChangeLabels {
     std::array<std::string, 11> pitcherColumns = PitcherColumnCaptions();
     // The batting sides and pitching styles, in changes and in the page's grids.
     LabelWords labelWords;
+    // Names in the form the program's own screens show them (teamdata::NameForDisplay) rather
+    // than as the game spells them. The page always shows them so; the CSV form never does.
+    bool namesForDisplay = false;
     // Follows a name (or a row a player arrived at) whose row held someone else before. %1: the
     // name that was there.
     std::string formerName = "（旧 %1）";
@@ -101,7 +104,8 @@ struct ChangeFields {
 // The review page: a UTF-8 HTML5 page with no script and nothing to load. For each team a change
 // touches, in image order: its colour changes with swatches, its moves and transfers, and both of
 // its grids as `after` shows them, the changed cells marked with the old text beside the new and
-// the rows a player arrived at marked; then the byte ranges. Every text is escaped.
+// the rows a player arrived at marked; then the byte ranges. Names are in their display form,
+// whatever `labels` say. Every text is escaped.
 [[nodiscard]] std::string BuildChangeHtml(const std::vector<teamdata::LeagueChange>& changes,
                                           const LeagueTexts& after,
                                           const ChangeLabels& labels = {});

@@ -6,6 +6,7 @@
 #include "TeamReport.h"
 
 #include "GridCaptions.h"
+#include "NameNormalizer.h"
 #include "Palette.h"
 #include "TRomTeamData.h"
 #include "TextNumbers.h"
@@ -394,8 +395,24 @@ std::string_view Trimmed(std::string_view caption) {
     return caption;
 }
 
+// A roster cell as a fan reads it, in the units of the league table above: the average as .284
+// and the ERA as 8.50 (the data holds 284 and 850), a name in its display form.
+std::string RosterCellText(teamdata::Grid grid, std::size_t column, const std::string& cell,
+                           const LabelWords& labelWords) {
+    if (column == LabelColumn)
+        return std::string(ShownLabel(labelWords, cell));
+    if (column == static_cast<std::size_t>(teamdata::BatterColumn::Name))
+        return teamdata::NameForDisplay(cell);
+    const bool batters = grid == teamdata::Grid::Batters;
+    if (batters && column == static_cast<std::size_t>(teamdata::BatterColumn::Average))
+        return NumberText(NumberForm::Average, teamdata::StrictToInt(cell));
+    if (!batters && column == static_cast<std::size_t>(teamdata::PitcherColumn::Era))
+        return NumberText(NumberForm::Hundredths, teamdata::StrictToInt(cell));
+    return cell;
+}
+
 template <std::size_t Columns, std::size_t Rows>
-void AppendRoster(std::string& out, std::string_view corner,
+void AppendRoster(std::string& out, teamdata::Grid grid, std::string_view corner,
                   const std::array<std::string, Columns>& headers,
                   const std::array<std::string_view, Rows>& rowLabels,
                   const std::array<std::array<std::string, Columns>, Rows>& rows,
@@ -407,10 +424,8 @@ void AppendRoster(std::string& out, std::string_view corner,
     for (std::size_t row = 0; row < Rows; ++row) {
         out += "<tr><th scope=\"row\">" + HtmlText(rowLabels[row]) + "</th>";
         for (std::size_t column = 1; column <= Columns; ++column) {
-            const std::string& cell = rows[row][column - 1];
             out += "<td>" +
-                   HtmlText(column == LabelColumn ? ShownLabel(labelWords, cell)
-                                                  : std::string_view(cell)) +
+                   HtmlText(RosterCellText(grid, column, rows[row][column - 1], labelWords)) +
                    "</td>";
         }
         out += "</tr>\n";
@@ -425,10 +440,10 @@ void AppendRosters(std::string& out, const LeagueTexts& texts, const League& lea
         out += "<section class=\"team\">\n<h3>" + SwatchesSvg(labels, texts[team].colors) +
                HtmlText(FillPattern(labels.teamName, {league[team].initials})) +
                "</h3>\n<div class=\"rosters\">\n";
-        AppendRoster(out, labels.batters, labels.batterColumns, teamdata::BatterLabels,
-                     texts[team].batters, labels.labelWords);
-        AppendRoster(out, labels.pitchers, labels.pitcherColumns, teamdata::PitcherLabels,
-                     texts[team].pitchers, labels.labelWords);
+        AppendRoster(out, teamdata::Grid::Batters, labels.batters, labels.batterColumns,
+                     teamdata::BatterLabels, texts[team].batters, labels.labelWords);
+        AppendRoster(out, teamdata::Grid::Pitchers, labels.pitchers, labels.pitcherColumns,
+                     teamdata::PitcherLabels, texts[team].pitchers, labels.labelWords);
         out += "</div>\n</section>\n";
     }
     out += "</section>\n";

@@ -15,8 +15,6 @@ namespace teamdata {
 
 namespace {
 
-constexpr std::uint64_t TrainerSize = 512;
-
 bool RecordLeadByteReadable(std::span<const std::uint8_t> image, std::size_t offset) {
     return image[offset] <= MaxLeadByte;
 }
@@ -56,13 +54,15 @@ ImageDoubt TeamDoubt(std::span<const std::uint8_t> image, int team) {
 } // namespace
 
 std::uint64_t DeclaredImageSize(std::span<const std::uint8_t> image) {
-    if (image.size() < InesHeaderSize)
+    if (image.size() < InesHeaderBytes)
         return 0;
     // Read as the header says, whatever the magic: a file without it is refused all the same.
-    std::array<std::uint8_t, InesHeaderBytes> header{'N', 'E', 'S', 0x1A};
-    std::copy(image.begin() + 4, image.begin() + InesHeaderSize, header.begin() + 4);
+    InesHeaderData header{};
+    std::copy(InesMagic.begin(), InesMagic.end(), header.begin());
+    std::copy(image.begin() + InesMagic.size(), image.begin() + InesHeaderBytes,
+              header.begin() + InesMagic.size());
     const std::optional<InesHeader> read = ReadInesHeader(header);
-    return InesHeaderSize + (read->trainer ? TrainerSize : 0) + read->programSize +
+    return InesHeaderBytes + (read->trainer ? TrainerBytes : 0) + read->programSize +
            read->characterSize;
 }
 
@@ -70,9 +70,8 @@ ImageCheck CheckImage(std::span<const std::uint8_t> image) {
     ImageCheck check;
     check.actualSize = image.size();
     check.declaredSize = DeclaredImageSize(image);
-    static constexpr std::uint8_t Magic[] = {'N', 'E', 'S', 0x1A};
-    if (image.size() < std::size(Magic) ||
-        !std::equal(std::begin(Magic), std::end(Magic), image.begin())) {
+    if (image.size() < InesMagic.size() ||
+        !std::equal(InesMagic.begin(), InesMagic.end(), image.begin())) {
         check.verdict = ImageVerdict::Refused;
         check.doubt = ImageDoubt::NoInesMagic;
         return check;

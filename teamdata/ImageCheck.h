@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ImageLayout.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -32,8 +34,6 @@ struct ImageCheck {
     std::uint64_t declaredSize = 0;      // the length the iNES header declares
     std::uint64_t actualSize = 0;
 };
-
-inline constexpr std::size_t InesHeaderSize = 16;
 
 // The file length an iNES header declares: the header, a trainer when flagged, and the program and
 // character banks (NES 2.0 size fields included). 0 for a header too short to tell.

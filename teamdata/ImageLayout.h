@@ -1,11 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
-// Where the team data lies inside the cartridge image. Every offset the program uses is
-// derived here; no other file spells out a number of the image format.
+// Where the team data lies inside the cartridge image. Every offset and size of the image format
+// the program uses is named here; no other file spells one out. (The iNES header's fields, by
+// their places in the header, are read in InesHeader.cpp alone.)
 namespace teamdata {
+
+// An image begins with a header of this many bytes, which begins with this magic: "NES" and 0x1A.
+inline constexpr std::size_t InesHeaderBytes = 16;
+inline constexpr std::array<std::uint8_t, 4> InesMagic = {'N', 'E', 'S', 0x1A};
+// What the header counts its program and character data in, and the trainer it may announce.
+inline constexpr std::uint64_t ProgramBankBytes = 16 * 1024;
+inline constexpr std::uint64_t CharacterBankBytes = 8 * 1024;
+inline constexpr std::uint64_t TrainerBytes = 512;
 
 // A byte offset from the start of the image file (the 16-byte iNES header included).
 struct FileOffset {

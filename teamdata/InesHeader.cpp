@@ -7,10 +7,6 @@ namespace teamdata {
 
 namespace {
 
-constexpr std::uint64_t PrgBankSize = 16 * 1024;
-constexpr std::uint64_t ChrBankSize = 8 * 1024;
-constexpr std::array<std::uint8_t, 4> Magic = {'N', 'E', 'S', 0x1A};
-
 // A NES 2.0 size: a plain 12-bit count of `unit`-sized banks, or, when its high nibble is all
 // ones, an exponent and multiplier giving the size in bytes.
 std::uint64_t Nes2RomSize(std::uint8_t low, std::uint8_t highNibble, std::uint64_t unit) {
@@ -24,7 +20,7 @@ std::uint64_t Nes2RomSize(std::uint8_t low, std::uint8_t highNibble, std::uint64
 
 InesHeaderData Begun(std::span<const std::uint8_t> image) {
     InesHeaderData header{};
-    std::copy(Magic.begin(), Magic.end(), header.begin());
+    std::copy(InesMagic.begin(), InesMagic.end(), header.begin());
     header[6] = image[6];
     return header;
 }
@@ -32,7 +28,8 @@ InesHeaderData Begun(std::span<const std::uint8_t> image) {
 } // namespace
 
 std::optional<InesHeader> ReadInesHeader(std::span<const std::uint8_t> image) {
-    if (image.size() < InesHeaderBytes || !std::equal(Magic.begin(), Magic.end(), image.begin()))
+    if (image.size() < InesHeaderBytes ||
+        !std::equal(InesMagic.begin(), InesMagic.end(), image.begin()))
         return std::nullopt;
     InesHeader header;
     const std::uint8_t format = image[7] & 0x0C;
@@ -49,24 +46,25 @@ std::optional<InesHeader> ReadInesHeader(std::span<const std::uint8_t> image) {
         header.mapper |= image[7] & 0xF0;
     if (header.kind == InesKind::Nes20) {
         header.mapper |= (image[8] & 0x0F) << 8;
-        header.programSize = Nes2RomSize(image[4], image[9] & 0x0F, PrgBankSize);
-        header.characterSize = Nes2RomSize(image[5], image[9] >> 4, ChrBankSize);
+        header.programSize = Nes2RomSize(image[4], image[9] & 0x0F, ProgramBankBytes);
+        header.characterSize = Nes2RomSize(image[5], image[9] >> 4, CharacterBankBytes);
     } else {
-        header.programSize = image[4] * PrgBankSize;
-        header.characterSize = image[5] * ChrBankSize;
+        header.programSize = image[4] * ProgramBankBytes;
+        header.characterSize = image[5] * CharacterBankBytes;
     }
     return header;
 }
 
 std::optional<InesHeaderData> AsInes10(std::span<const std::uint8_t> image) {
     const std::optional<InesHeader> read = ReadInesHeader(image);
-    if (!read || read->mapper > 0xFF || read->programSize % PrgBankSize != 0 ||
-        read->characterSize % ChrBankSize != 0 || read->programSize / PrgBankSize > 0xFF ||
-        read->characterSize / ChrBankSize > 0xFF)
+    if (!read || read->mapper > 0xFF || read->programSize % ProgramBankBytes != 0 ||
+        read->characterSize % CharacterBankBytes != 0 ||
+        read->programSize / ProgramBankBytes > 0xFF ||
+        read->characterSize / CharacterBankBytes > 0xFF)
         return std::nullopt;
     InesHeaderData header = Begun(image);
-    header[4] = static_cast<std::uint8_t>(read->programSize / PrgBankSize);
-    header[5] = static_cast<std::uint8_t>(read->characterSize / ChrBankSize);
+    header[4] = static_cast<std::uint8_t>(read->programSize / ProgramBankBytes);
+    header[5] = static_cast<std::uint8_t>(read->characterSize / CharacterBankBytes);
     // The two low bits of byte 7 (the console type) mean the same in both forms.
     const std::uint8_t console = read->kind == InesKind::Archaic ? 0 : image[7] & 0x03;
     header[7] = static_cast<std::uint8_t>((read->mapper & 0xF0) | console);
@@ -75,12 +73,13 @@ std::optional<InesHeaderData> AsInes10(std::span<const std::uint8_t> image) {
 
 std::optional<InesHeaderData> AsNes20(std::span<const std::uint8_t> image) {
     const std::optional<InesHeader> read = ReadInesHeader(image);
-    if (!read || read->mapper > 0xFFF || read->programSize % PrgBankSize != 0 ||
-        read->characterSize % ChrBankSize != 0 || read->programSize / PrgBankSize > 0xEFF ||
-        read->characterSize / ChrBankSize > 0xEFF)
+    if (!read || read->mapper > 0xFFF || read->programSize % ProgramBankBytes != 0 ||
+        read->characterSize % CharacterBankBytes != 0 ||
+        read->programSize / ProgramBankBytes > 0xEFF ||
+        read->characterSize / CharacterBankBytes > 0xEFF)
         return std::nullopt;
-    const std::uint64_t programBanks = read->programSize / PrgBankSize;
-    const std::uint64_t characterBanks = read->characterSize / ChrBankSize;
+    const std::uint64_t programBanks = read->programSize / ProgramBankBytes;
+    const std::uint64_t characterBanks = read->characterSize / CharacterBankBytes;
     InesHeaderData header = Begun(image);
     header[4] = static_cast<std::uint8_t>(programBanks & 0xFF);
     header[5] = static_cast<std::uint8_t>(characterBanks & 0xFF);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ImageLayout.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -12,7 +14,6 @@
 // names the form and can rewrite a header in the standard ones.
 namespace teamdata {
 
-inline constexpr std::size_t InesHeaderBytes = 16;
 using InesHeaderData = std::array<std::uint8_t, InesHeaderBytes>;
 
 enum class InesKind {

@@ -282,6 +282,39 @@ NameNormalization NormalizeName(std::string_view text) {
     return result;
 }
 
+std::string NameForDisplay(std::string_view name) {
+    std::string shown;
+    char32_t last = 0; // the character written last
+    for (std::size_t at = 0; at < name.size();) {
+        const Utf8Char next = NextChar(name, at);
+        const std::string_view written = name.substr(at, next.length);
+        at += next.length;
+        const char32_t c = next.valid ? next.code : 0;
+        const bool afterHiragana = last >= U'ぁ' && last <= U'ゖ';
+        if (afterHiragana && (c == VoicedMark || c == SemiVoicedMark)) {
+            // Hiragana only: the game writes no katakana, so its わ゛ is no ヷ.
+            const auto voiced =
+                std::find_if(VoicedKanas.begin(), VoicedKanas.end(), [&](const VoicedKana& kana) {
+                    return kana.plain == last && kana.mark == c && kana.composed <= U'ゖ';
+                });
+            if (voiced != VoicedKanas.end()) {
+                shown.resize(shown.size() - Utf8(last).size());
+                last = voiced->composed;
+                shown += Utf8(last);
+                continue;
+            }
+        }
+        if (c == U'－' && (afterHiragana || last == U'ー')) {
+            last = U'ー';
+            shown += Utf8(last);
+            continue;
+        }
+        shown += written;
+        last = c;
+    }
+    return shown;
+}
+
 int NameTilesNeeded(std::string_view text) {
     return static_cast<int>(Read(text, true).tiles.size());
 }

@@ -36,6 +36,13 @@ struct NameNormalization {
 // blank name. The first character that has no tile is refused before a length is judged.
 [[nodiscard]] NameNormalization NormalizeName(std::string_view text);
 
+// How the program's own screens and pages show a game name: a kana followed by its voicing mark
+// as the one voiced kana (か゛ reads が, ほ゜ reads ぽ) and a "－" after a kana as the long vowel
+// mark "ー", so that ほ゜－る reads ぽーる whatever the font makes of the marks. Everything else,
+// the padding included, is kept; NormalizeName turns the result back into the same tiles. Files
+// that other programs read keep the game's own spelling.
+[[nodiscard]] std::string NameForDisplay(std::string_view name);
+
 // The tiles a text takes once normalized, spaces at either end not counted and a character
 // without a tile counted as one: what a typing box can show against the five tiles of a name.
 [[nodiscard]] int NameTilesNeeded(std::string_view text);

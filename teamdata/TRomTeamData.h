@@ -10,10 +10,11 @@
 #include <string>
 #include <string_view>
 
-// The one object through which the program reads and writes the team data of a cartridge
-// image. It keeps no file open: every operation opens the image by its path, transfers one
-// record or colour entry and closes it again, so each call sees the file as it is on disk.
-// Operations return false on any failure and never show anything.
+// The record access the window's grids read and save a team through, one record at a time;
+// whole leagues, as the command line and the comparison read them, go through Team.h. It keeps
+// no file open: every operation opens the image by its path, transfers one record or colour
+// entry and closes it again, so each call sees the file as it is on disk. Operations return
+// false on any failure and never show anything.
 class TRomTeamData {
 public:
     TRomTeamData();

@@ -28,6 +28,8 @@ constexpr int AnchorRole = Qt::UserRole;
 // The window of a help request without an owner; windows with an owner are its children.
 QPointer<HelpWindow> OwnerlessHelpWindow;
 
+const QColor PaperLinkColour(0x06, 0x45, 0xAD);
+
 QString BareFileName(const QString& name) {
     const qsizetype cut =
         std::max({name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')),
@@ -84,6 +86,18 @@ HelpWindow::HelpWindow(QWidget* owner)
     Contents = new QTextBrowser;
     Contents->setOpenLinks(true);
     Contents->setOpenExternalLinks(false);
+    // The manual is written for white paper: its headings, messages and table headers have
+    // colours of their own, which on a dark desktop theme's page would all but vanish. So the page
+    // stays white with black text under every theme, as the grids do, and its links get a blue of
+    // their own too, since Qt gives a link the theme's link colour, made for the theme's page.
+    QPalette paper = Contents->palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    paper.setColor(QPalette::Link, PaperLinkColour);
+    paper.setColor(QPalette::LinkVisited, PaperLinkColour);
+    Contents->setPalette(paper);
+    Contents->document()->setDefaultStyleSheet(
+        QStringLiteral("a[href] { color: %1; }").arg(PaperLinkColour.name()));
 
     auto splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(side);

@@ -173,6 +173,15 @@ void StringGrid::SetCells(int col, int row, const QString& text) {
         cell->setText(text);
 }
 
+void StringGrid::SetHeaderToolTip(int col, const QString& tip) {
+    if (col == 0) {
+        if (auto* corner = findChild<QAbstractButton*>())
+            corner->setToolTip(tip);
+    } else if (QTableWidgetItem* header = ItemAt(col, 0)) {
+        header->setToolTip(tip);
+    }
+}
+
 int StringGrid::ColWidths(int col) const {
     if (col == 0)
         return verticalHeader()->width();

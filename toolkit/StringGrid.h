@@ -37,6 +37,9 @@ public:
     void SetDisplayText(DisplayText shown);
     [[nodiscard]] QString ShownText(int col, int row) const;
 
+    // The tooltip of column `col`'s header (0 the corner).
+    void SetHeaderToolTip(int col, const QString& tip);
+
     [[nodiscard]] int ColWidths(int col) const;
     void SetColWidths(int col, int width);
     void SetDefaultRowHeight(int height);

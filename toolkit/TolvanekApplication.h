@@ -20,7 +20,8 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // The help file name handed to the help viewer.
+    // The help file name, kept as the Windows program kept it: start-up sets a fixed path and the
+    // Help menu the bare name. Nothing reads it; the help viewer is handed its name directly.
     QString HelpFile;
 
     // Shows the exception the way the event loop does.

@@ -130,8 +130,10 @@ std::vector<std::uint8_t> MakeDemoImage() {
     for (std::size_t offset = 0; offset < image.size(); ++offset)
         image[offset] = Byte(static_cast<int>((offset * 37 + (offset >> 9) * 11 + 0x6D) & 0xFF));
     // iNES header: magic, 8 program banks, 16 character banks, mapper 1, the rest zero.
-    const std::uint8_t header[16] = {'N', 'E', 'S', 0x1A, 8, 16, 0x10};
-    std::copy(std::begin(header), std::end(header), image.begin());
+    std::fill_n(image.begin(), InesHeaderBytes, std::uint8_t{0});
+    std::copy(InesMagic.begin(), InesMagic.end(), image.begin());
+    const std::uint8_t fields[] = {DemoImageBanks[0], DemoImageBanks[1], 0x10};
+    std::copy(std::begin(fields), std::end(fields), image.begin() + InesMagic.size());
 
     DemoRandom random(1992);
     for (int team = 0; team < TeamCount; ++team)

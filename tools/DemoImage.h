@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ImageLayout.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -13,7 +15,10 @@
 namespace demoimage {
 
 // Header, 8 program banks of 16 KiB and 16 character banks of 8 KiB.
-inline constexpr std::size_t DemoImageSize = 16 + 8 * 16384 + 16 * 8192;
+inline constexpr std::size_t DemoImageBanks[] = {8, 16};
+inline constexpr std::size_t DemoImageSize = teamdata::InesHeaderBytes +
+                                             DemoImageBanks[0] * teamdata::ProgramBankBytes +
+                                             DemoImageBanks[1] * teamdata::CharacterBankBytes;
 
 // The demo image, the same on every run.
 [[nodiscard]] std::vector<std::uint8_t> MakeDemoImage();

@@ -866,20 +866,20 @@
         <translation>SHA-1 without header</translation>
     </message>
     <message>
-        <source>refused (%1)</source>
-        <translation>refused (%1)</translation>
+        <source>cannot be used (%1)</source>
+        <translation>cannot be used (%1)</translation>
     </message>
     <message>
-        <source>questionable (%1)</source>
-        <translation>questionable (%1)</translation>
+        <source>doubtful (%1)</source>
+        <translation>doubtful (%1)</translation>
     </message>
     <message>
-        <source>sound</source>
-        <translation>sound</translation>
+        <source>no problems found</source>
+        <translation>no problems found</translation>
     </message>
     <message>
-        <source>image check</source>
-        <translation>image check</translation>
+        <source>check</source>
+        <translation>check</translation>
     </message>
 </context>
 <context>
@@ -1990,16 +1990,6 @@ Saving into it could damage it. Open it?</translation>
         <translation>L Axe</translation>
     </message>
     <message>
-        <source>R BtB</source>
-        <comment>pitching style 右背: right-handed behind-the-back delivery</comment>
-        <translation>R BtB</translation>
-    </message>
-    <message>
-        <source>L BtB</source>
-        <comment>pitching style 左背: left-handed behind-the-back delivery</comment>
-        <translation>L BtB</translation>
-    </message>
-    <message>
         <source>Bat</source>
         <comment>the batter grid&apos;s corner</comment>
         <extracomment>The grid&apos;s corner gives the grid&apos;s name 21 pixels.</extracomment>
@@ -2156,14 +2146,101 @@ Saving into it could damage it. Open it?</translation>
         <translation>%1 (Bench)</translation>
     </message>
     <message>
-        <source>Fan</source>
-        <extracomment>Popularity (人気): how much the fans like the player. As the grid&apos;s header it has 21 pixels.</extracomment>
-        <translation>Fan</translation>
-    </message>
-    <message>
         <source>Top %1</source>
         <comment>the fastest ball of a team</comment>
         <translation>Top %1</translation>
+    </message>
+    <message>
+        <source>Player name</source>
+        <translation>Player name</translation>
+    </message>
+    <message>
+        <source>Batting side: right, left or switch</source>
+        <translation>Batting side: right, left or switch</translation>
+    </message>
+    <message>
+        <source>Popularity</source>
+        <translation>Popularity</translation>
+    </message>
+    <message>
+        <source>Popularity with the fans</source>
+        <translation>Popularity with the fans</translation>
+    </message>
+    <message>
+        <source>★</source>
+        <comment>the popularity column&apos;s header</comment>
+        <extracomment>The popularity column&apos;s header: a star, since no word fits its 21 pixels.</extracomment>
+        <translation>★</translation>
+    </message>
+    <message>
+        <source>Fielding position: 1 pitcher, 2 catcher, 3 first base, 4 second base, 5 third base, 6 shortstop, 7 left, 8 center, 9 right field</source>
+        <translation>Fielding position: 1 pitcher, 2 catcher, 3 first base, 4 second base, 5 third base, 6 shortstop, 7 left, 8 center, 9 right field</translation>
+    </message>
+    <message>
+        <source>Batting average</source>
+        <translation>Batting average</translation>
+    </message>
+    <message>
+        <source>Home run power</source>
+        <translation>Home run power</translation>
+    </message>
+    <message>
+        <source>Running speed</source>
+        <translation>Running speed</translation>
+    </message>
+    <message>
+        <source>Fielding skill</source>
+        <translation>Fielding skill</translation>
+    </message>
+    <message>
+        <source>Throwing arm</source>
+        <translation>Throwing arm</translation>
+    </message>
+    <message>
+        <source>Pitching style: throwing arm and delivery</source>
+        <translation>Pitching style: throwing arm and delivery</translation>
+    </message>
+    <message>
+        <source>Earned run average</source>
+        <translation>Earned run average</translation>
+    </message>
+    <message>
+        <source>Speed of the fastball</source>
+        <translation>Speed of the fastball</translation>
+    </message>
+    <message>
+        <source>Speed of the medium pitch</source>
+        <translation>Speed of the medium pitch</translation>
+    </message>
+    <message>
+        <source>Speed of the slow pitch</source>
+        <translation>Speed of the slow pitch</translation>
+    </message>
+    <message>
+        <source>Right break: how far the breaking ball moves to the right</source>
+        <translation>Right break: how far the breaking ball moves to the right</translation>
+    </message>
+    <message>
+        <source>Left break: how far the breaking ball moves to the left</source>
+        <translation>Left break: how far the breaking ball moves to the left</translation>
+    </message>
+    <message>
+        <source>Forkball: how far it drops</source>
+        <translation>Forkball: how far it drops</translation>
+    </message>
+    <message>
+        <source>R Bck</source>
+        <comment>pitching style 右背: right-handed behind-the-back delivery</comment>
+        <translation>R Bck</translation>
+    </message>
+    <message>
+        <source>L Bck</source>
+        <comment>pitching style 左背: left-handed behind-the-back delivery</comment>
+        <translation>L Bck</translation>
+    </message>
+    <message>
+        <source>Batters: 1 to 8 the batting order, P1 to P5 the bench</source>
+        <translation>Batters: 1 to 8 the batting order, P1 to P5 the bench</translation>
     </message>
 </context>
 <context>

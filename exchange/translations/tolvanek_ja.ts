@@ -342,7 +342,7 @@
     </message>
     <message>
         <source>show what differs between two leagues</source>
-        <translation>2つのリーグの違いを表示する</translation>
+        <translation>2つのリーグの違いを表示します</translation>
     </message>
     <message>
         <source>Show every change between two leagues by team, player and column: IMAGE against OTHER, or against what a patch (--patch) or an import of a CSV file (--csv) would make of it; nothing is written. Exit status 0: equal; 1: different; 2: wrong usage; 3: a file could not be read or written; 4: an input was refused (an image that fails the check without --force, a CSV file with errors, a patch for another image).</source>
@@ -370,7 +370,7 @@
     </message>
     <message>
         <source>print the whole league as lines, for git diff</source>
-        <translation>リーグ全体を行の形で表示する（git diff 用）</translation>
+        <translation>リーグ全体を行の形で表示します（git diff 用）</translation>
     </message>
     <message>
         <source>Print the whole league as stable lines of UTF-8 text, one per player and one per team&apos;s colours, made to be git&apos;s text converter for .nes files.</source>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>write one page that compares the sixteen teams</source>
-        <translation>16チームを比べる1枚のページを書く</translation>
+        <translation>16チームを比べる1枚のページを書きます</translation>
     </message>
     <message>
         <source>Write the league overview: one self-contained HTML page with a table of the sixteen teams and their ranks, a chart for every figure, and every team&apos;s rosters.</source>
@@ -862,19 +862,19 @@
         <translation>SHA-1（ヘッダーを除く）</translation>
     </message>
     <message>
-        <source>refused (%1)</source>
+        <source>cannot be used (%1)</source>
         <translation>使えません（%1）</translation>
     </message>
     <message>
-        <source>questionable (%1)</source>
+        <source>doubtful (%1)</source>
         <translation>疑わしい（%1）</translation>
     </message>
     <message>
-        <source>sound</source>
+        <source>no problems found</source>
         <translation>問題なし</translation>
     </message>
     <message>
-        <source>image check</source>
+        <source>check</source>
         <translation>イメージの検査</translation>
     </message>
 </context>
@@ -1981,16 +1981,6 @@ Saving into it could damage it. Open it?</source>
         <translation>左ま</translation>
     </message>
     <message>
-        <source>R BtB</source>
-        <comment>pitching style 右背: right-handed behind-the-back delivery</comment>
-        <translation>右背</translation>
-    </message>
-    <message>
-        <source>L BtB</source>
-        <comment>pitching style 左背: left-handed behind-the-back delivery</comment>
-        <translation>左背</translation>
-    </message>
-    <message>
         <source>Bat</source>
         <comment>the batter grid&apos;s corner</comment>
         <extracomment>The grid&apos;s corner gives the grid&apos;s name 21 pixels.</extracomment>
@@ -2147,14 +2137,101 @@ Saving into it could damage it. Open it?</source>
         <translation>%1（控え）</translation>
     </message>
     <message>
-        <source>Fan</source>
-        <extracomment>Popularity (人気): how much the fans like the player. As the grid&apos;s header it has 21 pixels.</extracomment>
-        <translation>人気</translation>
-    </message>
-    <message>
         <source>Top %1</source>
         <comment>the fastest ball of a team</comment>
         <translation>%1の最高</translation>
+    </message>
+    <message>
+        <source>Player name</source>
+        <translation>選手の名前</translation>
+    </message>
+    <message>
+        <source>Batting side: right, left or switch</source>
+        <translation>打席：右、左、両打ち</translation>
+    </message>
+    <message>
+        <source>Popularity</source>
+        <translation>人気</translation>
+    </message>
+    <message>
+        <source>Popularity with the fans</source>
+        <translation>ファンからの人気</translation>
+    </message>
+    <message>
+        <source>★</source>
+        <comment>the popularity column&apos;s header</comment>
+        <extracomment>The popularity column&apos;s header: a star, since no word fits its 21 pixels.</extracomment>
+        <translation>人気</translation>
+    </message>
+    <message>
+        <source>Fielding position: 1 pitcher, 2 catcher, 3 first base, 4 second base, 5 third base, 6 shortstop, 7 left, 8 center, 9 right field</source>
+        <translation>守備位置：1 投手、2 捕手、3 一塁、4 二塁、5 三塁、6 遊撃、7 左翼、8 中堅、9 右翼</translation>
+    </message>
+    <message>
+        <source>Batting average</source>
+        <translation>打率</translation>
+    </message>
+    <message>
+        <source>Home run power</source>
+        <translation>本塁打（長打力）</translation>
+    </message>
+    <message>
+        <source>Running speed</source>
+        <translation>走力</translation>
+    </message>
+    <message>
+        <source>Fielding skill</source>
+        <translation>守備力</translation>
+    </message>
+    <message>
+        <source>Throwing arm</source>
+        <translation>肩（送球の強さ）</translation>
+    </message>
+    <message>
+        <source>Pitching style: throwing arm and delivery</source>
+        <translation>投法：利き腕と投げ方</translation>
+    </message>
+    <message>
+        <source>Earned run average</source>
+        <translation>防御率</translation>
+    </message>
+    <message>
+        <source>Speed of the fastball</source>
+        <translation>球速（速い球）</translation>
+    </message>
+    <message>
+        <source>Speed of the medium pitch</source>
+        <translation>球速（中くらいの球）</translation>
+    </message>
+    <message>
+        <source>Speed of the slow pitch</source>
+        <translation>球速（遅い球）</translation>
+    </message>
+    <message>
+        <source>Right break: how far the breaking ball moves to the right</source>
+        <translation>右変化：変化球が右に曲がる大きさ</translation>
+    </message>
+    <message>
+        <source>Left break: how far the breaking ball moves to the left</source>
+        <translation>左変化：変化球が左に曲がる大きさ</translation>
+    </message>
+    <message>
+        <source>Forkball: how far it drops</source>
+        <translation>フォーク：落ちる大きさ</translation>
+    </message>
+    <message>
+        <source>R Bck</source>
+        <comment>pitching style 右背: right-handed behind-the-back delivery</comment>
+        <translation>右背</translation>
+    </message>
+    <message>
+        <source>L Bck</source>
+        <comment>pitching style 左背: left-handed behind-the-back delivery</comment>
+        <translation>左背</translation>
+    </message>
+    <message>
+        <source>Batters: 1 to 8 the batting order, P1 to P5 the bench</source>
+        <translation>打者：１～８が打順、Ｐ１～Ｐ５が控え</translation>
     </message>
 </context>
 <context>

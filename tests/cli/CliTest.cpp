@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -125,7 +126,7 @@ TEST_F(Cli, InfoListsEveryTeamWithItsColoursAndFirstBatter) {
     ASSERT_GT(lines.size(), teamdata::TeamCount);
     EXPECT_EQ(lines.first(), QStringLiteral("header: iNES 1.0"));
     EXPECT_EQ(lines.at(lines.size() - teamdata::TeamCount - 1),
-              QStringLiteral("image check: sound"));
+              QStringLiteral("check: no problems found"));
     lines = lines.mid(lines.size() - teamdata::TeamCount);
     const teamdata::TeamTexts giants = TextsOf(image_)[Giants];
     const auto hex = [](std::uint8_t color) {
@@ -547,7 +548,16 @@ TEST_F(Cli, HelpIsInEitherLanguageAndListsLang) {
     EXPECT_TRUE(japaneseHelp.startsWith(QStringLiteral("使い方: tolvanek-cli コマンド")))
         << japanese.out.toStdString();
     EXPECT_TRUE(japaneseHelp.contains(QStringLiteral("--lang <en|ja>")));
-    EXPECT_TRUE(japaneseHelp.contains(QStringLiteral("2つのリーグの違いを表示する")));
+    EXPECT_TRUE(japaneseHelp.contains(QStringLiteral("2つのリーグの違いを表示します")));
+    // The commands are listed in one voice, the polite one the options use too: each summary
+    // ends in ます, a parenthesised note after it aside.
+    const QString commands = japaneseHelp.section(QStringLiteral("コマンド:\n"), 1)
+                                 .section(QStringLiteral("\n\n"), 0, 0);
+    const QStringList lines = commands.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 8) << commands.toStdString();
+    const QRegularExpression politeEnd(QStringLiteral("ます(（[^）]*）)?$"));
+    for (const QString& line : lines)
+        EXPECT_TRUE(politeEnd.match(line).hasMatch()) << line.toStdString();
 }
 
 // The files are the same in every language, so that a league kept in files travels between

@@ -15,16 +15,140 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextTable>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 namespace {
 
 QColor TextColour(const QLabel* label) {
     return label->palette().color(QPalette::WindowText);
+}
+
+// WCAG 2's contrast ratio of two colours, from 1:1 to 21:1.
+double Contrast(const QColor& one, const QColor& other) {
+    const auto luminance = [](const QColor& colour) {
+        const auto channel = [](double value) {
+            return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+               0.0722 * channel(colour.blueF());
+    };
+    const double a = luminance(one) + 0.05;
+    const double b = luminance(other) + 0.05;
+    return std::max(a, b) / std::min(a, b);
+}
+
+constexpr double ReadableContrast = 4.5;
+
+// A desktop theme's palette, light or dark, as the window would get it from the desktop.
+QPalette ThemePalette(bool dark) {
+    if (!dark)
+        return QPalette(QColor(0xEF, 0xEF, 0xEF), QColor(0xEF, 0xEF, 0xEF));
+    QPalette palette;
+    const QColor window(0x35, 0x35, 0x35);
+    const QColor light(0xF0, 0xF0, 0xF0);
+    for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
+             {QPalette::Window, window},
+             {QPalette::WindowText, light},
+             {QPalette::Base, QColor(0x23, 0x23, 0x23)},
+             {QPalette::AlternateBase, window},
+             {QPalette::Text, light},
+             {QPalette::Button, window},
+             {QPalette::ButtonText, light},
+             {QPalette::PlaceholderText, QColor(0xA0, 0xA0, 0xA0)},
+             {QPalette::Link, QColor(0x2A, 0x82, 0xDA)},
+             {QPalette::LinkVisited, QColor(0x8A, 0x5C, 0xD0)},
+             {QPalette::Highlight, QColor(0x2A, 0x82, 0xDA)},
+             {QPalette::HighlightedText, Qt::black}})
+        palette.setColor(role, colour);
+    return palette;
+}
+
+// The application's palette for as long as it lives, as a desktop theme sets it.
+class ThemeScope {
+public:
+    explicit ThemeScope(bool dark)
+        : saved_(QApplication::palette()) {
+        QApplication::setPalette(ThemePalette(dark));
+    }
+    ~ThemeScope() { QApplication::setPalette(saved_); }
+    ThemeScope(const ThemeScope&) = delete;
+    ThemeScope& operator=(const ThemeScope&) = delete;
+
+private:
+    QPalette saved_;
+};
+
+// Every text of the widgets under `root` against the background it is drawn on: the labels on
+// their window, the buttons on their face, the edit boxes and lists on their base.
+void ExpectWidgetTextsReadable(QWidget* root, const char* theme) {
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(root))
+            continue;
+        const QPalette& palette = widget->palette();
+        std::pair<QPalette::ColorRole, QPalette::ColorRole> roles;
+        if (const auto* label = qobject_cast<QLabel*>(widget)) {
+            if (label->text().isEmpty())
+                continue; // a picture
+            roles = {QPalette::WindowText, QPalette::Window};
+        } else if (qobject_cast<QPushButton*>(widget))
+            roles = {QPalette::ButtonText, QPalette::Button};
+        else if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QListWidget*>(widget))
+            roles = {QPalette::Text, QPalette::Base};
+        else
+            continue;
+        EXPECT_GE(Contrast(palette.color(roles.first), palette.color(roles.second)),
+                  ReadableContrast)
+            << theme << " theme: " << widget->metaObject()->className() << " "
+            << widget->objectName().toStdString();
+    }
+}
+
+// Every piece of text of a page as it is drawn: its own colour, or the page's text or link
+// colour, against its own background, its table cell's, or the page's paper.
+void ExpectPageTextsReadable(const QTextBrowser* page, const char* theme) {
+    const QPalette& palette = page->viewport()->palette();
+    const QColor paper = palette.color(page->viewport()->backgroundRole());
+    int pieces = 0;
+    int headings = 0;
+    for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next()) {
+        QColor blockBackground = paper;
+        if (block.blockFormat().background().style() != Qt::NoBrush)
+            blockBackground = block.blockFormat().background().color();
+        const QTextCursor cursor(block);
+        if (const QTextTable* table = cursor.currentTable()) {
+            const QBrush cell = table->cellAt(cursor).format().background();
+            if (cell.style() != Qt::NoBrush)
+                blockBackground = cell.color();
+        }
+        for (auto fragments = block.begin(); !fragments.atEnd(); ++fragments) {
+            const QTextFragment fragment = fragments.fragment();
+            if (!fragment.isValid() || fragment.text().trimmed().isEmpty())
+                continue;
+            const QTextCharFormat format = fragment.charFormat();
+            QColor text =
+                palette.color(format.isAnchor() && !format.anchorHref().isEmpty() ? QPalette::Link
+                                                                                  : QPalette::Text);
+            if (format.foreground().style() != Qt::NoBrush)
+                text = format.foreground().color();
+            const QColor background = format.background().style() != Qt::NoBrush
+                                          ? format.background().color()
+                                          : blockBackground;
+            ++pieces;
+            headings += text == QColor(0x1E, 0x6B, 0x2E) ? 1 : 0;
+            EXPECT_GE(Contrast(text, background), ReadableContrast)
+                << theme << " theme: " << text.name().toStdString() << " on "
+                << background.name().toStdString() << ": " << fragment.text().toStdString();
+        }
+    }
+    EXPECT_GT(pieces, 100) << "the page was read";
+    EXPECT_GT(headings, 10) << "the headings keep the manual's green";
 }
 
 TEST(AboutBox, ShowsNameEditionAndIconAsDesigned) {
@@ -63,6 +187,19 @@ TEST(AboutBox, ShowsNameEditionAndIconAsDesigned) {
     EXPECT_EQ(about.Label3->geometry(), QRect(16, 152, 177, 12));
     EXPECT_EQ(about.Label5->geometry(), QRect(16, 176, 150, 12));
     EXPECT_TRUE(about.Label3->text().contains(QStringLiteral("Tolvanek")));
+}
+
+TEST(AboutBox, EveryTextIsReadableUnderALightAndADarkTheme) {
+    for (const bool dark : {false, true}) {
+        const ThemeScope theme(dark);
+        TAboutDialog about;
+        about.show();
+        ExpectWidgetTextsReadable(&about, dark ? "dark" : "light");
+        // The labels sit on the box's own black, whatever the theme's window colour.
+        for (const QLabel* label : {about.Label1, about.Label2, about.Label3, about.Label5})
+            EXPECT_GE(Contrast(TextColour(label), about.palette().color(QPalette::Window)),
+                      ReadableContrast);
+    }
 }
 
 TEST(AboutBox, EveryTextFitsItsLabelInsideTheWindow) {
@@ -135,6 +272,27 @@ TEST_F(HelpViewer, ShowsTheDocumentAtItsContentsWithoutBlocking) {
     EXPECT_EQ(help->Contents->source(), QUrl::fromLocalFile(help->DocumentPath()));
     EXPECT_EQ(help->Contents->verticalScrollBar()->value(), 0);
     EXPECT_TRUE(help->windowTitle().contains(QStringLiteral("ヘルプ")));
+}
+
+// The manuals' own colours (headings, messages, table headers) and every link keep a readable
+// contrast on the page as it is drawn, under a light and a dark desktop theme alike.
+TEST_F(HelpViewer, EveryTextOfBothManualsIsReadableUnderALightAndADarkTheme) {
+    for (const bool dark : {false, true}) {
+        const char* name = dark ? "dark" : "light";
+        const ThemeScope theme(dark);
+        for (const QString& manual :
+             {QStringLiteral("Tolvanek.html"), QStringLiteral("Tolvanek_en.html")}) {
+            HelpWindow* help = Show();
+            help->OpenDocument(BuiltHelpFolder + QLatin1Char('/') + manual,
+                               QStringLiteral("Tolvanek.hlp"), {BuiltHelpFolder});
+            ASSERT_TRUE(help->HasDocument()) << manual.toStdString();
+            SCOPED_TRACE(manual.toStdString());
+            ExpectPageTextsReadable(help->Contents, name);
+            ExpectWidgetTextsReadable(help, name);
+        }
+        owner = std::make_unique<QWidget>(); // the next theme's window is made anew
+        owner->show();
+    }
 }
 
 TEST_F(HelpViewer, ASecondRequestShowsTheSameWindowBackAtTheContents) {

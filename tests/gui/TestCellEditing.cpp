@@ -27,6 +27,8 @@ using GuiTest::MessageSeen;
 namespace {
 
 const QString Name = QStringLiteral("やまた゛　");
+// The same name as the window shows it, in the grid and in the dialogs alike.
+const QString ShownName = QStringLiteral("やまだ　");
 
 // Button numbers of the keyboard keys used below.
 constexpr int KeyA = 49, KeyYa = 11, KeyMa = 16, KeyTa = 30, KeyVoiced = 83, KeyLatinA = 69,
@@ -207,8 +209,8 @@ protected:
             AnswerValueDialog(seen, {key}, Answer::Cancel);
             ClickCell(grid, column.col, row);
             ASSERT_TRUE(seen.seen) << column.col;
-            EXPECT_EQ(seen.title, QString::fromUtf8(column.caption) + QStringLiteral("（") + Name +
-                                      QStringLiteral("）"));
+            EXPECT_EQ(seen.title, QString::fromUtf8(column.caption) + QStringLiteral("（") +
+                                      ShownName + QStringLiteral("）"));
             EXPECT_EQ(seen.minimum, column.minimum) << column.col;
             EXPECT_EQ(seen.maximum, column.maximum) << column.col;
             EXPECT_EQ(seen.smallStep, column.smallStep) << column.col;
@@ -269,7 +271,7 @@ TEST_F(CellEditingTest, ArrowKeysActOnTheCellTheyMoveOnto) {
     AnswerValueDialog(seen, {Qt::Key_Right});
     QTest::keyClick(batters, Qt::Key_Right);
     ASSERT_TRUE(seen.seen);
-    EXPECT_EQ(seen.title, QStringLiteral("人気（やまた゛　）"));
+    EXPECT_EQ(seen.title, QStringLiteral("人気（やまだ　）"));
     EXPECT_EQ(seen.value, 4);
     EXPECT_EQ(batters->Cells(3, 2), QStringLiteral("5"));
     EXPECT_EQ(batters->Cells(2, 2), QStringLiteral("左"));
@@ -327,7 +329,7 @@ TEST_F(CellEditingTest, AnAverageBelowTheRangeOpensAtTheMinimumAndOkWritesIt) {
     ValueDialogSeen seen;
     AnswerValueDialog(seen, {});
     ClickCell(batters, 5, 3);
-    EXPECT_EQ(seen.title, QStringLiteral("実打率（やまた゛　）"));
+    EXPECT_EQ(seen.title, QStringLiteral("実打率（やまだ　）"));
     EXPECT_EQ(seen.value, 200);
     EXPECT_EQ(seen.label, QStringLiteral("200"));
     EXPECT_EQ(batters->Cells(5, 3), QStringLiteral("200"));
@@ -481,13 +483,14 @@ TEST_F(CellEditingTest, APositionNoRowHoldsChangesOnlyTheClickedCell) {
 TEST_F(CellEditingTest, TheKeyboardStartsEmptyShowsTheOldNameAndStopsAtFiveCharacters) {
     OpenImage();
     batters->SetCells(1, 5, Name);
+    EXPECT_EQ(batters->ShownText(1, 5), ShownName) << "as the keyboard names it";
     NameForm->EnsureBuilt();
     NameForm->NameEdit->setText(QStringLiteral("ＸＸ"));
     NameFormSeen seen;
     AnswerNameForm(seen, {KeyA, KeyA, KeyA, KeyA, KeyA, KeyA});
     ClickCell(batters, 1, 5);
     ASSERT_TRUE(seen.seen);
-    EXPECT_EQ(seen.oldName, Name);
+    EXPECT_EQ(seen.oldName, ShownName);
     EXPECT_EQ(seen.startText, QString());
     EXPECT_EQ(batters->Cells(1, 5), QStringLiteral("あああああ"));
     EXPECT_EQ(MainForm->DataChanged(), 1);
@@ -737,3 +740,22 @@ TEST(EditCaptions, InJapaneseAreThePaddedHeadersTrimmedAndTheCaptionsOfTheCellRu
         }
     }
 }
+
+namespace {
+
+// In Japanese, too, each header names its column in full: the grid cuts several of them off.
+TEST_F(CellEditingTest, EveryHeaderNamesItsColumnInFullInItsTooltip) {
+    const auto tip = [](const StringGrid* grid, int col) {
+        return grid->model()->headerData(col - 1, Qt::Horizontal, Qt::ToolTipRole).toString();
+    };
+    EXPECT_EQ(tip(batters, teamdata::BatterColumn::Popularity), QStringLiteral("ファンからの人気"));
+    EXPECT_EQ(tip(batters, teamdata::BatterColumn::Average), QStringLiteral("打率"));
+    EXPECT_EQ(tip(pitchers, teamdata::PitcherColumn::RightBreak),
+              QStringLiteral("右変化：変化球が右に曲がる大きさ"));
+    for (int c = 1; c < 10; ++c)
+        EXPECT_FALSE(tip(batters, c).isEmpty()) << c;
+    for (int c = 1; c < 12; ++c)
+        EXPECT_FALSE(tip(pitchers, c).isEmpty()) << c;
+}
+
+} // namespace

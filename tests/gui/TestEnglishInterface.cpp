@@ -16,6 +16,7 @@
 #include "TeamWords.h"
 #include "Valuedlg.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -394,6 +395,36 @@ TEST_F(EnglishInterface, NoTextIsCutOff) {
     ExpectEveryTextFits(ValueDialog);
 }
 
+// A grid header's tooltip, as QHeaderView asks for it (the corner is a button of its own).
+QString HeaderToolTip(const StringGrid* grid, int col) {
+    if (col == 0)
+        return grid->findChild<QAbstractButton*>()->toolTip();
+    return grid->model()->headerData(col - 1, Qt::Horizontal, Qt::ToolTipRole).toString();
+}
+
+// The short header words explain themselves: every header of both grids names its column in full
+// when the pointer rests on it.
+TEST_F(EnglishInterface, EveryHeaderNamesItsColumnInFullInItsTooltip) {
+    OpenImage(WriteImage(ValidImage()));
+    for (const StringGrid* grid : {MainForm->BatterTable(), MainForm->PitcherTable()}) {
+        const int used = grid == MainForm->BatterTable() ? 10 : 12;
+        for (int c = 0; c < used; ++c)
+            EXPECT_FALSE(HeaderToolTip(grid, c).isEmpty()) << grid->objectName().toStdString() << c;
+        for (int c = used; c < grid->ColCount(); ++c)
+            EXPECT_TRUE(HeaderToolTip(grid, c).isEmpty()) << "an unused column says nothing";
+    }
+    const StringGrid* batters = MainForm->BatterTable();
+    EXPECT_EQ(batters->ShownText(BatterColumn::Popularity, 0), QStringLiteral("★"));
+    EXPECT_EQ(HeaderToolTip(batters, BatterColumn::Popularity),
+              QStringLiteral("Popularity with the fans"));
+    EXPECT_EQ(HeaderToolTip(batters, BatterColumn::Average), QStringLiteral("Batting average"));
+    EXPECT_EQ(HeaderToolTip(MainForm->PitcherTable(), PitcherColumn::Era),
+              QStringLiteral("Earned run average"));
+    // Where there is room, popularity is named in words: the undo step, the value dialog.
+    EXPECT_EQ(exchange::ColumnName(Grid::Pitchers, PitcherColumn::Popularity),
+              QStringLiteral("Popularity"));
+}
+
 // The grids hold the data's texts and show the interface's words; what is copied is what is
 // shown, and it pastes back as the data it stands for.
 TEST_F(EnglishInterface, GridsShowWordsForTheDataTheyHoldAndCopyAndPasteThem) {
@@ -468,7 +499,7 @@ TEST_F(EnglishInterface, FilesAreTheOnesTheJapaneseWindowWritesAndReads) {
     MainForm->MenuImportCSV()->trigger();
     ASSERT_EQ(MainForm->TeamShown(), edited);
     EXPECT_EQ(MainForm->PitcherTable()->ShownText(PitcherColumn::Style, 3),
-              QStringLiteral("R BtB"));
+              QStringLiteral("R Bck"));
     MainForm->MenuSave()->trigger();
     EXPECT_EQ(exchange::TextsOf(exchange::RecordsOf(LoadImage(Q(path))))[3], edited);
 
@@ -481,7 +512,7 @@ TEST_F(EnglishInterface, FilesAreTheOnesTheJapaneseWindowWritesAndReads) {
     exportTo(MainForm->MenuOutputHTML(), page);
     const QString html = ShiftJis::Decode(FileBytes(page));
     EXPECT_TRUE(html.contains(QStringLiteral("[Batters] Team AVG ."))) << html.toStdString();
-    EXPECT_TRUE(html.contains(QStringLiteral("<td>R BtB<td>"))) << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral("<td>R Bck<td>"))) << html.toStdString();
 }
 
 } // namespace

@@ -2,10 +2,12 @@
 // The window's commands that move whole teams through files: the league CSV out and in, a team
 // CSV into the grids, and a patch of the open image, each through its real dialogs.
 
+#include "Changes.h"
 #include "IssueList.h"
 #include "League.h"
 #include "LeagueCsv.h"
 #include "MainWindowFixture.h"
+#include "MainunitShared.h"
 #include "Patch.h"
 #include "ShiftJis.h"
 
@@ -219,6 +221,22 @@ TEST_F(LeagueAndPatch, APatchOfTheOpenImageTurnsTheOriginalIntoIt) {
         EXPECT_NE(ReadFileBytes(image), ReadFileBytes(original));
         EXPECT_LT(ReadFileBytes(patch).size(), 1024u);
     }
+}
+
+// The change lists name players as the grids show them; the files keep the game's spelling.
+TEST_F(LeagueAndPatch, ChangeListsShowNamesAsTheGridsDo) {
+    const std::vector<LeagueChange> changes = {
+        PlayerMove{3, Grid::Batters, 3, 5, "やまた゛　"},
+        CellChange{3, Grid::Batters, 7, BatterColumn::Name, "すす゛き　", "ほ゜－る　",
+                   "すす゛き　", "ほ゜－る　"},
+    };
+    const std::vector<QStringList> rows = mainunit::ChangeListRows(changes);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0][3], QStringLiteral("やまだ　"));
+    EXPECT_EQ(rows[1][3], QStringLiteral("ぽーる　"));
+    EXPECT_EQ(rows[1][5], QStringLiteral("すずき　"));
+    EXPECT_TRUE(
+        exchange::ChangeCsvBytes(changes).contains(ShiftJis::Encode(QStringLiteral("ほ゜－る　"))));
 }
 
 } // namespace

@@ -222,6 +222,25 @@ TEST_F(WorkingSurface, ACopiedPlayerPastedOnAnotherTeamMovesWhole) {
     EXPECT_EQ(MainForm->MenuUndo()->text(), "元に戻す(&U): 貼り付け");
 }
 
+// The grid shows a name joined (ぽーる), the clipboard gets the game's spelling, as the CSV files
+// do: pasted back, even a name with a leading blank is the very same name.
+TEST_F(WorkingSurface, NamesAreShownJoinedAndCopiedAsTheGameSpellsThem) {
+    OpenImage(WriteImage(ValidImage()));
+    StringGrid* batters = MainForm->BatterTable();
+    const QString name = QStringLiteral("　ほ゜－る");
+    MainForm->ApplyCellText(batters, BatterColumn::Name, 2, name);
+    EXPECT_EQ(batters->ShownText(BatterColumn::Name, 2), QStringLiteral("　ぽーる"));
+    batters->SetCurrentCell(BatterColumn::Speed, 2);
+    Press(batters, Qt::Key_C, Qt::ControlModifier);
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith(name + QLatin1Char('\t'))) << copied.toStdString();
+
+    const TeamTexts before = MainForm->TeamShown();
+    PasteAt(batters, BatterColumn::Name, 2, copied);
+    EXPECT_EQ(MainForm->TeamShown(), before);
+    EXPECT_EQ(batters->Cells(BatterColumn::Name, 2), name);
+}
+
 TEST_F(WorkingSurface, ADroppedImageOpensAfterTheQuestionAboutUnsavedEdits) {
     const auto first = WriteImage(ValidImage(), "first.nes");
     ImageBuilder other = ValidImage();

@@ -74,6 +74,21 @@ TEST(ChangeReport, WritesOneCsvLinePerChangeUnderTheFixedHeader) {
               ",バイト,,,0x00F30A-0x00F30A,,\r\n");
 }
 
+// The window's lists show names as its grids do; the text form, for scripts, and the CSV keep
+// the game's spelling.
+TEST(ChangeReport, ShowsNamesInTheirDisplayFormWhenAsked) {
+    ChangeLabels shown;
+    shown.namesForDisplay = true;
+    EXPECT_EQ(reports::BuildChangeText({EveryKind[0], EveryKind[1]}, shown),
+              "Ｇ 打順: やまだ　 3 → 5\n"
+              "Ｇ 打者 7 いとう　　（旧 すずき　） 名　　前: すずき　 → いとう　　\n");
+    const reports::ChangeFields fields = reports::FieldsOf(EveryKind[1], shown);
+    EXPECT_EQ(fields.name, "いとう　　");
+    EXPECT_EQ(fields.before, "すずき　");
+    EXPECT_EQ(reports::FieldsOf(EveryKind[0], shown).name, "やまだ　");
+    EXPECT_EQ(reports::FieldsOf(EveryKind[1]).before, "すす゛き　");
+}
+
 TEST(ChangeReport, MatchesTheReviewedReviewPage) {
     EXPECT_EQ(reports::BuildChangeHtml(EveryKind, KnownLeague()),
               reportstest::ReadDataFile("changes.html"));

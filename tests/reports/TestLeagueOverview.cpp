@@ -252,3 +252,34 @@ TEST(LeagueOverview, RostersTakeTheColumnsAndLabelWordsOfTheLabels) {
     for (const char* header : {"打　率", "名　　前", "球速（速）"})
         EXPECT_EQ(page.find(std::string("<th scope=\"col\">") + header), std::string::npos);
 }
+
+// The rosters speak the units of the table above them, a fan's (an average of .284, an ERA of
+// 8.50, where the data holds 284 and 850), and write names as the window shows them.
+TEST(LeagueOverview, RostersShowAveragesErasAndNamesAsTheTableAndTheWindowDo) {
+    std::mt19937 random(17);
+    LeagueTexts league = RandomLeague(random);
+    auto& batter = league[6].batters[2];
+    batter[BatterColumn::Name - 1] = "ほ゜－る　";
+    batter[BatterColumn::Average - 1] = "284";
+    auto& pitcher = league[6].pitchers[1];
+    pitcher[PitcherColumn::Name - 1] = "か゛もう　";
+    pitcher[PitcherColumn::Era - 1] = "850";
+    const std::string page = BuildLeagueOverview(league);
+    const auto cells = [](const auto& row, int from, int to, std::string_view name,
+                          int numberColumn, std::string_view number) {
+        std::string out;
+        for (int column = from; column <= to; ++column)
+            out += "<td>" +
+                   (column == 1              ? std::string(name)
+                    : column == numberColumn ? std::string(number)
+                                             : row[static_cast<std::size_t>(column - 1)]) +
+                   "</td>";
+        return out;
+    };
+    EXPECT_NE(page.find(cells(batter, 1, 9, "ぽーる　", BatterColumn::Average, ".284")),
+              std::string::npos);
+    EXPECT_NE(page.find(cells(pitcher, 1, 11, "がもう　", PitcherColumn::Era, "8.50")),
+              std::string::npos);
+    EXPECT_EQ(page.find("ほ゜－る"), std::string::npos);
+    EXPECT_EQ(page.find("か゛もう"), std::string::npos);
+}

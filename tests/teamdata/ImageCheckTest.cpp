@@ -30,8 +30,8 @@ ImageBuilder ValidImage() {
 // A plausible iNES header followed by nothing but zeros.
 std::vector<std::uint8_t> ZeroFilledImage() {
     std::vector<std::uint8_t> image(DefaultImageSize, 0);
-    const ImageBuilder header(InesHeaderSize);
-    std::copy_n(header.Bytes().begin(), InesHeaderSize, image.begin());
+    const ImageBuilder header(InesHeaderBytes);
+    std::copy_n(header.Bytes().begin(), InesHeaderBytes, image.begin());
     return image;
 }
 
@@ -67,7 +67,7 @@ TEST(ImageCheck, RefusesAFileWithoutTheMagicOrEndingBeforeTheColourTable) {
         {{}, ImageVerdict::Refused, ImageDoubt::NoInesMagic},
         {{'N', 'E', 'S'}, ImageVerdict::Refused, ImageDoubt::NoInesMagic},
         {ValidImage().SetByte(3, 0x1B).Bytes(), ImageVerdict::Refused, ImageDoubt::NoInesMagic},
-        {ValidImage().Resize(InesHeaderSize).Bytes(), ImageVerdict::Refused, ImageDoubt::TooShort},
+        {ValidImage().Resize(InesHeaderBytes).Bytes(), ImageVerdict::Refused, ImageDoubt::TooShort},
         {ValidImage().Resize(colorTableEnd - 1).Bytes(), ImageVerdict::Refused,
          ImageDoubt::TooShort},
         // Long enough for every team: from here on only the header's length is in doubt.
@@ -109,7 +109,7 @@ TEST(ImageCheck, CountsTheTrainerAndTheNes2SizeFieldsInTheDeclaredLength) {
         {"NES 2.0 exponent for both", 0x46, 0x47, 0x00, 0x08, 0xFF, 16 + 655360 + 917504},
     };
     for (const Case& c : cases) {
-        std::vector<std::uint8_t> header = ImageBuilder(InesHeaderSize).Bytes();
+        std::vector<std::uint8_t> header = ImageBuilder(InesHeaderBytes).Bytes();
         header[4] = c.prg;
         header[5] = c.chr;
         header[6] = c.flags6;
@@ -117,7 +117,7 @@ TEST(ImageCheck, CountsTheTrainerAndTheNes2SizeFieldsInTheDeclaredLength) {
         header[9] = c.sizeHigh;
         EXPECT_EQ(DeclaredImageSize(header), c.size) << c.what;
     }
-    EXPECT_EQ(DeclaredImageSize(ImageBuilder(InesHeaderSize - 1).Bytes()), 0u);
+    EXPECT_EQ(DeclaredImageSize(ImageBuilder(InesHeaderBytes - 1).Bytes()), 0u);
 }
 
 TEST(ImageCheck, DoubtsARecordTheGameCouldNotHaveWrittenAndNamesItsTeam) {
