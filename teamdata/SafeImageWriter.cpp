@@ -472,9 +472,7 @@ bool Replacement::Inspect(bool plainFilesOnly) {
     if (!FactsOf(targetFile_.Get(), facts_))
         return Fail(errno);
     if (!facts_.regular)
-    if (facts_.pipe)
-        return Fail(ESPIPE);
-    return FailNotPlainFile(facts_.directory);
+        return facts_.pipe ? Fail(ESPIPE) : FailNotPlainFile(facts_.directory);
     existed_ = true;
     // A rename would part a file with several hard links from its other names.
     way_ = facts_.links > 1 ? Way::InPlace : Way::Rename;
