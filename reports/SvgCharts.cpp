@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <string_view>
 
@@ -20,16 +19,16 @@ constexpr std::string_view GridColor = "#e2e2e2";
 // Dark enough to stand out from white, light enough not to compete with the team colours.
 constexpr std::string_view KeylineColor = "#8c8c8c";
 
-// Coordinates with one decimal at most, written the same in every locale.
+// Coordinates with one decimal at most, written the same in every locale. Written from whole
+// tenths, because the browser build's standard library has no std::to_chars for floating point.
 std::string Coord(double value) {
-    std::array<char, 32> buffer{};
-    const double rounded = std::round(value * 10) / 10;
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                   rounded == 0 ? 0.0 : rounded, std::chars_format::fixed, 1)
-                         .ptr;
-    std::string text(buffer.data(), end);
-    if (text.ends_with(".0"))
-        text.resize(text.size() - 2);
+    const long long tenths = std::llround(value * 10);
+    std::string text = tenths < 0 ? "-" : "";
+    const unsigned long long magnitude = tenths < 0 ? 0ull - static_cast<unsigned long long>(tenths)
+                                                    : static_cast<unsigned long long>(tenths);
+    text += std::to_string(magnitude / 10);
+    if (magnitude % 10 != 0)
+        text += "." + std::to_string(magnitude % 10);
     return text;
 }
 

@@ -272,4 +272,15 @@ void GuardStandardStreams() {
 #endif
 }
 
+FileRead ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
+                       std::uint64_t maxSize) {
+    // Opened first and judged by what was opened: a name looked at and then opened may meanwhile
+    // have been given to a pipe, whose open would wait for a writer that never comes. The open
+    // does not wait; a regular file ignores that.
+    const FileDescriptor file = OpenFile(path, O_RDONLY | OpenWithoutWaiting);
+    if (!file.IsOpen())
+        return FileRead::Unreadable;
+    return ReadOpenedFile(file.Get(), bytes, maxSize);
+}
+
 } // namespace teamdata

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ImageCheck.h"
 
-#include "FileDescriptor.h"
 #include "InesHeader.h"
 #include "NameCodec.h"
 #include "RecordText.h"
@@ -96,17 +95,6 @@ ImageCheck CheckImage(std::span<const std::uint8_t> image) {
         }
     }
     return check;
-}
-
-FileRead ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
-                       std::uint64_t maxSize) {
-    // Opened first and judged by what was opened: a name looked at and then opened may meanwhile
-    // have been given to a pipe, whose open would wait for a writer that never comes. The open
-    // does not wait; a regular file ignores that.
-    const FileDescriptor file = OpenFile(path, O_RDONLY | OpenWithoutWaiting);
-    if (!file.IsOpen())
-        return FileRead::Unreadable;
-    return ReadOpenedFile(file.Get(), bytes, maxSize);
 }
 
 } // namespace teamdata

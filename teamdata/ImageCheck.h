@@ -47,7 +47,8 @@ inline constexpr std::uint64_t MaxImageFileSize = 64u * 1024u * 1024u;
 
 enum class FileRead { Read, Unreadable, NotAFile, TooLarge };
 
-// Reads a whole regular file (a device or a pipe, which may never end, is refused).
+// Reads a whole regular file (a device or a pipe, which may never end, is refused). Part of the
+// storage, beside the descriptor helpers it reads with: the browser build has no files to read.
 [[nodiscard]] FileRead ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
                                      std::uint64_t maxSize = MaxImageFileSize);
 

@@ -3,8 +3,6 @@
 
 #include "ImageCheck.h"
 
-#include <zlib.h>
-
 #include <algorithm>
 
 static_assert(teamdata::MaxBpsResultSize == teamdata::MaxImageFileSize,
@@ -443,10 +441,6 @@ AppliedPatch ApplyPatch(std::span<const std::uint8_t> source, std::span<const st
     if (StartsWith(patch, IpsMagic))
         return ApplyIps(source, patch);
     return {PatchRefusal::NotAPatch, PatchFormat::Bps, {}};
-}
-
-std::uint32_t Crc32(std::span<const std::uint8_t> bytes) {
-    return static_cast<std::uint32_t>(crc32_z(0, bytes.data(), bytes.size()));
 }
 
 } // namespace teamdata

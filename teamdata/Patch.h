@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// Callers that check a patch's CRC-32s find Crc32 through this header.
+#include "Checksums.h"
 #include "ImageCheck.h"
 
 #include <algorithm>
@@ -124,8 +126,5 @@ struct AppliedPatch {
 // declares a result larger than MaxBpsResultSize is refused as TooLarge.
 [[nodiscard]] AppliedPatch ApplyPatch(std::span<const std::uint8_t> source,
                                       std::span<const std::uint8_t> patch);
-
-// The CRC-32 that BPS patches (and zip files) use.
-[[nodiscard]] std::uint32_t Crc32(std::span<const std::uint8_t> bytes);
 
 } // namespace teamdata
