@@ -2,6 +2,7 @@
 #include "LeagueOverview.h"
 
 #include "ImageBuilder.h"
+#include "NameNormalizer.h"
 
 #include "TRomTeamData.h"
 #include "Team.h"
@@ -228,7 +229,7 @@ TEST(LeagueOverview, EscapesCellTextsAndLabels) {
 }
 
 // The rosters name their columns and show the batting sides and pitching styles in the words an
-// interface hands over; the players stay as they are.
+// interface hands over; the players by their names as the window shows them.
 TEST(LeagueOverview, RostersTakeTheColumnsAndLabelWordsOfTheLabels) {
     std::mt19937 random(13);
     LeagueTexts league = RandomLeague(random);
@@ -244,9 +245,10 @@ TEST(LeagueOverview, RostersTakeTheColumnsAndLabelWordsOfTheLabels) {
     EXPECT_NE(page.find("<th scope=\"col\">B9</th></tr></thead>"), std::string::npos);
     EXPECT_NE(page.find("<th scope=\"col\">P11</th></tr></thead>"), std::string::npos);
     const std::string batter =
-        "<td>" + league[4].batters[0][BatterColumn::Name - 1] + "</td><td>S</td>";
-    const std::string pitcher =
-        "<td>" + league[4].pitchers[0][PitcherColumn::Name - 1] + "</td><td>L Axe</td>";
+        "<td>" + NameForDisplay(league[4].batters[0][BatterColumn::Name - 1]) + "</td><td>S</td>";
+    const std::string pitcher = "<td>" +
+                                NameForDisplay(league[4].pitchers[0][PitcherColumn::Name - 1]) +
+                                "</td><td>L Axe</td>";
     EXPECT_NE(page.find(batter), std::string::npos);
     EXPECT_NE(page.find(pitcher), std::string::npos);
     for (const char* header : {"打　率", "名　　前", "球速（速）"})
