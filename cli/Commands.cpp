@@ -391,11 +391,8 @@ int RunImport(const Invocation& call) {
 
     const exchange::ImportPlan plan = exchange::PlanImport(opened.image, bytes, named.team);
     const QString fileName = file == StandardStream ? StandardInputName : file;
-    if (plan.read.leagueFile && named.team)
-        return ReportUsage(call.err, call.command,
-                           Cli::tr("%1 is a league file, which names its teams itself; "
-                                   "--team is for a team CSV")
-                               .arg(Shown(fileName)));
+    if (const int status = call.CheckCsvRead(fileName, plan.read.leagueFile); status != Done)
+        return status;
     ReportCsvIssues(call.err, fileName, plan.read);
     if (exchange::TeamMissing(plan))
         return ReportUsage(call.err, call.command,
@@ -605,6 +602,10 @@ Compared AfterImageOf(const Invocation& call, const LoadedImage& image) {
     // Read exactly as the import reads it, with its errors reported as the import reports them.
     const exchange::ImportPlan plan = exchange::PlanImport(image, bytes, named.team);
     const QString fileName = file == StandardStream ? StandardInputName : file;
+    if (const int status = call.CheckCsvRead(fileName, plan.read.leagueFile); status != Done) {
+        compared.status = status;
+        return compared;
+    }
     ReportCsvIssues(call.err, fileName, plan.read);
     if (exchange::TeamMissing(plan)) {
         compared.status =
