@@ -300,8 +300,8 @@ public:
         for (const OptionDeclaration& option : declared_.options)
             if (option.role == Role::Output && parser_.isSet(QLatin1String(option.name)) &&
                 parser_.value(QLatin1String(option.name)) != StandardStream)
-                call.outputSeen =
-                    teamdata::StampOf(NativePath(parser_.value(QLatin1String(option.name))));
+                call.outputSeen = teamdata::StampOf(
+                    exchange::NativePath(parser_.value(QLatin1String(option.name))));
         return declared_.run(call);
     }
 
@@ -353,7 +353,8 @@ private:
         const std::optional<teamdata::FileIdentity> output = StandardFile(descriptors_.output);
         const auto identityOf = [](const QString& path) -> std::optional<teamdata::FileIdentity> {
             teamdata::FileIdentity identity;
-            if (path == StandardStream || !teamdata::IdentityOf(NativePath(path), identity))
+            if (path == StandardStream ||
+                !teamdata::IdentityOf(exchange::NativePath(path), identity))
                 return std::nullopt;
             return identity;
         };
@@ -556,7 +557,7 @@ LanguageChoice TakeLanguageOption(const QStringList& arguments) {
 QStringList ArgumentsOf(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << PathFromNative(argv[i]);
+        arguments << exchange::PathFromNative(argv[i]);
     return arguments;
 }
 

@@ -109,7 +109,7 @@ protected:
         return QString::fromStdString(dir_.File(name).string());
     }
     [[nodiscard]] reports::LeagueTexts TextsOf(const QString& image) const {
-        return exchange::TextsOf(exchange::RecordsOf(LoadImage(image)));
+        return exchange::TextsOf(exchange::RecordsOf(exchange::LoadImage(image)));
     }
 
     testsupport::TempDir dir_;
@@ -527,7 +527,7 @@ TEST_F(Cli, DiffEndsWithTheStatusOfEachOutcome) {
     const QString csv = QStringLiteral("--csv");
     const QString patch = QStringLiteral("--patch");
     const QString team = QStringLiteral("--team");
-    const QString editedTeam = TeamInitialsText(5);
+    const QString editedTeam = exchange::TeamInitialsText(5);
     const struct {
         QStringList arguments;
         int status;
@@ -961,12 +961,12 @@ TEST_F(Cli, FileNamesThatAreNoUtf8KeepTheirBytesAndMessagesShowThemEscaped) {
                                       "e.nes")
                                 .string();
     std::filesystem::copy_file(dir_.File("game.nes"), odd);
-    const QString oddArgument = PathFromNative(odd);
+    const QString oddArgument = exchange::PathFromNative(odd);
     std::stringstream in, out, err;
     EXPECT_EQ(cli::RunCommandLine({QStringLiteral("export"), oddArgument, QStringLiteral("-o"),
-                                   PathFromNative(dir_.File("o\x83"
-                                                            "e.csv")
-                                                      .string())},
+                                   exchange::PathFromNative(dir_.File("o\x83"
+                                                                      "e.csv")
+                                                                .string())},
                                   in, out, err),
               cli::Done)
         << err.str();
