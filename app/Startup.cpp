@@ -102,8 +102,9 @@ int WrongUsage(const QString& problem, const QString& usage) {
 // The image's name made absolute by its bytes, so that a name that is no UTF-8 keeps them.
 QString AbsolutePath(const QString& path) {
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(NativePath(path), error);
-    return error ? path : PathFromNative(absolute.string());
+    const std::filesystem::path absolute =
+        std::filesystem::absolute(exchange::NativePath(path), error);
+    return error ? path : exchange::PathFromNative(absolute.string());
 }
 
 } // namespace
@@ -147,7 +148,7 @@ int RunTolvanek(int& argc, char** argv, const std::function<void()>& beforeWindo
     // from arguments(): that decodes each one by the locale and drops a byte-order mark at its
     // start, and the window would open another file than the one named.
     for (int i = 1; i < argc; ++i) {
-        const QString argument = PathFromNative(argv[i]);
+        const QString argument = exchange::PathFromNative(argv[i]);
         if (languageValue) {
             languageValue = false; // read before the application object was made
         } else if (!onlyOperands && argument == QLatin1String("--")) {
@@ -178,7 +179,7 @@ int RunTolvanek(int& argc, char** argv, const std::function<void()>& beforeWindo
             // damaged file. A file that is there is opened as the open dialog opens one. The name
             // is looked up by its bytes, as it is opened.
             std::error_code error;
-            if (std::filesystem::exists(NativePath(images.constFirst()), error))
+            if (std::filesystem::exists(exchange::NativePath(images.constFirst()), error))
                 MainForm->OpenCartridgeFile(AbsolutePath(images.constFirst()));
             else
                 ShowError(MainForm,

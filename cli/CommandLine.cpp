@@ -38,17 +38,24 @@ QString Translated(const char* text) {
 // What a positional argument or an option's value is: the paths are checked before a command
 // runs (never empty, an output never one of the inputs).
 enum class Role {
-    Flag,    // an option without a value
-    Value,   // a word such as a format or team initials
-    Input,   // a file the command reads; "-" for standard input where the command allows it
-    Output,  // the file the command writes; "-" for standard output where the command allows it
-    Seconds, // a time to wait, in seconds
+    Flag,      // an option without a value
+    Value,     // a word such as a format or team initials
+    Input,     // a file the command reads; "-" for standard input where the command allows it
+    Csv,       // an Input that is a league file or a team CSV
+    TeamOfCsv, // team initials naming the team a team CSV replaces: no league file takes them
+    Output,    // the file the command writes; "-" for standard output where the command allows it
+    Seconds,   // a time to wait, in seconds
 };
+
+bool IsInput(Role role) {
+    return role == Role::Input || role == Role::Csv;
+}
 
 struct ArgumentDeclaration {
     const char* name;
     const char* description;
     bool optional = false; // only last ones may be left out
+    Role role = Role::Input;
 };
 
 struct OptionDeclaration {
@@ -128,9 +135,10 @@ const std::vector<CommandDeclaration>& Commands() {
          QT_TRANSLATE_NOOP("Cli", "Read a league file or a team CSV into the image. Every error "
                                   "is reported; nothing is written while there is one."),
          {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")},
-          {"FILE", QT_TRANSLATE_NOOP("Cli", "A league file or a team CSV; - for standard input.")}},
+          {"FILE", QT_TRANSLATE_NOOP("Cli", "A league file or a team CSV; - for standard input."),
+           false, Role::Csv}},
          {{"team", QT_TRANSLATE_NOOP("Cli", "The team a team CSV replaces."), "INITIALS",
-           Role::Value},
+           Role::TeamOfCsv},
           {"dry-run", QT_TRANSLATE_NOOP("Cli", "Check everything and write nothing."), nullptr,
            Role::Flag},
           {"o",
@@ -177,9 +185,9 @@ const std::vector<CommandDeclaration>& Commands() {
           {"csv",
            QT_TRANSLATE_NOOP("Cli", "Compare with IMAGE as importing this league file or "
                                     "team CSV would make it."),
-           "FILE", Role::Input},
+           "FILE", Role::Csv},
           {"team", QT_TRANSLATE_NOOP("Cli", "The team a team CSV given with --csv replaces."),
-           "INITIALS", Role::Value},
+           "INITIALS", Role::TeamOfCsv},
           {"format", QT_TRANSLATE_NOOP("Cli", "text (when not given), csv or html."),
            "text|csv|html", Role::Value},
           {"o", QT_TRANSLATE_NOOP("Cli", "Where to write; standard output when not given or -."),
@@ -284,19 +292,34 @@ public:
             return status;
         if (const int status = CheckPaths(positional); status != Done)
             return status;
-        Invocation call(QLatin1String(declared_.name), parser_, positional, in_, out_, err_);
+        Invocation call(QLatin1String(declared_.name), parser_, positional, in_, out_, err_,
+                        [this](const QString& shownName, bool leagueFile) {
+                            return CheckCsvRead(shownName, leagueFile);
+                        });
         // Taken before anything is read: whoever writes the output meanwhile keeps their result.
         for (const OptionDeclaration& option : declared_.options)
             if (option.role == Role::Output && parser_.isSet(QLatin1String(option.name)) &&
                 parser_.value(QLatin1String(option.name)) != StandardStream)
-                call.outputSeen =
-                    teamdata::StampOf(NativePath(parser_.value(QLatin1String(option.name))));
+                call.outputSeen = teamdata::StampOf(
+                    exchange::NativePath(parser_.value(QLatin1String(option.name))));
         return declared_.run(call);
     }
 
 private:
     int Usage(const QString& problem) const {
         return ReportUsage(err_, QLatin1String(declared_.name), problem);
+    }
+
+    // Whether a CSV file is a league file shows only once it is read, so the command asks here
+    // then, whatever it reads it for.
+    int CheckCsvRead(const QString& shownName, bool leagueFile) const {
+        for (const OptionDeclaration& option : declared_.options)
+            if (option.role == Role::TeamOfCsv && leagueFile &&
+                parser_.isSet(QLatin1String(option.name)))
+                return Usage(Cli::tr("%1 is a league file, which names its teams itself; "
+                                     "--team is for a team CSV")
+                                 .arg(exchange::Shown(shownName)));
+        return Done;
     }
 
     int CheckSeconds() const {
@@ -330,7 +353,8 @@ private:
         const std::optional<teamdata::FileIdentity> output = StandardFile(descriptors_.output);
         const auto identityOf = [](const QString& path) -> std::optional<teamdata::FileIdentity> {
             teamdata::FileIdentity identity;
-            if (path == StandardStream || !teamdata::IdentityOf(NativePath(path), identity))
+            if (path == StandardStream ||
+                !teamdata::IdentityOf(exchange::NativePath(path), identity))
                 return std::nullopt;
             return identity;
         };
@@ -375,10 +399,10 @@ private:
                 (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
             if (option.required && !parser_.isSet(name))
                 return Usage(Cli::tr("missing %1 %2").arg(dashed, QLatin1String(option.valueName)));
-            if ((option.role == Role::Input || option.role == Role::Output) &&
-                parser_.isSet(name) && parser_.value(name).isEmpty())
+            if ((IsInput(option.role) || option.role == Role::Output) && parser_.isSet(name) &&
+                parser_.value(name).isEmpty())
                 return Usage(Cli::tr("%1 is given an empty path; it must name a file").arg(dashed));
-            if (option.role == Role::Input && parser_.isSet(name)) {
+            if (IsInput(option.role) && parser_.isSet(name)) {
                 inputs << parser_.value(name);
                 inputNames << dashed;
             }
@@ -533,7 +557,7 @@ LanguageChoice TakeLanguageOption(const QStringList& arguments) {
 QStringList ArgumentsOf(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << PathFromNative(argv[i]);
+        arguments << exchange::PathFromNative(argv[i]);
     return arguments;
 }
 

@@ -54,31 +54,34 @@ QString WithReason(const QString& message, int systemError) {
 // An image read and checked; `status` is Done when the command may go on with it, and otherwise
 // has been reported.
 struct OpenedImage {
-    LoadedImage image;
+    exchange::LoadedImage image;
     int status = Done;
 };
 
 // `loaded` is the image as read from `path` by a command that looked at the bytes first.
-OpenedImage OpenImage(const QString& path, bool force, std::ostream& err, LoadedImage loaded) {
+OpenedImage OpenImage(const QString& path, bool force, std::ostream& err,
+                      exchange::LoadedImage loaded) {
     OpenedImage opened{std::move(loaded)};
     // A save that was stopped while it copied a new image over a hard-linked one may have left
     // the image damaged and the complete new content beside it.
-    for (const std::string& copy : teamdata::InterruptedSaveCopies(NativePath(path)))
+    for (const std::string& copy : teamdata::InterruptedSaveCopies(exchange::NativePath(path)))
         WriteText(err, QLatin1String(ProgramName) + QStringLiteral(": ") +
                            Cli::tr("note: %1")
-                               .arg(exchange::DescribeInterruptedSave(path, PathFromNative(copy))) +
+                               .arg(exchange::DescribeInterruptedSave(
+                                   path, exchange::PathFromNative(copy))) +
                            QLatin1Char('\n'));
-    const LoadedImage& image = opened.image;
+    const exchange::LoadedImage& image = opened.image;
     if (image.Refused()) {
         // A file that is there but is no image of this game is refused data; one that cannot be
         // read at all is a file error, which a script may want to tell apart.
         const bool unreadable = image.read == teamdata::FileRead::Unreadable ||
                                 image.read == teamdata::FileRead::NotAFile;
-        opened.status = Report(err, Shown(path) + QStringLiteral(": ") + DescribeImageDoubt(image),
-                               unreadable ? FileFailed : DataRefused);
+        opened.status =
+            Report(err, Shown(path) + QStringLiteral(": ") + exchange::DescribeImageDoubt(image),
+                   unreadable ? FileFailed : DataRefused);
     } else if (image.Questionable() && !force) {
         Report(err, Cli::tr("%1 does not look like an image of this game (%2)")
-                        .arg(Shown(path), DescribeImageDoubt(image)));
+                        .arg(Shown(path), exchange::DescribeImageDoubt(image)));
         opened.status = Report(err, Cli::tr("give --force to go on with it all the same, as "
                                             "answering yes in the window does"));
     }
@@ -86,7 +89,7 @@ OpenedImage OpenImage(const QString& path, bool force, std::ostream& err, Loaded
 }
 
 OpenedImage OpenImage(const QString& path, bool force, std::ostream& err) {
-    return OpenImage(path, force, err, LoadImage(path));
+    return OpenImage(path, force, err, exchange::LoadImage(path));
 }
 
 // The team named by --team, when one is; `status` is Done or the reported usage error.
@@ -103,7 +106,7 @@ NamedTeam TeamOption(const Invocation& call) {
         return {team, Done};
     QStringList teams;
     for (int team = 0; team < teamdata::TeamCount; ++team)
-        teams << TeamInitialsText(team);
+        teams << exchange::TeamInitialsText(team);
     return {std::nullopt, ReportUsage(call.err, call.command,
                                       Cli::tr("no team has the initials \"%1\"; the teams are %2")
                                           .arg(Shown(initials), teams.join(QLatin1Char(' '))))};
@@ -199,7 +202,7 @@ int WriteOutput(const Invocation& call, const QString& name, std::span<const std
         return Done;
     }
     const teamdata::FileWriteResult written = teamdata::WriteFileSafely(
-        NativePath(name), bytes, {nullptr, WaitFor(call, name), call.outputSeen});
+        exchange::NativePath(name), bytes, {nullptr, WaitFor(call, name), call.outputSeen});
     switch (written.outcome) {
     case teamdata::FileWriteOutcome::Written:
         if (!written.aftermath.Clean())
@@ -256,7 +259,7 @@ void ReportCsvIssues(std::ostream& err, const QString& file, const reports::CsvI
 QString InitialsOf(const std::vector<teamdata::TeamWrite>& writes) {
     QStringList initials;
     for (const teamdata::TeamWrite& write : writes)
-        initials << TeamInitialsText(write.team);
+        initials << exchange::TeamInitialsText(write.team);
     return initials.join(QLatin1Char(' '));
 }
 
@@ -268,7 +271,7 @@ int ReportImageWrite(const Invocation& call, const teamdata::ImageWriteResult& r
                    : Report(call.err, exchange::DescribeWriteAftermath(result.aftermath, target),
                             FileFailed);
     if (result.outcome == teamdata::ImageWriteOutcome::Busy)
-        return ReportLocked(call, result.lockedFile == NativePath(image) ? image : target,
+        return ReportLocked(call, result.lockedFile == exchange::NativePath(image) ? image : target,
                             result.holder);
     // An image or a target that is no longer what was read is data refused for now rather than
     // a file that cannot be written.
@@ -283,7 +286,7 @@ int ReportImageWrite(const Invocation& call, const teamdata::ImageWriteResult& r
 } // namespace
 
 int RunInfo(const Invocation& call) {
-    LoadedImage loaded = LoadImage(call.Argument(0));
+    exchange::LoadedImage loaded = exchange::LoadImage(call.Argument(0));
     // Which cartridge the file is, told also of one that fails the check: that is when it is
     // wanted most.
     if (loaded.read == teamdata::FileRead::Read) {
@@ -302,7 +305,7 @@ int RunInfo(const Invocation& call) {
     for (int team = 0; team < teamdata::TeamCount; ++team) {
         const teamdata::TeamTexts texts = teamdata::TextsOf(league[static_cast<std::size_t>(team)]);
         const QStringList fields = {
-            TeamInitialsText(team),
+            exchange::TeamInitialsText(team),
             QString::fromStdString(reports::ColorText(texts.colors.helmet)),
             QString::fromStdString(reports::ColorText(texts.colors.uniform)),
             QString::fromStdString(texts.batters[0][teamdata::BatterColumn::Name - 1]),
@@ -355,7 +358,7 @@ int RunExport(const Invocation& call) {
             // The totals row sums the cells; the window refuses a page it cannot sum as well.
             return Report(call.err, Cli::tr("team %1 holds a value that is no number; its page "
                                             "cannot be written")
-                                        .arg(TeamInitialsText(*named.team)));
+                                        .arg(exchange::TeamInitialsText(*named.team)));
         }
     }
     return WriteOutput(call, call.Value(QStringLiteral("o")), BytesOf(bytes));
@@ -375,7 +378,7 @@ int RunImport(const Invocation& call) {
     // importing at the same time waits for this one and then decides against its result.
     teamdata::ImageLock lock;
     if (!call.IsSet(QStringLiteral("dry-run"))) {
-        lock = teamdata::ImageLock::Acquire(NativePath(image), WaitFor(call, image));
+        lock = teamdata::ImageLock::Acquire(exchange::NativePath(image), WaitFor(call, image));
         if (lock.State() == teamdata::ImageLockState::Busy)
             return ReportLocked(call, image, lock.Holder());
     }
@@ -391,11 +394,8 @@ int RunImport(const Invocation& call) {
 
     const exchange::ImportPlan plan = exchange::PlanImport(opened.image, bytes, named.team);
     const QString fileName = file == StandardStream ? StandardInputName : file;
-    if (plan.read.leagueFile && named.team)
-        return ReportUsage(call.err, call.command,
-                           Cli::tr("%1 is a league file, which names its teams itself; "
-                                   "--team is for a team CSV")
-                               .arg(Shown(fileName)));
+    if (const int status = call.CheckCsvRead(fileName, plan.read.leagueFile); status != Done)
+        return status;
     ReportCsvIssues(call.err, fileName, plan.read);
     if (exchange::TeamMissing(plan))
         return ReportUsage(call.err, call.command,
@@ -419,8 +419,8 @@ int RunImport(const Invocation& call) {
     const QString target = output.isEmpty() ? image : output;
     if (!plan.writes.empty() || !output.isEmpty()) {
         teamdata::ImageWriteRequest write;
-        write.source = NativePath(image);
-        write.target = NativePath(target);
+        write.source = exchange::NativePath(image);
+        write.target = exchange::NativePath(target);
         write.teams = plan.writes;
         write.acceptQuestionable = call.Force();
         write.expectedSource = std::span<const std::uint8_t>(opened.image.bytes);
@@ -444,7 +444,7 @@ int RunImport(const Invocation& call) {
 
 int RunPatch(const Invocation& call) {
     const QString patchPath = call.Value(QStringLiteral("o"));
-    if (!teamdata::PatchFormatForName(NativePath(patchPath)))
+    if (!teamdata::PatchFormatForName(exchange::NativePath(patchPath)))
         return ReportUsage(call.err, call.command,
                            Cli::tr("the patch's name must end in .bps or .ips, which chooses "
                                    "its format"));
@@ -488,11 +488,11 @@ int RunApply(const Invocation& call) {
     case exchange::ApplyVerdict::NoImage:
         return Report(call.err, Cli::tr("the patched image would be no image of this game (%1); "
                                         "nothing was written")
-                                    .arg(DescribeImageDoubt(plan.result)));
+                                    .arg(exchange::DescribeImageDoubt(plan.result)));
     case exchange::ApplyVerdict::AskFirst:
         Report(call.err, Cli::tr("the patched image does not look like an image of this game "
                                  "(%1); nothing was written")
-                             .arg(DescribeImageDoubt(plan.result)));
+                             .arg(exchange::DescribeImageDoubt(plan.result)));
         return Report(call.err, Cli::tr("give --force to write it all the same"));
     }
     for (const QString& note : exchange::DescribeApplyNotes(plan))
@@ -512,11 +512,11 @@ int AsDiffStatus(int status) {
 // The league IMAGE is compared with, as diff was asked for it: another image, or IMAGE as a patch
 // or an import would make it. `status` is Done or what to end with, reported.
 struct Compared {
-    LoadedImage after;
+    exchange::LoadedImage after;
     int status = Done;
 };
 
-Compared AfterImageOf(const Invocation& call, const LoadedImage& image) {
+Compared AfterImageOf(const Invocation& call, const exchange::LoadedImage& image) {
     Compared compared;
     const bool other = call.IsSet(QStringLiteral("csv")) || call.IsSet(QStringLiteral("patch"));
     if (call.IsSet(QStringLiteral("csv")) && call.IsSet(QStringLiteral("patch"))) {
@@ -571,11 +571,11 @@ Compared AfterImageOf(const Invocation& call, const LoadedImage& image) {
             compared.status = refuse(exchange::DescribeApplyRefusal(plan));
             return compared;
         case exchange::ApplyVerdict::NoImage:
-            compared.status = refuse(DescribeImageDoubt(plan.result));
+            compared.status = refuse(exchange::DescribeImageDoubt(plan.result));
             return compared;
         case exchange::ApplyVerdict::AskFirst:
             refuse(Cli::tr("the patched image does not look like an image of this game (%1)")
-                       .arg(DescribeImageDoubt(plan.result)));
+                       .arg(exchange::DescribeImageDoubt(plan.result)));
             compared.status =
                 Report(call.err,
                        Cli::tr("give --force to go on with it all the same, as answering yes in "
@@ -605,6 +605,10 @@ Compared AfterImageOf(const Invocation& call, const LoadedImage& image) {
     // Read exactly as the import reads it, with its errors reported as the import reports them.
     const exchange::ImportPlan plan = exchange::PlanImport(image, bytes, named.team);
     const QString fileName = file == StandardStream ? StandardInputName : file;
+    if (const int status = call.CheckCsvRead(fileName, plan.read.leagueFile); status != Done) {
+        compared.status = status;
+        return compared;
+    }
     ReportCsvIssues(call.err, fileName, plan.read);
     if (exchange::TeamMissing(plan)) {
         compared.status =
@@ -673,7 +677,7 @@ int RunShow(const Invocation& call) {
     // league (cut short, empty, another file, too large): git would then show nothing of the whole
     // repository. It says in one line what the file is instead. A file that cannot be read at all
     // still fails; git hands its converter real files.
-    LoadedImage loaded = LoadImage(call.Argument(0));
+    exchange::LoadedImage loaded = exchange::LoadImage(call.Argument(0));
     if (exchange::ShownAsOneLine(loaded)) {
         WriteBytes(call.out, exchange::UnshownFileBytes(call.Argument(0), loaded));
         return Done;

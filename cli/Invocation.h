@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -19,14 +20,20 @@ namespace cli {
 // arguments by their place, the options by their long name, and the streams to use.
 class Invocation {
 public:
+    // `csvRule` checks a league file or team CSV that has been read: its status (0 when the
+    // command goes on, otherwise the usage error, reported) and the arguments, the file's name
+    // as messages show it and whether it is a league file.
+    using CsvRule = std::function<int(const QString&, bool)>;
+
     Invocation(QString command, const QCommandLineParser& parser, QStringList arguments,
-               std::istream& in, std::ostream& out, std::ostream& err)
+               std::istream& in, std::ostream& out, std::ostream& err, CsvRule csvRule)
         : command(std::move(command))
         , in(in)
         , out(out)
         , err(err)
         , parser_(parser)
-        , arguments_(std::move(arguments)) {}
+        , arguments_(std::move(arguments))
+        , csvRule_(std::move(csvRule)) {}
 
     // Empty for an optional argument that was left out.
     [[nodiscard]] QString Argument(qsizetype index) const { return arguments_.value(index); }
@@ -43,6 +50,11 @@ public:
             std::llround(parser_.value(QStringLiteral("wait")).toDouble() * 1000));
     }
     static constexpr std::chrono::milliseconds DefaultWait = std::chrono::seconds(30);
+    // To be called by every command as soon as it has read a CSV file, before anything of it is
+    // reported: the command line's rule for which options go with which file.
+    [[nodiscard]] int CheckCsvRead(const QString& shownName, bool leagueFile) const {
+        return csvRule_(shownName, leagueFile);
+    }
 
     const QString command;
     std::istream& in;
@@ -54,6 +66,7 @@ public:
 private:
     const QCommandLineParser& parser_;
     QStringList arguments_;
+    CsvRule csvRule_;
 };
 
 } // namespace cli

@@ -19,6 +19,8 @@ struct Texts {
 };
 } // namespace
 
+namespace exchange {
+
 LoadedImage LoadImage(const QString& path) {
     LoadedImage image;
     errno = 0;
@@ -135,3 +137,5 @@ QString DescribeImageDoubt(const LoadedImage& image) {
     }
     return {};
 }
+
+} // namespace exchange

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace exchange {
+
 // An image read whole and checked, the way the window opens one and every command of the command
 // line reads one.
 struct LoadedImage {
@@ -46,3 +48,5 @@ struct LoadedImage {
 
 // The team's initials as the team box lists them.
 [[nodiscard]] QString TeamInitialsText(int team);
+
+} // namespace exchange

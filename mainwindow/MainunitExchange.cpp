@@ -68,8 +68,8 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 // A file read whole, as an image, checked as opening checks one.
-LoadedImage ImageOfBytes(const QByteArray& bytes) {
-    LoadedImage image;
+exchange::LoadedImage ImageOfBytes(const QByteArray& bytes) {
+    exchange::LoadedImage image;
     image.read = teamdata::FileRead::Read;
     image.bytes.assign(bytes.begin(), bytes.end());
     image.check = teamdata::CheckImage(image.bytes);
@@ -85,7 +85,7 @@ bool IsPatchFile(const QString& path, const QByteArray& bytes) {
         return false;
     return bytes.startsWith(QByteArrayLiteral("BPS1")) ||
            bytes.startsWith(QByteArrayLiteral("PATCH")) ||
-           teamdata::PatchFormatForName(NativePath(path)).has_value();
+           teamdata::PatchFormatForName(exchange::NativePath(path)).has_value();
 }
 
 // The image `image` becomes with `patch` applied, or empty with the reason shown: the patch is
@@ -93,8 +93,9 @@ bool IsPatchFile(const QString& path, const QByteArray& bytes) {
 // or it does not look like one and the user does not go on. Applying and comparing both come
 // here, so that a comparison shows only a result that applying would write.
 // `notes` receives what the user should know about how it was applied.
-std::optional<LoadedImage> PatchedImage(QWidget* parent, const LoadedImage& image,
-                                        const QByteArray& patch, QStringList& notes) {
+std::optional<exchange::LoadedImage> PatchedImage(QWidget* parent,
+                                                  const exchange::LoadedImage& image,
+                                                  const QByteArray& patch, QStringList& notes) {
     exchange::ApplyPlan plan = exchange::PlanApply(image, patch);
     switch (exchange::DecideApply(plan, false)) {
     case exchange::ApplyVerdict::Write:
@@ -105,13 +106,13 @@ std::optional<LoadedImage> PatchedImage(QWidget* parent, const LoadedImage& imag
         return std::nullopt;
     case exchange::ApplyVerdict::NoImage:
         ShowError(parent, TMainForm::tr("What the patch gives is no image of this game (%1).")
-                              .arg(DescribeImageDoubt(plan.result)));
+                              .arg(exchange::DescribeImageDoubt(plan.result)));
         return std::nullopt;
     case exchange::ApplyVerdict::AskFirst:
         if (!AskYesNo(parent,
                       TMainForm::tr("The patched image does not look like an image of this game "
                                     "(%1). Go on?")
-                          .arg(DescribeImageDoubt(plan.result)),
+                          .arg(exchange::DescribeImageDoubt(plan.result)),
                       MessageResult::No))
             return std::nullopt;
         break;
@@ -201,7 +202,7 @@ void TMainForm::MenuCompareClick() {
         return;
     // What is compared is the image as it is on disk: edits not saved yet are not in it, and the
     // window says so.
-    const LoadedImage image = LoadImage(filePath_);
+    const exchange::LoadedImage image = exchange::LoadImage(filePath_);
     if (image.Refused()) {
         ShowError(this, SourceUnreadableMessage());
         return;
@@ -219,7 +220,8 @@ void TMainForm::MenuCompareClick() {
     compared->otherName = otherName;
     if (IsPatchFile(otherPath, other.bytes)) {
         QStringList notes;
-        std::optional<LoadedImage> patched = PatchedImage(this, image, other.bytes, notes);
+        std::optional<exchange::LoadedImage> patched =
+            PatchedImage(this, image, other.bytes, notes);
         if (!patched)
             return;
         compared->other = std::move(patched->bytes);
@@ -230,10 +232,10 @@ void TMainForm::MenuCompareClick() {
                    .arg(imageName, otherName)
             << notes;
     } else {
-        const LoadedImage after = ImageOfBytes(other.bytes);
+        const exchange::LoadedImage after = ImageOfBytes(other.bytes);
         if (after.Refused()) {
             ShowError(this, tr("%1 cannot be compared: it is no image of this game (%2).")
-                                .arg(otherName, DescribeImageDoubt(after)));
+                                .arg(otherName, exchange::DescribeImageDoubt(after)));
             return;
         }
         compared->other = after.bytes;
@@ -243,7 +245,7 @@ void TMainForm::MenuCompareClick() {
         // and the user is told.
         if (after.Questionable())
             compared->description << tr("%1 does not look like an image of this game (%2).")
-                                         .arg(otherName, DescribeImageDoubt(after));
+                                         .arg(otherName, exchange::DescribeImageDoubt(after));
     }
     compared->image = image.bytes;
     compared->Compare();
@@ -319,13 +321,14 @@ bool TMainForm::ApplyPatchFile(const QString& patchPath) {
     }
     // The patch goes onto the image as it is on disk; the open image itself is not changed
     // unless the user chooses it as the new file.
-    const LoadedImage image = LoadImage(filePath_);
+    const exchange::LoadedImage image = exchange::LoadImage(filePath_);
     if (image.Refused()) {
         ShowError(this, SourceUnreadableMessage());
         return false;
     }
     QStringList message;
-    const std::optional<LoadedImage> patched = PatchedImage(this, image, patch.bytes, message);
+    const std::optional<exchange::LoadedImage> patched =
+        PatchedImage(this, image, patch.bytes, message);
     if (!patched)
         return false;
     const std::vector<teamdata::LeagueChange> changes =
@@ -363,7 +366,7 @@ bool TMainForm::ApplyPatchFile(const QString& patchPath) {
         // The patch was checked against the image as it was read; should anything have changed
         // it since, nothing is written.
         teamdata::ImageWriteResult refused;
-        lock = teamdata::ImageLock::Acquire(NativePath(filePath_));
+        lock = teamdata::ImageLock::Acquire(exchange::NativePath(filePath_));
         Bytes now;
         if (lock.State() == teamdata::ImageLockState::Busy) {
             refused.outcome = teamdata::ImageWriteOutcome::Busy;
@@ -380,7 +383,7 @@ bool TMainForm::ApplyPatchFile(const QString& patchPath) {
         }
     }
     if (const teamdata::FileWriteResult result =
-            teamdata::WriteFileSafely(NativePath(target), patched->bytes, {&lock});
+            teamdata::WriteFileSafely(exchange::NativePath(target), patched->bytes, {&lock});
         !result.Written()) {
         ShowError(this,
                   WithDetail(CannotSaveMessage(), exchange::DescribeWriteFailure(result, target)));
@@ -409,7 +412,7 @@ bool TMainForm::ApplyPatchFile(const QString& patchPath) {
 void TMainForm::MenuImageInfoClick() {
     if (!ImageOpenOrSayNoData())
         return;
-    const LoadedImage image = LoadImage(filePath_);
+    const exchange::LoadedImage image = exchange::LoadImage(filePath_);
     if (image.read != teamdata::FileRead::Read) {
         ShowError(this, SourceUnreadableMessage());
         return;

@@ -42,7 +42,7 @@ bool TMainForm::OpenCartridgeFile(const QString& path) {
     // The whole file is checked before anything of it is shown: a file that is no image of this
     // game is refused, and one that only looks unlike it is opened when the user says so, since
     // saving into it could damage it.
-    const LoadedImage image = LoadImage(path);
+    const exchange::LoadedImage image = exchange::LoadImage(path);
     if (image.Refused()) {
         // An image already open (a file dropped on the window while one is) stays open, with
         // its edits: nothing of the refused file replaced it.
@@ -51,14 +51,14 @@ bool TMainForm::OpenCartridgeFile(const QString& path) {
         // A file that could not be read at all is no damaged image: the second line says why.
         ShowError(this, image.read == teamdata::FileRead::Read
                             ? BrokenFileMessage()
-                            : WithDetail(BrokenFileMessage(), DescribeImageDoubt(image)));
+                            : WithDetail(BrokenFileMessage(), exchange::DescribeImageDoubt(image)));
         return false;
     }
     if (image.Questionable() &&
         !AskYesNo(this,
                   tr("This file does not look like an image of this game (%1).\n"
                      "Saving into it could damage it. Open it?")
-                      .arg(DescribeImageDoubt(image)),
+                      .arg(exchange::DescribeImageDoubt(image)),
                   MessageResult::No))
         return false;
     CloseCartridge();
@@ -75,13 +75,14 @@ bool TMainForm::OpenCartridgeFile(const QString& path) {
     teamBox_->clear();
     teamBox_->clearEditText();
     for (int team = 0; team < teamdata::TeamCount; ++team)
-        teamBox_->addItem(TeamInitialsText(team));
+        teamBox_->addItem(exchange::TeamInitialsText(team));
     teamBox_->setCurrentIndex(0);
     // A save into this image that was stopped while it copied the new image over it (a kill, a
     // power cut) left the complete new image beside it: say where, once the image is on screen.
-    for (const std::string& copy : teamdata::InterruptedSaveCopies(NativePath(path)))
-        MessageDlg(this, Sentence(exchange::DescribeInterruptedSave(path, PathFromNative(copy))),
-                   MessageKind::Confirmation, MessageButtons::Ok);
+    for (const std::string& copy : teamdata::InterruptedSaveCopies(exchange::NativePath(path)))
+        MessageDlg(
+            this, Sentence(exchange::DescribeInterruptedSave(path, exchange::PathFromNative(copy))),
+            MessageKind::Confirmation, MessageButtons::Ok);
     return true;
 }
 
@@ -102,7 +103,7 @@ bool TMainForm::ShowTeam(int team) {
     // keep their earlier values.
     std::uint8_t helmet = 0;
     std::uint8_t uniform = 0;
-    if (romTeamData_.ReadColors(NativePath(filePath_), team, helmet, uniform))
+    if (romTeamData_.ReadColors(exchange::NativePath(filePath_), team, helmet, uniform))
         ShowColors({helmet, uniform});
     else
         ShowColors({romTeamData_.HelmetColorByte, romTeamData_.UniformColorByte});
@@ -119,7 +120,7 @@ void TMainForm::ShowColors(teamdata::TeamColors colors) {
 bool TMainForm::FillTeam(int team) {
     // Each record's row is written as soon as it is read, so after a failed read the rows
     // before it already show the new team.
-    const std::string path = NativePath(filePath_);
+    const std::string path = exchange::NativePath(filePath_);
     for (int i = 0; i < teamdata::BatterCount; ++i) {
         teamdata::BatterBytes bytes;
         if (!romTeamData_.ReadBatter(path, team, i, bytes))
@@ -374,8 +375,8 @@ bool TMainForm::SaveTeam(const QString& target) {
         return false;
     const bool inPlace = target == filePath_;
     teamdata::ImageWriteRequest request;
-    request.source = NativePath(filePath_);
-    request.target = NativePath(target);
+    request.source = exchange::NativePath(filePath_);
+    request.target = exchange::NativePath(target);
     request.teams.push_back({teamBox_->currentIndex(), TeamShown()});
     request.acceptQuestionable = questionableImageAccepted_;
     const teamdata::ImageWriteResult result = teamdata::WriteImage(request);

@@ -40,8 +40,8 @@ void TMainForm::WriteReport(const QString& path, const QByteArray& bytes) {
     // Written beside the old file and renamed into place: an export that fails half-way leaves
     // the file that was there.
     const teamdata::FileWriteResult result = teamdata::WriteFileSafely(
-        NativePath(path), std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                    static_cast<std::size_t>(bytes.size())));
+        exchange::NativePath(path), std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                              static_cast<std::size_t>(bytes.size())));
     MessageDlg(this,
                result.Written()
                    ? tr("The file has been saved.")
@@ -90,7 +90,7 @@ void TMainForm::MenuOutputHTMLClick() {
 // ---- The league CSV ----
 
 std::optional<reports::LeagueTexts> TMainForm::LeagueShown() {
-    const LoadedImage image = LoadImage(filePath_);
+    const exchange::LoadedImage image = exchange::LoadImage(filePath_);
     if (image.Refused()) {
         ShowError(this, SourceUnreadableMessage());
         return std::nullopt;
@@ -169,7 +169,7 @@ std::optional<std::vector<teamdata::LeagueChange>>
 TMainForm::ShownTeamChanges(const teamdata::TeamTexts& imported) {
     // Compared as the league import compares: the image with the shown team as the grids hold it,
     // and the same with the imported team, so that moved and transferred players read as such.
-    const LoadedImage image = LoadImage(filePath_);
+    const exchange::LoadedImage image = exchange::LoadImage(filePath_);
     if (image.Refused()) {
         ShowError(this, SourceUnreadableMessage());
         return std::nullopt;
@@ -208,7 +208,7 @@ void TMainForm::ImportTeamCsv(const QByteArray& bytes, const QString& caption,
             ShownTeamChanges(team.texts);
         if (!changes)
             return;
-        const QString shown = TeamInitialsText(shownTeam_);
+        const QString shown = exchange::TeamInitialsText(shownTeam_);
         if (changes->empty()) {
             MessageDlg(this,
                        tr("This file holds what team %1 shows; nothing was changed.").arg(shown),
@@ -217,7 +217,7 @@ void TMainForm::ImportTeamCsv(const QByteArray& bytes, const QString& caption,
         }
         QStringList message;
         if (team.team != shownTeam_)
-            message << tr("This file holds team %1.").arg(TeamInitialsText(team.team));
+            message << tr("This file holds team %1.").arg(exchange::TeamInitialsText(team.team));
         message << tr("It replaces team %1, which is shown, as listed below. Nothing is written "
                       "to the image until you save.")
                        .arg(shown)
@@ -227,7 +227,8 @@ void TMainForm::ImportTeamCsv(const QByteArray& bytes, const QString& caption,
     } else if (team.team != shownTeam_ &&
                !AskYesNo(this,
                          tr("This file holds team %1. Import it into team %2, which is shown?")
-                             .arg(TeamInitialsText(team.team), TeamInitialsText(shownTeam_)),
+                             .arg(exchange::TeamInitialsText(team.team),
+                                  exchange::TeamInitialsText(shownTeam_)),
                          MessageResult::No))
         return;
     // One step on the undo stack; nothing reaches the image until the user saves.
@@ -259,7 +260,7 @@ void TMainForm::ImportLeagueCsvFile(const QString& path) {
     const std::optional<QByteArray> bytes = ReadImportFile(path);
     if (!bytes)
         return;
-    const LoadedImage image = LoadImage(filePath_);
+    const exchange::LoadedImage image = exchange::LoadImage(filePath_);
     if (image.Refused()) {
         ShowError(this, SourceUnreadableMessage());
         return;
@@ -289,7 +290,7 @@ void TMainForm::ImportLeagueCsvFile(const QString& path) {
                          plan.changes))
         return;
     teamdata::ImageWriteRequest request;
-    request.source = NativePath(filePath_);
+    request.source = exchange::NativePath(filePath_);
     request.target = request.source;
     request.teams = writes;
     request.acceptQuestionable = questionableImageAccepted_;
@@ -335,27 +336,26 @@ void TMainForm::MenuOutputPatchClick() {
     const QString originalPath = RunOpenDialog(this, patchOriginalDialog_);
     if (originalPath.isEmpty())
         return;
-    const LoadedImage original = LoadImage(originalPath);
+    const exchange::LoadedImage original = exchange::LoadImage(originalPath);
     if (original.Refused()) {
-        ShowError(
-            this,
-            tr("This file cannot be the original image (%1).").arg(DescribeImageDoubt(original)));
+        ShowError(this, tr("This file cannot be the original image (%1).")
+                            .arg(exchange::DescribeImageDoubt(original)));
         return;
     }
     if (original.Questionable() &&
         !AskYesNo(this,
                   tr("The original image does not look like an image of this game (%1). Use it?")
-                      .arg(DescribeImageDoubt(original)),
+                      .arg(exchange::DescribeImageDoubt(original)),
                   MessageResult::No))
         return;
     const QString patchPath = RunSaveDialog(this, savePatchDialog_);
     if (patchPath.isEmpty())
         return;
-    if (!teamdata::PatchFormatForName(NativePath(patchPath))) {
+    if (!teamdata::PatchFormatForName(exchange::NativePath(patchPath))) {
         ShowError(this, tr("Choose the patch format by the extension: .bps or .ips."));
         return;
     }
-    const LoadedImage modified = LoadImage(filePath_);
+    const exchange::LoadedImage modified = exchange::LoadImage(filePath_);
     if (modified.Refused()) {
         ShowError(this, SourceUnreadableMessage());
         return;
@@ -366,7 +366,7 @@ void TMainForm::MenuOutputPatchClick() {
         return;
     }
     if (const teamdata::FileWriteResult result =
-            teamdata::WriteFileSafely(NativePath(patchPath), patch.bytes);
+            teamdata::WriteFileSafely(exchange::NativePath(patchPath), patch.bytes);
         !result.Written()) {
         MessageDlg(this,
                    WithDetail(NotSavedMessage(), exchange::DescribeWriteFailure(result, patchPath)),

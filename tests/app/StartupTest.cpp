@@ -75,7 +75,7 @@ TEST(Startup, OpensTheImageNamedOnTheCommandLine) {
             });
         });
         EXPECT_EQ(status, 0);
-        EXPECT_EQ(NativePath(openedPath), path);
+        EXPECT_EQ(exchange::NativePath(openedPath), path);
         EXPECT_EQ(caption.toStdString(), "TOLVANEK -" + fileName);
     }
 }

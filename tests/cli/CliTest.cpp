@@ -109,7 +109,7 @@ protected:
         return QString::fromStdString(dir_.File(name).string());
     }
     [[nodiscard]] reports::LeagueTexts TextsOf(const QString& image) const {
-        return exchange::TextsOf(exchange::RecordsOf(LoadImage(image)));
+        return exchange::TextsOf(exchange::RecordsOf(exchange::LoadImage(image)));
     }
 
     testsupport::TempDir dir_;
@@ -492,6 +492,133 @@ TEST_F(Cli, ExitStatusesTellUsageRefusedDataAndFileFaultsApart) {
     }
 }
 
+// diff ends as diff(1) does, and its own refusals are told apart from "different": every way it
+// can end, with what a script sees of it.
+TEST_F(Cli, DiffEndsWithTheStatusOfEachOutcome) {
+    const auto write = [&](const char* name, const std::vector<std::uint8_t>& bytes) {
+        WriteBytes(Path(name), QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                          static_cast<qsizetype>(bytes.size())));
+    };
+    testsupport::ImageBuilder edited;
+    edited.FillValidTeams().SetBatter(5, 10, testsupport::ImageBuilder::ValidBatter(1, 9),
+                                      testsupport::ImageBuilder::ValidLeadByte(5, 10));
+    write("edited.nes", edited.Bytes());
+    const reports::LeagueTexts editedTexts = TextsOf(Path("edited.nes"));
+    WriteBytes(Path("same.csv"), exchange::LeagueCsvBytes(TextsOf(image_)));
+    WriteBytes(Path("edited.csv"), exchange::LeagueCsvBytes(editedTexts));
+    WriteBytes(Path("team.csv"), exchange::TeamCsvBytes(editedTexts[5]));
+    WriteBytes(Path("broken.csv"), "a,b\r\n");
+    WriteBytes(Path("text.nes"), "no image");
+    testsupport::ImageBuilder(testsupport::DefaultImageSize + 1)
+        .FillValidTeams()
+        .WriteTo(dir_.File("odd.nes"));
+    // Made between two other images, so it fits this one at neither end.
+    write("other.bps",
+          teamdata::MakePatch(
+              teamdata::PatchFormat::Bps,
+              testsupport::ImageBuilder(testsupport::DefaultImageSize + 1).FillValidTeams().Bytes(),
+              edited.Bytes())
+              .bytes);
+    write("edit.bps",
+          teamdata::MakePatch(teamdata::PatchFormat::Bps,
+                              testsupport::ImageBuilder().FillValidTeams().Bytes(), edited.Bytes())
+              .bytes);
+    const QString diff = QStringLiteral("diff");
+    const QString csv = QStringLiteral("--csv");
+    const QString patch = QStringLiteral("--patch");
+    const QString team = QStringLiteral("--team");
+    const QString editedTeam = exchange::TeamInitialsText(5);
+    const struct {
+        QStringList arguments;
+        int status;
+        QByteArray input = {};
+    } cases[] = {
+        // 0: equal.
+        {{diff, image_, image_}, 0},
+        {{diff, image_, csv, Path("same.csv")}, 0},
+        {{diff, Path("odd.nes"), Path("odd.nes"), QStringLiteral("--force")}, 0},
+        // 1: different, whatever the other league comes from.
+        {{diff, image_, Path("edited.nes")}, 1},
+        {{diff, image_, patch, Path("edit.bps")}, 1},
+        {{diff, image_, csv, Path("edited.csv")}, 1},
+        {{diff, image_, csv, Path("team.csv"), team, editedTeam}, 1},
+        {{diff, image_, csv, QStringLiteral("-")}, 1, exchange::LeagueCsvBytes(editedTexts)},
+        // 2: wrong usage, found before anything is compared.
+        {{diff}, 2},
+        {{diff, image_}, 2},
+        {{diff, image_, image_, image_}, 2},
+        {{diff, image_, Path("edited.nes"), csv, Path("edited.csv")}, 2},
+        {{diff, image_, patch, Path("edit.bps"), csv, Path("edited.csv")}, 2},
+        {{diff, image_, Path("edited.nes"), team, editedTeam}, 2},
+        {{diff, image_, csv, Path("team.csv")}, 2},
+        {{diff, image_, csv, Path("team.csv"), team, QStringLiteral("Q")}, 2},
+        {{diff, image_, csv, Path("edited.csv"), team, editedTeam}, 2},
+        {{diff, image_, csv, QStringLiteral("-"), team, editedTeam},
+         2,
+         exchange::LeagueCsvBytes(editedTexts)},
+        {{diff, image_, image_, QStringLiteral("--format"), QStringLiteral("pdf")}, 2},
+        {{diff, image_, Path("edited.nes"), QStringLiteral("-o"), image_}, 2},
+        {{diff, image_, csv, QString()}, 2},
+        // 3: a file that cannot be read or written.
+        {{diff, Path("missing.nes"), image_}, 3},
+        {{diff, image_, Path("missing.nes")}, 3},
+        {{diff, image_, csv, Path("missing.csv")}, 3},
+        {{diff, image_, patch, Path("missing.bps")}, 3},
+        {{diff, image_, Path("edited.nes"), QStringLiteral("-o"), Path("no/such/folder.txt")}, 3},
+        // 4: an input refused.
+        {{diff, Path("text.nes"), image_}, 4},
+        {{diff, image_, Path("text.nes")}, 4},
+        {{diff, Path("odd.nes"), Path("odd.nes")}, 4},
+        {{diff, image_, csv, Path("broken.csv")}, 4},
+        {{diff, image_, patch, Path("other.bps")}, 4},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.arguments, c.input);
+        const std::string called = c.arguments.join(' ').toStdString();
+        EXPECT_EQ(run.status, c.status) << called << ": " << run.err.toStdString();
+        // Only a comparison prints a result; every other end says why on standard error.
+        EXPECT_EQ(run.out.isEmpty(), c.status != 1) << called << ": " << run.out.toStdString();
+        EXPECT_EQ(run.err.isEmpty(), c.status <= 1) << called << ": " << run.err.toStdString();
+    }
+}
+
+// A league file names its teams itself: --team with one is a usage error, whichever command
+// reads it and wherever it comes from, and nothing is written.
+TEST_F(Cli, TeamWithALeagueFileIsWrongUsageWhereverTheFileIsRead) {
+    const QByteArray league = exchange::LeagueCsvBytes(TextsOf(image_));
+    WriteBytes(Path("league.csv"), league);
+    const QByteArray before = FileBytes(image_);
+    const QString team = QStringLiteral("--team");
+    const QString giants = QStringLiteral("G");
+    const struct {
+        QStringList arguments;
+        const char* shown;
+    } cases[] = {
+        {{QStringLiteral("import"), image_, Path("league.csv"), team, giants}, "league.csv"},
+        {{QStringLiteral("import"), image_, QStringLiteral("-"), team, giants}, "<stdin>"},
+        {{QStringLiteral("import"), image_, Path("league.csv"), team, giants,
+          QStringLiteral("--dry-run")},
+         "league.csv"},
+        {{QStringLiteral("diff"), image_, QStringLiteral("--csv"), Path("league.csv"), team,
+          giants},
+         "league.csv"},
+        {{QStringLiteral("diff"), image_, QStringLiteral("--csv"), QStringLiteral("-"), team,
+          giants},
+         "<stdin>"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.arguments, league);
+        const std::string called = c.arguments.join(' ').toStdString();
+        EXPECT_EQ(run.status, 2) << called;
+        EXPECT_TRUE(run.err.contains("is a league file, which names its teams itself; --team is "
+                                     "for a team CSV"))
+            << called << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(c.shown)) << called << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << called;
+    }
+    EXPECT_EQ(FileBytes(image_), before);
+}
+
 // Japanese is the program's own language: a Japanese locale, C and POSIX, and every language
 // without a translation get it; an English locale gets English; --lang, anywhere on the command
 // line, says which whatever the locale.
@@ -834,12 +961,12 @@ TEST_F(Cli, FileNamesThatAreNoUtf8KeepTheirBytesAndMessagesShowThemEscaped) {
                                       "e.nes")
                                 .string();
     std::filesystem::copy_file(dir_.File("game.nes"), odd);
-    const QString oddArgument = PathFromNative(odd);
+    const QString oddArgument = exchange::PathFromNative(odd);
     std::stringstream in, out, err;
     EXPECT_EQ(cli::RunCommandLine({QStringLiteral("export"), oddArgument, QStringLiteral("-o"),
-                                   PathFromNative(dir_.File("o\x83"
-                                                            "e.csv")
-                                                      .string())},
+                                   exchange::PathFromNative(dir_.File("o\x83"
+                                                                      "e.csv")
+                                                                .string())},
                                   in, out, err),
               cli::Done)
         << err.str();

@@ -24,13 +24,14 @@ QString FromUtf8(const char* text) {
 // anywhere, is a character of the name like any other, and bytes that are no UTF-8 survive.
 TEST(FileNames, TravelAsTheirBytesWhateverTheyHold) {
     const std::string bom = "\xEF\xBB\xBF";
-    const QString started = PathFromNative(bom + "bom.nes");
+    const QString started = exchange::PathFromNative(bom + "bom.nes");
     EXPECT_EQ(started, QChar(0xFEFF) + QStringLiteral("bom.nes"));
-    EXPECT_EQ(NativePath(started), bom + "bom.nes");
+    EXPECT_EQ(exchange::NativePath(started), bom + "bom.nes");
     for (const std::string& name :
          {bom + bom + "x" + bom, std::string("g\x83\xBF.nes"), std::string("\xF0\x9F\x98\x80.nes"),
           std::string("\xED\xA0\x80\xC0\xAF"), std::string("\xE3\x81")})
-        EXPECT_EQ(NativePath(PathFromNative(name)), name) << testing::PrintToString(name);
+        EXPECT_EQ(exchange::NativePath(exchange::PathFromNative(name)), name)
+            << testing::PrintToString(name);
 
     std::mt19937 random(1992);
     // Mostly the bytes that begin and continue UTF-8 characters, where the decoding can go wrong.
@@ -41,9 +42,10 @@ TEST(FileNames, TravelAsTheirBytesWhateverTheyHold) {
         std::string name;
         for (int i = length(random); i > 0; --i)
             name += alphabet[pick(random)];
-        ASSERT_EQ(NativePath(PathFromNative(name)), name) << testing::PrintToString(name);
+        ASSERT_EQ(exchange::NativePath(exchange::PathFromNative(name)), name)
+            << testing::PrintToString(name);
         // Nothing a message shows of a name can move the cursor, turn the text round or hide.
-        const QString shown = exchange::Shown(PathFromNative(name));
+        const QString shown = exchange::Shown(exchange::PathFromNative(name));
         for (const char32_t point : shown.toUcs4()) {
             const QChar::Category category = QChar::category(point);
             ASSERT_FALSE(category == QChar::Other_Control || category == QChar::Other_Format ||
@@ -74,8 +76,8 @@ TEST(Shown, EscapesWhatWouldChangeOrHideAMessage) {
          "aU+2028b"}, // line separator
         {QStringLiteral("a\r\n\t") + QChar(0) + QChar(0x1B) + QChar(0x7F),
          "a\\r\\n\\t\\0\\x1b\\x7f"},
-        {PathFromNative("g\x83"
-                        "e"),
+        {exchange::PathFromNative("g\x83"
+                                  "e"),
          "g\\x83e"},
         {FromUtf8("やまた゛ Ｇ \xF0\x9F\x98\x80"), "やまた゛ Ｇ \xF0\x9F\x98\x80"},
     };
@@ -117,10 +119,10 @@ TEST(WriteMessages, SayWhatReallyHappened) {
     EXPECT_TRUE(lines[1].contains(QStringLiteral("/g/.a.nes.tolvanek-new-1.nes")));
     EXPECT_TRUE(lines[1].endsWith(QStringLiteral(": permission denied")));
 
-    LoadedImage unreadable;
+    exchange::LoadedImage unreadable;
     unreadable.read = teamdata::FileRead::Unreadable;
     unreadable.systemError = EACCES;
-    EXPECT_EQ(DescribeImageDoubt(unreadable),
+    EXPECT_EQ(exchange::DescribeImageDoubt(unreadable),
               QStringLiteral("the file cannot be read: permission denied"));
 }
 

@@ -78,7 +78,7 @@ reports::LeagueTexts Edited(reports::LeagueTexts league, std::mt19937& random) {
 
 std::uint32_t DigestOf(int seed, const testsupport::TempDir& dir) {
     std::mt19937 random(static_cast<std::uint32_t>(seed));
-    LoadedImage image;
+    exchange::LoadedImage image;
     image.read = teamdata::FileRead::Read;
     image.bytes = RandomImage(random);
     const exchange::LeagueRecords records = exchange::RecordsOf(image);

@@ -145,7 +145,8 @@ void CollectTexts(QWidget* widget, const IsData& isData, std::vector<TextSeen>& 
 QStringList DataTexts(const std::vector<std::filesystem::path>& images) {
     QStringList data;
     for (const auto& path : images)
-        for (const TeamTexts& team : exchange::TextsOf(exchange::RecordsOf(LoadImage(Q(path))))) {
+        for (const TeamTexts& team :
+             exchange::TextsOf(exchange::RecordsOf(exchange::LoadImage(Q(path))))) {
             for (const auto& batter : team.batters)
                 data << Q(batter[BatterColumn::Name - 1]);
             for (const auto& pitcher : team.pitchers)
@@ -320,7 +321,8 @@ TEST_F(EnglishInterface, WindowDialogsAndMessagesShowNoJapaneseButTheData) {
     MainForm->MenuPaste()->trigger();
 
     // A league file whose import would change a pitching style: the question lists it.
-    reports::LeagueTexts league = exchange::TextsOf(exchange::RecordsOf(LoadImage(Q(image))));
+    reports::LeagueTexts league =
+        exchange::TextsOf(exchange::RecordsOf(exchange::LoadImage(Q(image))));
     league[3].pitchers[0][PitcherColumn::Style - 1] = "左ま";
     league[3].batters[0][BatterColumn::Average - 1] = "400";
     const auto leagueFile = dir.File("league.csv");
@@ -501,7 +503,7 @@ TEST_F(EnglishInterface, FilesAreTheOnesTheJapaneseWindowWritesAndReads) {
     EXPECT_EQ(MainForm->PitcherTable()->ShownText(PitcherColumn::Style, 3),
               QStringLiteral("R Bck"));
     MainForm->MenuSave()->trigger();
-    EXPECT_EQ(exchange::TextsOf(exchange::RecordsOf(LoadImage(Q(path))))[3], edited);
+    EXPECT_EQ(exchange::TextsOf(exchange::RecordsOf(exchange::LoadImage(Q(path))))[3], edited);
 
     const auto again = dir.File("again.csv");
     exportTo(MainForm->MenuSaveCSV(), again);

@@ -294,7 +294,7 @@ TEST_P(EverydayWork, ADroppedTeamCsvAsksFirstNamingTheTeamItReplacesWithItsChang
     const auto path = WriteImage(ValidImage());
     OpenImage(path);
     const TeamTexts shown = MainForm->TeamShown();
-    TeamTexts other = exchange::TextsOf(exchange::RecordsOf(LoadImage(Q(path))))[5];
+    TeamTexts other = exchange::TextsOf(exchange::RecordsOf(exchange::LoadImage(Q(path))))[5];
     other.colors = shown.colors;
     const auto csv = dir.File("exported.csv");
     {

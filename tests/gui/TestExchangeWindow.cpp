@@ -70,7 +70,8 @@ class ExchangeWindow : public MainWindowFixture {};
 TEST_F(ExchangeWindow, ALeagueImportListsEveryChangeBeforeWritingAndEnterWritesNothing) {
     const auto image = WriteImage(ValidImage());
     OpenImage(image);
-    reports::LeagueTexts league = exchange::TextsOf(exchange::RecordsOf(LoadImage(Q(image))));
+    reports::LeagueTexts league =
+        exchange::TextsOf(exchange::RecordsOf(exchange::LoadImage(Q(image))));
     const std::string oldHomeRuns = league[1].batters[0][5];
     league[1].batters[0][5] = oldHomeRuns == "40" ? "41" : "40";
     league[12].colors.helmet = 0x16;

@@ -55,7 +55,7 @@ protected:
                           static_cast<qsizetype>(bytes.size()));
     }
     static exchange::LeagueRecords RecordsOfFile(const std::filesystem::path& path) {
-        return exchange::RecordsOf(LoadImage(Q(path)));
+        return exchange::RecordsOf(exchange::LoadImage(Q(path)));
     }
 };
 

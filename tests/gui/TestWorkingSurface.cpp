@@ -288,7 +288,8 @@ TEST_F(WorkingSurface, ADroppedImageOpensAfterTheQuestionAboutUnsavedEdits) {
 TEST_F(WorkingSurface, ADroppedLeagueFileOrPatchRunsItsCommandWithItsQuestions) {
     const auto image = WriteImage(ValidImage());
     OpenImage(image);
-    reports::LeagueTexts league = exchange::TextsOf(exchange::RecordsOf(LoadImage(Q(image))));
+    reports::LeagueTexts league =
+        exchange::TextsOf(exchange::RecordsOf(exchange::LoadImage(Q(image))));
     league[4].batters[0][5] = "41";
     const auto csv = dir.File("league.csv");
     WriteText(csv, reports::BuildLeagueCsv(league));
@@ -303,7 +304,7 @@ TEST_F(WorkingSurface, ADroppedLeagueFileOrPatchRunsItsCommandWithItsQuestions) 
     EXPECT_EQ(question.rows.size(), 1);
     EXPECT_EQ(done.text, "1チームを書き換えました");
     const auto written = ReadFileBytes(image);
-    EXPECT_EQ(exchange::TextsOf(exchange::RecordsOf(LoadImage(Q(image))))[4], league[4]);
+    EXPECT_EQ(exchange::TextsOf(exchange::RecordsOf(exchange::LoadImage(Q(image))))[4], league[4]);
 
     // A patch that would undo that edit: its question is asked, and Enter keeps everything.
     const MadePatch patch = MakePatch(PatchFormat::Bps, written, ValidImage().Bytes());
