@@ -100,9 +100,13 @@ SignalCleanup::~SignalCleanup() {
     cleanupInstalled = false;
 }
 
+// A cleanup that took over nothing leaves the one that did armed as it is: its file is still the
+// one to remove.
 void SignalCleanup::Arm(const std::string& path) {
+    if (!owner_)
+        return;
     Disarm();
-    if (!owner_ || path.size() >= sizeof cleanupPath)
+    if (path.size() >= sizeof cleanupPath)
         return;
     std::memcpy(cleanupPath, path.c_str(), path.size() + 1);
     std::atomic_signal_fence(std::memory_order_seq_cst);
@@ -110,6 +114,8 @@ void SignalCleanup::Arm(const std::string& path) {
 }
 
 void SignalCleanup::Disarm() {
+    if (!owner_)
+        return;
     cleanupArmed = 0;
     std::atomic_signal_fence(std::memory_order_seq_cst);
 }

@@ -74,7 +74,9 @@ TEST(SignalCleanup, KeepsItsHoldWhileASecondOneInsideComesAndGoes) {
         SignalCleanup outer;
         outer.Arm(armed.string());
         {
-            const SignalCleanup inner;
+            SignalCleanup inner;
+            inner.Arm(dir.File("never made").string());
+            inner.Disarm();
         }
         raise(SIGTERM);
     })));
