@@ -83,8 +83,9 @@ bool IsPatchFile(const QString& path, const QByteArray& bytes) {
     if (bytes.startsWith(
             QByteArrayView(reinterpret_cast<const char*>(magic.data()), std::ssize(magic))))
         return false;
-    return bytes.startsWith(QByteArrayLiteral("BPS1")) ||
-           bytes.startsWith(QByteArrayLiteral("PATCH")) ||
+    return teamdata::LooksLikePatch(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                              static_cast<std::size_t>(bytes.size())))
+               .has_value() ||
            teamdata::PatchFormatForName(exchange::NativePath(path)).has_value();
 }
 

@@ -35,7 +35,7 @@ std::optional<InesHeader> ReadInesHeader(std::span<const std::uint8_t> image) {
     const std::uint8_t format = image[7] & 0x0C;
     if (format == 0x08)
         header.kind = InesKind::Nes20;
-    else if (format == 0x00 && std::all_of(image.begin() + 12, image.begin() + 16,
+    else if (format == 0x00 && std::all_of(image.begin() + 12, image.begin() + InesHeaderBytes,
                                            [](std::uint8_t b) { return b == 0; }))
         header.kind = InesKind::Ines10;
     else

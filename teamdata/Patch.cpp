@@ -401,6 +401,14 @@ std::optional<PatchFormat> PatchFormatForName(std::string_view fileName) {
     return std::nullopt;
 }
 
+std::optional<PatchFormat> LooksLikePatch(std::span<const std::uint8_t> bytes) {
+    if (StartsWith(bytes, BpsMagic))
+        return PatchFormat::Bps;
+    if (StartsWith(bytes, IpsMagic))
+        return PatchFormat::Ips;
+    return std::nullopt;
+}
+
 MadePatch MakePatch(PatchFormat format, std::span<const std::uint8_t> source,
                     std::span<const std::uint8_t> target, std::string_view bpsMetadata) {
     if (format == PatchFormat::Bps)
@@ -436,11 +444,10 @@ std::optional<BpsFacts> ReadBpsFacts(std::span<const std::uint8_t> patch) {
 }
 
 AppliedPatch ApplyPatch(std::span<const std::uint8_t> source, std::span<const std::uint8_t> patch) {
-    if (StartsWith(patch, BpsMagic))
-        return ApplyBps(source, patch);
-    if (StartsWith(patch, IpsMagic))
-        return ApplyIps(source, patch);
-    return {PatchRefusal::NotAPatch, PatchFormat::Bps, {}};
+    const std::optional<PatchFormat> format = LooksLikePatch(patch);
+    if (!format)
+        return {PatchRefusal::NotAPatch, PatchFormat::Bps, {}};
+    return *format == PatchFormat::Bps ? ApplyBps(source, patch) : ApplyIps(source, patch);
 }
 
 } // namespace teamdata

@@ -25,6 +25,10 @@ enum class PatchFormat { Bps, Ips };
 // nothing for any other name.
 [[nodiscard]] std::optional<PatchFormat> PatchFormatForName(std::string_view fileName);
 
+// The format whose magic `bytes` begin with, or nothing: the one test of whether a file is a
+// patch by its content, whole or damaged, which applying makes too.
+[[nodiscard]] std::optional<PatchFormat> LooksLikePatch(std::span<const std::uint8_t> bytes);
+
 // IPS offsets have three bytes: no image larger than this can be described by one.
 inline constexpr std::size_t MaxIpsImageSize = std::size_t{1} << 24;
 

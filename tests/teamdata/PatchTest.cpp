@@ -78,6 +78,21 @@ TEST(PatchFormatForName, TakesTheFormatFromTheExtensionInAnyCase) {
     EXPECT_EQ(PatchFormatForName("ips"), std::nullopt);
 }
 
+TEST(LooksLikePatch, KnowsAPatchByItsMagicAloneWholeOrDamaged) {
+    EXPECT_EQ(LooksLikePatch(Of("BPS1")), PatchFormat::Bps);
+    EXPECT_EQ(LooksLikePatch(Of("PATCH")), PatchFormat::Ips);
+    EXPECT_EQ(LooksLikePatch(Of("PATCHEOF")), PatchFormat::Ips);
+    const Bytes abc = Of("abc");
+    for (const PatchFormat format : {PatchFormat::Bps, PatchFormat::Ips})
+        EXPECT_EQ(LooksLikePatch(MakePatch(format, abc, Of("abd")).bytes), format);
+    EXPECT_EQ(LooksLikePatch(Of("BPS")), std::nullopt);
+    EXPECT_EQ(LooksLikePatch(Of("PATC")), std::nullopt);
+    EXPECT_EQ(LooksLikePatch(Of("bps1")), std::nullopt);
+    EXPECT_EQ(LooksLikePatch(Of("IPS PATCH EOF")), std::nullopt);
+    EXPECT_EQ(LooksLikePatch(ImageBuilder().Bytes()), std::nullopt);
+    EXPECT_EQ(LooksLikePatch({}), std::nullopt);
+}
+
 TEST(PatchRoundTrip, ApplyingTheWrittenPatchGivesTheTargetInBothFormats) {
     std::mt19937 random(1992);
     const Bytes base = Random(random, 3000);
