@@ -36,13 +36,13 @@ QByteArray CsvBytes(const std::string& utf8, CsvEncoding encoding) {
 }
 
 // "200 to 400", with the step when values come in steps.
-QString AllowedRange(const reports::CsvIssue& issue) {
-    if (issue.step > 1)
+QString AllowedRange(const teamdata::CellRefusal& refusal) {
+    if (refusal.step > 1)
         return Texts::tr("%1 to %2 in steps of %3")
-            .arg(issue.minimum)
-            .arg(issue.maximum)
-            .arg(issue.step);
-    return Texts::tr("%1 to %2").arg(issue.minimum).arg(issue.maximum);
+            .arg(refusal.minimum)
+            .arg(refusal.maximum)
+            .arg(refusal.step);
+    return Texts::tr("%1 to %2").arg(refusal.minimum).arg(refusal.maximum);
 }
 
 QString JoinedAllowed(const std::vector<std::string>& allowed) {
@@ -50,6 +50,40 @@ QString JoinedAllowed(const std::vector<std::string>& allowed) {
     for (const std::string& text : allowed)
         texts << FromUtf8(text);
     return texts.join(QStringLiteral(" "));
+}
+
+// The cell rule's refusal a cell issue of the CSV import was made from.
+std::optional<teamdata::CellRefusal> RefusalOf(const reports::CsvIssue& issue) {
+    using Kind = reports::CsvIssueKind;
+    using Refusal = teamdata::CellRefusalKind;
+    teamdata::CellRefusal refusal;
+    switch (issue.kind) {
+    case Kind::NotANumber:
+        refusal.kind = Refusal::NotANumber;
+        break;
+    case Kind::ValueNotAllowed:
+        refusal.kind = Refusal::ValueNotAllowed;
+        break;
+    case Kind::NotALabel:
+        refusal.kind = Refusal::NotALabel;
+        break;
+    case Kind::NameUnknownCharacter:
+        refusal.kind = Refusal::NameUnknownCharacter;
+        break;
+    case Kind::NameTooLong:
+        refusal.kind = Refusal::NameTooLong;
+        break;
+    default:
+        return std::nullopt;
+    }
+    refusal.minimum = issue.minimum;
+    refusal.maximum = issue.maximum;
+    refusal.step = issue.step;
+    refusal.allowed = issue.allowed;
+    refusal.character = issue.character;
+    refusal.position = issue.position;
+    refusal.tiles = issue.count;
+    return refusal;
 }
 
 } // namespace
@@ -195,19 +229,11 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
         return Texts::tr("the colour chooser does not offer this palette index; it offers 0x00 "
                          "to 0x0D, 0x10 to 0x1D, 0x20 to 0x2D and 0x30 to 0x3D");
     case Kind::NotANumber:
-        return Texts::tr("not a number; allowed are %1").arg(AllowedRange(issue));
     case Kind::ValueNotAllowed:
-        return Texts::tr("the editor does not offer this value; allowed are %1")
-            .arg(AllowedRange(issue));
     case Kind::NotALabel:
-        return Texts::tr("allowed are %1").arg(JoinedAllowed(issue.allowed));
     case Kind::NameUnknownCharacter:
-        return Texts::tr("the game cannot show the character \"%1\" (character %2 of the name)")
-            .arg(Shown(issue.character))
-            .arg(issue.position);
     case Kind::NameTooLong:
-        return Texts::tr("the name needs %1 places; the game has 5 (a voiced kana takes two)")
-            .arg(issue.count);
+        return DescribeCellRefusal(*RefusalOf(issue));
     case Kind::FieldingPositions:
         if (issue.otherLine > 0)
             return Texts::tr("the batter at line %1 holds this fielding position too; the "
@@ -221,6 +247,28 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
     case Kind::NameSpellingChanged:
         return Texts::tr("small kana are written large, as the game writes them: \"%1\"")
             .arg(ShownName(FromUtf8(issue.expected)));
+    }
+    return {};
+}
+
+QString DescribeCellRefusal(const teamdata::CellRefusal& refusal) {
+    using Refusal = teamdata::CellRefusalKind;
+    switch (refusal.kind) {
+    case Refusal::NotANumber:
+        return Texts::tr("not a number; allowed are %1").arg(AllowedRange(refusal));
+    case Refusal::ValueNotAllowed:
+        return Texts::tr("the editor does not offer this value; allowed are %1")
+            .arg(AllowedRange(refusal));
+    case Refusal::NotALabel:
+    case Refusal::NotACell:
+        return Texts::tr("allowed are %1").arg(JoinedAllowed(refusal.allowed));
+    case Refusal::NameUnknownCharacter:
+        return Texts::tr("the game cannot show the character \"%1\" (character %2 of the name)")
+            .arg(Shown(refusal.character))
+            .arg(refusal.position);
+    case Refusal::NameTooLong:
+        return Texts::tr("the name needs %1 places; the game has 5 (a voiced kana takes two)")
+            .arg(refusal.tiles);
     }
     return {};
 }

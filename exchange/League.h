@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "CellEditRules.h"
 #include "CsvReader.h"
 #include "ImageFile.h"
 #include "Patch.h"
@@ -66,6 +67,10 @@ enum class CsvEncoding { ShiftJis, Utf8 };
 // Why a cell or line of a CSV file is refused (or, for a note, what was changed), in the user's
 // language, without its place.
 [[nodiscard]] QString DescribeCsvIssue(const reports::CsvIssue& issue);
+
+// Why a grid cell cannot hold a text, in the user's language, the allowed labels as the refusal
+// lists them: the CSV import's refused cells and a paste's are worded by this one function.
+[[nodiscard]] QString DescribeCellRefusal(const teamdata::CellRefusal& refusal);
 
 // The message of an exception that reaches the user, in the user's language: a cell that is no
 // number (teamdata::NotANumberError) worded here, any other exception by its own message.

@@ -2,6 +2,7 @@
 #include "TeamWords.h"
 
 #include "CellEditRules.h"
+#include "Columns.h"
 #include "NameNormalizer.h"
 #include "Translations.h"
 
@@ -36,7 +37,7 @@ std::string StdWord(const char* text) {
 }
 
 struct ColumnWords {
-    int column;
+    // The column's name, the teamdata::Column's word.
     const char* name;
     // What the header's tooltip says: the column's name in full, for a fan who does not know the
     // short word (and in Japanese for the headers the column cuts off).
@@ -50,74 +51,57 @@ struct ColumnWords {
 namespace Batter = teamdata::BatterColumn;
 namespace Pitcher = teamdata::PitcherColumn;
 
-// The grid headers are as wide as the Japanese headers need, so these words are short: each fits
-// its column in the window (a test measures them).
-constexpr ColumnWords BatterWords[] = {
-    {Batter::Name, QT_TRANSLATE_NOOP("TeamWords", "Name"),
-     QT_TRANSLATE_NOOP("TeamWords", "Player name")},
-    {Batter::Side, QT_TRANSLATE_NOOP("TeamWords", "Bats"),
+// The words of the columns of both grids, found by the column's word; the name and the
+// popularity columns of the two grids share theirs. The grid headers are as wide as the Japanese
+// headers need, so these words are short: each fits its column in the window (a test measures
+// them).
+constexpr ColumnWords Words[] = {
+    {QT_TRANSLATE_NOOP("TeamWords", "Name"), QT_TRANSLATE_NOOP("TeamWords", "Player name")},
+    {QT_TRANSLATE_NOOP("TeamWords", "Bats"),
      QT_TRANSLATE_NOOP("TeamWords", "Batting side: right, left or switch")},
-    {Batter::Popularity,
-     QT_TRANSLATE_NOOP("TeamWords", "Popularity"),
+    {QT_TRANSLATE_NOOP("TeamWords", "Popularity"),
      QT_TRANSLATE_NOOP("TeamWords", "Popularity with the fans"),
      {nullptr, nullptr},
      //: The popularity column's header: a star, since no word fits its 21 pixels.
      QT_TRANSLATE_NOOP3("TeamWords", "★", "the popularity column's header")},
-    {Batter::Position, QT_TRANSLATE_NOOP("TeamWords", "Pos"),
+    {QT_TRANSLATE_NOOP("TeamWords", "Pos"),
      QT_TRANSLATE_NOOP("TeamWords", "Fielding position: 1 pitcher, 2 catcher, 3 first base, 4 "
                                     "second base, 5 third base, 6 shortstop, 7 left, 8 center, 9 "
                                     "right field")},
-    {Batter::Average, QT_TRANSLATE_NOOP("TeamWords", "AVG"),
-     QT_TRANSLATE_NOOP("TeamWords", "Batting average"),
+    {QT_TRANSLATE_NOOP("TeamWords", "AVG"), QT_TRANSLATE_NOOP("TeamWords", "Batting average"),
      QT_TRANSLATE_NOOP3("TeamWords", "AVG", "value dialog")},
-    {Batter::HomeRuns, QT_TRANSLATE_NOOP("TeamWords", "HR"),
-     QT_TRANSLATE_NOOP("TeamWords", "Home run power")},
-    {Batter::Speed, QT_TRANSLATE_NOOP("TeamWords", "Speed"),
-     QT_TRANSLATE_NOOP("TeamWords", "Running speed")},
-    {Batter::Fielding, QT_TRANSLATE_NOOP("TeamWords", "Fielding"),
-     QT_TRANSLATE_NOOP("TeamWords", "Fielding skill")},
-    {Batter::Arm, QT_TRANSLATE_NOOP("TeamWords", "Arm"),
-     QT_TRANSLATE_NOOP("TeamWords", "Throwing arm")},
-};
-
-constexpr ColumnWords PitcherWords[] = {
-    {Pitcher::Name, QT_TRANSLATE_NOOP("TeamWords", "Name"),
-     QT_TRANSLATE_NOOP("TeamWords", "Player name")},
-    {Pitcher::Style, QT_TRANSLATE_NOOP("TeamWords", "Style"),
+    {QT_TRANSLATE_NOOP("TeamWords", "HR"), QT_TRANSLATE_NOOP("TeamWords", "Home run power")},
+    {QT_TRANSLATE_NOOP("TeamWords", "Speed"), QT_TRANSLATE_NOOP("TeamWords", "Running speed")},
+    {QT_TRANSLATE_NOOP("TeamWords", "Fielding"), QT_TRANSLATE_NOOP("TeamWords", "Fielding skill")},
+    {QT_TRANSLATE_NOOP("TeamWords", "Arm"), QT_TRANSLATE_NOOP("TeamWords", "Throwing arm")},
+    {QT_TRANSLATE_NOOP("TeamWords", "Style"),
      QT_TRANSLATE_NOOP("TeamWords", "Pitching style: throwing arm and delivery")},
-    {Pitcher::Popularity,
-     QT_TRANSLATE_NOOP("TeamWords", "Popularity"),
-     QT_TRANSLATE_NOOP("TeamWords", "Popularity with the fans"),
-     {nullptr, nullptr},
-     QT_TRANSLATE_NOOP3("TeamWords", "★", "the popularity column's header")},
-    {Pitcher::Era, QT_TRANSLATE_NOOP("TeamWords", "ERA"),
-     QT_TRANSLATE_NOOP("TeamWords", "Earned run average")},
-    {Pitcher::Stamina, QT_TRANSLATE_NOOP("TeamWords", "Stamina"),
-     QT_TRANSLATE_NOOP("TeamWords", "Stamina")},
-    {Pitcher::Fast, QT_TRANSLATE_NOOP("TeamWords", "Fast"),
+    {QT_TRANSLATE_NOOP("TeamWords", "ERA"), QT_TRANSLATE_NOOP("TeamWords", "Earned run average")},
+    {QT_TRANSLATE_NOOP("TeamWords", "Stamina"), QT_TRANSLATE_NOOP("TeamWords", "Stamina")},
+    {QT_TRANSLATE_NOOP("TeamWords", "Fast"),
      QT_TRANSLATE_NOOP("TeamWords", "Speed of the fastball")},
-    {Pitcher::Medium, QT_TRANSLATE_NOOP("TeamWords", "Medium"),
+    {QT_TRANSLATE_NOOP("TeamWords", "Medium"),
      QT_TRANSLATE_NOOP("TeamWords", "Speed of the medium pitch")},
-    {Pitcher::Slow, QT_TRANSLATE_NOOP("TeamWords", "Slow"),
+    {QT_TRANSLATE_NOOP("TeamWords", "Slow"),
      QT_TRANSLATE_NOOP("TeamWords", "Speed of the slow pitch")},
-    {Pitcher::RightBreak, QT_TRANSLATE_NOOP("TeamWords", "R Brk"),
+    {QT_TRANSLATE_NOOP("TeamWords", "R Brk"),
      QT_TRANSLATE_NOOP("TeamWords", "Right break: how far the breaking ball moves to the right"),
      QT_TRANSLATE_NOOP3("TeamWords", "R Brk", "value dialog")},
-    {Pitcher::LeftBreak, QT_TRANSLATE_NOOP("TeamWords", "L Brk"),
+    {QT_TRANSLATE_NOOP("TeamWords", "L Brk"),
      QT_TRANSLATE_NOOP("TeamWords", "Left break: how far the breaking ball moves to the left"),
      QT_TRANSLATE_NOOP3("TeamWords", "L Brk", "value dialog")},
-    {Pitcher::Fork, QT_TRANSLATE_NOOP("TeamWords", "Fork"),
+    {QT_TRANSLATE_NOOP("TeamWords", "Fork"),
      QT_TRANSLATE_NOOP("TeamWords", "Forkball: how far it drops")},
 };
 
 const ColumnWords* WordsOf(teamdata::Grid grid, int column) {
-    const auto find = [column](const auto& words) -> const ColumnWords* {
-        for (const ColumnWords& word : words)
-            if (word.column == column)
-                return &word;
+    const teamdata::Column* found = teamdata::ColumnOf(grid, column);
+    if (!found)
         return nullptr;
-    };
-    return grid == teamdata::Grid::Batters ? find(BatterWords) : find(PitcherWords);
+    for (const ColumnWords& words : Words)
+        if (found->word == words.name)
+            return &words;
+    return nullptr;
 }
 
 struct LabelEntry {
@@ -158,8 +142,9 @@ const char* const BatterCornerTip =
 const char* const PitcherCornerTip = QT_TRANSLATE_NOOP("TeamWords", "Pitchers");
 
 bool IsLabelColumn(teamdata::Grid grid, int column) {
-    return column == (grid == teamdata::Grid::Batters ? teamdata::BatterColumn::Side
-                                                      : teamdata::PitcherColumn::Style);
+    const teamdata::Column* found = teamdata::ColumnOf(grid, column);
+    return found && (found->kind == teamdata::ColumnKind::Side ||
+                     found->kind == teamdata::ColumnKind::Style);
 }
 
 bool ShowsData() {

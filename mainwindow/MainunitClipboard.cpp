@@ -35,39 +35,11 @@ QString RowCaption(const StringGrid* grid, int row) {
 
 // A refused cell worded as the CSV import words the same refusal, the labels it allows as the
 // grid shows them.
-reports::CsvIssue IssueOf(const reports::PasteProblem& problem) {
-    using Refusal = teamdata::CellRefusalKind;
-    using Kind = reports::CsvIssueKind;
-    const teamdata::CellRefusal& refusal = problem.refusal;
-    reports::CsvIssue issue;
-    switch (refusal.kind) {
-    case Refusal::NotANumber:
-        issue.kind = Kind::NotANumber;
-        break;
-    case Refusal::ValueNotAllowed:
-        issue.kind = Kind::ValueNotAllowed;
-        break;
-    case Refusal::NotALabel:
-    case Refusal::NotACell:
-        issue.kind = Kind::NotALabel;
-        break;
-    case Refusal::NameUnknownCharacter:
-        issue.kind = Kind::NameUnknownCharacter;
-        break;
-    case Refusal::NameTooLong:
-        issue.kind = Kind::NameTooLong;
-        break;
-    }
-    issue.text = problem.text;
-    issue.minimum = refusal.minimum;
-    issue.maximum = refusal.maximum;
-    issue.step = refusal.step;
-    for (const std::string& allowed : refusal.allowed)
-        issue.allowed.push_back(exchange::LabelWord(allowed).toStdString());
-    issue.character = refusal.character;
-    issue.position = refusal.position;
-    issue.count = refusal.tiles;
-    return issue;
+QString DescribeRefusedCell(const reports::PasteProblem& problem) {
+    teamdata::CellRefusal refusal = problem.refusal;
+    for (std::string& allowed : refusal.allowed)
+        allowed = exchange::LabelWord(allowed).toStdString();
+    return exchange::DescribeCellRefusal(refusal);
 }
 
 } // namespace
@@ -181,7 +153,7 @@ void TMainForm::ShowPasteProblems(StringGrid* grid, const reports::PasteRead& re
                           .arg(problem.roomColumns);
             break;
         case Kind::CellRefused:
-            row.reason = exchange::DescribeCsvIssue(IssueOf(problem));
+            row.reason = DescribeRefusedCell(problem);
             break;
         case Kind::FieldingPositions: {
             if (problem.otherRow > 0) {

@@ -32,49 +32,13 @@ std::optional<std::string_view> NextPitchingStyle(std::string_view text) {
 }
 
 std::optional<ValueColumn> BatterValueColumn(int column) {
-    switch (column) {
-    case BatterColumn::Popularity:
-        return ValueColumn{"人気", 1, 10, 1, 1};
-    case BatterColumn::Position:
-        return ValueColumn{"守備位置", 1, 9, 1, 1};
-    case BatterColumn::Average:
-        return ValueColumn{"実打率", 200, 400, 2, 10, 1000};
-    case BatterColumn::HomeRuns:
-        return ValueColumn{"本塁打", 0, 59, 1, 10};
-    case BatterColumn::Speed:
-        return ValueColumn{"走力", 0, 50, 1, 10};
-    case BatterColumn::Fielding:
-        return ValueColumn{"守備力", 1, 5, 1, 1};
-    case BatterColumn::Arm:
-        return ValueColumn{"肩", 1, 5, 1, 1};
-    default:
-        return std::nullopt;
-    }
+    const Column* found = ColumnOf(Grid::Batters, column);
+    return found ? found->value : std::nullopt;
 }
 
 std::optional<ValueColumn> PitcherValueColumn(int column) {
-    switch (column) {
-    case PitcherColumn::Popularity:
-        return ValueColumn{"人気", 1, 10, 1, 1};
-    case PitcherColumn::Era:
-        return ValueColumn{"防御率", 0, 995, 10, 50, 100};
-    case PitcherColumn::Stamina:
-        return ValueColumn{"スタミナ", 1, 20, 1, 2};
-    case PitcherColumn::Fast:
-        return ValueColumn{"球速（速）", 80, 195, 2, 10};
-    case PitcherColumn::Medium:
-        return ValueColumn{"球速（中）", 80, 195, 2, 10};
-    case PitcherColumn::Slow:
-        return ValueColumn{"球速（遅）", 80, 195, 2, 10};
-    case PitcherColumn::RightBreak:
-        return ValueColumn{"右変化球", 0, 32, 2, 10};
-    case PitcherColumn::LeftBreak:
-        return ValueColumn{"左変化球", 0, 32, 2, 10};
-    case PitcherColumn::Fork:
-        return ValueColumn{"フォーク", 0, 32, 2, 10};
-    default:
-        return std::nullopt;
-    }
+    const Column* found = ColumnOf(Grid::Pitchers, column);
+    return found ? found->value : std::nullopt;
 }
 
 namespace {
@@ -177,29 +141,29 @@ std::vector<std::string> Labels(auto&& labels) {
 
 std::variant<AcceptedCell, CellRefusal>
 AcceptCellText(Grid grid, int column, std::string_view written, std::string_view current) {
-    const bool batters = grid == Grid::Batters;
-    const int nameColumn = batters ? BatterColumn::Name : PitcherColumn::Name;
-    const int labelColumn = batters ? BatterColumn::Side : PitcherColumn::Style;
-    const std::optional<ValueColumn> value =
-        batters ? BatterValueColumn(column) : PitcherValueColumn(column);
-    if (column != nameColumn && column != labelColumn && !value) {
+    const Column* found = ColumnOf(grid, column);
+    if (!found) {
         CellRefusal refusal;
         refusal.kind = CellRefusalKind::NotACell;
         return refusal;
     }
     if (written == current)
         return AcceptedCell{std::string(current)};
-    if (column == nameColumn)
+    switch (found->kind) {
+    case ColumnKind::Name:
         return AcceptName(written, current);
-    if (column == labelColumn) {
-        if (batters)
-            return AcceptLabel(written, Labels(BatterSideLabels));
+    case ColumnKind::Side:
+        return AcceptLabel(written, Labels(BatterSideLabels));
+    case ColumnKind::Style: {
         std::vector<std::string> styles;
         for (const PitchingStyle& style : PitchingStyles)
             styles.emplace_back(style.label);
         return AcceptLabel(written, std::move(styles));
     }
-    return AcceptValue(written, *value, value->pointScale);
+    case ColumnKind::Value:
+        break;
+    }
+    return AcceptValue(written, *found->value, found->value->pointScale);
 }
 
 std::optional<int> TypedValue(std::string_view typed, const ValueColumn& column) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Columns.h"
 #include "RecordText.h"
 
 #include <array>
@@ -24,18 +25,6 @@ namespace teamdata {
 // underhand, sidearm, and the two special deliveries), back to the start after ten clicks.
 // Empty for a text that is none of the ten labels.
 [[nodiscard]] std::optional<std::string_view> NextPitchingStyle(std::string_view text);
-
-// A column whose value is set with the value dialog.
-struct ValueColumn {
-    std::string_view caption;
-    int minimum;
-    int maximum;
-    std::uint16_t smallStep;
-    std::uint16_t largeStep;
-    // Where not 0, the value is a decimal in units of 1/pointScale and may be written as that
-    // decimal: an average of .300 for 300 (1000), an earned run average of 2.50 for 250 (100).
-    int pointScale = 0;
-};
 
 // The value dialog's settings for a grid column, or empty for a column that is not a value.
 [[nodiscard]] std::optional<ValueColumn> BatterValueColumn(int column);

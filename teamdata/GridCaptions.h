@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Columns.h"
 #include "ImageLayout.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 // The fixed texts of the two grids, character for character as the window shows them: the
@@ -14,16 +16,24 @@ namespace teamdata {
 // Both grids have this many columns; the batter grid's columns 10 and 11 stay empty.
 inline constexpr int GridColumnCount = 12;
 
-inline constexpr std::array<std::string_view, 10> BatterHeaders = {
-    "打者",   "名　　前　", "打席　",     "人気",       "守備位置",
-    "打　率", "本　塁　打", "　走　力　", "守　備　力", "　肩　",
-};
+namespace Detail {
+template <std::size_t Count, std::size_t Columns>
+constexpr std::array<std::string_view, Count>
+HeadersOf(std::string_view corner, const std::array<Column, Columns>& columns) {
+    static_assert(Columns < Count);
+    std::array<std::string_view, Count> headers{};
+    headers[0] = corner;
+    for (std::size_t i = 0; i < Columns; ++i)
+        headers[i + 1] = columns[i].header;
+    return headers;
+}
+} // namespace Detail
 
-// "防御率 " ends in an ASCII space.
-inline constexpr std::array<std::string_view, GridColumnCount> PitcherHeaders = {
-    "投手",       "名　　前　", "投法　",     "人気",   "防御率 ", "スタミナ",
-    "球速（速）", "球速（中）", "球速（遅）", "右変化", "左変化",  "フォーク",
-};
+inline constexpr std::array<std::string_view, 10> BatterHeaders =
+    Detail::HeadersOf<10>("打者", BatterColumns);
+
+inline constexpr std::array<std::string_view, GridColumnCount> PitcherHeaders =
+    Detail::HeadersOf<GridColumnCount>("投手", PitcherColumns);
 
 // The eight of the batting order, then the five on the bench.
 inline constexpr std::array<std::string_view, BatterCount> BatterLabels = {

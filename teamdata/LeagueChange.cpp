@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "LeagueChange.h"
 
+#include "Columns.h"
 #include "ImageLayout.h"
 #include "RecordText.h"
 #include "Team.h"
@@ -14,39 +15,6 @@ namespace teamdata {
 
 namespace {
 
-// The grid columns fed by each record byte behind the name tiles, in the order the record holds
-// them (the order TeamRecordsAt reads). A byte that differs while none of its columns shows a
-// different text is reported as a byte range, so that no change hides behind an equal text.
-struct FedColumns {
-    int first;
-    int last;
-};
-
-constexpr std::array<FedColumns, 7> BatterFields = {{
-    {BatterColumn::Side, BatterColumn::Side},
-    {BatterColumn::Popularity, BatterColumn::Position}, // one byte, two nibbles
-    {BatterColumn::Average, BatterColumn::Average},
-    {BatterColumn::HomeRuns, BatterColumn::HomeRuns},
-    {BatterColumn::Speed, BatterColumn::Speed},
-    {BatterColumn::Fielding, BatterColumn::Fielding},
-    {BatterColumn::Arm, BatterColumn::Arm},
-}};
-static_assert(1 + NameTileCount + BatterFields.size() == BatterRecordSize);
-
-constexpr std::array<FedColumns, 10> PitcherFields = {{
-    {PitcherColumn::Style, PitcherColumn::Style},
-    {PitcherColumn::Popularity, PitcherColumn::Popularity},
-    {PitcherColumn::Era, PitcherColumn::Era},
-    {PitcherColumn::Stamina, PitcherColumn::Stamina},
-    {PitcherColumn::Fast, PitcherColumn::Fast},
-    {PitcherColumn::Medium, PitcherColumn::Medium},
-    {PitcherColumn::Slow, PitcherColumn::Slow},
-    {PitcherColumn::RightBreak, PitcherColumn::RightBreak},
-    {PitcherColumn::LeftBreak, PitcherColumn::LeftBreak},
-    {PitcherColumn::Fork, PitcherColumn::Fork},
-}};
-static_assert(1 + NameTileCount + PitcherFields.size() == PitcherRecordSize);
-
 // The name tiles come first in both records and feed the name column of both grids.
 constexpr int NameColumn = BatterColumn::Name;
 static_assert(PitcherColumn::Name == NameColumn);
@@ -55,7 +23,7 @@ static_assert(PitcherColumn::Name == NameColumn);
 struct BatterGrid {
     static constexpr Grid grid = Grid::Batters;
     static constexpr std::size_t recordSize = BatterRecordSize;
-    static constexpr const auto& fields = BatterFields;
+    static constexpr const auto& columns = BatterColumns;
     static const auto& Rows(const TeamRecords& team) { return team.batters; }
     static auto Texts(const BatterBytes& record) { return BatterRowFromBytes(record); }
     static std::size_t Offset(int team, int row) { return BatterRecordOffset(team, row).value; }
@@ -64,7 +32,7 @@ struct BatterGrid {
 struct PitcherGrid {
     static constexpr Grid grid = Grid::Pitchers;
     static constexpr std::size_t recordSize = PitcherRecordSize;
-    static constexpr const auto& fields = PitcherFields;
+    static constexpr const auto& columns = PitcherColumns;
     static const auto& Rows(const TeamRecords& team) { return team.pitchers; }
     static auto Texts(const PitcherBytes& record) { return PitcherRowFromBytes(record); }
     static std::size_t Offset(int team, int row) { return PitcherRecordOffset(team, row).value; }
@@ -251,14 +219,12 @@ private:
             const std::size_t offset = record + k;
             if (beforeImage_[offset] == afterImage_[offset])
                 continue;
+            // A byte that differs while none of the columns it feeds shows a different text is
+            // reported as a byte range, so that no change hides behind an equal text.
             bool shown = false;
-            if (k <= static_cast<std::size_t>(NameTileCount)) {
-                shown = shows(NameColumn);
-            } else {
-                const FedColumns fed = Grid::fields[k - 1 - NameTileCount];
-                for (int column = fed.first; column <= fed.last; ++column)
-                    shown = shown || shows(column);
-            }
+            for (const Column& column : Grid::columns)
+                if (column.firstByte <= k && k <= column.lastByte)
+                    shown = shown || shows(column.number);
             if (!shown)
                 hiddenBytes_.push_back(offset);
         }

@@ -1,62 +1,56 @@
 // SPDX-License-Identifier: MIT
 #include "RecordLayout.h"
 
+#include "Columns.h"
+
 #include <algorithm>
 
 namespace teamdata {
 
 namespace {
 
-// The fields of each record after its name tiles, in the order the image holds them.
-template <typename Record> auto BatterFieldsOf(Record& b) {
-    return std::array{&b.side,  &b.popularityPosition, &b.averageCode, &b.homeRuns,
-                      &b.speed, &b.fielding,           &b.arm};
+// The fields start at record byte 1, the name tiles first; every other byte is one member of the
+// record, found through the column it feeds (two columns may share a byte).
+template <typename Record, typename Fields>
+Record RecordOf(const Fields& fields, const auto& columns, std::uint8_t Record::*Column::*field) {
+    Record record;
+    std::copy_n(fields.begin(), NameTileCount, record.tiles.begin());
+    for (const Column& column : columns)
+        if (column.*field)
+            record.*(column.*field) = fields[column.firstByte - 1];
+    return record;
 }
 
-template <typename Record> auto PitcherFieldsOf(Record& p) {
-    return std::array{&p.style,  &p.popularity, &p.eraCode,    &p.stamina,   &p.fast,
-                      &p.medium, &p.slow,       &p.rightBreak, &p.leftBreak, &p.fork};
+template <typename Fields, typename Record>
+Fields FieldsOfRecord(const Record& record, const auto& columns,
+                      std::uint8_t Record::*Column::*field) {
+    Fields fields{};
+    std::copy(record.tiles.begin(), record.tiles.end(), fields.begin());
+    for (const Column& column : columns)
+        if (column.*field)
+            fields[column.firstByte - 1] = record.*(column.*field);
+    return fields;
 }
 
-static_assert(NameTileCount + 7 == BatterFieldsSize);
-static_assert(NameTileCount + 10 == PitcherFieldsSize);
+static_assert(BatterColumns.back().lastByte == BatterFieldsSize);
+static_assert(PitcherColumns.back().lastByte == PitcherFieldsSize);
 
 } // namespace
 
 BatterBytes BatterOfFields(std::span<const std::uint8_t, BatterFieldsSize> fields) {
-    BatterBytes batter;
-    std::copy_n(fields.begin(), NameTileCount, batter.tiles.begin());
-    std::size_t at = NameTileCount;
-    for (std::uint8_t* field : BatterFieldsOf(batter))
-        *field = fields[at++];
-    return batter;
+    return RecordOf<BatterBytes>(fields, BatterColumns, &Column::batterField);
 }
 
 PitcherBytes PitcherOfFields(std::span<const std::uint8_t, PitcherFieldsSize> fields) {
-    PitcherBytes pitcher;
-    std::copy_n(fields.begin(), NameTileCount, pitcher.tiles.begin());
-    std::size_t at = NameTileCount;
-    for (std::uint8_t* field : PitcherFieldsOf(pitcher))
-        *field = fields[at++];
-    return pitcher;
+    return RecordOf<PitcherBytes>(fields, PitcherColumns, &Column::pitcherField);
 }
 
 BatterFields FieldsOf(const BatterBytes& batter) {
-    BatterFields fields{};
-    std::copy(batter.tiles.begin(), batter.tiles.end(), fields.begin());
-    std::size_t at = NameTileCount;
-    for (const std::uint8_t* field : BatterFieldsOf(batter))
-        fields[at++] = *field;
-    return fields;
+    return FieldsOfRecord<BatterFields>(batter, BatterColumns, &Column::batterField);
 }
 
 PitcherFields FieldsOf(const PitcherBytes& pitcher) {
-    PitcherFields fields{};
-    std::copy(pitcher.tiles.begin(), pitcher.tiles.end(), fields.begin());
-    std::size_t at = NameTileCount;
-    for (const std::uint8_t* field : PitcherFieldsOf(pitcher))
-        fields[at++] = *field;
-    return fields;
+    return FieldsOfRecord<PitcherFields>(pitcher, PitcherColumns, &Column::pitcherField);
 }
 
 } // namespace teamdata
