@@ -5,6 +5,7 @@
 #include "StandardStreams.h"
 
 #include "Changes.h"
+#include "Compare.h"
 #include "CsvReader.h"
 #include "Files.h"
 #include "ImageFile.h"
@@ -476,29 +477,31 @@ int RunApply(const Invocation& call) {
     if (const int status = ReadInputFile(patchPath, exchange::MaxPatchFileSize, patch, call.err);
         status != Done)
         return status;
-    const exchange::ApplyPlan plan = exchange::PlanApply(opened.image, patch);
-    switch (exchange::DecideApply(plan, call.Force())) {
-    case exchange::ApplyVerdict::Write:
+    const plans::ApplyPlan plan =
+        plans::PlanApply(opened.image.bytes, BytesOf(patch), {.agreed = call.Force()});
+    switch (plan.verdict) {
+    case plans::ApplyVerdict::Write:
         break;
-    case exchange::ApplyVerdict::AlreadyApplied:
-    case exchange::ApplyVerdict::Refused:
+    case plans::ApplyVerdict::AlreadyApplied:
+    case plans::ApplyVerdict::Refused:
         return Report(call.err, Cli::tr("%1 is not applied to %2: %3; nothing was written")
                                     .arg(Shown(patchPath), Shown(image),
                                          exchange::DescribeApplyRefusal(plan)));
-    case exchange::ApplyVerdict::NoImage:
-        return Report(call.err, Cli::tr("the patched image would be no image of this game (%1); "
-                                        "nothing was written")
-                                    .arg(exchange::DescribeImageDoubt(plan.result)));
-    case exchange::ApplyVerdict::AskFirst:
+    case plans::ApplyVerdict::NoImage:
+        return Report(call.err,
+                      Cli::tr("the patched image would be no image of this game (%1); "
+                              "nothing was written")
+                          .arg(exchange::DescribeImageDoubt(exchange::ResultImage(plan))));
+    case plans::ApplyVerdict::AskFirst:
         Report(call.err, Cli::tr("the patched image does not look like an image of this game "
                                  "(%1); nothing was written")
-                             .arg(exchange::DescribeImageDoubt(plan.result)));
+                             .arg(exchange::DescribeImageDoubt(exchange::ResultImage(plan))));
         return Report(call.err, Cli::tr("give --force to write it all the same"));
     }
     for (const QString& note : exchange::DescribeApplyNotes(plan))
         WriteText(call.err, QLatin1String(ProgramName) + QStringLiteral(": ") +
                                 Cli::tr("note: %1").arg(note) + QLatin1Char('\n'));
-    return WriteOutput(call, output, plan.result.bytes);
+    return WriteOutput(call, output, plan.result);
 }
 
 namespace {
@@ -509,119 +512,143 @@ int AsDiffStatus(int status) {
     return status == DataRefused ? DiffRefused : status;
 }
 
-// The league IMAGE is compared with, as diff was asked for it: another image, or IMAGE as a patch
-// or an import would make it. `status` is Done or what to end with, reported.
+// What IMAGE is compared with, as diff was asked for it: another image, or IMAGE as a patch or
+// an import would make it. `status` is Done or what to end with, reported.
 struct Compared {
-    exchange::LoadedImage after;
+    plans::ComparisonPlan plan;
     int status = Done;
 };
 
-Compared AfterImageOf(const Invocation& call, const exchange::LoadedImage& image) {
-    Compared compared;
+// The other side read as diff was asked for it, or the status to end with, reported.
+struct OtherSide {
+    plans::CompareKind kind = plans::CompareKind::Image;
+    QString name; // as messages name it
+    QByteArray bytes;
+    NamedTeam team;
+    int status = Done;
+};
+
+OtherSide ReadOtherSide(const Invocation& call) {
+    OtherSide side;
     const bool other = call.IsSet(QStringLiteral("csv")) || call.IsSet(QStringLiteral("patch"));
     if (call.IsSet(QStringLiteral("csv")) && call.IsSet(QStringLiteral("patch"))) {
-        compared.status =
+        side.status =
             ReportUsage(call.err, call.command, Cli::tr("give --patch or --csv, not both"));
-        return compared;
+        return side;
     }
     if (call.IsSet(QStringLiteral("team")) && !call.IsSet(QStringLiteral("csv"))) {
-        compared.status =
+        side.status =
             ReportUsage(call.err, call.command, Cli::tr("--team names the team of --csv"));
-        return compared;
+        return side;
     }
     const QString second = call.Argument(1);
     if (second.isEmpty() == !other) {
-        compared.status =
+        side.status =
             ReportUsage(call.err, call.command,
                         Cli::tr("give one of OTHER, --patch PATCH and --csv FILE to compare with"));
-        return compared;
+        return side;
     }
     if (!other) {
+        // Opened, with its doubts worded, as every command opens an image.
+        side.name = second;
         const OpenedImage opened = OpenImage(second, call.Force(), call.err);
-        compared.after = opened.image;
-        compared.status = AsDiffStatus(opened.status);
-        return compared;
+        side.bytes = QByteArray(reinterpret_cast<const char*>(opened.image.bytes.data()),
+                                static_cast<qsizetype>(opened.image.bytes.size()));
+        side.status = AsDiffStatus(opened.status);
+        return side;
     }
     if (call.IsSet(QStringLiteral("patch"))) {
-        const QString patchPath = call.Value(QStringLiteral("patch"));
-        QByteArray patch;
-        if (const int status =
-                ReadInputFile(patchPath, exchange::MaxPatchFileSize, patch, call.err);
-            status != Done) {
-            compared.status = AsDiffStatus(status);
-            return compared;
-        }
-        // Compared as apply would write it, with --force as apply --force would: never with a
-        // result that apply refuses.
-        const exchange::ApplyPlan plan = exchange::PlanApply(image, patch);
-        const auto refuse = [&](const QString& why) {
-            return Report(call.err,
-                          Cli::tr("%1 cannot be compared as %2 would make it: %3")
-                              .arg(Shown(call.Argument(0)), Shown(patchPath), why),
-                          DiffRefused);
-        };
-        switch (exchange::DecideApply(plan, call.Force())) {
-        case exchange::ApplyVerdict::Write:
-            break;
-        case exchange::ApplyVerdict::AlreadyApplied:
-            Report(call.err, Cli::tr("note: %1").arg(exchange::DescribeApplyRefusal(plan)));
-            compared.after = image;
-            return compared;
-        case exchange::ApplyVerdict::Refused:
-            compared.status = refuse(exchange::DescribeApplyRefusal(plan));
-            return compared;
-        case exchange::ApplyVerdict::NoImage:
-            compared.status = refuse(exchange::DescribeImageDoubt(plan.result));
-            return compared;
-        case exchange::ApplyVerdict::AskFirst:
-            refuse(Cli::tr("the patched image does not look like an image of this game (%1)")
-                       .arg(exchange::DescribeImageDoubt(plan.result)));
-            compared.status =
-                Report(call.err,
-                       Cli::tr("give --force to go on with it all the same, as answering yes in "
-                               "the window does"),
-                       DiffRefused);
-            return compared;
-        }
-        for (const QString& note : exchange::DescribeApplyNotes(plan))
-            Report(call.err, Cli::tr("note: %1").arg(note));
-        compared.after = plan.result;
-        return compared;
+        side.kind = plans::CompareKind::Patch;
+        side.name = call.Value(QStringLiteral("patch"));
+        side.status = AsDiffStatus(
+            ReadInputFile(side.name, exchange::MaxPatchFileSize, side.bytes, call.err));
+        return side;
     }
-    const NamedTeam named = TeamOption(call);
-    if (named.status != Done) {
-        compared.status = named.status;
-        return compared;
+    side.kind = plans::CompareKind::Csv;
+    side.team = TeamOption(call);
+    if (side.team.status != Done) {
+        side.status = side.team.status;
+        return side;
     }
     const QString file = call.Value(QStringLiteral("csv"));
-    QByteArray bytes;
-    if (const int status = file == StandardStream
-                               ? ReadStandardInput(call.in, bytes, call.err)
-                               : ReadInputFile(file, exchange::MaxCsvFileSize, bytes, call.err);
-        status != Done) {
-        compared.status = AsDiffStatus(status);
+    side.name = file == StandardStream ? StandardInputName : file;
+    side.status =
+        AsDiffStatus(file == StandardStream
+                         ? ReadStandardInput(call.in, side.bytes, call.err)
+                         : ReadInputFile(file, exchange::MaxCsvFileSize, side.bytes, call.err));
+    return side;
+}
+
+// The other side of a comparison as the words and the review page take an image.
+exchange::LoadedImage AfterImage(const plans::ComparisonPlan& plan) {
+    exchange::LoadedImage after;
+    after.read = teamdata::FileRead::Read;
+    after.bytes = plan.after;
+    after.check = plan.afterCheck;
+    return after;
+}
+
+Compared AfterImageOf(const Invocation& call, const exchange::LoadedImage& image) {
+    Compared compared;
+    const OtherSide side = ReadOtherSide(call);
+    if (side.status != Done) {
+        compared.status = side.status;
         return compared;
     }
+    plans::CompareChoices how;
+    how.team = side.team.team;
+    // An image opened above has had its --force asked for already.
+    how.agreed = call.Force() || side.kind == plans::CompareKind::Image;
+    how.decodeText = exchange::DecodeTextBytes;
+    compared.plan = plans::PlanComparison(image.bytes, BytesOf(side.bytes), side.kind, how);
+    const plans::ComparisonPlan& plan = compared.plan;
+    const auto refuse = [&](const QString& why) {
+        return Report(call.err,
+                      Cli::tr("%1 cannot be compared as %2 would make it: %3")
+                          .arg(Shown(call.Argument(0)), Shown(side.name), why),
+                      DiffRefused);
+    };
     // Read exactly as the import reads it, with its errors reported as the import reports them.
-    const exchange::ImportPlan plan = exchange::PlanImport(image, bytes, named.team);
-    const QString fileName = file == StandardStream ? StandardInputName : file;
-    if (const int status = call.CheckCsvRead(fileName, plan.read.leagueFile); status != Done) {
-        compared.status = status;
-        return compared;
+    if (plan.read) {
+        if (const int status = call.CheckCsvRead(side.name, plan.read->leagueFile);
+            status != Done) {
+            compared.status = status;
+            return compared;
+        }
+        ReportCsvIssues(call.err, side.name, *plan.read);
     }
-    ReportCsvIssues(call.err, fileName, plan.read);
-    if (exchange::TeamMissing(plan)) {
+    switch (plan.decision) {
+    case plans::CompareDecision::Compared:
+        break;
+    case plans::CompareDecision::AlreadyApplied:
+        Report(call.err, Cli::tr("note: %1").arg(exchange::DescribeApplyRefusal(*plan.apply)));
+        return compared;
+    case plans::CompareDecision::PatchRefused:
+        compared.status = refuse(exchange::DescribeApplyRefusal(*plan.apply));
+        return compared;
+    case plans::CompareDecision::NoImage:
+        compared.status = refuse(exchange::DescribeImageDoubt(AfterImage(plan)));
+        return compared;
+    case plans::CompareDecision::AskFirst:
+        refuse(Cli::tr("the patched image does not look like an image of this game (%1)")
+                   .arg(exchange::DescribeImageDoubt(AfterImage(plan))));
+        compared.status =
+            Report(call.err,
+                   Cli::tr("give --force to go on with it all the same, as answering yes in "
+                           "the window does"),
+                   DiffRefused);
+        return compared;
+    case plans::CompareDecision::TeamMissing:
         compared.status =
             ReportUsage(call.err, call.command, Cli::tr("name the team of a team CSV with --team"));
         return compared;
-    }
-    if (!plan.read.errors.empty()) {
+    case plans::CompareDecision::CsvRefused:
         compared.status = DiffRefused;
         return compared;
     }
-    compared.after.read = teamdata::FileRead::Read;
-    compared.after.bytes = plan.result;
-    compared.after.check = teamdata::CheckImage(plan.result);
+    if (plan.apply)
+        for (const QString& note : exchange::DescribeApplyNotes(*plan.apply))
+            Report(call.err, Cli::tr("note: %1").arg(note));
     return compared;
 }
 
@@ -641,13 +668,12 @@ int RunDiff(const Invocation& call) {
     if (compared.status != Done)
         return compared.status;
 
-    const std::vector<teamdata::LeagueChange> changes =
-        teamdata::CompareLeagues(opened.image.bytes, compared.after.bytes);
+    const std::vector<teamdata::LeagueChange>& changes = compared.plan.changes;
     QByteArray bytes;
     if (format == QLatin1String("csv"))
         bytes = exchange::ChangeCsvBytes(changes);
     else if (format == QLatin1String("html"))
-        bytes = exchange::ChangeHtmlBytes(changes, compared.after);
+        bytes = exchange::ChangeHtmlBytes(changes, AfterImage(compared.plan));
     else
         bytes = exchange::ChangeText(changes).toUtf8();
     if (const int status = WriteOutput(call, call.Value(QStringLiteral("o")), BytesOf(bytes));

@@ -2,6 +2,7 @@
 #include "League.h"
 
 #include "CellMerge.h"
+#include "Compare.h"
 #include "Files.h"
 #include "LeagueCsv.h"
 #include "LeagueOverview.h"
@@ -132,27 +133,16 @@ QString DecodeTextFile(const QByteArray& bytes) {
     return ShiftJis::Decode(bytes);
 }
 
+std::string DecodeTextBytes(std::string_view bytes) {
+    return ShiftJis::Decode(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())))
+        .toStdString();
+}
+
 reports::CsvImport ReadCsvFile(const QByteArray& bytes, const reports::LeagueTexts& current,
                                std::optional<int> teamOfTeamCsv) {
-    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    const reports::TextEncoding encoding = reports::GuessTextEncoding(view);
-    if (encoding == reports::TextEncoding::Utf16 || encoding == reports::TextEncoding::Utf32 ||
-        encoding == reports::TextEncoding::NotText) {
-        // Read as Shift_JIS, such a file would give a line of stray characters per character.
-        reports::CsvImport refused;
-        reports::CsvIssue& issue = refused.errors.emplace_back();
-        issue.line = 1;
-        if (encoding == reports::TextEncoding::Utf16) {
-            issue.kind = reports::CsvIssueKind::Utf16Text;
-        } else if (encoding == reports::TextEncoding::Utf32) {
-            issue.kind = reports::CsvIssueKind::Utf32Text;
-        } else {
-            issue.kind = reports::CsvIssueKind::NotText;
-            issue.line = reports::LineOfFirstZeroByte(view);
-        }
-        return refused;
-    }
-    return reports::ReadCsv(DecodeTextFile(bytes).toStdString(), current, teamOfTeamCsv);
+    return plans::ReadCsvFile(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), current,
+        teamOfTeamCsv, DecodeTextBytes);
 }
 
 std::vector<teamdata::TeamWrite> ImportWrites(const LeagueRecords& current,

@@ -14,6 +14,8 @@
 #include <array>
 #include <exception>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // The operations the window and the command line both offer, written once: a league or a team
@@ -52,6 +54,9 @@ enum class CsvEncoding { ShiftJis, Utf8 };
 // A text file as a spreadsheet may have written it: UTF-8 with or without a byte-order mark, or
 // Shift_JIS (code page 932).
 [[nodiscard]] QString DecodeTextFile(const QByteArray& bytes);
+
+// Shift_JIS (code page 932) bytes as UTF-8, as the plans take a text file they read.
+[[nodiscard]] std::string DecodeTextBytes(std::string_view bytes);
 
 // A league file or a team CSV read against what every team shows now; a team CSV is read into
 // `teamOfTeamCsv`.

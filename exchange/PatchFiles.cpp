@@ -15,11 +15,6 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(PatchFiles)
 };
 
-std::span<const std::uint8_t> BytesOf(const QByteArray& bytes) {
-    return {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-            static_cast<std::size_t>(bytes.size())};
-}
-
 } // namespace
 
 PatchFile MakePatchFile(const QString& patchPath, const LoadedImage& original,
@@ -46,33 +41,16 @@ PatchFile MakePatchFile(const QString& patchPath, const LoadedImage& original,
     return file;
 }
 
-ApplyPlan PlanApply(const LoadedImage& image, const QByteArray& patch) {
-    ApplyPlan plan;
-    plan.decision = teamdata::DecidePatch(image.bytes, BytesOf(patch));
-    if (!plan.Applied())
-        return plan;
-    plan.result.read = teamdata::FileRead::Read;
-    plan.result.bytes = plan.decision.result;
-    plan.result.check = teamdata::CheckImage(plan.result.bytes);
-    return plan;
+LoadedImage ResultImage(const plans::ApplyPlan& plan) {
+    LoadedImage image;
+    image.read = teamdata::FileRead::Read;
+    image.bytes = plan.result;
+    image.check = plan.resultCheck;
+    return image;
 }
 
-ApplyVerdict DecideApply(const ApplyPlan& plan, bool agreed) {
-    if (plan.decision.decision == teamdata::PatchDecision::AlreadyApplied)
-        return ApplyVerdict::AlreadyApplied;
-    if (!plan.Applied())
-        return ApplyVerdict::Refused;
-    // What the patch gives is checked as any image the program opens: a result the window would
-    // refuse is never written, one it would ask about only when the user agrees.
-    if (plan.result.Refused())
-        return ApplyVerdict::NoImage;
-    if (plan.result.Questionable() && !agreed)
-        return ApplyVerdict::AskFirst;
-    return ApplyVerdict::Write;
-}
-
-QString DescribeApplyRefusal(const ApplyPlan& plan) {
-    const teamdata::PatchApplication& decision = plan.decision;
+QString DescribeApplyRefusal(const plans::ApplyPlan& plan) {
+    const teamdata::PatchApplication& decision = plan.patch;
     if (decision.decision == teamdata::PatchDecision::AlreadyApplied)
         return Texts::tr("this patch has already been applied to this image");
     if (decision.decision != teamdata::PatchDecision::Refused)
@@ -91,13 +69,18 @@ QString DescribeApplyRefusal(const ApplyPlan& plan) {
     return text;
 }
 
-QStringList DescribeApplyNotes(const ApplyPlan& plan) {
+QStringList DescribeApplyNotes(const plans::ApplyPlan& plan) {
     QStringList notes;
-    if (plan.decision.decision == teamdata::PatchDecision::AppliedToData)
-        notes << Texts::tr("applied to an image that differs only in its header");
-    if (plan.Applied() && plan.decision.format == teamdata::PatchFormat::Ips)
-        notes << Texts::tr("an IPS patch carries no checksums, so it cannot prove that this is "
-                           "the image it was made for");
+    for (const plans::ApplyNote note : plan.notes)
+        switch (note) {
+        case plans::ApplyNote::HeaderOnlyDifference:
+            notes << Texts::tr("applied to an image that differs only in its header");
+            break;
+        case plans::ApplyNote::IpsProvesNoSource:
+            notes << Texts::tr("an IPS patch carries no checksums, so it cannot prove that this "
+                               "is the image it was made for");
+            break;
+        }
     return notes;
 }
 

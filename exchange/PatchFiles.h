@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Apply.h"
 #include "ImageFile.h"
 #include "Patch.h"
 #include "PatchOrigin.h"
@@ -30,42 +31,15 @@ struct PatchFile {
 [[nodiscard]] PatchFile MakePatchFile(const QString& patchPath, const LoadedImage& original,
                                       const LoadedImage& modified);
 
-struct ApplyPlan {
-    teamdata::PatchApplication decision;
-    // The patched image, checked as opening checks an image: what the patch gives must be an
-    // image the window opens, or it is not written. Read only when the decision applied it.
-    LoadedImage result;
-
-    [[nodiscard]] bool Applied() const {
-        return decision.decision == teamdata::PatchDecision::Applied ||
-               decision.decision == teamdata::PatchDecision::AppliedToData;
-    }
-};
-
-// `image` has been loaded and may be read (not refused).
-[[nodiscard]] ApplyPlan PlanApply(const LoadedImage& image, const QByteArray& patch);
-
-// What becomes of a planned patch. Applying it and comparing with its result follow this one
-// decision, so that a comparison never shows a result that applying would not write.
-enum class ApplyVerdict {
-    Write,          // the result is an image to write (or to compare with)
-    AlreadyApplied, // the image already is the result (DescribeApplyRefusal)
-    Refused,        // the patch is not for this image, or is damaged (DescribeApplyRefusal)
-    NoImage,        // the result is no image of this game (DescribeImageDoubt of the result)
-    AskFirst,       // the result does not look like an image of this game: written only when
-                    // the user agrees, as --force or a yes in the window does
-};
-
-// `agreed`: the user has already agreed to go on with an image that does not look like the
-// game's (--force), so that such a result is written rather than asked about.
-[[nodiscard]] ApplyVerdict DecideApply(const ApplyPlan& plan, bool agreed);
+// The patched image a plan holds, as a loaded image, for the words and pages made of it.
+[[nodiscard]] LoadedImage ResultImage(const plans::ApplyPlan& plan);
 
 // Why the patch is not applied, in the user's language: already applied, or refused with the
 // checksums that tell the images apart. Empty when it is applied.
-[[nodiscard]] QString DescribeApplyRefusal(const ApplyPlan& plan);
+[[nodiscard]] QString DescribeApplyRefusal(const plans::ApplyPlan& plan);
 
 // What the user should know about a patch that is applied: that it went behind another header,
 // or that an IPS patch cannot prove which image it was made for.
-[[nodiscard]] QStringList DescribeApplyNotes(const ApplyPlan& plan);
+[[nodiscard]] QStringList DescribeApplyNotes(const plans::ApplyPlan& plan);
 
 } // namespace exchange

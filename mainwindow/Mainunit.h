@@ -32,6 +32,7 @@ class QTimer;
 class QToolButton;
 class QUrl;
 class TCompareWindow;
+class TExchangeController;
 
 // The editor's main window: the open image, the team on screen in two grids, and every command.
 // Between showing and saving, the grid texts are the only working copy of the team's players.
@@ -274,6 +275,8 @@ private:
     void ShowChangePlace(const QString& comparedImage, const teamdata::LeagueChange& change);
     // Moves a new comparison window beside this one, where the screen has room.
     void PlaceBeside(QWidget* window) const;
+    // The comparison and patch workflows, handed the window's place and its way to a change.
+    [[nodiscard]] TExchangeController ExchangeController();
 
     QString filePath_;
     int chosenColorIndex_ = 0;

@@ -7,6 +7,7 @@
 #include "ChangeReport.h"
 #include "Changes.h"
 #include "CompareWindow.h"
+#include "ExchangeController.h"
 #include "Files.h"
 #include "ImageFile.h"
 #include "ImageIdentity.h"
@@ -67,15 +68,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A file read whole, as an image, checked as opening checks one.
-exchange::LoadedImage ImageOfBytes(const QByteArray& bytes) {
-    exchange::LoadedImage image;
-    image.read = teamdata::FileRead::Read;
-    image.bytes.assign(bytes.begin(), bytes.end());
-    image.check = teamdata::CheckImage(image.bytes);
-    return image;
-}
-
 // A file chosen to compare with is a patch when it says so by its first bytes or, failing that,
 // by its name (a damaged patch is then refused as a patch, not as an image).
 bool IsPatchFile(const QString& path, const QByteArray& bytes) {
@@ -89,40 +81,6 @@ bool IsPatchFile(const QString& path, const QByteArray& bytes) {
            teamdata::PatchFormatForName(exchange::NativePath(path)).has_value();
 }
 
-// The image `image` becomes with `patch` applied, or empty with the reason shown: the patch is
-// refused (already applied, or made for another image), what it gives is no image of this game,
-// or it does not look like one and the user does not go on. Applying and comparing both come
-// here, so that a comparison shows only a result that applying would write.
-// `notes` receives what the user should know about how it was applied.
-std::optional<exchange::LoadedImage> PatchedImage(QWidget* parent,
-                                                  const exchange::LoadedImage& image,
-                                                  const QByteArray& patch, QStringList& notes) {
-    exchange::ApplyPlan plan = exchange::PlanApply(image, patch);
-    switch (exchange::DecideApply(plan, false)) {
-    case exchange::ApplyVerdict::Write:
-        break;
-    case exchange::ApplyVerdict::AlreadyApplied:
-    case exchange::ApplyVerdict::Refused:
-        ShowError(parent, Sentence(exchange::DescribeApplyRefusal(plan)));
-        return std::nullopt;
-    case exchange::ApplyVerdict::NoImage:
-        ShowError(parent, TMainForm::tr("What the patch gives is no image of this game (%1).")
-                              .arg(exchange::DescribeImageDoubt(plan.result)));
-        return std::nullopt;
-    case exchange::ApplyVerdict::AskFirst:
-        if (!AskYesNo(parent,
-                      TMainForm::tr("The patched image does not look like an image of this game "
-                                    "(%1). Go on?")
-                          .arg(exchange::DescribeImageDoubt(plan.result)),
-                      MessageResult::No))
-            return std::nullopt;
-        break;
-    }
-    for (const QString& note : exchange::DescribeApplyNotes(plan))
-        notes << Sentence(note);
-    return std::move(plan.result);
-}
-
 // The number of changes outside the players and colours: a patch that touches the program too
 // should say so before the list is read.
 int ByteRangeCount(const std::vector<teamdata::LeagueChange>& changes) {
@@ -130,32 +88,6 @@ int ByteRangeCount(const std::vector<teamdata::LeagueChange>& changes) {
         return std::holds_alternative<teamdata::ByteRange>(change);
     }));
 }
-
-// One comparison as its window shows it, in the direction the user chose: the open image as it is
-// on disk and the other image (or the open one with a patch applied), either of them before.
-struct ComparedImages {
-    Bytes image;
-    Bytes other;
-    QString imageName;
-    QString otherName;       // the other side as the message names it
-    QStringList description; // what is compared, and what the user should know of the other file
-    bool otherIsBefore = false;
-    std::vector<teamdata::LeagueChange> changes;
-
-    void Compare() {
-        changes = otherIsBefore ? teamdata::CompareLeagues(other, image)
-                                : teamdata::CompareLeagues(image, other);
-    }
-
-    [[nodiscard]] QString Message() const {
-        QStringList lines = description;
-        lines << (otherIsBefore ? TMainForm::tr("Before: %1. After: %2.").arg(otherName, imageName)
-                                : TMainForm::tr("Before: %1. After: %2.").arg(imageName, otherName))
-              << TMainForm::tr("Edits not saved yet are not compared. Double-click a line to "
-                               "show its team and cell.");
-        return lines.join(QLatin1Char('\n'));
-    }
-};
 
 QStringList ChangeSummary(const std::vector<teamdata::LeagueChange>& changes) {
     QStringList lines = exchange::TeamSummaries(changes);
@@ -195,82 +127,24 @@ QList<TCompareWindow*> TMainForm::CompareWindows() const {
     return open;
 }
 
+TExchangeController TMainForm::ExchangeController() {
+    return TExchangeController(
+        this, {[this](QWidget* window) { PlaceBeside(window); },
+               [this](const QString& comparedImage, const teamdata::LeagueChange& change) {
+                   ShowChangePlace(comparedImage, change);
+               }});
+}
+
 void TMainForm::MenuCompareClick() {
     if (!ImageOpenOrSayNoData())
         return;
     const QString otherPath = RunOpenDialog(this, compareDialog_);
     if (otherPath.isEmpty())
         return;
-    // What is compared is the image as it is on disk: edits not saved yet are not in it, and the
-    // window says so.
-    const exchange::LoadedImage image = exchange::LoadImage(filePath_);
-    if (image.Refused()) {
-        ShowError(this, SourceUnreadableMessage());
-        return;
-    }
-    const exchange::InputFile other = exchange::ReadInputFile(
-        otherPath, std::max(exchange::MaxPatchFileSize, teamdata::MaxImageFileSize));
-    if (other.outcome != exchange::InputFile::Outcome::Read) {
-        ShowError(this, tr("The file cannot be read."));
-        return;
-    }
-    const QString imageName = FileNamePart(filePath_);
-    const QString otherName = FileNamePart(otherPath);
-    auto compared = std::make_shared<ComparedImages>();
-    compared->imageName = imageName;
-    compared->otherName = otherName;
-    if (IsPatchFile(otherPath, other.bytes)) {
-        QStringList notes;
-        std::optional<exchange::LoadedImage> patched =
-            PatchedImage(this, image, other.bytes, notes);
-        if (!patched)
-            return;
-        compared->other = std::move(patched->bytes);
-        compared->otherName = tr("the patched image");
-        compared->description
-            << tr("%1 as it is saved on disk, against the same image with the patch %2 "
-                  "applied.")
-                   .arg(imageName, otherName)
-            << notes;
-    } else {
-        const exchange::LoadedImage after = ImageOfBytes(other.bytes);
-        if (after.Refused()) {
-            ShowError(this, tr("%1 cannot be compared: it is no image of this game (%2).")
-                                .arg(otherName, exchange::DescribeImageDoubt(after)));
-            return;
-        }
-        compared->other = after.bytes;
-        compared->description
-            << tr("%1 as it is saved on disk, against %2.").arg(imageName, otherName);
-        // Only read, never written: an image that does not look like this game's is compared,
-        // and the user is told.
-        if (after.Questionable())
-            compared->description << tr("%1 does not look like an image of this game (%2).")
-                                         .arg(otherName, exchange::DescribeImageDoubt(after));
-    }
-    compared->image = image.bytes;
-    compared->Compare();
-    if (compared->changes.empty()) {
-        MessageDlg(this, tr("%1 and %2 hold the same data.").arg(imageName, otherName),
-                   MessageKind::Confirmation, MessageButtons::Ok);
-        return;
-    }
-
-    auto* window =
-        new TCompareWindow(tr("Compare: %1 and %2").arg(imageName, otherName), compared->Message(),
-                           ChangeListHeaders(), ChangeListRows(compared->changes), this);
-    const QString comparedPath = filePath_;
-    connect(window, &TCompareWindow::RowActivated, this, [this, comparedPath, compared](int row) {
-        if (row >= 0 && row < static_cast<int>(compared->changes.size()))
-            ShowChangePlace(comparedPath, compared->changes[static_cast<std::size_t>(row)]);
+    ExchangeController().Compare(filePath_, otherPath, [&otherPath](const QByteArray& bytes) {
+        return IsPatchFile(otherPath, bytes) ? plans::CompareKind::Patch
+                                             : plans::CompareKind::Image;
     });
-    connect(window, &TCompareWindow::SwapRequested, this, [window, compared] {
-        compared->otherIsBefore = !compared->otherIsBefore;
-        compared->Compare();
-        window->ShowChanges(compared->Message(), ChangeListRows(compared->changes));
-    });
-    PlaceBeside(window);
-    window->show();
 }
 
 void TMainForm::ShowChangePlace(const QString& comparedImage,
@@ -328,12 +202,12 @@ bool TMainForm::ApplyPatchFile(const QString& patchPath) {
         return false;
     }
     QStringList message;
-    const std::optional<exchange::LoadedImage> patched =
-        PatchedImage(this, image, patch.bytes, message);
+    const std::optional<plans::ApplyPlan> patched =
+        ExchangeController().PlanPatch(image, patch.bytes, message);
     if (!patched)
         return false;
     const std::vector<teamdata::LeagueChange> changes =
-        teamdata::CompareLeagues(image.bytes, patched->bytes);
+        teamdata::CompareLeagues(image.bytes, patched->result);
     if (changes.empty()) {
         MessageDlg(this, tr("The patch changes nothing in this image."), MessageKind::Confirmation,
                    MessageButtons::Ok);
@@ -384,7 +258,7 @@ bool TMainForm::ApplyPatchFile(const QString& patchPath) {
         }
     }
     if (const teamdata::FileWriteResult result =
-            teamdata::WriteFileSafely(exchange::NativePath(target), patched->bytes, {&lock});
+            teamdata::WriteFileSafely(exchange::NativePath(target), patched->result, {&lock});
         !result.Written()) {
         ShowError(this,
                   WithDetail(CannotSaveMessage(), exchange::DescribeWriteFailure(result, target)));
@@ -393,7 +267,9 @@ bool TMainForm::ApplyPatchFile(const QString& patchPath) {
         ShowWriteAftermath(this, result.aftermath, target);
     }
     if (intoOpenImage) {
-        questionableImageAccepted_ = questionableImageAccepted_ || patched->Questionable();
+        questionableImageAccepted_ =
+            questionableImageAccepted_ ||
+            patched->resultCheck.verdict == teamdata::ImageVerdict::Questionable;
         if (!ShowTeam(shownTeam_))
             CloseCartridge();
         MessageDlg(this, tr("The patch has been applied to %1.").arg(FileNamePart(target)),

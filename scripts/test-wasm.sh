@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the core (teamdata/, reports/ and their tests) with Debian's emscripten into build-wasm/
+# Builds the core (teamdata/, reports/, plans/ and their tests) with Debian's emscripten into build-wasm/
 # and runs its tests under node. scripts/setup.sh installs emscripten.
 #   scripts/test-wasm.sh
 set -euo pipefail

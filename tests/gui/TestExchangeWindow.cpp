@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QCryptographicHash>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QWindow>
@@ -184,6 +185,27 @@ TEST_F(ExchangeWindow, AComparisonWithAPatchAsksWhatApplyingItWouldAsk) {
     }
     ASSERT_EQ(MainForm->CompareWindows().size(), 1);
     EXPECT_FALSE(RowsOf(MainForm->CompareWindows()[0]->ChangeTable).isEmpty());
+}
+
+// A patch the open image already has is noted, as the command line notes it, and nothing is
+// compared: there is no change to show.
+TEST_F(ExchangeWindow, AComparisonWithAPatchAlreadyAppliedIsANoteAndShowsNoChanges) {
+    ImageBuilder changed = ValidImage();
+    changed.SetColors(2, ImageBuilder::ValidHelmetColor(2), 0x21);
+    const auto image = WriteImage(changed);
+    const auto patch = dir.File("applied.bps");
+    WriteBytes(patch, MakePatch(PatchFormat::Bps, ValidImage().Bytes(), changed.Bytes()).bytes);
+    OpenImage(image);
+
+    MessageSeen note;
+    AnswerNextFileDialog(Q(patch));
+    GuiTest::AnswerNextMessage(note, QStringLiteral("OK"));
+    MainForm->MenuCompare()->trigger();
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    EXPECT_EQ(note.title, QStringLiteral("確認"));
+    EXPECT_EQ(note.icon, QMessageBox::Question);
+    EXPECT_EQ(note.text, QStringLiteral("このパッチはすでに適用されています"));
+    EXPECT_TRUE(MainForm->CompareWindows().isEmpty());
 }
 
 // The open image is the edited one and the file compared with it the original: the swap button

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "Apply.h"
+#include "CsvReader.h"
+#include "ImageCheck.h"
+#include "LeagueChange.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// An image set beside what it is compared with: another image, the image as a patch would make
+// it, or the image as an import of a CSV file would make it. Every face compares through this one
+// plan, so that the same inputs give the same changes and the same decision everywhere.
+namespace plans {
+
+enum class CompareKind { Image, Patch, Csv };
+
+enum class CompareDecision {
+    Compared,       // `after` is the other side and `changes` lead to it
+    AlreadyApplied, // the patch is in the image already: nothing to show, no changes
+    PatchRefused,   // the patch is not for this image, or is damaged (`apply` says why)
+    NoImage,        // the other image, or what the patch gives, is no image of this game
+    AskFirst,       // it does not look like an image of this game; compared only when agreed
+    CsvRefused,     // the file has errors (`read` holds them with their places)
+    TeamMissing,    // a team CSV for which no team was named
+};
+
+// A text file's bytes as UTF-8. Which encodings a host can read (Shift_JIS above all) is the
+// host's to say, so the plans stay without a code page table of their own.
+using TextDecoder = std::function<std::string(std::string_view bytes)>;
+
+struct CompareChoices {
+    std::optional<int> team; // the team a team CSV is read into
+    // The user has already agreed to go on with an image that does not look like the game's.
+    bool agreed = false;
+    TextDecoder decodeText; // needed for a CSV file only
+};
+
+struct ComparisonPlan {
+    CompareDecision decision = CompareDecision::Compared;
+    std::optional<ApplyPlan> apply;         // for a patch
+    std::optional<reports::CsvImport> read; // for a CSV file: every error and note
+    std::vector<std::uint8_t> after;        // the other side, when there is one to compare with
+    teamdata::ImageCheck afterCheck;
+    std::vector<teamdata::LeagueChange> changes; // from the image to `after`
+
+    // Whether the comparison is to be shown (perhaps with no changes).
+    [[nodiscard]] bool Shown() const {
+        return decision == CompareDecision::Compared || decision == CompareDecision::AlreadyApplied;
+    }
+};
+
+// `image` is an image the program may read (not refused); `other` is the file compared with, as
+// `kind` says it is.
+[[nodiscard]] ComparisonPlan PlanComparison(std::span<const std::uint8_t> image,
+                                            std::span<const std::uint8_t> other, CompareKind kind,
+                                            const CompareChoices& how);
+
+// A league file or a team CSV read against what every team shows now, as the import reads it.
+[[nodiscard]] reports::CsvImport ReadCsvFile(std::string_view bytes,
+                                             const reports::LeagueTexts& current,
+                                             std::optional<int> teamOfTeamCsv,
+                                             const TextDecoder& decodeText);
+
+// Every team's texts as the image holds them.
+[[nodiscard]] reports::LeagueTexts LeagueTextsOf(std::span<const std::uint8_t> image);
+
+// The image with the teams an error-free import changes written anew: only the bytes of the
+// changed cells are set, the rest of each record stays as it was.
+[[nodiscard]] std::vector<std::uint8_t> ImportedImage(std::span<const std::uint8_t> image,
+                                                      const reports::CsvImport& import);
+
+} // namespace plans
