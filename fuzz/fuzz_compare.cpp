@@ -322,21 +322,26 @@ void CheckMirror(const Changes& forward, const Changes& reverse, std::size_t siz
     }
 }
 
-// A player who arrived from another team and is found nowhere else in `b` left his team: the
+// A player who arrived from another team and is found once in each league left his team: the
 // comparison the other way round shows him going back to the row he left, from the row he came
-// to, whichever league is the first.
-void CheckTransfersBothWays(const Image& b, const Changes& changes, const Changes& reverse) {
+// to, whichever league is the first. Where either league holds him twice, he was copied, and a
+// copy is cells both ways.
+void CheckTransfersBothWays(const Image& a, const Image& b, const Changes& changes,
+                            const Changes& reverse) {
     for (const LeagueChange& change : changes) {
         const auto* t = std::get_if<PlayerTransfer>(&change);
         if (!t)
             continue;
         const Image player = Record(b, t->grid, t->toTeam, t->toRow - 1);
-        int found = 0;
-        for (int team = 0; team < TeamCount; ++team)
-            for (int row = 0; row < Rows(t->grid); ++row)
-                found += Record(b, t->grid, team, row) == player ? 1 : 0;
-        if (found != 1)
-            continue; // a copy: the player is in two teams of `b`
+        const auto timesIn = [&](const Image& league) {
+            int found = 0;
+            for (int team = 0; team < TeamCount; ++team)
+                for (int row = 0; row < Rows(t->grid); ++row)
+                    found += Record(league, t->grid, team, row) == player ? 1 : 0;
+            return found;
+        };
+        if (timesIn(a) != 1 || timesIn(b) != 1)
+            continue; // a copy: the player is in two teams of one of the leagues
         const auto back = std::find_if(reverse.begin(), reverse.end(), [&](const auto& other) {
             const auto* r = std::get_if<PlayerTransfer>(&other);
             return r && r->grid == t->grid && r->fromTeam == t->toTeam && r->fromRow == t->toRow &&
@@ -372,7 +377,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckChanges(base, changed, forward);
     CheckChanges(changed, base, reverse);
     CheckMirror(forward, reverse, std::max(base.size(), changed.size()));
-    CheckTransfersBothWays(changed, forward, reverse);
-    CheckTransfersBothWays(base, reverse, forward);
+    CheckTransfersBothWays(base, changed, forward, reverse);
+    CheckTransfersBothWays(changed, base, reverse, forward);
     return 0;
 }
