@@ -18,6 +18,16 @@ namespace teamdata {
 
 enum class ColumnKind { Name, Side, Style, Value };
 
+// How a value column's text is held in its record byte.
+enum class FieldCode {
+    Plain,             // the number itself, its low 8 bits
+    PopularityNibble,  // a batter's popularity: the shared byte's high nibble
+    PositionNibble,    // a batter's fielding position: the shared byte's low nibble
+    Average,           // thousandths: 2 x code + 150
+    PitcherPopularity, // 16 x value + 1
+    Era,               // hundredths: 10 x code
+};
+
 // A column whose value is set with the value dialog.
 struct ValueColumn {
     std::string_view caption;
@@ -47,6 +57,7 @@ struct Column {
     // name, whose tiles are one array.
     std::uint8_t BatterBytes::*batterField = nullptr;
     std::uint8_t PitcherBytes::*pitcherField = nullptr;
+    FieldCode code = FieldCode::Plain; // for ColumnKind::Value
 };
 
 namespace Detail {
@@ -61,12 +72,14 @@ inline constexpr std::array<Column, 9> BatterColumns = {{
     {BatterColumn::Side, "打席　", "Bats", ColumnKind::Side, Detail::FirstField, Detail::FirstField,
      std::nullopt, &BatterBytes::side},
     {BatterColumn::Popularity, "人気", "Popularity", ColumnKind::Value, Detail::FirstField + 1,
-     Detail::FirstField + 1, ValueColumn{"人気", 1, 10, 1, 1}, &BatterBytes::popularityPosition},
+     Detail::FirstField + 1, ValueColumn{"人気", 1, 10, 1, 1}, &BatterBytes::popularityPosition,
+     nullptr, FieldCode::PopularityNibble},
     {BatterColumn::Position, "守備位置", "Pos", ColumnKind::Value, Detail::FirstField + 1,
-     Detail::FirstField + 1, ValueColumn{"守備位置", 1, 9, 1, 1}, &BatterBytes::popularityPosition},
+     Detail::FirstField + 1, ValueColumn{"守備位置", 1, 9, 1, 1}, &BatterBytes::popularityPosition,
+     nullptr, FieldCode::PositionNibble},
     {BatterColumn::Average, "打　率", "AVG", ColumnKind::Value, Detail::FirstField + 2,
      Detail::FirstField + 2, ValueColumn{"実打率", 200, 400, 2, 10, 1000},
-     &BatterBytes::averageCode},
+     &BatterBytes::averageCode, nullptr, FieldCode::Average},
     {BatterColumn::HomeRuns, "本　塁　打", "HR", ColumnKind::Value, Detail::FirstField + 3,
      Detail::FirstField + 3, ValueColumn{"本塁打", 0, 59, 1, 10}, &BatterBytes::homeRuns},
     {BatterColumn::Speed, "　走　力　", "Speed", ColumnKind::Value, Detail::FirstField + 4,
@@ -84,10 +97,11 @@ inline constexpr std::array<Column, 11> PitcherColumns = {{
     {PitcherColumn::Style, "投法　", "Style", ColumnKind::Style, Detail::FirstField,
      Detail::FirstField, std::nullopt, nullptr, &PitcherBytes::style},
     {PitcherColumn::Popularity, "人気", "Popularity", ColumnKind::Value, Detail::FirstField + 1,
-     Detail::FirstField + 1, ValueColumn{"人気", 1, 10, 1, 1}, nullptr, &PitcherBytes::popularity},
+     Detail::FirstField + 1, ValueColumn{"人気", 1, 10, 1, 1}, nullptr, &PitcherBytes::popularity,
+     FieldCode::PitcherPopularity},
     {PitcherColumn::Era, "防御率 ", "ERA", ColumnKind::Value, Detail::FirstField + 2,
      Detail::FirstField + 2, ValueColumn{"防御率", 0, 995, 10, 50, 100}, nullptr,
-     &PitcherBytes::eraCode},
+     &PitcherBytes::eraCode, FieldCode::Era},
     {PitcherColumn::Stamina, "スタミナ", "Stamina", ColumnKind::Value, Detail::FirstField + 3,
      Detail::FirstField + 3, ValueColumn{"スタミナ", 1, 20, 1, 2}, nullptr, &PitcherBytes::stamina},
     {PitcherColumn::Fast, "球速（速）", "Fast", ColumnKind::Value, Detail::FirstField + 4,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "RecordText.h"
 
+#include "Columns.h"
 #include "ImageLayout.h"
 #include "TextNumbers.h"
 
@@ -117,69 +118,176 @@ std::uint8_t PlainByte(std::string_view text) {
     return LowByte(CellNumber(text));
 }
 
+namespace {
+
+// The shown number of a value column's byte.
+int FieldValue(FieldCode code, std::uint8_t byte) {
+    switch (code) {
+    case FieldCode::Plain:
+        break;
+    case FieldCode::PopularityNibble:
+        return BatterPopularity(byte);
+    case FieldCode::PositionNibble:
+        return FieldingPosition(byte);
+    case FieldCode::Average:
+        return BattingAverage(byte);
+    case FieldCode::PitcherPopularity:
+        return PitcherPopularity(byte);
+    case FieldCode::Era:
+        return EarnedRunAverage(byte);
+    }
+    return byte;
+}
+
+// What a value column's text adds to its byte, before the byte keeps its low 8 bits. The two
+// columns that share a byte add up, so a whole row stored gives each stored-byte rule the result
+// of the full numbers, however large.
+long long FieldContribution(FieldCode code, std::string_view text) {
+    switch (code) {
+    case FieldCode::Plain:
+    case FieldCode::PositionNibble:
+        break;
+    case FieldCode::PopularityNibble:
+        return 16 * CellNumber(text);
+    case FieldCode::Average:
+        return BattingAverageCode(text);
+    case FieldCode::PitcherPopularity:
+        return PitcherPopularityByte(text);
+    case FieldCode::Era:
+        return EarnedRunAverageCode(text);
+    }
+    return CellNumber(text);
+}
+
+// The bits of its byte that a value column owns.
+std::uint8_t FieldMask(FieldCode code) {
+    switch (code) {
+    case FieldCode::PopularityNibble:
+        return 0xF0;
+    case FieldCode::PositionNibble:
+        return 0x0F;
+    default:
+        return 0xFF;
+    }
+}
+
+std::uint8_t& FieldOf(BatterBytes& bytes, const Column& column) {
+    return bytes.*column.batterField;
+}
+std::uint8_t& FieldOf(PitcherBytes& bytes, const Column& column) {
+    return bytes.*column.pitcherField;
+}
+std::uint8_t FieldOf(const BatterBytes& bytes, const Column& column) {
+    return bytes.*column.batterField;
+}
+std::uint8_t FieldOf(const PitcherBytes& bytes, const Column& column) {
+    return bytes.*column.pitcherField;
+}
+
+template <typename RowTexts, typename Bytes, std::size_t Count>
+RowTexts RowFromBytes(const Bytes& bytes, const std::array<Column, Count>& columns) {
+    RowTexts texts;
+    for (const Column& column : columns) {
+        std::string& text = texts[static_cast<std::size_t>(column.number - 1)];
+        switch (column.kind) {
+        case ColumnKind::Name:
+            text = DecodeNameForDisplay(bytes.tiles);
+            break;
+        case ColumnKind::Side:
+            text = SideText(FieldOf(bytes, column));
+            break;
+        case ColumnKind::Style:
+            text = StyleLabel(FieldOf(bytes, column));
+            break;
+        case ColumnKind::Value:
+            text = Number(FieldValue(column.code, FieldOf(bytes, column)));
+            break;
+        }
+    }
+    return texts;
+}
+
+// The text of column `column` stored into its bytes; false for a name that does not encode or a
+// style that is no label, whose bytes are left as they are. Of a value column only the bits it
+// owns change, unless `adding`: then its text is added to what the byte holds, as a whole row
+// stored from zero bytes does.
+template <typename Bytes>
+bool StoreCell(Bytes& bytes, const Column& column, std::string_view text, bool adding) {
+    switch (column.kind) {
+    case ColumnKind::Name: {
+        NameTiles encoded{};
+        if (!EncodeName(text, encoded))
+            return false;
+        bytes.tiles = encoded;
+        return true;
+    }
+    case ColumnKind::Side:
+        FieldOf(bytes, column) = SideCode(text);
+        return true;
+    case ColumnKind::Style:
+        if (const std::optional<std::uint8_t> style = StyleCode(text)) {
+            FieldOf(bytes, column) = *style;
+            return true;
+        }
+        return false;
+    case ColumnKind::Value:
+        break;
+    }
+    std::uint8_t& field = FieldOf(bytes, column);
+    const long long contribution = FieldContribution(column.code, text);
+    if (adding) {
+        field = LowByte(field + contribution);
+    } else {
+        const std::uint8_t mask = FieldMask(column.code);
+        field = static_cast<std::uint8_t>((field & ~mask) | (LowByte(contribution) & mask));
+    }
+    return true;
+}
+
+template <typename Bytes, typename RowTexts, std::size_t Count>
+std::optional<Bytes> BytesFromRow(const RowTexts& texts, const std::array<Column, Count>& columns) {
+    Bytes bytes; // every byte 0, so that a shared byte is the sum of its columns
+    for (const Column& column : columns)
+        if (!StoreCell(bytes, column, texts[static_cast<std::size_t>(column.number - 1)], true))
+            return std::nullopt;
+    return bytes;
+}
+
+template <typename Bytes, typename RowTexts, std::size_t Count>
+void MergeRow(Bytes& bytes, const RowTexts& before, const RowTexts& after,
+              const std::array<Column, Count>& columns) {
+    for (const Column& column : columns) {
+        const auto index = static_cast<std::size_t>(column.number - 1);
+        if (before[index] != after[index])
+            (void)StoreCell(bytes, column, after[index], false);
+    }
+}
+
+} // namespace
+
 BatterRowTexts BatterRowFromBytes(const BatterBytes& bytes) {
-    return {
-        DecodeNameForDisplay(bytes.tiles),
-        std::string(SideText(bytes.side)),
-        Number(BatterPopularity(bytes.popularityPosition)),
-        Number(FieldingPosition(bytes.popularityPosition)),
-        Number(BattingAverage(bytes.averageCode)),
-        Number(bytes.homeRuns),
-        Number(bytes.speed),
-        Number(bytes.fielding),
-        Number(bytes.arm),
-    };
+    return RowFromBytes<BatterRowTexts>(bytes, BatterColumns);
 }
 
 PitcherRowTexts PitcherRowFromBytes(const PitcherBytes& bytes) {
-    return {
-        DecodeNameForDisplay(bytes.tiles),
-        std::string(StyleLabel(bytes.style)),
-        Number(PitcherPopularity(bytes.popularity)),
-        Number(EarnedRunAverage(bytes.eraCode)),
-        Number(bytes.stamina),
-        Number(bytes.fast),
-        Number(bytes.medium),
-        Number(bytes.slow),
-        Number(bytes.rightBreak),
-        Number(bytes.leftBreak),
-        Number(bytes.fork),
-    };
+    return RowFromBytes<PitcherRowTexts>(bytes, PitcherColumns);
 }
 
 std::optional<BatterBytes> BatterBytesFromRow(const BatterRowTexts& texts) {
-    BatterBytes bytes;
-    if (!EncodeName(texts[BatterColumn::Name - 1], bytes.tiles))
-        return std::nullopt;
-    bytes.side = SideCode(texts[BatterColumn::Side - 1]);
-    bytes.popularityPosition = PopularityPositionByte(texts[BatterColumn::Popularity - 1],
-                                                      texts[BatterColumn::Position - 1]);
-    bytes.averageCode = BattingAverageCode(texts[BatterColumn::Average - 1]);
-    bytes.homeRuns = PlainByte(texts[BatterColumn::HomeRuns - 1]);
-    bytes.speed = PlainByte(texts[BatterColumn::Speed - 1]);
-    bytes.fielding = PlainByte(texts[BatterColumn::Fielding - 1]);
-    bytes.arm = PlainByte(texts[BatterColumn::Arm - 1]);
-    return bytes;
+    return BytesFromRow<BatterBytes>(texts, BatterColumns);
 }
 
 std::optional<PitcherBytes> PitcherBytesFromRow(const PitcherRowTexts& texts) {
-    PitcherBytes bytes;
-    if (!EncodeName(texts[PitcherColumn::Name - 1], bytes.tiles))
-        return std::nullopt;
-    const std::optional<std::uint8_t> style = StyleCode(texts[PitcherColumn::Style - 1]);
-    if (!style)
-        return std::nullopt;
-    bytes.style = *style;
-    bytes.popularity = PitcherPopularityByte(texts[PitcherColumn::Popularity - 1]);
-    bytes.eraCode = EarnedRunAverageCode(texts[PitcherColumn::Era - 1]);
-    bytes.stamina = PlainByte(texts[PitcherColumn::Stamina - 1]);
-    bytes.fast = PlainByte(texts[PitcherColumn::Fast - 1]);
-    bytes.medium = PlainByte(texts[PitcherColumn::Medium - 1]);
-    bytes.slow = PlainByte(texts[PitcherColumn::Slow - 1]);
-    bytes.rightBreak = PlainByte(texts[PitcherColumn::RightBreak - 1]);
-    bytes.leftBreak = PlainByte(texts[PitcherColumn::LeftBreak - 1]);
-    bytes.fork = PlainByte(texts[PitcherColumn::Fork - 1]);
-    return bytes;
+    return BytesFromRow<PitcherBytes>(texts, PitcherColumns);
+}
+
+void MergeBatterRow(BatterBytes& bytes, const BatterRowTexts& before, const BatterRowTexts& after) {
+    MergeRow(bytes, before, after, BatterColumns);
+}
+
+void MergePitcherRow(PitcherBytes& bytes, const PitcherRowTexts& before,
+                     const PitcherRowTexts& after) {
+    MergeRow(bytes, before, after, PitcherColumns);
 }
 
 bool BattingOrderPositionsValid(const std::array<std::string, 8>& positionTexts) {

@@ -105,6 +105,13 @@ extern const std::array<PitchingStyle, 10> PitchingStyles;
 [[nodiscard]] std::optional<BatterBytes> BatterBytesFromRow(const BatterRowTexts& texts);
 [[nodiscard]] std::optional<PitcherBytes> PitcherBytesFromRow(const PitcherRowTexts& texts);
 
+// Only the cells that differ between `before` and `after` stored into a record's bytes: an edit
+// of one column leaves every other column's bits alone, those of a shared byte included, and a
+// name that does not encode or a style that is no label leaves its bytes as they are.
+void MergeBatterRow(BatterBytes& bytes, const BatterRowTexts& before, const BatterRowTexts& after);
+void MergePitcherRow(PitcherBytes& bytes, const PitcherRowTexts& before,
+                     const PitcherRowTexts& after);
+
 // The fielding positions of the batting order (the position texts of grid rows 1..8, read as
 // integers) must be exactly the positions 2..9, each once.
 [[nodiscard]] bool BattingOrderPositionsValid(const std::array<std::string, 8>& positionTexts);
