@@ -4,18 +4,12 @@
 
 #include "CompareWindow.h"
 #include "FileController.h"
-#include "Files.h"
-#include "ImageFile.h"
 #include "MainunitShared.h"
 #include "MessageDialogs.h"
 #include "Palette.h"
-#include "RecordText.h"
-#include "SafeImageWriter.h"
 #include "TeamInitials.h"
-#include "TeamWords.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
