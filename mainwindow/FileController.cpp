@@ -15,6 +15,9 @@
 #include <QFileInfo>
 #include <QUndoStack>
 
+#include <algorithm>
+#include <vector>
+
 using namespace mainunit;
 
 TFileController::TFileController(Window window)
