@@ -42,11 +42,7 @@ PatchFile MakePatchFile(const QString& patchPath, const LoadedImage& original,
 }
 
 LoadedImage ResultImage(const plans::ApplyPlan& plan) {
-    LoadedImage image;
-    image.read = teamdata::FileRead::Read;
-    image.bytes = plan.result;
-    image.check = plan.resultCheck;
-    return image;
+    return {plans::PlanOpen(plan.result)};
 }
 
 QString DescribeApplyRefusal(const plans::ApplyPlan& plan) {
