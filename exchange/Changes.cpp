@@ -4,7 +4,6 @@
 #include "ChangeReport.h"
 #include "ImageIdentity.h"
 #include "League.h"
-#include "LeagueShow.h"
 #include "ShiftJis.h"
 #include "TeamWords.h"
 #include "Translations.h"

@@ -38,7 +38,7 @@ enum class ExportDecision {
 };
 
 // The team the window shows, as its grids hold it, edits not saved yet included: it stands in for
-// the image's team of that number in every export.
+// the image's team of that number in every export but show's text, which is the image as it is.
 struct ShownTeam {
     int team = 0;
     teamdata::TeamTexts texts;
