@@ -4,7 +4,6 @@
 #include "ChangeReport.h"
 #include "ImageIdentity.h"
 #include "League.h"
-#include "LeagueShow.h"
 #include "ShiftJis.h"
 #include "TeamWords.h"
 #include "Translations.h"
@@ -119,10 +118,6 @@ QStringList TeamSummaries(const std::vector<teamdata::LeagueChange>& changes) {
                      .arg(TeamInitialsText(team), parts.join(Texts::tr(", ", "between counts")));
     }
     return lines;
-}
-
-QByteArray LeagueShowBytes(const LoadedImage& image) {
-    return QByteArray::fromStdString(reports::BuildLeagueShow(image.bytes));
 }
 
 bool ShownAsOneLine(const LoadedImage& image) {
