@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "League.h"
 
-#include "CellMerge.h"
-#include "Compare.h"
 #include "Files.h"
+#include "Import.h"
 #include "LeagueCsv.h"
 #include "LeagueOverview.h"
 #include "ShiftJis.h"
@@ -109,20 +108,6 @@ reports::CsvImport ReadCsvFile(const QByteArray& bytes, const reports::LeagueTex
     return plans::ReadCsvFile(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), current,
         teamOfTeamCsv, DecodeTextBytes);
-}
-
-std::vector<teamdata::TeamWrite> ImportWrites(const LeagueRecords& current,
-                                              const reports::CsvImport& import) {
-    std::vector<teamdata::TeamWrite> writes;
-    for (const reports::ImportedTeam& team : import.teams) {
-        if (!team.changed)
-            continue;
-        const auto index = static_cast<std::size_t>(team.team);
-        const teamdata::TeamRecords& records = current[index];
-        writes.push_back({team.team, teamdata::MergeChangedCells(
-                                         records, teamdata::TextsOf(records), team.texts)});
-    }
-    return writes;
 }
 
 QString DescribeCsvIssue(const reports::CsvIssue& issue) {
