@@ -13,11 +13,15 @@
 // changes only the cells of its block, into texts a merge stores exactly, with a valid batting
 // order wherever the batters changed, and pasting it again changes nothing more. A text that reads
 // as a whole team CSV is read as one, its issues on the lines of the text.
+//
+// The import's plan, on an image holding the current league, reads the file as ReadCsv does and
+// writes exactly the teams it changes, into an image that the same file then leaves as it is.
 
 #include "FuzzSupport.h"
 
 #include "CellMerge.h"
 #include "CsvReader.h"
+#include "Import.h"
 #include "LeagueCsv.h"
 #include "NameCodec.h"
 #include "PasteReader.h"
@@ -294,6 +298,45 @@ void CheckPastedTeamCsv(std::string_view text, int team, int lineCount) {
         CheckImported(read);
 }
 
+const std::vector<std::uint8_t>& CurrentImage() {
+    static const std::vector<std::uint8_t> image = [] {
+        std::vector<std::uint8_t> bytes(ImageMinimumSize);
+        for (int team = 0; team < TeamCount; ++team)
+            PutTeamRecords(bytes, team, CurrentLeague()[static_cast<std::size_t>(team)]);
+        return bytes;
+    }();
+    return image;
+}
+
+void CheckImportPlan(std::string_view text, std::optional<int> team, const CsvImport& read) {
+    // Any bytes go to the reader as they are: it takes text that is not UTF-8 as well.
+    const plans::ImportChoices how{team, [](std::string_view bytes) {
+                                       return std::string(bytes);
+                                   }};
+    const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(text.data()),
+                                             text.size());
+    const plans::ImportPlan plan = plans::PlanImport(CurrentImage(), file, how);
+    FUZZ_CHECK(plan.read.errors.size() == read.errors.size() &&
+               plan.read.teams.size() == read.teams.size());
+    if (!plan.read.errors.empty()) {
+        FUZZ_CHECK(plan.writes.empty() && plan.result.empty() && plan.changes.empty());
+        return;
+    }
+    FUZZ_CHECK(plan.result.size() == CurrentImage().size());
+    std::size_t changed = 0;
+    for (const reports::ImportedTeam& imported : plan.read.teams) {
+        const TeamRecords now = TeamRecordsAt(plan.result, imported.team);
+        FUZZ_CHECK(TextsOf(now) == imported.texts);
+        changed += imported.changed;
+    }
+    FUZZ_CHECK(plan.writes.size() == changed);
+    for (const TeamWrite& write : plan.writes)
+        FUZZ_CHECK(std::get<TeamRecords>(write.content) == TeamRecordsAt(plan.result, write.team));
+    FUZZ_CHECK(plan.changes.empty() == plan.writes.empty());
+    const plans::ImportPlan again = plans::PlanImport(plan.result, file, how);
+    FUZZ_CHECK(again.read.errors.empty() && again.writes.empty() && again.result == plan.result);
+}
+
 // Two reads give the same teams, errors and notes, at the same places.
 bool SameRead(const CsvImport& a, const CsvImport& b) {
     const auto sameIssues = [](const std::vector<CsvIssue>& x, const std::vector<CsvIssue>& y) {
@@ -372,6 +415,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     read.errors[0].kind == CsvIssueKind::UnclosedQuote));
     if (read.errors.empty())
         CheckImported(read);
+    // The plan refuses UTF-16, UTF-32 and binary files before reading; any other text it reads.
+    if (const reports::TextEncoding encoding = reports::GuessTextEncoding(text);
+        encoding == reports::TextEncoding::Utf8 || encoding == reports::TextEncoding::ShiftJis)
+        CheckImportPlan(text, team, read);
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
     if (!text.starts_with(ByteOrderMark))
         FUZZ_CHECK(SameRead(
