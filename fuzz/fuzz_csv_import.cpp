@@ -13,11 +13,15 @@
 // changes only the cells of its block, into texts a merge stores exactly, with a valid batting
 // order wherever the batters changed, and pasting it again changes nothing more. A text that reads
 // as a whole team CSV is read as one, its issues on the lines of the text.
+//
+// The import's plan, on an image holding the current league, reads the file as ReadCsv does and
+// writes exactly the teams it changes, into an image that the same file then leaves as it is.
 
 #include "FuzzSupport.h"
 
 #include "CellMerge.h"
 #include "CsvReader.h"
+#include "Import.h"
 #include "LeagueCsv.h"
 #include "NameCodec.h"
 #include "PasteReader.h"
@@ -155,6 +159,15 @@ void CheckIssue(const CsvIssue& issue, int lineCount) {
     FUZZ_CHECK(issue.line >= 1 && issue.line <= lineCount);
     FUZZ_CHECK(issue.column >= 0);
     FUZZ_CHECK(issue.team >= -1 && issue.team < TeamCount);
+    // A refused cell is the field the issue is placed at, of a player of the block's team.
+    FUZZ_CHECK(issue.cell.has_value() == (issue.kind == CsvIssueKind::CellRefused));
+    if (issue.cell) {
+        FUZZ_CHECK(issue.team >= 0 && issue.cell->column == issue.column &&
+                   issue.cell->text == issue.text);
+        FUZZ_CHECK(issue.cell->row >= 1 &&
+                   issue.cell->row <=
+                       (issue.cell->grid == Grid::Batters ? BatterCount : PitcherCount));
+    }
 }
 
 // A file read without errors: what the import hands on must be what a save can store.
@@ -233,8 +246,9 @@ void CheckPaste(std::string_view text, int team, Grid grid, int row, int column,
                 FUZZ_CHECK(problem.line >= 1 && problem.line <= lineCount);
                 break;
             case Kind::CellRefused:
-                FUZZ_CHECK(problem.row >= 1 && problem.row <= dataRows);
-                FUZZ_CHECK(problem.column >= 1 && problem.column <= dataColumns);
+                FUZZ_CHECK(problem.cell && problem.cell->grid == grid);
+                FUZZ_CHECK(problem.cell->row >= 1 && problem.cell->row <= dataRows);
+                FUZZ_CHECK(problem.cell->column >= 1 && problem.cell->column <= dataColumns);
                 break;
             case Kind::FieldingPositions:
                 FUZZ_CHECK(grid == Grid::Batters);
@@ -258,8 +272,8 @@ void CheckPaste(std::string_view text, int team, Grid grid, int row, int column,
                 FUZZ_CHECK(CellOf(read.texts, other, r, c) == CellOf(current, other, r, c) ||
                            (other == grid && inBlock(r, c)));
     FUZZ_CHECK(read.texts.colors == current.colors);
-    for (const reports::PasteNote& note : read.notes)
-        FUZZ_CHECK(inBlock(note.row, note.column) &&
+    for (const teamdata::CellNote& note : read.notes)
+        FUZZ_CHECK(note.grid == grid && inBlock(note.row, note.column) &&
                    CellOf(read.texts, grid, note.row, note.column) == note.stored);
     const auto index = static_cast<std::size_t>(team);
     FUZZ_CHECK(TextsOf(MergeChangedCells(CurrentLeague()[index], current, read.texts)) ==
@@ -282,6 +296,45 @@ void CheckPastedTeamCsv(std::string_view text, int team, int lineCount) {
         CheckIssue(issue, lineCount);
     if (read.errors.empty())
         CheckImported(read);
+}
+
+const std::vector<std::uint8_t>& CurrentImage() {
+    static const std::vector<std::uint8_t> image = [] {
+        std::vector<std::uint8_t> bytes(ImageMinimumSize);
+        for (int team = 0; team < TeamCount; ++team)
+            PutTeamRecords(bytes, team, CurrentLeague()[static_cast<std::size_t>(team)]);
+        return bytes;
+    }();
+    return image;
+}
+
+void CheckImportPlan(std::string_view text, std::optional<int> team, const CsvImport& read) {
+    // Any bytes go to the reader as they are: it takes text that is not UTF-8 as well.
+    const plans::ImportChoices how{team, [](std::string_view bytes) {
+                                       return std::string(bytes);
+                                   }};
+    const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(text.data()),
+                                             text.size());
+    const plans::ImportPlan plan = plans::PlanImport(CurrentImage(), file, how);
+    FUZZ_CHECK(plan.read.errors.size() == read.errors.size() &&
+               plan.read.teams.size() == read.teams.size());
+    if (!plan.read.errors.empty()) {
+        FUZZ_CHECK(plan.writes.empty() && plan.result.empty() && plan.changes.empty());
+        return;
+    }
+    FUZZ_CHECK(plan.result.size() == CurrentImage().size());
+    std::size_t changed = 0;
+    for (const reports::ImportedTeam& imported : plan.read.teams) {
+        const TeamRecords now = TeamRecordsAt(plan.result, imported.team);
+        FUZZ_CHECK(TextsOf(now) == imported.texts);
+        changed += imported.changed;
+    }
+    FUZZ_CHECK(plan.writes.size() == changed);
+    for (const TeamWrite& write : plan.writes)
+        FUZZ_CHECK(std::get<TeamRecords>(write.content) == TeamRecordsAt(plan.result, write.team));
+    FUZZ_CHECK(plan.changes.empty() == plan.writes.empty());
+    const plans::ImportPlan again = plans::PlanImport(plan.result, file, how);
+    FUZZ_CHECK(again.read.errors.empty() && again.writes.empty() && again.result == plan.result);
 }
 
 // Two reads give the same teams, errors and notes, at the same places.
@@ -362,6 +415,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     read.errors[0].kind == CsvIssueKind::UnclosedQuote));
     if (read.errors.empty())
         CheckImported(read);
+    // The plan refuses UTF-16, UTF-32 and binary files before reading; any other text it reads.
+    if (const reports::TextEncoding encoding = reports::GuessTextEncoding(text);
+        encoding == reports::TextEncoding::Utf8 || encoding == reports::TextEncoding::ShiftJis)
+        CheckImportPlan(text, team, read);
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
     if (!text.starts_with(ByteOrderMark))
         FUZZ_CHECK(SameRead(

@@ -3,70 +3,28 @@
 // the same files, must come to the same decision: a comparison must find the same changes, and an
 // image opened must be refused or asked about alike.
 
+#include "BothFacesFixture.h"
 #include "Changes.h"
 #include "CliText.h"
-#include "CommandLine.h"
 #include "ExchangeController.h"
 #include "FileController.h"
-#include "ImageBuilder.h"
 #include "ImageFile.h"
 #include "LeagueCsv.h"
-#include "MainWindowFixture.h"
 #include "Patch.h"
 #include "PatchFiles.h"
 #include "PatchOrigin.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
-
-using testsupport::ImageBuilder;
-
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-void WriteBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
-struct CliOutcome {
-    int status = -1;
-    QByteArray changesCsv;
-    QString err;
-};
-
-CliOutcome RunCli(const QStringList& arguments) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    CliOutcome outcome;
-    outcome.status = cli::RunCommandLine(arguments, in, out, err);
-    outcome.changesCsv = QByteArray::fromStdString(out.str());
-    outcome.err = QString::fromStdString(err.str());
-    return outcome;
-}
 
 CliOutcome RunDiff(const QStringList& arguments) {
     return RunCli(QStringList{QStringLiteral("diff")} + arguments +
                   QStringList{QStringLiteral("--format"), QStringLiteral("csv")});
 }
 
-class BothFaces : public MainWindowFixture {
+class BothFaces : public BothFacesFixture {
 protected:
-    const Bytes original = ImageBuilder().FillValidTeams().Bytes();
-    const Bytes edited =
-        ImageBuilder().FillValidTeams().SetColors(3, 0x16, 0x30).SetByte(0x20000, 0x5A).Bytes();
-
-    std::filesystem::path Write(std::string_view name, std::span<const std::uint8_t> bytes) {
-        const std::filesystem::path path = dir.File(name);
-        WriteBytes(path, bytes);
-        return path;
-    }
-
     // The window's side: its controller, told what the other file is as the menu tells it.
     std::optional<TExchangeController::Comparison>
     WindowCompares(const std::filesystem::path& image, const std::filesystem::path& other,
@@ -88,7 +46,7 @@ protected:
             WindowCompares(image, other, kind);
         ASSERT_TRUE(window);
         EXPECT_EQ(window->plan.decision, decision);
-        EXPECT_EQ(cli.changesCsv, exchange::ChangeCsvBytes(window->changes));
+        EXPECT_EQ(cli.out, exchange::ChangeCsvBytes(window->changes));
         EXPECT_EQ(cli.status, window->changes.empty() ? 0 : 1) << cli.err.toStdString();
         if (decision == plans::CompareDecision::AlreadyApplied) {
             EXPECT_TRUE(window->changes.empty());
@@ -134,9 +92,7 @@ TEST_F(BothFaces, CompareAnImageWithALeagueFile) {
     const auto image = Write("game.nes", original);
     reports::LeagueTexts league = plans::LeagueTextsOf(original);
     league[2].pitchers[1][teamdata::PitcherColumn::Name - 1] = "あいうえお";
-    const std::string text = reports::BuildLeagueCsv(league);
-    const auto csv =
-        Write("league.csv", {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+    const auto csv = Write("league.csv", reports::BuildLeagueCsv(league));
     ExpectSameOutcome(image, csv, plans::CompareKind::Csv, {QStringLiteral("--csv"), Q(csv)},
                       plans::CompareDecision::Compared);
 }
