@@ -79,11 +79,9 @@ set(package_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tolvanek)
 install(FILES ${compressed_dir}/changelog.gz ${packaging_dir}/copyright
         DESTINATION ${package_doc_dir})
 
-# The browser page is built by emscripten, in its own build folder (scripts/build-web.sh), and only
-# taken from there: a desktop build has no WebAssembly compiler. Installed when it has been built,
-# which scripts/test-package.sh sees to before it packages.
-set(TOLVANEK_WEB_PAGE ${PROJECT_SOURCE_DIR}/build-wasm/web/tolvanek.html
-    CACHE FILEPATH "The browser page built by scripts/build-web.sh, installed beside the program")
+# The browser page is taken from the WebAssembly build (TOLVANEK_WEB_PAGE): a desktop build has no
+# WebAssembly compiler. Installed when it has been built, which scripts/test-package.sh sees to
+# before it packages.
 install(FILES ${TOLVANEK_WEB_PAGE} DESTINATION ${CMAKE_INSTALL_DATADIR}/tolvanek/web OPTIONAL)
 
 set(TOLVANEK_MAINTAINER

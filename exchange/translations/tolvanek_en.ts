@@ -2254,4 +2254,31 @@ Saving into it could damage it. Open it?</translation>
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Open image...</source>
+        <translation>Open image...</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Choose an image with the button above, or drop it on this page. The image stays on this computer: nothing is sent anywhere.</source>
+        <translation>Choose an image with the button above, or drop it on this page. The image stays on this computer: nothing is sent anywhere.</translation>
+    </message>
+    <message>
+        <source>Image information</source>
+        <translation>Image information</translation>
+    </message>
+    <message>
+        <source>Drop the image to open it</source>
+        <translation>Drop the image to open it</translation>
+    </message>
+</context>
 </TS>

@@ -2245,4 +2245,31 @@ Saving into it could damage it. Open it?</source>
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Open image...</source>
+        <translation>イメージを開く...</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>チーム</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Choose an image with the button above, or drop it on this page. The image stays on this computer: nothing is sent anywhere.</source>
+        <translation>上のボタンでイメージを選ぶか、このページにドロップしてください。イメージはこのコンピューターから出ません。どこにも送られません。</translation>
+    </message>
+    <message>
+        <source>Image information</source>
+        <translation>イメージ情報</translation>
+    </message>
+    <message>
+        <source>Drop the image to open it</source>
+        <translation>ドロップするとイメージを開きます</translation>
+    </message>
+</context>
 </TS>
