@@ -2,6 +2,8 @@
 #include "Compare.h"
 
 #include "CellMerge.h"
+#include "ImageLayout.h"
+#include "Patch.h"
 #include "Team.h"
 #include "TextEncoding.h"
 
@@ -126,6 +128,15 @@ reports::CsvImport ReadCsvFile(std::string_view bytes, const reports::LeagueText
     if (reports::IsValidUtf8(bytes))
         return reports::ReadCsv(bytes, current, teamOfTeamCsv);
     return reports::ReadCsv(decodeText(bytes), current, teamOfTeamCsv);
+}
+
+CompareKind KindOfComparedFile(std::string_view fileName, std::span<const std::uint8_t> bytes) {
+    const auto& magic = teamdata::InesMagic;
+    if (bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin()))
+        return CompareKind::Image;
+    return teamdata::LooksLikePatch(bytes) || teamdata::PatchFormatForName(fileName)
+               ? CompareKind::Patch
+               : CompareKind::Image;
 }
 
 reports::LeagueTexts LeagueTextsOf(std::span<const std::uint8_t> image) {

@@ -3,7 +3,9 @@
 // JavaScript hands over the bytes the browser read, draws what comes back and words it from the
 // translation catalog; every decision is made here, by the same code the window and the command
 // line run.
+#include "ChangeReport.h"
 #include "Checksums.h"
+#include "Compare.h"
 #include "GridCaptions.h"
 #include "ImageCheck.h"
 #include "InesHeader.h"
@@ -81,6 +83,152 @@ const char* DoubtName(teamdata::ImageDoubt doubt) {
     return "none";
 }
 
+std::string InitialsOf(int team) {
+    if (!teamdata::IsValidTeam(team))
+        return {};
+    return std::string(TRomTeamData::TeamInitials[static_cast<std::size_t>(team)]);
+}
+
+val CheckValue(const teamdata::ImageCheck& check) {
+    val value = val::object();
+    value.set("verdict", VerdictName(check.verdict));
+    value.set("doubt", DoubtName(check.doubt));
+    value.set("team", InitialsOf(check.team));
+    // Sizes as text: a 64-bit number has no exact JavaScript number in general.
+    value.set("declaredSize", std::to_string(check.declaredSize));
+    value.set("actualSize", std::to_string(check.actualSize));
+    value.set("minimumSize", std::to_string(teamdata::ImageMinimumSize));
+    return value;
+}
+
+const char* ApplyVerdictName(plans::ApplyVerdict verdict) {
+    switch (verdict) {
+    case plans::ApplyVerdict::Write:
+        return "write";
+    case plans::ApplyVerdict::AlreadyApplied:
+        return "alreadyApplied";
+    case plans::ApplyVerdict::Refused:
+        return "refused";
+    case plans::ApplyVerdict::NoImage:
+        return "noImage";
+    case plans::ApplyVerdict::AskFirst:
+        return "askFirst";
+    }
+    return "refused";
+}
+
+val BytesValue(std::span<const std::uint8_t> bytes) {
+    // A copy the page owns: a view into the core's memory would go stale when it grows.
+    return val::global("Uint8Array")
+        .new_(emscripten::typed_memory_view(bytes.size(), bytes.data()));
+}
+
+val StringBytes(std::string_view text) {
+    return BytesValue(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+const char* PatchDecisionName(teamdata::PatchDecision decision) {
+    switch (decision) {
+    case teamdata::PatchDecision::AlreadyApplied:
+        return "alreadyApplied";
+    case teamdata::PatchDecision::Applied:
+        return "applied";
+    case teamdata::PatchDecision::AppliedToData:
+        return "appliedToData";
+    case teamdata::PatchDecision::Refused:
+        return "refused";
+    }
+    return "refused";
+}
+
+const char* PatchRefusalName(teamdata::PatchRefusal refusal) {
+    switch (refusal) {
+    case teamdata::PatchRefusal::None:
+        return "none";
+    case teamdata::PatchRefusal::NotAPatch:
+        return "notAPatch";
+    case teamdata::PatchRefusal::Malformed:
+        return "malformed";
+    case teamdata::PatchRefusal::SourceSizeMismatch:
+        return "sourceSizeMismatch";
+    case teamdata::PatchRefusal::SourceChecksumMismatch:
+        return "sourceChecksumMismatch";
+    case teamdata::PatchRefusal::PatchChecksumMismatch:
+        return "patchChecksumMismatch";
+    case teamdata::PatchRefusal::ResultChecksumMismatch:
+        return "resultChecksumMismatch";
+    case teamdata::PatchRefusal::TooLarge:
+        return "tooLarge";
+    }
+    return "malformed";
+}
+
+const char* CompareDecisionName(plans::CompareDecision decision) {
+    switch (decision) {
+    case plans::CompareDecision::Compared:
+        return "compared";
+    case plans::CompareDecision::AlreadyApplied:
+        return "alreadyApplied";
+    case plans::CompareDecision::PatchRefused:
+        return "patchRefused";
+    case plans::CompareDecision::NoImage:
+        return "noImage";
+    case plans::CompareDecision::AskFirst:
+        return "askFirst";
+    case plans::CompareDecision::CsvRefused:
+        return "csvRefused";
+    case plans::CompareDecision::TeamMissing:
+        return "teamMissing";
+    }
+    return "noImage";
+}
+
+// A patch's decision as the page words it: the refusal with the checksums it names, and the notes
+// for the user.
+val PatchValue(const plans::ApplyPlan& plan) {
+    const teamdata::PatchApplication& patch = plan.patch;
+    val value = val::object();
+    value.set("decision", PatchDecisionName(patch.decision));
+    value.set("refusal", PatchRefusalName(patch.refusal));
+    value.set("expectedChecksum", ChecksumText(patch.expectedSourceChecksum));
+    value.set("imageChecksum", ChecksumText(patch.imageChecksum));
+    value.set("imageDataChecksum", ChecksumText(patch.imageDataChecksum));
+    value.set("headerOnlyRuledOut", patch.headerOnlyRuledOut);
+    value.set("largestMiB", std::to_string(teamdata::MaxBpsResultSize >> 20));
+    val notes = val::array();
+    for (const plans::ApplyNote note : plan.notes)
+        notes.call<void>("push", std::string(note == plans::ApplyNote::HeaderOnlyDifference
+                                                 ? "headerOnlyDifference"
+                                                 : "ipsProvesNoSource"));
+    value.set("notes", notes);
+    value.set("resultCheck", CheckValue(plan.resultCheck));
+    return value;
+}
+
+// A comparison as the page shows and saves it: the decision, the change list in the window's
+// columns, and its text and review page as the command line's diff writes them.
+val ComparisonValue(const plans::ComparisonPlan& plan) {
+    val value = val::object();
+    value.set("decision", CompareDecisionName(plan.decision));
+    value.set("afterCheck", CheckValue(plan.afterCheck));
+    if (plan.apply)
+        value.set("patch", PatchValue(*plan.apply));
+    if (!plan.Shown())
+        return value;
+    val rows = val::array();
+    for (const teamdata::LeagueChange& change : plan.changes) {
+        const reports::ChangeFields fields = reports::FieldsOf(change);
+        rows.call<void>("push",
+                        ArrayOf(std::array{fields.team, fields.kind, fields.row, fields.name,
+                                           fields.item, fields.before, fields.after}));
+    }
+    value.set("changes", rows);
+    value.set("text", StringBytes(reports::BuildChangeText(plan.changes)));
+    value.set("page", StringBytes(reports::BuildChangeHtml(plan.changes,
+                                                           plans::LeagueTextsOf(plan.after))));
+    return value;
+}
+
 const char* HeaderKindName(teamdata::InesKind kind) {
     switch (kind) {
     case teamdata::InesKind::Ines10:
@@ -122,16 +270,34 @@ public:
         : bytes_(BytesOf(bytes))
         , check_(teamdata::CheckImage(bytes_)) {}
 
-    [[nodiscard]] val Check() const {
-        val check = val::object();
-        check.set("verdict", VerdictName(check_.verdict));
-        check.set("doubt", DoubtName(check_.doubt));
-        check.set("team", InitialsOf(check_.team));
-        // Sizes as text: a 64-bit number has no exact JavaScript number in general.
-        check.set("declaredSize", std::to_string(check_.declaredSize));
-        check.set("actualSize", std::to_string(check_.actualSize));
-        check.set("minimumSize", std::to_string(teamdata::ImageMinimumSize));
-        return check;
+    [[nodiscard]] val Check() const { return CheckValue(check_); }
+
+    // This image against another image or a patch (`kind` "image" or "patch"); `agreed` when the
+    // user has said yes to a result that does not look like the game's.
+    [[nodiscard]] val Compare(const val& other, const std::string& kind, bool agreed) const {
+        const std::vector<std::uint8_t> bytes = BytesOf(other);
+        plans::CompareChoices how;
+        // Only read, never written: an image that does not look like this game's is compared.
+        how.agreed = agreed || kind == "image";
+        return ComparisonValue(plans::PlanComparison(
+            bytes_, bytes, kind == "patch" ? plans::CompareKind::Patch : plans::CompareKind::Image,
+            how));
+    }
+
+    // A received patch put onto this image: its decision, the changes it makes and, when it is
+    // to be written, the patched image.
+    [[nodiscard]] val Apply(const val& patch, bool agreed) const {
+        const std::vector<std::uint8_t> bytes = BytesOf(patch);
+        plans::CompareChoices how;
+        how.agreed = agreed;
+        const plans::ComparisonPlan compared =
+            plans::PlanComparison(bytes_, bytes, plans::CompareKind::Patch, how);
+        val value = ComparisonValue(compared);
+        const plans::ApplyPlan& plan = *compared.apply;
+        value.set("verdict", ApplyVerdictName(plan.verdict));
+        if (plan.verdict == plans::ApplyVerdict::Write)
+            value.set("result", BytesValue(plan.result));
+        return value;
     }
 
     // Which cartridge this is: its header as declared, and the checksums of the whole file and of
@@ -182,12 +348,6 @@ public:
     }
 
 private:
-    static std::string InitialsOf(int team) {
-        if (!teamdata::IsValidTeam(team))
-            return {};
-        return std::string(TRomTeamData::TeamInitials[static_cast<std::size_t>(team)]);
-    }
-
     std::vector<std::uint8_t> bytes_;
     teamdata::ImageCheck check_;
 };
@@ -212,6 +372,18 @@ bool AdmitsFileSize(double size) {
     return size >= 0 && size <= static_cast<double>(teamdata::MaxImageFileSize);
 }
 
+// What a file picked to compare with is, "patch" or "image", as the window tells them apart.
+std::string ComparedKind(const std::string& fileName, const val& bytes) {
+    const std::vector<std::uint8_t> read = BytesOf(bytes);
+    return plans::KindOfComparedFile(fileName, read) == plans::CompareKind::Patch ? "patch"
+                                                                                  : "image";
+}
+
+// The columns of the change list, as the window's list and the CSV form have them.
+val ChangeHeaders() {
+    return ArrayOf(reports::ChangeCsvHeaders);
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(tolvanek) {
@@ -219,7 +391,11 @@ EMSCRIPTEN_BINDINGS(tolvanek) {
         .constructor<const val&>()
         .function("check", &PageImage::Check)
         .function("identity", &PageImage::Identity)
-        .function("team", &PageImage::Team);
+        .function("team", &PageImage::Team)
+        .function("compare", &PageImage::Compare)
+        .function("apply", &PageImage::Apply);
     emscripten::function("gridTexts", &GridTexts);
     emscripten::function("admitsFileSize", &AdmitsFileSize);
+    emscripten::function("comparedKind", &ComparedKind);
+    emscripten::function("changeHeaders", &ChangeHeaders);
 }

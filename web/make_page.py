@@ -14,7 +14,8 @@ import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
 # The translation contexts the page words its texts from: its own and the window's it shares.
-PAGE_CONTEXTS = {"Web", "ImageFile", "ImageIdentity", "MessageDialogs", "TMainForm",
+PAGE_CONTEXTS = {"Web", "ImageFile", "ImageIdentity", "MessageDialogs", "TMainForm", "Changes",
+                 "League", "PatchFiles",
                  "EditCaptions"}
 
 

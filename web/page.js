@@ -43,7 +43,42 @@ const staticTexts = [
   ["drop-hint", "Web", QT_TRANSLATE_NOOP("Web", "Choose an image with the button above, or drop it on this page. The image stays on this computer: nothing is sent anywhere.")],
   ["identity-title", "Web", QT_TRANSLATE_NOOP("Web", "Image information")],
   ["drop-cover-text", "Web", QT_TRANSLATE_NOOP("Web", "Drop the image to open it")],
+  ["exchange-title", "Web", QT_TRANSLATE_NOOP("Web", "Compare and patch")],
+  ["compare-label", "Web", QT_TRANSLATE_NOOP("Web", "Compare with an image or a patch...")],
+  ["apply-label", "Web", QT_TRANSLATE_NOOP("Web", "Apply a patch...")],
+  ["save-patched", "Web", QT_TRANSLATE_NOOP("Web", "Save the patched image")],
+  ["save-change-text", "Web", QT_TRANSLATE_NOOP("Web", "Save the change list")],
+  ["open-change-page", "Web", QT_TRANSLATE_NOOP("Web", "Show the comparison page")],
 ];
+
+// The wording of a patch's refusal, as the window words it.
+const refusalTexts = {
+  notAPatch: QT_TRANSLATE_NOOP("League", "the file is no BPS or IPS patch"),
+  malformed: QT_TRANSLATE_NOOP("League", "the patch is damaged or cut short"),
+  sourceSizeMismatch: QT_TRANSLATE_NOOP("League", "the image is not the one the patch was made for (its size differs)"),
+  sourceChecksumMismatch: QT_TRANSLATE_NOOP("League", "the image is not the one the patch was made for (its checksum differs)"),
+  patchChecksumMismatch: QT_TRANSLATE_NOOP("League", "the patch is damaged (its own checksum does not match)"),
+  resultChecksumMismatch: QT_TRANSLATE_NOOP("League", "the patched image does not match the patch's checksum"),
+  tooLarge: QT_TRANSLATE_NOOP("League", "the patch would make an image larger than %1 MiB, larger than any image the program reads"),
+};
+const noteTexts = {
+  headerOnlyDifference: QT_TRANSLATE_NOOP("PatchFiles", "applied to an image that differs only in its header"),
+  ipsProvesNoSource: QT_TRANSLATE_NOOP("PatchFiles", "an IPS patch carries no checksums, so it cannot prove that this is the image it was made for"),
+};
+
+function describePatchRefusal(patch) {
+  const t = function (source) { return qsTranslate("PatchFiles", source); };
+  if (patch.decision === "alreadyApplied")
+    return t("this patch has already been applied to this image");
+  if (patch.refusal === "sourceSizeMismatch" || patch.refusal === "sourceChecksumMismatch") {
+    let text = fill(t("the patch was made for another image: it expects CRC-32 %1; this file has %2, and %3 without its header"),
+                    [patch.expectedChecksum, patch.imageChecksum, patch.imageDataChecksum]);
+    if (patch.headerOnlyRuledOut)
+      text += t("; it is not the same cartridge behind another header either");
+    return text;
+  }
+  return fill(qsTranslate("League", refusalTexts[patch.refusal] || ""), [patch.largestMiB]);
+}
 
 // The wording of the image check's doubts, as the window words them.
 const doubtTexts = {
@@ -186,6 +221,9 @@ function show(name, image, check) {
   byId("file-name").textContent = name;
   document.title = "TOLVANEK -" + name;
   byId("team-view").hidden = false;
+  byId("exchange").hidden = false;
+  outcome = null;
+  drawOutcome();
   showTeam(0);
   if (performance.getEntriesByName("image-chosen").length > 0)
     performance.measure("image-opened", "image-chosen");
@@ -331,6 +369,107 @@ function drawIdentity() {
   identityLine(list, t("check"), verdict);
 }
 
+// Bytes the page made, handed to the browser to save under `name`.
+function download(bytes, name, type) {
+  const url = URL.createObjectURL(new Blob([bytes], { type: type }));
+  const link = document.createElement("a");
+  link.href = url;
+  link.download = name;
+  document.body.appendChild(link);
+  link.click();
+  link.remove();
+  setTimeout(function () { URL.revokeObjectURL(url); }, 60000);
+}
+
+function baseName(name) {
+  return name.replace(/\.[^.]*$/, "");
+}
+
+// The outcome of a comparison or of a patch on show: what the core said, and the file it came from.
+let outcome = null;
+
+function patchedImageDoubt(result) {
+  return describeDoubt(result.patch ? result.patch.resultCheck : result.afterCheck);
+}
+
+// Why a comparison or a patch goes no further, worded as the window words it; empty when it goes on.
+function stopMessage(result) {
+  switch (result.decision) {
+    case "patchRefused":
+      return sentence(describePatchRefusal(result.patch));
+    case "noImage":
+      if (result.patch)
+        return fill(qsTranslate("TMainForm", "What the patch gives is no image of this game (%1)."),
+                    [patchedImageDoubt(result)]);
+      return qsTranslate("TMainForm", "The file is damaged.");
+    default:
+      return "";
+  }
+}
+
+function drawOutcome() {
+  const box = byId("outcome");
+  if (outcome === null) {
+    box.hidden = true;
+    return;
+  }
+  const result = outcome.result;
+  box.hidden = false;
+  const notes = byId("outcome-notes");
+  notes.textContent = "";
+  if (result.patch)
+    result.patch.notes.forEach(function (note) {
+      const item = document.createElement("li");
+      item.textContent = sentence(qsTranslate("PatchFiles", noteTexts[note]));
+      notes.appendChild(item);
+    });
+  let summary;
+  if (result.decision === "alreadyApplied")
+    summary = sentence(describePatchRefusal(result.patch));
+  else if (result.changes.length === 0)
+    summary = qsTranslate("Changes", "No changes.");
+  else
+    summary = fill(qsTranslate("Web", "%1 against %2: %3 changes"),
+                   [shown.name, outcome.name, result.changes.length]);
+  byId("outcome-summary").textContent = summary;
+  byId("save-patched").hidden = !result.result;
+  const labels = result.changes.map(function (row, index) { return String(index + 1); });
+  drawGrid(byId("change-grid"), [qsTranslate("Web", "Change")].concat(gridTexts.changeHeaders),
+           labels, result.changes);
+  byId("change-grid").hidden = result.changes.length === 0;
+}
+
+// The image compared with a file, or a patch put onto it: `applying` when the patch is to be saved.
+function weigh(name, bytes, applying, agreed) {
+  clearMessage();
+  const kind = applying ? "patch" : core.comparedKind(name, bytes);
+  const result = applying ? shown.image.apply(bytes, agreed) : shown.image.compare(bytes, kind, agreed);
+  if (result.decision === "askFirst") {
+    const question = qsTranslate("TMainForm", "The patched image does not look like an image of this game (%1). Go on?");
+    ask(fill(question, [patchedImageDoubt(result)]), function (yes) {
+      if (yes) weigh(name, bytes, applying, true);
+    });
+    return;
+  }
+  const stop = stopMessage(result);
+  if (stop) {
+    outcome = null;
+    drawOutcome();
+    showMessage(function () { return [qsTranslate("MessageDialogs", "Error"), stopMessage(result)]; });
+    return;
+  }
+  outcome = { name: name, result: result, applying: applying };
+  drawOutcome();
+}
+
+function weighFile(file, applying) {
+  file.arrayBuffer().then(function (buffer) {
+    weigh(file.name, new Uint8Array(buffer), applying, false);
+  }, function () {
+    showBrokenFile("unreadable");
+  });
+}
+
 function setLanguage(chosen) {
   language = chosen;
   document.documentElement.lang = chosen;
@@ -339,6 +478,7 @@ function setLanguage(chosen) {
     byId(entry[0]).textContent = qsTranslate(entry[1], entry[2]);
   });
   drawMessage();
+  if (outcome) drawOutcome();
   if (shown) {
     showTeam(shown.team);
     drawIdentity();
@@ -361,6 +501,23 @@ function connect() {
     const file = event.target.files[0];
     if (file) openFile(file);
     event.target.value = "";
+  });
+  [["compare-input", false], ["apply-input", true]].forEach(function (entry) {
+    byId(entry[0]).addEventListener("change", function (event) {
+      const file = event.target.files[0];
+      if (file) weighFile(file, entry[1]);
+      event.target.value = "";
+    });
+  });
+  byId("save-patched").addEventListener("click", function () {
+    download(outcome.result.result, baseName(outcome.name) + ".nes", "application/octet-stream");
+  });
+  byId("save-change-text").addEventListener("click", function () {
+    download(outcome.result.text, "changes.txt", "text/plain;charset=utf-8");
+  });
+  byId("open-change-page").addEventListener("click", function () {
+    const url = URL.createObjectURL(new Blob([outcome.result.page], { type: "text/html;charset=utf-8" }));
+    window.open(url, "_blank", "noopener");
   });
   byId("team-box").addEventListener("change", function (event) {
     showTeam(Number(event.target.value));
@@ -400,5 +557,6 @@ connect();
 TolvanekCore().then(function (module) {
   core = module;
   gridTexts = core.gridTexts();
+  gridTexts.changeHeaders = core.changeHeaders();
   document.body.dataset.ready = "true";
 });

@@ -2280,5 +2280,37 @@ Saving into it could damage it. Open it?</translation>
         <source>Drop the image to open it</source>
         <translation>Drop the image to open it</translation>
     </message>
+    <message>
+        <source>Compare and patch</source>
+        <translation>Compare and patch</translation>
+    </message>
+    <message>
+        <source>Compare with an image or a patch...</source>
+        <translation>Compare with an image or a patch...</translation>
+    </message>
+    <message>
+        <source>Apply a patch...</source>
+        <translation>Apply a patch...</translation>
+    </message>
+    <message>
+        <source>Save the patched image</source>
+        <translation>Save the patched image</translation>
+    </message>
+    <message>
+        <source>Save the change list</source>
+        <translation>Save the change list</translation>
+    </message>
+    <message>
+        <source>Show the comparison page</source>
+        <translation>Show the comparison page</translation>
+    </message>
+    <message>
+        <source>%1 against %2: %3 changes</source>
+        <translation>%1 against %2: %3 changes</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
 </context>
 </TS>

@@ -2271,5 +2271,37 @@ Saving into it could damage it. Open it?</source>
         <source>Drop the image to open it</source>
         <translation>ドロップするとイメージを開きます</translation>
     </message>
+    <message>
+        <source>Compare and patch</source>
+        <translation>比較とパッチ</translation>
+    </message>
+    <message>
+        <source>Compare with an image or a patch...</source>
+        <translation>イメージかパッチと比較...</translation>
+    </message>
+    <message>
+        <source>Apply a patch...</source>
+        <translation>パッチを当てる...</translation>
+    </message>
+    <message>
+        <source>Save the patched image</source>
+        <translation>パッチを当てたイメージを保存</translation>
+    </message>
+    <message>
+        <source>Save the change list</source>
+        <translation>変更の一覧を保存</translation>
+    </message>
+    <message>
+        <source>Show the comparison page</source>
+        <translation>比較のページを表示</translation>
+    </message>
+    <message>
+        <source>%1 against %2: %3 changes</source>
+        <translation>%1 と %2: %3 件の変更</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>変更</translation>
+    </message>
 </context>
 </TS>

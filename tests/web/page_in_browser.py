@@ -14,6 +14,9 @@ Exits 77 (skipped) when there is no chromium, or when the page has not been buil
 (scripts/build-web.sh builds it).
 """
 
+import base64
+import os
+import random
 import shutil
 import subprocess
 import sys
@@ -58,6 +61,33 @@ def team_csv(cli, image, initials):
     lines = cli_lines(cli, "export", str(image), "--team", initials, "--encoding", "utf-8")
     rows = [line.split(",") for line in lines]
     return {"batters": rows[1:14], "pitchers": rows[15:20]}
+
+
+def random_league(cli, image, output, seed):
+    """The image with cells and colours swapped at random between players and teams, written by
+    the command line's import: every value stays one the game allows."""
+    rows = [line.split(",") for line in cli_lines(cli, "export", str(image), "--encoding", "utf-8")]
+    generator = random.Random(seed)
+    batters = [row for row in rows if len(row) == 9 and row[4].isdigit()]
+    pitchers = [row for row in rows if len(row) == 11 and row[3].isdigit()]
+    teams = [row for row in rows if len(row) == 6]
+    for _ in range(generator.randint(1, 12)):
+        group, columns = generator.choice([(batters, range(4, 9)), (pitchers, range(3, 11)),
+                                           (teams, (3, 5))])
+        first, second = generator.sample(group, 2)
+        column = generator.choice(list(columns))
+        first[column], second[column] = second[column], first[column]
+    league = output / "random-league.csv"
+    league.write_text("\ufeff" + "\r\n".join(",".join(row) for row in rows) + "\r\n",
+                      encoding="utf-8")
+    changed = output / "random.nes"
+    subprocess.run([cli, "import", str(image), str(league), "-o", str(changed)], check=True,
+                   capture_output=True)
+    return changed
+
+
+def cli_bytes(cli, *arguments):
+    return subprocess.run([cli, "--lang", "ja", *arguments], capture_output=True).stdout
 
 
 class PageCheck:
@@ -165,6 +195,91 @@ class PageCheck:
         page.wait_until("!document.getElementById('message').hidden")
         self.expect(self.shown_file() == doubtful.name, "a refused file replaced the open image")
 
+    def choose_file(self, input_id, path):
+        """A file given to one of the page's file inputs, the chooser opened by a click."""
+        page = self.page
+        page.send("Page.setInterceptFileChooserDialog", {"enabled": True})
+        page.browser.events.clear()
+        page.click(f"label:has(#{input_id})")
+        chooser = page.browser.wait_for("Page.fileChooserOpened")
+        page.send("DOM.setFileInputFiles", {"files": [str(path)],
+                                            "backendNodeId": chooser["params"]["backendNodeId"]})
+
+    def downloaded(self, button, downloads):
+        """The file a click on `button` saves, as the browser wrote it."""
+        page = self.page
+        page.browser.events.clear()
+        page.click(button)
+        started = page.browser.wait_for("Browser.downloadWillBegin")["params"]
+        while True:
+            event = page.browser.wait_for("Browser.downloadProgress")
+            page.browser.events.remove(event)
+            if event["params"]["state"] != "inProgress":
+                break
+        return (downloads / started["guid"]).read_bytes()
+
+    def check_comparison(self, image, changed, downloads):
+        page = self.page
+        self.choose_file("compare-input", changed)
+        page.wait_until("!document.getElementById('outcome').hidden")
+        text = self.downloaded("#save-change-text", downloads)
+        expected = cli_bytes(self.cli, "diff", str(image), str(changed))
+        self.expect(text == expected, f"the change list saved is not `diff`'s:\n{text!r}\n"
+                                      f"{expected!r}")
+        shown = page.evaluate("document.getElementById('change-grid').tBodies[0].rows.length")
+        lines = len(expected.decode().splitlines())
+        self.expect(shown == lines, f"the change list shows {shown} changes, `diff` {lines}")
+        comparison = page.evaluate("btoa(String.fromCharCode.apply(null, outcome.result.page))")
+        expected_page = cli_bytes(self.cli, "diff", str(image), str(changed), "--format", "html")
+        self.expect(base64.b64decode(comparison) == expected_page,
+                    "the comparison page is not `diff --format html`'s")
+        page.browser.send("Target.setDiscoverTargets", {"discover": True})
+        page.browser.events.clear()
+        page.click("#open-change-page")
+        while True:
+            opened = page.browser.wait_for("Target.targetCreated")
+            page.browser.events.remove(opened)
+            target = opened["params"]["targetInfo"]
+            if target["type"] == "page" and target.get("openerId"):
+                break
+        page.browser.send("Target.setDiscoverTargets", {"discover": False})
+        # Closed again: a tab in the background takes no screenshots.
+        page.browser.send("Target.closeTarget", {"targetId": target["targetId"]})
+
+    def check_patches(self, image, changed, doubtful, downloads):
+        page = self.page
+        for form in ("bps", "ips"):
+            patch = self.output / f"random.{form}"
+            subprocess.run([self.cli, "patch", str(image), str(changed), "-o", str(patch)],
+                           check=True, capture_output=True)
+            self.choose_file("apply-input", patch)
+            page.wait_until(f"outcome && outcome.name === {patch.name!r} && "
+                            "!document.getElementById('save-patched').hidden")
+            result = self.downloaded("#save-patched", downloads)
+            applied = self.output / f"applied-{form}.nes"
+            subprocess.run([self.cli, "apply", str(image), str(patch), "-o", str(applied)],
+                           check=True, capture_output=True)
+            self.expect(result == applied.read_bytes(),
+                        f"the {form} patch applied in the page is not `apply`'s result")
+        # The way back is there already in the image itself: the patch's decision says so.
+        back = self.output / "back.bps"
+        subprocess.run([self.cli, "patch", str(changed), str(image), "-o", str(back)],
+                       check=True, capture_output=True)
+        self.choose_file("apply-input", back)
+        page.wait_until(f"outcome && outcome.name === {back.name!r}")
+        summary = page.evaluate("document.getElementById('outcome-summary').textContent")
+        already = page.evaluate("sentence(qsTranslate('PatchFiles', "
+                                "'this patch has already been applied to this image'))")
+        self.expect(summary == already, f"a patch applied already reads {summary!r}")
+        # A BPS patch for another image is refused with both checksums named.
+        foreign = self.output / "foreign.bps"
+        subprocess.run([self.cli, "patch", "--force", str(doubtful), str(changed),
+                        "-o", str(foreign)], check=True, capture_output=True)
+        self.choose_file("apply-input", foreign)
+        page.wait_until("!document.getElementById('message').hidden")
+        message = page.evaluate("document.getElementById('message-text').textContent")
+        self.expect("CRC-32" in message, f"a patch for another image is refused as {message!r}")
+
     def check_names(self):
         nodes = self.page.send("Accessibility.getFullAXTree")["nodes"]
         for node in nodes:
@@ -195,7 +310,10 @@ class PageCheck:
 
 
 def run(chromium, page_file, cli, output, images):
-    image, doubtful, broken = images
+    image, doubtful, broken, changed = images
+    downloads = output / "downloads"
+    shutil.rmtree(downloads, ignore_errors=True)
+    downloads.mkdir()
     url = page_file.resolve().as_uri()
     with tempfile.TemporaryDirectory(prefix="tolvanek-chromium-") as profile, \
             open(output / "chromium.log", "wb") as log:
@@ -214,7 +332,12 @@ def run(chromium, page_file, cli, output, images):
                          "a browser preferring Japanese got another language")
             check.check_opening(image)
             check.check_keyboard(image)
+            browser.send("Browser.setDownloadBehavior",
+                         {"behavior": "allowAndName", "downloadPath": str(downloads),
+                          "eventsEnabled": True})
+            check.check_comparison(image, changed, downloads)
             page.screenshot(output / "page-ja.png")
+            check.check_patches(image, changed, doubtful, downloads)
             check.check_names()
             check.check_questions(image, doubtful, broken)
             page.screenshot(output / "page-ja-questions.png")
@@ -257,7 +380,10 @@ def main():
     broken = output / "notes.nes"
     broken.write_bytes("これはイメージではありません\n".encode("utf-8"))
 
-    problems = run(chromium, page_file, cli, output, (image, doubtful, broken))
+    seed = int(os.environ.get("TOLVANEK_SEED", random.randrange(1 << 32)))
+    print(f"random league from seed {seed} (TOLVANEK_SEED={seed} repeats it)")
+    changed = random_league(cli, image, output, seed)
+    problems = run(chromium, page_file, cli, output, (image, doubtful, broken, changed))
     if problems:
         print("\n".join(problems))
         print(f"(screenshots and Chromium's log are in {output})")
