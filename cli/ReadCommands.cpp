@@ -9,6 +9,7 @@
 #include "Changes.h"
 #include "Compare.h"
 #include "CsvReader.h"
+#include "Exports.h"
 #include "Files.h"
 #include "ImageFile.h"
 #include "ImageIdentity.h"
@@ -18,6 +19,7 @@
 #include "PatchFiles.h"
 #include "SafeImageWriter.h"
 #include "TeamInitials.h"
+#include "TeamWords.h"
 
 #include <QStringList>
 
@@ -32,6 +34,14 @@
 #include <vector>
 
 namespace cli {
+
+namespace {
+
+std::span<const std::uint8_t> BytesOfFile(const std::string& file) {
+    return {reinterpret_cast<const std::uint8_t*>(file.data()), file.size()};
+}
+
+} // namespace
 
 int RunInfo(const Invocation& call) {
     exchange::LoadedImage loaded = exchange::LoadImage(call.Argument(0));
@@ -79,53 +89,50 @@ int RunExport(const Invocation& call) {
     const NamedTeam named = TeamOption(call);
     if (named.status != Done)
         return named.status;
-    if (html && !named.team)
+    plans::ExportChoices how;
+    how.kind = html         ? plans::ExportKind::TeamPage
+               : named.team ? plans::ExportKind::TeamCsv
+                            : plans::ExportKind::LeagueCsv;
+    how.team = named.team;
+    how.encoding = utf8 ? plans::CsvEncoding::Utf8 : plans::CsvEncoding::ShiftJis;
+    how.pageLabels = exchange::InterfaceTeamReportLabels();
+    switch (plans::CheckExportChoices(how)) {
+    case plans::ExportDecision::TeamNotGiven:
         return ReportUsage(call.err, call.command,
                            Cli::tr("--format html needs --team: a page shows one team"));
-    if (html && utf8)
+    case plans::ExportDecision::PageOnlyInShiftJis:
         return ReportUsage(call.err, call.command,
                            Cli::tr("--encoding utf-8 is for the CSV files; a page is always "
                                    "written in Shift_JIS"));
+    case plans::ExportDecision::Made:
+    case plans::ExportDecision::NotANumber:
+        break;
+    }
     const OpenedImage opened = OpenImage(call.Argument(0), call.Force(), call.err);
     if (opened.status != Done)
         return opened.status;
-    const reports::LeagueTexts league = exchange::TextsOf(exchange::RecordsOf(opened.image));
-
-    const exchange::CsvEncoding csvEncoding =
-        utf8 ? exchange::CsvEncoding::Utf8 : exchange::CsvEncoding::ShiftJis;
-    QByteArray bytes;
-    if (!named.team) {
-        bytes = exchange::LeagueCsvBytes(league, csvEncoding);
-    } else if (!html) {
-        bytes = exchange::TeamCsvBytes(league[static_cast<std::size_t>(*named.team)], csvEncoding);
-    } else {
-        try {
-            bytes =
-                exchange::TeamHtmlBytes(*named.team, league[static_cast<std::size_t>(*named.team)]);
-        } catch (const std::runtime_error&) {
-            // The totals row sums the cells; the window refuses a page it cannot sum as well.
-            return Report(call.err, Cli::tr("team %1 holds a value that is no number; its page "
-                                            "cannot be written")
-                                        .arg(exchange::TeamInitialsText(*named.team)));
-        }
-    }
-    return WriteOutput(call, call.Value(QStringLiteral("o")), BytesOf(bytes));
+    const plans::ExportPlan plan = plans::PlanExport(opened.image.bytes, how);
+    if (plan.decision == plans::ExportDecision::NotANumber)
+        // The totals row sums the cells; the window refuses a page it cannot sum as well.
+        return Report(call.err, Cli::tr("team %1 holds a value that is no number; its page "
+                                        "cannot be written")
+                                    .arg(exchange::TeamInitialsText(*named.team)));
+    return WriteOutput(call, call.Value(QStringLiteral("o")), BytesOfFile(plan.bytes));
 }
 
 int RunOverview(const Invocation& call) {
     const OpenedImage opened = OpenImage(call.Argument(0), call.Force(), call.err);
     if (opened.status != Done)
         return opened.status;
-    QByteArray page;
-    try {
-        page = exchange::LeagueOverviewBytes(exchange::TextsOf(exchange::RecordsOf(opened.image)));
-    } catch (const std::runtime_error& error) {
+    plans::ExportChoices how;
+    how.kind = plans::ExportKind::Overview;
+    how.overviewLabels = exchange::InterfaceOverviewLabels();
+    const plans::ExportPlan plan = plans::PlanExport(opened.image.bytes, how);
+    if (plan.decision == plans::ExportDecision::NotANumber)
         // Cells read from record bytes are always numbers; should one not be, say which.
-        return Report(
-            call.err,
-            Cli::tr("the overview cannot be written: %1").arg(exchange::DescribeException(error)));
-    }
-    return WriteOutput(call, call.Value(QStringLiteral("o")), BytesOf(page));
+        return Report(call.err, Cli::tr("the overview cannot be written: %1")
+                                    .arg(exchange::DescribeNotANumber(plan.notANumber)));
+    return WriteOutput(call, call.Value(QStringLiteral("o")), BytesOfFile(plan.bytes));
 }
 
 int RunShow(const Invocation& call) {
@@ -143,7 +150,10 @@ int RunShow(const Invocation& call) {
     const OpenedImage opened = OpenImage(call.Argument(0), true, call.err, std::move(loaded));
     if (opened.status != Done)
         return opened.status;
-    WriteBytes(call.out, exchange::LeagueShowBytes(opened.image));
+    plans::ExportChoices how;
+    how.kind = plans::ExportKind::Show;
+    WriteBytes(call.out,
+               QByteArray::fromStdString(plans::PlanExport(opened.image.bytes, how).bytes));
     return Done;
 }
 

@@ -15,6 +15,7 @@
 #include "Import.h"
 #include "League.h"
 #include "LeagueCsv.h"
+#include "MakePatch.h"
 #include "PatchFiles.h"
 #include "SafeImageWriter.h"
 #include "TeamInitials.h"
@@ -123,9 +124,9 @@ int RunPatch(const Invocation& call) {
     const OpenedImage modified = OpenImage(call.Argument(1), call.Force(), call.err);
     if (modified.status != Done)
         return modified.status;
-    const exchange::PatchFile patch =
-        exchange::MakePatchFile(patchPath, original.image, modified.image);
-    if (patch.outcome == exchange::PatchFile::Outcome::TooLargeForIps)
+    const plans::PatchMakingPlan patch = plans::PlanMakePatch(
+        original.image.bytes, modified.image.bytes, exchange::NativePath(patchPath));
+    if (patch.decision == plans::PatchMakingDecision::TooLargeForIps)
         return Report(call.err, Cli::tr("an IPS patch cannot describe images larger than 16 MiB; "
                                         "make a BPS patch"));
     return WriteOutput(call, patchPath, patch.bytes);

@@ -121,10 +121,6 @@ QStringList TeamSummaries(const std::vector<teamdata::LeagueChange>& changes) {
     return lines;
 }
 
-QByteArray LeagueShowBytes(const LoadedImage& image) {
-    return QByteArray::fromStdString(reports::BuildLeagueShow(image.bytes));
-}
-
 bool ShownAsOneLine(const LoadedImage& image) {
     return image.read == teamdata::FileRead::TooLarge ||
            (image.read == teamdata::FileRead::Read && image.Refused());

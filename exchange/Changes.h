@@ -32,9 +32,6 @@ namespace exchange {
 // What changed in each team, one line per team in image order: "Ｇ: 3 cells, 1 colour".
 [[nodiscard]] QStringList TeamSummaries(const std::vector<teamdata::LeagueChange>& changes);
 
-// The whole league as lines (UTF-8), made for `git diff`.
-[[nodiscard]] QByteArray LeagueShowBytes(const LoadedImage& image);
-
 // Whether show describes `image` in one line instead of its league: a file that was there to be
 // read (git hands its text converter every version of a file, whatever it holds) but is too
 // large for an image or is no image of this game.

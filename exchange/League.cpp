@@ -26,16 +26,6 @@ QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QByteArray ShiftJisBytes(const std::string& utf8) {
-    return ShiftJis::Encode(QString::fromStdString(utf8));
-}
-
-QByteArray CsvBytes(const std::string& utf8, CsvEncoding encoding) {
-    if (encoding == CsvEncoding::ShiftJis)
-        return ShiftJisBytes(utf8);
-    return QByteArrayLiteral("\xEF\xBB\xBF") + QByteArray::fromStdString(utf8);
-}
-
 // "200 to 400", with the step when values come in steps.
 QString AllowedRange(const teamdata::CellRefusal& refusal) {
     if (refusal.step > 1)
@@ -104,24 +94,19 @@ reports::LeagueTexts TextsOf(const LeagueRecords& league) {
 }
 
 QByteArray LeagueCsvBytes(const reports::LeagueTexts& league, CsvEncoding encoding) {
-    return CsvBytes(reports::BuildLeagueCsv(league), encoding);
+    return QByteArray::fromStdString(plans::LeagueCsvFile(league, encoding));
 }
 
 QByteArray TeamCsvBytes(const teamdata::TeamTexts& team, CsvEncoding encoding) {
-    return CsvBytes(
-        reports::BuildCsv(reports::BatterGrid(team.batters), reports::PitcherGrid(team.pitchers)),
-        encoding);
+    return QByteArray::fromStdString(plans::TeamCsvFile(team, encoding));
 }
 
 QByteArray TeamHtmlBytes(int team, const teamdata::TeamTexts& texts) {
-    return ShiftJisBytes(
-        reports::BuildHtml(TeamInitialsText(team).toStdString(), reports::BatterGrid(texts.batters),
-                           reports::PitcherGrid(texts.pitchers), InterfaceTeamReportLabels()));
+    return QByteArray::fromStdString(plans::TeamPageFile(team, texts, InterfaceTeamReportLabels()));
 }
 
 QByteArray LeagueOverviewBytes(const reports::LeagueTexts& league) {
-    return QByteArray::fromStdString(
-        reports::BuildLeagueOverview(league, InterfaceOverviewLabels()));
+    return QByteArray::fromStdString(plans::OverviewFile(league, InterfaceOverviewLabels()));
 }
 
 QString DecodeTextFile(const QByteArray& bytes) {
@@ -290,8 +275,12 @@ QString DescribePatchRefusal(teamdata::PatchRefusal refusal) {
 
 QString DescribeException(const std::exception& error) {
     if (const auto* notANumber = dynamic_cast<const teamdata::NotANumberError*>(&error))
-        return Texts::tr("'%1' is not a number").arg(FromUtf8(notANumber->Text()));
+        return DescribeNotANumber(notANumber->Text());
     return QString::fromUtf8(error.what());
+}
+
+QString DescribeNotANumber(const std::string& text) {
+    return Texts::tr("'%1' is not a number").arg(FromUtf8(text));
 }
 
 QString PatchFormatName(teamdata::PatchFormat format) {

@@ -3,6 +3,7 @@
 
 #include "CellEditRules.h"
 #include "CsvReader.h"
+#include "Exports.h"
 #include "ImageFile.h"
 #include "Patch.h"
 #include "SafeImageWriter.h"
@@ -30,16 +31,13 @@ using LeagueRecords = std::array<teamdata::TeamRecords, teamdata::TeamCount>;
 // The texts every team shows.
 [[nodiscard]] reports::LeagueTexts TextsOf(const LeagueRecords& league);
 
-// How the characters of a CSV file are written. Shift_JIS is what the game's users have always
-// read these files in, and stays the default; UTF-8, with a byte-order mark that tells the
-// spreadsheet so, is for the spreadsheets that cannot read Shift_JIS or read it only when told
-// (Gnumeric, LibreOffice). Every import reads both alike.
-enum class CsvEncoding { ShiftJis, Utf8 };
+// How the characters of a CSV file are written (Exports.h).
+using CsvEncoding = plans::CsvEncoding;
 
-// The league file, one team's CSV, one team's HTML page, all with CR LF line ends; the page is
-// always in Shift_JIS. The CSV files are the same in every language; the HTML page's captions and
-// headers are in the interface's language (TeamWords.h). It throws teamdata::NotANumberError when
-// a summed cell holds no number.
+// The files of the export plan (Exports.h) as Qt's bytes: the league file, one team's CSV, one
+// team's HTML page, all with CR LF line ends; the page is always in Shift_JIS. The CSV files are
+// the same in every language; the HTML page's captions and headers are in the interface's language
+// (TeamWords.h). It throws teamdata::NotANumberError when a summed cell holds no number.
 [[nodiscard]] QByteArray LeagueCsvBytes(const reports::LeagueTexts& league,
                                         CsvEncoding encoding = CsvEncoding::ShiftJis);
 [[nodiscard]] QByteArray TeamCsvBytes(const teamdata::TeamTexts& team,
@@ -80,6 +78,9 @@ enum class CsvEncoding { ShiftJis, Utf8 };
 // The message of an exception that reaches the user, in the user's language: a cell that is no
 // number (teamdata::NotANumberError) worded here, any other exception by its own message.
 [[nodiscard]] QString DescribeException(const std::exception& error);
+
+// That a cell summed for a page holds `text`, which is no number, in the user's language.
+[[nodiscard]] QString DescribeNotANumber(const std::string& text);
 
 // Why a patch was refused, in the user's language.
 [[nodiscard]] QString DescribePatchRefusal(teamdata::PatchRefusal refusal);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "PatchFiles.h"
 
-#include "ImageCheck.h"
 #include "ImageIdentity.h"
 #include "League.h"
 
@@ -16,30 +15,6 @@ struct Texts {
 };
 
 } // namespace
-
-PatchFile MakePatchFile(const QString& patchPath, const LoadedImage& original,
-                        const LoadedImage& modified) {
-    PatchFile file;
-    const std::optional<teamdata::PatchFormat> format =
-        teamdata::PatchFormatForName(NativePath(patchPath));
-    if (!format) {
-        file.outcome = PatchFile::Outcome::UnknownFormat;
-        return file;
-    }
-    file.format = *format;
-    static_assert(sizeof("Tolvanek " TOLVANEK_VERSION) <= 128,
-                  "the metadata must stay within what the patch readers' limit allows for");
-    const std::string metadata =
-        teamdata::OriginMetadata("Tolvanek " TOLVANEK_VERSION, original.bytes);
-    teamdata::MadePatch made =
-        teamdata::MakePatch(*format, original.bytes, modified.bytes, metadata);
-    if (made.outcome == teamdata::PatchMaking::TooLargeForIps) {
-        file.outcome = PatchFile::Outcome::TooLargeForIps;
-        return file;
-    }
-    file.bytes = std::move(made.bytes);
-    return file;
-}
 
 LoadedImage ResultImage(const plans::ApplyPlan& plan) {
     LoadedImage image;

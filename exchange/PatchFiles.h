@@ -10,26 +10,9 @@
 #include <QString>
 #include <QStringList>
 
-// Patches made and applied for both faces: the patch between two loaded images, and what a
-// received patch gives for an image, decided and checked before anything is written.
+// What the faces show of a received patch applied to an image (Apply.h): the result as a loaded
+// image, and why it was refused or what to know about it, in the user's language.
 namespace exchange {
-
-struct PatchFile {
-    enum class Outcome {
-        Made,
-        UnknownFormat,  // the file's name ends in neither .bps nor .ips
-        TooLargeForIps, // an image is larger than IPS offsets reach
-    };
-    Outcome outcome = Outcome::Made;
-    teamdata::PatchFormat format = teamdata::PatchFormat::Bps;
-    std::vector<std::uint8_t> bytes; // empty unless made
-};
-
-// The patch that turns `original` into `modified`, in the format the extension of `patchPath`
-// asks for. A BPS patch names this program and its source's header in its metadata, so that it
-// also finds a copy of the cartridge behind another header.
-[[nodiscard]] PatchFile MakePatchFile(const QString& patchPath, const LoadedImage& original,
-                                      const LoadedImage& modified);
 
 // The patched image a plan holds, as a loaded image, for the words and pages made of it.
 [[nodiscard]] LoadedImage ResultImage(const plans::ApplyPlan& plan);

@@ -1,27 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "ShiftJis.h"
 
-#include <QTextCodec>
+#include "ShiftJisCodec.h"
+
+#include <cstddef>
+#include <string_view>
 
 namespace ShiftJis {
 
-namespace {
-// Made on first use: the codec pulls in ICU's conversion tables, which a session that writes no
-// file and measures no name never needs.
-QTextCodec* Codec() {
-    // Qt's Shift_JIS codec is the Windows code page 932 mapping (81 7C is U+FF0D, 81 60 is
-    // U+FF5E), which is what the game's users read these files with.
-    static QTextCodec* codec = QTextCodec::codecForName("Shift_JIS");
-    return codec;
-}
-} // namespace
-
 QByteArray Encode(const QString& text) {
-    return Codec()->fromUnicode(text);
+    return QByteArray::fromStdString(reports::EncodeShiftJis(text.toStdString()));
 }
 
 QString Decode(const QByteArray& bytes) {
-    return Codec()->toUnicode(bytes);
+    return QString::fromStdString(reports::DecodeShiftJis(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
 }
 
 int ByteLength(const QString& text) {

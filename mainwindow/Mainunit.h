@@ -5,6 +5,7 @@
 #include "CellEditRules.h"
 #include "CsvReader.h"
 #include "EditCaptions.h"
+#include "Exports.h"
 #include "FileDialogs.h"
 #include "LeagueChange.h"
 #include "PasteReader.h"
@@ -231,10 +232,9 @@ private:
     [[nodiscard]] teamdata::Grid GridOf(const StringGrid* grid) const;
     void PickTeamColor(bool helmet);
     void UpdateUndoActions();
-    void WriteReport(const QString& path, const QByteArray& bytes);
-    // The league as it stands: every team as the image holds it on disk, the shown team as the
-    // grids and swatches hold it. Empty (with the message shown) when the image cannot be read.
-    [[nodiscard]] std::optional<std::array<teamdata::TeamTexts, teamdata::TeamCount>> LeagueShown();
+    // An export of `kind` as the window asks for it: the shown team as the grids and swatches
+    // hold it, the pages in the interface's language.
+    [[nodiscard]] plans::ExportChoices ExportAsShown(plans::ExportKind kind) const;
     // Reads a file chosen for an import; empty (with the message shown) when it cannot be read.
     [[nodiscard]] std::optional<QByteArray> ReadImportFile(const QString& path);
     // Lists the errors or notes of a CSV file, each at its line and column.

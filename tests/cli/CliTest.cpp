@@ -7,14 +7,17 @@
 
 #include "CliText.h"
 #include "CommandLine.h"
+#include "Exports.h"
 #include "Files.h"
 #include "ImageFile.h"
 #include "ImageLock.h"
 #include "League.h"
 #include "LeagueCsv.h"
+#include "MakePatch.h"
 #include "Patch.h"
 #include "SafeImageWriter.h"
 #include "ShiftJis.h"
+#include "TeamWords.h"
 #include "Translations.h"
 
 #include <QCoreApplication>
@@ -158,6 +161,73 @@ TEST_F(Cli, ExportWritesByteForByteWhatTheWindowWrites) {
                 QStringLiteral("-")});
     EXPECT_EQ(htmlRun.status, 0) << htmlRun.err.toStdString();
     EXPECT_EQ(htmlRun.out, exchange::TeamHtmlBytes(Giants, league[Giants]));
+}
+
+// The browser page writes what the plans give; the command line must write the same bytes for the
+// same image and choices, down to the patch between two images.
+TEST_F(Cli, EveryExportAndPatchIsWhatThePlansMakeForRandomImages) {
+    const auto bytesOf = [](const std::string& file) {
+        return QByteArray::fromStdString(file);
+    };
+    const auto choices = [](plans::ExportKind kind, std::optional<int> team = std::nullopt,
+                            plans::CsvEncoding encoding = plans::CsvEncoding::ShiftJis) {
+        plans::ExportChoices how;
+        how.kind = kind;
+        how.team = team;
+        how.encoding = encoding;
+        how.pageLabels = exchange::InterfaceTeamReportLabels();
+        how.overviewLabels = exchange::InterfaceOverviewLabels();
+        return how;
+    };
+    const QString force = QStringLiteral("--force");
+    const QString team = QStringLiteral("--team");
+    const QString utf8[] = {QStringLiteral("--encoding"), QStringLiteral("utf-8")};
+    for (const std::uint32_t seed : {11u, 12u, 13u}) {
+        const std::vector<std::uint8_t> original = testsupport::RandomLeagueImage(seed);
+        const std::vector<std::uint8_t> modified = testsupport::RandomLeagueImage(seed + 100);
+        const QString image = Path("random.nes");
+        const QString other = Path("other.nes");
+        WriteBytes(image, QByteArray(reinterpret_cast<const char*>(original.data()),
+                                     static_cast<qsizetype>(original.size())));
+        WriteBytes(other, QByteArray(reinterpret_cast<const char*>(modified.data()),
+                                     static_cast<qsizetype>(modified.size())));
+        const struct {
+            QStringList arguments;
+            plans::ExportChoices how;
+        } exports[] = {
+            {{QStringLiteral("export"), image, force}, choices(plans::ExportKind::LeagueCsv)},
+            {{QStringLiteral("export"), image, force, utf8[0], utf8[1]},
+             choices(plans::ExportKind::LeagueCsv, {}, plans::CsvEncoding::Utf8)},
+            {{QStringLiteral("export"), image, force, team, QStringLiteral("Ｇ")},
+             choices(plans::ExportKind::TeamCsv, Giants)},
+            {{QStringLiteral("export"), image, force, team, QStringLiteral("D"), utf8[0], utf8[1]},
+             choices(plans::ExportKind::TeamCsv, 0, plans::CsvEncoding::Utf8)},
+            {{QStringLiteral("export"), image, force, team, QStringLiteral("Ｇ"),
+              QStringLiteral("--format"), QStringLiteral("html")},
+             choices(plans::ExportKind::TeamPage, Giants)},
+            {{QStringLiteral("overview"), image, force, QStringLiteral("-o"), QStringLiteral("-")},
+             choices(plans::ExportKind::Overview)},
+            {{QStringLiteral("show"), image}, choices(plans::ExportKind::Show)},
+        };
+        for (const auto& [arguments, how] : exports) {
+            const CliRun run = RunCli(arguments);
+            const plans::ExportPlan plan = plans::PlanExport(original, how);
+            ASSERT_EQ(plan.decision, plans::ExportDecision::Made);
+            EXPECT_EQ(run.status, 0) << arguments.join(QLatin1Char(' ')).toStdString();
+            EXPECT_EQ(run.out, bytesOf(plan.bytes))
+                << seed << ": " << arguments.join(QLatin1Char(' ')).toStdString();
+        }
+        for (const char* name : {"random.bps", "random.ips"}) {
+            const CliRun run = RunCli(
+                {QStringLiteral("patch"), image, other, force, QStringLiteral("-o"), Path(name)});
+            EXPECT_EQ(run.status, 0) << run.err.toStdString();
+            const plans::PatchMakingPlan plan = plans::PlanMakePatch(original, modified, name);
+            EXPECT_EQ(FileBytes(Path(name)),
+                      QByteArray(reinterpret_cast<const char*>(plan.bytes.data()),
+                                 static_cast<qsizetype>(plan.bytes.size())))
+                << seed << ": " << name;
+        }
+    }
 }
 
 // For spreadsheets that cannot read Shift_JIS: the same text in UTF-8 behind a byte-order mark.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -216,6 +217,23 @@ bool IsWritableTeamByte(std::size_t offset) {
     if (inPitchers >= PitcherCount * PitcherRecordSize)
         return false;
     return inPitchers % PitcherRecordSize != 0;
+}
+
+std::vector<std::uint8_t> RandomLeagueImage(std::uint32_t seed) {
+    std::mt19937 random(seed);
+    ImageBuilder builder;
+    builder.FillValidTeams();
+    std::vector<std::uint8_t> bytes = builder.Bytes();
+    for (std::size_t offset = 0; offset < bytes.size(); ++offset)
+        if (IsWritableTeamByte(offset) && random() % 4 == 0)
+            bytes[offset] = static_cast<std::uint8_t>(random());
+    for (int team = 0; team < TeamCount; ++team)
+        for (int batter = 0; batter < BattingOrderLength; ++batter) {
+            const std::size_t at = BatterRecordOffset(team, batter).value + 7;
+            bytes[at] =
+                static_cast<std::uint8_t>((bytes[at] & 0xF0) | (builder.Bytes()[at] & 0x0F));
+        }
+    return bytes;
 }
 
 } // namespace testsupport

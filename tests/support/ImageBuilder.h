@@ -83,4 +83,9 @@ private:
 // not among them.
 [[nodiscard]] bool IsWritableTeamByte(std::size_t offset);
 
+// An image whose records hold any bytes at all in about a quarter of their places (names with
+// damaged tiles, values no dialog gives) and valid ones elsewhere; the batting order keeps its
+// fielding positions, so that imports into it are written. The same for the same seed.
+[[nodiscard]] std::vector<std::uint8_t> RandomLeagueImage(std::uint32_t seed);
+
 } // namespace testsupport
