@@ -7,6 +7,7 @@
 #include "TolvanekApplication.h"
 
 #include "ImageFile.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -31,8 +32,6 @@ constexpr const char* Usage = QT_TRANSLATE_NOOP(
     "  --help        show this text\n"
     "  --version     show the version\n");
 
-constexpr std::string_view LanguageOption = "--lang";
-
 enum class Request { Run, Help, Version, LanguageMissing, LanguageUnknown };
 
 // What the command line asks for before there is a window: --help and --version are answered
@@ -46,34 +45,28 @@ struct EarlyRequest {
 };
 
 EarlyRequest ReadEarlyRequest(int argc, char** argv) {
-    EarlyRequest early;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--")
-            break;
-        if (argument == "--help" || argument == "-h")
-            early.request = Request::Help;
-        else if (argument == "--version" || argument == "-v")
-            early.request = Request::Version;
-        if (early.request != Request::Run)
-            break;
-        std::optional<std::string_view> value;
-        if (argument == LanguageOption) {
-            if (i + 1 >= argc)
-                return {Request::LanguageMissing, {}, {}};
-            value = argv[++i];
-        } else if (argument.starts_with(std::string(LanguageOption) + "=")) {
-            value = argument.substr(LanguageOption.size() + 1);
-        }
-        if (value) {
-            const QString code =
-                QString::fromUtf8(value->data(), static_cast<qsizetype>(value->size()));
-            early.language = exchange::LanguageNamed(code);
-            if (!early.language)
-                return {Request::LanguageUnknown, {}, code};
-        }
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromUtf8(argv[i]);
+    // --help and --version are answered as soon as they are met: a --lang after them is not read.
+    Request answered = Request::Run;
+    const exchange::LanguageOption taken =
+        exchange::TakeLanguageOption(arguments, [&answered](const QString& argument) {
+            if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
+                answered = Request::Help;
+            else if (argument == QLatin1String("--version") || argument == QLatin1String("-v"))
+                answered = Request::Version;
+            return answered != Request::Run;
+        });
+    switch (taken.problem) {
+    case exchange::LanguageOption::Problem::None:
+        break;
+    case exchange::LanguageOption::Problem::ValueMissing:
+        return {Request::LanguageMissing, {}, {}};
+    case exchange::LanguageOption::Problem::ValueUnknown:
+        return {Request::LanguageUnknown, {}, taken.unknownValue};
     }
-    return early;
+    return {answered, taken.language, {}};
 }
 
 // What the start-up says before the application object exists, in the language the window will
@@ -140,23 +133,19 @@ int RunTolvanek(int& argc, char** argv, const std::function<void()>& beforeWindo
     // it with the bare name before use.
     application.HelpFile = QStringLiteral("/usr/share/tolvanek/help/Tolvanek.hlp");
 
-    // What Qt has not taken for itself: at most one image to open.
+    // What Qt has not taken for itself: at most one image to open. Read from argv, which the
+    // application object has cut Qt's options out of, rather than from arguments(): that decodes
+    // each one by the locale and drops a byte-order mark at its start, and the window would open
+    // another file than the one named.
+    QStringList given;
+    for (int i = 1; i < argc; ++i)
+        given << exchange::PathFromNative(argv[i]);
     QStringList images;
     bool onlyOperands = false;
-    bool languageValue = false;
-    // Read from argv, which the application object has cut Qt's options out of, rather than
-    // from arguments(): that decodes each one by the locale and drops a byte-order mark at its
-    // start, and the window would open another file than the one named.
-    for (int i = 1; i < argc; ++i) {
-        const QString argument = exchange::PathFromNative(argv[i]);
-        if (languageValue) {
-            languageValue = false; // read before the application object was made
-        } else if (!onlyOperands && argument == QLatin1String("--")) {
+    // --lang was read before the application object was made.
+    for (const QString& argument : exchange::TakeLanguageOption(given).arguments) {
+        if (!onlyOperands && argument == QLatin1String("--")) {
             onlyOperands = true;
-        } else if (!onlyOperands && argument == QStringLiteral("--lang")) {
-            languageValue = true;
-        } else if (!onlyOperands && argument.startsWith(QStringLiteral("--lang="))) {
-            continue;
         } else if (!onlyOperands && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             return WrongUsage(Said(QT_TRANSLATE_NOOP("Startup", "unknown option %1")).arg(argument),
                               Said(Usage));

@@ -339,33 +339,18 @@ int RunCommandLine(const QStringList& arguments, std::istream& in, std::ostream&
 }
 
 LanguageChoice TakeLanguageOption(const QStringList& arguments) {
-    const QString option = QStringLiteral("--lang");
-    LanguageChoice choice;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (argument == QLatin1String("--")) {
-            choice.arguments << arguments.mid(i);
-            break;
-        }
-        QString value;
-        if (argument == option) {
-            if (i + 1 >= arguments.size()) {
-                choice.problem = Cli::tr("--lang needs a language: en or ja");
-                return choice;
-            }
-            value = arguments.at(++i);
-        } else if (argument.startsWith(option + QLatin1Char('='))) {
-            value = argument.mid(option.size() + 1);
-        } else {
-            choice.arguments << argument;
-            continue;
-        }
-        choice.language = exchange::LanguageNamed(value);
-        if (!choice.language) {
-            choice.problem = Cli::tr("unknown language \"%1\" for --lang; it is en or ja")
-                                 .arg(exchange::Shown(value));
-            return choice;
-        }
+    const exchange::LanguageOption taken = exchange::TakeLanguageOption(arguments);
+    LanguageChoice choice{taken.language, taken.arguments, {}};
+    switch (taken.problem) {
+    case exchange::LanguageOption::Problem::None:
+        break;
+    case exchange::LanguageOption::Problem::ValueMissing:
+        choice.problem = Cli::tr("--lang needs a language: en or ja");
+        break;
+    case exchange::LanguageOption::Problem::ValueUnknown:
+        choice.problem = Cli::tr("unknown language \"%1\" for --lang; it is en or ja")
+                             .arg(exchange::Shown(taken.unknownValue));
+        break;
     }
     return choice;
 }

@@ -78,7 +78,10 @@ OpenedImage OpenImage(const QString& path, bool force, std::ostream& err,
                                    path, exchange::PathFromNative(copy))) +
                            QLatin1Char('\n'));
     const exchange::LoadedImage& image = opened.image;
-    if (image.Refused()) {
+    switch (image.Verdict()) {
+    case plans::OpenVerdict::Open:
+        break;
+    case plans::OpenVerdict::Refused: {
         // A file that is there but is no image of this game is refused data; one that cannot be
         // read at all is a file error, which a script may want to tell apart.
         const bool unreadable = image.read == teamdata::FileRead::Unreadable ||
@@ -86,11 +89,16 @@ OpenedImage OpenImage(const QString& path, bool force, std::ostream& err,
         opened.status =
             Report(err, Shown(path) + QStringLiteral(": ") + exchange::DescribeImageDoubt(image),
                    unreadable ? FileFailed : DataRefused);
-    } else if (image.Questionable() && !force) {
+        break;
+    }
+    case plans::OpenVerdict::AskFirst:
+        if (force)
+            break;
         Report(err, Cli::tr("%1 does not look like an image of this game (%2)")
                         .arg(Shown(path), exchange::DescribeImageDoubt(image)));
         opened.status = Report(err, Cli::tr("give --force to go on with it all the same, as "
                                             "answering yes in the window does"));
+        break;
     }
     return opened;
 }

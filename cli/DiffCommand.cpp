@@ -109,14 +109,6 @@ OtherSide ReadOtherSide(const Invocation& call) {
 }
 
 // The other side of a comparison as the words and the review page take an image.
-exchange::LoadedImage AfterImage(const plans::ComparisonPlan& plan) {
-    exchange::LoadedImage after;
-    after.read = teamdata::FileRead::Read;
-    after.bytes = plan.after;
-    after.check = plan.afterCheck;
-    return after;
-}
-
 Compared AfterImageOf(const Invocation& call, const exchange::LoadedImage& image) {
     Compared compared;
     const OtherSide side = ReadOtherSide(call);
@@ -156,11 +148,11 @@ Compared AfterImageOf(const Invocation& call, const exchange::LoadedImage& image
         compared.status = refuse(exchange::DescribeApplyRefusal(*plan.apply));
         return compared;
     case plans::CompareDecision::NoImage:
-        compared.status = refuse(exchange::DescribeImageDoubt(AfterImage(plan)));
+        compared.status = refuse(exchange::DescribeImageDoubt(plan.afterCheck));
         return compared;
     case plans::CompareDecision::AskFirst:
         refuse(Cli::tr("the patched image does not look like an image of this game (%1)")
-                   .arg(exchange::DescribeImageDoubt(AfterImage(plan))));
+                   .arg(exchange::DescribeImageDoubt(plan.afterCheck)));
         compared.status =
             Report(call.err,
                    Cli::tr("give --force to go on with it all the same, as answering yes in "
@@ -202,7 +194,7 @@ int RunDiff(const Invocation& call) {
     if (format == QLatin1String("csv"))
         bytes = exchange::ChangeCsvBytes(changes);
     else if (format == QLatin1String("html"))
-        bytes = exchange::ChangeHtmlBytes(changes, AfterImage(compared.plan));
+        bytes = exchange::ChangeHtmlBytes(changes, {plans::PlanOpen(compared.plan.after)});
     else
         bytes = exchange::ChangeText(changes).toUtf8();
     if (const int status = WriteOutput(call, call.Value(QStringLiteral("o")), BytesOf(bytes));

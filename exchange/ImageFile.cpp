@@ -22,14 +22,11 @@ struct Texts {
 namespace exchange {
 
 LoadedImage LoadImage(const QString& path) {
-    LoadedImage image;
+    std::vector<std::uint8_t> bytes;
     errno = 0;
-    image.read = ReadWholeFile(NativePath(path), image.bytes);
-    if (image.read == FileRead::Unreadable)
-        image.systemError = errno;
-    if (image.read == FileRead::Read)
-        image.check = CheckImage(image.bytes);
-    return image;
+    const FileRead read = ReadWholeFile(NativePath(path), bytes);
+    const int systemError = read == FileRead::Unreadable ? errno : 0;
+    return {plans::PlanOpen(std::move(bytes), read), systemError};
 }
 
 std::string NativePath(const QString& path) {
@@ -108,7 +105,10 @@ QString DescribeImageDoubt(const LoadedImage& image) {
     case FileRead::TooLarge:
         return Texts::tr("the file is too large to be an image of this game");
     }
-    const ImageCheck& check = image.check;
+    return DescribeImageDoubt(image.check);
+}
+
+QString DescribeImageDoubt(const ImageCheck& check) {
     const QString team = TeamInitialsText(check.team);
     switch (check.doubt) {
     case ImageDoubt::None:

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ImageCheck.h"
+#include "Open.h"
 
 #include <QString>
 
@@ -12,28 +13,18 @@
 
 namespace exchange {
 
-// An image read whole and checked, the way the window opens one and every command of the command
-// line reads one.
-struct LoadedImage {
-    teamdata::FileRead read = teamdata::FileRead::Unreadable;
-    teamdata::ImageCheck check;
-    std::vector<std::uint8_t> bytes;
+// An image read whole and planned as opening plans it (plans/Open.h), the way the window opens one
+// and every command of the command line reads one.
+struct LoadedImage : plans::OpenPlan {
     int systemError = 0; // why an Unreadable image could not be read, when the system said
-
-    // Not to be shown or written at all: unreadable, or no image of this game.
-    [[nodiscard]] bool Refused() const {
-        return read != teamdata::FileRead::Read || check.verdict == teamdata::ImageVerdict::Refused;
-    }
-    // Shaped like an image, but not like one of this game: only opened if the user agrees.
-    [[nodiscard]] bool Questionable() const {
-        return !Refused() && check.verdict == teamdata::ImageVerdict::Questionable;
-    }
 };
 
 [[nodiscard]] LoadedImage LoadImage(const QString& path);
 
 // Why a loaded image is refused or questioned, as one clause in the user's language.
 [[nodiscard]] QString DescribeImageDoubt(const LoadedImage& image);
+// The same for bytes that were read whole and checked (a patch's result, an image compared with).
+[[nodiscard]] QString DescribeImageDoubt(const teamdata::ImageCheck& check);
 
 // A path as the operating system takes it (the bytes the data layer opens), and back. A name
 // given as bytes that are no UTF-8 (a file named in another encoding) survives the round trip:

@@ -17,11 +17,7 @@ struct Texts {
 } // namespace
 
 LoadedImage ResultImage(const plans::ApplyPlan& plan) {
-    LoadedImage image;
-    image.read = teamdata::FileRead::Read;
-    image.bytes = plan.result;
-    image.check = plan.resultCheck;
-    return image;
+    return {plans::PlanOpen(plan.result)};
 }
 
 QString DescribeApplyRefusal(const plans::ApplyPlan& plan) {

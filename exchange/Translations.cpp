@@ -75,6 +75,39 @@ std::optional<Language> LanguageNamed(QStringView code) {
     return std::nullopt;
 }
 
+LanguageOption TakeLanguageOption(const QStringList& arguments,
+                                  const std::function<bool(const QString&)>& stopAt) {
+    const QString option = QStringLiteral("--lang");
+    LanguageOption taken;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--") || (stopAt && stopAt(argument))) {
+            taken.arguments << arguments.mid(i);
+            break;
+        }
+        QString value;
+        if (argument == option) {
+            if (i + 1 >= arguments.size()) {
+                taken.problem = LanguageOption::Problem::ValueMissing;
+                return taken;
+            }
+            value = arguments.at(++i);
+        } else if (argument.startsWith(option + QLatin1Char('='))) {
+            value = argument.mid(option.size() + 1);
+        } else {
+            taken.arguments << argument;
+            continue;
+        }
+        taken.language = LanguageNamed(value);
+        if (!taken.language) {
+            taken.problem = LanguageOption::Problem::ValueUnknown;
+            taken.unknownValue = value;
+            return taken;
+        }
+    }
+    return taken;
+}
+
 QString LanguageCode(Language language) {
     return language == Language::English ? QStringLiteral("en") : QStringLiteral("ja");
 }

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 
 class QCoreApplication;
@@ -33,6 +35,25 @@ struct LocaleVariables {
 
 // The language a --lang value names ("en" or "ja"); empty for any other value.
 [[nodiscard]] std::optional<Language> LanguageNamed(QStringView code);
+
+// --lang taken out of a command line, as the window and the command line both take it: as
+// "--lang CODE" or "--lang=CODE", anywhere before "--", the last one counting.
+struct LanguageOption {
+    enum class Problem { None, ValueMissing, ValueUnknown };
+
+    std::optional<Language> language; // empty when none is given
+    // The other arguments in their order; from "--" on, or from where the reading stopped, as
+    // they were given.
+    QStringList arguments;
+    Problem problem = Problem::None; // the reading stops at the first problem
+    QString unknownValue;            // for ValueUnknown
+};
+
+// `stopAt` ends the reading at an argument (one the program answers before any language is
+// needed, such as --help); what follows it is left as it is.
+[[nodiscard]] LanguageOption
+TakeLanguageOption(const QStringList& arguments,
+                   const std::function<bool(const QString& argument)>& stopAt = {});
 
 // The code --lang takes for `language`, which is also the suffix of its translated files.
 [[nodiscard]] QString LanguageCode(Language language);

@@ -8,11 +8,16 @@
 // each input reads two teams fully, every colour entry, and one step beyond each end of the
 // ranges), then the contents of the 16 team blocks, then those of the colour table. Team data the
 // input leaves out is zero; every other byte of the file is a fixed pattern.
+//
+// The same bytes, given the iNES magic, are opened as the window and the command line open an
+// image: a file is refused exactly when its check refuses it, and otherwise every team's texts are
+// the ones its records show.
 
 #include "FuzzSupport.h"
 
 #include "ImageLayout.h"
 #include "NameCodec.h"
+#include "Open.h"
 #include "RecordText.h"
 #include "TRomTeamData.h"
 
@@ -250,6 +255,23 @@ void ReadTeams(const std::string& path, const Image& image, int first, int secon
     }
 }
 
+// The bytes opened as an image: shaped as one (the magic; the pattern of the rest makes most of
+// them questionable), or not at all.
+void OpenAsImage(Image image) {
+    std::copy_n(InesMagic.begin(), std::min(InesMagic.size(), image.size()), image.begin());
+    const plans::OpenPlan plan = plans::PlanOpen(image);
+    FUZZ_CHECK(plan.bytes == image);
+    FUZZ_CHECK(plan.Refused() == (plan.check.verdict == ImageVerdict::Refused));
+    if (plan.Refused()) {
+        FUZZ_CHECK(plan.texts.empty());
+        return;
+    }
+    FUZZ_CHECK(plan.texts.size() == static_cast<std::size_t>(TeamCount));
+    for (int team = 0; team < TeamCount; ++team)
+        FUZZ_CHECK(plan.texts[static_cast<std::size_t>(team)] ==
+                   TextsOf(TeamRecordsAt(image, team)));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -263,5 +285,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadTeams(scratch.Path(), image, first, second);
     // Reading never changes the file.
     FUZZ_CHECK(scratch.Load() == image);
+    OpenAsImage(image);
     return 0;
 }

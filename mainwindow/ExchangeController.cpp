@@ -21,16 +21,8 @@ std::span<const std::uint8_t> BytesOf(const QByteArray& bytes) {
             static_cast<std::size_t>(bytes.size())};
 }
 
-// An image as a plan checked it, for the words that describe its doubts.
-exchange::LoadedImage CheckedImage(const teamdata::ImageCheck& check) {
-    exchange::LoadedImage image;
-    image.read = teamdata::FileRead::Read;
-    image.check = check;
-    return image;
-}
-
 QString PatchedImageDoubt(const plans::ApplyPlan& plan) {
-    return exchange::DescribeImageDoubt(CheckedImage(plan.resultCheck));
+    return exchange::DescribeImageDoubt(plan.resultCheck);
 }
 
 bool AskAboutQuestionableResult(QWidget* parent, const plans::ApplyPlan& plan) {
@@ -132,8 +124,7 @@ TExchangeController::PrepareComparison(const QString& imagePath, const QString& 
         else
             ShowError(parent_,
                       TMainForm::tr("%1 cannot be compared: it is no image of this game (%2).")
-                          .arg(otherName, exchange::DescribeImageDoubt(
-                                              CheckedImage(compared.plan.afterCheck))));
+                          .arg(otherName, exchange::DescribeImageDoubt(compared.plan.afterCheck)));
         return std::nullopt;
     case plans::CompareDecision::TeamMissing:
     case plans::CompareDecision::CsvRefused:
@@ -153,10 +144,9 @@ TExchangeController::PrepareComparison(const QString& imagePath, const QString& 
         compared.description
             << TMainForm::tr("%1 as it is saved on disk, against %2.").arg(imageName, otherName);
         if (compared.plan.afterCheck.verdict == teamdata::ImageVerdict::Questionable)
-            compared.description << TMainForm::tr(
-                                        "%1 does not look like an image of this game (%2).")
-                                        .arg(otherName, exchange::DescribeImageDoubt(CheckedImage(
-                                                            compared.plan.afterCheck)));
+            compared.description
+                << TMainForm::tr("%1 does not look like an image of this game (%2).")
+                       .arg(otherName, exchange::DescribeImageDoubt(compared.plan.afterCheck));
     }
     compared.changes = compared.plan.changes;
     return compared;

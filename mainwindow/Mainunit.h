@@ -34,6 +34,7 @@ class QToolButton;
 class QUrl;
 class TCompareWindow;
 class TExchangeController;
+class TFileController;
 
 // The editor's main window: the open image, the team on screen in two grids, and every command.
 // Between showing and saving, the grid texts are the only working copy of the team's players.
@@ -127,6 +128,8 @@ public:
     bool SaveTeam(const QString& target);
     void SaveCSV();
     void OutputHTML();
+    // The file workflows (open, show, close, save), handed the parts of the window they change.
+    [[nodiscard]] TFileController FileController();
 
     // ---- Handlers ----
     // MenuOpenClick, MenuSaveClick and MenuCloseClick are also the handlers of the tool buttons,
@@ -198,8 +201,6 @@ private:
     void ClearDataCells();
     // True when an image is open; otherwise says so ("データがありません") and the command ends.
     [[nodiscard]] bool ImageOpenOrSayNoData();
-    // Reads the team's player records into the grids; false at the first unreadable record.
-    [[nodiscard]] bool FillTeam(int team);
     void SetSwatch(QFrame* swatch, const QColor& color);
     void WriteBatterLabels();
     void WritePitcherLabels();
@@ -210,20 +211,8 @@ private:
     // once the image that replaces them is open, which may yet be refused.
     [[nodiscard]] bool EditsMayBeGivenUp();
     void TeamBoxTextEdited(const QString& text);
-    template <std::size_t N>
-    void SetRowTexts(StringGrid* grid, int row, const std::array<std::string, N>& texts) {
-        for (std::size_t c = 0; c < N; ++c)
-            grid->SetCells(static_cast<int>(c) + 1, row, QString::fromStdString(texts[c]));
-    }
     void ShowTeamTexts(const teamdata::TeamTexts& team);
     void ShowColors(teamdata::TeamColors colors);
-    // The checks of a save that come before any byte is written; shows the refusal.
-    [[nodiscard]] bool TeamReadyToSave();
-    // What is wrong with the batting order's positions, as one line below the refusal.
-    [[nodiscard]] static QString PositionProblemsText(const teamdata::PositionProblems& problems);
-    // The message of a save refused for a row's texts: the first name that cannot be stored,
-    // with its grid and row, or the general one.
-    [[nodiscard]] QString UnsavableRowMessage(const teamdata::TeamTexts& team) const;
     void EditName(StringGrid* grid);
     // Shows the value dialog for the current cell; the confirmed value, or empty on Cancel.
     [[nodiscard]] std::optional<int> AskValue(StringGrid* grid,

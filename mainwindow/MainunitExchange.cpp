@@ -8,12 +8,12 @@
 #include "Changes.h"
 #include "CompareWindow.h"
 #include "ExchangeController.h"
+#include "FileController.h"
 #include "Files.h"
 #include "ImageFile.h"
 #include "ImageIdentity.h"
 #include "ImageInfo.h"
 #include "ImageLayout.h"
-#include "ImageLock.h"
 #include "MainunitShared.h"
 #include "MessageDialogs.h"
 #include "PatchFiles.h"
@@ -65,8 +65,6 @@ bool AskAboutChanges(QWidget* parent, const QString& caption, const QString& mes
 } // namespace mainunit
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 // The number of changes outside the players and colours: a patch that touches the program too
 // should say so before the list is read.
@@ -225,36 +223,8 @@ bool TMainForm::ApplyPatchFile(const QString& patchPath) {
     if (intoOpenImage && DataChanged() == 1 &&
         !AskYesNo(this, UnsavedEditsQuestion(), MessageResult::No))
         return false;
-    teamdata::ImageLock lock;
-    if (intoOpenImage) {
-        // The patch was checked against the image as it was read; should anything have changed
-        // it since, nothing is written.
-        teamdata::ImageWriteResult refused;
-        lock = teamdata::ImageLock::Acquire(exchange::NativePath(filePath_));
-        Bytes now;
-        if (lock.State() == teamdata::ImageLockState::Busy) {
-            refused.outcome = teamdata::ImageWriteOutcome::Busy;
-            refused.holder = lock.Holder();
-        } else if (!lock.Held() || lock.ReadWhole(now) != teamdata::FileRead::Read) {
-            refused.outcome = teamdata::ImageWriteOutcome::SourceUnreadable;
-            refused.systemError = lock.SystemError();
-        } else if (now != image.bytes)
-            refused.outcome = teamdata::ImageWriteOutcome::SourceChanged;
-        if (!refused.Written()) {
-            ShowError(this, WithDetail(CannotSaveMessage(),
-                                       exchange::DescribeWriteFailure(refused, filePath_, target)));
-            return false;
-        }
-    }
-    if (const teamdata::FileWriteResult result =
-            teamdata::WriteFileSafely(exchange::NativePath(target), patched->result, {&lock});
-        !result.Written()) {
-        ShowError(this,
-                  WithDetail(CannotSaveMessage(), exchange::DescribeWriteFailure(result, target)));
+    if (!FileController().WriteImageMadeFrom(image.bytes, patched->result, target))
         return false;
-    } else {
-        ShowWriteAftermath(this, result.aftermath, target);
-    }
     if (intoOpenImage) {
         questionableImageAccepted_ =
             questionableImageAccepted_ ||

@@ -3,18 +3,13 @@
 #include "Mainunit.h"
 
 #include "CompareWindow.h"
-#include "Files.h"
-#include "ImageFile.h"
+#include "FileController.h"
 #include "MainunitShared.h"
 #include "MessageDialogs.h"
 #include "Palette.h"
-#include "RecordText.h"
-#include "SafeImageWriter.h"
 #include "TeamInitials.h"
-#include "TeamWords.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -39,75 +34,11 @@ void TMainForm::OpenCartridge() {
 }
 
 bool TMainForm::OpenCartridgeFile(const QString& path) {
-    // The whole file is checked before anything of it is shown: a file that is no image of this
-    // game is refused, and one that only looks unlike it is opened when the user says so, since
-    // saving into it could damage it.
-    const exchange::LoadedImage image = exchange::LoadImage(path);
-    if (image.Refused()) {
-        // An image already open (a file dropped on the window while one is) stays open, with
-        // its edits: nothing of the refused file replaced it.
-        if (filePath_.isEmpty())
-            CloseCartridge();
-        // A file that could not be read at all is no damaged image: the second line says why.
-        ShowError(this, image.read == teamdata::FileRead::Read
-                            ? BrokenFileMessage()
-                            : WithDetail(BrokenFileMessage(), exchange::DescribeImageDoubt(image)));
-        return false;
-    }
-    if (image.Questionable() &&
-        !AskYesNo(this,
-                  tr("This file does not look like an image of this game (%1).\n"
-                     "Saving into it could damage it. Open it?")
-                      .arg(exchange::DescribeImageDoubt(image)),
-                  MessageResult::No))
-        return false;
-    CloseCartridge();
-    filePath_ = path;
-    questionableImageAccepted_ = image.Questionable();
-    if (!ShowTeam(0)) {
-        // Nothing of a file that is not open stays on screen.
-        CloseCartridge();
-        return false;
-    }
-    shownTeam_ = 0;
-    teamBoxEntry_ = 0;
-    ShowCaption();
-    teamBox_->clear();
-    teamBox_->clearEditText();
-    for (int team = 0; team < teamdata::TeamCount; ++team)
-        teamBox_->addItem(exchange::TeamInitialsText(team));
-    teamBox_->setCurrentIndex(0);
-    // A save into this image that was stopped while it copied the new image over it (a kill, a
-    // power cut) left the complete new image beside it: say where, once the image is on screen.
-    for (const std::string& copy : teamdata::InterruptedSaveCopies(exchange::NativePath(path)))
-        MessageDlg(
-            this, Sentence(exchange::DescribeInterruptedSave(path, exchange::PathFromNative(copy))),
-            MessageKind::Confirmation, MessageButtons::Ok);
-    return true;
+    return FileController().Open(path).open;
 }
 
 bool TMainForm::ShowTeam(int team) {
-    bool shown = false;
-    {
-        // The grids repaint once when the team is in, not once for every one of its cells.
-        const GridRepaintPause pause({batterTable_, pitcherTable_});
-        shown = FillTeam(team);
-    }
-    // The steps of the team shown before are gone with it: none of them could be undone here.
-    undoStack_.clear();
-    if (!shown) {
-        ShowError(this, BrokenFileMessage());
-        return false;
-    }
-    // An image that ends before its colour table still shows its players; the colours then
-    // keep their earlier values.
-    std::uint8_t helmet = 0;
-    std::uint8_t uniform = 0;
-    if (romTeamData_.ReadColors(exchange::NativePath(filePath_), team, helmet, uniform))
-        ShowColors({helmet, uniform});
-    else
-        ShowColors({romTeamData_.HelmetColorByte, romTeamData_.UniformColorByte});
-    return true;
+    return FileController().ShowTeam(team);
 }
 
 void TMainForm::ShowColors(teamdata::TeamColors colors) {
@@ -117,23 +48,14 @@ void TMainForm::ShowColors(teamdata::TeamColors colors) {
     SetSwatch(uniformColor_, QColor::fromRgb(teamdata::SwatchColor(colors.uniform)));
 }
 
-bool TMainForm::FillTeam(int team) {
-    // Each record's row is written as soon as it is read, so after a failed read the rows
-    // before it already show the new team.
-    const std::string path = exchange::NativePath(filePath_);
-    for (int i = 0; i < teamdata::BatterCount; ++i) {
-        teamdata::BatterBytes bytes;
-        if (!romTeamData_.ReadBatter(path, team, i, bytes))
-            return false;
-        SetRowTexts(batterTable_, i + 1, teamdata::BatterRowFromBytes(bytes));
-    }
-    for (int i = 0; i < teamdata::PitcherCount; ++i) {
-        teamdata::PitcherBytes bytes;
-        if (!romTeamData_.ReadPitcher(path, team, i, bytes))
-            return false;
-        SetRowTexts(pitcherTable_, i + 1, teamdata::PitcherRowFromBytes(bytes));
-    }
-    return true;
+TFileController TMainForm::FileController() {
+    return TFileController({this, filePath_, questionableImageAccepted_, shownTeam_, teamBoxEntry_,
+                            teamBox_, batterTable_, pitcherTable_, undoStack_, romTeamData_,
+                            [this](teamdata::TeamColors colors) { ShowColors(colors); },
+                            [this] { ClearDataCells(); },
+                            [this] {
+                                ShowCaption();
+                            }});
 }
 
 void TMainForm::TeamBoxChange() {
@@ -156,13 +78,7 @@ void TMainForm::TeamBoxChange() {
             return;
         }
     }
-    const int team = teamBox_->currentIndex();
-    if (ShowTeam(team)) {
-        shownTeam_ = team;
-        teamBoxEntry_ = team;
-    } else {
-        CloseCartridge();
-    }
+    FileController().SwitchTeam(teamBox_->currentIndex());
 }
 
 void TMainForm::RestoreTeamBoxEntry() {
@@ -233,15 +149,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::CloseCartridge() {
-    ClearDataCells();
-    filePath_.clear();
-    questionableImageAccepted_ = false;
-    undoStack_.clear();
-    ShowCaption();
-    shownTeam_ = -1;
-    // TeamBox keeps its entries and the one it shows; with no image open a pick changes nothing
-    // and returns it there.
-    teamBoxEntry_ = teamBox_->currentIndex();
+    FileController().Close();
 }
 
 bool TMainForm::ImageOpenOrSayNoData() {
@@ -287,123 +195,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 // ---- Saving ----
 
 teamdata::TeamTexts TMainForm::TeamShown() const {
-    teamdata::TeamTexts team;
-    for (int r = 0; r < teamdata::BatterCount; ++r)
-        for (int c = 0; c < static_cast<int>(team.batters[0].size()); ++c)
-            team.batters[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                batterTable_->Cells(c + 1, r + 1).toStdString();
-    for (int r = 0; r < teamdata::PitcherCount; ++r)
-        for (int c = 0; c < static_cast<int>(team.pitchers[0].size()); ++c)
-            team.pitchers[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                pitcherTable_->Cells(c + 1, r + 1).toStdString();
-    team.colors = {romTeamData_.HelmetColorByte, romTeamData_.UniformColorByte};
-    return team;
-}
-
-bool TMainForm::TeamReadyToSave() {
-    if (teamBox_->currentIndex() < 0 || filePath_.isEmpty()) {
-        ShowError(this, tr("There is nothing to save."));
-        return false;
-    }
-    const teamdata::TeamTexts team = TeamShown();
-    switch (teamdata::CheckTeamTexts(team.batters, team.pitchers)) {
-    case teamdata::SaveRefusal::None:
-        return true;
-    case teamdata::SaveRefusal::RecordNotWritable:
-        ShowError(this, UnsavableRowMessage(team));
-        return false;
-    case teamdata::SaveRefusal::FieldingPositions:
-        ShowError(this,
-                  WithDetail(tr("The fielding positions are wrong."),
-                             PositionProblemsText(teamdata::FindPositionProblems(team.batters))));
-        return false;
-    }
-    return false;
-}
-
-QString TMainForm::PositionProblemsText(const teamdata::PositionProblems& problems) {
-    // The batting order needs the positions 2 to 9 once each: after a bench player was dragged
-    // in, the user sees at once which one is missing and which is held twice, and by whom.
-    const auto joined = [](const std::vector<int>& numbers) {
-        QStringList texts;
-        for (int number : numbers)
-            texts << QString::number(number);
-        return texts.join(tr(", ", "between numbers"));
-    };
-    // Each sentence brings the space that follows it, where the language puts one.
-    QString text;
-    if (!problems.missing.empty())
-        text += tr("Missing from the batting order: %1. ").arg(joined(problems.missing));
-    for (const auto& [position, rows] : problems.repeated)
-        text += tr("Position %1 is held by batters %2. ").arg(position).arg(joined(rows));
-    if (!problems.outsideRows.empty())
-        text += tr("Batters %1 hold a position the batting order cannot have (it needs 2 to 9). ")
-                    .arg(joined(problems.outsideRows));
-    return text.trimmed();
-}
-
-QString TMainForm::UnsavableRowMessage(const teamdata::TeamTexts& team) const {
-    // A name from the image that no keyboard or import could have made (damaged tiles shown as
-    // "＊") is named with its row, so that the user knows which one to type again.
-    teamdata::NameTiles tiles{};
-    const auto nameRefused = [&](const std::string& name) {
-        return !teamdata::EncodeName(name, tiles);
-    };
-    for (int r = 0; r < teamdata::BatterCount; ++r) {
-        const std::string& name =
-            team.batters[static_cast<std::size_t>(r)][teamdata::BatterColumn::Name - 1];
-        if (nameRefused(name))
-            return tr("The name \"%2\" in batter row %1 cannot be saved.")
-                .arg(r + 1)
-                .arg(exchange::ShownName(QString::fromStdString(name)));
-    }
-    for (int r = 0; r < teamdata::PitcherCount; ++r) {
-        const std::string& name =
-            team.pitchers[static_cast<std::size_t>(r)][teamdata::PitcherColumn::Name - 1];
-        if (nameRefused(name))
-            return tr("The name \"%2\" in pitcher row %1 cannot be saved.")
-                .arg(r + 1)
-                .arg(exchange::ShownName(QString::fromStdString(name)));
-    }
-    return CannotSaveMessage();
+    return TFileController::TeamIn(*batterTable_, *pitcherTable_,
+                                   {romTeamData_.HelmetColorByte, romTeamData_.UniformColorByte});
 }
 
 bool TMainForm::SaveTeam(const QString& target) {
-    // Every text is checked before the first byte is written, and the new image takes the old
-    // one's place only when it is whole on the disk: a save is all there, or not at all.
-    if (!TeamReadyToSave())
-        return false;
-    const bool inPlace = target == filePath_;
-    teamdata::ImageWriteRequest request;
-    request.source = exchange::NativePath(filePath_);
-    request.target = exchange::NativePath(target);
-    request.teams.push_back({teamBox_->currentIndex(), TeamShown()});
-    request.acceptQuestionable = questionableImageAccepted_;
-    const teamdata::ImageWriteResult result = teamdata::WriteImage(request);
-    QString message = CannotSaveMessage();
-    switch (result.outcome) {
-    case teamdata::ImageWriteOutcome::Written:
-        undoStack_.setClean();
-        ShowWriteAftermath(this, result.aftermath, target);
-        return true;
-    case teamdata::ImageWriteOutcome::SourceUnreadable:
-    case teamdata::ImageWriteOutcome::SourceRefused:
-    case teamdata::ImageWriteOutcome::SourceChanged:
-        if (!inPlace)
-            message = SourceUnreadableMessage();
-        break;
-    case teamdata::ImageWriteOutcome::TargetUncreatable:
-        if (!inPlace)
-            message = tr("The new file cannot be created.");
-        break;
-    case teamdata::ImageWriteOutcome::WriteFailed:
-    case teamdata::ImageWriteOutcome::TextRefused:
-    case teamdata::ImageWriteOutcome::Busy:
-    case teamdata::ImageWriteOutcome::TargetChanged:
-        break;
-    }
-    ShowError(this, WithDetail(message, exchange::DescribeWriteFailure(result, filePath_, target)));
-    return false;
+    return FileController().Save(target);
 }
 
 void TMainForm::MenuSaveClick() {
@@ -417,17 +214,8 @@ void TMainForm::MenuSaveNewClick() {
     const QString target = RunSaveDialog(this, saveNewDialog_);
     if (target.isEmpty())
         return;
-    // The open file itself (under whatever name) is saved in place, without a question.
-    if (exchange::IsSameFile(target, filePath_)) {
-        SaveTeam(filePath_);
-        return;
-    }
-    if (QFileInfo::exists(target) &&
-        !AskYesNo(this, tr("%1 already exists. Replace it?").arg(FileNamePart(target)),
-                  MessageResult::No))
-        return;
     // The copy received the edits and the open file did not, though the edits now count as
     // saved: the window says where they went.
-    if (SaveTeam(target))
+    if (FileController().SaveAs(target))
         ShowSavedCopyNote(target);
 }

@@ -14,6 +14,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
+#include <string>
 #include <vector>
 
 namespace mainunit {
@@ -78,6 +80,13 @@ ChangeListRows(const std::vector<teamdata::LeagueChange>& changes);
 // Where the CSV exports' save dialogs list "CSV (UTF-8)" among their file types; every other type
 // writes Shift_JIS, as these exports always have.
 inline constexpr int Utf8CsvFileType = 1;
+
+// A grid row's data cells set to a player's texts.
+template <std::size_t N>
+void SetRowTexts(StringGrid* grid, int row, const std::array<std::string, N>& texts) {
+    for (std::size_t c = 0; c < N; ++c)
+        grid->SetCells(static_cast<int>(c) + 1, row, QString::fromStdString(texts[c]));
+}
 
 // The file name part of a path: the text after the last folder separator or drive colon.
 inline QString FileNamePart(const QString& path) {

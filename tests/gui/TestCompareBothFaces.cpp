@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
-// One comparison workflow through both faces: tolvanek-cli's diff run in-process and the window's
-// controller, for the same image and the same other file, must find the same changes and come to
-// the same decision.
+// One workflow through both faces: tolvanek-cli run in-process and the window's controller, for
+// the same files, must come to the same decision: a comparison must find the same changes, and an
+// image opened must be refused or asked about alike.
 
 #include "Changes.h"
+#include "CliText.h"
 #include "CommandLine.h"
 #include "ExchangeController.h"
+#include "FileController.h"
 #include "ImageBuilder.h"
+#include "ImageFile.h"
 #include "LeagueCsv.h"
 #include "MainWindowFixture.h"
 #include "Patch.h"
@@ -36,21 +39,23 @@ struct CliOutcome {
     QString err;
 };
 
-CliOutcome RunDiff(const QStringList& arguments) {
+CliOutcome RunCli(const QStringList& arguments) {
     std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
     CliOutcome outcome;
-    outcome.status =
-        cli::RunCommandLine(QStringList{QStringLiteral("diff")} + arguments +
-                                QStringList{QStringLiteral("--format"), QStringLiteral("csv")},
-                            in, out, err);
+    outcome.status = cli::RunCommandLine(arguments, in, out, err);
     outcome.changesCsv = QByteArray::fromStdString(out.str());
     outcome.err = QString::fromStdString(err.str());
     return outcome;
 }
 
-class CompareBothFaces : public MainWindowFixture {
+CliOutcome RunDiff(const QStringList& arguments) {
+    return RunCli(QStringList{QStringLiteral("diff")} + arguments +
+                  QStringList{QStringLiteral("--format"), QStringLiteral("csv")});
+}
+
+class BothFaces : public MainWindowFixture {
 protected:
     const Bytes original = ImageBuilder().FillValidTeams().Bytes();
     const Bytes edited =
@@ -93,14 +98,14 @@ protected:
     }
 };
 
-TEST_F(CompareBothFaces, AnImageWithAnotherImage) {
+TEST_F(BothFaces, CompareAnImageWithAnotherImage) {
     const auto image = Write("game.nes", original);
     const auto other = Write("edited.nes", edited);
     ExpectSameOutcome(image, other, plans::CompareKind::Image, {Q(other)},
                       plans::CompareDecision::Compared);
 }
 
-TEST_F(CompareBothFaces, AnImageWithAPatchNewAlreadyAppliedAndBehindAnotherHeader) {
+TEST_F(BothFaces, CompareAnImageWithAPatchNewAlreadyAppliedAndBehindAnotherHeader) {
     const auto patch =
         Write("edit.bps", teamdata::MakePatch(teamdata::PatchFormat::Bps, original, edited,
                                               teamdata::OriginMetadata("Tolvanek test", original))
@@ -125,7 +130,7 @@ TEST_F(CompareBothFaces, AnImageWithAPatchNewAlreadyAppliedAndBehindAnotherHeade
     EXPECT_EQ(window->plan.apply->notes, std::vector{plans::ApplyNote::HeaderOnlyDifference});
 }
 
-TEST_F(CompareBothFaces, AnImageWithALeagueFile) {
+TEST_F(BothFaces, CompareAnImageWithALeagueFile) {
     const auto image = Write("game.nes", original);
     reports::LeagueTexts league = plans::LeagueTextsOf(original);
     league[2].pitchers[1][teamdata::PitcherColumn::Name - 1] = "あいうえお";
@@ -134,6 +139,50 @@ TEST_F(CompareBothFaces, AnImageWithALeagueFile) {
         Write("league.csv", {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
     ExpectSameOutcome(image, csv, plans::CompareKind::Csv, {QStringLiteral("--csv"), Q(csv)},
                       plans::CompareDecision::Compared);
+}
+
+TEST_F(BothFaces, OpenAnImageUnlikeTheGamesOnlyWhenAgreedAndNeverOneThatIsNoImage) {
+    Bytes longer = original;
+    longer.push_back(0);
+    const auto questionable = Write("longer.nes", longer);
+    Bytes noMagic = original;
+    noMagic[0] = 'X';
+    const auto refused = Write("nomagic.nes", noMagic);
+    const auto doubtOf = [](const std::filesystem::path& path) {
+        return exchange::DescribeImageDoubt(exchange::LoadImage(Q(path)));
+    };
+
+    // Asked first: the command line goes on only with --force, the window only on a yes.
+    const CliOutcome asked = RunCli({QStringLiteral("info"), Q(questionable)});
+    EXPECT_EQ(asked.status, cli::DataRefused);
+    EXPECT_TRUE(asked.err.contains(doubtOf(questionable))) << asked.err.toStdString();
+    EXPECT_EQ(RunCli({QStringLiteral("info"), QStringLiteral("--force"), Q(questionable)}).status,
+              cli::Done);
+    GuiTest::MessageSeen question;
+    GuiTest::AnswerNextMessage(question, QStringLiteral("いいえ(&N)"));
+    TFileController::Opened opened = MainForm->FileController().Open(Q(questionable));
+    EXPECT_EQ(opened.verdict, plans::OpenVerdict::AskFirst);
+    EXPECT_FALSE(opened.open);
+    EXPECT_TRUE(question.text.contains(doubtOf(questionable))) << question.text.toStdString();
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
+    GuiTest::AnswerNextMessage(question, QStringLiteral("はい(&Y)"));
+    opened = MainForm->FileController().Open(Q(questionable));
+    EXPECT_TRUE(opened.open);
+    EXPECT_EQ(MainForm->FilePath(), Q(questionable));
+    MainForm->CloseCartridge();
+
+    // Refused: by both, whatever the user would answer; the window keeps nothing of it.
+    const CliOutcome cliRefused =
+        RunCli({QStringLiteral("info"), QStringLiteral("--force"), Q(refused)});
+    EXPECT_EQ(cliRefused.status, cli::DataRefused);
+    EXPECT_TRUE(cliRefused.err.contains(doubtOf(refused))) << cliRefused.err.toStdString();
+    GuiTest::MessageSeen error;
+    GuiTest::AnswerNextMessage(error);
+    opened = MainForm->FileController().Open(Q(refused));
+    EXPECT_EQ(opened.verdict, plans::OpenVerdict::Refused);
+    EXPECT_FALSE(opened.open);
+    ExpectErrorBox(error, QStringLiteral("ファイルが壊れています"));
+    EXPECT_TRUE(MainForm->FilePath().isEmpty());
 }
 
 } // namespace
