@@ -6,9 +6,12 @@
 #include "ChangeReport.h"
 #include "Checksums.h"
 #include "Compare.h"
+#include "Exports.h"
 #include "GridCaptions.h"
 #include "ImageCheck.h"
 #include "InesHeader.h"
+#include "MakePatch.h"
+#include "Open.h"
 #include "Palette.h"
 #include "TRomTeamData.h"
 #include "Team.h"
@@ -99,6 +102,32 @@ val CheckValue(const teamdata::ImageCheck& check) {
     value.set("actualSize", std::to_string(check.actualSize));
     value.set("minimumSize", std::to_string(teamdata::ImageMinimumSize));
     return value;
+}
+
+const char* OpenVerdictName(plans::OpenVerdict verdict) {
+    switch (verdict) {
+    case plans::OpenVerdict::Open:
+        return "sound";
+    case plans::OpenVerdict::AskFirst:
+        return "questionable";
+    case plans::OpenVerdict::Refused:
+        return "refused";
+    }
+    return "refused";
+}
+
+const char* ExportDecisionName(plans::ExportDecision decision) {
+    switch (decision) {
+    case plans::ExportDecision::Made:
+        return "made";
+    case plans::ExportDecision::TeamNotGiven:
+        return "teamNotGiven";
+    case plans::ExportDecision::PageOnlyInShiftJis:
+        return "pageOnlyInShiftJis";
+    case plans::ExportDecision::NotANumber:
+        return "notANumber";
+    }
+    return "notANumber";
 }
 
 const char* ApplyVerdictName(plans::ApplyVerdict verdict) {
@@ -267,10 +296,49 @@ val SizeOf(std::uint64_t bytes) {
 class PageImage {
 public:
     explicit PageImage(const val& bytes)
-        : bytes_(BytesOf(bytes))
-        , check_(teamdata::CheckImage(bytes_)) {}
+        : opened_(plans::PlanOpen(BytesOf(bytes)))
+        , bytes_(opened_.bytes) {}
 
-    [[nodiscard]] val Check() const { return CheckValue(check_); }
+    [[nodiscard]] val Check() const {
+        val check = CheckValue(opened_.check);
+        check.set("verdict", OpenVerdictName(opened_.Verdict()));
+        return check;
+    }
+
+    // A file made of this image's teams, as the command line's export, overview and show write
+    // it: `kind` "league", "teamCsv", "teamPage", "overview" or "show"; `encoding` "shiftJis" or
+    // "utf8" for a CSV file.
+    [[nodiscard]] val Export(const std::string& kind, int team, const std::string& encoding) const {
+        plans::ExportChoices how;
+        how.kind = kind == "teamCsv"    ? plans::ExportKind::TeamCsv
+                   : kind == "teamPage" ? plans::ExportKind::TeamPage
+                   : kind == "overview" ? plans::ExportKind::Overview
+                   : kind == "show"     ? plans::ExportKind::Show
+                                        : plans::ExportKind::LeagueCsv;
+        how.team = team;
+        how.encoding = encoding == "utf8" ? plans::CsvEncoding::Utf8 : plans::CsvEncoding::ShiftJis;
+        const plans::ExportPlan plan = plans::PlanExport(bytes_, how);
+        val value = val::object();
+        value.set("decision", ExportDecisionName(plan.decision));
+        value.set("notANumber", plan.notANumber);
+        if (plan.decision == plans::ExportDecision::Made)
+            value.set("bytes", StringBytes(plan.bytes));
+        return value;
+    }
+
+    // The patch from this image to `modified`, in the format `fileName`'s extension asks for.
+    [[nodiscard]] val MakePatch(const val& modified, const std::string& fileName) const {
+        const std::vector<std::uint8_t> target = BytesOf(modified);
+        const plans::PatchMakingPlan plan = plans::PlanMakePatch(bytes_, target, fileName);
+        val value = val::object();
+        value.set("decision", plan.decision == plans::PatchMakingDecision::Made ? "made"
+                              : plan.decision == plans::PatchMakingDecision::TooLargeForIps
+                                  ? "tooLargeForIps"
+                                  : "unknownFormat");
+        if (plan.decision == plans::PatchMakingDecision::Made)
+            value.set("bytes", BytesValue(plan.bytes));
+        return value;
+    }
 
     // This image against another image or a patch (`kind` "image" or "patch"); `agreed` when the
     // user has said yes to a result that does not look like the game's.
@@ -330,9 +398,9 @@ public:
     // A team's cells as the grids show them, and its two swatch colours. Nothing for a refused
     // image, which holds no teams to show.
     [[nodiscard]] val Team(int team) const {
-        if (check_.verdict == teamdata::ImageVerdict::Refused || !teamdata::IsValidTeam(team))
+        if (opened_.Refused() || !teamdata::IsValidTeam(team))
             return val::null();
-        const teamdata::TeamTexts texts = teamdata::TextsOf(teamdata::TeamRecordsAt(bytes_, team));
+        const teamdata::TeamTexts& texts = opened_.texts[static_cast<std::size_t>(team)];
         val batters = val::array();
         for (const auto& row : texts.batters)
             batters.call<void>("push", ArrayOf(row));
@@ -348,8 +416,8 @@ public:
     }
 
 private:
-    std::vector<std::uint8_t> bytes_;
-    teamdata::ImageCheck check_;
+    plans::OpenPlan opened_;
+    const std::vector<std::uint8_t>& bytes_;
 };
 
 // The fixed texts of the two grids and of the team box, character for character as the window
@@ -393,7 +461,9 @@ EMSCRIPTEN_BINDINGS(tolvanek) {
         .function("identity", &PageImage::Identity)
         .function("team", &PageImage::Team)
         .function("compare", &PageImage::Compare)
-        .function("apply", &PageImage::Apply);
+        .function("apply", &PageImage::Apply)
+        .function("export", &PageImage::Export)
+        .function("makePatch", &PageImage::MakePatch);
     emscripten::function("gridTexts", &GridTexts);
     emscripten::function("admitsFileSize", &AdmitsFileSize);
     emscripten::function("comparedKind", &ComparedKind);

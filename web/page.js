@@ -43,6 +43,15 @@ const staticTexts = [
   ["drop-hint", "Web", QT_TRANSLATE_NOOP("Web", "Choose an image with the button above, or drop it on this page. The image stays on this computer: nothing is sent anywhere.")],
   ["identity-title", "Web", QT_TRANSLATE_NOOP("Web", "Image information")],
   ["drop-cover-text", "Web", QT_TRANSLATE_NOOP("Web", "Drop the image to open it")],
+  ["exports-title", "Web", QT_TRANSLATE_NOOP("Web", "Export")],
+  ["save-league", "Web", QT_TRANSLATE_NOOP("Web", "Save the league file")],
+  ["save-team-csv", "Web", QT_TRANSLATE_NOOP("Web", "Save the team as CSV")],
+  ["save-team-page", "Web", QT_TRANSLATE_NOOP("Web", "Save the team as HTML")],
+  ["open-overview", "Web", QT_TRANSLATE_NOOP("Web", "Show the overview page")],
+  ["save-show", "Web", QT_TRANSLATE_NOOP("Web", "Save the league as text")],
+  ["encoding-label", "Web", QT_TRANSLATE_NOOP("Web", "CSV encoding")],
+  ["make-patch-label", "Web", QT_TRANSLATE_NOOP("Web", "Make a patch to a modified image...")],
+  ["patch-format-label", "Web", QT_TRANSLATE_NOOP("Web", "Patch format")],
   ["exchange-title", "Web", QT_TRANSLATE_NOOP("Web", "Compare and patch")],
   ["compare-label", "Web", QT_TRANSLATE_NOOP("Web", "Compare with an image or a patch...")],
   ["apply-label", "Web", QT_TRANSLATE_NOOP("Web", "Apply a patch...")],
@@ -222,6 +231,7 @@ function show(name, image, check) {
   document.title = "TOLVANEK -" + name;
   byId("team-view").hidden = false;
   byId("exchange").hidden = false;
+  byId("exports").hidden = false;
   outcome = null;
   drawOutcome();
   showTeam(0);
@@ -385,6 +395,75 @@ function baseName(name) {
   return name.replace(/\.[^.]*$/, "");
 }
 
+function openInNewTab(bytes) {
+  const url = URL.createObjectURL(new Blob([bytes], { type: "text/html;charset=utf-8" }));
+  window.open(url, "_blank", "noopener");
+}
+
+// The files the command line's export, overview and show write, made by the same plan.
+const exports = {
+  "save-league": { kind: "league", name: function (base) { return base + ".csv"; }, type: "text/csv" },
+  "save-team-csv": { kind: "teamCsv", name: function (base, initials) { return base + "-" + initials + ".csv"; }, type: "text/csv" },
+  "save-team-page": { kind: "teamPage", name: function (base, initials) { return base + "-" + initials + ".html"; }, type: "text/html" },
+  "open-overview": { kind: "overview", tab: true },
+  "save-show": { kind: "show", name: function (base) { return base + ".txt"; }, type: "text/plain;charset=utf-8" },
+};
+
+function exportFile(id) {
+  clearMessage();
+  const how = exports[id];
+  const made = shown.image.export(how.kind, shown.team, byId("encoding-box").value);
+  if (made.decision !== "made") {
+    showMessage(function () {
+      return [qsTranslate("MessageDialogs", "Error"),
+              sentence(fill(qsTranslate("League", "'%1' is not a number"), [made.notANumber]))];
+    });
+    return;
+  }
+  if (how.tab) {
+    openInNewTab(made.bytes);
+    return;
+  }
+  download(made.bytes, how.name(baseName(shown.name), gridTexts.teamInitials[shown.team]), how.type);
+}
+
+function makePatch(file) {
+  file.arrayBuffer().then(function (buffer) {
+    clearMessage();
+    const modified = new core.PageImage(new Uint8Array(buffer));
+    const check = modified.check();
+    modified.delete();
+    // The modified image is opened as any image: one that is no image of this game makes no
+    // patch, and one unlike it only when the user agrees.
+    if (check.verdict === "refused") {
+      showBrokenFile(null);
+      return;
+    }
+    const make = function () { makePatchTo(file.name, new Uint8Array(buffer)); };
+    if (check.verdict === "questionable") {
+      const question = qsTranslate("TMainForm", "This file does not look like an image of this game (%1).\nSaving into it could damage it. Open it?");
+      ask(fill(question, [describeDoubt(check)]), function (agreed) { if (agreed) make(); });
+      return;
+    }
+    make();
+  }, function () {
+    showBrokenFile("unreadable");
+  });
+}
+
+function makePatchTo(fileName, bytes) {
+  const name = baseName(fileName) + "." + byId("patch-format-box").value;
+  const made = shown.image.makePatch(bytes, name);
+  if (made.decision !== "made") {
+    showMessage(function () {
+      return [qsTranslate("MessageDialogs", "Error"),
+              qsTranslate("Web", "An IPS patch cannot describe images larger than 16 MiB; make a BPS patch.")];
+    });
+    return;
+  }
+  download(made.bytes, name, "application/octet-stream");
+}
+
 // The outcome of a comparison or of a patch on show: what the core said, and the file it came from.
 let outcome = null;
 
@@ -516,8 +595,15 @@ function connect() {
     download(outcome.result.text, "changes.txt", "text/plain;charset=utf-8");
   });
   byId("open-change-page").addEventListener("click", function () {
-    const url = URL.createObjectURL(new Blob([outcome.result.page], { type: "text/html;charset=utf-8" }));
-    window.open(url, "_blank", "noopener");
+    openInNewTab(outcome.result.page);
+  });
+  Object.keys(exports).forEach(function (id) {
+    byId(id).addEventListener("click", function () { exportFile(id); });
+  });
+  byId("make-patch-input").addEventListener("change", function (event) {
+    const file = event.target.files[0];
+    if (file) makePatch(file);
+    event.target.value = "";
   });
   byId("team-box").addEventListener("change", function (event) {
     showTeam(Number(event.target.value));

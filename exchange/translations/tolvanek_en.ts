@@ -2312,5 +2312,45 @@ Saving into it could damage it. Open it?</translation>
         <source>Change</source>
         <translation>Change</translation>
     </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Save the league file</source>
+        <translation>Save the league file</translation>
+    </message>
+    <message>
+        <source>Save the team as CSV</source>
+        <translation>Save the team as CSV</translation>
+    </message>
+    <message>
+        <source>Save the team as HTML</source>
+        <translation>Save the team as HTML</translation>
+    </message>
+    <message>
+        <source>Show the overview page</source>
+        <translation>Show the overview page</translation>
+    </message>
+    <message>
+        <source>Save the league as text</source>
+        <translation>Save the league as text</translation>
+    </message>
+    <message>
+        <source>CSV encoding</source>
+        <translation>CSV encoding</translation>
+    </message>
+    <message>
+        <source>Make a patch to a modified image...</source>
+        <translation>Make a patch to a modified image...</translation>
+    </message>
+    <message>
+        <source>Patch format</source>
+        <translation>Patch format</translation>
+    </message>
+    <message>
+        <source>An IPS patch cannot describe images larger than 16 MiB; make a BPS patch.</source>
+        <translation>An IPS patch cannot describe images larger than 16 MiB; make a BPS patch.</translation>
+    </message>
 </context>
 </TS>

@@ -2303,5 +2303,45 @@ Saving into it could damage it. Open it?</source>
         <source>Change</source>
         <translation>変更</translation>
     </message>
+    <message>
+        <source>Export</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>Save the league file</source>
+        <translation>リーグファイルを保存</translation>
+    </message>
+    <message>
+        <source>Save the team as CSV</source>
+        <translation>チームをCSVで保存</translation>
+    </message>
+    <message>
+        <source>Save the team as HTML</source>
+        <translation>チームをHTMLで保存</translation>
+    </message>
+    <message>
+        <source>Show the overview page</source>
+        <translation>16チームの比較ページを表示</translation>
+    </message>
+    <message>
+        <source>Save the league as text</source>
+        <translation>リーグをテキストで保存</translation>
+    </message>
+    <message>
+        <source>CSV encoding</source>
+        <translation>CSVの文字コード</translation>
+    </message>
+    <message>
+        <source>Make a patch to a modified image...</source>
+        <translation>変更後のイメージへのパッチを作る...</translation>
+    </message>
+    <message>
+        <source>Patch format</source>
+        <translation>パッチの形式</translation>
+    </message>
+    <message>
+        <source>An IPS patch cannot describe images larger than 16 MiB; make a BPS patch.</source>
+        <translation>IPSパッチは16 MiBより大きいイメージを表せません。BPSパッチを作ってください。</translation>
+    </message>
 </context>
 </TS>

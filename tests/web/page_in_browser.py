@@ -46,6 +46,10 @@ IDENTITY_LINES = r"""
 Array.from(document.querySelectorAll("#identity-list dt")).map(
   term => term.textContent + ": " + term.nextElementSibling.textContent)
 """
+# Bytes the page holds, as base64 for the test to read.
+BASE64_OF = ("(bytes => { let text = ''; for (let i = 0; i < bytes.length; i += 8192) "
+             "text += String.fromCharCode.apply(null, bytes.subarray(i, i + 8192)); "
+             "return btoa(text); })")
 # Roles a person acts on or reads as a control, each of which needs a name.
 NAMED_ROLES = {"button", "combobox", "grid", "textbox", "checkbox", "link", "dialog",
                "columnheader", "rowheader", "img", "listbox"}
@@ -161,7 +165,7 @@ class PageCheck:
         self.expect(after != before, "ArrowDown in the team box did not show the next team")
         self.tab_to("", limit=1)
         # Into the batter grid: one cell takes the focus, the arrows move it.
-        for _ in range(6):
+        for _ in range(30):
             if page.evaluate("document.activeElement.getAttribute('role') === 'gridcell'"):
                 break
             page.press("Tab")
@@ -174,14 +178,15 @@ class PageCheck:
         self.expect(at == [2, 2, "batter-grid"],
                     f"the arrows moved the grid's focus to {at}, not row 3, column 2")
 
-    def check_questions(self, image, doubtful, broken):
+    def check_questions(self, doubtful, broken):
         page = self.page
+        opened = self.shown_file()
         page.drop_file("body", doubtful)
         page.wait_until("document.getElementById('question').open")
         self.expect(self.focused_id() == "question-no", "No is not the question's default")
         page.press("Escape")
         page.wait_until("!document.getElementById('question').open")
-        self.expect(self.shown_file() == image.name,
+        self.expect(self.shown_file() == opened,
                     "a doubtful image not agreed to replaced the open one")
         page.drop_file("body", doubtful)
         page.wait_until("document.getElementById('question').open")
@@ -218,6 +223,23 @@ class PageCheck:
                 break
         return (downloads / started["guid"]).read_bytes()
 
+    def opens_tab(self, button):
+        """Whether a click on `button` opens a page in a new tab; the tab is closed again, since a
+        tab in the background takes no screenshots."""
+        browser = self.page.browser
+        browser.send("Target.setDiscoverTargets", {"discover": True})
+        browser.events.clear()
+        self.page.click(button)
+        while True:
+            created = browser.wait_for("Target.targetCreated")
+            browser.events.remove(created)
+            target = created["params"]["targetInfo"]
+            if target["type"] == "page" and target.get("openerId"):
+                break
+        browser.send("Target.setDiscoverTargets", {"discover": False})
+        browser.send("Target.closeTarget", {"targetId": target["targetId"]})
+        return True
+
     def check_comparison(self, image, changed, downloads):
         page = self.page
         self.choose_file("compare-input", changed)
@@ -229,22 +251,11 @@ class PageCheck:
         shown = page.evaluate("document.getElementById('change-grid').tBodies[0].rows.length")
         lines = len(expected.decode().splitlines())
         self.expect(shown == lines, f"the change list shows {shown} changes, `diff` {lines}")
-        comparison = page.evaluate("btoa(String.fromCharCode.apply(null, outcome.result.page))")
+        comparison = page.evaluate(f"{BASE64_OF}(outcome.result.page)")
         expected_page = cli_bytes(self.cli, "diff", str(image), str(changed), "--format", "html")
         self.expect(base64.b64decode(comparison) == expected_page,
                     "the comparison page is not `diff --format html`'s")
-        page.browser.send("Target.setDiscoverTargets", {"discover": True})
-        page.browser.events.clear()
-        page.click("#open-change-page")
-        while True:
-            opened = page.browser.wait_for("Target.targetCreated")
-            page.browser.events.remove(opened)
-            target = opened["params"]["targetInfo"]
-            if target["type"] == "page" and target.get("openerId"):
-                break
-        page.browser.send("Target.setDiscoverTargets", {"discover": False})
-        # Closed again: a tab in the background takes no screenshots.
-        page.browser.send("Target.closeTarget", {"targetId": target["targetId"]})
+        self.expect(self.opens_tab("#open-change-page"), "the comparison page opened no tab")
 
     def check_patches(self, image, changed, doubtful, downloads):
         page = self.page
@@ -279,6 +290,67 @@ class PageCheck:
         page.wait_until("!document.getElementById('message').hidden")
         message = page.evaluate("document.getElementById('message-text').textContent")
         self.expect("CRC-32" in message, f"a patch for another image is refused as {message!r}")
+
+    def check_exports(self, image, changed, downloads):
+        """Every file the page saves for the random league, against the command line's."""
+        page = self.page
+        self.open_through_chooser(changed)
+        initials = page.evaluate(GRID_CELLS)["team"]
+        files = [
+            ("#save-league", "shiftJis", ["export", str(changed)]),
+            ("#save-league", "utf8", ["export", str(changed), "--encoding", "utf-8"]),
+            ("#save-team-csv", "shiftJis", ["export", str(changed), "--team", initials]),
+            ("#save-team-csv", "utf8",
+             ["export", str(changed), "--team", initials, "--encoding", "utf-8"]),
+            ("#save-team-page", "shiftJis",
+             ["export", str(changed), "--team", initials, "--format", "html"]),
+            ("#save-show", "shiftJis", ["show", str(changed)]),
+        ]
+        for button, encoding, arguments in files:
+            page.evaluate(f"document.getElementById('encoding-box').value = {encoding!r}")
+            saved = self.downloaded(button, downloads)
+            self.expect(saved == cli_bytes(self.cli, *arguments),
+                        f"{button} in {encoding} is not `{' '.join(arguments[:1] + arguments[2:])}`'s")
+        overview = page.evaluate(
+            f"{BASE64_OF}(shown.image.export('overview', 0, 'shiftJis').bytes)")
+        written = self.output / "overview.html"
+        cli_bytes(self.cli, "overview", str(changed), "-o", str(written))
+        self.expect(base64.b64decode(overview) == written.read_bytes(),
+                    "the overview page is not `overview`'s")
+        self.expect(self.opens_tab("#open-overview"), "the overview page opened no tab")
+        for form in ("bps", "ips"):
+            page.evaluate(f"document.getElementById('patch-format-box').value = {form!r}")
+            page.browser.events.clear()
+            self.choose_file("make-patch-input", image)
+            started = page.browser.wait_for("Browser.downloadWillBegin")["params"]
+            while True:
+                event = page.browser.wait_for("Browser.downloadProgress")
+                page.browser.events.remove(event)
+                if event["params"]["state"] != "inProgress":
+                    break
+            made = (downloads / started["guid"]).read_bytes()
+            expected = self.output / f"back.{form}"
+            subprocess.run([self.cli, "patch", str(changed), str(image), "-o", str(expected)],
+                           check=True, capture_output=True)
+            self.expect(made == expected.read_bytes(), f"the {form} patch made is not `patch`'s")
+
+    def check_budgets(self, changed):
+        """The league export and a comparison in the page against the command line's whole
+        process for the same work."""
+        page = self.page
+        timings = page.evaluate("""(() => {
+          let started = performance.now();
+          shown.image.export('league', 0, 'shiftJis');
+          const league = performance.now() - started;
+          return [league];
+        })()""")
+        started = time.monotonic()
+        cli_bytes(self.cli, "export", str(changed))
+        cli_seconds = time.monotonic() - started
+        league = timings[0] / 1000
+        print(f"league export: page {league * 1000:.0f} ms, command line {cli_seconds * 1000:.0f} ms")
+        self.expect(league <= 3 * cli_seconds * LOADED_MACHINE_FACTOR,
+                    f"the league export took {league:.3f} s, the command line {cli_seconds:.3f} s")
 
     def check_names(self):
         nodes = self.page.send("Accessibility.getFullAXTree")["nodes"]
@@ -338,8 +410,10 @@ def run(chromium, page_file, cli, output, images):
             check.check_comparison(image, changed, downloads)
             page.screenshot(output / "page-ja.png")
             check.check_patches(image, changed, doubtful, downloads)
+            check.check_exports(image, changed, downloads)
+            check.check_budgets(changed)
             check.check_names()
-            check.check_questions(image, doubtful, broken)
+            check.check_questions(doubtful, broken)
             page.screenshot(output / "page-ja-questions.png")
             check.check_language_switch()
             page.screenshot(output / "page-en.png")
