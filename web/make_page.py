@@ -5,9 +5,11 @@ inlined in its JavaScript) and the page's script put in, and the translation cat
 the window's .ts files, so that the page speaks with the window's words and needs nothing beside
 itself, from a disk or from any web host.
 
-Usage: make_page.py TEMPLATE CSS PAGE_JS CORE_JS OUTPUT TS_FILE...
+Usage: make_page.py TEMPLATE CSS CORE_JS OUTPUT --scripts JS... --translations TS...
+The page's scripts are put in in the order given.
 """
 
+import argparse
 import json
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -45,23 +47,27 @@ def script_safe(text):
 
 
 def main():
-    if len(sys.argv) < 7:
-        sys.exit(__doc__)
-    template, css, page_js, core_js, output = (Path(name) for name in sys.argv[1:6])
-    catalog = dict(catalog_of(ts) for ts in sys.argv[6:])
-    page = template.read_text(encoding="utf-8")
+    arguments = argparse.ArgumentParser(usage=__doc__)
+    for name in ("template", "css", "core_js", "output"):
+        arguments.add_argument(name, type=Path)
+    arguments.add_argument("--scripts", type=Path, nargs="+", required=True)
+    arguments.add_argument("--translations", type=Path, nargs="+", required=True)
+    given = arguments.parse_args()
+    catalog = dict(catalog_of(ts) for ts in given.translations)
+    page = given.template.read_text(encoding="utf-8")
     parts = {
-        "/*@PAGE_CSS@*/": css.read_text(encoding="utf-8"),
+        "/*@PAGE_CSS@*/": given.css.read_text(encoding="utf-8"),
         "/*@CATALOG@*/": "window.TOLVANEK_CATALOG = " +
                          json.dumps(catalog, ensure_ascii=False, sort_keys=True) + ";",
-        "/*@CORE_JS@*/": core_js.read_text(encoding="utf-8"),
-        "/*@PAGE_JS@*/": page_js.read_text(encoding="utf-8"),
+        "/*@CORE_JS@*/": given.core_js.read_text(encoding="utf-8"),
+        "/*@PAGE_JS@*/": "\n".join(script.read_text(encoding="utf-8")
+                                   for script in given.scripts),
     }
     for marker, text in parts.items():
         if page.count(marker) != 1:
-            sys.exit(f"{template}: {marker} must appear once")
+            sys.exit(f"{given.template}: {marker} must appear once")
         page = page.replace(marker, script_safe(text) if marker != "/*@PAGE_CSS@*/" else text)
-    output.write_text(page, encoding="utf-8")
+    given.output.write_text(page, encoding="utf-8")
 
 
 if __name__ == "__main__":
