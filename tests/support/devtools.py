@@ -158,8 +158,8 @@ class Page:
                            {"expression": expression, "returnByValue": True,
                             "awaitPromise": True})
         if "exceptionDetails" in result:
-            raise RuntimeError(f"{expression[:200]!r} failed in the page: "
-                               f"{result['exceptionDetails'].get('exception', {}).get('description')}")
+            thrown = result["exceptionDetails"].get("exception", {}).get("description")
+            raise RuntimeError(f"{expression[:200]!r} failed in the page: {thrown}")
         return result["result"].get("value")
 
     def wait_until(self, expression, timeout=TIMEOUT_SECONDS):

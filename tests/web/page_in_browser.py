@@ -309,8 +309,9 @@ class PageCheck:
         for button, encoding, arguments in files:
             page.evaluate(f"document.getElementById('encoding-box').value = {encoding!r}")
             saved = self.downloaded(button, downloads)
+            command = " ".join(arguments[:1] + arguments[2:])
             self.expect(saved == cli_bytes(self.cli, *arguments),
-                        f"{button} in {encoding} is not `{' '.join(arguments[:1] + arguments[2:])}`'s")
+                        f"{button} in {encoding} is not `{command}`'s")
         overview = page.evaluate(
             f"{BASE64_OF}(shown.image.export('overview', 0, 'shiftJis').bytes)")
         written = self.output / "overview.html"
