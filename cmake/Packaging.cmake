@@ -79,6 +79,11 @@ set(package_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tolvanek)
 install(FILES ${compressed_dir}/changelog.gz ${packaging_dir}/copyright
         DESTINATION ${package_doc_dir})
 
+# The browser page is taken from the WebAssembly build (TOLVANEK_WEB_PAGE): a desktop build has no
+# WebAssembly compiler. Installed when it has been built, which scripts/test-package.sh sees to
+# before it packages.
+install(FILES ${TOLVANEK_WEB_PAGE} DESTINATION ${CMAKE_INSTALL_DATADIR}/tolvanek/web OPTIONAL)
+
 set(TOLVANEK_MAINTAINER
     "Seed 31b3b580 maintainers <maintainers@users.noreply.c-seed-31b3b580.example>")
 

@@ -66,19 +66,6 @@ bool AskAboutChanges(QWidget* parent, const QString& caption, const QString& mes
 
 namespace {
 
-// A file chosen to compare with is a patch when it says so by its first bytes or, failing that,
-// by its name (a damaged patch is then refused as a patch, not as an image).
-bool IsPatchFile(const QString& path, const QByteArray& bytes) {
-    const auto& magic = teamdata::InesMagic;
-    if (bytes.startsWith(
-            QByteArrayView(reinterpret_cast<const char*>(magic.data()), std::ssize(magic))))
-        return false;
-    return teamdata::LooksLikePatch(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                              static_cast<std::size_t>(bytes.size())))
-               .has_value() ||
-           teamdata::PatchFormatForName(exchange::NativePath(path)).has_value();
-}
-
 // The number of changes outside the players and colours: a patch that touches the program too
 // should say so before the list is read.
 int ByteRangeCount(const std::vector<teamdata::LeagueChange>& changes) {
@@ -140,8 +127,10 @@ void TMainForm::MenuCompareClick() {
     if (otherPath.isEmpty())
         return;
     ExchangeController().Compare(filePath_, otherPath, [&otherPath](const QByteArray& bytes) {
-        return IsPatchFile(otherPath, bytes) ? plans::CompareKind::Patch
-                                             : plans::CompareKind::Image;
+        return plans::KindOfComparedFile(
+            exchange::NativePath(otherPath),
+            std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                      static_cast<std::size_t>(bytes.size())));
     });
 }
 

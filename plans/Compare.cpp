@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "Compare.h"
 
+#include "ImageLayout.h"
+#include "Patch.h"
+
+#include <algorithm>
+
 namespace plans {
 
 namespace {
@@ -90,6 +95,15 @@ ComparisonPlan PlanComparison(std::span<const std::uint8_t> image,
         break;
     }
     return plan;
+}
+
+CompareKind KindOfComparedFile(std::string_view fileName, std::span<const std::uint8_t> bytes) {
+    const auto& magic = teamdata::InesMagic;
+    if (bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin()))
+        return CompareKind::Image;
+    return teamdata::LooksLikePatch(bytes) || teamdata::PatchFormatForName(fileName)
+               ? CompareKind::Patch
+               : CompareKind::Image;
 }
 
 } // namespace plans

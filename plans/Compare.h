@@ -50,6 +50,12 @@ struct ComparisonPlan {
     }
 };
 
+// What a file picked to compare an image with is: a patch when it says so by its first bytes or,
+// failing that, by its name (a damaged patch is then refused as a patch, not as an image); an
+// image otherwise. An iNES file is an image whatever its name.
+[[nodiscard]] CompareKind KindOfComparedFile(std::string_view fileName,
+                                             std::span<const std::uint8_t> bytes);
+
 // `image` is an image the program may read (not refused); `other` is the file compared with, as
 // `kind` says it is.
 [[nodiscard]] ComparisonPlan PlanComparison(std::span<const std::uint8_t> image,

@@ -12,6 +12,12 @@ if [ ! -f "$build/CPackConfig.cmake" ]; then
     exit 2
 fi
 
+# The browser page goes into the package from the WebAssembly build; build it if it is not there.
+page=$(sed -n 's/^TOLVANEK_WEB_PAGE:FILEPATH=//p' "$build/CMakeCache.txt")
+if [ -n "$page" ] && [ ! -f "$page" ]; then
+    BUILD_DIR=$(dirname "$(dirname "$page")") scripts/build-web.sh
+fi
+
 out="$build/package"
 rm -rf "$out"
 mkdir -p "$out"
@@ -37,6 +43,12 @@ root="$out/root"
 dpkg-deb -x "$deb" "$root"
 desktop="$root/usr/share/applications/io.github.tolvanek.Tolvanek.desktop"
 metainfo="$root/usr/share/metainfo/io.github.tolvanek.Tolvanek.metainfo.xml"
+
+echo "== browser page"
+if [ ! -s "$root/usr/share/tolvanek/web/tolvanek.html" ]; then
+    echo "missing: /usr/share/tolvanek/web/tolvanek.html"
+    failed+=(web-page)
+fi
 
 # desktop-file-validate exits 0 on warnings and hints, so anything it says counts as a failure.
 echo "== desktop-file-validate"

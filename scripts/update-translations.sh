@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: MIT
 # Brings the translation sources up to date with the English texts in the code: the parts the
 # window and the command line share (exchange/), the command line (cli/) and the window
-# (app/, toolkit/, dialogs/, editing/, mainwindow/). New texts appear unfinished in both .ts files,
-# the Japanese and the English one; translate them there (with Qt Linguist or by hand) and commit
-# them. The build compiles them, and a test fails while a text has no translation.
+# (app/, toolkit/, dialogs/, editing/, mainwindow/), and the browser page (web/). New texts appear
+# unfinished in both .ts files, the Japanese and the English one; translate them there (with Qt
+# Linguist or by hand) and commit them. The build compiles them, and a test fails while a text has
+# no translation.
 #   scripts/update-translations.sh           # the committed files
 #   scripts/update-translations.sh FOLDER    # copies in FOLDER, texts that went kept as vanished
 set -euo pipefail
@@ -16,7 +17,7 @@ if [ $# -gt 0 ]; then
     keep=()
 fi
 sources=()
-for folder in exchange cli app toolkit dialogs editing mainwindow; do
+for folder in exchange cli app toolkit dialogs editing mainwindow web; do
     [ -d "$folder" ] && sources+=("$folder")
 done
 for language in ja en; do

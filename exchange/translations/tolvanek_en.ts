@@ -2254,4 +2254,103 @@ Saving into it could damage it. Open it?</translation>
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Open image...</source>
+        <translation>Open image...</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Choose an image with the button above, or drop it on this page. The image stays on this computer: nothing is sent anywhere.</source>
+        <translation>Choose an image with the button above, or drop it on this page. The image stays on this computer: nothing is sent anywhere.</translation>
+    </message>
+    <message>
+        <source>Image information</source>
+        <translation>Image information</translation>
+    </message>
+    <message>
+        <source>Drop the image to open it</source>
+        <translation>Drop the image to open it</translation>
+    </message>
+    <message>
+        <source>Compare and patch</source>
+        <translation>Compare and patch</translation>
+    </message>
+    <message>
+        <source>Compare with an image or a patch...</source>
+        <translation>Compare with an image or a patch...</translation>
+    </message>
+    <message>
+        <source>Apply a patch...</source>
+        <translation>Apply a patch...</translation>
+    </message>
+    <message>
+        <source>Save the patched image</source>
+        <translation>Save the patched image</translation>
+    </message>
+    <message>
+        <source>Save the change list</source>
+        <translation>Save the change list</translation>
+    </message>
+    <message>
+        <source>Show the comparison page</source>
+        <translation>Show the comparison page</translation>
+    </message>
+    <message>
+        <source>%1 against %2: %3 changes</source>
+        <translation>%1 against %2: %3 changes</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Save the league file</source>
+        <translation>Save the league file</translation>
+    </message>
+    <message>
+        <source>Save the team as CSV</source>
+        <translation>Save the team as CSV</translation>
+    </message>
+    <message>
+        <source>Save the team as HTML</source>
+        <translation>Save the team as HTML</translation>
+    </message>
+    <message>
+        <source>Show the overview page</source>
+        <translation>Show the overview page</translation>
+    </message>
+    <message>
+        <source>Save the league as text</source>
+        <translation>Save the league as text</translation>
+    </message>
+    <message>
+        <source>CSV encoding</source>
+        <translation>CSV encoding</translation>
+    </message>
+    <message>
+        <source>Make a patch to a modified image...</source>
+        <translation>Make a patch to a modified image...</translation>
+    </message>
+    <message>
+        <source>Patch format</source>
+        <translation>Patch format</translation>
+    </message>
+    <message>
+        <source>An IPS patch cannot describe images larger than 16 MiB; make a BPS patch.</source>
+        <translation>An IPS patch cannot describe images larger than 16 MiB; make a BPS patch.</translation>
+    </message>
+</context>
 </TS>

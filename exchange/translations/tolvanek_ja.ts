@@ -2245,4 +2245,103 @@ Saving into it could damage it. Open it?</source>
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Open image...</source>
+        <translation>イメージを開く...</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>チーム</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Choose an image with the button above, or drop it on this page. The image stays on this computer: nothing is sent anywhere.</source>
+        <translation>上のボタンでイメージを選ぶか、このページにドロップしてください。イメージはこのコンピューターから出ません。どこにも送られません。</translation>
+    </message>
+    <message>
+        <source>Image information</source>
+        <translation>イメージ情報</translation>
+    </message>
+    <message>
+        <source>Drop the image to open it</source>
+        <translation>ドロップするとイメージを開きます</translation>
+    </message>
+    <message>
+        <source>Compare and patch</source>
+        <translation>比較とパッチ</translation>
+    </message>
+    <message>
+        <source>Compare with an image or a patch...</source>
+        <translation>イメージかパッチと比較...</translation>
+    </message>
+    <message>
+        <source>Apply a patch...</source>
+        <translation>パッチを当てる...</translation>
+    </message>
+    <message>
+        <source>Save the patched image</source>
+        <translation>パッチを当てたイメージを保存</translation>
+    </message>
+    <message>
+        <source>Save the change list</source>
+        <translation>変更の一覧を保存</translation>
+    </message>
+    <message>
+        <source>Show the comparison page</source>
+        <translation>比較のページを表示</translation>
+    </message>
+    <message>
+        <source>%1 against %2: %3 changes</source>
+        <translation>%1 と %2: %3 件の変更</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>Save the league file</source>
+        <translation>リーグファイルを保存</translation>
+    </message>
+    <message>
+        <source>Save the team as CSV</source>
+        <translation>チームをCSVで保存</translation>
+    </message>
+    <message>
+        <source>Save the team as HTML</source>
+        <translation>チームをHTMLで保存</translation>
+    </message>
+    <message>
+        <source>Show the overview page</source>
+        <translation>16チームの比較ページを表示</translation>
+    </message>
+    <message>
+        <source>Save the league as text</source>
+        <translation>リーグをテキストで保存</translation>
+    </message>
+    <message>
+        <source>CSV encoding</source>
+        <translation>CSVの文字コード</translation>
+    </message>
+    <message>
+        <source>Make a patch to a modified image...</source>
+        <translation>変更後のイメージへのパッチを作る...</translation>
+    </message>
+    <message>
+        <source>Patch format</source>
+        <translation>パッチの形式</translation>
+    </message>
+    <message>
+        <source>An IPS patch cannot describe images larger than 16 MiB; make a BPS patch.</source>
+        <translation>IPSパッチは16 MiBより大きいイメージを表せません。BPSパッチを作ってください。</translation>
+    </message>
+</context>
 </TS>

@@ -125,3 +125,13 @@ TEST(ComparisonPlan, WithACsvFileStopsOnItsErrorsAndOnATeamNotNamed) {
 }
 
 } // namespace
+
+TEST(ComparisonPlan, TellsAPatchFromAnImageByItsFirstBytesThenByItsName) {
+    const Bytes patch = teamdata::MakePatch(teamdata::PatchFormat::Bps, Source, Edited).bytes;
+    EXPECT_EQ(KindOfComparedFile("other.nes", patch), CompareKind::Patch);
+    // An image stays an image whatever it is called; a file of neither kind is taken for what
+    // its name says, so that a damaged patch is refused as a patch.
+    EXPECT_EQ(KindOfComparedFile("misnamed.bps", Edited), CompareKind::Image);
+    EXPECT_EQ(KindOfComparedFile("cut.IPS", BytesOf("PAT")), CompareKind::Patch);
+    EXPECT_EQ(KindOfComparedFile("notes.txt", BytesOf("PAT")), CompareKind::Image);
+}

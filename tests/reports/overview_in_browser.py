@@ -15,21 +15,16 @@ Exits 77 (skipped) when there is no chromium; scripts/setup.sh installs it.
 """
 
 import base64
-import fcntl
-import json
-import os
-import select
 import shutil
 import subprocess
 import sys
 import tempfile
-import time
 from pathlib import Path
 
-SKIPPED = 77
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "support"))
+from devtools import SKIPPED, DevTools, errors_among  # noqa: E402
 VIEWPORT_WIDTH = 1000
 VIEWPORT_HEIGHT = 800
-TIMEOUT_SECONDS = 60
 TEAM_COUNT = 16
 
 # Everything the page check needs, gathered in the page in one evaluation.
@@ -85,98 +80,6 @@ PAGE_FACTS = r"""
 """
 
 
-class DevTools:
-    """One Chromium over --remote-debugging-pipe: JSON messages ended by NUL, on fd 3 to the
-    browser and fd 4 from it."""
-
-    def __init__(self, chromium, profile, log):
-        to_browser_read, to_browser_write = os.pipe()
-        from_browser_read, from_browser_write = os.pipe()
-        # Move all four above the numbers the child needs, so that placing its ends on 3 and 4
-        # cannot overwrite one of them.
-        to_browser_read, to_browser_write, from_browser_read, from_browser_write = (
-            self._lifted(fd) for fd in
-            (to_browser_read, to_browser_write, from_browser_read, from_browser_write))
-
-        def place_pipes():
-            os.dup2(to_browser_read, 3)
-            os.dup2(from_browser_write, 4)
-
-        self.process = subprocess.Popen(
-            [chromium, "--headless", "--no-sandbox", "--disable-gpu", "--remote-debugging-pipe",
-             "--no-first-run", "--no-default-browser-check", "--disable-background-networking",
-             "--disable-component-update", "--disable-sync", "--disable-extensions",
-             "--hide-scrollbars", f"--user-data-dir={profile}", "about:blank"],
-            stdin=subprocess.DEVNULL, stdout=log, stderr=log, close_fds=False,
-            preexec_fn=place_pipes)
-        os.close(to_browser_read)
-        os.close(from_browser_write)
-        self.writer = to_browser_write
-        self.reader = from_browser_read
-        self.buffer = b""
-        self.next_id = 0
-        self.events = []
-
-    @staticmethod
-    def _lifted(fd):
-        lifted = fcntl.fcntl(fd, fcntl.F_DUPFD_CLOEXEC, 10)
-        os.close(fd)
-        return lifted
-
-    def close(self):
-        try:
-            self.send("Browser.close")
-        except (OSError, RuntimeError, TimeoutError):
-            pass
-        try:
-            self.process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
-        os.close(self.writer)
-        os.close(self.reader)
-
-    def _message(self, deadline):
-        while b"\0" not in self.buffer:
-            remaining = deadline - time.monotonic()
-            if remaining <= 0:
-                raise TimeoutError("Chromium did not answer in time")
-            ready, _, _ = select.select([self.reader], [], [], remaining)
-            if ready:
-                chunk = os.read(self.reader, 1 << 20)
-                if not chunk:
-                    raise RuntimeError("Chromium closed its end of the pipe")
-                self.buffer += chunk
-        message, self.buffer = self.buffer.split(b"\0", 1)
-        return json.loads(message)
-
-    def send(self, method, params=None, session=None):
-        self.next_id += 1
-        request = {"id": self.next_id, "method": method, "params": params or {}}
-        if session:
-            request["sessionId"] = session
-        os.write(self.writer, json.dumps(request).encode() + b"\0")
-        deadline = time.monotonic() + TIMEOUT_SECONDS
-        while True:
-            message = self._message(deadline)
-            if message.get("id") == self.next_id:
-                if "error" in message:
-                    raise RuntimeError(f"{method}: {message['error']}")
-                return message.get("result", {})
-            self.events.append(message)
-
-    def wait_for(self, method):
-        deadline = time.monotonic() + TIMEOUT_SECONDS
-        for event in self.events:
-            if event.get("method") == method:
-                return event
-        while True:
-            message = self._message(deadline)
-            self.events.append(message)
-            if message.get("method") == method:
-                return message
-
-
 def check_with_tidy(page, problems):
     tidy = shutil.which("tidy")
     if tidy is None:
@@ -187,29 +90,6 @@ def check_with_tidy(page, problems):
     report = (result.stdout + result.stderr).strip()
     if result.returncode != 0 or report:
         problems.append(f"tidy reports (exit {result.returncode}):\n{report}")
-
-
-def errors_among(events, page_url):
-    errors = []
-    requests = []
-    for event in events:
-        method = event.get("method")
-        params = event.get("params", {})
-        if method == "Runtime.consoleAPICalled" and params.get("type") in ("error", "assert"):
-            errors.append("console: " + " ".join(
-                str(argument.get("value", argument.get("description", "")))
-                for argument in params.get("args", [])))
-        elif method == "Log.entryAdded" and params.get("entry", {}).get("level") == "error":
-            errors.append("log: " + params["entry"].get("text", ""))
-        elif method == "Runtime.exceptionThrown":
-            details = params.get("exceptionDetails", {})
-            errors.append("exception: " + details.get("exception", {}).get(
-                "description", details.get("text", "")))
-        elif method == "Network.requestWillBeSent":
-            url = params.get("request", {}).get("url", "")
-            if url != page_url:
-                requests.append(url)
-    return errors, requests
 
 
 def check_facts(facts, problems):
