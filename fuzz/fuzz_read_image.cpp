@@ -21,6 +21,7 @@
 #include "RecordText.h"
 #include "TRomTeamData.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>

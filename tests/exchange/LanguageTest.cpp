@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Which language the program speaks for a locale: the variables POSIX names, in its order.
+// Which language the program speaks for a locale: the variables POSIX names, in its order; and
+// --lang as both faces take it from their command lines.
 
 #include "Translations.h"
 
@@ -67,6 +68,32 @@ TEST(Language, LangNamesEnglishOrJapaneseAndNothingElse) {
         EXPECT_FALSE(exchange::LanguageNamed(other).has_value());
     for (const Language language : {Language::English, Language::Japanese})
         EXPECT_EQ(exchange::LanguageNamed(exchange::LanguageCode(language)), language);
+}
+
+TEST(Language, LangIsTakenOutAnywhereBeforeTheEndOfOptionsTheLastOneCounting) {
+    using Problem = exchange::LanguageOption::Problem;
+    const QStringList given = {"info", "--lang", "ja", "a.nes", "--lang=en", "--", "--lang", "x"};
+    const exchange::LanguageOption taken = exchange::TakeLanguageOption(given);
+    EXPECT_EQ(taken.problem, Problem::None);
+    EXPECT_EQ(taken.language, Language::English);
+    EXPECT_EQ(taken.arguments, (QStringList{"info", "a.nes", "--", "--lang", "x"}));
+
+    const exchange::LanguageOption missing = exchange::TakeLanguageOption({"--lang=ja", "--lang"});
+    EXPECT_EQ(missing.problem, Problem::ValueMissing);
+    const exchange::LanguageOption unknown =
+        exchange::TakeLanguageOption({"--lang", "--help", "--lang=de"});
+    EXPECT_EQ(unknown.problem, Problem::ValueUnknown);
+    EXPECT_EQ(unknown.unknownValue, "--help");
+
+    // An argument answered before any language is needed ends the reading there.
+    const auto isHelp = [](const QString& argument) {
+        return argument == "--help";
+    };
+    const exchange::LanguageOption help =
+        exchange::TakeLanguageOption({"--lang=en", "--help", "--lang=de"}, isHelp);
+    EXPECT_EQ(help.problem, Problem::None);
+    EXPECT_EQ(help.language, Language::English);
+    EXPECT_EQ(help.arguments, (QStringList{"--help", "--lang=de"}));
 }
 
 } // namespace
