@@ -146,6 +146,20 @@ const std::vector<CommandDeclaration>& Commands() {
          {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")}},
          {ForceOption},
          RunShow},
+        {"name",
+         QT_TRANSLATE_NOOP("Cli", "read names written in kanji as the game's kana"),
+         QT_TRANSLATE_NOOP("Cli", "Print the readings of each name, best first and a surname's "
+                                  "first of all, one per line: the name as given, the reading in "
+                                  "the game's spelling (a voicing mark takes a place of its own) "
+                                  "and the places it needs; the game holds five. A name without "
+                                  "kanji is given as the game spells it. Exit status 1: a name "
+                                  "has no reading; 3: the dictionary is missing."),
+         {{"TEXT", QT_TRANSLATE_NOOP("Cli", "A name, in kanji, kana or letters."), false,
+           Role::Text, true}},
+         {{"format", QT_TRANSLATE_NOOP("Cli", "text (when not given) or csv."), "text|csv",
+           Role::Value},
+          ForceOption},
+         RunName},
     };
     return commands;
 }

@@ -528,6 +528,34 @@
         <source>%1 is locked by %2; nothing was written</source>
         <translation>%1 is locked by %2; nothing was written</translation>
     </message>
+    <message>
+        <source>read names written in kanji as the game&apos;s kana</source>
+        <translation>read names written in kanji as the game&apos;s kana</translation>
+    </message>
+    <message>
+        <source>Print the readings of each name, best first and a surname&apos;s first of all, one per line: the name as given, the reading in the game&apos;s spelling (a voicing mark takes a place of its own) and the places it needs; the game holds five. A name without kanji is given as the game spells it. Exit status 1: a name has no reading; 3: the dictionary is missing.</source>
+        <translation>Print the readings of each name, best first and a surname&apos;s first of all, one per line: the name as given, the reading in the game&apos;s spelling (a voicing mark takes a place of its own) and the places it needs; the game holds five. A name without kanji is given as the game spells it. Exit status 1: a name has no reading; 3: the dictionary is missing.</translation>
+    </message>
+    <message>
+        <source>A name, in kanji, kana or letters.</source>
+        <translation>A name, in kanji, kana or letters.</translation>
+    </message>
+    <message>
+        <source>text (when not given) or csv.</source>
+        <translation>text (when not given) or csv.</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; it is text or csv</source>
+        <translation>unknown format &quot;%1&quot;; it is text or csv</translation>
+    </message>
+    <message>
+        <source>names in kanji cannot be read: there is no dictionary in %1; install the Debian package %2</source>
+        <translation>names in kanji cannot be read: there is no dictionary in %1; install the Debian package %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no reading in kana, letters and digits</source>
+        <translation>&quot;%1&quot; has no reading in kana, letters and digits</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>

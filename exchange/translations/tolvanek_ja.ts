@@ -524,6 +524,34 @@
         <source>%1 is locked by %2; nothing was written</source>
         <translation>%1 は %2 がロックしています。何も書き込んでいません</translation>
     </message>
+    <message>
+        <source>read names written in kanji as the game&apos;s kana</source>
+        <translation>漢字で書かれた名前をゲームのかなで読みます</translation>
+    </message>
+    <message>
+        <source>Print the readings of each name, best first and a surname&apos;s first of all, one per line: the name as given, the reading in the game&apos;s spelling (a voicing mark takes a place of its own) and the places it needs; the game holds five. A name without kanji is given as the game spells it. Exit status 1: a name has no reading; 3: the dictionary is missing.</source>
+        <translation>名前ごとに読みを、よいものから（名字の読みを最初に）1行に1つずつ表示します。与えられた名前、ゲームの書き方での読み（濁点・半濁点は1文字分を取ります）、必要な文字数の順です。ゲームに入るのは5文字までです。漢字のない名前はゲームの書き方で表示します。終了コード 1: 読めない名前がある。3: 辞書がない。</translation>
+    </message>
+    <message>
+        <source>A name, in kanji, kana or letters.</source>
+        <translation>名前（漢字、かな、英字）。</translation>
+    </message>
+    <message>
+        <source>text (when not given) or csv.</source>
+        <translation>text（指定しないとき）か csv。</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; it is text or csv</source>
+        <translation>「%1」という形式はありません。text か csv です</translation>
+    </message>
+    <message>
+        <source>names in kanji cannot be read: there is no dictionary in %1; install the Debian package %2</source>
+        <translation>漢字の名前を読めません。%1 に辞書がありません。Debian パッケージ %2 をインストールしてください</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no reading in kana, letters and digits</source>
+        <translation>「%1」はかな・英字・数字で読めません</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+// tolvanek-cli name as a script runs it: the built program as a process, with the real dictionary
+// and with none.
+
+#include "KanjiReader.h"
+#include "TempDir.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct NameRun {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+NameRun RunName(const QStringList& arguments, const QString& dictionaryFolder = {}) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    if (!dictionaryFolder.isEmpty())
+        environment.insert(QLatin1String(readings::DictionaryFolderVariable), dictionaryFolder);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TOLVANEK_CLI), QStringList{QStringLiteral("name")} + arguments);
+    EXPECT_TRUE(process.waitForFinished(-1));
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+TEST(CliName, PrintsEachReadingInTheGameSpellingWithItsPlaces) {
+    const NameRun run = RunName({QStringLiteral("後藤"), QStringLiteral("勅使河原"),
+                                 QStringLiteral("ささき"), QStringLiteral("髙橋")});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.first(), QStringLiteral("後藤\tこ゛とう\t4"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("勅使河原\tてしか゛わら\t6")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("ささき\tささき\t3")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("髙橋\tたかはし\t4")));
+    // The surname reading comes before the others of the same text.
+    EXPECT_EQ(lines.indexOf(QStringLiteral("髙橋\tたかはし\t4")),
+              lines.indexOf(QRegularExpression(QStringLiteral("髙橋\t.*"))));
+
+    const NameRun csv =
+        RunName({QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("中田")});
+    EXPECT_EQ(csv.status, 0) << csv.err.toStdString();
+    EXPECT_TRUE(csv.out.startsWith("text,reading,spelling,places\r\n中田,なかた,なかた,3\r\n"
+                                   "中田,なかだ,なかた゛,4\r\n"));
+}
+
+TEST(CliName, NamesWhatHasNoReadingAndTheMissingDictionary) {
+    const NameRun unreadable =
+        RunName({QStringLiteral("山田😀"), QStringLiteral("★"), QStringLiteral("林")});
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_TRUE(unreadable.out.startsWith("林\tはやし\t3\n"));
+    EXPECT_TRUE(unreadable.err.contains("\"山田😀\" has no reading"));
+    EXPECT_TRUE(unreadable.err.contains("\"★\" has no reading"));
+
+    testsupport::TempDir empty;
+    const QString folder = QString::fromStdString(empty.Path().string());
+    const NameRun missing = RunName({QStringLiteral("さとう"), QStringLiteral("佐藤")}, folder);
+    EXPECT_EQ(missing.status, 3);
+    // What needs no dictionary is still read.
+    EXPECT_EQ(missing.out, "さとう\tさとう\t3\n");
+    EXPECT_TRUE(missing.err.contains("install the Debian package mecab-ipadic-utf8"));
+    EXPECT_TRUE(missing.err.contains(folder.toUtf8()));
+
+    EXPECT_EQ(
+        RunName({QStringLiteral("--format"), QStringLiteral("html"), QStringLiteral("林")}).status,
+        2);
+}
+
+} // namespace
