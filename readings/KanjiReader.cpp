@@ -319,15 +319,18 @@ KanjiReadings KanjiReader::Read(std::string_view text) {
     struct Candidate {
         std::string kana;
         int rank;
+        int words;
     };
     std::vector<Candidate> candidates;
-    const auto add = [&](std::string kana, int rank) {
+    const auto add = [&](std::string kana, int rank, int words) {
         const auto same = std::find_if(candidates.begin(), candidates.end(),
                                        [&](const Candidate& c) { return c.kana == kana; });
-        if (same == candidates.end())
-            candidates.push_back({std::move(kana), rank});
-        else
+        if (same == candidates.end()) {
+            candidates.push_back({std::move(kana), rank, words});
+        } else {
             same->rank = std::min(same->rank, rank);
+            same->words = std::min(same->words, words);
+        }
     };
     for (int path = 0; path < PathsLookedAt; ++path) {
         std::string kana;
@@ -343,9 +346,19 @@ KanjiReadings KanjiReader::Read(std::string_view text) {
             personName = personName && IsPersonName(node);
         }
         if (readable && !kana.empty())
-            add(std::move(kana), words == 1 && surname ? 0 : personName ? 1 : 2);
+            add(std::move(kana), words == 1 && surname ? 0 : personName ? 1 : 2, words);
         if (!lattice.next())
             break;
+    }
+    // A name is read as few words as the dictionary knows it by: 佐藤 is さとう, never
+    // 佐 and 藤 read apart as たすく and ふじ.
+    if (!candidates.empty()) {
+        const int fewest = std::min_element(candidates.begin(), candidates.end(),
+                                            [](const Candidate& a, const Candidate& b) {
+                                                return a.words < b.words;
+                                            })
+                               ->words;
+        std::erase_if(candidates, [&](const Candidate& c) { return c.words > fewest; });
     }
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const Candidate& a, const Candidate& b) { return a.rank < b.rank; });
