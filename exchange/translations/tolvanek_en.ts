@@ -1853,6 +1853,28 @@ Saving into it could damage it. Open it?</translation>
         <extracomment>How many of the five places of the name are still free.</extracomment>
         <translation>%1 left</translation>
     </message>
+    <message>
+        <source>%1 (%2 places)</source>
+        <extracomment>A reading of a name written in kanji, with the places of the five it takes.</extracomment>
+        <translation>%1 (%2 places)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 places, too long)</source>
+        <extracomment>A reading that takes more than the five places a name has; it cannot be chosen.</extracomment>
+        <translation>%1 (%2 places, too long)</translation>
+    </message>
+    <message>
+        <source>Readings of the name in kanji: click one to take it</source>
+        <translation>Readings of the name in kanji: click one to take it</translation>
+    </message>
+    <message>
+        <source>Names in kanji cannot be read: install the package %1.</source>
+        <translation>Names in kanji cannot be read: install the package %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no reading in kana</source>
+        <translation>&quot;%1&quot; has no reading in kana</translation>
+    </message>
 </context>
 <context>
     <name>TValueDialog</name>

@@ -1844,6 +1844,28 @@ Saving into it could damage it. Open it?</source>
         <extracomment>How many of the five places of the name are still free.</extracomment>
         <translation>あと%1文字</translation>
     </message>
+    <message>
+        <source>%1 (%2 places)</source>
+        <extracomment>A reading of a name written in kanji, with the places of the five it takes.</extracomment>
+        <translation>%1（%2文字）</translation>
+    </message>
+    <message>
+        <source>%1 (%2 places, too long)</source>
+        <extracomment>A reading that takes more than the five places a name has; it cannot be chosen.</extracomment>
+        <translation>%1（%2文字、長すぎます）</translation>
+    </message>
+    <message>
+        <source>Readings of the name in kanji: click one to take it</source>
+        <translation>漢字の名前の読み：クリックすると名前に入ります</translation>
+    </message>
+    <message>
+        <source>Names in kanji cannot be read: install the package %1.</source>
+        <translation>漢字の名前を読めません。パッケージ %1 をインストールしてください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no reading in kana</source>
+        <translation>「%1」はかなで読めません</translation>
+    </message>
 </context>
 <context>
     <name>TValueDialog</name>
