@@ -373,8 +373,15 @@ KanjiReadings KanjiReader::Read(std::string_view text) {
 }
 
 KanjiReader& SharedKanjiReader() {
-    static KanjiReader reader;
-    return reader;
+    // Made again when the folder is named anew, so that a test can hide the dictionary from a
+    // window that has read with it.
+    static std::string folder = DictionaryFolder();
+    static auto reader = std::make_unique<KanjiReader>(folder);
+    if (const std::string now = DictionaryFolder(); now != folder) {
+        folder = now;
+        reader = std::make_unique<KanjiReader>(folder);
+    }
+    return *reader;
 }
 
 bool AnyDictionaryLoaded() {

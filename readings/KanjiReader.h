@@ -72,8 +72,8 @@ private:
     bool loadFailed_ = false;
 };
 
-// The reader the program's faces share, made on first use; the dictionary still loads only when
-// a kanji is met.
+// The reader the window shares among its dialogs, for the dictionary folder named now; the
+// dictionary still loads only when a kanji is met.
 [[nodiscard]] KanjiReader& SharedKanjiReader();
 // Whether any reader of this process has loaded the dictionary: start-up must not.
 [[nodiscard]] bool AnyDictionaryLoaded();
