@@ -61,12 +61,13 @@ int RunImport(const Invocation& call) {
     if (read != Done)
         return read;
 
-    const exchange::ImportPlan plan = exchange::PlanImport(opened.image, bytes, named.team);
+    const plans::ImportPlan plan = plans::PlanImport(opened.image.bytes, BytesOf(bytes),
+                                                     {named.team, exchange::DecodeTextBytes});
     const QString fileName = file == StandardStream ? StandardInputName : file;
     if (const int status = call.CheckCsvRead(fileName, plan.read.leagueFile); status != Done)
         return status;
     ReportCsvIssues(call.err, fileName, plan.read);
-    if (exchange::TeamMissing(plan))
+    if (plans::TeamMissing(plan))
         return ReportUsage(call.err, call.command,
                            Cli::tr("name the team of a team CSV with --team"));
     if (!plan.read.errors.empty())

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "League.h"
 
-#include "CellMerge.h"
-#include "Compare.h"
 #include "Files.h"
+#include "Import.h"
 #include "LeagueCsv.h"
 #include "LeagueOverview.h"
 #include "ShiftJis.h"
@@ -51,40 +50,6 @@ QString JoinedAllowed(const std::vector<std::string>& allowed) {
     for (const std::string& text : allowed)
         texts << FromUtf8(text);
     return texts.join(QStringLiteral(" "));
-}
-
-// The cell rule's refusal a cell issue of the CSV import was made from.
-std::optional<teamdata::CellRefusal> RefusalOf(const reports::CsvIssue& issue) {
-    using Kind = reports::CsvIssueKind;
-    using Refusal = teamdata::CellRefusalKind;
-    teamdata::CellRefusal refusal;
-    switch (issue.kind) {
-    case Kind::NotANumber:
-        refusal.kind = Refusal::NotANumber;
-        break;
-    case Kind::ValueNotAllowed:
-        refusal.kind = Refusal::ValueNotAllowed;
-        break;
-    case Kind::NotALabel:
-        refusal.kind = Refusal::NotALabel;
-        break;
-    case Kind::NameUnknownCharacter:
-        refusal.kind = Refusal::NameUnknownCharacter;
-        break;
-    case Kind::NameTooLong:
-        refusal.kind = Refusal::NameTooLong;
-        break;
-    default:
-        return std::nullopt;
-    }
-    refusal.minimum = issue.minimum;
-    refusal.maximum = issue.maximum;
-    refusal.step = issue.step;
-    refusal.allowed = issue.allowed;
-    refusal.character = issue.character;
-    refusal.position = issue.position;
-    refusal.tiles = issue.count;
-    return refusal;
 }
 
 } // namespace
@@ -143,20 +108,6 @@ reports::CsvImport ReadCsvFile(const QByteArray& bytes, const reports::LeagueTex
     return plans::ReadCsvFile(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), current,
         teamOfTeamCsv, DecodeTextBytes);
-}
-
-std::vector<teamdata::TeamWrite> ImportWrites(const LeagueRecords& current,
-                                              const reports::CsvImport& import) {
-    std::vector<teamdata::TeamWrite> writes;
-    for (const reports::ImportedTeam& team : import.teams) {
-        if (!team.changed)
-            continue;
-        const auto index = static_cast<std::size_t>(team.team);
-        const teamdata::TeamRecords& records = current[index];
-        writes.push_back({team.team, teamdata::MergeChangedCells(
-                                         records, teamdata::TextsOf(records), team.texts)});
-    }
-    return writes;
 }
 
 QString DescribeCsvIssue(const reports::CsvIssue& issue) {
@@ -218,12 +169,8 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
     case Kind::ColorNotOffered:
         return Texts::tr("the colour chooser does not offer this palette index; it offers 0x00 "
                          "to 0x0D, 0x10 to 0x1D, 0x20 to 0x2D and 0x30 to 0x3D");
-    case Kind::NotANumber:
-    case Kind::ValueNotAllowed:
-    case Kind::NotALabel:
-    case Kind::NameUnknownCharacter:
-    case Kind::NameTooLong:
-        return DescribeCellRefusal(*RefusalOf(issue));
+    case Kind::CellRefused:
+        return issue.cell ? DescribeCellRefusal(issue.cell->refusal) : QString();
     case Kind::FieldingPositions:
         if (issue.otherLine > 0)
             return Texts::tr("the batter at line %1 holds this fielding position too; the "

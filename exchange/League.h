@@ -64,11 +64,6 @@ enum class CsvEncoding { ShiftJis, Utf8 };
                                              const reports::LeagueTexts& current,
                                              std::optional<int> teamOfTeamCsv);
 
-// The writes an error-free import makes: for every team whose texts it changes, the current
-// record bytes with only the bytes of the changed cells set anew.
-[[nodiscard]] std::vector<teamdata::TeamWrite> ImportWrites(const LeagueRecords& current,
-                                                            const reports::CsvImport& import);
-
 // Why a cell or line of a CSV file is refused (or, for a note, what was changed), in the user's
 // language, without its place.
 [[nodiscard]] QString DescribeCsvIssue(const reports::CsvIssue& issue);

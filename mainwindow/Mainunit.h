@@ -43,6 +43,10 @@ class TExchangeController;
 // comment beside their accessors says what they are.
 class TMainForm : public QMainWindow {
     Q_OBJECT
+    // The import and working-surface workflows check and ask as the window's own commands do.
+    friend class TImportController;
+    friend class TClipboardController;
+
 public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
@@ -235,35 +239,8 @@ private:
     // The league as it stands: every team as the image holds it on disk, the shown team as the
     // grids and swatches hold it. Empty (with the message shown) when the image cannot be read.
     [[nodiscard]] std::optional<std::array<teamdata::TeamTexts, teamdata::TeamCount>> LeagueShown();
-    // Reads a file chosen for an import; empty (with the message shown) when it cannot be read.
-    [[nodiscard]] std::optional<QByteArray> ReadImportFile(const QString& path);
-    // Lists the errors or notes of a CSV file, each at its line and column.
-    void ShowCsvIssues(const QString& caption, const QString& message,
-                       const std::vector<reports::CsvIssue>& issues);
-    // The bodies of CSV取込 and リーグCSV取込 once they have a file: from their dialogs or a drop.
-    // A file dropped was not chosen for the shown team, so its changes are asked about first.
-    enum class TeamCsvQuestion { OnlyForAnotherTeam, ListChanges };
-    void ImportTeamCsvFile(const QString& path,
-                           TeamCsvQuestion question = TeamCsvQuestion::OnlyForAnotherTeam);
-    // A team CSV's bytes into the shown team, as one step named `stepName`; `caption` titles the
-    // lists of errors and notes and the question.
-    void ImportTeamCsv(const QByteArray& bytes, const QString& caption, const QString& stepName,
-                       TeamCsvQuestion question = TeamCsvQuestion::OnlyForAnotherTeam);
-    // What importing `imported` into the shown team changes, as a comparison of the image with the
-    // shown team before and after; empty (with the message shown) when the image cannot be read.
-    [[nodiscard]] std::optional<std::vector<teamdata::LeagueChange>>
-    ShownTeamChanges(const teamdata::TeamTexts& imported);
-    // What リーグCSV取込 checks and asks before it takes a file; true when it may go on.
-    [[nodiscard]] bool LeagueImportMayStart();
-    void ImportLeagueCsvFile(const QString& path);
     // The grid the clipboard commands work on: the focused one, or the one focused last.
     [[nodiscard]] StringGrid* ClipboardGrid() const;
-    // Lists why a paste was refused, each problem at its grid cell.
-    void ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read);
-    void ShowPasteNotes(StringGrid* grid, const std::vector<reports::PasteNote>& notes);
-    // Files dropped on the window, taken after the drop has ended.
-    void OpenDroppedFiles(const QList<QUrl>& urls);
-    void ImportDroppedCsv(const QString& path);
     // The caption: the title, the open file's name, and Qt's marker while edits are unsaved.
     void ShowCaption();
     void ShowSavedCopyNote(const QString& copy);

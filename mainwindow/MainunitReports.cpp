@@ -3,12 +3,11 @@
 // the league CSV both ways, a team CSV into the grids, and patches.
 #include "Mainunit.h"
 
-#include "CellMerge.h"
 #include "Changes.h"
 #include "EditCaptions.h"
 #include "Files.h"
 #include "ImageFile.h"
-#include "Import.h"
+#include "ImportController.h"
 #include "IssueList.h"
 #include "League.h"
 #include "MainunitShared.h"
@@ -132,24 +131,7 @@ void TMainForm::MenuOutputLeagueOverviewClick() {
     }
 }
 
-std::optional<QByteArray> TMainForm::ReadImportFile(const QString& path) {
-    exchange::InputFile input = exchange::ReadInputFile(path, exchange::MaxCsvFileSize);
-    if (input.outcome != exchange::InputFile::Outcome::Read) {
-        ShowError(this, tr("The file cannot be read."));
-        return std::nullopt;
-    }
-    return std::move(input.bytes);
-}
-
-void TMainForm::ShowCsvIssues(const QString& caption, const QString& message,
-                              const std::vector<reports::CsvIssue>& issues) {
-    std::vector<TIssueListDialog::Row> rows;
-    for (const reports::CsvIssue& issue : issues)
-        rows.push_back({issue.line, issue.column, QString::fromStdString(issue.text),
-                        exchange::DescribeCsvIssue(issue)});
-    TIssueListDialog dialog(caption, message, rows, this);
-    dialog.exec();
-}
+// ---- Imports ----
 
 void TMainForm::MenuImportCSVClick() {
     if (!ImageOpenOrSayNoData())
@@ -157,166 +139,17 @@ void TMainForm::MenuImportCSVClick() {
     const QString path = RunOpenDialog(this, importCSVDialog_);
     if (path.isEmpty())
         return;
-    ImportTeamCsvFile(path);
-}
-
-void TMainForm::ImportTeamCsvFile(const QString& path, TeamCsvQuestion question) {
-    if (const std::optional<QByteArray> bytes = ReadImportFile(path))
-        ImportTeamCsv(*bytes, tr("Import Team CSV"), StepName(EditStep::TeamCsvImport), question);
-}
-
-std::optional<std::vector<teamdata::LeagueChange>>
-TMainForm::ShownTeamChanges(const teamdata::TeamTexts& imported) {
-    // Compared as the league import compares: the image with the shown team as the grids hold it,
-    // and the same with the imported team, so that moved and transferred players read as such.
-    const exchange::LoadedImage image = exchange::LoadImage(filePath_);
-    if (image.Refused()) {
-        ShowError(this, SourceUnreadableMessage());
-        return std::nullopt;
-    }
-    const teamdata::TeamRecords onDisk = teamdata::TeamRecordsAt(image.bytes, shownTeam_);
-    const teamdata::TeamTexts shown = TeamShown();
-    const teamdata::TeamRecords before =
-        teamdata::MergeChangedCells(onDisk, teamdata::TextsOf(onDisk), shown);
-    std::vector<std::uint8_t> beforeImage = image.bytes;
-    teamdata::PutTeamRecords(beforeImage, shownTeam_, before);
-    std::vector<std::uint8_t> afterImage = image.bytes;
-    teamdata::PutTeamRecords(afterImage, shownTeam_,
-                             teamdata::MergeChangedCells(before, shown, imported));
-    return teamdata::CompareLeagues(beforeImage, afterImage);
-}
-
-void TMainForm::ImportTeamCsv(const QByteArray& bytes, const QString& caption,
-                              const QString& stepName, TeamCsvQuestion question) {
-    // Whatever team the file names, it goes into the shown team's grids, so every cell is
-    // compared with what the grids show now.
-    reports::LeagueTexts current;
-    current.fill(TeamShown());
-    const reports::CsvImport read = exchange::ReadCsvFile(bytes, current, shownTeam_);
-    if (!read.errors.empty()) {
-        ShowCsvIssues(caption, tr("Nothing was imported because of these errors."), read.errors);
-        return;
-    }
-    if (read.teams.size() != 1) {
-        ShowError(this, tr("A team CSV import reads a file of one team. Import this one as a "
-                           "league CSV."));
-        return;
-    }
-    const reports::ImportedTeam& team = read.teams.front();
-    if (question == TeamCsvQuestion::ListChanges) {
-        const std::optional<std::vector<teamdata::LeagueChange>> changes =
-            ShownTeamChanges(team.texts);
-        if (!changes)
-            return;
-        const QString shown = exchange::TeamInitialsText(shownTeam_);
-        if (changes->empty()) {
-            MessageDlg(this,
-                       tr("This file holds what team %1 shows; nothing was changed.").arg(shown),
-                       MessageKind::Confirmation, MessageButtons::Ok);
-            return;
-        }
-        QStringList message;
-        if (team.team != shownTeam_)
-            message << tr("This file holds team %1.").arg(exchange::TeamInitialsText(team.team));
-        message << tr("It replaces team %1, which is shown, as listed below. Nothing is written "
-                      "to the image until you save.")
-                       .arg(shown)
-                << tr("Go on?");
-        if (!AskAboutChanges(this, caption, message.join(QLatin1Char('\n')), *changes))
-            return;
-    } else if (team.team != shownTeam_ &&
-               !AskYesNo(this,
-                         tr("This file holds team %1. Import it into team %2, which is shown?")
-                             .arg(exchange::TeamInitialsText(team.team),
-                                  exchange::TeamInitialsText(shownTeam_)),
-                         MessageResult::No))
-        return;
-    // One step on the undo stack; nothing reaches the image until the user saves.
-    ApplyTeam(team.texts, stepName);
-    if (!read.notes.empty())
-        ShowCsvIssues(caption,
-                      tr("Imported. These names were changed to the way the game writes them."),
-                      read.notes);
-}
-
-bool TMainForm::LeagueImportMayStart() {
-    if (!ImageOpenOrSayNoData())
-        return false;
-    // The shown team is read again from the image afterwards, as a team switch would. Until the
-    // import has been written, the edits stay on screen and still count as unsaved.
-    return DataChanged() != 1 || AskYesNo(this, UnsavedEditsQuestion(), MessageResult::No);
+    TImportController(*this).ImportTeamCsvFile(path);
 }
 
 void TMainForm::MenuImportLeagueCSVClick() {
-    if (!LeagueImportMayStart())
+    TImportController import(*this);
+    if (!import.LeagueImportMayStart())
         return;
     const QString path = RunOpenDialog(this, importLeagueCSVDialog_);
     if (path.isEmpty())
         return;
-    ImportLeagueCsvFile(path);
-}
-
-void TMainForm::ImportLeagueCsvFile(const QString& path) {
-    const std::optional<QByteArray> bytes = ReadImportFile(path);
-    if (!bytes)
-        return;
-    const exchange::LoadedImage image = exchange::LoadImage(filePath_);
-    if (image.Refused()) {
-        ShowError(this, SourceUnreadableMessage());
-        return;
-    }
-    const exchange::ImportPlan plan = exchange::PlanImport(image, *bytes, std::nullopt);
-    const reports::CsvImport& read = plan.read;
-    if (!read.errors.empty()) {
-        ShowCsvIssues(tr("Import League CSV"), tr("Nothing was changed because of these errors."),
-                      read.errors);
-        return;
-    }
-    const std::vector<teamdata::TeamWrite>& writes = plan.writes;
-    if (writes.empty()) {
-        MessageDlg(this, tr("No team needs to be rewritten."), MessageKind::Confirmation,
-                   MessageButtons::Ok);
-        return;
-    }
-    const int teams = static_cast<int>(writes.size());
-    // Every change is listed before anything is written: a spreadsheet may have changed cells
-    // the user never touched (a name of digits read as a number, for one).
-    QStringList question = {
-        tr("The data of %n team(s) will be rewritten as listed below, and the image file is "
-           "written at once.",
-           nullptr, teams)};
-    question << exchange::TeamSummaries(plan.changes) << tr("Go on?");
-    if (!AskAboutChanges(this, tr("Import League CSV"), question.join(QLatin1Char('\n')),
-                         plan.changes))
-        return;
-    teamdata::ImageWriteRequest request;
-    request.source = exchange::NativePath(filePath_);
-    request.target = request.source;
-    request.teams = writes;
-    request.acceptQuestionable = questionableImageAccepted_;
-    // The question was answered for the image as it was read; should anything have changed it
-    // since, nothing is written.
-    request.expectedSource = std::span<const std::uint8_t>(image.bytes);
-    if (const teamdata::ImageWriteResult result = teamdata::WriteImage(request);
-        !result.Written()) {
-        ShowError(this, WithDetail(CannotSaveMessage(),
-                                   exchange::DescribeWriteFailure(result, filePath_, filePath_)));
-        return;
-    } else {
-        ShowWriteAftermath(this, result.aftermath, filePath_);
-    }
-    // The written teams are what the image holds now; the shown one is read again.
-    if (!ShowTeam(shownTeam_))
-        CloseCartridge();
-    if (!read.notes.empty())
-        ShowCsvIssues(tr("Import League CSV"),
-                      tr("%n team(s) rewritten. These names were changed to the way the game "
-                         "writes them.",
-                         nullptr, teams),
-                      read.notes);
-    else
-        MessageDlg(this, tr("%n team(s) rewritten.", nullptr, teams), MessageKind::Confirmation,
-                   MessageButtons::Ok);
+    import.ImportLeagueCsvFile(path);
 }
 
 // ---- Patches ----

@@ -1,19 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "Compare.h"
 
-#include "CellMerge.h"
-#include "Team.h"
-#include "TextEncoding.h"
-
-#include <algorithm>
-
 namespace plans {
 
 namespace {
-
-std::string_view TextOf(std::span<const std::uint8_t> bytes) {
-    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
-}
 
 void CompareWith(ComparisonPlan& plan, std::span<const std::uint8_t> image,
                  std::vector<std::uint8_t> after) {
@@ -68,18 +58,18 @@ void PlanWithPatch(ComparisonPlan& plan, std::span<const std::uint8_t> image,
 
 void PlanWithCsv(ComparisonPlan& plan, std::span<const std::uint8_t> image,
                  std::span<const std::uint8_t> file, const CompareChoices& how) {
-    const reports::CsvImport& read = plan.read.emplace(
-        ReadCsvFile(TextOf(file), LeagueTextsOf(image), how.team, how.decodeText));
-    const bool teamMissing =
-        std::any_of(read.errors.begin(), read.errors.end(), [](const reports::CsvIssue& issue) {
-            return issue.kind == reports::CsvIssueKind::TeamNotGiven;
-        });
-    if (teamMissing)
+    // Compared as importing would write it: the import's own plan, never a reading of its own.
+    ImportPlan import = PlanImport(image, file, {how.team, how.decodeText});
+    if (TeamMissing(import))
         plan.decision = CompareDecision::TeamMissing;
-    else if (!read.errors.empty())
+    else if (!import.read.errors.empty())
         plan.decision = CompareDecision::CsvRefused;
-    else
-        CompareWith(plan, image, ImportedImage(image, read));
+    plan.read = std::move(import.read);
+    if (plan.decision != CompareDecision::Compared)
+        return;
+    plan.after = std::move(import.result);
+    plan.afterCheck = teamdata::CheckImage(plan.after);
+    plan.changes = std::move(import.changes);
 }
 
 } // namespace
@@ -100,54 +90,6 @@ ComparisonPlan PlanComparison(std::span<const std::uint8_t> image,
         break;
     }
     return plan;
-}
-
-reports::CsvImport ReadCsvFile(std::string_view bytes, const reports::LeagueTexts& current,
-                               std::optional<int> teamOfTeamCsv, const TextDecoder& decodeText) {
-    const reports::TextEncoding encoding = reports::GuessTextEncoding(bytes);
-    if (encoding == reports::TextEncoding::Utf16 || encoding == reports::TextEncoding::Utf32 ||
-        encoding == reports::TextEncoding::NotText) {
-        // Read as Shift_JIS, such a file would give a line of stray characters per character.
-        reports::CsvImport refused;
-        reports::CsvIssue& issue = refused.errors.emplace_back();
-        issue.line = 1;
-        if (encoding == reports::TextEncoding::Utf16) {
-            issue.kind = reports::CsvIssueKind::Utf16Text;
-        } else if (encoding == reports::TextEncoding::Utf32) {
-            issue.kind = reports::CsvIssueKind::Utf32Text;
-        } else {
-            issue.kind = reports::CsvIssueKind::NotText;
-            issue.line = reports::LineOfFirstZeroByte(bytes);
-        }
-        return refused;
-    }
-    // Shift_JIS text with any Japanese in it is practically never valid UTF-8, and text that is
-    // both (plain ASCII) reads the same either way.
-    if (reports::IsValidUtf8(bytes))
-        return reports::ReadCsv(bytes, current, teamOfTeamCsv);
-    return reports::ReadCsv(decodeText(bytes), current, teamOfTeamCsv);
-}
-
-reports::LeagueTexts LeagueTextsOf(std::span<const std::uint8_t> image) {
-    reports::LeagueTexts texts;
-    for (int team = 0; team < teamdata::TeamCount; ++team)
-        texts[static_cast<std::size_t>(team)] =
-            teamdata::TextsOf(teamdata::TeamRecordsAt(image, team));
-    return texts;
-}
-
-std::vector<std::uint8_t> ImportedImage(std::span<const std::uint8_t> image,
-                                        const reports::CsvImport& import) {
-    std::vector<std::uint8_t> result(image.begin(), image.end());
-    for (const reports::ImportedTeam& team : import.teams) {
-        if (!team.changed)
-            continue;
-        const teamdata::TeamRecords records = teamdata::TeamRecordsAt(image, team.team);
-        teamdata::PutTeamRecords(
-            result, team.team,
-            teamdata::MergeChangedCells(records, teamdata::TextsOf(records), team.texts));
-    }
-    return result;
 }
 
 } // namespace plans

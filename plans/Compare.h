@@ -4,14 +4,12 @@
 #include "Apply.h"
 #include "CsvReader.h"
 #include "ImageCheck.h"
+#include "Import.h"
 #include "LeagueChange.h"
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
-#include <string>
-#include <string_view>
 #include <vector>
 
 // An image set beside what it is compared with: another image, the image as a patch would make
@@ -30,10 +28,6 @@ enum class CompareDecision {
     CsvRefused,     // the file has errors (`read` holds them with their places)
     TeamMissing,    // a team CSV for which no team was named
 };
-
-// A text file's bytes as UTF-8. Which encodings a host can read (Shift_JIS above all) is the
-// host's to say, so the plans stay without a code page table of their own.
-using TextDecoder = std::function<std::string(std::string_view bytes)>;
 
 struct CompareChoices {
     std::optional<int> team; // the team a team CSV is read into
@@ -61,19 +55,5 @@ struct ComparisonPlan {
 [[nodiscard]] ComparisonPlan PlanComparison(std::span<const std::uint8_t> image,
                                             std::span<const std::uint8_t> other, CompareKind kind,
                                             const CompareChoices& how);
-
-// A league file or a team CSV read against what every team shows now, as the import reads it.
-[[nodiscard]] reports::CsvImport ReadCsvFile(std::string_view bytes,
-                                             const reports::LeagueTexts& current,
-                                             std::optional<int> teamOfTeamCsv,
-                                             const TextDecoder& decodeText);
-
-// Every team's texts as the image holds them.
-[[nodiscard]] reports::LeagueTexts LeagueTextsOf(std::span<const std::uint8_t> image);
-
-// The image with the teams an error-free import changes written anew: only the bytes of the
-// changed cells are set, the rest of each record stays as it was.
-[[nodiscard]] std::vector<std::uint8_t> ImportedImage(std::span<const std::uint8_t> image,
-                                                      const reports::CsvImport& import);
 
 } // namespace plans

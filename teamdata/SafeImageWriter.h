@@ -23,13 +23,6 @@
 // target while it is replaced.
 namespace teamdata {
 
-// A team to write: its rows as texts (written by the record writes of a save, which encode them
-// by the save rules) or as record bytes (written as they are).
-struct TeamWrite {
-    int team = 0;
-    std::variant<TeamTexts, TeamRecords> content;
-};
-
 struct ImageWriteRequest {
     std::string source; // the image the new one starts from
     std::string target; // where the new image goes; the source itself for a save in place

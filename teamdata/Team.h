@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <variant>
 
 // A whole team, both as the image holds it (record bytes) and as the grids show it (cell texts).
 namespace teamdata {
@@ -40,6 +41,13 @@ struct TeamTexts {
     PitcherRows pitchers;
     TeamColors colors;
     friend bool operator==(const TeamTexts&, const TeamTexts&) = default;
+};
+
+// A team to write: its rows as texts (written by the record writes of a save, which encode them
+// by the save rules) or as record bytes (written as they are).
+struct TeamWrite {
+    int team = 0;
+    std::variant<TeamTexts, TeamRecords> content;
 };
 
 // The texts a team's records are shown as.

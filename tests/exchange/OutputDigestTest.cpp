@@ -89,8 +89,12 @@ std::uint32_t DigestOf(int seed, const testsupport::TempDir& dir) {
     all += exchange::TeamCsvBytes(texts[static_cast<std::size_t>(team)]);
     all += exchange::TeamHtmlBytes(team, texts[static_cast<std::size_t>(team)]);
 
-    const exchange::ImportPlan plan =
-        exchange::PlanImport(image, exchange::LeagueCsvBytes(Edited(texts, random)), std::nullopt);
+    const QByteArray edited = exchange::LeagueCsvBytes(Edited(texts, random));
+    const plans::ImportPlan plan =
+        plans::PlanImport(image.bytes,
+                          {reinterpret_cast<const std::uint8_t*>(edited.constData()),
+                           static_cast<std::size_t>(edited.size())},
+                          {std::nullopt, exchange::DecodeTextBytes});
     all += QByteArray::number(static_cast<qsizetype>(plan.read.errors.size()));
     const std::filesystem::path path = dir.File("image.nes");
     testsupport::ImageBuilder(0).WriteTo(path);

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+#include "Import.h"
+
+#include "CellMerge.h"
+#include "TextEncoding.h"
+
+#include <algorithm>
+
+namespace plans {
+
+ImportPlan PlanImport(std::span<const std::uint8_t> image, std::span<const std::uint8_t> file,
+                      const ImportChoices& how) {
+    ImportPlan plan;
+    plan.read = ReadCsvFile({reinterpret_cast<const char*>(file.data()), file.size()},
+                            LeagueTextsOf(image), how.team, how.decodeText);
+    if (!plan.read.errors.empty())
+        return plan;
+    plan.result.assign(image.begin(), image.end());
+    for (const reports::ImportedTeam& team : plan.read.teams) {
+        if (!team.changed)
+            continue;
+        const teamdata::TeamRecords records = teamdata::TeamRecordsAt(image, team.team);
+        teamdata::TeamRecords merged =
+            teamdata::MergeChangedCells(records, teamdata::TextsOf(records), team.texts);
+        teamdata::PutTeamRecords(plan.result, team.team, merged);
+        plan.writes.push_back({team.team, std::move(merged)});
+    }
+    plan.changes = teamdata::CompareLeagues(image, plan.result);
+    return plan;
+}
+
+bool TeamMissing(const ImportPlan& plan) {
+    return std::any_of(plan.read.errors.begin(), plan.read.errors.end(),
+                       [](const reports::CsvIssue& issue) {
+                           return issue.kind == reports::CsvIssueKind::TeamNotGiven;
+                       });
+}
+
+TeamCsvPlan PlanTeamCsvImport(std::string_view file, const teamdata::TeamTexts& shown,
+                              int shownTeam, const TextDecoder& decodeText) {
+    reports::LeagueTexts current;
+    current.fill(shown);
+    TeamCsvPlan plan;
+    plan.read = ReadCsvFile(file, current, shownTeam, decodeText);
+    if (!plan.read.errors.empty())
+        plan.decision = TeamCsvDecision::Refused;
+    else if (plan.read.teams.size() != 1)
+        plan.decision = TeamCsvDecision::NotOneTeam;
+    else
+        plan.decision = TeamCsvDecision::Apply;
+    return plan;
+}
+
+std::vector<teamdata::LeagueChange> ShownTeamChanges(std::span<const std::uint8_t> image, int team,
+                                                     const teamdata::TeamTexts& shown,
+                                                     const teamdata::TeamTexts& imported) {
+    const teamdata::TeamRecords onDisk = teamdata::TeamRecordsAt(image, team);
+    const teamdata::TeamRecords before =
+        teamdata::MergeChangedCells(onDisk, teamdata::TextsOf(onDisk), shown);
+    std::vector<std::uint8_t> beforeImage(image.begin(), image.end());
+    teamdata::PutTeamRecords(beforeImage, team, before);
+    std::vector<std::uint8_t> afterImage(image.begin(), image.end());
+    teamdata::PutTeamRecords(afterImage, team,
+                             teamdata::MergeChangedCells(before, shown, imported));
+    return teamdata::CompareLeagues(beforeImage, afterImage);
+}
+
+reports::CsvImport ReadCsvFile(std::string_view bytes, const reports::LeagueTexts& current,
+                               std::optional<int> teamOfTeamCsv, const TextDecoder& decodeText) {
+    const reports::TextEncoding encoding = reports::GuessTextEncoding(bytes);
+    if (encoding == reports::TextEncoding::Utf16 || encoding == reports::TextEncoding::Utf32 ||
+        encoding == reports::TextEncoding::NotText) {
+        // Read as Shift_JIS, such a file would give a line of stray characters per character.
+        reports::CsvImport refused;
+        reports::CsvIssue& issue = refused.errors.emplace_back();
+        issue.line = 1;
+        if (encoding == reports::TextEncoding::Utf16) {
+            issue.kind = reports::CsvIssueKind::Utf16Text;
+        } else if (encoding == reports::TextEncoding::Utf32) {
+            issue.kind = reports::CsvIssueKind::Utf32Text;
+        } else {
+            issue.kind = reports::CsvIssueKind::NotText;
+            issue.line = reports::LineOfFirstZeroByte(bytes);
+        }
+        return refused;
+    }
+    // Shift_JIS text with any Japanese in it is practically never valid UTF-8, and text that is
+    // both (plain ASCII) reads the same either way.
+    if (reports::IsValidUtf8(bytes))
+        return reports::ReadCsv(bytes, current, teamOfTeamCsv);
+    return reports::ReadCsv(decodeText(bytes), current, teamOfTeamCsv);
+}
+
+reports::LeagueTexts LeagueTextsOf(std::span<const std::uint8_t> image) {
+    reports::LeagueTexts texts;
+    for (int team = 0; team < teamdata::TeamCount; ++team)
+        texts[static_cast<std::size_t>(team)] =
+            teamdata::TextsOf(teamdata::TeamRecordsAt(image, team));
+    return texts;
+}
+
+} // namespace plans

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "Import.h"
+#include "PasteReader.h"
+#include "Team.h"
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+// Text pasted into the shown team, decided before anything is applied: a whole team goes the way
+// of the team CSV import, a block of cells is read by the cell rule. The window words what comes
+// out and pushes the one undo step; every face that pastes decides through this plan.
+namespace plans {
+
+enum class PasteDecision {
+    TooLarge,  // more text than any team's data: nothing is read
+    TeamCsv,   // a whole team with the headers CSV出力 writes: `teamCsv` is its import
+    Refused,   // `read.problems` say why; nothing is applied
+    Unchanged, // every cell already holds what was pasted (notes may still be told)
+    Apply,     // `read.texts` is the shown team with the block written in
+};
+
+struct PasteChoices {
+    reports::PasteTarget target;
+    reports::LabelSpellings labelSpellings; // words of the interface's language for the labels
+    std::size_t largest = 0;                // the most text a paste reads
+    int shownTeam = 0;
+};
+
+struct PastePlan {
+    PasteDecision decision = PasteDecision::Refused;
+    reports::PasteRead read;
+    std::optional<TeamCsvPlan> teamCsv;
+};
+
+[[nodiscard]] PastePlan PlanPaste(std::string_view text, const teamdata::TeamTexts& shown,
+                                  const PasteChoices& how);
+
+} // namespace plans
