@@ -73,6 +73,12 @@ const std::vector<CommandDeclaration>& Commands() {
            Role::TeamOfCsv},
           {"dry-run", QT_TRANSLATE_NOOP("Cli", "Check everything and write nothing."), nullptr,
            Role::Flag},
+          {"read-kanji",
+           QT_TRANSLATE_NOOP("Cli", "Read names written in kanji as kana: each takes its first "
+                                    "reading that fits in five places, and the notes name it with "
+                                    "the other readings. A name none of whose readings fits stays "
+                                    "an error."),
+           nullptr, Role::Flag},
           {"o",
            QT_TRANSLATE_NOOP("Cli", "Write the result into a copy here and leave the image "
                                     "alone."),

@@ -12,7 +12,7 @@ ImportPlan PlanImport(std::span<const std::uint8_t> image, std::span<const std::
                       const ImportChoices& how) {
     ImportPlan plan;
     plan.read = ReadCsvFile({reinterpret_cast<const char*>(file.data()), file.size()},
-                            LeagueTextsOf(image), how.team, how.decodeText);
+                            LeagueTextsOf(image), how.team, how.decodeText, how.readKanji);
     if (!plan.read.errors.empty())
         return plan;
     plan.result.assign(image.begin(), image.end());
@@ -66,7 +66,8 @@ std::vector<teamdata::LeagueChange> ShownTeamChanges(std::span<const std::uint8_
 }
 
 reports::CsvImport ReadCsvFile(std::string_view bytes, const reports::LeagueTexts& current,
-                               std::optional<int> teamOfTeamCsv, const TextDecoder& decodeText) {
+                               std::optional<int> teamOfTeamCsv, const TextDecoder& decodeText,
+                               const teamdata::KanjiNameReader& readKanji) {
     const reports::TextEncoding encoding = reports::GuessTextEncoding(bytes);
     if (encoding == reports::TextEncoding::Utf16 || encoding == reports::TextEncoding::Utf32 ||
         encoding == reports::TextEncoding::NotText) {
@@ -87,8 +88,8 @@ reports::CsvImport ReadCsvFile(std::string_view bytes, const reports::LeagueText
     // Shift_JIS text with any Japanese in it is practically never valid UTF-8, and text that is
     // both (plain ASCII) reads the same either way.
     if (reports::IsValidUtf8(bytes))
-        return reports::ReadCsv(bytes, current, teamOfTeamCsv);
-    return reports::ReadCsv(decodeText(bytes), current, teamOfTeamCsv);
+        return reports::ReadCsv(bytes, current, teamOfTeamCsv, readKanji);
+    return reports::ReadCsv(decodeText(bytes), current, teamOfTeamCsv, readKanji);
 }
 
 reports::LeagueTexts LeagueTextsOf(std::span<const std::uint8_t> image) {

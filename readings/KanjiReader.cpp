@@ -384,6 +384,20 @@ KanjiReader& SharedKanjiReader() {
     return *reader;
 }
 
+teamdata::KanjiNameReader KanjiNameReaderOf(KanjiReader& reader) {
+    return [&reader](std::string_view text) -> std::optional<teamdata::KanjiNameReadings> {
+        const KanjiReadings read = reader.Read(text);
+        if (read.outcome == KanjiReadings::Outcome::NoKanji)
+            return std::nullopt;
+        teamdata::KanjiNameReadings readings;
+        if (read.outcome == KanjiReadings::Outcome::DictionaryMissing)
+            readings.missingPackage = std::string(DictionaryPackage);
+        for (const NameReading& reading : read.readings)
+            readings.kana.push_back(reading.kana);
+        return readings;
+    };
+}
+
 bool AnyDictionaryLoaded() {
     return anyLoaded;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "CellProblem.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -78,7 +80,8 @@ private:
 // Whether any reader of this process has loaded the dictionary: start-up must not.
 [[nodiscard]] bool AnyDictionaryLoaded();
 
-// How the plans are handed readings without depending on MeCab themselves.
-using NameReadingFunction = std::function<KanjiReadings(std::string_view)>;
+// The reader as the import's plan takes it, so that the core stays free of MeCab: the readings in
+// kana, best first, for a text with kanji.
+[[nodiscard]] teamdata::KanjiNameReader KanjiNameReaderOf(KanjiReader& reader);
 
 } // namespace readings

@@ -556,6 +556,10 @@
         <source>&quot;%1&quot; has no reading in kana, letters and digits</source>
         <translation>&quot;%1&quot; has no reading in kana, letters and digits</translation>
     </message>
+    <message>
+        <source>Read names written in kanji as kana: each takes its first reading that fits in five places, and the notes name it with the other readings. A name none of whose readings fits stays an error.</source>
+        <translation>Read names written in kanji as kana: each takes its first reading that fits in five places, and the notes name it with the other readings. A name none of whose readings fits stays an error.</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>
@@ -1058,6 +1062,26 @@
     <message>
         <source>this line holds a zero byte (NUL), which no text holds; a league file or team CSV is text in Shift_JIS or UTF-8</source>
         <translation>this line holds a zero byte (NUL), which no text holds; a league file or team CSV is text in Shift_JIS or UTF-8</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot;</source>
+        <translation>the name &quot;%1&quot; is read &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot;; other readings: %3</source>
+        <translation>the name &quot;%1&quot; is read &quot;%2&quot;; other readings: %3</translation>
+    </message>
+    <message>
+        <source>every reading of the name needs more than 5 places (%1 at the fewest, a voiced kana taking two): %2; write the name in kana</source>
+        <translation>every reading of the name needs more than 5 places (%1 at the fewest, a voiced kana taking two): %2; write the name in kana</translation>
+    </message>
+    <message>
+        <source>the name has no reading in kana, letters and digits; write it in kana</source>
+        <translation>the name has no reading in kana, letters and digits; write it in kana</translation>
+    </message>
+    <message>
+        <source>names in kanji cannot be read: install the Debian package %1</source>
+        <translation>names in kanji cannot be read: install the Debian package %1</translation>
     </message>
 </context>
 <context>

@@ -552,6 +552,10 @@
         <source>&quot;%1&quot; has no reading in kana, letters and digits</source>
         <translation>「%1」はかな・英字・数字で読めません</translation>
     </message>
+    <message>
+        <source>Read names written in kanji as kana: each takes its first reading that fits in five places, and the notes name it with the other readings. A name none of whose readings fits stays an error.</source>
+        <translation>漢字で書かれた名前をかなで読みます。5 文字に収まる最初の読みを使い、注意にその読みとほかの読みを示します。どの読みも収まらない名前はエラーのままです。</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>
@@ -1053,6 +1057,26 @@
     <message>
         <source>this line holds a zero byte (NUL), which no text holds; a league file or team CSV is text in Shift_JIS or UTF-8</source>
         <translation>この行にはテキストにはないゼロのバイト（NUL）があります。リーグファイルとチームCSVは Shift_JIS か UTF-8 のテキストです</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot;</source>
+        <translation>名前「%1」を「%2」と読みました</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot;; other readings: %3</source>
+        <translation>名前「%1」を「%2」と読みました。ほかの読み：%3</translation>
+    </message>
+    <message>
+        <source>every reading of the name needs more than 5 places (%1 at the fewest, a voiced kana taking two): %2; write the name in kana</source>
+        <translation>名前のどの読みも 5 文字を超えます（少なくとも %1 文字、濁音は 2 文字）：%2。名前をかなで書いてください</translation>
+    </message>
+    <message>
+        <source>the name has no reading in kana, letters and digits; write it in kana</source>
+        <translation>名前をかな・英字・数字で読めません。かなで書いてください</translation>
+    </message>
+    <message>
+        <source>names in kanji cannot be read: install the Debian package %1</source>
+        <translation>漢字の名前を読めません。Debian パッケージ %1 をインストールしてください</translation>
     </message>
 </context>
 <context>

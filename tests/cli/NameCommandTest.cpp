@@ -2,9 +2,14 @@
 // tolvanek-cli name as a script runs it: the built program as a process, with the real dictionary
 // and with none.
 
+#include "ImageBuilder.h"
+#include "Import.h"
 #include "KanjiReader.h"
+#include "LeagueCsv.h"
+#include "TeamReport.h"
 #include "TempDir.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -19,7 +24,7 @@ struct NameRun {
     QByteArray err;
 };
 
-NameRun RunName(const QStringList& arguments, const QString& dictionaryFolder = {}) {
+NameRun RunCli(const QStringList& arguments, const QString& dictionaryFolder = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
@@ -27,9 +32,13 @@ NameRun RunName(const QStringList& arguments, const QString& dictionaryFolder = 
     if (!dictionaryFolder.isEmpty())
         environment.insert(QLatin1String(readings::DictionaryFolderVariable), dictionaryFolder);
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TOLVANEK_CLI), QStringList{QStringLiteral("name")} + arguments);
+    process.start(QStringLiteral(TOLVANEK_CLI), arguments);
     EXPECT_TRUE(process.waitForFinished(-1));
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+NameRun RunName(const QStringList& arguments, const QString& dictionaryFolder = {}) {
+    return RunCli(QStringList{QStringLiteral("name")} + arguments, dictionaryFolder);
 }
 
 TEST(CliName, PrintsEachReadingInTheGameSpellingWithItsPlaces) {
@@ -72,6 +81,50 @@ TEST(CliName, NamesWhatHasNoReadingAndTheMissingDictionary) {
     EXPECT_EQ(
         RunName({QStringLiteral("--format"), QStringLiteral("html"), QStringLiteral("林")}).status,
         2);
+}
+
+// The import reads kanji only when asked, names every reading it took, and cuts no name.
+TEST(CliName, ImportReadsKanjiOnlyWithReadKanji) {
+    testsupport::TempDir dir;
+    const std::string image = dir.File("game.nes").string();
+    testsupport::ImageBuilder builder;
+    builder.FillValidTeams().WriteTo(image);
+    const auto teamCsv = [&](const char* first, const char* second) {
+        constexpr std::size_t giants = 3; // "Ｇ" in image order
+        teamdata::TeamTexts team = plans::LeagueTextsOf(builder.Bytes())[giants];
+        team.batters[0][teamdata::BatterColumn::Name - 1] = first;
+        team.batters[1][teamdata::BatterColumn::Name - 1] = second;
+        const std::string path = dir.File(std::string(first) + ".csv").string();
+        QFile file(QString::fromStdString(path));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(reports::BuildCsv(
+            reports::BatterGrid(team.batters), reports::PitcherGrid(team.pitchers))));
+        return QString::fromStdString(path);
+    };
+    const QString readable = teamCsv("中田", "髙橋");
+    const QStringList dryRun = {
+        QStringLiteral("import"), QString::fromStdString(image), readable,
+        QStringLiteral("--team"), QStringLiteral("Ｇ"),          QStringLiteral("--dry-run")};
+    const NameRun unasked = RunCli(dryRun);
+    EXPECT_EQ(unasked.status, 1);
+    EXPECT_TRUE(unasked.err.contains("\"中\"")) << unasked.err.toStdString();
+
+    const NameRun asked = RunCli(dryRun + QStringList{QStringLiteral("--read-kanji")});
+    EXPECT_EQ(asked.status, 0) << asked.err.toStdString();
+    EXPECT_TRUE(asked.err.contains("the name \"中田\" is read \"なかた　　\"; other readings: "
+                                   "なかだ"))
+        << asked.err.toStdString();
+    EXPECT_TRUE(asked.err.contains("the name \"髙橋\" is read \"たかはし　\""));
+    EXPECT_TRUE(asked.out.contains("→ なかた"));
+
+    const QString tooLong = teamCsv("勅使河原", "毒島");
+    const NameRun refused =
+        RunCli({QStringLiteral("import"), QString::fromStdString(image), tooLong,
+                QStringLiteral("--team"), QStringLiteral("Ｇ"), QStringLiteral("--read-kanji")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains("6 at the fewest")) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("てしがわら"));
+    EXPECT_TRUE(refused.err.contains("ぶすじま"));
 }
 
 } // namespace
