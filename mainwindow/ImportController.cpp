@@ -137,8 +137,8 @@ TImportController::PrepareLeagueImport(const QString& path) {
         return std::nullopt;
     }
     LeagueImport import;
-    import.plan = plans::PlanImport(image.bytes, BytesOf(*bytes),
-                                    {std::nullopt, exchange::DecodeTextBytes, {}});
+    import.plan =
+        plans::PlanImport(image.bytes, BytesOf(*bytes), {std::nullopt, exchange::DecodeTextBytes});
     import.image = std::move(image.bytes);
     return import;
 }

@@ -27,7 +27,7 @@ struct ImportChoices {
     TextDecoder decodeText;  // for a file that is not UTF-8
     // Names in kanji read as kana, only when the user asked (--read-kanji, "Import with
     // readings"); without it such a name is refused as any character without a tile is.
-    teamdata::KanjiNameReader readKanji;
+    teamdata::KanjiNameReader readKanji = {};
 };
 
 struct ImportPlan {

@@ -27,12 +27,10 @@ std::span<const std::uint8_t> BytesOf(std::string_view text) {
 
 // The plans are handed a decoder by their host; these tests read UTF-8 only.
 ImportChoices Choices(std::optional<int> team = std::nullopt) {
-    return {team,
-            [](std::string_view) {
+    return {team, [](std::string_view) {
                 ADD_FAILURE() << "a UTF-8 file was given to the Shift_JIS decoder";
                 return std::string();
-            },
-            {}};
+            }};
 }
 
 std::string TeamCsvOf(const teamdata::TeamTexts& team) {
