@@ -184,6 +184,11 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
     case Kind::NameSpellingChanged:
         return Texts::tr("small kana are written large, as the game writes them: \"%1\"")
             .arg(ShownName(FromUtf8(issue.expected)));
+    case Kind::SameReading:
+        return Texts::tr("the name \"%1\" is read \"%2\" as the name at line %3 is; the game "
+                         "shows the two alike")
+            .arg(Shown(issue.text), ShownName(FromUtf8(issue.expected)))
+            .arg(issue.otherLine);
     case Kind::NameRead:
         if (issue.allowed.empty())
             return Texts::tr("the name \"%1\" is read \"%2\"")

@@ -8,11 +8,41 @@
 
 namespace plans {
 
+namespace {
+
+// Two players of one team whose names in kanji were read alike would look the same in the game:
+// the later one is named, with the line of the first.
+void NoteSameReadings(std::vector<reports::CsvIssue>& notes) {
+    std::vector<reports::CsvIssue> same;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        if (notes[i].kind != reports::CsvIssueKind::NameRead)
+            continue;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (notes[j].kind != reports::CsvIssueKind::NameRead ||
+                notes[j].team != notes[i].team || notes[j].expected != notes[i].expected)
+                continue;
+            reports::CsvIssue& note = same.emplace_back();
+            note.kind = reports::CsvIssueKind::SameReading;
+            note.line = notes[i].line;
+            note.column = notes[i].column;
+            note.team = notes[i].team;
+            note.text = notes[i].text;
+            note.expected = notes[i].expected;
+            note.otherLine = notes[j].line;
+            break;
+        }
+    }
+    notes.insert(notes.end(), same.begin(), same.end());
+}
+
+} // namespace
+
 ImportPlan PlanImport(std::span<const std::uint8_t> image, std::span<const std::uint8_t> file,
                       const ImportChoices& how) {
     ImportPlan plan;
     plan.read = ReadCsvFile({reinterpret_cast<const char*>(file.data()), file.size()},
                             LeagueTextsOf(image), how.team, how.decodeText, how.readKanji);
+    NoteSameReadings(plan.read.notes);
     if (!plan.read.errors.empty())
         return plan;
     plan.result.assign(image.begin(), image.end());

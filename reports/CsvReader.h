@@ -52,6 +52,9 @@ enum class CsvIssueKind {
     // A note: the name in kanji (`text`) was read as `expected`, on request; `allowed` holds the
     // other readings, best first.
     NameRead,
+    // A note: two names in kanji of one team were read alike (`expected`); this one (`text`)
+    // and the one at `otherLine`.
+    SameReading,
 };
 
 struct CsvIssue {

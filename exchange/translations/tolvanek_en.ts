@@ -1083,6 +1083,10 @@
         <source>names in kanji cannot be read: install the Debian package %1</source>
         <translation>names in kanji cannot be read: install the Debian package %1</translation>
     </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name at line %3 is; the game shows the two alike</source>
+        <translation>the name &quot;%1&quot; is read &quot;%2&quot; as the name at line %3 is; the game shows the two alike</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialogs</name>

@@ -1078,6 +1078,10 @@
         <source>names in kanji cannot be read: install the Debian package %1</source>
         <translation>漢字の名前を読めません。Debian パッケージ %1 をインストールしてください</translation>
     </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name at line %3 is; the game shows the two alike</source>
+        <translation>名前「%1」を %3 行目の名前と同じ「%2」と読みました。ゲームでは 2 人が同じ名前になります</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialogs</name>

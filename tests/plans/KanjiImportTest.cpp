@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 using namespace plans;
@@ -66,6 +67,18 @@ TEST(KanjiImport, TakesTheFirstReadingThatFitsAndNotesTheOthers) {
     const decltype(noted) expected = {{"中田", {"なかだ"}}, {"上林", {"うえばやし", "かんばやし"}}};
     EXPECT_EQ(noted, expected);
     EXPECT_FALSE(plan.writes.empty());
+}
+
+TEST(KanjiImport, NamesTwoPlayersOfATeamReadAlike) {
+    const ImportPlan plan = Plan(TeamCsvWithNames({"中田", "さとう", "中田"}), FakeReader());
+    ASSERT_TRUE(plan.read.errors.empty());
+    const auto same =
+        std::find_if(plan.read.notes.begin(), plan.read.notes.end(),
+                     [](const auto& n) { return n.kind == reports::CsvIssueKind::SameReading; });
+    ASSERT_NE(same, plan.read.notes.end());
+    EXPECT_EQ(same->expected, "なかた　　");
+    EXPECT_EQ(same->line, 4); // the header is line 1
+    EXPECT_EQ(same->otherLine, 2);
 }
 
 TEST(KanjiImport, NeverCutsANameAndReadsNoneUnasked) {
