@@ -79,7 +79,8 @@ public:
         QStringList names;
         for (const ArgumentDeclaration& argument : declared_.arguments)
             names << (argument.optional ? QStringLiteral("[%1]").arg(QLatin1String(argument.name))
-                                        : QLatin1String(argument.name));
+                                        : QLatin1String(argument.name)) +
+                         (argument.repeats ? QStringLiteral("…") : QString());
         return Cli::tr("Usage: %1 %2 [options] %3")
                    .arg(ProgramText, QLatin1String(declared_.name), names.join(' ')) +
                QLatin1Char('\n') + text;
@@ -101,7 +102,7 @@ public:
                 missing << QLatin1String(declared_.arguments[static_cast<std::size_t>(i)].name);
             return Usage(Cli::tr("missing %1").arg(missing.join(' ')));
         }
-        if (positional.size() > expected)
+        if (positional.size() > expected && !declared_.arguments.back().repeats)
             return Usage(Cli::tr("unexpected argument \"%1\"")
                              .arg(exchange::Shown(positional.at(expected))));
         if (const int status = CheckSeconds(); status != Done)
@@ -202,8 +203,11 @@ private:
         QStringList inputs;
         QStringList inputNames;
         for (qsizetype i = 0; i < positional.size(); ++i) {
-            const QString name =
-                QLatin1String(declared_.arguments[static_cast<std::size_t>(i)].name);
+            const ArgumentDeclaration& argument = declared_.arguments[std::min(
+                static_cast<std::size_t>(i), declared_.arguments.size() - 1)];
+            if (argument.role == Role::Text)
+                continue;
+            const QString name = QLatin1String(argument.name);
             if (positional.at(i).isEmpty())
                 return Usage(Cli::tr("%1 is empty; it must name a file").arg(name));
             inputs << positional.at(i);

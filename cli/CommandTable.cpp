@@ -73,6 +73,12 @@ const std::vector<CommandDeclaration>& Commands() {
            Role::TeamOfCsv},
           {"dry-run", QT_TRANSLATE_NOOP("Cli", "Check everything and write nothing."), nullptr,
            Role::Flag},
+          {"read-kanji",
+           QT_TRANSLATE_NOOP("Cli", "Read names written in kanji as kana: each takes its first "
+                                    "reading that fits in five places, and the notes name it with "
+                                    "the other readings. A name none of whose readings fits stays "
+                                    "an error."),
+           nullptr, Role::Flag},
           {"o",
            QT_TRANSLATE_NOOP("Cli", "Write the result into a copy here and leave the image "
                                     "alone."),
@@ -146,6 +152,20 @@ const std::vector<CommandDeclaration>& Commands() {
          {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")}},
          {ForceOption},
          RunShow},
+        {"name",
+         QT_TRANSLATE_NOOP("Cli", "read names written in kanji as the game's kana"),
+         QT_TRANSLATE_NOOP("Cli", "Print the readings of each name, best first and a surname's "
+                                  "first of all, one per line: the name as given, the reading in "
+                                  "the game's spelling (a voicing mark takes a place of its own) "
+                                  "and the places it needs; the game holds five. A name without "
+                                  "kanji is given as the game spells it. Exit status 1: a name "
+                                  "has no reading; 3: the dictionary is missing."),
+         {{"TEXT", QT_TRANSLATE_NOOP("Cli", "A name, in kanji, kana or letters."), false,
+           Role::Text, true}},
+         {{"format", QT_TRANSLATE_NOOP("Cli", "text (when not given) or csv."), "text|csv",
+           Role::Value},
+          ForceOption},
+         RunName},
     };
     return commands;
 }

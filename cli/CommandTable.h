@@ -19,6 +19,7 @@ enum class Role {
     TeamOfCsv, // team initials naming the team a team CSV replaces: no league file takes them
     Output,    // the file the command writes; "-" for standard output where the command allows it
     Seconds,   // a time to wait, in seconds
+    Text,      // an argument that is a text to work on, not a file
 };
 
 inline bool IsInput(Role role) {
@@ -30,6 +31,7 @@ struct ArgumentDeclaration {
     const char* description;
     bool optional = false; // only last ones may be left out
     Role role = Role::Input;
+    bool repeats = false; // the last one may be given any number of times
 };
 
 struct OptionDeclaration {
@@ -44,7 +46,7 @@ struct CommandDeclaration {
     const char* name;
     const char* summary;                        // one line in the program's help
     const char* description;                    // the first line of the command's help
-    std::vector<ArgumentDeclaration> arguments; // every one a file the command reads
+    std::vector<ArgumentDeclaration> arguments; // files the command reads, or Role::Text
     std::vector<OptionDeclaration> options;
     int (*run)(const Invocation&);
 };

@@ -42,4 +42,8 @@ namespace cli {
 // show IMAGE: the league as lines for git.
 [[nodiscard]] int RunShow(const Invocation& call);
 
+// name TEXT… [--format text|csv]: each text's readings in kana, best first, one per line, in the
+// game's spelling with the places each takes.
+[[nodiscard]] int RunName(const Invocation& call);
+
 } // namespace cli

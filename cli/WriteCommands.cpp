@@ -2,6 +2,8 @@
 // The commands that write an image or a patch: import, patch and apply.
 #include "Commands.h"
 
+#include "KanjiReader.h"
+
 #include "CliText.h"
 #include "CommandSupport.h"
 #include "StandardStreams.h"
@@ -62,8 +64,12 @@ int RunImport(const Invocation& call) {
     if (read != Done)
         return read;
 
+    readings::KanjiReader kanjiReader;
     const plans::ImportPlan plan = plans::PlanImport(opened.image.bytes, BytesOf(bytes),
-                                                     {named.team, exchange::DecodeTextBytes});
+                                                     {named.team, exchange::DecodeTextBytes,
+                                                      call.IsSet(QStringLiteral("read-kanji"))
+                                                          ? readings::KanjiNameReaderOf(kanjiReader)
+                                                          : teamdata::KanjiNameReader()});
     const QString fileName = file == StandardStream ? StandardInputName : file;
     if (const int status = call.CheckCsvRead(fileName, plan.read.leagueFile); status != Done)
         return status;

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "Nameunit.h"
 
+#include "KanjiReader.h"
 #include "NameNormalizer.h"
 #include "ShiftJis.h"
 #include "UiFont.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QEvent>
+#include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
 
@@ -67,6 +69,23 @@ QString KeyCaption(const KeyPlace& place) {
 
 QString TooLongRefusal() {
     return TNameForm::tr("More than 5 places (a voiced kana takes 2)");
+}
+
+// Where the readings open: under the edit box, reaching left over the keys so that a long reading
+// and its places fit on one line, as an input method's choices do.
+constexpr int ReadingListLeft = 160;
+constexpr int ReadingListTop = 157;
+constexpr int ReadingListWidth = 220;
+constexpr int ReadingRowsShown = 6;
+
+// The game's spelling of a reading, as the edit box shows it, with its places.
+QString ReadingChoiceText(const readings::NameReading& reading) {
+    const QString spelling = QString::fromStdString(reading.spelling);
+    if (reading.Fits())
+        //: A reading of a name written in kanji, with the places of the five it takes.
+        return TNameForm::tr("%1 (%2 places)").arg(spelling).arg(reading.places);
+    //: A reading that takes more than the five places a name has; it cannot be chosen.
+    return TNameForm::tr("%1 (%2 places, too long)").arg(spelling).arg(reading.places);
 }
 
 bool IsSpace(QChar c) {
@@ -144,6 +163,14 @@ void TNameForm::BuildControls() {
     RefusalLabel->setFont(JapaneseUiFont(11));
     ShowRefusalInRed();
 
+    ReadingList = new QListWidget(this);
+    ReadingList->setObjectName(QStringLiteral("ReadingList"));
+    ReadingList->setToolTip(tr("Readings of the name in kanji: click one to take it"));
+    ReadingList->setWordWrap(true);
+    ReadingList->setGeometry(ReadingListLeft, ReadingListTop, ReadingListWidth,
+                             ReadingList->fontMetrics().height() * ReadingRowsShown);
+    ReadingList->hide();
+
     BitBtn1 = new QPushButton(tr("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(288, 184, 75, 25);
@@ -157,6 +184,8 @@ void TNameForm::BuildControls() {
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     connect(NameEdit, &QLineEdit::textEdited, this, &TNameForm::NameEditTextEdited);
     connect(NameEdit, &QLineEdit::textChanged, this, &TNameForm::ShowPlacesLeft);
+    connect(ReadingList, &QListWidget::itemClicked, this, &TNameForm::ReadingChosen);
+    connect(ReadingList, &QListWidget::itemActivated, this, &TNameForm::ReadingChosen);
     ShowPlacesLeft();
 }
 
@@ -224,6 +253,11 @@ TNameForm::TypedName TNameForm::NormalizeTyped(const QString& text) {
 }
 
 void TNameForm::NameEditTextEdited(const QString& text) {
+    if (readings::ContainsKanji(text.toStdString())) {
+        OfferReadings(text);
+        return;
+    }
+    HideReadings();
     const TypedName typed = NormalizeTyped(text);
     if (!typed.accepted) {
         const int cursor = NameEdit->cursorPosition() - static_cast<int>(text.size()) +
@@ -241,6 +275,69 @@ void TNameForm::NameEditTextEdited(const QString& text) {
     const int fromEnd = static_cast<int>(text.size()) - NameEdit->cursorPosition();
     NameEdit->setText(typed.text);
     NameEdit->setCursorPosition(std::max(0, static_cast<int>(typed.text.size()) - fromEnd));
+}
+
+void TNameForm::OfferReadings(const QString& text) {
+    // The box only ever holds the game's characters: the kanji wait in the list's choices.
+    const int cursor = NameEdit->cursorPosition() - static_cast<int>(text.size()) +
+                       static_cast<int>(acceptedText_.size());
+    NameEdit->setText(acceptedText_);
+    NameEdit->setCursorPosition(std::max(0, cursor));
+    RefusalLabel->clear();
+    ReadingList->clear();
+    // The dictionary is loaded here, by the first kanji, and never when the window opens.
+    const readings::KanjiReadings read = readings::SharedKanjiReader().Read(text.toStdString());
+    switch (read.outcome) {
+    case readings::KanjiReadings::Outcome::DictionaryMissing: {
+        auto* note =
+            new QListWidgetItem(tr("Names in kanji cannot be read: install the package %1.")
+                                    .arg(QLatin1String(readings::DictionaryPackage)),
+                                ReadingList);
+        note->setFlags(Qt::ItemIsEnabled);
+        break;
+    }
+    case readings::KanjiReadings::Outcome::Read:
+        for (const readings::NameReading& reading : read.readings) {
+            auto* choice = new QListWidgetItem(ReadingChoiceText(reading), ReadingList);
+            choice->setData(Qt::UserRole, QString::fromStdString(reading.spelling));
+            choice->setToolTip(QString::fromStdString(reading.kana));
+            if (!reading.Fits())
+                choice->setFlags(Qt::NoItemFlags);
+        }
+        break;
+    case readings::KanjiReadings::Outcome::NoKanji:
+    case readings::KanjiReadings::Outcome::Unreadable:
+        RefusalLabel->setText(tr("\"%1\" has no reading in kana").arg(text.trimmed()));
+        HideReadings();
+        return;
+    }
+    // As tall as its choices, up to six; more scroll.
+    const int rows = std::min(ReadingList->count(), ReadingRowsShown);
+    int rowsHeight = 0;
+    for (int row = 0; row < rows; ++row)
+        rowsHeight += ReadingList->sizeHintForRow(row);
+    ReadingList->resize(ReadingListWidth, rowsHeight + 2 * ReadingList->frameWidth());
+    ReadingList->show();
+    ReadingList->raise();
+}
+
+void TNameForm::ReadingChosen(QListWidgetItem* item) {
+    const QString spelling = item->data(Qt::UserRole).toString();
+    if (spelling.isEmpty() || !(item->flags() & Qt::ItemIsSelectable))
+        return;
+    // The normaliser takes the reading over as if it had been typed.
+    const TypedName typed = NormalizeTyped(spelling);
+    if (!typed.accepted)
+        return;
+    SetName(typed.text);
+    NameEdit->setFocus();
+}
+
+void TNameForm::HideReadings() {
+    if (!ReadingList)
+        return;
+    ReadingList->hide();
+    ReadingList->clear();
 }
 
 void TNameForm::ShowPlacesLeft() {
@@ -268,6 +365,7 @@ void TNameForm::SetName(const QString& text) {
     NameEdit->setText(text);
     acceptedText_ = text;
     RefusalLabel->clear();
+    HideReadings();
 }
 
 void TNameForm::ShowRefusalInRed() {
@@ -292,6 +390,7 @@ void TNameForm::showEvent(QShowEvent* event) {
     // The caller has just put the starting text in; typing starts from it.
     acceptedText_ = NameEdit->text();
     RefusalLabel->clear();
+    HideReadings();
     QDialog::showEvent(event);
     // Typing, with an input method or pasting, goes straight into the edit box; the keys work
     // with the mouse wherever the focus is.

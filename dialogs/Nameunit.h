@@ -8,6 +8,8 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 // The modal on-screen keyboard on which a player's name is entered. The caller empties NameEdit,
@@ -28,6 +30,9 @@ public:
     // How many of the five places of a name are left, and why the last typed text was refused.
     QLabel* PlacesLabel = nullptr;
     QLabel* RefusalLabel = nullptr;
+    // A name typed or pasted in kanji: its readings, best first, each in the game's spelling with
+    // its places; clicking one puts it into NameEdit. Hidden while there is nothing to choose.
+    QListWidget* ReadingList = nullptr;
 
     static constexpr int MaxNameBytes = 10;
     static constexpr int LastKeyNumber = 91;
@@ -68,6 +73,10 @@ private slots:
 private:
     void CharacterKeyClick(const QString& character);
     void NameEditTextEdited(const QString& text);
+    // Puts the box back as it was before `text` was typed, and offers the readings of `text`.
+    void OfferReadings(const QString& text);
+    void ReadingChosen(QListWidgetItem* item);
+    void HideReadings();
     void SetName(const QString& text);
     void ShowPlacesLeft();
     // The refusal note in a red that reads on the window's background, light or dark.

@@ -167,6 +167,18 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
     case Kind::NameSpellingChanged:
         return Texts::tr("small kana are written large, as the game writes them: \"%1\"")
             .arg(ShownName(FromUtf8(issue.expected)));
+    case Kind::SameReading:
+        return Texts::tr("the name \"%1\" is read \"%2\" as the name at line %3 is; the game "
+                         "shows the two alike")
+            .arg(Shown(issue.text), ShownName(FromUtf8(issue.expected)))
+            .arg(issue.otherLine);
+    case Kind::NameRead:
+        if (issue.allowed.empty())
+            return Texts::tr("the name \"%1\" is read \"%2\"")
+                .arg(Shown(issue.text), ShownName(FromUtf8(issue.expected)));
+        return Texts::tr("the name \"%1\" is read \"%2\"; other readings: %3")
+            .arg(Shown(issue.text), ShownName(FromUtf8(issue.expected)),
+                 JoinedAllowed(issue.allowed));
     }
     return {};
 }
@@ -189,6 +201,16 @@ QString DescribeCellRefusal(const teamdata::CellRefusal& refusal) {
     case Refusal::NameTooLong:
         return Texts::tr("the name needs %1 places; the game has 5 (a voiced kana takes two)")
             .arg(refusal.tiles);
+    case Refusal::NameReadingsTooLong:
+        return Texts::tr("every reading of the name needs more than 5 places (%1 at the fewest, a "
+                         "voiced kana taking two): %2; write the name in kana")
+            .arg(refusal.tiles)
+            .arg(JoinedAllowed(refusal.allowed));
+    case Refusal::NameNotRead:
+        return Texts::tr("the name has no reading in kana, letters and digits; write it in kana");
+    case Refusal::NameReaderMissing:
+        return Texts::tr("names in kanji cannot be read: install the Debian package %1")
+            .arg(FromUtf8(refusal.character));
     }
     return {};
 }

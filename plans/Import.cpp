@@ -8,11 +8,41 @@
 
 namespace plans {
 
+namespace {
+
+// Two players of one team whose names in kanji were read alike would look the same in the game:
+// the later one is named, with the line of the first.
+void NoteSameReadings(std::vector<reports::CsvIssue>& notes) {
+    std::vector<reports::CsvIssue> same;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        if (notes[i].kind != reports::CsvIssueKind::NameRead)
+            continue;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (notes[j].kind != reports::CsvIssueKind::NameRead ||
+                notes[j].team != notes[i].team || notes[j].expected != notes[i].expected)
+                continue;
+            reports::CsvIssue& note = same.emplace_back();
+            note.kind = reports::CsvIssueKind::SameReading;
+            note.line = notes[i].line;
+            note.column = notes[i].column;
+            note.team = notes[i].team;
+            note.text = notes[i].text;
+            note.expected = notes[i].expected;
+            note.otherLine = notes[j].line;
+            break;
+        }
+    }
+    notes.insert(notes.end(), same.begin(), same.end());
+}
+
+} // namespace
+
 ImportPlan PlanImport(std::span<const std::uint8_t> image, std::span<const std::uint8_t> file,
                       const ImportChoices& how) {
     ImportPlan plan;
     plan.read = ReadCsvFile({reinterpret_cast<const char*>(file.data()), file.size()},
-                            LeagueTextsOf(image), how.team, how.decodeText);
+                            LeagueTextsOf(image), how.team, how.decodeText, how.readKanji);
+    NoteSameReadings(plan.read.notes);
     if (!plan.read.errors.empty())
         return plan;
     plan.result.assign(image.begin(), image.end());
@@ -66,7 +96,8 @@ std::vector<teamdata::LeagueChange> ShownTeamChanges(std::span<const std::uint8_
 }
 
 reports::CsvImport ReadCsvFile(std::string_view bytes, const reports::LeagueTexts& current,
-                               std::optional<int> teamOfTeamCsv, const TextDecoder& decodeText) {
+                               std::optional<int> teamOfTeamCsv, const TextDecoder& decodeText,
+                               const teamdata::KanjiNameReader& readKanji) {
     const reports::TextEncoding encoding = reports::GuessTextEncoding(bytes);
     if (encoding == reports::TextEncoding::Utf16 || encoding == reports::TextEncoding::Utf32 ||
         encoding == reports::TextEncoding::NotText) {
@@ -87,8 +118,8 @@ reports::CsvImport ReadCsvFile(std::string_view bytes, const reports::LeagueText
     // Shift_JIS text with any Japanese in it is practically never valid UTF-8, and text that is
     // both (plain ASCII) reads the same either way.
     if (reports::IsValidUtf8(bytes))
-        return reports::ReadCsv(bytes, current, teamOfTeamCsv);
-    return reports::ReadCsv(decodeText(bytes), current, teamOfTeamCsv);
+        return reports::ReadCsv(bytes, current, teamOfTeamCsv, readKanji);
+    return reports::ReadCsv(decodeText(bytes), current, teamOfTeamCsv, readKanji);
 }
 
 reports::LeagueTexts LeagueTextsOf(std::span<const std::uint8_t> image) {

@@ -25,6 +25,9 @@ using TextDecoder = std::function<std::string(std::string_view bytes)>;
 struct ImportChoices {
     std::optional<int> team; // the team a team CSV is read into
     TextDecoder decodeText;  // for a file that is not UTF-8
+    // Names in kanji read as kana, only when the user asked (--read-kanji, "Import with
+    // readings"); without it such a name is refused as any character without a tile is.
+    teamdata::KanjiNameReader readKanji = {};
 };
 
 struct ImportPlan {
@@ -79,7 +82,8 @@ ShownTeamChanges(std::span<const std::uint8_t> image, int team, const teamdata::
 [[nodiscard]] reports::CsvImport ReadCsvFile(std::string_view bytes,
                                              const reports::LeagueTexts& current,
                                              std::optional<int> teamOfTeamCsv,
-                                             const TextDecoder& decodeText);
+                                             const TextDecoder& decodeText,
+                                             const teamdata::KanjiNameReader& readKanji = {});
 
 // Every team's texts as the image holds them.
 [[nodiscard]] reports::LeagueTexts LeagueTextsOf(std::span<const std::uint8_t> image);

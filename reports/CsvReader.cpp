@@ -101,8 +101,9 @@ struct Block {
 
 class Importer {
 public:
-    explicit Importer(const LeagueTexts& current)
-        : current_(current) {}
+    Importer(const LeagueTexts& current, const teamdata::KanjiNameReader& readKanji)
+        : current_(current)
+        , readKanji_(readKanji) {}
 
     CsvImport Read(std::string_view text, std::optional<int> teamOfTeamCsv);
 
@@ -126,6 +127,8 @@ private:
     CsvIssue& Error(CsvIssueKind kind, int line, std::optional<int> team);
 
     const LeagueTexts& current_;
+
+    const teamdata::KanjiNameReader& readKanji_;
     CsvImport result_;
     std::array<int, teamdata::TeamCount> namedAtLine_{};
 };
@@ -344,7 +347,7 @@ bool Importer::ReadRow(const CsvRecord& record, teamdata::Grid grid, int row,
                        std::array<std::string, Columns>& cells, int team) {
     // The structure was checked: the line has a field for every column.
     const std::span<const std::string> written(record.fields.data(), Columns);
-    teamdata::CellRowRead read = teamdata::ReadCellRow(grid, row, 1, written, cells);
+    teamdata::CellRowRead read = teamdata::ReadCellRow(grid, row, 1, written, cells, readKanji_);
     std::move(read.texts.begin(), read.texts.end(), cells.begin());
     const bool positionsRead = !teamdata::RefusesABattingOrderPosition(read.problems);
     for (teamdata::CellProblem& problem : read.problems) {
@@ -356,7 +359,10 @@ bool Importer::ReadRow(const CsvRecord& record, teamdata::Grid grid, int row,
         CsvIssue note;
         note.kind = cellNote.kind == teamdata::CellNoteKind::NameKeptFromNumber
                         ? CsvIssueKind::NameKeptFromNumber
+                    : cellNote.kind == teamdata::CellNoteKind::NameRead
+                        ? CsvIssueKind::NameRead
                         : CsvIssueKind::NameSpellingChanged;
+        note.allowed = std::move(cellNote.otherReadings);
         note.line = record.line;
         note.column = cellNote.column;
         note.text = std::move(cellNote.text);
@@ -383,8 +389,8 @@ void Importer::CheckFieldingPositions(const Block& block, const teamdata::TeamTe
 } // namespace
 
 CsvImport ReadCsv(std::string_view utf8, const LeagueTexts& current,
-                  std::optional<int> teamOfTeamCsv) {
-    return Importer(current).Read(utf8, teamOfTeamCsv);
+                  std::optional<int> teamOfTeamCsv, const teamdata::KanjiNameReader& readKanji) {
+    return Importer(current, readKanji).Read(utf8, teamOfTeamCsv);
 }
 
 } // namespace reports

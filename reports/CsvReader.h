@@ -49,6 +49,12 @@ enum class CsvIssueKind {
     // A note: the cell holds a number (`text`) equal to the number the current name reads as, as
     // a spreadsheet makes of a name of digits; the name (`expected`) is kept.
     NameKeptFromNumber,
+    // A note: the name in kanji (`text`) was read as `expected`, on request; `allowed` holds the
+    // other readings, best first.
+    NameRead,
+    // A note: two names in kanji of one team were read alike (`expected`); this one (`text`)
+    // and the one at `otherLine`.
+    SameReading,
 };
 
 struct CsvIssue {
@@ -98,7 +104,9 @@ inline constexpr std::size_t MaxCsvRecords =
 // it is, so that whatever the image holds reads back; every other cell must be a value the
 // dialogs could give. A team CSV is read into `teamOfTeamCsv`. The fielding positions of the
 // batting order are checked for every team the file changes, as a save would.
+// With `readKanji`, names in kanji are read as kana (see teamdata::ReadCellRow).
 [[nodiscard]] CsvImport ReadCsv(std::string_view utf8, const LeagueTexts& current,
-                                std::optional<int> teamOfTeamCsv);
+                                std::optional<int> teamOfTeamCsv,
+                                const teamdata::KanjiNameReader& readKanji = {});
 
 } // namespace reports

@@ -44,6 +44,12 @@ enum class CellRefusalKind {
     NameUnknownCharacter, // `character`, the `position`-th character of the text, has no tile
     NameTooLong,          // the name needs `tiles` tiles
     NotACell,             // the column is no data column of the grid
+    // A name in kanji read when asked: every reading (`allowed`, best first) needs more places
+    // than a name has, the fewest `tiles`; or there is no reading at all (`allowed` empty).
+    NameReadingsTooLong,
+    NameNotRead,
+    // The reader's dictionary is missing (`character` names the package to install).
+    NameReaderMissing,
 };
 
 struct CellRefusal {

@@ -4,6 +4,8 @@
 #include "CellEditRules.h"
 #include "RecordText.h"
 
+#include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -25,6 +27,7 @@ struct CellProblem {
 enum class CellNoteKind {
     NameSpellingChanged, // small kana were written large, as the game writes them
     NameKeptFromNumber,  // a number a spreadsheet made of a name of digits: the name is kept
+    NameRead,            // a name in kanji read as kana, on request; `otherReadings` the rest
 };
 
 // A cell taken in another form than written; no problem, but worth telling.
@@ -35,7 +38,17 @@ struct CellNote {
     std::string text;   // as written
     std::string stored; // what the cell holds
     CellNoteKind kind{};
+    std::vector<std::string> otherReadings;
 };
+
+// The readings of a name written in kanji, best first: nothing for a text without kanji, which
+// the cell rule takes as it is. The core reads no kanji itself; a face that has a reader hands it
+// in when the user asks for readings.
+struct KanjiNameReadings {
+    std::vector<std::string> kana;
+    std::string missingPackage; // the reader's dictionary is missing: install this
+};
+using KanjiNameReader = std::function<std::optional<KanjiNameReadings>(std::string_view)>;
 
 struct CellRowRead {
     std::vector<std::string> texts; // the stored forms; a refused cell keeps its current text
@@ -47,9 +60,12 @@ struct CellRowRead {
 // from grid column `firstColumn` on, each by AcceptCellText against the text at the same place
 // of `current`, which is as long as `written`. Every cell is read, so that every refusal is
 // listed at once.
+// With `readKanji`, a name in kanji becomes its first reading that fits; when none fits, the cell
+// is refused with every reading listed.
 [[nodiscard]] CellRowRead ReadCellRow(Grid grid, int row, int firstColumn,
                                       std::span<const std::string> written,
-                                      std::span<const std::string> current);
+                                      std::span<const std::string> current,
+                                      const KanjiNameReader& readKanji = {});
 
 // True when one of `problems` is a position cell of the batting order: the order cannot be
 // judged then, the position read being the one refused.

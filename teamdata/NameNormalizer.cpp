@@ -319,4 +319,14 @@ int NameTilesNeeded(std::string_view text) {
     return static_cast<int>(Read(text, true).tiles.size());
 }
 
+std::optional<std::string> NameTileSpelling(std::string_view text) {
+    const Reading reading = Read(text, false);
+    if (reading.refusedAt != 0)
+        return std::nullopt;
+    std::string spelling;
+    for (char32_t tile : reading.tiles)
+        spelling += Utf8(tile);
+    return spelling;
+}
+
 } // namespace teamdata

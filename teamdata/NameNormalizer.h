@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,5 +47,9 @@ struct NameNormalization {
 // The tiles a text takes once normalized, spaces at either end not counted and a character
 // without a tile counted as one: what a typing box can show against the five tiles of a name.
 [[nodiscard]] int NameTilesNeeded(std::string_view text);
+
+// The tiles a text becomes as NormalizeName spells it, neither padded nor cut to five: what a
+// reading of a name shows before the user picks one. Nothing when a character has no tile.
+[[nodiscard]] std::optional<std::string> NameTileSpelling(std::string_view text);
 
 } // namespace teamdata

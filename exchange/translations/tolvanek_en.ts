@@ -528,6 +528,38 @@
         <source>%1 is locked by %2; nothing was written</source>
         <translation>%1 is locked by %2; nothing was written</translation>
     </message>
+    <message>
+        <source>read names written in kanji as the game&apos;s kana</source>
+        <translation>read names written in kanji as the game&apos;s kana</translation>
+    </message>
+    <message>
+        <source>Print the readings of each name, best first and a surname&apos;s first of all, one per line: the name as given, the reading in the game&apos;s spelling (a voicing mark takes a place of its own) and the places it needs; the game holds five. A name without kanji is given as the game spells it. Exit status 1: a name has no reading; 3: the dictionary is missing.</source>
+        <translation>Print the readings of each name, best first and a surname&apos;s first of all, one per line: the name as given, the reading in the game&apos;s spelling (a voicing mark takes a place of its own) and the places it needs; the game holds five. A name without kanji is given as the game spells it. Exit status 1: a name has no reading; 3: the dictionary is missing.</translation>
+    </message>
+    <message>
+        <source>A name, in kanji, kana or letters.</source>
+        <translation>A name, in kanji, kana or letters.</translation>
+    </message>
+    <message>
+        <source>text (when not given) or csv.</source>
+        <translation>text (when not given) or csv.</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; it is text or csv</source>
+        <translation>unknown format &quot;%1&quot;; it is text or csv</translation>
+    </message>
+    <message>
+        <source>names in kanji cannot be read: there is no dictionary in %1; install the Debian package %2</source>
+        <translation>names in kanji cannot be read: there is no dictionary in %1; install the Debian package %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no reading in kana, letters and digits</source>
+        <translation>&quot;%1&quot; has no reading in kana, letters and digits</translation>
+    </message>
+    <message>
+        <source>Read names written in kanji as kana: each takes its first reading that fits in five places, and the notes name it with the other readings. A name none of whose readings fits stays an error.</source>
+        <translation>Read names written in kanji as kana: each takes its first reading that fits in five places, and the notes name it with the other readings. A name none of whose readings fits stays an error.</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>
@@ -1030,6 +1062,30 @@
     <message>
         <source>this line holds a zero byte (NUL), which no text holds; a league file or team CSV is text in Shift_JIS or UTF-8</source>
         <translation>this line holds a zero byte (NUL), which no text holds; a league file or team CSV is text in Shift_JIS or UTF-8</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot;</source>
+        <translation>the name &quot;%1&quot; is read &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot;; other readings: %3</source>
+        <translation>the name &quot;%1&quot; is read &quot;%2&quot;; other readings: %3</translation>
+    </message>
+    <message>
+        <source>every reading of the name needs more than 5 places (%1 at the fewest, a voiced kana taking two): %2; write the name in kana</source>
+        <translation>every reading of the name needs more than 5 places (%1 at the fewest, a voiced kana taking two): %2; write the name in kana</translation>
+    </message>
+    <message>
+        <source>the name has no reading in kana, letters and digits; write it in kana</source>
+        <translation>the name has no reading in kana, letters and digits; write it in kana</translation>
+    </message>
+    <message>
+        <source>names in kanji cannot be read: install the Debian package %1</source>
+        <translation>names in kanji cannot be read: install the Debian package %1</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name at line %3 is; the game shows the two alike</source>
+        <translation>the name &quot;%1&quot; is read &quot;%2&quot; as the name at line %3 is; the game shows the two alike</translation>
     </message>
 </context>
 <context>
@@ -1824,6 +1880,28 @@ Saving into it could damage it. Open it?</translation>
         <source>%1 left</source>
         <extracomment>How many of the five places of the name are still free.</extracomment>
         <translation>%1 left</translation>
+    </message>
+    <message>
+        <source>%1 (%2 places)</source>
+        <extracomment>A reading of a name written in kanji, with the places of the five it takes.</extracomment>
+        <translation>%1 (%2 places)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 places, too long)</source>
+        <extracomment>A reading that takes more than the five places a name has; it cannot be chosen.</extracomment>
+        <translation>%1 (%2 places, too long)</translation>
+    </message>
+    <message>
+        <source>Readings of the name in kanji: click one to take it</source>
+        <translation>Readings of the name in kanji: click one to take it</translation>
+    </message>
+    <message>
+        <source>Names in kanji cannot be read: install the package %1.</source>
+        <translation>Names in kanji cannot be read: install the package %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no reading in kana</source>
+        <translation>&quot;%1&quot; has no reading in kana</translation>
     </message>
 </context>
 <context>

@@ -524,6 +524,38 @@
         <source>%1 is locked by %2; nothing was written</source>
         <translation>%1 は %2 がロックしています。何も書き込んでいません</translation>
     </message>
+    <message>
+        <source>read names written in kanji as the game&apos;s kana</source>
+        <translation>漢字で書かれた名前をゲームのかなで読みます</translation>
+    </message>
+    <message>
+        <source>Print the readings of each name, best first and a surname&apos;s first of all, one per line: the name as given, the reading in the game&apos;s spelling (a voicing mark takes a place of its own) and the places it needs; the game holds five. A name without kanji is given as the game spells it. Exit status 1: a name has no reading; 3: the dictionary is missing.</source>
+        <translation>名前ごとに読みを、よいものから（名字の読みを最初に）1行に1つずつ表示します。与えられた名前、ゲームの書き方での読み（濁点・半濁点は1文字分を取ります）、必要な文字数の順です。ゲームに入るのは5文字までです。漢字のない名前はゲームの書き方で表示します。終了コード 1: 読めない名前がある。3: 辞書がない。</translation>
+    </message>
+    <message>
+        <source>A name, in kanji, kana or letters.</source>
+        <translation>名前（漢字、かな、英字）。</translation>
+    </message>
+    <message>
+        <source>text (when not given) or csv.</source>
+        <translation>text（指定しないとき）か csv。</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; it is text or csv</source>
+        <translation>「%1」という形式はありません。text か csv です</translation>
+    </message>
+    <message>
+        <source>names in kanji cannot be read: there is no dictionary in %1; install the Debian package %2</source>
+        <translation>漢字の名前を読めません。%1 に辞書がありません。Debian パッケージ %2 をインストールしてください</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no reading in kana, letters and digits</source>
+        <translation>「%1」はかな・英字・数字で読めません</translation>
+    </message>
+    <message>
+        <source>Read names written in kanji as kana: each takes its first reading that fits in five places, and the notes name it with the other readings. A name none of whose readings fits stays an error.</source>
+        <translation>漢字で書かれた名前をかなで読みます。5 文字に収まる最初の読みを使い、注意にその読みとほかの読みを示します。どの読みも収まらない名前はエラーのままです。</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>
@@ -1025,6 +1057,30 @@
     <message>
         <source>this line holds a zero byte (NUL), which no text holds; a league file or team CSV is text in Shift_JIS or UTF-8</source>
         <translation>この行にはテキストにはないゼロのバイト（NUL）があります。リーグファイルとチームCSVは Shift_JIS か UTF-8 のテキストです</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot;</source>
+        <translation>名前「%1」を「%2」と読みました</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot;; other readings: %3</source>
+        <translation>名前「%1」を「%2」と読みました。ほかの読み：%3</translation>
+    </message>
+    <message>
+        <source>every reading of the name needs more than 5 places (%1 at the fewest, a voiced kana taking two): %2; write the name in kana</source>
+        <translation>名前のどの読みも 5 文字を超えます（少なくとも %1 文字、濁音は 2 文字）：%2。名前をかなで書いてください</translation>
+    </message>
+    <message>
+        <source>the name has no reading in kana, letters and digits; write it in kana</source>
+        <translation>名前をかな・英字・数字で読めません。かなで書いてください</translation>
+    </message>
+    <message>
+        <source>names in kanji cannot be read: install the Debian package %1</source>
+        <translation>漢字の名前を読めません。Debian パッケージ %1 をインストールしてください</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name at line %3 is; the game shows the two alike</source>
+        <translation>名前「%1」を %3 行目の名前と同じ「%2」と読みました。ゲームでは 2 人が同じ名前になります</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +1871,28 @@ Saving into it could damage it. Open it?</source>
         <source>%1 left</source>
         <extracomment>How many of the five places of the name are still free.</extracomment>
         <translation>あと%1文字</translation>
+    </message>
+    <message>
+        <source>%1 (%2 places)</source>
+        <extracomment>A reading of a name written in kanji, with the places of the five it takes.</extracomment>
+        <translation>%1（%2文字）</translation>
+    </message>
+    <message>
+        <source>%1 (%2 places, too long)</source>
+        <extracomment>A reading that takes more than the five places a name has; it cannot be chosen.</extracomment>
+        <translation>%1（%2文字、長すぎます）</translation>
+    </message>
+    <message>
+        <source>Readings of the name in kanji: click one to take it</source>
+        <translation>漢字の名前の読み：クリックすると名前に入ります</translation>
+    </message>
+    <message>
+        <source>Names in kanji cannot be read: install the package %1.</source>
+        <translation>漢字の名前を読めません。パッケージ %1 をインストールしてください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no reading in kana</source>
+        <translation>「%1」はかなで読めません</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "Startup.h"
 #include "ImageBuilder.h"
 #include "ImageFile.h"
+#include "KanjiReader.h"
 #include "Mainunit.h"
 #include "TempDir.h"
 
@@ -214,4 +215,25 @@ TEST(Startup, SpeaksTheLanguageOfTheLocaleUnlessLangNamesOne) {
         EXPECT_EQ(status, 0) << c.locale;
         EXPECT_EQ(fileMenu.toStdString(), c.fileMenu.toStdString()) << c.locale;
     }
+}
+
+// MeCab's dictionary is loaded by the first name typed in kanji, never by the start-up, which
+// would otherwise pay for it every time and fail on a machine without it.
+TEST(Startup, LeavesTheKanjiDictionaryUnloaded) {
+    testsupport::TempDir dir;
+    const std::string path = dir.File("game.nes").string();
+    testsupport::ImageBuilder().FillValidTeams().WriteTo(path);
+    char name[] = "tolvanek";
+    std::string image = path;
+    char* argv[] = {name, image.data(), nullptr};
+    int argc = 2;
+    bool loadedAtStart = true;
+    const int status = RunTolvanek(argc, argv, [&] {
+        QTimer::singleShot(0, [&] {
+            loadedAtStart = readings::AnyDictionaryLoaded();
+            QApplication::quit();
+        });
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_FALSE(loadedAtStart);
 }

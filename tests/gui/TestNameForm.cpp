@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "GuiTestSupport.h"
+#include "KanjiReader.h"
 #include "NameCodec.h"
 #include "Nameunit.h"
+#include "TempDir.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <iterator>
 
@@ -297,9 +301,9 @@ TEST(NameForm, TypedTextBecomesTheGameCharactersAndWhatItCannotShowIsRefusedAtOn
         EXPECT_EQ(f.NameEdit->text(), QStringLiteral("やまた゛"));
         EXPECT_EQ(f.PlacesLabel->text(), QStringLiteral("あと1文字"));
         EXPECT_TRUE(f.RefusalLabel->text().isEmpty());
-        CommitInput(f.NameEdit, QStringLiteral("漢"));
+        CommitInput(f.NameEdit, QStringLiteral("★"));
         EXPECT_EQ(f.NameEdit->text(), QStringLiteral("やまた゛"));
-        EXPECT_TRUE(f.RefusalLabel->text().contains(QStringLiteral("「漢」")))
+        EXPECT_TRUE(f.RefusalLabel->text().contains(QStringLiteral("「★」")))
             << f.RefusalLabel->text().toStdString();
         EXPECT_TRUE(f.isVisible()) << "the refusal is no modal box";
 
@@ -338,4 +342,70 @@ TEST(NameForm, EscapeAbandons) {
 TEST(NameForm, CloseBoxAbandons) {
     TNameForm form;
     EXPECT_EQ(RunModal(form, [](TNameForm& f) { f.close(); }), QDialog::Rejected);
+}
+
+// A name typed in kanji, as an input method commits it, is offered as its readings under the box.
+TEST(NameForm, OffersTheReadingsOfANameTypedInKanjiAndTakesTheOneChosen) {
+    TNameForm form;
+    const int result = RunModal(form, [](TNameForm& f) {
+        EXPECT_FALSE(f.ReadingList->isVisible());
+        CommitInput(f.NameEdit, QStringLiteral("後藤"));
+        // The box keeps only the game's characters while the choice is open.
+        EXPECT_EQ(f.NameEdit->text(), QString());
+        ASSERT_TRUE(f.ReadingList->isVisible());
+        ASSERT_GE(f.ReadingList->count(), 1);
+        EXPECT_EQ(f.ReadingList->item(0)->text(), QStringLiteral("こ゛とう（4文字）"));
+        // Under the edit box, and above the controls it covers.
+        EXPECT_GE(f.ReadingList->y(), f.NameEdit->geometry().bottom());
+
+        // A reading of six places is shown, with its places, and cannot be taken.
+        f.NameEdit->clear();
+        CommitInput(f.NameEdit, QStringLiteral("勅使河原"));
+        ASSERT_GE(f.ReadingList->count(), 1);
+        QListWidgetItem* tooLong = f.ReadingList->item(0);
+        EXPECT_EQ(tooLong->text(), QStringLiteral("てしか゛わら（6文字、長すぎます）"));
+        const QRect tooLongRect = f.ReadingList->visualItemRect(tooLong);
+        QTest::mouseClick(f.ReadingList->viewport(), Qt::LeftButton, {}, tooLongRect.center());
+        EXPECT_EQ(f.NameEdit->text(), QString());
+        EXPECT_TRUE(f.ReadingList->isVisible());
+
+        // A variant kanji of an official spelling, pasted after kana already typed.
+        CommitInput(f.NameEdit, QStringLiteral("髙"));
+        ASSERT_TRUE(f.ReadingList->isVisible());
+        const QList<QListWidgetItem*> taka =
+            f.ReadingList->findItems(QStringLiteral("たか（2文字）"), Qt::MatchExactly);
+        ASSERT_EQ(taka.size(), 1);
+        QTest::mouseClick(f.ReadingList->viewport(), Qt::LeftButton, {},
+                          f.ReadingList->visualItemRect(taka.front()).center());
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("たか"));
+        EXPECT_FALSE(f.ReadingList->isVisible());
+        EXPECT_EQ(f.PlacesLabel->text(), QStringLiteral("あと3文字"));
+        // Typing on hides nothing it should not and keeps the reading.
+        ClickKeys(f, {KeyA});
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("たかあ"));
+        Click(f.BitBtn1);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(form.NameEdit->text(), QStringLiteral("たかあ　　"));
+}
+
+TEST(NameForm, SaysWhichPackageToInstallWhenTheDictionaryIsMissing) {
+    testsupport::TempDir empty;
+    const std::string variable(readings::DictionaryFolderVariable);
+    ASSERT_EQ(setenv(variable.c_str(), empty.Path().c_str(), 1), 0);
+    TNameForm form;
+    const int result = RunModal(form, [](TNameForm& f) {
+        CommitInput(f.NameEdit, QStringLiteral("佐藤"));
+        ASSERT_TRUE(f.ReadingList->isVisible());
+        ASSERT_EQ(f.ReadingList->count(), 1);
+        EXPECT_TRUE(f.ReadingList->item(0)->text().contains(QStringLiteral("mecab-ipadic-utf8")));
+        // Everything else works as before.
+        CommitInput(f.NameEdit, QStringLiteral("サトウ"));
+        EXPECT_EQ(f.NameEdit->text(), QStringLiteral("さとう"));
+        EXPECT_FALSE(f.ReadingList->isVisible());
+        Click(f.BitBtn1);
+    });
+    unsetenv(variable.c_str());
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(form.NameEdit->text(), QStringLiteral("さとう　　"));
 }

@@ -372,6 +372,10 @@ std::string RefusalDetail(const teamdata::CellRefusal& refusal) {
                std::to_string(refusal.step);
     case Refusal::NameUnknownCharacter:
         return refusal.character + " at " + std::to_string(refusal.position);
+    case Refusal::NameReadingsTooLong:
+    case Refusal::NameNotRead:
+    case Refusal::NameReaderMissing:
+        return std::to_string(refusal.allowed.size()) + " readings";
     }
     return {};
 }
