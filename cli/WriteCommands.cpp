@@ -33,6 +33,48 @@
 
 namespace cli {
 
+int FinishImport(const Invocation& call, const QString& image, const QString& output,
+                 teamdata::ImageLock& lock, const OpenedImage& opened,
+                 const exchange::ImportPlan& plan) {
+    const QString changed = plan.writes.empty()
+                                ? QString()
+                                : QStringLiteral(" (") + InitialsOf(plan.writes) + QLatin1Char(')');
+    if (call.IsSet(QStringLiteral("dry-run"))) {
+        WriteText(call.out, exchange::ChangeText(plan.changes) +
+                                Cli::tr("%1 of %2 teams would be rewritten")
+                                    .arg(plan.writes.size())
+                                    .arg(teamdata::TeamCount) +
+                                changed + QLatin1Char('\n'));
+        return Done;
+    }
+    // Into the image itself nothing needs writing when nothing changed; a copy is made anyway,
+    // since a script goes on with it.
+    const QString target = output.isEmpty() ? image : output;
+    if (!plan.writes.empty() || !output.isEmpty()) {
+        teamdata::ImageWriteRequest write;
+        write.source = exchange::NativePath(image);
+        write.target = exchange::NativePath(target);
+        write.teams = plan.writes;
+        write.acceptQuestionable = call.Force();
+        write.expectedSource = std::span<const std::uint8_t>(opened.image.bytes);
+        if (lock.Held())
+            write.lock = &lock;
+        write.wait = WaitFor(call, target);
+        if (!output.isEmpty())
+            write.expectedTarget = call.outputSeen;
+        if (const int status = ReportImageWrite(call, teamdata::WriteImage(write), image, target);
+            status != Done)
+            return status;
+    }
+    const QStringList summaries = exchange::TeamSummaries(plan.changes);
+    WriteText(
+        call.out,
+        (summaries.isEmpty() ? QString() : summaries.join(QLatin1Char('\n')) + QLatin1Char('\n')) +
+            Cli::tr("%1 of %2 teams rewritten").arg(plan.writes.size()).arg(teamdata::TeamCount) +
+            changed + QLatin1Char('\n'));
+    return Done;
+}
+
 int RunImport(const Invocation& call) {
     const QString image = call.Argument(0);
     const QString file = call.Argument(1);
@@ -72,43 +114,7 @@ int RunImport(const Invocation& call) {
     if (!plan.read.errors.empty())
         return Report(call.err, Cli::tr("nothing was written"));
 
-    const QString changed = plan.writes.empty()
-                                ? QString()
-                                : QStringLiteral(" (") + InitialsOf(plan.writes) + QLatin1Char(')');
-    if (call.IsSet(QStringLiteral("dry-run"))) {
-        WriteText(call.out, exchange::ChangeText(plan.changes) +
-                                Cli::tr("%1 of %2 teams would be rewritten")
-                                    .arg(plan.writes.size())
-                                    .arg(teamdata::TeamCount) +
-                                changed + QLatin1Char('\n'));
-        return Done;
-    }
-    // Into the image itself nothing needs writing when nothing changed; a copy is made anyway,
-    // since a script goes on with it.
-    const QString target = output.isEmpty() ? image : output;
-    if (!plan.writes.empty() || !output.isEmpty()) {
-        teamdata::ImageWriteRequest write;
-        write.source = exchange::NativePath(image);
-        write.target = exchange::NativePath(target);
-        write.teams = plan.writes;
-        write.acceptQuestionable = call.Force();
-        write.expectedSource = std::span<const std::uint8_t>(opened.image.bytes);
-        if (lock.Held())
-            write.lock = &lock;
-        write.wait = WaitFor(call, target);
-        if (!output.isEmpty())
-            write.expectedTarget = call.outputSeen;
-        if (const int status = ReportImageWrite(call, teamdata::WriteImage(write), image, target);
-            status != Done)
-            return status;
-    }
-    const QStringList summaries = exchange::TeamSummaries(plan.changes);
-    WriteText(
-        call.out,
-        (summaries.isEmpty() ? QString() : summaries.join(QLatin1Char('\n')) + QLatin1Char('\n')) +
-            Cli::tr("%1 of %2 teams rewritten").arg(plan.writes.size()).arg(teamdata::TeamCount) +
-            changed + QLatin1Char('\n'));
-    return Done;
+    return FinishImport(call, image, output, lock, opened, plan);
 }
 
 int RunPatch(const Invocation& call) {
