@@ -45,6 +45,10 @@ QString DescribeSeasonIssue(const plans::SeasonIssue& issue) {
     switch (issue.kind) {
     case Kind::RulesSyntax:
         return Texts::tr("not TOML: %1").arg(QString::fromStdString(issue.text));
+    case Kind::RulesCharacter:
+        return Texts::tr("the character \"%1\" cannot be read in a rules file; write it "
+                         "another way")
+            .arg(Shown(issue.character));
     case Kind::UnknownRuleColumn:
         return Texts::tr("%1 names no column of the game").arg(key);
     case Kind::UnknownRuleKey:

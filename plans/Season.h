@@ -49,6 +49,7 @@ struct ColumnRule {
 enum class SeasonIssueKind {
     // The rules file.
     RulesSyntax,          // `text`: the TOML reader's own description
+    RulesCharacter,       // `character`, which the TOML reader cannot take (SeasonRules.cpp)
     UnknownRuleColumn,    // `key` names no column of the grid
     UnknownRuleKey,       // `key` is no setting of a rule
     RuleWithoutSource,    // the rule for `key` gives neither a statistic nor a value

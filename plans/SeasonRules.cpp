@@ -244,10 +244,50 @@ private:
     SeasonRules& rules_;
 };
 
+// The first character toml++ 3.3 cannot be handed: asked whether such a character is white
+// space, its generated table reaches a branch it declares unreachable (U+00A1..U+0499 and
+// U+2BEE..U+2FE7, among them the Kangxi radicals that look like kanji). Empty when there is none;
+// `line` is its line.
+std::string UnreadableCharacter(std::string_view text, int& line) {
+    line = 1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\n')
+            ++line;
+        std::size_t length = 0;
+        char32_t code = 0;
+        if ((byte & 0xE0) == 0xC0) {
+            length = 2;
+            code = byte & 0x1Fu;
+        } else if ((byte & 0xF0) == 0xE0) {
+            length = 3;
+            code = byte & 0x0Fu;
+        } else {
+            continue;
+        }
+        if (i + length > text.size())
+            return {};
+        for (std::size_t k = 1; k < length; ++k)
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+        if ((code >= 0xA1 && code <= 0x499) || (code >= 0x2BEE && code <= 0x2FE7))
+            return std::string(text.substr(i, length));
+        i += length - 1;
+    }
+    return {};
+}
+
 } // namespace
 
 SeasonRules ReadSeasonRules(std::string_view text) {
     SeasonRules rules;
+    int line = 0;
+    if (std::string character = UnreadableCharacter(text, line); !character.empty()) {
+        SeasonIssue& issue = rules.errors.emplace_back();
+        issue.kind = SeasonIssueKind::RulesCharacter;
+        issue.line = line;
+        issue.character = std::move(character);
+        return rules;
+    }
     toml::parse_result parsed = toml::parse(text);
     if (!parsed) {
         SeasonIssue& issue = rules.errors.emplace_back();

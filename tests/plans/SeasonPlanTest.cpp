@@ -179,6 +179,8 @@ TEST(SeasonPlan, RefusesRulesThatCannotBeFollowed) {
         {"[teams]\nGiants = \"ZZ\"\n", SeasonIssueKind::UnknownInitials, 2},
         {"[batter.HR\nstatistic = \"HR\"\n", SeasonIssueKind::RulesSyntax, 1},
         {"[pitcher.Style]\nvalue = \"上\"\n", SeasonIssueKind::RuleValueRefused, 2},
+        // A Kangxi radical that looks like the kanji 日, after a value.
+        {"[teams]\nGiants = \"Ｇ\" \u2F47\n", SeasonIssueKind::RulesCharacter, 2},
     };
     for (const auto& c : cases) {
         const SeasonPlan plan = Plan(Header + TeamRows("Ｇ"), c.rules);
