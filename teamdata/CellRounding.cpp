@@ -5,6 +5,7 @@
 #include "Columns.h"
 #include "TextNumbers.h"
 
+#include <algorithm>
 #include <variant>
 
 namespace teamdata {
@@ -23,6 +24,37 @@ int LargestWholeDecimal(int pointScale) {
     return -1;
 }
 
+// A spreadsheet computes in binary floating point and writes out more digits than that holds:
+// Gnumeric writes .355 as 0.35499999999999999999. Cut to the 15 significant digits a double
+// holds, the number is the one the fan typed again, ties and all.
+std::string AsSpreadsheetMeantIt(const WrittenDecimal& decimal) {
+    constexpr std::size_t SignificantDigits = 15;
+    std::string digits = decimal.whole + decimal.fraction;
+    std::size_t wholeLength = decimal.whole.size();
+    const std::size_t first = std::min(digits.find_first_not_of('0'), digits.size());
+    const std::size_t kept = first + SignificantDigits;
+    if (digits.size() > kept) {
+        const bool up = digits[kept] >= '5';
+        digits.resize(kept);
+        for (std::size_t i = kept; up; --i) {
+            if (i == 0) {
+                digits.insert(digits.begin(), '1');
+                ++wholeLength;
+                break;
+            }
+            if (digits[i - 1] == '9') {
+                digits[i - 1] = '0';
+                continue;
+            }
+            ++digits[i - 1];
+            break;
+        }
+    }
+    std::string text = decimal.negative ? "-" : "";
+    text += wholeLength == 0 ? "0" : digits.substr(0, wholeLength);
+    return text + "." + digits.substr(wholeLength);
+}
+
 } // namespace
 
 std::optional<RoundedValue> RoundCellValue(Grid grid, int column, std::string_view written) {
@@ -34,6 +66,8 @@ std::optional<RoundedValue> RoundCellValue(Grid grid, int column, std::string_vi
         return std::nullopt;
     std::string spelled = AsciiNumberText(written);
     const bool hasPoint = spelled.find('.') != std::string::npos;
+    if (hasPoint)
+        spelled = AsSpreadsheetMeantIt(*decimal);
     if (!hasPoint && !decimal->negative && decimal->whole.size() <= 1 &&
         (decimal->whole.empty() ? 0 : decimal->whole[0] - '0') <=
             LargestWholeDecimal(found->value->pointScale))

@@ -1276,6 +1276,10 @@
         <source>, rounded</source>
         <translation>, rounded</translation>
     </message>
+    <message>
+        <source>the character &quot;%1&quot; cannot be read in a rules file; write it another way</source>
+        <translation>the character &quot;%1&quot; cannot be read in a rules file; write it another way</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

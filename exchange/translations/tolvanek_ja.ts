@@ -1271,6 +1271,10 @@
         <source>, rounded</source>
         <translation>、丸め</translation>
     </message>
+    <message>
+        <source>the character &quot;%1&quot; cannot be read in a rules file; write it another way</source>
+        <translation>文字「%1」は規則ファイルでは読めません。別の書き方にしてください</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

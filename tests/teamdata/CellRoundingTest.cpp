@@ -97,6 +97,15 @@ TEST(CellRounding, ReadsTheEarnedRunAverageInHundredthsOrAsWholeRunsUpToNine) {
     ExpectRounded(Grid::Pitchers, era, "12.00", {"990", true});
 }
 
+TEST(CellRounding, ReadsASpreadsheetsBinaryNoiseAsTheNumberTyped) {
+    // What Gnumeric writes for .355, .313 and 2.35.
+    ExpectRounded(Grid::Batters, BatterColumn::Average, "0.35499999999999999999", {"356", true});
+    ExpectRounded(Grid::Batters, BatterColumn::Average, "0.31200000000000000001", {"312", false});
+    ExpectRounded(Grid::Pitchers, PitcherColumn::Era, "2.34999999999999999", {"240", true});
+    ExpectRounded(Grid::Pitchers, PitcherColumn::Era, "9.99999999999999999", {"990", true});
+    ExpectRounded(Grid::Batters, BatterColumn::Average, "0.3549999", {"354", true});
+}
+
 TEST(CellRounding, RoundsADecimalInAColumnOfWholeNumbers) {
     ExpectRounded(Grid::Pitchers, PitcherColumn::Fast, "151.4", {"152", true});
     ExpectRounded(Grid::Batters, BatterColumn::HomeRuns, "62", {"59", true});
