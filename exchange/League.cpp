@@ -53,40 +53,6 @@ QString JoinedAllowed(const std::vector<std::string>& allowed) {
     return texts.join(QStringLiteral(" "));
 }
 
-// The cell rule's refusal a cell issue of the CSV import was made from.
-std::optional<teamdata::CellRefusal> RefusalOf(const reports::CsvIssue& issue) {
-    using Kind = reports::CsvIssueKind;
-    using Refusal = teamdata::CellRefusalKind;
-    teamdata::CellRefusal refusal;
-    switch (issue.kind) {
-    case Kind::NotANumber:
-        refusal.kind = Refusal::NotANumber;
-        break;
-    case Kind::ValueNotAllowed:
-        refusal.kind = Refusal::ValueNotAllowed;
-        break;
-    case Kind::NotALabel:
-        refusal.kind = Refusal::NotALabel;
-        break;
-    case Kind::NameUnknownCharacter:
-        refusal.kind = Refusal::NameUnknownCharacter;
-        break;
-    case Kind::NameTooLong:
-        refusal.kind = Refusal::NameTooLong;
-        break;
-    default:
-        return std::nullopt;
-    }
-    refusal.minimum = issue.minimum;
-    refusal.maximum = issue.maximum;
-    refusal.step = issue.step;
-    refusal.allowed = issue.allowed;
-    refusal.character = issue.character;
-    refusal.position = issue.position;
-    refusal.tiles = issue.count;
-    return refusal;
-}
-
 } // namespace
 
 LeagueRecords RecordsOf(const LoadedImage& image) {
@@ -218,12 +184,8 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
     case Kind::ColorNotOffered:
         return Texts::tr("the colour chooser does not offer this palette index; it offers 0x00 "
                          "to 0x0D, 0x10 to 0x1D, 0x20 to 0x2D and 0x30 to 0x3D");
-    case Kind::NotANumber:
-    case Kind::ValueNotAllowed:
-    case Kind::NotALabel:
-    case Kind::NameUnknownCharacter:
-    case Kind::NameTooLong:
-        return DescribeCellRefusal(*RefusalOf(issue));
+    case Kind::CellRefused:
+        return issue.cell ? DescribeCellRefusal(issue.cell->refusal) : QString();
     case Kind::FieldingPositions:
         if (issue.otherLine > 0)
             return Texts::tr("the batter at line %1 holds this fielding position too; the "

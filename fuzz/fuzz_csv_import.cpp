@@ -155,6 +155,15 @@ void CheckIssue(const CsvIssue& issue, int lineCount) {
     FUZZ_CHECK(issue.line >= 1 && issue.line <= lineCount);
     FUZZ_CHECK(issue.column >= 0);
     FUZZ_CHECK(issue.team >= -1 && issue.team < TeamCount);
+    // A refused cell is the field the issue is placed at, of a player of the block's team.
+    FUZZ_CHECK(issue.cell.has_value() == (issue.kind == CsvIssueKind::CellRefused));
+    if (issue.cell) {
+        FUZZ_CHECK(issue.team >= 0 && issue.cell->column == issue.column &&
+                   issue.cell->text == issue.text);
+        FUZZ_CHECK(issue.cell->row >= 1 &&
+                   issue.cell->row <=
+                       (issue.cell->grid == Grid::Batters ? BatterCount : PitcherCount));
+    }
 }
 
 // A file read without errors: what the import hands on must be what a save can store.
@@ -233,8 +242,9 @@ void CheckPaste(std::string_view text, int team, Grid grid, int row, int column,
                 FUZZ_CHECK(problem.line >= 1 && problem.line <= lineCount);
                 break;
             case Kind::CellRefused:
-                FUZZ_CHECK(problem.row >= 1 && problem.row <= dataRows);
-                FUZZ_CHECK(problem.column >= 1 && problem.column <= dataColumns);
+                FUZZ_CHECK(problem.cell && problem.cell->grid == grid);
+                FUZZ_CHECK(problem.cell->row >= 1 && problem.cell->row <= dataRows);
+                FUZZ_CHECK(problem.cell->column >= 1 && problem.cell->column <= dataColumns);
                 break;
             case Kind::FieldingPositions:
                 FUZZ_CHECK(grid == Grid::Batters);
@@ -258,8 +268,8 @@ void CheckPaste(std::string_view text, int team, Grid grid, int row, int column,
                 FUZZ_CHECK(CellOf(read.texts, other, r, c) == CellOf(current, other, r, c) ||
                            (other == grid && inBlock(r, c)));
     FUZZ_CHECK(read.texts.colors == current.colors);
-    for (const reports::PasteNote& note : read.notes)
-        FUZZ_CHECK(inBlock(note.row, note.column) &&
+    for (const teamdata::CellNote& note : read.notes)
+        FUZZ_CHECK(note.grid == grid && inBlock(note.row, note.column) &&
                    CellOf(read.texts, grid, note.row, note.column) == note.stored);
     const auto index = static_cast<std::size_t>(team);
     FUZZ_CHECK(TextsOf(MergeChangedCells(CurrentLeague()[index], current, read.texts)) ==

@@ -260,7 +260,7 @@ private:
     [[nodiscard]] StringGrid* ClipboardGrid() const;
     // Lists why a paste was refused, each problem at its grid cell.
     void ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read);
-    void ShowPasteNotes(StringGrid* grid, const std::vector<reports::PasteNote>& notes);
+    void ShowPasteNotes(StringGrid* grid, const std::vector<teamdata::CellNote>& notes);
     // Files dropped on the window, taken after the drop has ended.
     void OpenDroppedFiles(const QList<QUrl>& urls);
     void ImportDroppedCsv(const QString& path);

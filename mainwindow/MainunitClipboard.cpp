@@ -35,7 +35,7 @@ QString RowCaption(const StringGrid* grid, int row) {
 
 // A refused cell worded as the CSV import words the same refusal, the labels it allows as the
 // grid shows them.
-QString DescribeRefusedCell(const reports::PasteProblem& problem) {
+QString DescribeRefusedCell(const teamdata::CellProblem& problem) {
     teamdata::CellRefusal refusal = problem.refusal;
     for (std::string& allowed : refusal.allowed)
         allowed = exchange::LabelWord(allowed).toStdString();
@@ -119,12 +119,15 @@ void TMainForm::ShowPasteProblems(StringGrid* grid, const reports::PasteRead& re
     const teamdata::Grid which = GridOf(grid);
     std::vector<TIssueListDialog::Row> rows;
     for (const reports::PasteProblem& problem : read.problems) {
+        // A refused cell is placed by the cell it names.
+        const int problemRow = problem.cell ? problem.cell->row : problem.row;
+        const int problemColumn = problem.cell ? problem.cell->column : problem.column;
         TIssueListDialog::Row row;
-        row.line = problem.row;
-        row.column = problem.column;
-        row.text = QString::fromStdString(problem.text);
-        row.lineCaption = RowCaption(grid, problem.row);
-        row.columnCaption = exchange::ColumnName(which, problem.column);
+        row.line = problemRow;
+        row.column = problemColumn;
+        row.text = QString::fromStdString(problem.cell ? problem.cell->text : problem.text);
+        row.lineCaption = RowCaption(grid, problemRow);
+        row.columnCaption = exchange::ColumnName(which, problemColumn);
         switch (problem.kind) {
         case Kind::NothingToPaste:
             break;
@@ -153,7 +156,7 @@ void TMainForm::ShowPasteProblems(StringGrid* grid, const reports::PasteRead& re
                           .arg(problem.roomColumns);
             break;
         case Kind::CellRefused:
-            row.reason = DescribeRefusedCell(problem);
+            row.reason = DescribeRefusedCell(*problem.cell);
             break;
         case Kind::FieldingPositions: {
             if (problem.otherRow > 0) {
@@ -176,12 +179,13 @@ void TMainForm::ShowPasteProblems(StringGrid* grid, const reports::PasteRead& re
     dialog.exec();
 }
 
-void TMainForm::ShowPasteNotes(StringGrid* grid, const std::vector<reports::PasteNote>& notes) {
+void TMainForm::ShowPasteNotes(StringGrid* grid, const std::vector<teamdata::CellNote>& notes) {
     std::vector<TIssueListDialog::Row> rows;
-    for (const reports::PasteNote& note : notes) {
+    for (const teamdata::CellNote& note : notes) {
         reports::CsvIssue issue;
-        issue.kind = note.nameKeptFromNumber ? reports::CsvIssueKind::NameKeptFromNumber
-                                             : reports::CsvIssueKind::NameSpellingChanged;
+        issue.kind = note.kind == teamdata::CellNoteKind::NameKeptFromNumber
+                         ? reports::CsvIssueKind::NameKeptFromNumber
+                         : reports::CsvIssueKind::NameSpellingChanged;
         issue.text = note.text;
         issue.expected = note.stored;
         TIssueListDialog::Row row;

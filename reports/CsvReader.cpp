@@ -90,24 +90,6 @@ std::optional<std::uint8_t> ColorByte(std::string_view written) {
     return static_cast<std::uint8_t>(high * 16 + low);
 }
 
-CsvIssueKind IssueKindOf(teamdata::CellRefusalKind kind) {
-    using Refusal = teamdata::CellRefusalKind;
-    switch (kind) {
-    case Refusal::NotANumber:
-        return CsvIssueKind::NotANumber;
-    case Refusal::ValueNotAllowed:
-        return CsvIssueKind::ValueNotAllowed;
-    case Refusal::NotALabel:
-    case Refusal::NotACell:
-        return CsvIssueKind::NotALabel;
-    case Refusal::NameUnknownCharacter:
-        return CsvIssueKind::NameUnknownCharacter;
-    case Refusal::NameTooLong:
-        return CsvIssueKind::NameTooLong;
-    }
-    return CsvIssueKind::NotALabel;
-}
-
 // A block: an optional team line and the lines up to the next team line.
 struct Block {
     int firstLine = 1;
@@ -134,8 +116,9 @@ private:
     bool CheckStructure(const Block& block);
     bool CheckHeader(const CsvRecord& record, std::span<const std::string_view> headers,
                      std::optional<int> team);
-    bool ReadCell(const CsvRecord& record, teamdata::Grid grid, int column, std::string& cell,
-                  int team);
+    template <std::size_t Columns>
+    bool ReadRow(const CsvRecord& record, teamdata::Grid grid, int row,
+                 std::array<std::string, Columns>& cells, int team);
     void CheckFieldingPositions(const Block& block, const teamdata::TeamTexts& texts);
 
     CsvIssue& Error(CsvIssueKind kind, const CsvRecord& record, std::size_t column,
@@ -301,19 +284,12 @@ void Importer::ReadBlock(const Block& block) {
     // A position cell with an error of its own is reported as that; the order is not judged.
     bool positionsRead = true;
     for (std::size_t r = 0; r < texts.batters.size(); ++r)
-        for (int column = 1; column <= static_cast<int>(BatterFieldCount); ++column) {
-            std::string& cell = texts.batters[r][static_cast<std::size_t>(column - 1)];
-            const bool read =
-                ReadCell(block.lines[1 + r], teamdata::Grid::Batters, column, cell, team);
-            if (column == teamdata::BatterColumn::Position && r < teamdata::BattingOrderLength)
-                positionsRead = positionsRead && read;
-        }
+        positionsRead &= ReadRow(block.lines[1 + r], teamdata::Grid::Batters,
+                                 static_cast<int>(r + 1), texts.batters[r], team);
     const std::size_t pitcherStart = 2 + texts.batters.size();
     for (std::size_t r = 0; r < texts.pitchers.size(); ++r)
-        for (int column = 1; column <= static_cast<int>(PitcherFieldCount); ++column) {
-            std::string& cell = texts.pitchers[r][static_cast<std::size_t>(column - 1)];
-            ReadCell(block.lines[pitcherStart + r], teamdata::Grid::Pitchers, column, cell, team);
-        }
+        ReadRow(block.lines[pitcherStart + r], teamdata::Grid::Pitchers, static_cast<int>(r + 1),
+                texts.pitchers[r], team);
     const bool changed = texts != now;
     if (changed && positionsRead)
         CheckFieldingPositions(block, texts);
@@ -361,38 +337,34 @@ bool Importer::CheckHeader(const CsvRecord& record, std::span<const std::string_
     return known;
 }
 
-// Sets `cell` (which holds the current text) to the stored form of the file's text; false when
-// that text is refused, the cell then keeping the current text.
-bool Importer::ReadCell(const CsvRecord& record, teamdata::Grid grid, int column, std::string& cell,
-                        int team) {
-    const auto at = static_cast<std::size_t>(column);
-    const std::string_view text = Field(record, at);
-    const auto accepted = teamdata::AcceptCellText(grid, column, text, cell);
-    if (const auto* refusal = std::get_if<teamdata::CellRefusal>(&accepted)) {
-        CsvIssue& issue = Error(IssueKindOf(refusal->kind), record, at, team);
-        issue.minimum = refusal->minimum;
-        issue.maximum = refusal->maximum;
-        issue.step = refusal->step;
-        issue.allowed = refusal->allowed;
-        issue.character = refusal->character;
-        issue.position = refusal->position;
-        issue.count = refusal->tiles;
-        return false;
+// Reads the line's data fields into `cells` (which hold the current texts) by the one cell rule;
+// a refused cell keeps its current text. False when a position of the batting order is refused.
+template <std::size_t Columns>
+bool Importer::ReadRow(const CsvRecord& record, teamdata::Grid grid, int row,
+                       std::array<std::string, Columns>& cells, int team) {
+    // The structure was checked: the line has a field for every column.
+    const std::span<const std::string> written(record.fields.data(), Columns);
+    teamdata::CellRowRead read = teamdata::ReadCellRow(grid, row, 1, written, cells);
+    std::move(read.texts.begin(), read.texts.end(), cells.begin());
+    const bool positionsRead = !teamdata::RefusesABattingOrderPosition(read.problems);
+    for (teamdata::CellProblem& problem : read.problems) {
+        CsvIssue& issue = Error(CsvIssueKind::CellRefused, record,
+                                static_cast<std::size_t>(problem.column), team);
+        issue.cell = std::move(problem);
     }
-    const auto& cellText = std::get<teamdata::AcceptedCell>(accepted);
-    if (cellText.nameSpellingChanged || cellText.nameKeptFromNumber) {
+    for (teamdata::CellNote& cellNote : read.notes) {
         CsvIssue note;
-        note.kind = cellText.nameKeptFromNumber ? CsvIssueKind::NameKeptFromNumber
-                                                : CsvIssueKind::NameSpellingChanged;
+        note.kind = cellNote.kind == teamdata::CellNoteKind::NameKeptFromNumber
+                        ? CsvIssueKind::NameKeptFromNumber
+                        : CsvIssueKind::NameSpellingChanged;
         note.line = record.line;
-        note.column = column;
-        note.text = std::string(text);
+        note.column = cellNote.column;
+        note.text = std::move(cellNote.text);
         note.team = team;
-        note.expected = cellText.text;
+        note.expected = std::move(cellNote.stored);
         result_.notes.push_back(std::move(note));
     }
-    cell = cellText.text;
-    return true;
+    return positionsRead;
 }
 
 void Importer::CheckFieldingPositions(const Block& block, const teamdata::TeamTexts& texts) {

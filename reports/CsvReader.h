@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "CellProblem.h"
 #include "CsvRecords.h"
 #include "ImageLayout.h"
 #include "Team.h"
@@ -37,13 +38,9 @@ enum class CsvIssueKind {
     UnknownTeam,     // initials that name no team; `allowed` lists the initials
     DuplicateTeam,   // `team` was named before, by the team line at `otherLine`
     // Cells.
-    MalformedColor,       // not 0x and two hex digits
-    ColorNotOffered,      // a palette index the colour chooser does not offer
-    NotANumber,           // not decimal digits; allowed: `minimum`..`maximum` by `step`
-    ValueNotAllowed,      // a number outside `minimum`..`maximum` or not a multiple of `step`
-    NotALabel,            // none of the `allowed` labels
-    NameUnknownCharacter, // `character`, the `position`-th character of the cell, has no tile
-    NameTooLong,          // the name needs `count` tiles
+    MalformedColor,  // not 0x and two hex digits
+    ColorNotOffered, // a palette index the colour chooser does not offer
+    CellRefused,     // a player's cell cannot hold the text: `cell`
     // The batting order's fielding positions are not 2..9 once each: this one is outside
     // `minimum`..`maximum` (2..9), or it is also held by the batter at `otherLine`.
     FieldingPositions,
@@ -62,14 +59,14 @@ struct CsvIssue {
     int team = -1;    // the team of the block, when known
     int minimum = 0;
     int maximum = 0;
-    int step = 0;
     std::vector<std::string> allowed;
     std::string expected;
-    std::string character;
-    int position = 0;
     int count = 0;
     int expectedCount = 0;
     int otherLine = 0;
+    // CellRefused: the grid cell and the rule's refusal, its row the player (1-based) and its
+    // column the grid's, which is the field's too.
+    std::optional<teamdata::CellProblem> cell;
 };
 
 // A team of the file whose block could be read cell by cell. Its texts start as the current ones;

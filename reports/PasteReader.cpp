@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <iterator>
+#include <span>
 
 namespace reports {
 
@@ -32,11 +34,11 @@ int UsedCells(const CsvRecord& record) {
     return static_cast<int>(std::min<std::size_t>(UsedFieldCount(record), INT_MAX));
 }
 
-// The text of grid cell (row, column), both counted from 1 as the grid counts its data cells.
-std::string& CellOf(teamdata::TeamTexts& texts, Grid grid, int row, int column) {
+// The data cells of grid row `row`, counted from 1 as the grid counts its players.
+std::span<std::string> RowOf(teamdata::TeamTexts& texts, Grid grid, int row) {
     const auto r = static_cast<std::size_t>(row - 1);
-    const auto c = static_cast<std::size_t>(column - 1);
-    return grid == Grid::Batters ? texts.batters[r][c] : texts.pitchers[r][c];
+    return grid == Grid::Batters ? std::span<std::string>(texts.batters[r])
+                                 : std::span<std::string>(texts.pitchers[r]);
 }
 
 // Room from `first` to the last of `count` places, none when `first` is not one of them.
@@ -139,30 +141,29 @@ PasteRead ReadPaste(std::string_view text, PasteTarget target, const teamdata::T
     for (int i = 0; i < read.rows; ++i) {
         const CsvRecord& record = records[static_cast<std::size_t>(i)];
         const int row = read.firstRow + i;
-        const int cells = std::min(UsedCells(record), static_cast<int>(record.fields.size()));
-        for (int c = 0; c < cells; ++c) {
-            const int column = read.firstColumn + c;
-            const std::string& field = record.fields[static_cast<std::size_t>(c)];
-            const std::string& written = LabelOfSpelling(field, grid, column, labelSpellings);
-            std::string& cell = CellOf(texts, grid, row, column);
-            const auto accepted = teamdata::AcceptCellText(grid, column, written, cell);
-            if (const auto* refusal = std::get_if<teamdata::CellRefusal>(&accepted)) {
-                PasteProblem& problem = read.problems.emplace_back();
-                problem.kind = PasteProblemKind::CellRefused;
-                problem.row = row;
-                problem.column = column;
-                problem.text = field;
-                problem.refusal = *refusal;
-                if (grid == Grid::Batters && column == teamdata::BatterColumn::Position &&
-                    row <= teamdata::BattingOrderLength)
-                    positionsRead = false;
-                continue;
-            }
-            const auto& taken = std::get<teamdata::AcceptedCell>(accepted);
-            if (taken.nameSpellingChanged || taken.nameKeptFromNumber)
-                read.notes.push_back({row, column, field, taken.text, taken.nameKeptFromNumber});
-            cell = taken.text;
+        const auto cells = static_cast<std::size_t>(
+            std::min(UsedCells(record), static_cast<int>(record.fields.size())));
+        std::vector<std::string> written;
+        for (std::size_t c = 0; c < cells; ++c)
+            written.push_back(LabelOfSpelling(
+                record.fields[c], grid, read.firstColumn + static_cast<int>(c), labelSpellings));
+        const std::span<std::string> rowTexts =
+            std::span(RowOf(texts, grid, row))
+                .subspan(static_cast<std::size_t>(read.firstColumn - 1), cells);
+        teamdata::CellRowRead cellsRead =
+            teamdata::ReadCellRow(grid, row, read.firstColumn, written, rowTexts);
+        std::move(cellsRead.texts.begin(), cellsRead.texts.end(), rowTexts.begin());
+        positionsRead =
+            positionsRead && !teamdata::RefusesABattingOrderPosition(cellsRead.problems);
+        for (teamdata::CellProblem& refused : cellsRead.problems) {
+            // Named as pasted, before a spelling of a label was read as the label.
+            refused.text =
+                record.fields[static_cast<std::size_t>(refused.column - read.firstColumn)];
+            PasteProblem& problem = read.problems.emplace_back();
+            problem.kind = PasteProblemKind::CellRefused;
+            problem.cell = std::move(refused);
         }
+        std::move(cellsRead.notes.begin(), cellsRead.notes.end(), std::back_inserter(read.notes));
     }
     // Pitchers have no part in the batting order, and a batting order the image already holds is
     // not the paste's to judge unless the paste changes the batters.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CellEditRules.h"
+#include "CellProblem.h"
 #include "RecordText.h"
 #include "Team.h"
 
@@ -32,7 +33,7 @@ enum class PasteProblemKind {
     // The block is `rows` × `columns` (`moreRows`: more than `rows` rows) from the target cell
     // (`row`, `column`), where the grid has room for `roomRows` × `roomColumns`.
     DoesNotFit,
-    CellRefused, // grid cell (`row`, `column`) cannot hold `text`: `refusal`
+    CellRefused, // `cell`: a grid cell cannot hold the pasted text
     // The batting order's fielding positions would not be 2..9 once each: batter row `row` holds
     // `text`, outside 2..9 (`otherRow` 0) or held by row `otherRow` too.
     FieldingPositions,
@@ -43,7 +44,7 @@ struct PasteProblem {
     int row = 0;
     int column = 0;
     std::string text;
-    teamdata::CellRefusal refusal;
+    std::optional<teamdata::CellProblem> cell; // CellRefused
     int otherRow = 0;
     int line = 0;
     int rows = 0;
@@ -51,16 +52,6 @@ struct PasteProblem {
     bool moreRows = false;
     int roomRows = 0;
     int roomColumns = 0;
-};
-
-// A cell taken in another form than written (what the CSV import notes too): small kana written
-// large, or a number a spreadsheet made of a name of digits, the name then kept.
-struct PasteNote {
-    int row = 0;
-    int column = 0;
-    std::string text;   // as pasted
-    std::string stored; // what the cell holds
-    bool nameKeptFromNumber = false;
 };
 
 struct PasteRead {
@@ -71,8 +62,8 @@ struct PasteRead {
     int firstColumn = 0;
     int rows = 0;
     int columns = 0;
-    std::vector<PasteProblem> problems; // nothing may be applied unless empty
-    std::vector<PasteNote> notes;
+    std::vector<PasteProblem> problems;    // nothing may be applied unless empty
+    std::vector<teamdata::CellNote> notes; // what the CSV import notes too
 
     [[nodiscard]] bool Accepted() const { return problems.empty(); }
 };

@@ -4,7 +4,9 @@
 #include "CellEditRules.h"
 #include "RecordText.h"
 
+#include <span>
 #include <string>
+#include <vector>
 
 namespace teamdata {
 
@@ -19,5 +21,38 @@ struct CellProblem {
     std::string text; // as written, or as the cell holds it for a save
     CellRefusal refusal;
 };
+
+enum class CellNoteKind {
+    NameSpellingChanged, // small kana were written large, as the game writes them
+    NameKeptFromNumber,  // a number a spreadsheet made of a name of digits: the name is kept
+};
+
+// A cell taken in another form than written; no problem, but worth telling.
+struct CellNote {
+    Grid grid = Grid::Batters;
+    int row = 0;
+    int column = 0;
+    std::string text;   // as written
+    std::string stored; // what the cell holds
+    CellNoteKind kind{};
+};
+
+struct CellRowRead {
+    std::vector<std::string> texts; // the stored forms; a refused cell keeps its current text
+    std::vector<CellNote> notes;
+    std::vector<CellProblem> problems;
+};
+
+// Texts written elsewhere (a line of a file, a row of a pasted block) read into grid row `row`
+// from grid column `firstColumn` on, each by AcceptCellText against the text at the same place
+// of `current`, which is as long as `written`. Every cell is read, so that every refusal is
+// listed at once.
+[[nodiscard]] CellRowRead ReadCellRow(Grid grid, int row, int firstColumn,
+                                      std::span<const std::string> written,
+                                      std::span<const std::string> current);
+
+// True when one of `problems` is a position cell of the batting order: the order cannot be
+// judged then, the position read being the one refused.
+[[nodiscard]] bool RefusesABattingOrderPosition(std::span<const CellProblem> problems);
 
 } // namespace teamdata

@@ -41,10 +41,9 @@ TEST(CellRefusalWords, AreTheWordsOfTheSameRefusalMetByTheCsvImport) {
     const teamdata::CellRefusal refusal =
         RefusalOf(Grid::Pitchers, teamdata::PitcherColumn::Era, "2.55", "250");
     reports::CsvIssue issue;
-    issue.kind = reports::CsvIssueKind::ValueNotAllowed;
-    issue.minimum = refusal.minimum;
-    issue.maximum = refusal.maximum;
-    issue.step = refusal.step;
+    issue.kind = reports::CsvIssueKind::CellRefused;
+    issue.cell =
+        teamdata::CellProblem{Grid::Pitchers, 1, teamdata::PitcherColumn::Era, "2.55", refusal};
     EXPECT_EQ(exchange::DescribeCsvIssue(issue), exchange::DescribeCellRefusal(refusal));
 }
 

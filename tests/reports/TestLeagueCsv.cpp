@@ -319,7 +319,8 @@ TEST(LeagueCsv, ReadsTheSpellingsSpreadsheetsGiveTheSameValues) {
     edited[3].batters[0][BatterColumn::Average - 1] = "0.3005";
     const CsvImport between = ReadCsv(reports::BuildLeagueCsv(edited), texts, std::nullopt);
     ASSERT_EQ(between.errors.size(), 1u);
-    EXPECT_EQ(between.errors[0].kind, CsvIssueKind::ValueNotAllowed);
+    ASSERT_EQ(between.errors[0].kind, CsvIssueKind::CellRefused);
+    EXPECT_EQ(between.errors[0].cell->refusal.kind, teamdata::CellRefusalKind::ValueNotAllowed);
 }
 
 // A league file that a spreadsheet opened in the wrong encoding and saved again: its Japanese is
@@ -347,7 +348,7 @@ struct ErrorCase {
     CsvIssueKind kind;
     int errorLine;
     int errorColumn;
-    std::string detail; // see Detail
+    std::string detail; // see IssueDetail
     std::size_t errorCount;
     std::size_t teamsRead;
 };
@@ -356,28 +357,41 @@ void PrintTo(const ErrorCase& c, std::ostream* out) {
     *out << "line " << c.line << " field " << c.column << " \"" << c.text << '"';
 }
 
+// The datum that lets a cell's refusal be phrased.
+std::string RefusalDetail(const teamdata::CellRefusal& refusal) {
+    using Refusal = teamdata::CellRefusalKind;
+    switch (refusal.kind) {
+    case Refusal::NameTooLong:
+        return std::to_string(refusal.tiles) + " tiles";
+    case Refusal::NotALabel:
+    case Refusal::NotACell:
+        return std::to_string(refusal.allowed.size()) + " allowed";
+    case Refusal::NotANumber:
+    case Refusal::ValueNotAllowed:
+        return std::to_string(refusal.minimum) + ".." + std::to_string(refusal.maximum) + " by " +
+               std::to_string(refusal.step);
+    case Refusal::NameUnknownCharacter:
+        return refusal.character + " at " + std::to_string(refusal.position);
+    }
+    return {};
+}
+
 // The datum that lets each kind be phrased.
-std::string Detail(const CsvIssue& issue) {
+std::string IssueDetail(const CsvIssue& issue) {
     switch (issue.kind) {
     case CsvIssueKind::WrongLineCount:
     case CsvIssueKind::WrongFieldCount:
-    case CsvIssueKind::NameTooLong:
         return std::to_string(issue.count) + " of " + std::to_string(issue.expectedCount);
     case CsvIssueKind::UnknownHeader:
     case CsvIssueKind::UnknownWord:
         return issue.expected;
     case CsvIssueKind::UnknownTeam:
-    case CsvIssueKind::NotALabel:
         return std::to_string(issue.allowed.size()) + " allowed";
     case CsvIssueKind::DuplicateTeam:
     case CsvIssueKind::FieldingPositions:
         return "other line " + std::to_string(issue.otherLine);
-    case CsvIssueKind::NotANumber:
-    case CsvIssueKind::ValueNotAllowed:
-        return std::to_string(issue.minimum) + ".." + std::to_string(issue.maximum) + " by " +
-               std::to_string(issue.step);
-    case CsvIssueKind::NameUnknownCharacter:
-        return issue.character + " at " + std::to_string(issue.position);
+    case CsvIssueKind::CellRefused:
+        return issue.cell ? RefusalDetail(issue.cell->refusal) : "no cell";
     case CsvIssueKind::LinesBeforeFirstTeam:
         return std::to_string(issue.count) + " lines";
     default:
@@ -396,12 +410,12 @@ const ErrorCase ErrorCases[] = {
     {22, 2, "d", CsvIssueKind::DuplicateTeam, 22, 2, "other line 1", 1, 15},
     {1, 4, "12", CsvIssueKind::MalformedColor, 1, 4, "12", 1, 16},
     {1, 6, "0x0E", CsvIssueKind::ColorNotOffered, 1, 6, "0x0E", 1, 16},
-    {3, 5, "3割", CsvIssueKind::NotANumber, 3, 5, "200..400 by 2", 1, 16},
-    {17, 4, "995", CsvIssueKind::ValueNotAllowed, 17, 4, "0..990 by 10", 1, 16},
-    {17, 2, "右上", CsvIssueKind::NotALabel, 17, 2, "10 allowed", 1, 16},
-    {3, 2, "みぎ", CsvIssueKind::NotALabel, 3, 2, "3 allowed", 1, 16},
-    {3, 1, "やま田", CsvIssueKind::NameUnknownCharacter, 3, 1, "田 at 3", 1, 16},
-    {3, 1, "だいごろう", CsvIssueKind::NameTooLong, 3, 1, "7 of 0", 1, 16},
+    {3, 5, "3割", CsvIssueKind::CellRefused, 3, 5, "200..400 by 2", 1, 16},
+    {17, 4, "995", CsvIssueKind::CellRefused, 17, 4, "0..990 by 10", 1, 16},
+    {17, 2, "右上", CsvIssueKind::CellRefused, 17, 2, "10 allowed", 1, 16},
+    {3, 2, "みぎ", CsvIssueKind::CellRefused, 3, 2, "3 allowed", 1, 16},
+    {3, 1, "やま田", CsvIssueKind::CellRefused, 3, 1, "田 at 3", 1, 16},
+    {3, 1, "だいごろう", CsvIssueKind::CellRefused, 3, 1, "7 tiles", 1, 16},
     {3, 4, "3", CsvIssueKind::FieldingPositions, 3, 4, "other line 4", 2, 16},
     {3, 4, "1", CsvIssueKind::FieldingPositions, 3, 4, "other line 0", 1, 16},
     {10, 1, "\"やま", CsvIssueKind::UnclosedQuote, 10, 1, "", 1, 0},
@@ -435,7 +449,7 @@ TEST_P(LeagueCsvError, IsReportedAtItsLineAndColumnWithTheDataToPhraseIt) {
     EXPECT_EQ(error.kind, c.kind);
     EXPECT_EQ(error.line, c.errorLine);
     EXPECT_EQ(error.column, c.errorColumn);
-    EXPECT_EQ(Detail(error), c.detail);
+    EXPECT_EQ(IssueDetail(error), c.detail);
     EXPECT_EQ(read.teams.size(), c.teamsRead);
 }
 
@@ -501,8 +515,11 @@ TEST(CsvRecords, TakeACrAloneForALineEndOnlyInATextWithoutLineFeeds) {
     csv.erase(std::remove(csv.begin(), csv.end(), '"'), csv.end());
     const CsvImport read = ReadCsv(csv, texts, std::nullopt);
     ASSERT_EQ(read.errors.size(), 1u) << Describe(read.errors);
-    EXPECT_EQ(read.errors[0].kind, CsvIssueKind::NotANumber);
+    ASSERT_EQ(read.errors[0].kind, CsvIssueKind::CellRefused);
+    EXPECT_EQ(read.errors[0].cell->refusal.kind, teamdata::CellRefusalKind::NotANumber);
     EXPECT_EQ(read.errors[0].text, "2\r50");
+    EXPECT_EQ(read.errors[0].cell->grid, teamdata::Grid::Pitchers);
+    EXPECT_EQ(read.errors[0].cell->row, PitcherCount);
 }
 
 // What a file is, told by its zero bytes: UTF-16 and UTF-32 with or without a byte-order mark,

@@ -41,7 +41,10 @@ TEST(PasteReader, RaggedRowsWriteTheCellsTheyHaveAndPaddingWritesNothing) {
     const auto gap = ReadPaste("10\t\t3\n", {Grid::Batters, 6, 2}, current);
     ASSERT_EQ(gap.problems.size(), 1u);
     EXPECT_EQ(gap.problems[0].kind, PasteProblemKind::CellRefused);
-    EXPECT_EQ(gap.problems[0].column, 7);
+    ASSERT_TRUE(gap.problems[0].cell);
+    EXPECT_EQ(gap.problems[0].cell->row, 2);
+    EXPECT_EQ(gap.problems[0].cell->column, 7);
+    EXPECT_EQ(gap.problems[0].cell->refusal.kind, teamdata::CellRefusalKind::NotANumber);
     EXPECT_EQ(gap.texts, current);
 }
 
@@ -97,7 +100,8 @@ TEST(PasteReader, ReadsTheWordsOfAnotherLanguageAsTheLabelsTheyStandFor) {
     EXPECT_NE(name.texts.batters[0][0], "右");
     const auto unknown = ReadPaste("Right", {Grid::Batters, 2, 1}, current, english);
     ASSERT_EQ(unknown.problems.size(), 1u);
-    EXPECT_EQ(unknown.problems[0].text, "Right");
+    ASSERT_TRUE(unknown.problems[0].cell);
+    EXPECT_EQ(unknown.problems[0].cell->text, "Right");
     EXPECT_FALSE(ReadPaste("L", {Grid::Batters, 2, 1}, current).Accepted());
 }
 
