@@ -36,14 +36,28 @@ QByteArray CsvBytes(const std::string& utf8, CsvEncoding encoding) {
     return QByteArrayLiteral("\xEF\xBB\xBF") + QByteArray::fromStdString(utf8);
 }
 
+// A value as the fan thinks of it: an average as .250 (1.000 for a whole one), an ERA as 2.50;
+// every other value as the cell shows it. The cells and the files keep the game's 250.
+QString FanValue(int value, int pointScale) {
+    if (pointScale <= 1)
+        return QString::number(value);
+    const int places = pointScale == 1000 ? 3 : 2;
+    const int whole = value / pointScale;
+    // An average is written without its 0 (.313), as the game and the box scores write it.
+    const QString wholeText = whole == 0 && pointScale == 1000 ? QString() : QString::number(whole);
+    return wholeText + QLatin1Char('.') +
+           QStringLiteral("%1").arg(value % pointScale, places, 10, QLatin1Char('0'));
+}
+
 // "200 to 400", with the step when values come in steps.
 QString AllowedRange(const teamdata::CellRefusal& refusal) {
+    const int scale = refusal.pointScale;
     if (refusal.step > 1)
         return Texts::tr("%1 to %2 in steps of %3")
-            .arg(refusal.minimum)
-            .arg(refusal.maximum)
-            .arg(refusal.step);
-    return Texts::tr("%1 to %2").arg(refusal.minimum).arg(refusal.maximum);
+            .arg(FanValue(refusal.minimum, scale), FanValue(refusal.maximum, scale),
+                 FanValue(refusal.step, scale));
+    return Texts::tr("%1 to %2")
+        .arg(FanValue(refusal.minimum, scale), FanValue(refusal.maximum, scale));
 }
 
 QString JoinedAllowed(const std::vector<std::string>& allowed) {
