@@ -26,6 +26,16 @@ const OptionDeclaration ForceOption = {
                              "answering yes in the window does."),
     nullptr, Role::Flag};
 
+// Where a CSV file is read, its numbers may be rounded on request.
+const OptionDeclaration RoundOption = {
+    "round",
+    QT_TRANSLATE_NOOP("Cli", "Round a number that a cell cannot hold as written to the nearest "
+                             "value the game holds (a tie to the higher, beyond the range to its "
+                             "nearest end: .313 becomes .314, 2.35 becomes 2.40, 4 an ERA of "
+                             "4.00); every rounded cell is listed. What is no number is still "
+                             "refused."),
+    nullptr, Role::Flag};
+
 } // namespace
 
 const std::vector<CommandDeclaration>& Commands() {
@@ -73,6 +83,7 @@ const std::vector<CommandDeclaration>& Commands() {
            Role::TeamOfCsv},
           {"dry-run", QT_TRANSLATE_NOOP("Cli", "Check everything and write nothing."), nullptr,
            Role::Flag},
+          RoundOption,
           {"o",
            QT_TRANSLATE_NOOP("Cli", "Write the result into a copy here and leave the image "
                                     "alone."),
@@ -151,6 +162,7 @@ const std::vector<CommandDeclaration>& Commands() {
            "FILE", Role::Csv},
           {"team", QT_TRANSLATE_NOOP("Cli", "The team a team CSV given with --csv replaces."),
            "INITIALS", Role::TeamOfCsv},
+          RoundOption,
           {"format", QT_TRANSLATE_NOOP("Cli", "text (when not given), csv or html."),
            "text|csv|html", Role::Value},
           {"o", QT_TRANSLATE_NOOP("Cli", "Where to write; standard output when not given or -."),

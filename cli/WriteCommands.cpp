@@ -103,7 +103,8 @@ int RunImport(const Invocation& call) {
     if (read != Done)
         return read;
 
-    const exchange::ImportPlan plan = exchange::PlanImport(opened.image, bytes, named.team);
+    const exchange::ImportPlan plan =
+        exchange::PlanImport(opened.image, bytes, named.team, call.IsSet(QStringLiteral("round")));
     const QString fileName = file == StandardStream ? StandardInputName : file;
     if (const int status = call.CheckCsvRead(fileName, plan.read.leagueFile); status != Done)
         return status;

@@ -8,10 +8,10 @@
 namespace exchange {
 
 ImportPlan PlanImport(const LoadedImage& image, const QByteArray& file,
-                      std::optional<int> teamOfTeamCsv) {
+                      std::optional<int> teamOfTeamCsv, bool round) {
     const LeagueRecords records = RecordsOf(image);
     ImportPlan plan;
-    plan.read = ReadCsvFile(file, TextsOf(records), teamOfTeamCsv);
+    plan.read = ReadCsvFile(file, TextsOf(records), teamOfTeamCsv, round);
     if (!plan.read.errors.empty())
         return plan;
     plan.writes = ImportWrites(records, plan.read);

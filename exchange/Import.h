@@ -26,9 +26,9 @@ struct ImportPlan {
 };
 
 // `image` has been loaded and may be written (not refused); a team CSV is read into
-// `teamOfTeamCsv`.
+// `teamOfTeamCsv`. With `round`, numbers the cells cannot hold are rounded and noted.
 [[nodiscard]] ImportPlan PlanImport(const LoadedImage& image, const QByteArray& file,
-                                    std::optional<int> teamOfTeamCsv);
+                                    std::optional<int> teamOfTeamCsv, bool round = false);
 
 // Whether the file is a team CSV that needs a team to be named for it: a question of how the
 // import was asked for rather than of the file.

@@ -119,10 +119,10 @@ std::string DecodeTextBytes(std::string_view bytes) {
 }
 
 reports::CsvImport ReadCsvFile(const QByteArray& bytes, const reports::LeagueTexts& current,
-                               std::optional<int> teamOfTeamCsv) {
+                               std::optional<int> teamOfTeamCsv, bool round) {
     return plans::ReadCsvFile(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), current,
-        teamOfTeamCsv, DecodeTextBytes);
+        teamOfTeamCsv, DecodeTextBytes, round);
 }
 
 std::vector<teamdata::TeamWrite> ImportWrites(const LeagueRecords& current,
@@ -206,6 +206,9 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
                              "batting order needs the positions 2 to 9 once each")
                 .arg(issue.otherLine);
         return Texts::tr("the batting order needs the positions 2 to 9 once each");
+    case Kind::ValueRounded:
+        return Texts::tr("\"%1\" was read as %2, the nearest value the game holds")
+            .arg(Shown(issue.text), FromUtf8(issue.expected));
     case Kind::NameKeptFromNumber:
         return Texts::tr("a spreadsheet probably turned the name \"%1\" into the number \"%2\"; "
                          "the name was kept")

@@ -62,7 +62,7 @@ enum class CsvEncoding { ShiftJis, Utf8 };
 // `teamOfTeamCsv`.
 [[nodiscard]] reports::CsvImport ReadCsvFile(const QByteArray& bytes,
                                              const reports::LeagueTexts& current,
-                                             std::optional<int> teamOfTeamCsv);
+                                             std::optional<int> teamOfTeamCsv, bool round = false);
 
 // The writes an error-free import makes: for every team whose texts it changes, the current
 // record bytes with only the bytes of the changed cells set anew.

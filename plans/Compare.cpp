@@ -69,7 +69,7 @@ void PlanWithPatch(ComparisonPlan& plan, std::span<const std::uint8_t> image,
 void PlanWithCsv(ComparisonPlan& plan, std::span<const std::uint8_t> image,
                  std::span<const std::uint8_t> file, const CompareChoices& how) {
     const reports::CsvImport& read = plan.read.emplace(
-        ReadCsvFile(TextOf(file), LeagueTextsOf(image), how.team, how.decodeText));
+        ReadCsvFile(TextOf(file), LeagueTextsOf(image), how.team, how.decodeText, how.round));
     const bool teamMissing =
         std::any_of(read.errors.begin(), read.errors.end(), [](const reports::CsvIssue& issue) {
             return issue.kind == reports::CsvIssueKind::TeamNotGiven;
@@ -103,7 +103,8 @@ ComparisonPlan PlanComparison(std::span<const std::uint8_t> image,
 }
 
 reports::CsvImport ReadCsvFile(std::string_view bytes, const reports::LeagueTexts& current,
-                               std::optional<int> teamOfTeamCsv, const TextDecoder& decodeText) {
+                               std::optional<int> teamOfTeamCsv, const TextDecoder& decodeText,
+                               bool round) {
     const reports::TextEncoding encoding = reports::GuessTextEncoding(bytes);
     if (encoding == reports::TextEncoding::Utf16 || encoding == reports::TextEncoding::Utf32 ||
         encoding == reports::TextEncoding::NotText) {
@@ -124,8 +125,8 @@ reports::CsvImport ReadCsvFile(std::string_view bytes, const reports::LeagueText
     // Shift_JIS text with any Japanese in it is practically never valid UTF-8, and text that is
     // both (plain ASCII) reads the same either way.
     if (reports::IsValidUtf8(bytes))
-        return reports::ReadCsv(bytes, current, teamOfTeamCsv);
-    return reports::ReadCsv(decodeText(bytes), current, teamOfTeamCsv);
+        return reports::ReadCsv(bytes, current, teamOfTeamCsv, round);
+    return reports::ReadCsv(decodeText(bytes), current, teamOfTeamCsv, round);
 }
 
 reports::LeagueTexts LeagueTextsOf(std::span<const std::uint8_t> image) {

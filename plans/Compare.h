@@ -40,6 +40,7 @@ struct CompareChoices {
     // The user has already agreed to go on with an image that does not look like the game's.
     bool agreed = false;
     TextDecoder decodeText; // needed for a CSV file only
+    bool round = false;     // a CSV file's numbers rounded to values the cells hold
 };
 
 struct ComparisonPlan {
@@ -66,7 +67,7 @@ struct ComparisonPlan {
 [[nodiscard]] reports::CsvImport ReadCsvFile(std::string_view bytes,
                                              const reports::LeagueTexts& current,
                                              std::optional<int> teamOfTeamCsv,
-                                             const TextDecoder& decodeText);
+                                             const TextDecoder& decodeText, bool round = false);
 
 // Every team's texts as the image holds them.
 [[nodiscard]] reports::LeagueTexts LeagueTextsOf(std::span<const std::uint8_t> image);

@@ -101,8 +101,9 @@ struct Block {
 
 class Importer {
 public:
-    explicit Importer(const LeagueTexts& current)
-        : current_(current) {}
+    Importer(const LeagueTexts& current, bool round)
+        : current_(current)
+        , round_(round) {}
 
     CsvImport Read(std::string_view text, std::optional<int> teamOfTeamCsv);
 
@@ -126,6 +127,7 @@ private:
     CsvIssue& Error(CsvIssueKind kind, int line, std::optional<int> team);
 
     const LeagueTexts& current_;
+    bool round_ = false;
     CsvImport result_;
     std::array<int, teamdata::TeamCount> namedAtLine_{};
 };
@@ -344,7 +346,7 @@ bool Importer::ReadRow(const CsvRecord& record, teamdata::Grid grid, int row,
                        std::array<std::string, Columns>& cells, int team) {
     // The structure was checked: the line has a field for every column.
     const std::span<const std::string> written(record.fields.data(), Columns);
-    teamdata::CellRowRead read = teamdata::ReadCellRow(grid, row, 1, written, cells);
+    teamdata::CellRowRead read = teamdata::ReadCellRow(grid, row, 1, written, cells, round_);
     std::move(read.texts.begin(), read.texts.end(), cells.begin());
     const bool positionsRead = !teamdata::RefusesABattingOrderPosition(read.problems);
     for (teamdata::CellProblem& problem : read.problems) {
@@ -354,9 +356,17 @@ bool Importer::ReadRow(const CsvRecord& record, teamdata::Grid grid, int row,
     }
     for (teamdata::CellNote& cellNote : read.notes) {
         CsvIssue note;
-        note.kind = cellNote.kind == teamdata::CellNoteKind::NameKeptFromNumber
-                        ? CsvIssueKind::NameKeptFromNumber
-                        : CsvIssueKind::NameSpellingChanged;
+        switch (cellNote.kind) {
+        case teamdata::CellNoteKind::NameKeptFromNumber:
+            note.kind = CsvIssueKind::NameKeptFromNumber;
+            break;
+        case teamdata::CellNoteKind::NameSpellingChanged:
+            note.kind = CsvIssueKind::NameSpellingChanged;
+            break;
+        case teamdata::CellNoteKind::ValueRounded:
+            note.kind = CsvIssueKind::ValueRounded;
+            break;
+        }
         note.line = record.line;
         note.column = cellNote.column;
         note.text = std::move(cellNote.text);
@@ -383,8 +393,8 @@ void Importer::CheckFieldingPositions(const Block& block, const teamdata::TeamTe
 } // namespace
 
 CsvImport ReadCsv(std::string_view utf8, const LeagueTexts& current,
-                  std::optional<int> teamOfTeamCsv) {
-    return Importer(current).Read(utf8, teamOfTeamCsv);
+                  std::optional<int> teamOfTeamCsv, bool round) {
+    return Importer(current, round).Read(utf8, teamOfTeamCsv);
 }
 
 } // namespace reports

@@ -49,6 +49,8 @@ enum class CsvIssueKind {
     // A note: the cell holds a number (`text`) equal to the number the current name reads as, as
     // a spreadsheet makes of a name of digits; the name (`expected`) is kept.
     NameKeptFromNumber,
+    // A note: the number `text` was rounded to `expected`, as the import was asked to.
+    ValueRounded,
 };
 
 struct CsvIssue {
@@ -98,7 +100,9 @@ inline constexpr std::size_t MaxCsvRecords =
 // it is, so that whatever the image holds reads back; every other cell must be a value the
 // dialogs could give. A team CSV is read into `teamOfTeamCsv`. The fielding positions of the
 // batting order are checked for every team the file changes, as a save would.
+// With `round`, a number a cell cannot hold as written is rounded to the nearest value it can
+// and noted (ValueRounded).
 [[nodiscard]] CsvImport ReadCsv(std::string_view utf8, const LeagueTexts& current,
-                                std::optional<int> teamOfTeamCsv);
+                                std::optional<int> teamOfTeamCsv, bool round = false);
 
 } // namespace reports

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CellProblem.h"
 
+#include "CellRounding.h"
 #include "Columns.h"
 #include "ImageLayout.h"
 
@@ -10,13 +11,24 @@
 namespace teamdata {
 
 CellRowRead ReadCellRow(Grid grid, int row, int firstColumn, std::span<const std::string> written,
-                        std::span<const std::string> current) {
+                        std::span<const std::string> current, bool round) {
     CellRowRead read;
     read.texts.assign(current.begin(), current.end());
     for (std::size_t i = 0; i < written.size() && i < current.size(); ++i) {
         const int column = firstColumn + static_cast<int>(i);
         auto accepted = AcceptCellText(grid, column, written[i], current[i]);
         if (auto* refusal = std::get_if<CellRefusal>(&accepted)) {
+            if (round && refusal->kind == CellRefusalKind::ValueNotAllowed) {
+                if (std::optional<RoundedValue> rounded =
+                        RoundCellValue(grid, column, written[i])) {
+                    // 4 for an ERA of 4.00 is that ERA as a spreadsheet writes it: no news.
+                    if (rounded->changed)
+                        read.notes.push_back({grid, row, column, written[i], rounded->text,
+                                              CellNoteKind::ValueRounded});
+                    read.texts[i] = std::move(rounded->text);
+                    continue;
+                }
+            }
             read.problems.push_back({grid, row, column, written[i], std::move(*refusal)});
             continue;
         }

@@ -560,6 +560,10 @@
         <source>name the image with --image: the league the sheet goes into</source>
         <translation>name the image with --image: the league the sheet goes into</translation>
     </message>
+    <message>
+        <source>Round a number that a cell cannot hold as written to the nearest value the game holds (a tie to the higher, beyond the range to its nearest end: .313 becomes .314, 2.35 becomes 2.40, 4 an ERA of 4.00); every rounded cell is listed. What is no number is still refused.</source>
+        <translation>Round a number that a cell cannot hold as written to the nearest value the game holds (a tie to the higher, beyond the range to its nearest end: .313 becomes .314, 2.35 becomes 2.40, 4 an ERA of 4.00); every rounded cell is listed. What is no number is still refused.</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>
@@ -1062,6 +1066,10 @@
     <message>
         <source>this line holds a zero byte (NUL), which no text holds; a league file or team CSV is text in Shift_JIS or UTF-8</source>
         <translation>this line holds a zero byte (NUL), which no text holds; a league file or team CSV is text in Shift_JIS or UTF-8</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was read as %2, the nearest value the game holds</source>
+        <translation>&quot;%1&quot; was read as %2, the nearest value the game holds</translation>
     </message>
 </context>
 <context>

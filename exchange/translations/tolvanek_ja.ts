@@ -556,6 +556,10 @@
         <source>name the image with --image: the league the sheet goes into</source>
         <translation>--image でイメージを指定してください: シートを入れるリーグです</translation>
     </message>
+    <message>
+        <source>Round a number that a cell cannot hold as written to the nearest value the game holds (a tie to the higher, beyond the range to its nearest end: .313 becomes .314, 2.35 becomes 2.40, 4 an ERA of 4.00); every rounded cell is listed. What is no number is still refused.</source>
+        <translation>そのままではセルに入らない数を、ゲームが持つ最も近い値に丸めます（ちょうど中間は高い方、範囲外は近い端。.313 は .314、2.35 は 2.40、防御率の 4 は 4.00）。丸めたセルはすべて一覧にします。数でないものはこれまでどおり読みません。</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>
@@ -1057,6 +1061,10 @@
     <message>
         <source>this line holds a zero byte (NUL), which no text holds; a league file or team CSV is text in Shift_JIS or UTF-8</source>
         <translation>この行にはテキストにはないゼロのバイト（NUL）があります。リーグファイルとチームCSVは Shift_JIS か UTF-8 のテキストです</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was read as %2, the nearest value the game holds</source>
+        <translation>「%1」はゲームが持つ最も近い値 %2 として読みました</translation>
     </message>
 </context>
 <context>
