@@ -95,6 +95,7 @@ public:
     [[nodiscard]] QMenu* I1() const { return i1_; } // the Import submenu
     [[nodiscard]] QAction* MenuImportCSV() const { return menuImportCSV_; }
     [[nodiscard]] QAction* MenuImportLeagueCSV() const { return menuImportLeagueCSV_; }
+    [[nodiscard]] QAction* MenuImportSeason() const { return menuImportSeason_; }
     [[nodiscard]] QAction* MenuApplyPatch() const { return menuApplyPatch_; }
     [[nodiscard]] QAction* MenuCompare() const { return menuCompare_; }
     [[nodiscard]] QAction* MenuImageInfo() const { return menuImageInfo_; }
@@ -153,6 +154,7 @@ public:
     void MenuOutputPatchClick();
     void MenuImportCSVClick();
     void MenuImportLeagueCSVClick();
+    void MenuImportSeasonClick();
     void MenuApplyPatchClick();
     void MenuCompareClick();
     void MenuImageInfoClick();
@@ -256,6 +258,8 @@ private:
     // What リーグCSV取込 checks and asks before it takes a file; true when it may go on.
     [[nodiscard]] bool LeagueImportMayStart();
     void ImportLeagueCsvFile(const QString& path);
+    // A league file's bytes imported as the league import does; `caption` titles its windows.
+    void ImportLeagueCsv(const QByteArray& bytes, const QString& caption);
     // The grid the clipboard commands work on: the focused one, or the one focused last.
     [[nodiscard]] StringGrid* ClipboardGrid() const;
     // Lists why a paste was refused, each problem at its grid cell.
@@ -322,6 +326,7 @@ private:
     QMenu* i1_ = nullptr;
     QAction* menuImportCSV_ = nullptr;
     QAction* menuImportLeagueCSV_ = nullptr;
+    QAction* menuImportSeason_ = nullptr;
     QAction* menuApplyPatch_ = nullptr;
     QAction* menuCompare_ = nullptr;
     QAction* menuImageInfo_ = nullptr;
@@ -346,6 +351,7 @@ private:
     FileDialogSettings saveLeagueOverviewDialog_;
     FileDialogSettings importCSVDialog_;
     FileDialogSettings importLeagueCSVDialog_;
+    FileDialogSettings importSeasonDialog_;
     FileDialogSettings patchOriginalDialog_;
     FileDialogSettings savePatchDialog_;
     FileDialogSettings applyPatchDialog_;

@@ -15,6 +15,7 @@
 #include "MessageDialogs.h"
 #include "PatchFiles.h"
 #include "SafeImageWriter.h"
+#include "SeasonController.h"
 #include "TolvanekApplication.h"
 
 #include <QComboBox>
@@ -257,19 +258,32 @@ void TMainForm::MenuImportLeagueCSVClick() {
 }
 
 void TMainForm::ImportLeagueCsvFile(const QString& path) {
-    const std::optional<QByteArray> bytes = ReadImportFile(path);
-    if (!bytes)
+    if (const std::optional<QByteArray> bytes = ReadImportFile(path))
+        ImportLeagueCsv(*bytes, tr("Import League CSV"));
+}
+
+void TMainForm::MenuImportSeasonClick() {
+    if (!LeagueImportMayStart())
         return;
+    const QString path = RunOpenDialog(this, importSeasonDialog_);
+    if (path.isEmpty())
+        return;
+    // The season's league goes the league import's way: its question, its write.
+    if (const std::optional<QByteArray> league =
+            TSeasonController(this).SeasonLeague(filePath_, path))
+        ImportLeagueCsv(*league, tr("Import Season Statistics"));
+}
+
+void TMainForm::ImportLeagueCsv(const QByteArray& bytes, const QString& caption) {
     const exchange::LoadedImage image = exchange::LoadImage(filePath_);
     if (image.Refused()) {
         ShowError(this, SourceUnreadableMessage());
         return;
     }
-    const exchange::ImportPlan plan = exchange::PlanImport(image, *bytes, std::nullopt);
+    const exchange::ImportPlan plan = exchange::PlanImport(image, bytes, std::nullopt);
     const reports::CsvImport& read = plan.read;
     if (!read.errors.empty()) {
-        ShowCsvIssues(tr("Import League CSV"), tr("Nothing was changed because of these errors."),
-                      read.errors);
+        ShowCsvIssues(caption, tr("Nothing was changed because of these errors."), read.errors);
         return;
     }
     const std::vector<teamdata::TeamWrite>& writes = plan.writes;
@@ -286,8 +300,7 @@ void TMainForm::ImportLeagueCsvFile(const QString& path) {
            "written at once.",
            nullptr, teams)};
     question << exchange::TeamSummaries(plan.changes) << tr("Go on?");
-    if (!AskAboutChanges(this, tr("Import League CSV"), question.join(QLatin1Char('\n')),
-                         plan.changes))
+    if (!AskAboutChanges(this, caption, question.join(QLatin1Char('\n')), plan.changes))
         return;
     teamdata::ImageWriteRequest request;
     request.source = exchange::NativePath(filePath_);
@@ -309,7 +322,7 @@ void TMainForm::ImportLeagueCsvFile(const QString& path) {
     if (!ShowTeam(shownTeam_))
         CloseCartridge();
     if (!read.notes.empty())
-        ShowCsvIssues(tr("Import League CSV"),
+        ShowCsvIssues(caption,
                       tr("%n team(s) rewritten. These names were changed to the way the game "
                          "writes them.",
                          nullptr, teams),

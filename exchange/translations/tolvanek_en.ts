@@ -1978,6 +1978,14 @@ Saving into it could damage it. Open it?</translation>
         <source>It replaces team %1, which is shown, as listed below. Nothing is written to the image until you save.</source>
         <translation>It replaces team %1, which is shown, as listed below. Nothing is written to the image until you save.</translation>
     </message>
+    <message>
+        <source>Import season statistics...</source>
+        <translation>Import season statistics...</translation>
+    </message>
+    <message>
+        <source>Import Season Statistics</source>
+        <translation>Import Season Statistics</translation>
+    </message>
 </context>
 <context>
     <name>TNameForm</name>
@@ -2023,6 +2031,29 @@ Saving into it could damage it. Open it?</translation>
         <source>%1 left</source>
         <extracomment>How many of the five places of the name are still free.</extracomment>
         <translation>%1 left</translation>
+    </message>
+</context>
+<context>
+    <name>TSeasonController</name>
+    <message>
+        <source>Import Season Statistics</source>
+        <translation>Import Season Statistics</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>The rules %1 beside the sheet cannot be read.</source>
+        <translation>The rules %1 beside the sheet cannot be read.</translation>
+    </message>
+    <message>
+        <source>The image cannot be read.</source>
+        <translation>The image cannot be read.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed because of these errors.</source>
+        <translation>Nothing was changed because of these errors.</translation>
     </message>
 </context>
 <context>

@@ -1969,6 +1969,14 @@ Saving into it could damage it. Open it?</source>
         <source>It replaces team %1, which is shown, as listed below. Nothing is written to the image until you save.</source>
         <translation>表示中のチーム%1を下の一覧のとおり書き換えます。保存するまでイメージには書き込みません。</translation>
     </message>
+    <message>
+        <source>Import season statistics...</source>
+        <translation>シーズン成績取込...</translation>
+    </message>
+    <message>
+        <source>Import Season Statistics</source>
+        <translation>シーズン成績取込</translation>
+    </message>
 </context>
 <context>
     <name>TNameForm</name>
@@ -2014,6 +2022,29 @@ Saving into it could damage it. Open it?</source>
         <source>%1 left</source>
         <extracomment>How many of the five places of the name are still free.</extracomment>
         <translation>あと%1文字</translation>
+    </message>
+</context>
+<context>
+    <name>TSeasonController</name>
+    <message>
+        <source>Import Season Statistics</source>
+        <translation>シーズン成績取込</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>ファイルを読めません</translation>
+    </message>
+    <message>
+        <source>The rules %1 beside the sheet cannot be read.</source>
+        <translation>シートと同じ場所の規則 %1 を読めません</translation>
+    </message>
+    <message>
+        <source>The image cannot be read.</source>
+        <translation>イメージを読めません</translation>
+    </message>
+    <message>
+        <source>Nothing was changed because of these errors.</source>
+        <translation>次の誤りがあるため何も変更しませんでした。</translation>
     </message>
 </context>
 <context>
