@@ -239,9 +239,10 @@ private:
     [[nodiscard]] std::optional<std::array<teamdata::TeamTexts, teamdata::TeamCount>> LeagueShown();
     // Reads a file chosen for an import; empty (with the message shown) when it cannot be read.
     [[nodiscard]] std::optional<QByteArray> ReadImportFile(const QString& path);
-    // Lists the errors or notes of a CSV file, each at its line and column.
-    void ShowCsvIssues(const QString& caption, const QString& message,
-                       const std::vector<reports::CsvIssue>& issues);
+    // Lists the errors or notes of a CSV file, each at its line and column. With `offerRounding`
+    // and errors that are all numbers rounding takes, offers 丸めて読み込む: true when chosen.
+    bool ShowCsvIssues(const QString& caption, const QString& message,
+                       const std::vector<reports::CsvIssue>& issues, bool offerRounding = false);
     // The bodies of CSV取込 and リーグCSV取込 once they have a file: from their dialogs or a drop.
     // A file dropped was not chosen for the shown team, so its changes are asked about first.
     enum class TeamCsvQuestion { OnlyForAnotherTeam, ListChanges };
@@ -250,7 +251,8 @@ private:
     // A team CSV's bytes into the shown team, as one step named `stepName`; `caption` titles the
     // lists of errors and notes and the question.
     void ImportTeamCsv(const QByteArray& bytes, const QString& caption, const QString& stepName,
-                       TeamCsvQuestion question = TeamCsvQuestion::OnlyForAnotherTeam);
+                       TeamCsvQuestion question = TeamCsvQuestion::OnlyForAnotherTeam,
+                       bool round = false);
     // What importing `imported` into the shown team changes, as a comparison of the image with the
     // shown team before and after; empty (with the message shown) when the image cannot be read.
     [[nodiscard]] std::optional<std::vector<teamdata::LeagueChange>>
@@ -259,11 +261,12 @@ private:
     [[nodiscard]] bool LeagueImportMayStart();
     void ImportLeagueCsvFile(const QString& path);
     // A league file's bytes imported as the league import does; `caption` titles its windows.
-    void ImportLeagueCsv(const QByteArray& bytes, const QString& caption);
+    void ImportLeagueCsv(const QByteArray& bytes, const QString& caption, bool round = false);
     // The grid the clipboard commands work on: the focused one, or the one focused last.
     [[nodiscard]] StringGrid* ClipboardGrid() const;
     // Lists why a paste was refused, each problem at its grid cell.
-    void ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read);
+    // True when the user chose to round and paste (offered when every problem is a number).
+    bool ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read, bool offerRounding);
     void ShowPasteNotes(StringGrid* grid, const std::vector<teamdata::CellNote>& notes);
     // Files dropped on the window, taken after the drop has ended.
     void OpenDroppedFiles(const QList<QUrl>& urls);

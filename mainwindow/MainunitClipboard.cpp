@@ -98,11 +98,16 @@ void TMainForm::MenuPasteClick() {
     // From the current cell on: after a click on a row's label, the first cell of that row, which
     // takes the player pasted there whole.
     const reports::PasteTarget target{GridOf(grid), grid->Col(), grid->Row()};
-    const reports::PasteRead read =
+    reports::PasteRead read =
         reports::ReadPaste(text, target, shown, exchange::PastedLabelSpellings());
     if (!read.Accepted()) {
-        ShowPasteProblems(grid, read);
-        return;
+        if (!ShowPasteProblems(grid, read, true))
+            return;
+        read = reports::ReadPaste(text, target, shown, exchange::PastedLabelSpellings(), true);
+        if (!read.Accepted()) {
+            static_cast<void>(ShowPasteProblems(grid, read, false));
+            return;
+        }
     }
     if (read.texts != shown)
         ApplyTeam(read.texts, StepName(EditStep::Paste));
@@ -110,11 +115,12 @@ void TMainForm::MenuPasteClick() {
         ShowPasteNotes(grid, read.notes);
 }
 
-void TMainForm::ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read) {
+bool TMainForm::ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read,
+                                  bool offerRounding) {
     using Kind = reports::PasteProblemKind;
     if (read.problems.front().kind == Kind::NothingToPaste) {
         ShowError(this, tr("The clipboard holds no cells to paste."));
-        return;
+        return false;
     }
     const teamdata::Grid which = GridOf(grid);
     std::vector<TIssueListDialog::Row> rows;
@@ -176,16 +182,30 @@ void TMainForm::ShowPasteProblems(StringGrid* grid, const reports::PasteRead& re
     TIssueListDialog dialog(StepName(EditStep::Paste),
                             tr("Nothing was pasted because of these problems."), rows, this,
                             TIssueListDialog::Places::GridCells);
-    dialog.exec();
+    if (offerRounding && std::all_of(read.problems.begin(), read.problems.end(),
+                                     [](const reports::PasteProblem& problem) {
+                                         return problem.kind == Kind::CellRefused && problem.cell &&
+                                                teamdata::RoundingTakes(*problem.cell);
+                                     }))
+        dialog.OfferRounding();
+    return dialog.exec() == TIssueListDialog::RoundChosen;
 }
 
 void TMainForm::ShowPasteNotes(StringGrid* grid, const std::vector<teamdata::CellNote>& notes) {
     std::vector<TIssueListDialog::Row> rows;
     for (const teamdata::CellNote& note : notes) {
         reports::CsvIssue issue;
-        issue.kind = note.kind == teamdata::CellNoteKind::NameKeptFromNumber
-                         ? reports::CsvIssueKind::NameKeptFromNumber
-                         : reports::CsvIssueKind::NameSpellingChanged;
+        switch (note.kind) {
+        case teamdata::CellNoteKind::NameKeptFromNumber:
+            issue.kind = reports::CsvIssueKind::NameKeptFromNumber;
+            break;
+        case teamdata::CellNoteKind::NameSpellingChanged:
+            issue.kind = reports::CsvIssueKind::NameSpellingChanged;
+            break;
+        case teamdata::CellNoteKind::ValueRounded:
+            issue.kind = reports::CsvIssueKind::ValueRounded;
+            break;
+        }
         issue.text = note.text;
         issue.expected = note.stored;
         TIssueListDialog::Row row;
@@ -197,9 +217,15 @@ void TMainForm::ShowPasteNotes(StringGrid* grid, const std::vector<teamdata::Cel
         row.columnCaption = exchange::ColumnName(GridOf(grid), note.column);
         rows.push_back(std::move(row));
     }
-    TIssueListDialog dialog(StepName(EditStep::Paste),
-                            tr("Pasted. These names were changed to the way the game writes them."),
-                            rows, this, TIssueListDialog::Places::GridCells);
+    const bool rounded =
+        std::any_of(notes.begin(), notes.end(), [](const teamdata::CellNote& note) {
+            return note.kind == teamdata::CellNoteKind::ValueRounded;
+        });
+    TIssueListDialog dialog(
+        StepName(EditStep::Paste),
+        rounded ? tr("Pasted. These cells were read as listed.")
+                : tr("Pasted. These names were changed to the way the game writes them."),
+        rows, this, TIssueListDialog::Places::GridCells);
     dialog.exec();
 }
 

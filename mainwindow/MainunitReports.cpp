@@ -142,14 +142,20 @@ std::optional<QByteArray> TMainForm::ReadImportFile(const QString& path) {
     return std::move(input.bytes);
 }
 
-void TMainForm::ShowCsvIssues(const QString& caption, const QString& message,
-                              const std::vector<reports::CsvIssue>& issues) {
+bool TMainForm::ShowCsvIssues(const QString& caption, const QString& message,
+                              const std::vector<reports::CsvIssue>& issues, bool offerRounding) {
     std::vector<TIssueListDialog::Row> rows;
     for (const reports::CsvIssue& issue : issues)
         rows.push_back({issue.line, issue.column, QString::fromStdString(issue.text),
                         exchange::DescribeCsvIssue(issue)});
     TIssueListDialog dialog(caption, message, rows, this);
-    dialog.exec();
+    if (offerRounding &&
+        std::all_of(issues.begin(), issues.end(), [](const reports::CsvIssue& issue) {
+            return issue.kind == reports::CsvIssueKind::CellRefused && issue.cell &&
+                   teamdata::RoundingTakes(*issue.cell);
+        }))
+        dialog.OfferRounding();
+    return dialog.exec() == TIssueListDialog::RoundChosen;
 }
 
 void TMainForm::MenuImportCSVClick() {
@@ -188,14 +194,16 @@ TMainForm::ShownTeamChanges(const teamdata::TeamTexts& imported) {
 }
 
 void TMainForm::ImportTeamCsv(const QByteArray& bytes, const QString& caption,
-                              const QString& stepName, TeamCsvQuestion question) {
+                              const QString& stepName, TeamCsvQuestion question, bool round) {
     // Whatever team the file names, it goes into the shown team's grids, so every cell is
     // compared with what the grids show now.
     reports::LeagueTexts current;
     current.fill(TeamShown());
-    const reports::CsvImport read = exchange::ReadCsvFile(bytes, current, shownTeam_);
+    const reports::CsvImport read = exchange::ReadCsvFile(bytes, current, shownTeam_, round);
     if (!read.errors.empty()) {
-        ShowCsvIssues(caption, tr("Nothing was imported because of these errors."), read.errors);
+        if (ShowCsvIssues(caption, tr("Nothing was imported because of these errors."), read.errors,
+                          !round))
+            ImportTeamCsv(bytes, caption, stepName, question, true);
         return;
     }
     if (read.teams.size() != 1) {
@@ -235,9 +243,11 @@ void TMainForm::ImportTeamCsv(const QByteArray& bytes, const QString& caption,
     // One step on the undo stack; nothing reaches the image until the user saves.
     ApplyTeam(team.texts, stepName);
     if (!read.notes.empty())
-        ShowCsvIssues(caption,
-                      tr("Imported. These names were changed to the way the game writes them."),
-                      read.notes);
+        static_cast<void>(ShowCsvIssues(
+            caption,
+            round ? tr("Imported. These cells were read as listed.")
+                  : tr("Imported. These names were changed to the way the game writes them."),
+            read.notes));
 }
 
 bool TMainForm::LeagueImportMayStart() {
@@ -274,16 +284,18 @@ void TMainForm::MenuImportSeasonClick() {
         ImportLeagueCsv(*league, tr("Import Season Statistics"));
 }
 
-void TMainForm::ImportLeagueCsv(const QByteArray& bytes, const QString& caption) {
+void TMainForm::ImportLeagueCsv(const QByteArray& bytes, const QString& caption, bool round) {
     const exchange::LoadedImage image = exchange::LoadImage(filePath_);
     if (image.Refused()) {
         ShowError(this, SourceUnreadableMessage());
         return;
     }
-    const exchange::ImportPlan plan = exchange::PlanImport(image, bytes, std::nullopt);
+    const exchange::ImportPlan plan = exchange::PlanImport(image, bytes, std::nullopt, round);
     const reports::CsvImport& read = plan.read;
     if (!read.errors.empty()) {
-        ShowCsvIssues(caption, tr("Nothing was changed because of these errors."), read.errors);
+        if (ShowCsvIssues(caption, tr("Nothing was changed because of these errors."), read.errors,
+                          !round))
+            ImportLeagueCsv(bytes, caption, true);
         return;
     }
     const std::vector<teamdata::TeamWrite>& writes = plan.writes;
@@ -322,11 +334,13 @@ void TMainForm::ImportLeagueCsv(const QByteArray& bytes, const QString& caption)
     if (!ShowTeam(shownTeam_))
         CloseCartridge();
     if (!read.notes.empty())
-        ShowCsvIssues(caption,
-                      tr("%n team(s) rewritten. These names were changed to the way the game "
-                         "writes them.",
-                         nullptr, teams),
-                      read.notes);
+        static_cast<void>(ShowCsvIssues(
+            caption,
+            round ? tr("%n team(s) rewritten. These cells were read as listed.", nullptr, teams)
+                  : tr("%n team(s) rewritten. These names were changed to the way the game "
+                       "writes them.",
+                       nullptr, teams),
+            read.notes));
     else
         MessageDlg(this, tr("%n team(s) rewritten.", nullptr, teams), MessageKind::Confirmation,
                    MessageButtons::Ok);

@@ -42,6 +42,11 @@ CellRowRead ReadCellRow(Grid grid, int row, int firstColumn, std::span<const std
     return read;
 }
 
+bool RoundingTakes(const CellProblem& problem) {
+    return problem.refusal.kind == CellRefusalKind::ValueNotAllowed &&
+           RoundCellValue(problem.grid, problem.column, problem.text).has_value();
+}
+
 bool RefusesABattingOrderPosition(std::span<const CellProblem> problems) {
     return std::any_of(problems.begin(), problems.end(), [](const CellProblem& problem) {
         return problem.grid == Grid::Batters && problem.column == BatterColumn::Position &&

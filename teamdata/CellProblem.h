@@ -53,6 +53,10 @@ struct CellRowRead {
                                       std::span<const std::string> written,
                                       std::span<const std::string> current, bool round = false);
 
+// True when reading the cell again with rounding would take it: a number off the column's step or
+// range, not a text that is no number. The window offers rounding only when every problem is one.
+[[nodiscard]] bool RoundingTakes(const CellProblem& problem);
+
 // True when one of `problems` is a position cell of the batting order: the order cannot be
 // judged then, the position read being the one refused.
 [[nodiscard]] bool RefusesABattingOrderPosition(std::span<const CellProblem> problems);

@@ -1429,6 +1429,10 @@ The team editor for the cartridge image of a 1992-season NES baseball game.
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Round and import</source>
+        <translation>Round and import</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -1985,6 +1989,21 @@ Saving into it could damage it. Open it?</translation>
     <message>
         <source>Import Season Statistics</source>
         <translation>Import Season Statistics</translation>
+    </message>
+    <message>
+        <source>Pasted. These cells were read as listed.</source>
+        <translation>Pasted. These cells were read as listed.</translation>
+    </message>
+    <message>
+        <source>Imported. These cells were read as listed.</source>
+        <translation>Imported. These cells were read as listed.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n team(s) rewritten. These cells were read as listed.</source>
+        <translation>
+            <numerusform>%n team rewritten. These cells were read as listed.</numerusform>
+            <numerusform>%n teams rewritten. These cells were read as listed.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1424,6 +1424,10 @@ The team editor for the cartridge image of a 1992-season NES baseball game.
         <source>Row</source>
         <translation>行</translation>
     </message>
+    <message>
+        <source>Round and import</source>
+        <translation>丸めて読み込む</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -1976,6 +1980,20 @@ Saving into it could damage it. Open it?</source>
     <message>
         <source>Import Season Statistics</source>
         <translation>シーズン成績取込</translation>
+    </message>
+    <message>
+        <source>Pasted. These cells were read as listed.</source>
+        <translation>貼り付けました。次のセルは一覧のとおりに読みました。</translation>
+    </message>
+    <message>
+        <source>Imported. These cells were read as listed.</source>
+        <translation>取り込みました。次のセルは一覧のとおりに読みました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n team(s) rewritten. These cells were read as listed.</source>
+        <translation>
+            <numerusform>%nチームを書き換えました。次のセルは一覧のとおりに読みました</numerusform>
+        </translation>
     </message>
 </context>
 <context>

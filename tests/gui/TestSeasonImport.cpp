@@ -4,10 +4,12 @@
 
 #include "IssueList.h"
 #include "League.h"
+#include "LeagueCsv.h"
 #include "MainWindowFixture.h"
 #include "Season.h"
 
 #include <QProcess>
+#include <QPushButton>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -89,6 +91,80 @@ TEST_F(SeasonImport, ErrorsOfTheSheetAreListedAndNothingChanges) {
     MainForm->MenuImportSeason()->trigger();
     EXPECT_TRUE(GuiTest::NoModalOpen());
     EXPECT_EQ(rows, 18); // every player's team is unknown
+    EXPECT_EQ(ReadFileBytes(image), ValidImage().Bytes());
+}
+
+} // namespace
+
+namespace {
+
+class RoundAndImport : public MainWindowFixture {};
+
+TEST_F(RoundAndImport, OffersRoundingWhenEveryErrorIsANumberAndImportsTheRoundedValues) {
+    const auto image = WriteImage(ValidImage());
+    OpenImage(image);
+    reports::LeagueTexts league =
+        exchange::TextsOf(exchange::RecordsOf(exchange::LoadImage(Q(image))));
+    league[3].batters[0][teamdata::BatterColumn::Average - 1] = ".313";
+    league[3].pitchers[1][teamdata::PitcherColumn::Era - 1] = "2.35";
+    const auto csv = dir.File("league.csv");
+    WriteFile(csv, reports::BuildLeagueCsv(league));
+
+    QString offered;
+    ChangeListSeen question;
+    AnswerNextFileDialog(Q(csv));
+    GuiTest::OnNextModal(
+        [&offered](QWidget* widget) {
+            auto* list = static_cast<TIssueListDialog*>(widget);
+            ASSERT_NE(list->RoundButton, nullptr);
+            offered = list->RoundButton->text();
+            list->RoundButton->click();
+        },
+        nullptr, 5000, [](QWidget* w) { return qobject_cast<TIssueListDialog*>(w) != nullptr; });
+    AnswerNextChangeList(question, true);
+    // After the write, every rounded cell is listed with the text read and the value stored.
+    QStringList notes;
+    GuiTest::OnNextModal(
+        [&notes](QWidget* widget) {
+            auto* list = static_cast<TIssueListDialog*>(widget);
+            for (int r = 0; r < list->IssueTable->rowCount(); ++r)
+                notes << list->IssueTable->item(r, 3)->text();
+            list->accept();
+        },
+        nullptr, 5000, [](QWidget* w) { return qobject_cast<TIssueListDialog*>(w) != nullptr; });
+    MainForm->MenuImportLeagueCSV()->trigger();
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    EXPECT_EQ(offered, QStringLiteral("丸めて読み込む"));
+    ASSERT_EQ(notes.size(), 2);
+    EXPECT_TRUE(notes[0].contains("314")) << notes[0].toStdString();
+    const reports::LeagueTexts written =
+        exchange::TextsOf(exchange::RecordsOf(exchange::LoadImage(Q(image))));
+    EXPECT_EQ(written[3].batters[0][teamdata::BatterColumn::Average - 1], "314");
+    EXPECT_EQ(written[3].pitchers[1][teamdata::PitcherColumn::Era - 1], "240");
+}
+
+TEST_F(RoundAndImport, OffersNoRoundingWhileATextIsNoNumber) {
+    const auto image = WriteImage(ValidImage());
+    OpenImage(image);
+    reports::LeagueTexts league =
+        exchange::TextsOf(exchange::RecordsOf(exchange::LoadImage(Q(image))));
+    league[3].batters[0][teamdata::BatterColumn::Average - 1] = ".313";
+    league[3].batters[1][teamdata::BatterColumn::HomeRuns - 1] = "many";
+    const auto csv = dir.File("league.csv");
+    WriteFile(csv, reports::BuildLeagueCsv(league));
+
+    bool offered = true;
+    AnswerNextFileDialog(Q(csv));
+    GuiTest::OnNextModal(
+        [&offered](QWidget* widget) {
+            auto* list = static_cast<TIssueListDialog*>(widget);
+            offered = list->RoundButton != nullptr;
+            list->accept();
+        },
+        nullptr, 5000, [](QWidget* w) { return qobject_cast<TIssueListDialog*>(w) != nullptr; });
+    MainForm->MenuImportLeagueCSV()->trigger();
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    EXPECT_FALSE(offered);
     EXPECT_EQ(ReadFileBytes(image), ValidImage().Bytes());
 }
 
