@@ -15,7 +15,6 @@
 #include "MessageDialogs.h"
 #include "PatchFiles.h"
 #include "SafeImageWriter.h"
-#include "SeasonController.h"
 #include "TolvanekApplication.h"
 
 #include <QComboBox>
@@ -270,18 +269,6 @@ void TMainForm::MenuImportLeagueCSVClick() {
 void TMainForm::ImportLeagueCsvFile(const QString& path) {
     if (const std::optional<QByteArray> bytes = ReadImportFile(path))
         ImportLeagueCsv(*bytes, tr("Import League CSV"));
-}
-
-void TMainForm::MenuImportSeasonClick() {
-    if (!LeagueImportMayStart())
-        return;
-    const QString path = RunOpenDialog(this, importSeasonDialog_);
-    if (path.isEmpty())
-        return;
-    // The season's league goes the league import's way: its question, its write.
-    if (const std::optional<QByteArray> league =
-            TSeasonController(this).SeasonLeague(filePath_, path))
-        ImportLeagueCsv(*league, tr("Import Season Statistics"));
 }
 
 void TMainForm::ImportLeagueCsv(const QByteArray& bytes, const QString& caption, bool round) {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "SeasonController.h"
 
+#include "Mainunit.h"
+
+#include "FileDialogs.h"
 #include "Files.h"
 #include "ImageFile.h"
 #include "IssueList.h"
@@ -75,4 +78,17 @@ std::optional<QByteArray> TSeasonController::SeasonLeague(const QString& imagePa
         return std::nullopt;
     }
     return QByteArray::fromStdString(reports::BuildLeagueCsv(plan.league));
+}
+
+// The handler lives beside its workflow: TMainForm only starts it.
+void TMainForm::MenuImportSeasonClick() {
+    if (!LeagueImportMayStart())
+        return;
+    const QString path = RunOpenDialog(this, importSeasonDialog_);
+    if (path.isEmpty())
+        return;
+    // The season's league goes the league import's way: its question, its write.
+    if (const std::optional<QByteArray> league =
+            TSeasonController(this).SeasonLeague(filePath_, path))
+        ImportLeagueCsv(*league, tr("Import Season Statistics"));
 }

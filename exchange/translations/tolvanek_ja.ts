@@ -526,7 +526,7 @@
     </message>
     <message>
         <source>rate the league from a sheet of a real season&apos;s statistics</source>
-        <translation>実際のシーズン成績のシートからリーグの能力値を作る</translation>
+        <translation>実際のシーズン成績のシートからリーグの能力値を作ります</translation>
     </message>
     <message>
         <source>Read a sheet of a season&apos;s statistics (CSV in UTF-8 or Shift_JIS: one header row with the columns team, name and role, then one row per player) and make the game&apos;s values of them by the rules: the teams the sheet names get its players in sheet order, 13 batters and 5 pitchers each; the others stay as they are. The result is imported into the image, as the import does, or written as a league file with -o.</source>
