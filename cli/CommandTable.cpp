@@ -26,6 +26,16 @@ const OptionDeclaration ForceOption = {
                              "answering yes in the window does."),
     nullptr, Role::Flag};
 
+// Where a CSV file is read, its numbers may be rounded on request.
+const OptionDeclaration RoundOption = {
+    "round",
+    QT_TRANSLATE_NOOP("Cli", "Round a number that a cell cannot hold as written to the nearest "
+                             "value the game holds (a tie to the higher, beyond the range to its "
+                             "nearest end: .313 becomes .314, 2.35 becomes 2.40, 4 an ERA of "
+                             "4.00); every rounded cell is listed. What is no number is still "
+                             "refused."),
+    nullptr, Role::Flag};
+
 } // namespace
 
 const std::vector<CommandDeclaration>& Commands() {
@@ -79,6 +89,7 @@ const std::vector<CommandDeclaration>& Commands() {
                                     "the other readings. A name none of whose readings fits stays "
                                     "an error."),
            nullptr, Role::Flag},
+          RoundOption,
           {"o",
            QT_TRANSLATE_NOOP("Cli", "Write the result into a copy here and leave the image "
                                     "alone."),
@@ -86,6 +97,37 @@ const std::vector<CommandDeclaration>& Commands() {
           WaitOption,
           ForceOption},
          RunImport},
+        {"season",
+         QT_TRANSLATE_NOOP("Cli", "rate the league from a sheet of a real season's statistics"),
+         QT_TRANSLATE_NOOP("Cli", "Read a sheet of a season's statistics (CSV in UTF-8 or "
+                                  "Shift_JIS: one header row with the columns team, name and "
+                                  "role, then one row per player) and make the game's values of "
+                                  "them by the rules: the teams the sheet names get its players "
+                                  "in sheet order, 13 batters and 5 pitchers each; the others "
+                                  "stay as they are. The result is imported into the image, as "
+                                  "the import does, or written as a league file with -o."),
+         {{"SHEET", QT_TRANSLATE_NOOP("Cli", "The sheet of statistics (.csv).")}},
+         {{"image",
+           QT_TRANSLATE_NOOP("Cli", "The cartridge image the league comes from and, "
+                                    "without -o, goes into."),
+           "IMAGE", Role::Input, true},
+          {"rules",
+           QT_TRANSLATE_NOOP("Cli", "The rules (TOML) that make the values; the built-in rules "
+                                    "(season-rules.toml) when not given."),
+           "RULES", Role::Input},
+          {"explain",
+           QT_TRANSLATE_NOOP("Cli", "Print, for every player and column, the statistic read, the "
+                                    "rule followed and the value, one tab-separated line each."),
+           nullptr, Role::Flag},
+          {"dry-run", QT_TRANSLATE_NOOP("Cli", "Check everything and write nothing."), nullptr,
+           Role::Flag},
+          {"o",
+           QT_TRANSLATE_NOOP("Cli", "Write the league file here instead of importing; - for "
+                                    "standard output."),
+           "FILE", Role::Output},
+          WaitOption,
+          ForceOption},
+         RunSeason},
         {"patch",
          QT_TRANSLATE_NOOP("Cli", "make a BPS or IPS patch between two images"),
          QT_TRANSLATE_NOOP("Cli", "Write a patch that turns ORIGINAL into MODIFIED."),
@@ -126,6 +168,7 @@ const std::vector<CommandDeclaration>& Commands() {
            "FILE", Role::Csv},
           {"team", QT_TRANSLATE_NOOP("Cli", "The team a team CSV given with --csv replaces."),
            "INITIALS", Role::TeamOfCsv},
+          RoundOption,
           {"format", QT_TRANSLATE_NOOP("Cli", "text (when not given), csv or html."),
            "text|csv|html", Role::Value},
           {"o", QT_TRANSLATE_NOOP("Cli", "Where to write; standard output when not given or -."),

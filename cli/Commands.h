@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "CommandSupport.h"
 #include "Invocation.h"
+
+#include "ImageLock.h"
+#include "Import.h"
 
 // The commands of tolvanek-cli, each a thin face over what the window does too (exchange/,
 // teamdata/, reports/). They get their arguments and options checked (CommandLine.cpp) and return
@@ -24,6 +28,18 @@ namespace cli {
 // import IMAGE FILE [--team T] [--dry-run] [-o OUTPUT]: reads a league file or a team CSV back;
 // with no error in it, writes the teams it changes through the safe image writer.
 [[nodiscard]] int RunImport(const Invocation& call);
+
+// The import after its plan, for every command that imports (import, season): reports the
+// change list with --dry-run, or writes the changed teams into the image (or the copy `output`)
+// and says what it wrote. `lock` is held unless it is a dry run.
+[[nodiscard]] int FinishImport(const Invocation& call, const QString& image, const QString& output,
+                               teamdata::ImageLock& lock, const OpenedImage& opened,
+                               const plans::ImportPlan& plan);
+
+// season SHEET --image IMAGE [--rules RULES] [--explain] [--dry-run] [-o FILE]: the teams the
+// sheet names rated from its statistics by the rules (the built-in ones without --rules): into a
+// league file with -o, else imported into IMAGE as the import does.
+[[nodiscard]] int RunSeason(const Invocation& call);
 
 // patch ORIGINAL MODIFIED -o PATCH
 [[nodiscard]] int RunPatch(const Invocation& call);

@@ -121,6 +121,7 @@ Compared AfterImageOf(const Invocation& call, const exchange::LoadedImage& image
     // An image opened above has had its --force asked for already.
     how.agreed = call.Force() || side.kind == plans::CompareKind::Image;
     how.decodeText = exchange::DecodeTextBytes;
+    how.round = call.IsSet(QStringLiteral("round"));
     compared.plan = plans::PlanComparison(image.bytes, BytesOf(side.bytes), side.kind, how);
     const plans::ComparisonPlan& plan = compared.plan;
     const auto refuse = [&](const QString& why) {

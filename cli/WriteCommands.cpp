@@ -36,50 +36,9 @@
 
 namespace cli {
 
-int RunImport(const Invocation& call) {
-    const QString image = call.Argument(0);
-    const QString file = call.Argument(1);
-    const QString output = call.Value(QStringLiteral("o"));
-    if (output == StandardStream)
-        return ReportUsage(call.err, call.command,
-                           Cli::tr("an image cannot be written to standard output"));
-    const NamedTeam named = TeamOption(call);
-    if (named.status != Done)
-        return named.status;
-    // Held from the first read of the image to the rename that replaces it: another Tolvanek
-    // importing at the same time waits for this one and then decides against its result.
-    teamdata::ImageLock lock;
-    if (!call.IsSet(QStringLiteral("dry-run"))) {
-        lock = teamdata::ImageLock::Acquire(exchange::NativePath(image), WaitFor(call, image));
-        if (lock.State() == teamdata::ImageLockState::Busy)
-            return ReportLocked(call, image, lock.Holder());
-    }
-    const OpenedImage opened = OpenImage(image, call.Force(), call.err);
-    if (opened.status != Done)
-        return opened.status;
-    QByteArray bytes;
-    const int read = file == StandardStream
-                         ? ReadStandardInput(call.in, bytes, call.err)
-                         : ReadInputFile(file, exchange::MaxCsvFileSize, bytes, call.err);
-    if (read != Done)
-        return read;
-
-    readings::KanjiReader kanjiReader;
-    const plans::ImportPlan plan = plans::PlanImport(opened.image.bytes, BytesOf(bytes),
-                                                     {named.team, exchange::DecodeTextBytes,
-                                                      call.IsSet(QStringLiteral("read-kanji"))
-                                                          ? readings::KanjiNameReaderOf(kanjiReader)
-                                                          : teamdata::KanjiNameReader()});
-    const QString fileName = file == StandardStream ? StandardInputName : file;
-    if (const int status = call.CheckCsvRead(fileName, plan.read.leagueFile); status != Done)
-        return status;
-    ReportCsvIssues(call.err, fileName, plan.read);
-    if (plans::TeamMissing(plan))
-        return ReportUsage(call.err, call.command,
-                           Cli::tr("name the team of a team CSV with --team"));
-    if (!plan.read.errors.empty())
-        return Report(call.err, Cli::tr("nothing was written"));
-
+int FinishImport(const Invocation& call, const QString& image, const QString& output,
+                 teamdata::ImageLock& lock, const OpenedImage& opened,
+                 const plans::ImportPlan& plan) {
     const QString changed = plan.writes.empty()
                                 ? QString()
                                 : QStringLiteral(" (") + InitialsOf(plan.writes) + QLatin1Char(')');
@@ -117,6 +76,53 @@ int RunImport(const Invocation& call) {
             Cli::tr("%1 of %2 teams rewritten").arg(plan.writes.size()).arg(teamdata::TeamCount) +
             changed + QLatin1Char('\n'));
     return Done;
+}
+
+int RunImport(const Invocation& call) {
+    const QString image = call.Argument(0);
+    const QString file = call.Argument(1);
+    const QString output = call.Value(QStringLiteral("o"));
+    if (output == StandardStream)
+        return ReportUsage(call.err, call.command,
+                           Cli::tr("an image cannot be written to standard output"));
+    const NamedTeam named = TeamOption(call);
+    if (named.status != Done)
+        return named.status;
+    // Held from the first read of the image to the rename that replaces it: another Tolvanek
+    // importing at the same time waits for this one and then decides against its result.
+    teamdata::ImageLock lock;
+    if (!call.IsSet(QStringLiteral("dry-run"))) {
+        lock = teamdata::ImageLock::Acquire(exchange::NativePath(image), WaitFor(call, image));
+        if (lock.State() == teamdata::ImageLockState::Busy)
+            return ReportLocked(call, image, lock.Holder());
+    }
+    const OpenedImage opened = OpenImage(image, call.Force(), call.err);
+    if (opened.status != Done)
+        return opened.status;
+    QByteArray bytes;
+    const int read = file == StandardStream
+                         ? ReadStandardInput(call.in, bytes, call.err)
+                         : ReadInputFile(file, exchange::MaxCsvFileSize, bytes, call.err);
+    if (read != Done)
+        return read;
+
+    readings::KanjiReader kanjiReader;
+    plans::ImportChoices how{named.team, exchange::DecodeTextBytes};
+    if (call.IsSet(QStringLiteral("read-kanji")))
+        how.readKanji = readings::KanjiNameReaderOf(kanjiReader);
+    how.round = call.IsSet(QStringLiteral("round"));
+    const plans::ImportPlan plan = plans::PlanImport(opened.image.bytes, BytesOf(bytes), how);
+    const QString fileName = file == StandardStream ? StandardInputName : file;
+    if (const int status = call.CheckCsvRead(fileName, plan.read.leagueFile); status != Done)
+        return status;
+    ReportCsvIssues(call.err, fileName, plan.read);
+    if (plans::TeamMissing(plan))
+        return ReportUsage(call.err, call.command,
+                           Cli::tr("name the team of a team CSV with --team"));
+    if (!plan.read.errors.empty())
+        return Report(call.err, Cli::tr("nothing was written"));
+
+    return FinishImport(call, image, output, lock, opened, plan);
 }
 
 int RunPatch(const Invocation& call) {

@@ -72,6 +72,10 @@ endforeach()
 compress_document(${packaging_dir}/changelog ${compressed_dir}/changelog.gz)
 add_custom_target(package_documents ALL DEPENDS ${compressed_files})
 
+# The default season rules, for the fan to copy beside a sheet and change (the program has them
+# built in).
+install(FILES ${PROJECT_SOURCE_DIR}/season/season-rules.toml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/tolvanek)
 install(FILES ${english_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${japanese_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
 

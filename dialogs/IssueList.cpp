@@ -72,14 +72,23 @@ TIssueListDialog::TIssueListDialog(const QString& caption, const QString& messag
             [this] { QApplication::clipboard()->setText(RowsAsText()); });
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CopyButton);
-    buttons->addWidget(OkButton);
+    buttons_ = new QHBoxLayout;
+    buttons_->addStretch();
+    buttons_->addWidget(CopyButton);
+    buttons_->addWidget(OkButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MessageLabel);
     layout->addWidget(IssueTable);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons_);
+}
+
+void TIssueListDialog::OfferRounding() {
+    if (RoundButton)
+        return;
+    RoundButton = new QPushButton(tr("Round and import"), this);
+    RoundButton->setAutoDefault(false);
+    connect(RoundButton, &QPushButton::clicked, this, [this] { done(RoundChosen); });
+    buttons_->insertWidget(buttons_->indexOf(OkButton), RoundButton);
 }
 
 QString TIssueListDialog::RowsAsText() const {

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -38,11 +39,20 @@ public:
     QPushButton* CopyButton;
     QPushButton* OkButton;
 
+    // What exec() returns when the user chose to round and import.
+    static constexpr int RoundChosen = 2;
+
+    // Adds "丸めて読み込む": for a list whose every problem is a number off its step or outside
+    // its range, which the import or paste can round when asked.
+    void OfferRounding();
+    QPushButton* RoundButton = nullptr;
+
     // The rows as tab-separated lines with a header line: what the copy button puts on the
     // clipboard.
     [[nodiscard]] QString RowsAsText() const;
 
 private:
+    QHBoxLayout* buttons_ = nullptr;
     std::vector<Row> rows_;
     Places places_;
 };

@@ -23,14 +23,28 @@ QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// A value as the fan thinks of it: an average as .250 (1.000 for a whole one), an ERA as 2.50;
+// every other value as the cell shows it. The cells and the files keep the game's 250.
+QString FanValue(int value, int pointScale) {
+    if (pointScale <= 1)
+        return QString::number(value);
+    const int places = pointScale == 1000 ? 3 : 2;
+    const int whole = value / pointScale;
+    // An average is written without its 0 (.313), as the game and the box scores write it.
+    const QString wholeText = whole == 0 && pointScale == 1000 ? QString() : QString::number(whole);
+    return wholeText + QLatin1Char('.') +
+           QStringLiteral("%1").arg(value % pointScale, places, 10, QLatin1Char('0'));
+}
+
 // "200 to 400", with the step when values come in steps.
 QString AllowedRange(const teamdata::CellRefusal& refusal) {
+    const int scale = refusal.pointScale;
     if (refusal.step > 1)
         return Texts::tr("%1 to %2 in steps of %3")
-            .arg(refusal.minimum)
-            .arg(refusal.maximum)
-            .arg(refusal.step);
-    return Texts::tr("%1 to %2").arg(refusal.minimum).arg(refusal.maximum);
+            .arg(FanValue(refusal.minimum, scale), FanValue(refusal.maximum, scale),
+                 FanValue(refusal.step, scale));
+    return Texts::tr("%1 to %2")
+        .arg(FanValue(refusal.minimum, scale), FanValue(refusal.maximum, scale));
 }
 
 QString JoinedAllowed(const std::vector<std::string>& allowed) {
@@ -87,10 +101,10 @@ std::string DecodeTextBytes(std::string_view bytes) {
 }
 
 reports::CsvImport ReadCsvFile(const QByteArray& bytes, const reports::LeagueTexts& current,
-                               std::optional<int> teamOfTeamCsv) {
+                               std::optional<int> teamOfTeamCsv, bool round) {
     return plans::ReadCsvFile(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), current,
-        teamOfTeamCsv, DecodeTextBytes);
+        teamOfTeamCsv, DecodeTextBytes, round);
 }
 
 QString DescribeCsvIssue(const reports::CsvIssue& issue) {
@@ -160,6 +174,9 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
                              "batting order needs the positions 2 to 9 once each")
                 .arg(issue.otherLine);
         return Texts::tr("the batting order needs the positions 2 to 9 once each");
+    case Kind::ValueRounded:
+        return Texts::tr("\"%1\" was read as %2, the nearest value the game holds")
+            .arg(Shown(issue.text), FromUtf8(issue.expected));
     case Kind::NameKeptFromNumber:
         return Texts::tr("a spreadsheet probably turned the name \"%1\" into the number \"%2\"; "
                          "the name was kept")

@@ -60,7 +60,7 @@ using CsvEncoding = plans::CsvEncoding;
 // `teamOfTeamCsv`.
 [[nodiscard]] reports::CsvImport ReadCsvFile(const QByteArray& bytes,
                                              const reports::LeagueTexts& current,
-                                             std::optional<int> teamOfTeamCsv);
+                                             std::optional<int> teamOfTeamCsv, bool round = false);
 
 // Why a cell or line of a CSV file is refused (or, for a note, what was changed), in the user's
 // language, without its place.

@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <algorithm>
+
 using namespace mainunit;
 
 namespace {
@@ -114,8 +116,20 @@ void TClipboardController::Paste(StringGrid* grid) {
     how.labelSpellings = exchange::PastedLabelSpellings();
     how.largest = exchange::MaxCsvFileSize;
     how.shownTeam = window_.ShownTeam();
-    const plans::PastePlan plan =
-        plans::PlanPaste(QApplication::clipboard()->text().toStdString(), shown, how);
+    const std::string text = QApplication::clipboard()->text().toStdString();
+    plans::PastePlan plan = plans::PlanPaste(text, shown, how);
+    // 丸めて読み込む: the same text read again with its numbers rounded, once.
+    if (plan.decision == plans::PasteDecision::Refused &&
+        ShowPasteProblems(grid, plan.read, true)) {
+        how.round = true;
+        plan = plans::PlanPaste(text, shown, how);
+        if (plan.decision == plans::PasteDecision::Refused) {
+            static_cast<void>(ShowPasteProblems(grid, plan.read, false));
+            return;
+        }
+    } else if (plan.decision == plans::PasteDecision::Refused) {
+        return;
+    }
     switch (plan.decision) {
     case plans::PasteDecision::TooLarge:
         ShowError(&window_, TMainForm::tr("The clipboard holds more than %1 KiB of text, more "
@@ -123,11 +137,14 @@ void TClipboardController::Paste(StringGrid* grid) {
                                 .arg(exchange::MaxCsvFileSize / 1024));
         return;
     case plans::PasteDecision::TeamCsv:
-        TImportController(window_).ImportTeamCsv(*plan.teamCsv, StepName(EditStep::Paste),
-                                                 StepName(EditStep::Paste));
+        TImportController(window_).ImportTeamCsv(
+            *plan.teamCsv, StepName(EditStep::Paste), StepName(EditStep::Paste),
+            TImportController::TeamCsvQuestion::OnlyForAnotherTeam, [text, shown, how]() mutable {
+                how.round = true;
+                return *plans::PlanPaste(text, shown, how).teamCsv;
+            });
         return;
     case plans::PasteDecision::Refused:
-        ShowPasteProblems(grid, plan.read);
         return;
     case plans::PasteDecision::Apply:
         window_.ApplyTeam(plan.read.texts, StepName(EditStep::Paste));
@@ -139,10 +156,11 @@ void TClipboardController::Paste(StringGrid* grid) {
         ShowPasteNotes(grid, plan.read.notes);
 }
 
-void TClipboardController::ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read) {
+bool TClipboardController::ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read,
+                                             bool offerRounding) {
     if (read.problems.front().kind == reports::PasteProblemKind::NothingToPaste) {
         ShowError(&window_, TMainForm::tr("The clipboard holds no cells to paste."));
-        return;
+        return false;
     }
     const teamdata::Grid which = window_.GridOf(grid);
     std::vector<TIssueListDialog::Row> rows;
@@ -168,7 +186,14 @@ void TClipboardController::ShowPasteProblems(StringGrid* grid, const reports::Pa
     TIssueListDialog dialog(StepName(EditStep::Paste),
                             TMainForm::tr("Nothing was pasted because of these problems."), rows,
                             &window_, TIssueListDialog::Places::GridCells);
-    dialog.exec();
+    if (offerRounding &&
+        std::all_of(read.problems.begin(), read.problems.end(),
+                    [](const reports::PasteProblem& problem) {
+                        return problem.kind == reports::PasteProblemKind::CellRefused &&
+                               problem.cell && teamdata::RoundingTakes(*problem.cell);
+                    }))
+        dialog.OfferRounding();
+    return dialog.exec() == TIssueListDialog::RoundChosen;
 }
 
 void TClipboardController::ShowPasteNotes(StringGrid* grid,
@@ -176,9 +201,20 @@ void TClipboardController::ShowPasteNotes(StringGrid* grid,
     std::vector<TIssueListDialog::Row> rows;
     for (const teamdata::CellNote& note : notes) {
         reports::CsvIssue issue;
-        issue.kind = note.kind == teamdata::CellNoteKind::NameKeptFromNumber
-                         ? reports::CsvIssueKind::NameKeptFromNumber
-                         : reports::CsvIssueKind::NameSpellingChanged;
+        switch (note.kind) {
+        case teamdata::CellNoteKind::NameKeptFromNumber:
+            issue.kind = reports::CsvIssueKind::NameKeptFromNumber;
+            break;
+        case teamdata::CellNoteKind::NameSpellingChanged:
+            issue.kind = reports::CsvIssueKind::NameSpellingChanged;
+            break;
+        case teamdata::CellNoteKind::ValueRounded:
+            issue.kind = reports::CsvIssueKind::ValueRounded;
+            break;
+        case teamdata::CellNoteKind::NameRead:
+            issue.kind = reports::CsvIssueKind::NameRead;
+            break;
+        }
         issue.text = note.text;
         issue.expected = note.stored;
         TIssueListDialog::Row row;
@@ -190,10 +226,16 @@ void TClipboardController::ShowPasteNotes(StringGrid* grid,
         row.columnCaption = exchange::ColumnName(window_.GridOf(grid), note.column);
         rows.push_back(std::move(row));
     }
+    const bool rounded =
+        std::any_of(notes.begin(), notes.end(), [](const teamdata::CellNote& note) {
+            return note.kind == teamdata::CellNoteKind::ValueRounded;
+        });
     TIssueListDialog dialog(
         StepName(EditStep::Paste),
-        TMainForm::tr("Pasted. These names were changed to the way the game writes them."), rows,
-        &window_, TIssueListDialog::Places::GridCells);
+        rounded
+            ? TMainForm::tr("Pasted. These cells were read as listed.")
+            : TMainForm::tr("Pasted. These names were changed to the way the game writes them."),
+        rows, &window_, TIssueListDialog::Places::GridCells);
     dialog.exec();
 }
 

@@ -30,7 +30,8 @@ public:
 
 private:
     // Lists why a paste was refused, each problem at its grid cell.
-    void ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read);
+    // True when the user chose to round and paste (offered when every problem is a number).
+    bool ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read, bool offerRounding);
     void ShowPasteNotes(StringGrid* grid, const std::vector<teamdata::CellNote>& notes);
 
     TMainForm& window_;

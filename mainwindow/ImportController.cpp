@@ -12,6 +12,8 @@
 #include "MessageDialogs.h"
 #include "SafeImageWriter.h"
 
+#include <algorithm>
+
 using namespace mainunit;
 
 namespace {
@@ -19,6 +21,13 @@ namespace {
 std::span<const std::uint8_t> BytesOf(const QByteArray& bytes) {
     return {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
             static_cast<std::size_t>(bytes.size())};
+}
+
+// Whether a number was rounded among the notes, which then say so rather than speak of names.
+bool AnyRounded(const std::vector<reports::CsvIssue>& notes) {
+    return std::any_of(notes.begin(), notes.end(), [](const reports::CsvIssue& note) {
+        return note.kind == reports::CsvIssueKind::ValueRounded;
+    });
 }
 
 std::string_view TextOf(const QByteArray& bytes) {
@@ -39,31 +48,43 @@ std::optional<QByteArray> TImportController::ReadImportFile(const QString& path)
     return std::move(input.bytes);
 }
 
-void TImportController::ShowCsvIssues(const QString& caption, const QString& message,
-                                      const std::vector<reports::CsvIssue>& issues) {
+bool TImportController::ShowCsvIssues(const QString& caption, const QString& message,
+                                      const std::vector<reports::CsvIssue>& issues,
+                                      bool offerRounding) {
     std::vector<TIssueListDialog::Row> rows;
     for (const reports::CsvIssue& issue : issues)
         rows.push_back({issue.line, issue.column, QString::fromStdString(issue.text),
                         exchange::DescribeCsvIssue(issue)});
     TIssueListDialog dialog(caption, message, rows, &window_);
-    dialog.exec();
+    if (offerRounding &&
+        std::all_of(issues.begin(), issues.end(), [](const reports::CsvIssue& issue) {
+            return issue.kind == reports::CsvIssueKind::CellRefused && issue.cell &&
+                   teamdata::RoundingTakes(*issue.cell);
+        }))
+        dialog.OfferRounding();
+    return dialog.exec() == TIssueListDialog::RoundChosen;
 }
 
 void TImportController::ImportTeamCsvFile(const QString& path, TeamCsvQuestion question) {
     const std::optional<QByteArray> bytes = ReadImportFile(path);
     if (!bytes)
         return;
-    ImportTeamCsv(plans::PlanTeamCsvImport(TextOf(*bytes), window_.TeamShown(), window_.ShownTeam(),
-                                           exchange::DecodeTextBytes),
-                  TMainForm::tr("Import Team CSV"), StepName(EditStep::TeamCsvImport), question);
+    const auto plan = [&](bool round) {
+        return plans::PlanTeamCsvImport(TextOf(*bytes), window_.TeamShown(), window_.ShownTeam(),
+                                        exchange::DecodeTextBytes, round);
+    };
+    ImportTeamCsv(plan(false), TMainForm::tr("Import Team CSV"), StepName(EditStep::TeamCsvImport),
+                  question, [&] { return plan(true); });
 }
 
 void TImportController::ImportTeamCsv(const plans::TeamCsvPlan& plan, const QString& caption,
-                                      const QString& stepName, TeamCsvQuestion question) {
+                                      const QString& stepName, TeamCsvQuestion question,
+                                      const std::function<plans::TeamCsvPlan()>& rounded) {
     switch (plan.decision) {
     case plans::TeamCsvDecision::Refused:
-        ShowCsvIssues(caption, TMainForm::tr("Nothing was imported because of these errors."),
-                      plan.read.errors);
+        if (ShowCsvIssues(caption, TMainForm::tr("Nothing was imported because of these errors."),
+                          plan.read.errors, static_cast<bool>(rounded)))
+            ImportTeamCsv(rounded(), caption, stepName, question);
         return;
     case plans::TeamCsvDecision::NotOneTeam:
         ShowError(&window_, TMainForm::tr("A team CSV import reads a file of one team. Import "
@@ -111,10 +132,12 @@ void TImportController::ImportTeamCsv(const plans::TeamCsvPlan& plan, const QStr
     // One step on the undo stack; nothing reaches the image until the user saves.
     window_.ApplyTeam(team.texts, stepName);
     if (!plan.read.notes.empty())
-        ShowCsvIssues(
-            caption,
-            TMainForm::tr("Imported. These names were changed to the way the game writes them."),
-            plan.read.notes);
+        ShowCsvIssues(caption,
+                      AnyRounded(plan.read.notes)
+                          ? TMainForm::tr("Imported. These cells were read as listed.")
+                          : TMainForm::tr("Imported. These names were changed to the way the "
+                                          "game writes them."),
+                      plan.read.notes);
 }
 
 bool TImportController::LeagueImportMayStart() {
@@ -131,28 +154,40 @@ TImportController::PrepareLeagueImport(const QString& path) {
     const std::optional<QByteArray> bytes = ReadImportFile(path);
     if (!bytes)
         return std::nullopt;
+    return PrepareLeagueImport(*bytes, false);
+}
+
+std::optional<TImportController::LeagueImport>
+TImportController::PrepareLeagueImport(const QByteArray& bytes, bool round) {
     exchange::LoadedImage image = exchange::LoadImage(window_.FilePath());
     if (image.Refused()) {
         ShowError(&window_, SourceUnreadableMessage());
         return std::nullopt;
     }
     LeagueImport import;
-    import.plan =
-        plans::PlanImport(image.bytes, BytesOf(*bytes), {std::nullopt, exchange::DecodeTextBytes});
+    plans::ImportChoices how{std::nullopt, exchange::DecodeTextBytes};
+    how.round = round;
+    import.plan = plans::PlanImport(image.bytes, BytesOf(bytes), how);
     import.image = std::move(image.bytes);
     return import;
 }
 
 void TImportController::ImportLeagueCsvFile(const QString& path) {
-    const std::optional<LeagueImport> import = PrepareLeagueImport(path);
+    if (const std::optional<QByteArray> bytes = ReadImportFile(path))
+        ImportLeagueCsv(*bytes, TMainForm::tr("Import League CSV"));
+}
+
+void TImportController::ImportLeagueCsv(const QByteArray& bytes, const QString& caption,
+                                        bool round) {
+    const std::optional<LeagueImport> import = PrepareLeagueImport(bytes, round);
     if (!import)
         return;
     const plans::ImportPlan& plan = import->plan;
     const reports::CsvImport& read = plan.read;
-    const QString caption = TMainForm::tr("Import League CSV");
     if (!read.errors.empty()) {
-        ShowCsvIssues(caption, TMainForm::tr("Nothing was changed because of these errors."),
-                      read.errors);
+        if (ShowCsvIssues(caption, TMainForm::tr("Nothing was changed because of these errors."),
+                          read.errors, !round))
+            ImportLeagueCsv(bytes, caption, true);
         return;
     }
     const std::vector<teamdata::TeamWrite>& writes = plan.writes;
@@ -193,9 +228,12 @@ void TImportController::ImportLeagueCsvFile(const QString& path) {
         window_.CloseCartridge();
     if (!read.notes.empty())
         ShowCsvIssues(caption,
-                      TMainForm::tr("%n team(s) rewritten. These names were changed to the way "
-                                    "the game writes them.",
-                                    nullptr, teams),
+                      AnyRounded(read.notes)
+                          ? TMainForm::tr("%n team(s) rewritten. These cells were read as listed.",
+                                          nullptr, teams)
+                          : TMainForm::tr("%n team(s) rewritten. These names were changed to the "
+                                          "way the game writes them.",
+                                          nullptr, teams),
                       read.notes);
     else
         MessageDlg(&window_, TMainForm::tr("%n team(s) rewritten.", nullptr, teams),

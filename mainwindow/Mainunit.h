@@ -101,6 +101,7 @@ public:
     [[nodiscard]] QMenu* I1() const { return i1_; } // the Import submenu
     [[nodiscard]] QAction* MenuImportCSV() const { return menuImportCSV_; }
     [[nodiscard]] QAction* MenuImportLeagueCSV() const { return menuImportLeagueCSV_; }
+    [[nodiscard]] QAction* MenuImportSeason() const { return menuImportSeason_; }
     [[nodiscard]] QAction* MenuApplyPatch() const { return menuApplyPatch_; }
     [[nodiscard]] QAction* MenuCompare() const { return menuCompare_; }
     [[nodiscard]] QAction* MenuImageInfo() const { return menuImageInfo_; }
@@ -161,6 +162,7 @@ public:
     void MenuOutputPatchClick();
     void MenuImportCSVClick();
     void MenuImportLeagueCSVClick();
+    void MenuImportSeasonClick();
     void MenuApplyPatchClick();
     void MenuCompareClick();
     void MenuImageInfoClick();
@@ -288,6 +290,7 @@ private:
     QMenu* i1_ = nullptr;
     QAction* menuImportCSV_ = nullptr;
     QAction* menuImportLeagueCSV_ = nullptr;
+    QAction* menuImportSeason_ = nullptr;
     QAction* menuApplyPatch_ = nullptr;
     QAction* menuCompare_ = nullptr;
     QAction* menuImageInfo_ = nullptr;
@@ -312,6 +315,7 @@ private:
     FileDialogSettings saveLeagueOverviewDialog_;
     FileDialogSettings importCSVDialog_;
     FileDialogSettings importLeagueCSVDialog_;
+    FileDialogSettings importSeasonDialog_;
     FileDialogSettings patchOriginalDialog_;
     FileDialogSettings savePatchDialog_;
     FileDialogSettings applyPatchDialog_;

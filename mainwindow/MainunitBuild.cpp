@@ -74,6 +74,7 @@ void TMainForm::BuildMenu() {
     i1_ = menuUpdate_->addMenu(tr("&Import"));
     menuImportCSV_ = i1_->addAction(tr("Team &CSV...", "import"));
     menuImportLeagueCSV_ = i1_->addAction(tr("&League CSV...", "import"));
+    menuImportSeason_ = i1_->addAction(tr("Import season statistics..."));
     menuApplyPatch_ = i1_->addAction(tr("Apply &Patch..."));
     menuCompare_ = menuUpdate_->addAction(tr("Show &Differences..."));
     menuImageInfo_ = menuUpdate_->addAction(tr("Image In&formation..."));
@@ -113,6 +114,7 @@ void TMainForm::BuildMenu() {
     connect(menuOutputPatch_, &QAction::triggered, this, &TMainForm::MenuOutputPatchClick);
     connect(menuImportCSV_, &QAction::triggered, this, &TMainForm::MenuImportCSVClick);
     connect(menuImportLeagueCSV_, &QAction::triggered, this, &TMainForm::MenuImportLeagueCSVClick);
+    connect(menuImportSeason_, &QAction::triggered, this, &TMainForm::MenuImportSeasonClick);
     connect(menuApplyPatch_, &QAction::triggered, this, &TMainForm::MenuApplyPatchClick);
     connect(menuCompare_, &QAction::triggered, this, &TMainForm::MenuCompareClick);
     connect(menuImageInfo_, &QAction::triggered, this, &TMainForm::MenuImageInfoClick);
@@ -282,6 +284,7 @@ void TMainForm::BuildFileDialogs() {
         QStringLiteral("html"), QStringLiteral("*.html"), true, tr("Export League Overview")};
     importCSVDialog_ = {csvFiles, csv, anyCsv, false, tr("Import Team CSV")};
     importLeagueCSVDialog_ = {csvFiles, csv, anyCsv, false, tr("Import League CSV")};
+    importSeasonDialog_ = {csvFiles, csv, anyCsv, false, tr("Import Season Statistics")};
     patchOriginalDialog_ = {images, nes, anyNes, false, tr("Open the Original Image")};
     savePatchDialog_ = {
         FilterText({{tr("BPS patch (*.bps)"), "*.bps"}, {tr("IPS patch (*.ips)"), "*.ips"}}),

@@ -64,7 +64,7 @@ void PlanWithPatch(ComparisonPlan& plan, std::span<const std::uint8_t> image,
 void PlanWithCsv(ComparisonPlan& plan, std::span<const std::uint8_t> image,
                  std::span<const std::uint8_t> file, const CompareChoices& how) {
     // Compared as importing would write it: the import's own plan, never a reading of its own.
-    ImportPlan import = PlanImport(image, file, {how.team, how.decodeText});
+    ImportPlan import = PlanImport(image, file, {how.team, how.decodeText, {}, how.round});
     if (TeamMissing(import))
         plan.decision = CompareDecision::TeamMissing;
     else if (!import.read.errors.empty())

@@ -34,6 +34,7 @@ struct CompareChoices {
     // The user has already agreed to go on with an image that does not look like the game's.
     bool agreed = false;
     TextDecoder decodeText; // needed for a CSV file only
+    bool round = false;     // a CSV file's numbers rounded to values the cells hold
 };
 
 struct ComparisonPlan {

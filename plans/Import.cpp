@@ -40,8 +40,9 @@ void NoteSameReadings(std::vector<reports::CsvIssue>& notes) {
 ImportPlan PlanImport(std::span<const std::uint8_t> image, std::span<const std::uint8_t> file,
                       const ImportChoices& how) {
     ImportPlan plan;
-    plan.read = ReadCsvFile({reinterpret_cast<const char*>(file.data()), file.size()},
-                            LeagueTextsOf(image), how.team, how.decodeText, how.readKanji);
+    plan.read =
+        ReadCsvFile({reinterpret_cast<const char*>(file.data()), file.size()}, LeagueTextsOf(image),
+                    how.team, how.decodeText, how.round, how.readKanji);
     NoteSameReadings(plan.read.notes);
     if (!plan.read.errors.empty())
         return plan;
@@ -67,11 +68,11 @@ bool TeamMissing(const ImportPlan& plan) {
 }
 
 TeamCsvPlan PlanTeamCsvImport(std::string_view file, const teamdata::TeamTexts& shown,
-                              int shownTeam, const TextDecoder& decodeText) {
+                              int shownTeam, const TextDecoder& decodeText, bool round) {
     reports::LeagueTexts current;
     current.fill(shown);
     TeamCsvPlan plan;
-    plan.read = ReadCsvFile(file, current, shownTeam, decodeText);
+    plan.read = ReadCsvFile(file, current, shownTeam, decodeText, round);
     if (!plan.read.errors.empty())
         plan.decision = TeamCsvDecision::Refused;
     else if (plan.read.teams.size() != 1)
@@ -97,7 +98,7 @@ std::vector<teamdata::LeagueChange> ShownTeamChanges(std::span<const std::uint8_
 
 reports::CsvImport ReadCsvFile(std::string_view bytes, const reports::LeagueTexts& current,
                                std::optional<int> teamOfTeamCsv, const TextDecoder& decodeText,
-                               const teamdata::KanjiNameReader& readKanji) {
+                               bool round, const teamdata::KanjiNameReader& readKanji) {
     const reports::TextEncoding encoding = reports::GuessTextEncoding(bytes);
     if (encoding == reports::TextEncoding::Utf16 || encoding == reports::TextEncoding::Utf32 ||
         encoding == reports::TextEncoding::NotText) {
@@ -118,8 +119,8 @@ reports::CsvImport ReadCsvFile(std::string_view bytes, const reports::LeagueText
     // Shift_JIS text with any Japanese in it is practically never valid UTF-8, and text that is
     // both (plain ASCII) reads the same either way.
     if (reports::IsValidUtf8(bytes))
-        return reports::ReadCsv(bytes, current, teamOfTeamCsv, readKanji);
-    return reports::ReadCsv(decodeText(bytes), current, teamOfTeamCsv, readKanji);
+        return reports::ReadCsv(bytes, current, teamOfTeamCsv, round, readKanji);
+    return reports::ReadCsv(decodeText(bytes), current, teamOfTeamCsv, round, readKanji);
 }
 
 reports::LeagueTexts LeagueTextsOf(std::span<const std::uint8_t> image) {

@@ -28,6 +28,9 @@ struct ImportChoices {
     // Names in kanji read as kana, only when the user asked (--read-kanji, "Import with
     // readings"); without it such a name is refused as any character without a tile is.
     teamdata::KanjiNameReader readKanji = {};
+    // Numbers the cells cannot hold as written rounded to the nearest they can and noted, only
+    // when the user asked (--round, "Round and import").
+    bool round = false;
 };
 
 struct ImportPlan {
@@ -69,7 +72,8 @@ struct TeamCsvPlan {
 };
 
 [[nodiscard]] TeamCsvPlan PlanTeamCsvImport(std::string_view file, const teamdata::TeamTexts& shown,
-                                            int shownTeam, const TextDecoder& decodeText);
+                                            int shownTeam, const TextDecoder& decodeText,
+                                            bool round = false);
 
 // What importing `imported` into team `team` changes, which shows `shown` (unsaved edits
 // included): the image with the shown team before and after, compared as the league import
@@ -82,7 +86,7 @@ ShownTeamChanges(std::span<const std::uint8_t> image, int team, const teamdata::
 [[nodiscard]] reports::CsvImport ReadCsvFile(std::string_view bytes,
                                              const reports::LeagueTexts& current,
                                              std::optional<int> teamOfTeamCsv,
-                                             const TextDecoder& decodeText,
+                                             const TextDecoder& decodeText, bool round = false,
                                              const teamdata::KanjiNameReader& readKanji = {});
 
 // Every team's texts as the image holds them.

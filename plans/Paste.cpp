@@ -18,11 +18,12 @@ PastePlan PlanPaste(std::string_view text, const teamdata::TeamTexts& shown,
     // UTF-8 already, so nothing is left to decode.
     if (const std::optional<std::string> teamCsv = reports::TeamCsvOfPaste(text)) {
         plan.decision = PasteDecision::TeamCsv;
-        plan.teamCsv = PlanTeamCsvImport(*teamCsv, shown, how.shownTeam,
-                                         [](std::string_view bytes) { return std::string(bytes); });
+        plan.teamCsv = PlanTeamCsvImport(
+            *teamCsv, shown, how.shownTeam,
+            [](std::string_view bytes) { return std::string(bytes); }, how.round);
         return plan;
     }
-    plan.read = reports::ReadPaste(text, how.target, shown, how.labelSpellings);
+    plan.read = reports::ReadPaste(text, how.target, shown, how.labelSpellings, how.round);
     if (!plan.read.Accepted())
         plan.decision = PasteDecision::Refused;
     else if (plan.read.texts == shown)

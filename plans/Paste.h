@@ -27,6 +27,7 @@ struct PasteChoices {
     reports::LabelSpellings labelSpellings; // words of the interface's language for the labels
     std::size_t largest = 0;                // the most text a paste reads
     int shownTeam = 0;
+    bool round = false; // numbers rounded as the import rounds them, when the user asked
 };
 
 struct PastePlan {

@@ -101,8 +101,9 @@ struct Block {
 
 class Importer {
 public:
-    Importer(const LeagueTexts& current, const teamdata::KanjiNameReader& readKanji)
+    Importer(const LeagueTexts& current, bool round, const teamdata::KanjiNameReader& readKanji)
         : current_(current)
+        , round_(round)
         , readKanji_(readKanji) {}
 
     CsvImport Read(std::string_view text, std::optional<int> teamOfTeamCsv);
@@ -128,6 +129,7 @@ private:
 
     const LeagueTexts& current_;
 
+    bool round_ = false;
     const teamdata::KanjiNameReader& readKanji_;
     CsvImport result_;
     std::array<int, teamdata::TeamCount> namedAtLine_{};
@@ -347,7 +349,8 @@ bool Importer::ReadRow(const CsvRecord& record, teamdata::Grid grid, int row,
                        std::array<std::string, Columns>& cells, int team) {
     // The structure was checked: the line has a field for every column.
     const std::span<const std::string> written(record.fields.data(), Columns);
-    teamdata::CellRowRead read = teamdata::ReadCellRow(grid, row, 1, written, cells, readKanji_);
+    teamdata::CellRowRead read =
+        teamdata::ReadCellRow(grid, row, 1, written, cells, round_, readKanji_);
     std::move(read.texts.begin(), read.texts.end(), cells.begin());
     const bool positionsRead = !teamdata::RefusesABattingOrderPosition(read.problems);
     for (teamdata::CellProblem& problem : read.problems) {
@@ -357,11 +360,20 @@ bool Importer::ReadRow(const CsvRecord& record, teamdata::Grid grid, int row,
     }
     for (teamdata::CellNote& cellNote : read.notes) {
         CsvIssue note;
-        note.kind = cellNote.kind == teamdata::CellNoteKind::NameKeptFromNumber
-                        ? CsvIssueKind::NameKeptFromNumber
-                    : cellNote.kind == teamdata::CellNoteKind::NameRead
-                        ? CsvIssueKind::NameRead
-                        : CsvIssueKind::NameSpellingChanged;
+        switch (cellNote.kind) {
+        case teamdata::CellNoteKind::NameKeptFromNumber:
+            note.kind = CsvIssueKind::NameKeptFromNumber;
+            break;
+        case teamdata::CellNoteKind::NameSpellingChanged:
+            note.kind = CsvIssueKind::NameSpellingChanged;
+            break;
+        case teamdata::CellNoteKind::ValueRounded:
+            note.kind = CsvIssueKind::ValueRounded;
+            break;
+        case teamdata::CellNoteKind::NameRead:
+            note.kind = CsvIssueKind::NameRead;
+            break;
+        }
         note.allowed = std::move(cellNote.otherReadings);
         note.line = record.line;
         note.column = cellNote.column;
@@ -389,8 +401,9 @@ void Importer::CheckFieldingPositions(const Block& block, const teamdata::TeamTe
 } // namespace
 
 CsvImport ReadCsv(std::string_view utf8, const LeagueTexts& current,
-                  std::optional<int> teamOfTeamCsv, const teamdata::KanjiNameReader& readKanji) {
-    return Importer(current, readKanji).Read(utf8, teamOfTeamCsv);
+                  std::optional<int> teamOfTeamCsv, bool round,
+                  const teamdata::KanjiNameReader& readKanji) {
+    return Importer(current, round, readKanji).Read(utf8, teamOfTeamCsv);
 }
 
 } // namespace reports

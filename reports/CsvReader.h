@@ -55,6 +55,8 @@ enum class CsvIssueKind {
     // A note: two names in kanji of one team were read alike (`expected`); this one (`text`)
     // and the one at `otherLine`.
     SameReading,
+    // A note: the number `text` was rounded to `expected`, as the import was asked to.
+    ValueRounded,
 };
 
 struct CsvIssue {
@@ -104,9 +106,11 @@ inline constexpr std::size_t MaxCsvRecords =
 // it is, so that whatever the image holds reads back; every other cell must be a value the
 // dialogs could give. A team CSV is read into `teamOfTeamCsv`. The fielding positions of the
 // batting order are checked for every team the file changes, as a save would.
-// With `readKanji`, names in kanji are read as kana (see teamdata::ReadCellRow).
+// With `round`, a number a cell cannot hold as written is rounded to the nearest value it can
+// and noted (ValueRounded). With `readKanji`, names in kanji are read as kana (see
+// teamdata::ReadCellRow).
 [[nodiscard]] CsvImport ReadCsv(std::string_view utf8, const LeagueTexts& current,
-                                std::optional<int> teamOfTeamCsv,
+                                std::optional<int> teamOfTeamCsv, bool round = false,
                                 const teamdata::KanjiNameReader& readKanji = {});
 
 } // namespace reports

@@ -83,9 +83,10 @@ using LabelSpellings = std::map<std::string, std::string, std::less<>>;
 // fit, and where the batters change, the batting order's fielding positions must stay 2..9 once
 // each; otherwise every problem is listed and nothing is taken. In the batting side and pitching
 // style columns a cell that is one of `labelSpellings` is read as its label.
+// With `round`, numbers the cells cannot hold are rounded as the import rounds them, and noted.
 [[nodiscard]] PasteRead ReadPaste(std::string_view text, PasteTarget target,
                                   const teamdata::TeamTexts& current,
-                                  const LabelSpellings& labelSpellings = {});
+                                  const LabelSpellings& labelSpellings = {}, bool round = false);
 
 // The text as a team CSV, comma-separated as CSV出力 writes it, when its first line is the batter
 // header (the whole team copied, from the file or from a spreadsheet that opened it, with tabs);

@@ -130,6 +130,7 @@ std::variant<AcceptedCell, CellRefusal> AcceptValue(std::string_view written,
     refusal.minimum = minimum;
     refusal.maximum = maximum;
     refusal.step = step;
+    refusal.pointScale = pointScale;
     return refusal;
 }
 

@@ -57,6 +57,9 @@ struct CellRefusal {
     int minimum = 0;
     int maximum = 0;
     int step = 0;
+    // Where not 0, `minimum`, `maximum` and `step` are in units of 1/pointScale, and the fan
+    // thinks of them as that decimal: an average of .200 to .400, an ERA of 0.00 to 9.90.
+    int pointScale = 0;
     std::vector<std::string> allowed;
     std::string character;
     int position = 0;

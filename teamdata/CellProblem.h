@@ -28,6 +28,7 @@ enum class CellNoteKind {
     NameSpellingChanged, // small kana were written large, as the game writes them
     NameKeptFromNumber,  // a number a spreadsheet made of a name of digits: the name is kept
     NameRead,            // a name in kanji read as kana, on request; `otherReadings` the rest
+    ValueRounded,        // a number off the column's step or range, rounded as asked
 };
 
 // A cell taken in another form than written; no problem, but worth telling.
@@ -59,13 +60,18 @@ struct CellRowRead {
 // Texts written elsewhere (a line of a file, a row of a pasted block) read into grid row `row`
 // from grid column `firstColumn` on, each by AcceptCellText against the text at the same place
 // of `current`, which is as long as `written`. Every cell is read, so that every refusal is
-// listed at once.
+// listed at once. With `round`, a number the cell cannot hold as written is rounded to the
+// nearest value it can (RoundCellValue) and noted; what is no number is refused all the same.
 // With `readKanji`, a name in kanji becomes its first reading that fits; when none fits, the cell
 // is refused with every reading listed.
 [[nodiscard]] CellRowRead ReadCellRow(Grid grid, int row, int firstColumn,
                                       std::span<const std::string> written,
-                                      std::span<const std::string> current,
+                                      std::span<const std::string> current, bool round = false,
                                       const KanjiNameReader& readKanji = {});
+
+// True when reading the cell again with rounding would take it: a number off the column's step or
+// range, not a text that is no number. The window offers rounding only when every problem is one.
+[[nodiscard]] bool RoundingTakes(const CellProblem& problem);
 
 // True when one of `problems` is a position cell of the batting order: the order cannot be
 // judged then, the position read being the one refused.

@@ -557,6 +557,42 @@
         <translation>&quot;%1&quot; has no reading in kana, letters and digits</translation>
     </message>
     <message>
+        <source>rate the league from a sheet of a real season&apos;s statistics</source>
+        <translation>rate the league from a sheet of a real season&apos;s statistics</translation>
+    </message>
+    <message>
+        <source>Read a sheet of a season&apos;s statistics (CSV in UTF-8 or Shift_JIS: one header row with the columns team, name and role, then one row per player) and make the game&apos;s values of them by the rules: the teams the sheet names get its players in sheet order, 13 batters and 5 pitchers each; the others stay as they are. The result is imported into the image, as the import does, or written as a league file with -o.</source>
+        <translation>Read a sheet of a season&apos;s statistics (CSV in UTF-8 or Shift_JIS: one header row with the columns team, name and role, then one row per player) and make the game&apos;s values of them by the rules: the teams the sheet names get its players in sheet order, 13 batters and 5 pitchers each; the others stay as they are. The result is imported into the image, as the import does, or written as a league file with -o.</translation>
+    </message>
+    <message>
+        <source>The sheet of statistics (.csv).</source>
+        <translation>The sheet of statistics (.csv).</translation>
+    </message>
+    <message>
+        <source>The cartridge image the league comes from and, without -o, goes into.</source>
+        <translation>The cartridge image the league comes from and, without -o, goes into.</translation>
+    </message>
+    <message>
+        <source>The rules (TOML) that make the values; the built-in rules (season-rules.toml) when not given.</source>
+        <translation>The rules (TOML) that make the values; the built-in rules (season-rules.toml) when not given.</translation>
+    </message>
+    <message>
+        <source>Print, for every player and column, the statistic read, the rule followed and the value, one tab-separated line each.</source>
+        <translation>Print, for every player and column, the statistic read, the rule followed and the value, one tab-separated line each.</translation>
+    </message>
+    <message>
+        <source>Write the league file here instead of importing; - for standard output.</source>
+        <translation>Write the league file here instead of importing; - for standard output.</translation>
+    </message>
+    <message>
+        <source>name the image with --image: the league the sheet goes into</source>
+        <translation>name the image with --image: the league the sheet goes into</translation>
+    </message>
+    <message>
+        <source>Round a number that a cell cannot hold as written to the nearest value the game holds (a tie to the higher, beyond the range to its nearest end: .313 becomes .314, 2.35 becomes 2.40, 4 an ERA of 4.00); every rounded cell is listed. What is no number is still refused.</source>
+        <translation>Round a number that a cell cannot hold as written to the nearest value the game holds (a tie to the higher, beyond the range to its nearest end: .313 becomes .314, 2.35 becomes 2.40, 4 an ERA of 4.00); every rounded cell is listed. What is no number is still refused.</translation>
+    </message>
+    <message>
         <source>Read names written in kanji as kana: each takes its first reading that fits in five places, and the notes name it with the other readings. A name none of whose readings fits stays an error.</source>
         <translation>Read names written in kanji as kana: each takes its first reading that fits in five places, and the notes name it with the other readings. A name none of whose readings fits stays an error.</translation>
     </message>
@@ -1084,6 +1120,10 @@
         <translation>names in kanji cannot be read: install the Debian package %1</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; was read as %2, the nearest value the game holds</source>
+        <translation>&quot;%1&quot; was read as %2, the nearest value the game holds</translation>
+    </message>
+    <message>
         <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name at line %3 is; the game shows the two alike</source>
         <translation>the name &quot;%1&quot; is read &quot;%2&quot; as the name at line %3 is; the game shows the two alike</translation>
     </message>
@@ -1144,6 +1184,165 @@
     <message>
         <source>an IPS patch carries no checksums, so it cannot prove that this is the image it was made for</source>
         <translation>an IPS patch carries no checksums, so it cannot prove that this is the image it was made for</translation>
+    </message>
+</context>
+<context>
+    <name>Season</name>
+    <message>
+        <source>batters</source>
+        <translation>batters</translation>
+    </message>
+    <message>
+        <source>pitchers</source>
+        <translation>pitchers</translation>
+    </message>
+    <message>
+        <source>not TOML: %1</source>
+        <translation>not TOML: %1</translation>
+    </message>
+    <message>
+        <source>%1 names no column of the game</source>
+        <translation>%1 names no column of the game</translation>
+    </message>
+    <message>
+        <source>%1 is no setting of the rules</source>
+        <translation>%1 is no setting of the rules</translation>
+    </message>
+    <message>
+        <source>the rule for %1 names no statistic (statistic = &quot;...&quot;) and no value</source>
+        <translation>the rule for %1 names no statistic (statistic = &quot;...&quot;) and no value</translation>
+    </message>
+    <message>
+        <source>the rule for %1 gives more than one of thresholds, rank and map</source>
+        <translation>the rule for %1 gives more than one of thresholds, rank and map</translation>
+    </message>
+    <message>
+        <source>the thresholds of %1 must rise; %2 comes after a threshold as high or higher</source>
+        <translation>the thresholds of %1 must rise; %2 comes after a threshold as high or higher</translation>
+    </message>
+    <message>
+        <source>%1 in the rule for %2: %3</source>
+        <translation>%1 in the rule for %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 holds no value the rules can use</source>
+        <translation>%1 holds no value the rules can use</translation>
+    </message>
+    <message>
+        <source>the team name %1 is mapped to %2, which are no team&apos;s initials</source>
+        <translation>the team name %1 is mapped to %2, which are no team&apos;s initials</translation>
+    </message>
+    <message>
+        <source>the sheet is empty; its first line names the columns</source>
+        <translation>the sheet is empty; its first line names the columns</translation>
+    </message>
+    <message>
+        <source>the first line has no column &quot;%1&quot;</source>
+        <translation>the first line has no column &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is neither a team&apos;s initials nor a team name of the rules</source>
+        <translation>%1 is neither a team&apos;s initials nor a team name of the rules</translation>
+    </message>
+    <message>
+        <source>%1 is no role; B or 打者 for a batter, P or 投手 for a pitcher</source>
+        <translation>%1 is no role; B or 打者 for a batter, P or 投手 for a pitcher</translation>
+    </message>
+    <message>
+        <source>%1 is written in kanji (&quot;%2&quot;), which are not read yet; write the name in kana or letters</source>
+        <translation>%1 is written in kanji (&quot;%2&quot;), which are not read yet; write the name in kana or letters</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>team %1 has %2 %3; the game holds %4</source>
+        <translation>team %1 has %2 %3; the game holds %4</translation>
+    </message>
+    <message>
+        <source>the first eight batters of team %1 do not hold the positions 2 to 9 once each</source>
+        <translation>the first eight batters of team %1 do not hold the positions 2 to 9 once each</translation>
+    </message>
+    <message>
+        <source>the rule for %1 reads %2, which no column of the sheet is headed with</source>
+        <translation>the rule for %1 reads %2, which no column of the sheet is headed with</translation>
+    </message>
+    <message>
+        <source>%1 under %2 is no number, which the rule for %3 needs</source>
+        <translation>%1 under %2 is no number, which the rule for %3 needs</translation>
+    </message>
+    <message>
+        <source>no %1 for this player, and the rule for %2 has no default</source>
+        <translation>no %1 for this player, and the rule for %2 has no default</translation>
+    </message>
+    <message>
+        <source>%1 under %2 is not in the map of the rule for %3</source>
+        <translation>%1 under %2 is not in the map of the rule for %3</translation>
+    </message>
+    <message>
+        <source>the sheet is no text in UTF-8 or Shift_JIS</source>
+        <translation>the sheet is no text in UTF-8 or Shift_JIS</translation>
+    </message>
+    <message>
+        <source>a quoted field opens here and is never closed</source>
+        <translation>a quoted field opens here and is never closed</translation>
+    </message>
+    <message>
+        <source>more than %1 lines, more than a league has players</source>
+        <translation>more than %1 lines, more than a league has players</translation>
+    </message>
+    <message>
+        <source>%1 is stored as %2</source>
+        <translation>%1 is stored as %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1, the sheet&apos;s column</source>
+        <translation>%1, the sheet&apos;s column</translation>
+    </message>
+    <message>
+        <source>%1, the statistic itself</source>
+        <translation>%1, the statistic itself</translation>
+    </message>
+    <message>
+        <source>%1, threshold %2</source>
+        <translation>%1, threshold %2</translation>
+    </message>
+    <message>
+        <source>%1, rank %2 of %3</source>
+        <translation>%1, rank %2 of %3</translation>
+    </message>
+    <message>
+        <source>%1, the map</source>
+        <translation>%1, the map</translation>
+    </message>
+    <message>
+        <source>one value for everyone</source>
+        <translation>one value for everyone</translation>
+    </message>
+    <message>
+        <source>no %1, the default</source>
+        <translation>no %1, the default</translation>
+    </message>
+    <message>
+        <source>%1, the default</source>
+        <translation>%1, the default</translation>
+    </message>
+    <message>
+        <source>no rule, as the row held it</source>
+        <translation>no rule, as the row held it</translation>
+    </message>
+    <message>
+        <source>, rounded</source>
+        <translation>, rounded</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; cannot be read in a rules file; write it another way</source>
+        <translation>the character &quot;%1&quot; cannot be read in a rules file; write it another way</translation>
     </message>
 </context>
 <context>
@@ -1285,6 +1484,10 @@ The team editor for the cartridge image of a 1992-season NES baseball game.
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Round and import</source>
+        <translation>Round and import</translation>
     </message>
 </context>
 <context>
@@ -1835,6 +2038,29 @@ Saving into it could damage it. Open it?</translation>
         <source>It replaces team %1, which is shown, as listed below. Nothing is written to the image until you save.</source>
         <translation>It replaces team %1, which is shown, as listed below. Nothing is written to the image until you save.</translation>
     </message>
+    <message>
+        <source>Import season statistics...</source>
+        <translation>Import season statistics...</translation>
+    </message>
+    <message>
+        <source>Import Season Statistics</source>
+        <translation>Import Season Statistics</translation>
+    </message>
+    <message>
+        <source>Pasted. These cells were read as listed.</source>
+        <translation>Pasted. These cells were read as listed.</translation>
+    </message>
+    <message>
+        <source>Imported. These cells were read as listed.</source>
+        <translation>Imported. These cells were read as listed.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n team(s) rewritten. These cells were read as listed.</source>
+        <translation>
+            <numerusform>%n team rewritten. These cells were read as listed.</numerusform>
+            <numerusform>%n teams rewritten. These cells were read as listed.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TNameForm</name>
@@ -1902,6 +2128,29 @@ Saving into it could damage it. Open it?</translation>
     <message>
         <source>&quot;%1&quot; has no reading in kana</source>
         <translation>&quot;%1&quot; has no reading in kana</translation>
+    </message>
+</context>
+<context>
+    <name>TSeasonController</name>
+    <message>
+        <source>Import Season Statistics</source>
+        <translation>Import Season Statistics</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>The rules %1 beside the sheet cannot be read.</source>
+        <translation>The rules %1 beside the sheet cannot be read.</translation>
+    </message>
+    <message>
+        <source>The image cannot be read.</source>
+        <translation>The image cannot be read.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed because of these errors.</source>
+        <translation>Nothing was changed because of these errors.</translation>
     </message>
 </context>
 <context>

@@ -553,6 +553,42 @@
         <translation>「%1」はかな・英字・数字で読めません</translation>
     </message>
     <message>
+        <source>rate the league from a sheet of a real season&apos;s statistics</source>
+        <translation>実際のシーズン成績のシートからリーグの能力値を作ります</translation>
+    </message>
+    <message>
+        <source>Read a sheet of a season&apos;s statistics (CSV in UTF-8 or Shift_JIS: one header row with the columns team, name and role, then one row per player) and make the game&apos;s values of them by the rules: the teams the sheet names get its players in sheet order, 13 batters and 5 pitchers each; the others stay as they are. The result is imported into the image, as the import does, or written as a league file with -o.</source>
+        <translation>シーズン成績のシート（UTF-8 または Shift_JIS の CSV。見出し行に team, name, role の列、その後に選手 1 人 1 行）を読み、規則でゲームの値を作ります。シートにあるチームはシートの順に選手（打者 13 人、投手 5 人）を得て、ほかのチームはそのままです。結果は取込と同じようにイメージに取り込むか、-o でリーグファイルとして書きます。</translation>
+    </message>
+    <message>
+        <source>The sheet of statistics (.csv).</source>
+        <translation>成績のシート（.csv）。</translation>
+    </message>
+    <message>
+        <source>The cartridge image the league comes from and, without -o, goes into.</source>
+        <translation>リーグを読み、-o がなければ書き込むカートリッジイメージ。</translation>
+    </message>
+    <message>
+        <source>The rules (TOML) that make the values; the built-in rules (season-rules.toml) when not given.</source>
+        <translation>値を作る規則（TOML）。省略すると組み込みの規則（season-rules.toml）。</translation>
+    </message>
+    <message>
+        <source>Print, for every player and column, the statistic read, the rule followed and the value, one tab-separated line each.</source>
+        <translation>選手と列ごとに、読んだ成績、使った規則、値をタブ区切りで 1 行ずつ出力します。</translation>
+    </message>
+    <message>
+        <source>Write the league file here instead of importing; - for standard output.</source>
+        <translation>取り込まずに、ここへリーグファイルを書きます。- は標準出力。</translation>
+    </message>
+    <message>
+        <source>name the image with --image: the league the sheet goes into</source>
+        <translation>--image でイメージを指定してください: シートを入れるリーグです</translation>
+    </message>
+    <message>
+        <source>Round a number that a cell cannot hold as written to the nearest value the game holds (a tie to the higher, beyond the range to its nearest end: .313 becomes .314, 2.35 becomes 2.40, 4 an ERA of 4.00); every rounded cell is listed. What is no number is still refused.</source>
+        <translation>そのままではセルに入らない数を、ゲームが持つ最も近い値に丸めます（ちょうど中間は高い方、範囲外は近い端。.313 は .314、2.35 は 2.40、防御率の 4 は 4.00）。丸めたセルはすべて一覧にします。数でないものはこれまでどおり読みません。</translation>
+    </message>
+    <message>
         <source>Read names written in kanji as kana: each takes its first reading that fits in five places, and the notes name it with the other readings. A name none of whose readings fits stays an error.</source>
         <translation>漢字で書かれた名前をかなで読みます。5 文字に収まる最初の読みを使い、注意にその読みとほかの読みを示します。どの読みも収まらない名前はエラーのままです。</translation>
     </message>
@@ -1079,6 +1115,10 @@
         <translation>漢字の名前を読めません。Debian パッケージ %1 をインストールしてください</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; was read as %2, the nearest value the game holds</source>
+        <translation>「%1」はゲームが持つ最も近い値 %2 として読みました</translation>
+    </message>
+    <message>
         <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name at line %3 is; the game shows the two alike</source>
         <translation>名前「%1」を %3 行目の名前と同じ「%2」と読みました。ゲームでは 2 人が同じ名前になります</translation>
     </message>
@@ -1139,6 +1179,165 @@
     <message>
         <source>an IPS patch carries no checksums, so it cannot prove that this is the image it was made for</source>
         <translation>IPS パッチにはチェックサムがないため、このイメージ用に作られたものかは確かめられません</translation>
+    </message>
+</context>
+<context>
+    <name>Season</name>
+    <message>
+        <source>batters</source>
+        <translation>打者</translation>
+    </message>
+    <message>
+        <source>pitchers</source>
+        <translation>投手</translation>
+    </message>
+    <message>
+        <source>not TOML: %1</source>
+        <translation>TOML ではありません: %1</translation>
+    </message>
+    <message>
+        <source>%1 names no column of the game</source>
+        <translation>%1 はゲームのどの列でもありません</translation>
+    </message>
+    <message>
+        <source>%1 is no setting of the rules</source>
+        <translation>%1 は規則の設定ではありません</translation>
+    </message>
+    <message>
+        <source>the rule for %1 names no statistic (statistic = &quot;...&quot;) and no value</source>
+        <translation>%1 の規則に成績（statistic = &quot;...&quot;）も値もありません</translation>
+    </message>
+    <message>
+        <source>the rule for %1 gives more than one of thresholds, rank and map</source>
+        <translation>%1 の規則に thresholds, rank, map のうち 2 つ以上があります</translation>
+    </message>
+    <message>
+        <source>the thresholds of %1 must rise; %2 comes after a threshold as high or higher</source>
+        <translation>%1 のしきい値は昇順でなければなりません。%2 が同じかより高いしきい値の後にあります</translation>
+    </message>
+    <message>
+        <source>%1 in the rule for %2: %3</source>
+        <translation>%2 の規則の %1: %3</translation>
+    </message>
+    <message>
+        <source>%1 holds no value the rules can use</source>
+        <translation>%1 に規則で使える値がありません</translation>
+    </message>
+    <message>
+        <source>the team name %1 is mapped to %2, which are no team&apos;s initials</source>
+        <translation>チーム名 %1 の対応先 %2 はどのチームの略称でもありません</translation>
+    </message>
+    <message>
+        <source>the sheet is empty; its first line names the columns</source>
+        <translation>シートが空です。1 行目に列の見出しが必要です</translation>
+    </message>
+    <message>
+        <source>the first line has no column &quot;%1&quot;</source>
+        <translation>1 行目に列「%1」がありません</translation>
+    </message>
+    <message>
+        <source>%1 is neither a team&apos;s initials nor a team name of the rules</source>
+        <translation>%1 はチームの略称でも規則のチーム名でもありません</translation>
+    </message>
+    <message>
+        <source>%1 is no role; B or 打者 for a batter, P or 投手 for a pitcher</source>
+        <translation>%1 は区分ではありません。打者は 打者 か B、投手は 投手 か P です</translation>
+    </message>
+    <message>
+        <source>%1 is written in kanji (&quot;%2&quot;), which are not read yet; write the name in kana or letters</source>
+        <translation>%1 は漢字（「%2」）で書かれていて、まだ読めません。かなか英字で書いてください</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>team %1 has %2 %3; the game holds %4</source>
+        <translation>チーム %1 の%3が %2 人です。ゲームは %4 人です</translation>
+    </message>
+    <message>
+        <source>the first eight batters of team %1 do not hold the positions 2 to 9 once each</source>
+        <translation>チーム %1 の最初の 8 人の打者の守備位置が 2〜9 の 1 つずつになっていません</translation>
+    </message>
+    <message>
+        <source>the rule for %1 reads %2, which no column of the sheet is headed with</source>
+        <translation>%1 の規則が読む %2 という見出しの列がシートにありません</translation>
+    </message>
+    <message>
+        <source>%1 under %2 is no number, which the rule for %3 needs</source>
+        <translation>%2 の %1 は数ではありません。%3 の規則には数が必要です</translation>
+    </message>
+    <message>
+        <source>no %1 for this player, and the rule for %2 has no default</source>
+        <translation>この選手に %1 がなく、%2 の規則に既定値がありません</translation>
+    </message>
+    <message>
+        <source>%1 under %2 is not in the map of the rule for %3</source>
+        <translation>%2 の %1 が %3 の規則の対応表にありません</translation>
+    </message>
+    <message>
+        <source>the sheet is no text in UTF-8 or Shift_JIS</source>
+        <translation>シートが UTF-8 または Shift_JIS のテキストではありません</translation>
+    </message>
+    <message>
+        <source>a quoted field opens here and is never closed</source>
+        <translation>ここで始まる引用符付きの欄が閉じていません</translation>
+    </message>
+    <message>
+        <source>more than %1 lines, more than a league has players</source>
+        <translation>%1 行を超えています。リーグの選手数より多い行です</translation>
+    </message>
+    <message>
+        <source>%1 is stored as %2</source>
+        <translation>%1 は %2 として保存されます</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>%1, the sheet&apos;s column</source>
+        <translation>%1、シートの列</translation>
+    </message>
+    <message>
+        <source>%1, the statistic itself</source>
+        <translation>%1、成績そのまま</translation>
+    </message>
+    <message>
+        <source>%1, threshold %2</source>
+        <translation>%1、しきい値 %2</translation>
+    </message>
+    <message>
+        <source>%1, rank %2 of %3</source>
+        <translation>%1、%3 人中 %2 位</translation>
+    </message>
+    <message>
+        <source>%1, the map</source>
+        <translation>%1、対応表</translation>
+    </message>
+    <message>
+        <source>one value for everyone</source>
+        <translation>全員に同じ値</translation>
+    </message>
+    <message>
+        <source>no %1, the default</source>
+        <translation>%1 なし、既定値</translation>
+    </message>
+    <message>
+        <source>%1, the default</source>
+        <translation>%1、既定値</translation>
+    </message>
+    <message>
+        <source>no rule, as the row held it</source>
+        <translation>規則なし、元の値のまま</translation>
+    </message>
+    <message>
+        <source>, rounded</source>
+        <translation>、丸め</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; cannot be read in a rules file; write it another way</source>
+        <translation>文字「%1」は規則ファイルでは読めません。別の書き方にしてください</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1479,10 @@ The team editor for the cartridge image of a 1992-season NES baseball game.
     <message>
         <source>Row</source>
         <translation>行</translation>
+    </message>
+    <message>
+        <source>Round and import</source>
+        <translation>丸めて読み込む</translation>
     </message>
 </context>
 <context>
@@ -1826,6 +2029,28 @@ Saving into it could damage it. Open it?</source>
         <source>It replaces team %1, which is shown, as listed below. Nothing is written to the image until you save.</source>
         <translation>表示中のチーム%1を下の一覧のとおり書き換えます。保存するまでイメージには書き込みません。</translation>
     </message>
+    <message>
+        <source>Import season statistics...</source>
+        <translation>シーズン成績取込...</translation>
+    </message>
+    <message>
+        <source>Import Season Statistics</source>
+        <translation>シーズン成績取込</translation>
+    </message>
+    <message>
+        <source>Pasted. These cells were read as listed.</source>
+        <translation>貼り付けました。次のセルは一覧のとおりに読みました。</translation>
+    </message>
+    <message>
+        <source>Imported. These cells were read as listed.</source>
+        <translation>取り込みました。次のセルは一覧のとおりに読みました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n team(s) rewritten. These cells were read as listed.</source>
+        <translation>
+            <numerusform>%nチームを書き換えました。次のセルは一覧のとおりに読みました</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TNameForm</name>
@@ -1893,6 +2118,29 @@ Saving into it could damage it. Open it?</source>
     <message>
         <source>&quot;%1&quot; has no reading in kana</source>
         <translation>「%1」はかなで読めません</translation>
+    </message>
+</context>
+<context>
+    <name>TSeasonController</name>
+    <message>
+        <source>Import Season Statistics</source>
+        <translation>シーズン成績取込</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>ファイルを読めません</translation>
+    </message>
+    <message>
+        <source>The rules %1 beside the sheet cannot be read.</source>
+        <translation>シートと同じ場所の規則 %1 を読めません</translation>
+    </message>
+    <message>
+        <source>The image cannot be read.</source>
+        <translation>イメージを読めません</translation>
+    </message>
+    <message>
+        <source>Nothing was changed because of these errors.</source>
+        <translation>次の誤りがあるため何も変更しませんでした。</translation>
     </message>
 </context>
 <context>

@@ -752,7 +752,7 @@ TEST_F(Cli, HelpIsInEitherLanguageAndListsLang) {
     const QString commands = japaneseHelp.section(QStringLiteral("コマンド:\n"), 1)
                                  .section(QStringLiteral("\n\n"), 0, 0);
     const QStringList lines = commands.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    EXPECT_EQ(lines.size(), 9) << commands.toStdString();
+    EXPECT_EQ(lines.size(), 10) << commands.toStdString();
     const QRegularExpression politeEnd(QStringLiteral("ます(（[^）]*）)?$"));
     for (const QString& line : lines)
         EXPECT_TRUE(politeEnd.match(line).hasMatch()) << line.toStdString();
@@ -1189,6 +1189,82 @@ TEST_F(Cli, TheNoteAboutAStoppedSaveEndsWithTheNextSuccessfulSave) {
         << err.str();
     EXPECT_EQ(TextsOf(image_)[Giants].batters[0][teamdata::BatterColumn::Average - 1], "396");
     EXPECT_TRUE(std::filesystem::exists(copy));
+}
+
+TEST_F(Cli, RoundOnRequestTakesRealNumbersAndListsEveryRoundedCell) {
+    reports::LeagueTexts edited = TextsOf(image_);
+    edited[Giants].batters[0][teamdata::BatterColumn::Average - 1] = ".313";
+    edited[Giants].pitchers[1][teamdata::PitcherColumn::Era - 1] = "2.35";
+    edited[Giants].pitchers[2][teamdata::PitcherColumn::Era - 1] = "4";
+    edited[Giants].pitchers[3][teamdata::PitcherColumn::Stamina - 1] = "many";
+    WriteBytes(Path("league.csv"), exchange::LeagueCsvBytes(edited));
+    const QByteArray original = FileBytes(image_);
+
+    // Without asking, every number off its step is refused as before, an ERA of 4 too.
+    const CliRun refused =
+        RunCli({QStringLiteral("import"), image_, Path("league.csv"), QStringLiteral("--dry-run")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(QString::fromUtf8(refused.err).count(QStringLiteral("the editor does not offer")), 3)
+        << refused.err.toStdString();
+    // Asked, the numbers are rounded and listed; what is no number is still refused.
+    const CliRun stillRefused = RunCli({QStringLiteral("import"), image_, Path("league.csv"),
+                                        QStringLiteral("--dry-run"), QStringLiteral("--round")});
+    EXPECT_EQ(stillRefused.status, 1);
+    EXPECT_TRUE(stillRefused.err.contains("not a number")) << stillRefused.err.toStdString();
+
+    edited[Giants].pitchers[3][teamdata::PitcherColumn::Stamina - 1] = "20.4";
+    WriteBytes(Path("league.csv"), exchange::LeagueCsvBytes(edited));
+    const CliRun rounded = RunCli({QStringLiteral("import"), image_, Path("league.csv"),
+                                   QStringLiteral("--dry-run"), QStringLiteral("--round")});
+    EXPECT_EQ(rounded.status, 0) << rounded.err.toStdString();
+    const QString notes = QString::fromUtf8(rounded.err);
+    EXPECT_TRUE(notes.contains(QStringLiteral("\".313\" was read as 314"))) << notes.toStdString();
+    EXPECT_TRUE(notes.contains(QStringLiteral("\"2.35\" was read as 240"))) << notes.toStdString();
+    EXPECT_TRUE(notes.contains(QStringLiteral("\"20.4\" was read as 20"))) << notes.toStdString();
+    // An ERA of 4 is 4.00 as a spreadsheet writes it: nothing rounded, nothing to tell.
+    EXPECT_FALSE(notes.contains(QStringLiteral("\"4\""))) << notes.toStdString();
+    EXPECT_TRUE(rounded.out.contains("AVG: ")) << rounded.out.toStdString();
+    EXPECT_EQ(FileBytes(image_), original);
+
+    // The comparison with the CSV file rounds alike, and the import writes what it listed.
+    const CliRun diff = RunCli({QStringLiteral("diff"), image_, QStringLiteral("--csv"),
+                                Path("league.csv"), QStringLiteral("--round")});
+    EXPECT_EQ(diff.status, 1) << diff.err.toStdString();
+    EXPECT_TRUE(diff.out.contains("→ 314")) << diff.out.toStdString();
+    const CliRun run = RunCli({QStringLiteral("import"), image_, Path("league.csv"),
+                               QStringLiteral("--round"), QStringLiteral("-o"), Path("copy.nes")});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    const reports::LeagueTexts written = TextsOf(Path("copy.nes"));
+    EXPECT_EQ(written[Giants].batters[0][teamdata::BatterColumn::Average - 1], "314");
+    EXPECT_EQ(written[Giants].pitchers[1][teamdata::PitcherColumn::Era - 1], "240");
+    EXPECT_EQ(written[Giants].pitchers[2][teamdata::PitcherColumn::Era - 1], "400");
+    EXPECT_EQ(written[Giants].pitchers[3][teamdata::PitcherColumn::Stamina - 1], "20");
+}
+
+TEST_F(Cli, SeasonReportsTheSheetsAndTheRulesErrorsAtTheirLinesAndWritesNothing) {
+    WriteBytes(Path("sheet.csv"), "team,name,role,AVG\nGiants,ﾀﾞｼｬ,B,.300\nＧ,ﾀﾞｼｬ,X,.300\n");
+    WriteBytes(Path("rules.toml"), "[batter.\"走力\"]\nstatistic = \"SB\"\n"
+                                   "thresholds = [[10, 20], [5, 30]]\n");
+    const QByteArray original = FileBytes(image_);
+    const CliRun sheet =
+        RunCli({QStringLiteral("season"), Path("sheet.csv"), QStringLiteral("--image"), image_});
+    EXPECT_EQ(sheet.status, 1);
+    const QStringList lines = QString::fromUtf8(sheet.err).split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 3) << sheet.err.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(Path("sheet.csv") + QStringLiteral(":2:1: Giants is neither")))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(Path("sheet.csv") + QStringLiteral(":3:3: X is no role")))
+        << lines[1].toStdString();
+    const CliRun rules =
+        RunCli({QStringLiteral("season"), Path("sheet.csv"), QStringLiteral("--image"), image_,
+                QStringLiteral("--rules"), Path("rules.toml")});
+    EXPECT_EQ(rules.status, 1);
+    EXPECT_TRUE(
+        rules.err.startsWith((Path("rules.toml") + QStringLiteral(":3: the thresholds")).toUtf8()))
+        << rules.err.toStdString();
+    const CliRun noImage = RunCli({QStringLiteral("season"), Path("sheet.csv")});
+    EXPECT_EQ(noImage.status, 2);
+    EXPECT_EQ(FileBytes(image_), original);
 }
 
 } // namespace

@@ -25,7 +25,15 @@ teamdata::CellRefusal RefusalOf(Grid grid, int column, std::string_view written,
 TEST(CellRefusalWords, SayWhatTheColumnAllows) {
     EXPECT_EQ(exchange::DescribeCellRefusal(
                   RefusalOf(Grid::Batters, teamdata::BatterColumn::Average, "abc", "300")),
-              QStringLiteral("not a number; allowed are 200 to 400 in steps of 2"));
+              QStringLiteral("not a number; allowed are .200 to .400 in steps of .002"));
+    EXPECT_EQ(exchange::DescribeCellRefusal(
+                  RefusalOf(Grid::Pitchers, teamdata::PitcherColumn::Era, "2.55", "250")),
+              QStringLiteral("the editor does not offer this value; allowed are 0.00 to 9.90 in "
+                             "steps of 0.10"));
+    EXPECT_EQ(exchange::DescribeCellRefusal(
+                  RefusalOf(Grid::Pitchers, teamdata::PitcherColumn::Fast, "195", "140")),
+              QStringLiteral("the editor does not offer this value; allowed are 80 to 194 in "
+                             "steps of 2"));
     EXPECT_EQ(exchange::DescribeCellRefusal(
                   RefusalOf(Grid::Batters, teamdata::BatterColumn::Fielding, "6", "3")),
               QStringLiteral("the editor does not offer this value; allowed are 1 to 5"));

@@ -149,9 +149,10 @@ TEST_F(WorkingSurface, ARefusedCellOrABrokenBattingOrderRefusesTheWholePasteAndL
     ReadNextIssueList(problems);
     PasteAt(MainForm->BatterTable(), 5, 2, "300\t20\t10\n401\t20\tabc\n");
     ASSERT_EQ(problems.size(), 2u);
-    EXPECT_EQ(problems[0], (QStringList{"３", "打率", "401",
-                                        "エディタでは設定できない値です。200から400まで2刻みの値が"
-                                        "使えます"}));
+    EXPECT_EQ(problems[0],
+              (QStringList{"３", "打率", "401",
+                           "エディタでは設定できない値です。.200から.400まで.002刻みの値が"
+                           "使えます"}));
     EXPECT_EQ(problems[1],
               (QStringList{"３", "走力", "abc", "数値ではありません。0から50までの値が使えます"}));
 
