@@ -90,6 +90,28 @@ BENCH_OK_STATUS=1 "$bin/bench_startup_runner" "$startup_runs" 3 2.0 0 \
     -- "$bin/bench_bare_core_copy" "$image" "$work/overview-floor.html" "$overview_size" \
     >>"$rows" 2>>"$log"
 
+# A season of 16 teams rated by the default rules into a league file, against a bare program
+# that reads the same sheet and the image and writes a file of the same size.
+sheet="$work/season.csv"
+"$cli" info "$image" | tail -n 16 | cut -f1 | python3 -c '
+import sys
+rows = ["team,name,role,bats,POS,AVG,HR,SB,E,A,throws,W,ERA,IP,velocity,SO,BB"]
+for t, team in enumerate(line.strip() for line in sys.stdin):
+    for b in range(13):
+        position = ["C", "1B", "2B", "3B", "SS", "LF", "CF", "RF"][b] if b < 8 else "1B"
+        rows.append(f"{team},た{b:02},B,R,{position},.{250 + 7 * b + t},{(b * 7 + t) % 50},{b + t},{b % 9},{t % 11},,,,,,,")
+    for p in range(5):
+        rows.append(f"{team},と{p:02},P,,,,,,,,R,{p + t},{2 + p * 0.37 + t * 0.05:.2f},{150 + 9 * p},{140 + p + t % 9},{120 + t},{40 + p}")
+print("\n".join(rows))' >"$sheet"
+"$cli" season "$sheet" --image "$image" -o "$work/season-league.csv"
+season_size=$(stat -c %s "$work/season-league.csv")
+"$bin/bench_startup_runner" "$startup_runs" 3 2.0 0 \
+    "tolvanek-cli season SHEET --image IMAGE -o FILE (16 teams), whole process" \
+    "bare Qt Core program: reads the sheet and the image, writes a file of the same size" \
+    -- "$cli" season "$sheet" --image "$image" -o "$work/season-league.csv" \
+    -- "$bin/bench_bare_core_read_two" "$sheet" "$image" "$work/season-floor.csv" "$season_size" \
+    >>"$rows" 2>>"$log"
+
 if command -v hyperfine >/dev/null; then
     # A second opinion on the whole-process times from a standard tool, in the log only.
     hyperfine -N --style basic --warmup 3 --runs "$startup_runs" "$bin/bench_bare_window" \
