@@ -2,6 +2,7 @@
 #include "KanjiReader.h"
 
 #include "NameNormalizer.h"
+#include "Utf8.h"
 
 #include <mecab.h>
 
@@ -23,74 +24,18 @@ constexpr int PlacesOfAName = 5;
 
 std::atomic<bool> anyLoaded{false};
 
-struct Utf8Char {
-    char32_t code = 0;
-    std::size_t length = 1;
-    bool valid = false;
-};
-
-Utf8Char NextChar(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) {
-        return static_cast<unsigned char>(text[at + i]);
-    };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    char32_t code = 0;
-    if (lead < 0x80)
-        return {lead, 1, true};
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07;
-    } else {
-        return {};
-    }
-    if (at + length > text.size())
-        return {};
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return {};
-        code = (code << 6) | (byte(i) & 0x3F);
-    }
-    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-    if (overlong || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return {};
-    return {code, length, true};
-}
+using teamdata::NextUtf8Char;
+using teamdata::Utf8Char;
+using teamdata::Utf8Of;
 
 bool ValidUtf8(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
-        const Utf8Char next = NextChar(text, at);
+        const Utf8Char next = NextUtf8Char(text, at);
         if (!next.valid)
             return false;
         at += next.length;
     }
     return true;
-}
-
-std::string Utf8(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
 }
 
 bool IsKanji(char32_t c) {
@@ -144,11 +89,11 @@ constexpr VariantKanji VariantKanjis[] = {
 std::string Hiragana(std::string_view katakana) {
     std::string out;
     for (std::size_t at = 0; at < katakana.size();) {
-        const Utf8Char next = NextChar(katakana, at);
+        const Utf8Char next = NextUtf8Char(katakana, at);
         char32_t c = next.code;
         if (c >= U'ァ' && c <= U'ヶ')
             c -= 0x60;
-        out += next.valid ? Utf8(c) : std::string(katakana.substr(at, next.length));
+        out += next.valid ? Utf8Of(c) : std::string(katakana.substr(at, next.length));
         at += next.length;
     }
     return out;
@@ -186,7 +131,7 @@ std::string WordReading(const MeCab::Node* node, bool& readable) {
             return Hiragana(reading);
     }
     for (std::size_t at = 0; at < surface.size();) {
-        const Utf8Char next = NextChar(surface, at);
+        const Utf8Char next = NextUtf8Char(surface, at);
         if (IsKanji(next.code))
             readable = false;
         at += next.length;
@@ -214,7 +159,7 @@ std::string DictionaryFolder() {
 
 bool ContainsKanji(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
-        const Utf8Char next = NextChar(text, at);
+        const Utf8Char next = NextUtf8Char(text, at);
         if (next.valid && IsKanji(next.code))
             return true;
         at += next.length;
@@ -225,12 +170,12 @@ bool ContainsKanji(std::string_view text) {
 std::string WithUsualKanji(std::string_view text) {
     std::string out;
     for (std::size_t at = 0; at < text.size();) {
-        const Utf8Char next = NextChar(text, at);
+        const Utf8Char next = NextUtf8Char(text, at);
         const auto variant =
             std::find_if(std::begin(VariantKanjis), std::end(VariantKanjis),
                          [&](const VariantKanji& kanji) { return kanji.variant == next.code; });
         if (next.valid && variant != std::end(VariantKanjis))
-            out += Utf8(variant->usual);
+            out += Utf8Of(variant->usual);
         else
             out += text.substr(at, next.length);
         at += next.length;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "NameNormalizer.h"
 
+#include "Utf8.h"
+
 #include "ImageLayout.h"
 #include "NameCodec.h"
 
@@ -87,70 +89,8 @@ static_assert(HalfWidthKatakana.size() == 0xFF9D - 0xFF66 + 1);
 constexpr char32_t CombiningVoicedMark = 0x3099;
 constexpr char32_t CombiningSemiVoicedMark = 0x309A;
 
-std::string Utf8(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
-// One character of a UTF-8 text; `valid` is false for a byte that starts no well-formed
-// character (overlong forms and surrogates included), which then stands alone.
-struct Utf8Char {
-    char32_t code = 0;
-    std::size_t length = 1;
-    bool valid = false;
-};
-
-Utf8Char NextChar(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80)
-        return {lead, 1, true};
-    // The length, the payload bits of the lead byte, and the least code that needs this length.
-    struct Form {
-        std::size_t length;
-        char32_t code;
-        char32_t least;
-    };
-    Form form{};
-    if ((lead & 0xE0) == 0xC0)
-        form = {2, lead & 0x1Fu, 0x80};
-    else if ((lead & 0xF0) == 0xE0)
-        form = {3, lead & 0x0Fu, 0x800};
-    else if ((lead & 0xF8) == 0xF0)
-        form = {4, lead & 0x07u, 0x10000};
-    else
-        return {};
-    const std::size_t length = form.length;
-    char32_t code = form.code;
-    if (length > text.size() - at)
-        return {};
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next & 0xC0) != 0x80)
-            return {};
-        code = code << 6 | (next & 0x3F);
-    }
-    if (code < form.least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return {};
-    return {code, length, true};
-}
-
 bool IsTileChar(char32_t c) {
-    const std::string text = Utf8(c);
+    const std::string text = Utf8Of(c);
     return text != PlaceholderChar &&
            std::find(TileCharTable.begin(), TileCharTable.end(), text) != TileCharTable.end();
 }
@@ -225,7 +165,7 @@ Reading Read(std::string_view text, bool countRefused) {
     Reading reading;
     int position = 0;
     for (std::size_t at = 0; at < text.size();) {
-        const Utf8Char next = NextChar(text, at);
+        const Utf8Char next = NextUtf8Char(text, at);
         ++position;
         const Folded folded = next.valid ? Fold(next.code) : Folded{};
         if (folded.count == 0) {
@@ -274,7 +214,7 @@ NameNormalization NormalizeName(std::string_view text) {
         return result;
     }
     for (char32_t tile : reading.tiles)
-        result.name += Utf8(tile);
+        result.name += Utf8Of(tile);
     for (int i = tiles; i < NameTileCount; ++i)
         result.name += NameSpaceChar;
     result.changed = result.name != text;
@@ -286,7 +226,7 @@ std::string NameForDisplay(std::string_view name) {
     std::string shown;
     char32_t last = 0; // the character written last
     for (std::size_t at = 0; at < name.size();) {
-        const Utf8Char next = NextChar(name, at);
+        const Utf8Char next = NextUtf8Char(name, at);
         const std::string_view written = name.substr(at, next.length);
         at += next.length;
         const char32_t c = next.valid ? next.code : 0;
@@ -298,15 +238,15 @@ std::string NameForDisplay(std::string_view name) {
                     return kana.plain == last && kana.mark == c && kana.composed <= U'ゖ';
                 });
             if (voiced != VoicedKanas.end()) {
-                shown.resize(shown.size() - Utf8(last).size());
+                shown.resize(shown.size() - Utf8Of(last).size());
                 last = voiced->composed;
-                shown += Utf8(last);
+                shown += Utf8Of(last);
                 continue;
             }
         }
         if (c == U'－' && (afterHiragana || last == U'ー')) {
             last = U'ー';
-            shown += Utf8(last);
+            shown += Utf8Of(last);
             continue;
         }
         shown += written;
@@ -325,7 +265,7 @@ std::optional<std::string> NameTileSpelling(std::string_view text) {
         return std::nullopt;
     std::string spelling;
     for (char32_t tile : reading.tiles)
-        spelling += Utf8(tile);
+        spelling += Utf8Of(tile);
     return spelling;
 }
 
