@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Season.h"
+#include "Utf8.h"
 
 #include "CellEditRules.h"
 #include "Columns.h"
@@ -244,34 +245,88 @@ private:
     SeasonRules& rules_;
 };
 
-// The first character toml++ 3.3 cannot be handed: asked whether such a character is white
-// space, its generated table reaches a branch it declares unreachable (U+00A1..U+0499 and
-// U+2BEE..U+2FE7, among them the Kangxi radicals that look like kanji). Empty when there is none;
-// `line` is its line.
+// Whether toml++ 3.3 may be handed `code` where white space may stand: asked whether such a
+// character is white space, its generated table reaches a branch it declares unreachable. Its
+// table is split in blocks of 0x3FA characters from U+00A0; three blocks have no case of their
+// own (U+00A0..U+0499, U+2C8E..U+3087 with the hiragana, U+FB66..U+FEFF), and of them only
+// U+00A0, U+3000 and U+FEFF are answered.
+bool UnsafeOutsideStrings(char32_t code) {
+    const bool inBlock = (code >= 0xA0 && code <= 0x499) || (code >= 0x2C8E && code <= 0x3087) ||
+                         (code >= 0xFB66 && code <= 0xFEFF);
+    return inBlock && code != 0xA0 && code != 0x3000 && code != 0xFEFF;
+}
+
+// The first such character that stands outside a string and a comment, where toml++ asks that
+// question (it is wrong TOML there anyway); inside strings and comments every character is read
+// as it is. Empty when there is none; `line` is its line.
 std::string UnreadableCharacter(std::string_view text, int& line) {
+    enum class Inside { Nothing, Comment, Basic, Literal, MultiBasic, MultiLiteral };
+    Inside inside = Inside::Nothing;
     line = 1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte == '\n')
+    const auto startsWith = [&](std::size_t at, std::string_view what) {
+        return text.substr(at, what.size()) == what;
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (c == '\n') {
             ++line;
-        std::size_t length = 0;
-        char32_t code = 0;
-        if ((byte & 0xE0) == 0xC0) {
-            length = 2;
-            code = byte & 0x1Fu;
-        } else if ((byte & 0xF0) == 0xE0) {
-            length = 3;
-            code = byte & 0x0Fu;
-        } else {
+            if (inside == Inside::Comment || inside == Inside::Basic || inside == Inside::Literal)
+                inside = Inside::Nothing;
+            ++i;
             continue;
         }
-        if (i + length > text.size())
-            return {};
-        for (std::size_t k = 1; k < length; ++k)
-            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
-        if ((code >= 0xA1 && code <= 0x499) || (code >= 0x2BEE && code <= 0x2FE7))
-            return std::string(text.substr(i, length));
-        i += length - 1;
+        switch (inside) {
+        case Inside::Nothing:
+            break;
+        case Inside::Comment:
+            ++i;
+            continue;
+        case Inside::Basic:
+        case Inside::MultiBasic:
+            if (c == '\\') {
+                i += 2;
+                continue;
+            }
+            if (inside == Inside::MultiBasic && startsWith(i, "\"\"\"")) {
+                inside = Inside::Nothing;
+                i += 3;
+            } else {
+                if (inside == Inside::Basic && c == '"')
+                    inside = Inside::Nothing;
+                ++i;
+            }
+            continue;
+        case Inside::Literal:
+        case Inside::MultiLiteral:
+            if (inside == Inside::MultiLiteral && startsWith(i, "\'\'\'")) {
+                inside = Inside::Nothing;
+                i += 3;
+            } else {
+                if (inside == Inside::Literal && c == '\'')
+                    inside = Inside::Nothing;
+                ++i;
+            }
+            continue;
+        }
+        if (c == '#') {
+            inside = Inside::Comment;
+        } else if (startsWith(i, "\"\"\"")) {
+            inside = Inside::MultiBasic;
+            i += 3;
+            continue;
+        } else if (startsWith(i, "\'\'\'")) {
+            inside = Inside::MultiLiteral;
+            i += 3;
+            continue;
+        } else if (c == '"') {
+            inside = Inside::Basic;
+        } else if (c == '\'') {
+            inside = Inside::Literal;
+        }
+        const teamdata::Utf8Char next = teamdata::NextUtf8Char(text, i);
+        if (next.valid && UnsafeOutsideStrings(next.code))
+            return std::string(text.substr(i, next.length));
+        i += next.length;
     }
     return {};
 }

@@ -181,6 +181,8 @@ TEST(SeasonPlan, RefusesRulesThatCannotBeFollowed) {
         {"[pitcher.Style]\nvalue = \"上\"\n", SeasonIssueKind::RuleValueRefused, 2},
         // A Kangxi radical that looks like the kanji 日, after a value.
         {"[teams]\nGiants = \"Ｇ\" \u2F47\n", SeasonIssueKind::RulesCharacter, 2},
+        // Hiragana where TOML wants white space: wrong there, and refused before toml++ sees it.
+        {"# よみうり\n[teams]\nGiants = \"Ｇ\" う\n", SeasonIssueKind::RulesCharacter, 3},
     };
     for (const auto& c : cases) {
         const SeasonPlan plan = Plan(Header + TeamRows("Ｇ"), c.rules);
@@ -189,6 +191,17 @@ TEST(SeasonPlan, RefusesRulesThatCannotBeFollowed) {
         EXPECT_EQ(plan.errors.front().line, c.line) << c.rules;
         EXPECT_EQ(plan.league, Current);
     }
+}
+
+TEST(SeasonPlan, ReadsHiraganaAndRadicalsInTheRulesStringsAndComments) {
+    std::string rules(DefaultSeasonRules());
+    const std::size_t teams = rules.find("[teams]\n");
+    ASSERT_NE(teams, std::string::npos);
+    rules.insert(teams + 8,
+                 "# チーム名はひらがなでも書けます\n\"よみうり\u2F47\" = 'Ｇ' # よみうり\n");
+    const SeasonPlan plan = Plan(Header + TeamRows("よみうり\u2F47"), rules);
+    ASSERT_TRUE(plan.errors.empty()) << static_cast<int>(plan.errors.front().kind);
+    EXPECT_EQ(plan.teams, std::vector<int>{3});
 }
 
 TEST(SeasonPlan, RefusesSheetsThatNameNoTeamOrHoldTheWrongPlayers) {
