@@ -95,8 +95,8 @@ class DevTools:
                 return message.get("result", {})
             self.events.append(message)
 
-    def wait_for(self, method):
-        deadline = time.monotonic() + TIMEOUT_SECONDS
+    def wait_for(self, method, seconds=None):
+        deadline = time.monotonic() + (TIMEOUT_SECONDS if seconds is None else seconds)
         for event in self.events:
             if event.get("method") == method:
                 return event

@@ -321,9 +321,18 @@ class PageCheck:
         self.expect(self.opens_tab("#open-overview"), "the overview page opened no tab")
         for form in ("bps", "ips"):
             page.evaluate(f"document.getElementById('patch-format-box').value = {form!r}")
-            page.browser.events.clear()
-            self.choose_file("make-patch-input", image)
-            started = page.browser.wait_for("Browser.downloadWillBegin")["params"]
+            # A download that follows a file chooser has no user gesture of its own left, and
+            # Chromium may hold back such a download after another one; choosing the file again
+            # is the user's click that lets it through.
+            for attempt in range(3):
+                page.browser.events.clear()
+                self.choose_file("make-patch-input", image)
+                try:
+                    started = page.browser.wait_for("Browser.downloadWillBegin", 10)["params"]
+                    break
+                except TimeoutError:
+                    if attempt == 2:
+                        raise
             while True:
                 event = page.browser.wait_for("Browser.downloadProgress")
                 page.browser.events.remove(event)
