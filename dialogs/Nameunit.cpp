@@ -2,6 +2,7 @@
 #include "Nameunit.h"
 
 #include "KanjiReader.h"
+#include "NameKeyboard.h"
 #include "NameNormalizer.h"
 #include "ShiftJis.h"
 #include "UiFont.h"
@@ -22,40 +23,18 @@ namespace {
 
 const QString FullWidthSpace = QStringLiteral("　");
 
-struct KeyPlace {
-    int number; // 0: no key at this place
-    const char* caption;
-};
+using teamdata::DeleteKeyNumber;
+using teamdata::KeyColumns;
+using teamdata::KeyGrid;
+using teamdata::KeyPlace;
+using teamdata::KeyRows;
+using teamdata::SpaceKeyNumber;
 
-// The keyboard as the user sees it: five kana rows read like the syllabary chart from the
-// right-hand column leftwards, then five rows of letters, "゛" "゜", digits and the editing keys.
-// A character key's caption is the character it types, which is data; the two editing keys
-// (91 deletes, 81 types a space) have none here, as theirs are words of the interface.
-constexpr int KeyColumns = 10;
-constexpr int KeyRows = 10;
 constexpr int KeyLefts[KeyColumns] = {16, 40, 64, 88, 112, 136, 160, 184, 208, 232};
 constexpr int KeyTops[KeyRows] = {16, 40, 64, 88, 112, 144, 168, 192, 216, 240};
 constexpr int KeySize = 20;
 
-// clang-format off
-constexpr KeyPlace KeyGrid[KeyRows][KeyColumns] = {
-    {{1, "わ"},  {6, "ら"},  {11, "や"}, {16, "ま"}, {20, "は"}, {29, "な"}, {30, "た"}, {39, "さ"}, {40, "か"}, {49, "あ"}},
-    {{2, "を"},  {7, "り"},  {12, "ゆ"}, {90, "み"}, {21, "ひ"}, {28, "に"}, {31, "ち"}, {38, "し"}, {41, "き"}, {48, "い"}},
-    {{3, "ん"},  {8, "る"},  {13, "よ"}, {17, "む"}, {22, "ふ"}, {27, "ぬ"}, {32, "つ"}, {37, "す"}, {42, "く"}, {47, "う"}},
-    {{0, ""},    {9, "れ"},  {0, ""},    {18, "め"}, {23, "へ"}, {26, "ね"}, {33, "て"}, {36, "せ"}, {43, "け"}, {46, "え"}},
-    {{0, ""},    {10, "ろ"}, {0, ""},    {19, "も"}, {24, "ほ"}, {25, "の"}, {34, "と"}, {35, "そ"}, {44, "こ"}, {45, "お"}},
-    {{0, ""},    {80, "Ｚ"}, {89, "Ｕ"}, {70, "Ｐ"}, {79, "Ｋ"}, {60, "Ｆ"}, {69, "Ａ"}, {0, ""},    {50, "５"}, {59, "０"}},
-    {{0, ""},    {83, "゛"}, {88, "Ｖ"}, {71, "Ｑ"}, {78, "Ｌ"}, {61, "Ｇ"}, {68, "Ｂ"}, {0, ""},    {51, "６"}, {58, "１"}},
-    {{0, ""},    {84, "゜"}, {87, "Ｗ"}, {72, "Ｒ"}, {77, "Ｍ"}, {62, "Ｈ"}, {67, "Ｃ"}, {0, ""},    {52, "７"}, {57, "２"}},
-    {{91, ""},   {81, ""},   {86, "Ｘ"}, {73, "Ｓ"}, {76, "Ｎ"}, {63, "Ｉ"}, {66, "Ｄ"}, {0, ""},    {53, "８"}, {56, "３"}},
-    {{0, ""},    {82, "．"}, {85, "Ｙ"}, {74, "Ｔ"}, {75, "Ｏ"}, {64, "Ｊ"}, {65, "Ｅ"}, {0, ""},    {54, "９"}, {55, "４"}},
-};
-// clang-format on
-
-constexpr int DeleteKeyNumber = 91;
-constexpr int SpaceKeyNumber = 81;
-
-constexpr int NamePlaces = 5;
+using teamdata::NamePlaces;
 
 QString KeyCaption(const KeyPlace& place) {
     if (place.number == DeleteKeyNumber)
@@ -86,10 +65,6 @@ QString ReadingChoiceText(const readings::NameReading& reading) {
         return TNameForm::tr("%1 (%2 places)").arg(spelling).arg(reading.places);
     //: A reading that takes more than the five places a name has; it cannot be chosen.
     return TNameForm::tr("%1 (%2 places, too long)").arg(spelling).arg(reading.places);
-}
-
-bool IsSpace(QChar c) {
-    return c == QLatin1Char(' ') || c == QChar(0x3000);
 }
 
 } // namespace
@@ -220,36 +195,17 @@ QString TNameForm::PadName(const QString& text) {
 }
 
 TNameForm::TypedName TNameForm::NormalizeTyped(const QString& text) {
-    // Spaces at either end are kept as places of the name being typed; what lies between them
-    // goes through the same rule as any name from outside.
-    qsizetype lead = 0;
-    while (lead < text.size() && IsSpace(text.at(lead)))
-        ++lead;
-    qsizetype trail = 0;
-    while (trail < text.size() - lead && IsSpace(text.at(text.size() - 1 - trail)))
-        ++trail;
-    const QString core = text.mid(lead, text.size() - lead - trail);
-    QString name;
-    if (!core.isEmpty()) {
-        const teamdata::NameNormalization normalized = teamdata::NormalizeName(core.toStdString());
-        switch (normalized.outcome) {
-        case teamdata::NameNormalization::Outcome::UnknownCharacter:
-            return {false,
-                    {},
-                    tr("\"%1\" cannot be used").arg(QString::fromStdString(normalized.character))};
-        case teamdata::NameNormalization::Outcome::TooLong:
-            return {false, {}, TooLongRefusal()};
-        case teamdata::NameNormalization::Outcome::Accepted:
-            name = QString::fromStdString(normalized.name);
-            while (name.endsWith(QChar(0x3000)))
-                name.chop(1);
-            break;
-        }
-    }
-    const QString typed = QString(lead, QChar(0x3000)) + name + QString(trail, QChar(0x3000));
-    if (typed.size() > NamePlaces)
+    const teamdata::NameNormalization typed = teamdata::NormalizeTypedName(text.toStdString());
+    switch (typed.outcome) {
+    case teamdata::NameNormalization::Outcome::UnknownCharacter:
+        return {
+            false, {}, tr("\"%1\" cannot be used").arg(QString::fromStdString(typed.character))};
+    case teamdata::NameNormalization::Outcome::TooLong:
         return {false, {}, TooLongRefusal()};
-    return {true, typed, {}};
+    case teamdata::NameNormalization::Outcome::Accepted:
+        break;
+    }
+    return {true, QString::fromStdString(typed.name), {}};
 }
 
 void TNameForm::NameEditTextEdited(const QString& text) {

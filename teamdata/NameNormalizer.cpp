@@ -269,4 +269,61 @@ std::optional<std::string> NameTileSpelling(std::string_view text) {
     return spelling;
 }
 
+NameNormalization NormalizeTypedName(std::string_view text) {
+    constexpr std::string_view Space = " ";
+    constexpr std::string_view WideSpace = "\u3000";
+    const auto spaceAt = [&](std::size_t at) {
+        return text.substr(at, Space.size()) == Space           ? Space.size()
+               : text.substr(at, WideSpace.size()) == WideSpace ? WideSpace.size()
+                                                                : 0;
+    };
+    int lead = 0;
+    std::size_t begin = 0;
+    while (const std::size_t size = spaceAt(begin)) {
+        begin += size;
+        ++lead;
+    }
+    int trail = 0;
+    std::size_t end = text.size();
+    while (end > begin) {
+        if (end >= Space.size() + begin && text.substr(end - Space.size(), Space.size()) == Space)
+            end -= Space.size();
+        else if (end >= WideSpace.size() + begin &&
+                 text.substr(end - WideSpace.size(), WideSpace.size()) == WideSpace)
+            end -= WideSpace.size();
+        else
+            break;
+        ++trail;
+    }
+    NameNormalization typed;
+    std::string name;
+    if (end > begin) {
+        typed = NormalizeName(text.substr(begin, end - begin));
+        if (typed.outcome != NameNormalization::Outcome::Accepted)
+            return typed;
+        name = typed.name;
+        while (name.size() >= WideSpace.size() &&
+               std::string_view(name).substr(name.size() - WideSpace.size()) == WideSpace)
+            name.resize(name.size() - WideSpace.size());
+    }
+    std::string spaced;
+    for (int i = 0; i < lead; ++i)
+        spaced += WideSpace;
+    spaced += name;
+    for (int i = 0; i < trail; ++i)
+        spaced += WideSpace;
+    const auto places = std::count_if(spaced.begin(), spaced.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    });
+    if (places > NamePlaces) {
+        typed.outcome = NameNormalization::Outcome::TooLong;
+        typed.tiles = NameTilesNeeded(spaced);
+        return typed;
+    }
+    typed.outcome = NameNormalization::Outcome::Accepted;
+    typed.changed = spaced != text;
+    typed.name = std::move(spaced);
+    return typed;
+}
+
 } // namespace teamdata

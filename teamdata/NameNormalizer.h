@@ -52,4 +52,11 @@ struct NameNormalization {
 // reading of a name shows before the user picks one. Nothing when a character has no tile.
 [[nodiscard]] std::optional<std::string> NameTileSpelling(std::string_view text);
 
+// A name as the name box holds it while the user types: spaces at either end kept as places of
+// the name (as full-width spaces), what lies between them through NormalizeName, unpadded. A
+// refused text (outcome UnknownCharacter or TooLong, with its character or tiles) leaves the box
+// as it was; so does one of more than NamePlaces places.
+inline constexpr int NamePlaces = 5;
+[[nodiscard]] NameNormalization NormalizeTypedName(std::string_view text);
+
 } // namespace teamdata
