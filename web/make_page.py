@@ -18,7 +18,7 @@ from pathlib import Path
 # The translation contexts the page words its texts from: its own and the window's it shares.
 PAGE_CONTEXTS = {"Web", "ImageFile", "ImageIdentity", "MessageDialogs", "TMainForm", "Changes",
                  "League", "PatchFiles",
-                 "EditCaptions"}
+                 "EditCaptions", "TNameForm"}
 
 
 def catalog_of(ts_file):

@@ -79,15 +79,19 @@ function openBytes(name, bytes) {
   if (check.verdict === "questionable") {
     const question = qsTranslate("TMainForm", "This file does not look like an image of this game (%1).\nSaving into it could damage it. Open it?");
     ask(fill(question, [describeDoubt(check)]), function (agreed) {
-      if (agreed) show(name, image, check);
+      if (agreed) show(name, image, check, bytes);
       else image.delete();
     });
     return;
   }
-  show(name, image, check);
+  show(name, image, check, bytes);
 }
 
 function openFile(file) {
+  askBeforeDroppingEdits(function () { readImageFile(file); });
+}
+
+function readImageFile(file) {
   // How long opening takes, from the file given to its first team drawn, for the budget's test.
   performance.mark("image-chosen");
   if (!core.admitsFileSize(file.size)) {
@@ -101,8 +105,9 @@ function openFile(file) {
   });
 }
 
-function show(name, image, check) {
+function show(name, image, check, bytes) {
   if (shown) shown.image.delete();
+  beginEditing(bytes);
   shown = { image: image, check: check, name: name, team: 0 };
   const box = byId("team-box");
   box.textContent = "";
@@ -130,12 +135,13 @@ function show(name, image, check) {
 }
 
 function showTeam(team) {
-  const texts = shown.image.team(team);
+  const texts = teamTexts(team);
   shown.team = team;
   drawGrid(byId("batter-grid"), gridTexts.batterHeaders, gridTexts.batterLabels, texts.batters);
   drawGrid(byId("pitcher-grid"), gridTexts.pitcherHeaders, gridTexts.pitcherLabels, texts.pitchers);
   drawSwatch(byId("helmet-swatch"), texts.helmet, qsTranslate("EditCaptions", "Helmet"));
   drawSwatch(byId("uniform-swatch"), texts.uniform, qsTranslate("EditCaptions", "Uniform"));
+  gridsDrawn();
 }
 
 function drawSwatch(swatch, color, name) {
@@ -300,7 +306,7 @@ function connect() {
   });
   connectFiles();
   byId("team-box").addEventListener("change", function (event) {
-    showTeam(Number(event.target.value));
+    switchTeam(Number(event.target.value));
   });
   byId("language-box").addEventListener("change", function (event) {
     setLanguage(event.target.value);
@@ -309,14 +315,18 @@ function connect() {
     byId(id).addEventListener("keydown", gridKey);
     byId(id).addEventListener("click", gridClick);
   });
+  connectEditing();
   let dragDepth = 0;
   const cover = byId("drop-cover");
   document.addEventListener("dragenter", function (event) {
     event.preventDefault();
+    // A row dragged within a grid is no file to open.
+    if (!event.dataTransfer.types.includes("Files")) return;
     ++dragDepth;
     cover.hidden = false;
   });
-  document.addEventListener("dragleave", function () {
+  document.addEventListener("dragleave", function (event) {
+    if (!event.dataTransfer.types.includes("Files")) return;
     dragDepth = Math.max(0, dragDepth - 1);
     if (dragDepth === 0) cover.hidden = true;
   });

@@ -2679,5 +2679,101 @@ Saving into it could damage it. Open it?</translation>
         <source>An IPS patch cannot describe images larger than 16 MiB; make a BPS patch.</source>
         <translation>An IPS patch cannot describe images larger than 16 MiB; make a BPS patch.</translation>
     </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>%1 places left</source>
+        <translation>%1 places left</translation>
+    </message>
+    <message>
+        <source>row %1, %2</source>
+        <translation>row %1, %2</translation>
+    </message>
+    <message>
+        <source>Round the numbers to the nearest values the game holds?</source>
+        <translation>Round the numbers to the nearest values the game holds?</translation>
+    </message>
+    <message>
+        <source>A team CSV import reads a file of one team.</source>
+        <translation>A team CSV import reads a file of one team.</translation>
+    </message>
+    <message>
+        <source>This is a team CSV: import it with the team CSV button.</source>
+        <translation>This is a team CSV: import it with the team CSV button.</translation>
+    </message>
+    <message>
+        <source>These changes will be made to the image; nothing is written until you save.</source>
+        <translation>These changes will be made to the image; nothing is written until you save.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Save the image</source>
+        <translation>Save the image</translation>
+    </message>
+    <message>
+        <source>Save the image as...</source>
+        <translation>Save the image as...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Helmet colour...</source>
+        <translation>Helmet colour...</translation>
+    </message>
+    <message>
+        <source>Uniform colour...</source>
+        <translation>Uniform colour...</translation>
+    </message>
+    <message>
+        <source>Import a team CSV...</source>
+        <translation>Import a team CSV...</translation>
+    </message>
+    <message>
+        <source>Import a league file...</source>
+        <translation>Import a league file...</translation>
+    </message>
+    <message>
+        <source>Click a cell, or press Enter, F2 or Space on it, to change it. Drag a row by its label, or press Alt+Up or Alt+Down, to move a player. Ctrl+Z undoes, Ctrl+Y redoes, Ctrl+C and Ctrl+V copy and paste rows with spreadsheets, Ctrl+S saves.</source>
+        <translation>Click a cell, or press Enter, F2 or Space on it, to change it. Drag a row by its label, or press Alt+Up or Alt+Down, to move a player. Ctrl+Z undoes, Ctrl+Y redoes, Ctrl+C and Ctrl+V copy and paste rows with spreadsheets, Ctrl+S saves.</translation>
+    </message>
+    <message>
+        <source>Now:</source>
+        <translation>Now:</translation>
+    </message>
+    <message>
+        <source>New name</source>
+        <translation>New name</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>line %1, field %2</source>
+        <translation>line %1, field %2</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>line %1</translation>
+    </message>
 </context>
 </TS>

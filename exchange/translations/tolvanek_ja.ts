@@ -2669,5 +2669,101 @@ Saving into it could damage it. Open it?</source>
         <source>An IPS patch cannot describe images larger than 16 MiB; make a BPS patch.</source>
         <translation>IPSパッチは16 MiBより大きいイメージを表せません。BPSパッチを作ってください。</translation>
     </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>未保存の変更があります</translation>
+    </message>
+    <message>
+        <source>%1 places left</source>
+        <translation>残り %1 文字</translation>
+    </message>
+    <message>
+        <source>row %1, %2</source>
+        <translation>%1 行目、%2</translation>
+    </message>
+    <message>
+        <source>Round the numbers to the nearest values the game holds?</source>
+        <translation>数値をゲームが持てる最も近い値に丸めますか？</translation>
+    </message>
+    <message>
+        <source>A team CSV import reads a file of one team.</source>
+        <translation>チームCSVの取込は1チームのファイルを読みます。</translation>
+    </message>
+    <message>
+        <source>This is a team CSV: import it with the team CSV button.</source>
+        <translation>これはチームCSVです。チームCSVのボタンで取り込んでください。</translation>
+    </message>
+    <message>
+        <source>These changes will be made to the image; nothing is written until you save.</source>
+        <translation>イメージに次の変更を加えます。保存するまで何も書き込まれません。</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Save the image</source>
+        <translation>イメージを保存</translation>
+    </message>
+    <message>
+        <source>Save the image as...</source>
+        <translation>名前を付けてイメージを保存...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
+    </message>
+    <message>
+        <source>Helmet colour...</source>
+        <translation>ヘルメットの色...</translation>
+    </message>
+    <message>
+        <source>Uniform colour...</source>
+        <translation>ユニフォームの色...</translation>
+    </message>
+    <message>
+        <source>Import a team CSV...</source>
+        <translation>チームCSVを取り込む...</translation>
+    </message>
+    <message>
+        <source>Import a league file...</source>
+        <translation>リーグファイルを取り込む...</translation>
+    </message>
+    <message>
+        <source>Click a cell, or press Enter, F2 or Space on it, to change it. Drag a row by its label, or press Alt+Up or Alt+Down, to move a player. Ctrl+Z undoes, Ctrl+Y redoes, Ctrl+C and Ctrl+V copy and paste rows with spreadsheets, Ctrl+S saves.</source>
+        <translation>セルをクリックするか、セルで Enter、F2、スペースを押すと変更できます。行の見出しをドラッグするか Alt+↑、Alt+↓ で選手を移動します。Ctrl+Z で元に戻し、Ctrl+Y でやり直し、Ctrl+C と Ctrl+V で表計算ソフトと行をコピー・貼り付けし、Ctrl+S で保存します。</translation>
+    </message>
+    <message>
+        <source>Now:</source>
+        <translation>現在:</translation>
+    </message>
+    <message>
+        <source>New name</source>
+        <translation>新しい名前</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>line %1, field %2</source>
+        <translation>%1 行目、%2 項目</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>%1 行目</translation>
+    </message>
 </context>
 </TS>
