@@ -309,6 +309,51 @@ class EditCheck:
         self.expect(copied.split("\t")[0] == self.cell("pitchers", 4, 1),
                     f"Ctrl+C copied {copied!r}")
 
+    def choose_file(self, input_id, path):
+        page = self.page
+        page.send("Page.setInterceptFileChooserDialog", {"enabled": True})
+        page.browser.events.clear()
+        page.click(f"label:has(#{input_id})")
+        chooser = page.browser.wait_for("Page.fileChooserOpened")
+        page.send("DOM.setFileInputFiles", {"files": [str(path)],
+                                            "backendNodeId": chooser["params"]["backendNodeId"]})
+
+    def check_imports(self, image):
+        page = self.page
+        before = self.cells()
+        # Another team's CSV into the shown team: asked about with its changes, one step.
+        lines = cli_lines(self.cli, "export", str(image), "--team", "Ｇ", "--encoding", "utf-8")
+        team_file = self.output / "team-g.csv"
+        team_file.write_text("\r\n".join(lines) + "\r\n", encoding="utf-8")
+        self.choose_file("import-team-input", team_file)
+        page.wait_until("document.getElementById('question').open")
+        question = page.evaluate("document.getElementById('question-text').textContent")
+        self.expect(question.count("\n") > 4,
+                    f"the team CSV import asked {question[:200]!r}")
+        page.click("#question-yes")
+        rows = [line.split(",") for line in lines]
+        self.expect(self.cells()["batters"] == rows[1:14], "the team CSV was not imported")
+        page.press("z", CTRL)
+        self.expect(self.cells() == before, "Ctrl+Z did not undo the team CSV import")
+        # A league file with one pitcher's earned run average changed in the shown team.
+        rows = [line.split(",") for line in cli_lines(self.cli, "export", str(image),
+                                                       "--encoding", "utf-8")]
+        rows[17][3] = "110" if rows[17][3] != "110" else "220"
+        league = self.output / "league.csv"
+        league.write_text("\r\n".join(",".join(row) for row in rows) + "\r\n",
+                          encoding="utf-8")
+        self.choose_file("import-league-input", league)
+        page.wait_until("document.getElementById('question').open")
+        page.click("#question-no")
+        self.expect(self.cells() == before, "No to the league import changed cells")
+        self.choose_file("import-league-input", league)
+        page.wait_until("document.getElementById('question').open")
+        page.click("#question-yes")
+        self.expect(self.cell("pitchers", 2, 4) == rows[17][3],
+                    "the league import did not reach the shown team")
+        page.press("z", CTRL)
+        self.expect(self.cells() == before, "Ctrl+Z did not undo the league import")
+
     def check_refused_save(self):
         # A position the batting order cannot hold twice: the save is refused, nothing saved.
         self.set_value("batters", 2, 4, "1")
@@ -436,6 +481,7 @@ def run(chromium, page_file, cli, output, image, seed):
             page.press("z", CTRL)
             page.press("z", CTRL)
             page.press("z", CTRL)
+            check.check_imports(image)
             check.check_names()
             check.check_steps_and_values()
             check.check_rows_and_colors()
