@@ -5,23 +5,26 @@
 "use strict";
 
 let editor = null;
-// Where a save in place writes: a file the browser lets the page write (one dropped on the page
-// in Chromium, or picked by "save as"); none for an image from the file input.
+// Where a save in place writes: the opened image where the browser lets the page write it (a file
+// dropped on the page, in Chromium); none for an image from the file input, which is saved as a
+// download under its name.
 let imageHandle = null;
 let droppedHandle = null;
 
 const gridNames = { "batter-grid": "batters", "pitcher-grid": "pitchers" };
 
-function beginEditing(bytes) {
+function beginEditing(bytes, name) {
   if (editor) editor.delete();
   editor = new core.PageEditor(bytes);
   imageHandle = null;
-  // A file dropped on the page can be written back where the browser gives its handle.
-  if (droppedHandle) {
-    const handle = droppedHandle;
-    droppedHandle = null;
-    handle.then(function (found) {
-      if (found && found.kind === "file") imageHandle = found;
+  // A file dropped on the page can be written back where the browser gives its handle; only the
+  // very file dropped, never one opened after a drop that opened nothing.
+  const dropped = droppedHandle;
+  droppedHandle = null;
+  if (dropped && dropped.name === name) {
+    dropped.handle.then(function (found) {
+      if (found && found.kind === "file" && found.name === name && editor && shown.name === name)
+        imageHandle = found;
     }, function () {});
   }
   byId("editing").hidden = false;
@@ -495,7 +498,8 @@ function saveImageAs() {
   window.showSaveFilePicker({ suggestedName: shown.name }).then(function (handle) {
     const bytes = savedBytes();
     if (!bytes) return;
-    writeTo(handle, bytes).then(function () { imageHandle = handle; }, saveFailed);
+    // As in the window, the page stays with the image it opened: a later save goes there.
+    writeTo(handle, bytes).catch(saveFailed);
   }, function () {}); // the picker cancelled: nothing is saved
 }
 
@@ -656,9 +660,11 @@ function connectEditing() {
   // opens the file.
   document.addEventListener("drop", function (event) {
     const items = event.dataTransfer && event.dataTransfer.items;
-    droppedHandle = items && items.length > 0 && items[0].getAsFileSystemHandle
-      ? items[0].getAsFileSystemHandle() : null;
+    const files = event.dataTransfer && event.dataTransfer.files;
+    droppedHandle = items && items.length > 0 && items[0].getAsFileSystemHandle && files.length > 0
+      ? { handle: items[0].getAsFileSystemHandle(), name: files[0].name } : null;
   }, true);
+  byId("image-input").addEventListener("change", function () { droppedHandle = null; }, true);
   window.addEventListener("beforeunload", function (event) {
     if (editor && editor.state().unsaved) {
       event.preventDefault();

@@ -107,7 +107,7 @@ function readImageFile(file) {
 
 function show(name, image, check, bytes) {
   if (shown) shown.image.delete();
-  beginEditing(bytes);
+  beginEditing(bytes, name);
   shown = { image: image, check: check, name: name, team: 0 };
   const box = byId("team-box");
   box.textContent = "";
