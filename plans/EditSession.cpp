@@ -51,7 +51,8 @@ void EditSession::ShowTeam(int team) {
 }
 
 bool EditSession::Push(Step step) {
-    if (*step.base == Base() && step.shown == Shown())
+    const bool sameBase = step.base == steps_[at_].base || *step.base == Base();
+    if (sameBase && step.shown == Shown())
         return false;
     steps_.resize(at_ + 1);
     // A step undone and then replaced can never be the saved state again.

@@ -9,6 +9,7 @@
 // one to explore with. A failure names the seed and the iteration.
 
 #include "CellEditRules.h"
+#include "EditSession.h"
 #include "ImageCheck.h"
 #include "MainWindowFixture.h"
 #include "NameCodec.h"
@@ -404,6 +405,13 @@ protected:
                 pitchers[r][c] = MainForm->PitcherTable()->Cells(c + 1, r + 1).toStdString();
         const SaveRefusal refusal = CheckTeamTexts(batters, pitchers);
         const int changedBefore = MainForm->DataChanged();
+        // The browser page's save of the same texts into the same image, for the bytes it writes.
+        const TeamTexts shownTexts{
+            batters,
+            pitchers,
+            {MainForm->RomTeamData().HelmetColorByte, MainForm->RomTeamData().UniformColorByte}};
+        const std::optional<Bytes> pageSave = plans::ImageWithTeam(FileBytes(), team, shownTexts);
+        ASSERT_EQ(plans::PlanSave(team, shownTexts).refusal, refusal);
 
         MessageSeen seen;
         if (refusal != SaveRefusal::None)
@@ -424,8 +432,8 @@ protected:
         if (refusal != SaveRefusal::None) {
             ASSERT_TRUE(seen.seen);
             ASSERT_EQ(seen.Headline(), refusal == SaveRefusal::FieldingPositions
-                                     ? QStringLiteral("守備位置がおかしい")
-                                     : RefusedRecordMessage(batters, pitchers));
+                                           ? QStringLiteral("守備位置がおかしい")
+                                           : RefusedRecordMessage(batters, pitchers));
             ASSERT_EQ(MainForm->DataChanged(), changedBefore);
             ASSERT_TRUE(FileBytes() == model) << "a refused save wrote something";
             ++checks.refusedSaves;
@@ -447,6 +455,8 @@ protected:
         model[entry + 1] = MainForm->RomTeamData().UniformColorByte;
         ASSERT_EQ(MainForm->DataChanged(), 0);
         ExpectFileIsModel();
+        ASSERT_TRUE(pageSave && *pageSave == FileBytes())
+            << "the page's save writes other bytes than the window's";
         ++checks.saves;
 
         // Showing another team and this one again reads back what was just saved.
