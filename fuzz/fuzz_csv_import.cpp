@@ -21,6 +21,7 @@
 
 #include "CellMerge.h"
 #include "CsvReader.h"
+#include "EditSession.h"
 #include "Import.h"
 #include "LeagueCsv.h"
 #include "NameCodec.h"
@@ -337,6 +338,42 @@ void CheckImportPlan(std::string_view text, std::optional<int> team, const CsvIm
     FUZZ_CHECK(again.read.errors.empty() && again.writes.empty() && again.result == plan.result);
 }
 
+// The browser page's editing session given the same text as a paste and as a league file: a
+// paste applied is one step that undoes to the team as it was, anything refused leaves no step,
+// and a save writes the shown team as its texts say or nothing at all.
+void CheckEditSession(std::string_view text, int team, Grid grid, int row, int column) {
+    plans::EditSession session(CurrentImage());
+    session.ShowTeam(team);
+    const TeamTexts before = session.Shown();
+    const plans::PastePlan pasted = session.Paste(text, {grid, column, row}, Spellings(), false);
+    FUZZ_CHECK(session.CanUndo() == (pasted.decision == plans::PasteDecision::Apply));
+    if (session.CanUndo()) {
+        FUZZ_CHECK(session.Shown() == pasted.read.texts);
+        FUZZ_CHECK(session.Undo() && session.Shown() == before && !session.Unsaved());
+        FUZZ_CHECK(session.Redo() && session.Shown() == pasted.read.texts);
+    }
+    const TeamTexts shown = session.Shown();
+    const bool refused = session.PlanSave().refusal != SaveRefusal::None;
+    const std::optional<std::vector<std::uint8_t>> saved = session.Save();
+    FUZZ_CHECK(saved.has_value() == !refused);
+    if (saved) {
+        FUZZ_CHECK(TextsOf(TeamRecordsAt(*saved, team)) == shown);
+        for (int other = 0; other < TeamCount; ++other)
+            if (other != team)
+                FUZZ_CHECK(TeamRecordsAt(*saved, other) == TeamRecordsAt(CurrentImage(), other));
+        FUZZ_CHECK(!session.Unsaved());
+    }
+
+    plans::EditSession league(CurrentImage());
+    league.ShowTeam(team);
+    const plans::LeagueImportOutcome imported = league.ImportLeague(text, false, true);
+    FUZZ_CHECK(imported.applied == league.CanUndo());
+    if (imported.applied) {
+        FUZZ_CHECK(league.Base() == imported.plan.result);
+        FUZZ_CHECK(league.Undo() && league.Base() == CurrentImage());
+    }
+}
+
 // Two reads give the same teams, errors and notes, at the same places.
 bool SameRead(const CsvImport& a, const CsvImport& b) {
     const auto sameIssues = [](const std::vector<CsvIssue>& x, const std::vector<CsvIssue>& y) {
@@ -430,6 +467,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int column = data[0] / 15 % 13;
     for (const Grid grid : {Grid::Batters, Grid::Pitchers})
         CheckPaste(text, pasteTeam, grid, row, column, lineCount);
+    CheckEditSession(text, pasteTeam, data[0] % 2 ? Grid::Pitchers : Grid::Batters, row, column);
     CheckPastedTeamCsv(text, pasteTeam, lineCount);
     return 0;
 }
