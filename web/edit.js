@@ -351,8 +351,23 @@ function issuesText(intro, read) {
   return intro + "\n" + read.errors.map(describeIssue).join("\n");
 }
 
-function changesText(changes) {
-  return changes.map(function (row) { return row.filter(function (field) { return field !== ""; }).join(" "); }).join("\n");
+// The window's question over a change list: the changes drawn as the comparison draws them.
+function askAboutChanges(question, changes, answer) {
+  const table = document.createElement("table");
+  table.id = "question-changes";
+  table.className = "grid";
+  const labels = changes.map(function (row, index) { return String(index + 1); });
+  drawGrid(table, [qsTranslate("Web", "Change")].concat(gridTexts.changeHeaders), labels, changes);
+  // The list scrolls by itself, so that the question and its buttons stay in view.
+  const list = document.createElement("div");
+  list.className = "change-list";
+  list.appendChild(table);
+  const dialog = byId("question");
+  dialog.insertBefore(list, dialog.querySelector(".buttons"));
+  ask(question, function (yes) {
+    list.remove();
+    answer(yes);
+  });
 }
 
 // A team read from a file or a paste: refused with its errors, or asked about with its changes.
@@ -381,8 +396,8 @@ function askTeamCsv(plan, again) {
   if (plan.forAnotherTeam)
     question += fill(qsTranslate("TMainForm", "This file holds team %1."), [gridTexts.teamInitials[plan.team]]) + "\n";
   question += fill(qsTranslate("TMainForm", "It replaces team %1, which is shown, as listed below. Nothing is written to the image until you save."), [shownInitials]) +
-              "\n" + qsTranslate("TMainForm", "Go on?") + "\n\n" + changesText(plan.changes);
-  ask(question, function (yes) {
+              "\n" + qsTranslate("TMainForm", "Go on?");
+  askAboutChanges(question, plan.changes, function (yes) {
     if (yes && editor.applyPending()) {
       clearMessage();
       redrawTeam();
@@ -414,8 +429,8 @@ function importLeague(bytes, round) {
       });
       return;
   }
-  ask(qsTranslate("Web", "These changes will be made to the image; nothing is written until you save.") + "\n" +
-      qsTranslate("TMainForm", "Go on?") + "\n\n" + changesText(plan.changes), function (yes) {
+  askAboutChanges(qsTranslate("Web", "These changes will be made to the image; nothing is written until you save.") + "\n" +
+      qsTranslate("TMainForm", "Go on?"), plan.changes, function (yes) {
     if (!yes) return;
     editor.importLeague(bytes, round, true);
     clearMessage();

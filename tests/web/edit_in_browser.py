@@ -327,9 +327,9 @@ class EditCheck:
         team_file.write_text("\r\n".join(lines) + "\r\n", encoding="utf-8")
         self.choose_file("import-team-input", team_file)
         page.wait_until("document.getElementById('question').open")
-        question = page.evaluate("document.getElementById('question-text').textContent")
-        self.expect(question.count("\n") > 4,
-                    f"the team CSV import asked {question[:200]!r}")
+        listed = page.evaluate("document.querySelectorAll('#question-changes tbody tr').length")
+        self.expect(listed > 4, f"the team CSV import listed {listed} changes")
+        page.screenshot(self.output / "edit-ja-team-csv-question.png")
         page.click("#question-yes")
         rows = [line.split(",") for line in lines]
         self.expect(self.cells()["batters"] == rows[1:14], "the team CSV was not imported")
@@ -344,6 +344,10 @@ class EditCheck:
                           encoding="utf-8")
         self.choose_file("import-league-input", league)
         page.wait_until("document.getElementById('question').open")
+        listed = page.evaluate("Array.from(document.querySelectorAll('#question-changes tbody tr'))"
+                               ".map(row => row.textContent)")
+        self.expect(len(listed) == 1 and rows[17][3] in listed[0],
+                    f"the league import listed {listed}")
         page.click("#question-no")
         self.expect(self.cells() == before, "No to the league import changed cells")
         self.choose_file("import-league-input", league)
