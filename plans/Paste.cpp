@@ -20,10 +20,11 @@ PastePlan PlanPaste(std::string_view text, const teamdata::TeamTexts& shown,
         plan.decision = PasteDecision::TeamCsv;
         plan.teamCsv = PlanTeamCsvImport(
             *teamCsv, shown, how.shownTeam,
-            [](std::string_view bytes) { return std::string(bytes); }, how.round);
+            [](std::string_view bytes) { return std::string(bytes); }, how.round, how.readKanji);
         return plan;
     }
-    plan.read = reports::ReadPaste(text, how.target, shown, how.labelSpellings, how.round);
+    plan.read =
+        reports::ReadPaste(text, how.target, shown, how.labelSpellings, how.round, how.readKanji);
     if (!plan.read.Accepted())
         plan.decision = PasteDecision::Refused;
     else if (plan.read.texts == shown)

@@ -28,6 +28,8 @@ struct PasteChoices {
     std::size_t largest = 0;                // the most text a paste reads
     int shownTeam = 0;
     bool round = false; // numbers rounded as the import rounds them, when the user asked
+    // Names in kanji read as kana, when the user asked ("Import with readings").
+    teamdata::KanjiNameReader readKanji = {};
 };
 
 struct PastePlan {
