@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ImportController.h"
 #include "PasteReader.h"
 #include "Team.h"
 
 #include <QList>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QUrl;
@@ -29,9 +31,10 @@ public:
     void OpenDroppedFiles(const QList<QUrl>& urls);
 
 private:
-    // Lists why a paste was refused, each problem at its grid cell.
-    // True when the user chose to round and paste (offered when every problem is a number).
-    bool ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read, bool offerRounding);
+    // Lists why a paste was refused, each problem at its grid cell, offering to read it again
+    // beyond what was `chosen`; what the user chose then, or nothing.
+    std::optional<ReadChoices> ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read,
+                                                 const ReadChoices& chosen);
     void ShowPasteNotes(StringGrid* grid, const std::vector<teamdata::CellNote>& notes);
 
     TMainForm& window_;

@@ -187,6 +187,44 @@ TEST_F(WorkingSurface, ARefusedCellOrABrokenBattingOrderRefusesTheWholePasteAndL
     EXPECT_FALSE(MainForm->MenuUndo()->isEnabled());
 }
 
+// Names in kanji pasted from a roster: the list of problems offers readings, which take each
+// name's first reading that fits and list every name read; a name no reading fits stays a problem.
+TEST_F(WorkingSurface, NamesInKanjiPastedAreReadWhenTheUserAsksForReadings) {
+    const auto image = WriteImage(ValidImage());
+    OpenImage(image);
+    const TeamTexts before = MainForm->TeamShown();
+    std::vector<QStringList> problems, notes;
+    QString offered;
+    ReadNextIssueList(problems, &TIssueListDialog::ReadingsButton, &offered);
+    ReadNextIssueList(notes);
+    PasteAt(MainForm->BatterTable(), BatterColumn::Name, 2, "中田\r\n髙橋\r\n");
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    EXPECT_EQ(offered, QStringLiteral("読みを付けて読み込む"));
+    ASSERT_EQ(problems.size(), 2u);
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes[0][2], QStringLiteral("中田"));
+    EXPECT_TRUE(notes[0][3].contains(QStringLiteral("なかだ"))) << notes[0][3].toStdString();
+    const TeamTexts read = MainForm->TeamShown();
+    EXPECT_EQ(read.batters[1][BatterColumn::Name - 1], "なかた　　");
+    EXPECT_EQ(read.batters[2][BatterColumn::Name - 1], "たかはし　");
+
+    // Six places fit no cell: the list after reading names the reading and offers nothing more.
+    MainForm->ApplyTeam(before, QStringLiteral("back"));
+    problems.clear();
+    offered.clear();
+    std::vector<QStringList> still;
+    QString offeredAgain;
+    ReadNextIssueList(problems, &TIssueListDialog::ReadingsButton, &offered);
+    ReadNextIssueList(still, &TIssueListDialog::ReadingsButton, &offeredAgain);
+    PasteAt(MainForm->BatterTable(), BatterColumn::Name, 2, "中田\r\n勅使河原\r\n");
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    EXPECT_FALSE(offered.isEmpty());
+    EXPECT_TRUE(offeredAgain.isEmpty());
+    ASSERT_EQ(still.size(), 1u);
+    EXPECT_TRUE(still[0][3].contains(QStringLiteral("てしがわら"))) << still[0][3].toStdString();
+    EXPECT_EQ(MainForm->TeamShown(), before);
+}
+
 TEST_F(WorkingSurface, ACopiedPlayerPastedOnAnotherTeamMovesWhole) {
     const auto image = WriteImage(ValidImage());
     OpenImage(image, 1);
