@@ -3,6 +3,7 @@
 // on the window, unsaved edits shown in the caption, and the current cell acted on from the
 // keyboard.
 
+#include "KanjiReader.h"
 #include "League.h"
 #include "LeagueCsv.h"
 #include "MainWindowFixture.h"
@@ -222,6 +223,22 @@ TEST_F(WorkingSurface, NamesInKanjiPastedAreReadWhenTheUserAsksForReadings) {
     EXPECT_TRUE(offeredAgain.isEmpty());
     ASSERT_EQ(still.size(), 1u);
     EXPECT_TRUE(still[0][3].contains(QStringLiteral("てしがわら"))) << still[0][3].toStdString();
+    EXPECT_EQ(MainForm->TeamShown(), before);
+
+    // Without the dictionary the list after reading names the package to install.
+    testsupport::TempDir empty;
+    const std::string variable(readings::DictionaryFolderVariable);
+    ASSERT_EQ(setenv(variable.c_str(), empty.Path().c_str(), 1), 0);
+    problems.clear();
+    still.clear();
+    ReadNextIssueList(problems, &TIssueListDialog::ReadingsButton);
+    ReadNextIssueList(still);
+    PasteAt(MainForm->BatterTable(), BatterColumn::Name, 2, "中田\r\n");
+    unsetenv(variable.c_str());
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    ASSERT_EQ(still.size(), 1u);
+    EXPECT_TRUE(still[0][3].contains(QStringLiteral("mecab-ipadic-utf8")))
+        << still[0][3].toStdString();
     EXPECT_EQ(MainForm->TeamShown(), before);
 }
 
