@@ -156,7 +156,7 @@ void TClipboardController::Paste(StringGrid* grid) {
         break;
     }
     if (!plan.read.notes.empty())
-        ShowPasteNotes(grid, plan.read.notes);
+        ShowPasteNotes(grid, plan.read.notes, plan.sameReadings);
 }
 
 std::optional<ReadChoices> TClipboardController::ShowPasteProblems(StringGrid* grid,
@@ -200,7 +200,8 @@ std::optional<ReadChoices> TClipboardController::ShowPasteProblems(StringGrid* g
 }
 
 void TClipboardController::ShowPasteNotes(StringGrid* grid,
-                                          const std::vector<teamdata::CellNote>& notes) {
+                                          const std::vector<teamdata::CellNote>& notes,
+                                          const std::vector<plans::SameReading>& sameReadings) {
     std::vector<TIssueListDialog::Row> rows;
     for (const teamdata::CellNote& note : notes) {
         reports::CsvIssue issue;
@@ -228,6 +229,22 @@ void TClipboardController::ShowPasteNotes(StringGrid* grid,
         row.reason = exchange::DescribeCsvIssue(issue);
         row.lineCaption = RowCaption(grid, note.row);
         row.columnCaption = exchange::ColumnName(window_.GridOf(grid), note.column);
+        rows.push_back(std::move(row));
+    }
+    for (const plans::SameReading& same : sameReadings) {
+        const StringGrid* other = same.otherGrid == teamdata::Grid::Batters
+                                      ? window_.BatterTable()
+                                      : window_.PitcherTable();
+        TIssueListDialog::Row row;
+        row.line = same.row;
+        row.column = teamdata::BatterColumn::Name;
+        row.text = QString::fromStdString(same.text);
+        row.reason = TMainForm::tr("the name \"%1\" is read \"%2\" as the name in row %3 is; "
+                                   "the game shows the two alike")
+                         .arg(row.text, exchange::ShownName(QString::fromStdString(same.stored)),
+                              RowCaption(other, same.otherRow));
+        row.lineCaption = RowCaption(grid, same.row);
+        row.columnCaption = exchange::ColumnName(window_.GridOf(grid), row.column);
         rows.push_back(std::move(row));
     }
     const bool rounded =

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ImportController.h"
+#include "Paste.h"
 #include "PasteReader.h"
 #include "Team.h"
 
@@ -35,7 +36,8 @@ private:
     // beyond what was `chosen`; what the user chose then, or nothing.
     std::optional<ReadChoices> ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read,
                                                  const ReadChoices& chosen);
-    void ShowPasteNotes(StringGrid* grid, const std::vector<teamdata::CellNote>& notes);
+    void ShowPasteNotes(StringGrid* grid, const std::vector<teamdata::CellNote>& notes,
+                        const std::vector<plans::SameReading>& sameReadings);
 
     TMainForm& window_;
 };

@@ -2069,6 +2069,10 @@ Saving into it could damage it. Open it?</translation>
         <source>Line %1: %2</source>
         <translation>Line %1: %2</translation>
     </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name in row %3 is; the game shows the two alike</source>
+        <translation>the name &quot;%1&quot; is read &quot;%2&quot; as the name in row %3 is; the game shows the two alike</translation>
+    </message>
 </context>
 <context>
     <name>TNameForm</name>

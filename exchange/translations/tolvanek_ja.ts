@@ -2059,6 +2059,10 @@ Saving into it could damage it. Open it?</source>
         <source>Line %1: %2</source>
         <translation>%1行目：%2</translation>
     </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name in row %3 is; the game shows the two alike</source>
+        <translation>名前「%1」を %3 番の名前と同じ「%2」と読みました。ゲームでは 2 人が同じ名前になります</translation>
+    </message>
 </context>
 <context>
     <name>TNameForm</name>

@@ -198,11 +198,14 @@ TEST_F(WorkingSurface, NamesInKanjiPastedAreReadWhenTheUserAsksForReadings) {
     QString offered;
     ReadNextIssueList(problems, &TIssueListDialog::ReadingsButton, &offered);
     ReadNextIssueList(notes);
-    PasteAt(MainForm->BatterTable(), BatterColumn::Name, 2, "中田\r\n髙橋\r\n");
+    PasteAt(MainForm->BatterTable(), BatterColumn::Name, 2, "中田\r\n髙橋\r\n中田\r\n");
     EXPECT_TRUE(GuiTest::NoModalOpen());
     EXPECT_EQ(offered, QStringLiteral("読みを付けて読み込む"));
-    ASSERT_EQ(problems.size(), 2u);
-    ASSERT_EQ(notes.size(), 2u);
+    ASSERT_EQ(problems.size(), 3u);
+    ASSERT_EQ(notes.size(), 4u);
+    // The second 中田 is named with the row of the first: the game shows the two alike.
+    EXPECT_EQ(notes[3][0], QStringLiteral("４"));
+    EXPECT_TRUE(notes[3][3].contains(QStringLiteral("２"))) << notes[3][3].toStdString();
     EXPECT_EQ(notes[0][2], QStringLiteral("中田"));
     EXPECT_TRUE(notes[0][3].contains(QStringLiteral("なかだ"))) << notes[0][3].toStdString();
     const TeamTexts read = MainForm->TeamShown();

@@ -133,6 +133,16 @@ TEST(KanjiPaste, ReadsABlockOrAWholeTeamOnlyWhenAskedAndCutsNoName) {
     EXPECT_EQ(asked.read.notes[0].text, "中田");
     EXPECT_EQ(asked.read.notes[0].otherReadings, std::vector<std::string>{"なかだ"});
 
+    // A name read as another player of the team is named, the later of two read alike.
+    const PastePlan same = Paste("中田\r\nなかた\r\n中田\r\n", BatterColumn::Name, FakeReader());
+    ASSERT_EQ(same.decision, PasteDecision::Apply);
+    ASSERT_EQ(same.sameReadings.size(), 2u);
+    EXPECT_EQ(same.sameReadings[0].row, 1);
+    EXPECT_EQ(same.sameReadings[0].otherRow, 2);
+    EXPECT_EQ(same.sameReadings[1].row, 3);
+    EXPECT_EQ(same.sameReadings[1].otherRow, 1);
+    EXPECT_TRUE(asked.sameReadings.empty());
+
     // One name too long refuses the whole block; the rest of it is not applied.
     const PastePlan tooLong = Paste("中田\r\n勅使河原\r\n", BatterColumn::Name, FakeReader());
     ASSERT_EQ(tooLong.decision, PasteDecision::Refused);
