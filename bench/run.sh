@@ -112,6 +112,9 @@ season_size=$(stat -c %s "$work/season-league.csv")
     -- "$bin/bench_bare_core_read_two" "$sheet" "$image" "$work/season-floor.csv" "$season_size" \
     >>"$rows" 2>>"$log"
 
+echo "Kanji readings..." >&2
+"$bin/bench_readings" "$repetitions" >>"$rows" 2>>"$log"
+
 if command -v hyperfine >/dev/null; then
     # A second opinion on the whole-process times from a standard tool, in the log only.
     hyperfine -N --style basic --warmup 3 --runs "$startup_runs" "$bin/bench_bare_window" \

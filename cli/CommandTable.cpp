@@ -26,6 +26,13 @@ const OptionDeclaration ForceOption = {
                              "answering yes in the window does."),
     nullptr, Role::Flag};
 
+const OptionDeclaration ReadKanjiOption = {
+    "read-kanji",
+    QT_TRANSLATE_NOOP("Cli", "Read names written in kanji as kana: each takes its first reading "
+                             "that fits in five places, and the notes name it with the other "
+                             "readings. A name none of whose readings fits stays an error."),
+    nullptr, Role::Flag};
+
 // Where a CSV file is read, its numbers may be rounded on request.
 const OptionDeclaration RoundOption = {
     "round",
@@ -83,12 +90,7 @@ const std::vector<CommandDeclaration>& Commands() {
            Role::TeamOfCsv},
           {"dry-run", QT_TRANSLATE_NOOP("Cli", "Check everything and write nothing."), nullptr,
            Role::Flag},
-          {"read-kanji",
-           QT_TRANSLATE_NOOP("Cli", "Read names written in kanji as kana: each takes its first "
-                                    "reading that fits in five places, and the notes name it with "
-                                    "the other readings. A name none of whose readings fits stays "
-                                    "an error."),
-           nullptr, Role::Flag},
+          ReadKanjiOption,
           RoundOption,
           {"o",
            QT_TRANSLATE_NOOP("Cli", "Write the result into a copy here and leave the image "
@@ -119,6 +121,7 @@ const std::vector<CommandDeclaration>& Commands() {
            QT_TRANSLATE_NOOP("Cli", "Print, for every player and column, the statistic read, the "
                                     "rule followed and the value, one tab-separated line each."),
            nullptr, Role::Flag},
+          ReadKanjiOption,
           {"dry-run", QT_TRANSLATE_NOOP("Cli", "Check everything and write nothing."), nullptr,
            Role::Flag},
           {"o",

@@ -9,6 +9,7 @@
 #include "Compare.h"
 #include "Files.h"
 #include "Import.h"
+#include "KanjiReader.h"
 #include "League.h"
 #include "LeagueCsv.h"
 #include "Season.h"
@@ -68,10 +69,14 @@ int RunSeason(const Invocation& call) {
         rules = QByteArray::fromStdString(std::string(plans::DefaultSeasonRules()));
     }
 
+    readings::KanjiReader kanjiReader;
+    teamdata::KanjiNameReader readKanji;
+    if (call.IsSet(QStringLiteral("read-kanji")))
+        readKanji = readings::KanjiNameReaderOf(kanjiReader);
     const plans::SeasonPlan plan = plans::PlanSeason(
         std::string_view(sheet.constData(), static_cast<std::size_t>(sheet.size())),
         std::string_view(rules.constData(), static_cast<std::size_t>(rules.size())),
-        plans::LeagueTextsOf(opened.image.bytes), exchange::DecodeTextBytes);
+        plans::LeagueTextsOf(opened.image.bytes), exchange::DecodeTextBytes, readKanji);
     const QString rulesName = rulesPath.isEmpty() ? QStringLiteral("season-rules.toml") : rulesPath;
     ReportSeasonIssues(call.err, sheetPath, rulesName, plan.errors, false);
     ReportSeasonIssues(call.err, sheetPath, rulesName, plan.sheet.notes, true);

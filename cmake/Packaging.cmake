@@ -126,8 +126,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 # edit boxes' context menus) are Japanese like the rest.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Names in kanji are read with MeCab (libmecab-dev to build; dpkg-shlibdeps finds libmecab2) and
-# IPADIC. Without the dictionary everything but those readings works, and the place that wanted
+# Names in kanji are read with MeCab (libmecab-dev to build) and IPADIC. The program opens
+# libmecab2 only when the first kanji is read, so dpkg-shlibdeps does not see it; the dictionary's
+# package brings it. Without them everything but those readings works, and the place that wanted
 # one names the package: recommended, not required.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mecab-ipadic-utf8")
 include(CPack)

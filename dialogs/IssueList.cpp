@@ -91,6 +91,16 @@ void TIssueListDialog::OfferRounding() {
     buttons_->insertWidget(buttons_->indexOf(OkButton), RoundButton);
 }
 
+void TIssueListDialog::OfferReadings() {
+    if (ReadingsButton)
+        return;
+    ReadingsButton = new QPushButton(tr("Import with readings"), this);
+    ReadingsButton->setObjectName(QStringLiteral("ReadingsButton"));
+    ReadingsButton->setAutoDefault(false);
+    connect(ReadingsButton, &QPushButton::clicked, this, [this] { done(ReadingsChosen); });
+    buttons_->insertWidget(buttons_->indexOf(OkButton), ReadingsButton);
+}
+
 QString TIssueListDialog::RowsAsText() const {
     QStringList lines = {Headers(places_).join(QLatin1Char('\t'))};
     for (const Row& row : rows_)

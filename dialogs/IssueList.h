@@ -39,13 +39,18 @@ public:
     QPushButton* CopyButton;
     QPushButton* OkButton;
 
-    // What exec() returns when the user chose to round and import.
+    // What exec() returns when the user chose to round and import, or to import with readings.
     static constexpr int RoundChosen = 2;
+    static constexpr int ReadingsChosen = 3;
 
     // Adds "丸めて読み込む": for a list whose every problem is a number off its step or outside
     // its range, which the import or paste can round when asked.
     void OfferRounding();
     QPushButton* RoundButton = nullptr;
+    // Adds "読みを付けて読み込む": for a list with names in kanji, which the import or paste can
+    // read as kana when asked.
+    void OfferReadings();
+    QPushButton* ReadingsButton = nullptr;
 
     // The rows as tab-separated lines with a header line: what the copy button puts on the
     // clipboard.

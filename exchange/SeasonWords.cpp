@@ -82,8 +82,8 @@ QString DescribeSeasonIssue(const plans::SeasonIssue& issue) {
         return Texts::tr("%1 is no role; B or 打者 for a batter, P or 投手 for a pitcher")
             .arg(text);
     case Kind::NameInKanji:
-        return Texts::tr("%1 is written in kanji (\"%2\"), which are not read yet; write the name "
-                         "in kana or letters")
+        return Texts::tr("%1 is written in kanji (\"%2\"), which are read only when asked; ask "
+                         "for readings, or write the name in kana or letters")
             .arg(text, Shown(issue.character));
     case Kind::NameRefused:
     case Kind::CellRefused:
@@ -118,6 +118,18 @@ QString DescribeSeasonIssue(const plans::SeasonIssue& issue) {
         return Texts::tr("more than %1 lines, more than a league has players").arg(issue.count);
     case Kind::NameSpellingChanged:
         return Texts::tr("%1 is stored as %2").arg(text, Shown(issue.expected));
+    case Kind::NameRead:
+    case Kind::SameReading: {
+        // Worded as the import words the same reading.
+        reports::CsvIssue read;
+        read.kind = issue.kind == Kind::NameRead ? reports::CsvIssueKind::NameRead
+                                                 : reports::CsvIssueKind::SameReading;
+        read.text = issue.text;
+        read.expected = issue.expected;
+        read.allowed = issue.readings;
+        read.otherLine = issue.otherLine;
+        return DescribeCsvIssue(read);
+    }
     }
     return {};
 }

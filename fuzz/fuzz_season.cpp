@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The season's two readers on arbitrary text. The first byte chooses what the rest is: even, a
 // rules file read alone; odd, a sheet rated by the built-in rules against a league of the
-// editor's values. Every issue lies within its text; rules read without errors hand out only
-// values their columns hold; a sheet rated without errors changes only the teams it names, into
-// texts every cell of which the cell rule takes as they are, with a valid batting order.
+// editor's values, its names in kanji read by a stand-in reader when the byte's second bit is set
+// (readings of every length, some too long, some none). Every issue lies within its text; rules
+// read without errors hand out only values their columns hold; a sheet rated without errors changes
+// only the teams it names, into texts every cell of which the cell rule takes as they are, with a
+// valid batting order.
 
 #include "FuzzSupport.h"
 
@@ -11,6 +13,7 @@
 #include "Season.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -60,10 +63,24 @@ reports::LeagueTexts EditorLeague() {
     return league;
 }
 
-void CheckSheet(std::string_view text) {
+// Readings that depend on the name's bytes, as MeCab's would, without the dictionary.
+std::optional<teamdata::KanjiNameReadings> StandInReadings(std::string_view name) {
+    teamdata::KanjiNameReadings readings;
+    for (std::size_t i = 0; i < name.size() % 4; ++i) {
+        std::string kana;
+        for (std::size_t n = 0; n < (name.size() + i * 3) % 8; ++n)
+            kana += n % 2 == 0 ? "が" : "し";
+        readings.kana.push_back(kana);
+    }
+    return readings;
+}
+
+void CheckSheet(std::string_view text, bool readKanji) {
     static const reports::LeagueTexts current = EditorLeague();
-    const SeasonPlan plan = PlanSeason(text, DefaultSeasonRules(), current,
-                                       [](std::string_view bytes) { return std::string(bytes); });
+    const SeasonPlan plan = PlanSeason(
+        text, DefaultSeasonRules(), current,
+        [](std::string_view bytes) { return std::string(bytes); },
+        readKanji ? teamdata::KanjiNameReader(StandInReadings) : teamdata::KanjiNameReader());
     for (const SeasonIssue& issue : plan.errors)
         FUZZ_CHECK(issue.line >= 0 && issue.line <= LineCount(text));
     if (!plan.errors.empty())
@@ -99,6 +116,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (data[0] % 2 == 0)
         CheckRules(text);
     else
-        CheckSheet(text);
+        CheckSheet(text, (data[0] & 2) != 0);
     return 0;
 }

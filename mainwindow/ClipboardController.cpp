@@ -118,17 +118,17 @@ void TClipboardController::Paste(StringGrid* grid) {
     how.shownTeam = window_.ShownTeam();
     const std::string text = QApplication::clipboard()->text().toStdString();
     plans::PastePlan plan = plans::PlanPaste(text, shown, how);
-    // 丸めて読み込む: the same text read again with its numbers rounded, once.
-    if (plan.decision == plans::PasteDecision::Refused &&
-        ShowPasteProblems(grid, plan.read, true)) {
-        how.round = true;
-        plan = plans::PlanPaste(text, shown, how);
-        if (plan.decision == plans::PasteDecision::Refused) {
-            static_cast<void>(ShowPasteProblems(grid, plan.read, false));
+    // 丸めて読み込む, 読みを付けて読み込む: the same text read again as chosen, until nothing
+    // more is offered.
+    ReadChoices chosen;
+    while (plan.decision == plans::PasteDecision::Refused) {
+        const std::optional<ReadChoices> next = ShowPasteProblems(grid, plan.read, chosen);
+        if (!next)
             return;
-        }
-    } else if (plan.decision == plans::PasteDecision::Refused) {
-        return;
+        chosen = *next;
+        how.round = chosen.round;
+        how.readKanji = KanjiReaderFor(chosen);
+        plan = plans::PlanPaste(text, shown, how);
     }
     switch (plan.decision) {
     case plans::PasteDecision::TooLarge:
@@ -139,10 +139,13 @@ void TClipboardController::Paste(StringGrid* grid) {
     case plans::PasteDecision::TeamCsv:
         TImportController(window_).ImportTeamCsv(
             *plan.teamCsv, StepName(EditStep::Paste), StepName(EditStep::Paste),
-            TImportController::TeamCsvQuestion::OnlyForAnotherTeam, [text, shown, how]() mutable {
-                how.round = true;
+            TImportController::TeamCsvQuestion::OnlyForAnotherTeam,
+            [text, shown, how](ReadChoices next) mutable {
+                how.round = next.round;
+                how.readKanji = KanjiReaderFor(next);
                 return *plans::PlanPaste(text, shown, how).teamCsv;
-            });
+            },
+            chosen);
         return;
     case plans::PasteDecision::Refused:
         return;
@@ -153,14 +156,15 @@ void TClipboardController::Paste(StringGrid* grid) {
         break;
     }
     if (!plan.read.notes.empty())
-        ShowPasteNotes(grid, plan.read.notes);
+        ShowPasteNotes(grid, plan.read.notes, plan.sameReadings);
 }
 
-bool TClipboardController::ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read,
-                                             bool offerRounding) {
+std::optional<ReadChoices> TClipboardController::ShowPasteProblems(StringGrid* grid,
+                                                                   const reports::PasteRead& read,
+                                                                   const ReadChoices& chosen) {
     if (read.problems.front().kind == reports::PasteProblemKind::NothingToPaste) {
         ShowError(&window_, TMainForm::tr("The clipboard holds no cells to paste."));
-        return false;
+        return std::nullopt;
     }
     const teamdata::Grid which = window_.GridOf(grid);
     std::vector<TIssueListDialog::Row> rows;
@@ -186,18 +190,18 @@ bool TClipboardController::ShowPasteProblems(StringGrid* grid, const reports::Pa
     TIssueListDialog dialog(StepName(EditStep::Paste),
                             TMainForm::tr("Nothing was pasted because of these problems."), rows,
                             &window_, TIssueListDialog::Places::GridCells);
-    if (offerRounding &&
-        std::all_of(read.problems.begin(), read.problems.end(),
-                    [](const reports::PasteProblem& problem) {
-                        return problem.kind == reports::PasteProblemKind::CellRefused &&
-                               problem.cell && teamdata::RoundingTakes(*problem.cell);
-                    }))
-        dialog.OfferRounding();
-    return dialog.exec() == TIssueListDialog::RoundChosen;
+    std::vector<const teamdata::CellProblem*> cells;
+    for (const reports::PasteProblem& problem : read.problems)
+        cells.push_back(problem.kind == reports::PasteProblemKind::CellRefused && problem.cell
+                            ? &*problem.cell
+                            : nullptr);
+    OfferReadingAgain(dialog, cells, chosen);
+    return ChosenAgain(dialog.exec(), chosen);
 }
 
 void TClipboardController::ShowPasteNotes(StringGrid* grid,
-                                          const std::vector<teamdata::CellNote>& notes) {
+                                          const std::vector<teamdata::CellNote>& notes,
+                                          const std::vector<plans::SameReading>& sameReadings) {
     std::vector<TIssueListDialog::Row> rows;
     for (const teamdata::CellNote& note : notes) {
         reports::CsvIssue issue;
@@ -217,6 +221,7 @@ void TClipboardController::ShowPasteNotes(StringGrid* grid,
         }
         issue.text = note.text;
         issue.expected = note.stored;
+        issue.allowed = note.otherReadings;
         TIssueListDialog::Row row;
         row.line = note.row;
         row.column = note.column;
@@ -226,9 +231,26 @@ void TClipboardController::ShowPasteNotes(StringGrid* grid,
         row.columnCaption = exchange::ColumnName(window_.GridOf(grid), note.column);
         rows.push_back(std::move(row));
     }
+    for (const plans::SameReading& same : sameReadings) {
+        const StringGrid* other = same.otherGrid == teamdata::Grid::Batters
+                                      ? window_.BatterTable()
+                                      : window_.PitcherTable();
+        TIssueListDialog::Row row;
+        row.line = same.row;
+        row.column = teamdata::BatterColumn::Name;
+        row.text = QString::fromStdString(same.text);
+        row.reason = TMainForm::tr("the name \"%1\" is read \"%2\" as the name in row %3 is; "
+                                   "the game shows the two alike")
+                         .arg(row.text, exchange::ShownName(QString::fromStdString(same.stored)),
+                              RowCaption(other, same.otherRow));
+        row.lineCaption = RowCaption(grid, same.row);
+        row.columnCaption = exchange::ColumnName(window_.GridOf(grid), row.column);
+        rows.push_back(std::move(row));
+    }
     const bool rounded =
         std::any_of(notes.begin(), notes.end(), [](const teamdata::CellNote& note) {
-            return note.kind == teamdata::CellNoteKind::ValueRounded;
+            return note.kind == teamdata::CellNoteKind::ValueRounded ||
+                   note.kind == teamdata::CellNoteKind::NameRead;
         });
     TIssueListDialog dialog(
         StepName(EditStep::Paste),

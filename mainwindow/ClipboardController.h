@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ImportController.h"
+#include "Paste.h"
 #include "PasteReader.h"
 #include "Team.h"
 
 #include <QList>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QUrl;
@@ -29,10 +32,12 @@ public:
     void OpenDroppedFiles(const QList<QUrl>& urls);
 
 private:
-    // Lists why a paste was refused, each problem at its grid cell.
-    // True when the user chose to round and paste (offered when every problem is a number).
-    bool ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read, bool offerRounding);
-    void ShowPasteNotes(StringGrid* grid, const std::vector<teamdata::CellNote>& notes);
+    // Lists why a paste was refused, each problem at its grid cell, offering to read it again
+    // beyond what was `chosen`; what the user chose then, or nothing.
+    std::optional<ReadChoices> ShowPasteProblems(StringGrid* grid, const reports::PasteRead& read,
+                                                 const ReadChoices& chosen);
+    void ShowPasteNotes(StringGrid* grid, const std::vector<teamdata::CellNote>& notes,
+                        const std::vector<plans::SameReading>& sameReadings);
 
     TMainForm& window_;
 };

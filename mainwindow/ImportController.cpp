@@ -6,6 +6,7 @@
 #include "Files.h"
 #include "ImageFile.h"
 #include "IssueList.h"
+#include "KanjiReader.h"
 #include "League.h"
 #include "Mainunit.h"
 #include "MainunitShared.h"
@@ -23,11 +24,41 @@ std::span<const std::uint8_t> BytesOf(const QByteArray& bytes) {
             static_cast<std::size_t>(bytes.size())};
 }
 
-// Whether a number was rounded among the notes, which then say so rather than speak of names.
+// Whether a number was rounded or a name read among the notes, which then say the cells were
+// read as listed rather than speak of spellings.
 bool AnyRounded(const std::vector<reports::CsvIssue>& notes) {
     return std::any_of(notes.begin(), notes.end(), [](const reports::CsvIssue& note) {
-        return note.kind == reports::CsvIssueKind::ValueRounded;
+        return note.kind == reports::CsvIssueKind::ValueRounded ||
+               note.kind == reports::CsvIssueKind::NameRead;
     });
+}
+
+// The names read from kanji, with the reading taken and the others, as the question before a
+// write lists them: --dry-run's notes, in the window.
+QStringList NamesRead(const std::vector<reports::CsvIssue>& notes) {
+    QStringList lines;
+    for (const reports::CsvIssue& note : notes)
+        if (note.kind == reports::CsvIssueKind::NameRead ||
+            note.kind == reports::CsvIssueKind::SameReading)
+            lines << TMainForm::tr("Line %1: %2")
+                         .arg(note.line)
+                         .arg(exchange::DescribeCsvIssue(note));
+    return lines;
+}
+
+// A name in kanji refused only for having no tile: reading it would take it.
+bool ReadingTakes(const teamdata::CellProblem& problem) {
+    return problem.refusal.kind == teamdata::CellRefusalKind::NameUnknownCharacter &&
+           readings::ContainsKanji(problem.text);
+}
+
+std::vector<const teamdata::CellProblem*> CellsOf(const std::vector<reports::CsvIssue>& issues) {
+    std::vector<const teamdata::CellProblem*> cells;
+    for (const reports::CsvIssue& issue : issues)
+        cells.push_back(issue.kind == reports::CsvIssueKind::CellRefused && issue.cell
+                            ? &*issue.cell
+                            : nullptr);
+    return cells;
 }
 
 std::string_view TextOf(const QByteArray& bytes) {
@@ -35,6 +66,40 @@ std::string_view TextOf(const QByteArray& bytes) {
 }
 
 } // namespace
+
+void OfferReadingAgain(TIssueListDialog& dialog,
+                       const std::vector<const teamdata::CellProblem*>& problems,
+                       const ReadChoices& chosen) {
+    bool rounding = false, reading = false;
+    for (const teamdata::CellProblem* problem : problems) {
+        const bool rounds = problem && !chosen.round && teamdata::RoundingTakes(*problem);
+        const bool reads = problem && !chosen.readKanji && ReadingTakes(*problem);
+        if (!rounds && !reads)
+            return;
+        rounding = rounding || rounds;
+        reading = reading || reads;
+    }
+    if (rounding)
+        dialog.OfferRounding();
+    if (reading)
+        dialog.OfferReadings();
+}
+
+std::optional<ReadChoices> ChosenAgain(int answer, ReadChoices chosen) {
+    if (answer == TIssueListDialog::RoundChosen)
+        chosen.round = true;
+    else if (answer == TIssueListDialog::ReadingsChosen)
+        chosen.readKanji = true;
+    else
+        return std::nullopt;
+    return chosen;
+}
+
+teamdata::KanjiNameReader KanjiReaderFor(const ReadChoices& chosen) {
+    if (!chosen.readKanji)
+        return {};
+    return readings::KanjiNameReaderOf(readings::SharedKanjiReader());
+}
 
 TImportController::TImportController(TMainForm& window)
     : window_(window) {}
@@ -48,43 +113,46 @@ std::optional<QByteArray> TImportController::ReadImportFile(const QString& path)
     return std::move(input.bytes);
 }
 
-bool TImportController::ShowCsvIssues(const QString& caption, const QString& message,
-                                      const std::vector<reports::CsvIssue>& issues,
-                                      bool offerRounding) {
+std::optional<ReadChoices>
+TImportController::ShowCsvIssues(const QString& caption, const QString& message,
+                                 const std::vector<reports::CsvIssue>& issues,
+                                 std::optional<ReadChoices> offerBeyond) {
     std::vector<TIssueListDialog::Row> rows;
     for (const reports::CsvIssue& issue : issues)
         rows.push_back({issue.line, issue.column, QString::fromStdString(issue.text),
                         exchange::DescribeCsvIssue(issue)});
     TIssueListDialog dialog(caption, message, rows, &window_);
-    if (offerRounding &&
-        std::all_of(issues.begin(), issues.end(), [](const reports::CsvIssue& issue) {
-            return issue.kind == reports::CsvIssueKind::CellRefused && issue.cell &&
-                   teamdata::RoundingTakes(*issue.cell);
-        }))
-        dialog.OfferRounding();
-    return dialog.exec() == TIssueListDialog::RoundChosen;
+    if (!offerBeyond) {
+        dialog.exec();
+        return std::nullopt;
+    }
+    OfferReadingAgain(dialog, CellsOf(issues), *offerBeyond);
+    return ChosenAgain(dialog.exec(), *offerBeyond);
 }
 
 void TImportController::ImportTeamCsvFile(const QString& path, TeamCsvQuestion question) {
     const std::optional<QByteArray> bytes = ReadImportFile(path);
     if (!bytes)
         return;
-    const auto plan = [&](bool round) {
+    const auto plan = [&](ReadChoices chosen) {
         return plans::PlanTeamCsvImport(TextOf(*bytes), window_.TeamShown(), window_.ShownTeam(),
-                                        exchange::DecodeTextBytes, round);
+                                        exchange::DecodeTextBytes, chosen.round,
+                                        KanjiReaderFor(chosen));
     };
-    ImportTeamCsv(plan(false), TMainForm::tr("Import Team CSV"), StepName(EditStep::TeamCsvImport),
-                  question, [&] { return plan(true); });
+    ImportTeamCsv(plan({}), TMainForm::tr("Import Team CSV"), StepName(EditStep::TeamCsvImport),
+                  question, plan);
 }
 
 void TImportController::ImportTeamCsv(const plans::TeamCsvPlan& plan, const QString& caption,
                                       const QString& stepName, TeamCsvQuestion question,
-                                      const std::function<plans::TeamCsvPlan()>& rounded) {
+                                      const std::function<plans::TeamCsvPlan(ReadChoices)>& again,
+                                      ReadChoices chosen) {
     switch (plan.decision) {
     case plans::TeamCsvDecision::Refused:
-        if (ShowCsvIssues(caption, TMainForm::tr("Nothing was imported because of these errors."),
-                          plan.read.errors, static_cast<bool>(rounded)))
-            ImportTeamCsv(rounded(), caption, stepName, question);
+        if (const std::optional<ReadChoices> next = ShowCsvIssues(
+                caption, TMainForm::tr("Nothing was imported because of these errors."),
+                plan.read.errors, again ? std::optional(chosen) : std::nullopt))
+            ImportTeamCsv(again(*next), caption, stepName, question, again, *next);
         return;
     case plans::TeamCsvDecision::NotOneTeam:
         ShowError(&window_, TMainForm::tr("A team CSV import reads a file of one team. Import "
@@ -118,7 +186,7 @@ void TImportController::ImportTeamCsv(const plans::TeamCsvPlan& plan, const QStr
         message << TMainForm::tr("It replaces team %1, which is shown, as listed below. Nothing "
                                  "is written to the image until you save.")
                        .arg(shown)
-                << TMainForm::tr("Go on?");
+                << NamesRead(plan.read.notes) << TMainForm::tr("Go on?");
         if (!AskAboutChanges(&window_, caption, message.join(QLatin1Char('\n')), changes))
             return;
     } else if (plan.ForAnotherTeam(shownTeam) &&
@@ -154,11 +222,11 @@ TImportController::PrepareLeagueImport(const QString& path) {
     const std::optional<QByteArray> bytes = ReadImportFile(path);
     if (!bytes)
         return std::nullopt;
-    return PrepareLeagueImport(*bytes, false);
+    return PrepareLeagueImport(*bytes, ReadChoices{});
 }
 
 std::optional<TImportController::LeagueImport>
-TImportController::PrepareLeagueImport(const QByteArray& bytes, bool round) {
+TImportController::PrepareLeagueImport(const QByteArray& bytes, ReadChoices chosen) {
     exchange::LoadedImage image = exchange::LoadImage(window_.FilePath());
     if (image.Refused()) {
         ShowError(&window_, SourceUnreadableMessage());
@@ -166,7 +234,8 @@ TImportController::PrepareLeagueImport(const QByteArray& bytes, bool round) {
     }
     LeagueImport import;
     plans::ImportChoices how{std::nullopt, exchange::DecodeTextBytes};
-    how.round = round;
+    how.round = chosen.round;
+    how.readKanji = KanjiReaderFor(chosen);
     import.plan = plans::PlanImport(image.bytes, BytesOf(bytes), how);
     import.image = std::move(image.bytes);
     return import;
@@ -178,16 +247,17 @@ void TImportController::ImportLeagueCsvFile(const QString& path) {
 }
 
 void TImportController::ImportLeagueCsv(const QByteArray& bytes, const QString& caption,
-                                        bool round) {
-    const std::optional<LeagueImport> import = PrepareLeagueImport(bytes, round);
+                                        ReadChoices chosen, const QStringList& readNames) {
+    const std::optional<LeagueImport> import = PrepareLeagueImport(bytes, chosen);
     if (!import)
         return;
     const plans::ImportPlan& plan = import->plan;
     const reports::CsvImport& read = plan.read;
     if (!read.errors.empty()) {
-        if (ShowCsvIssues(caption, TMainForm::tr("Nothing was changed because of these errors."),
-                          read.errors, !round))
-            ImportLeagueCsv(bytes, caption, true);
+        if (const std::optional<ReadChoices> next = ShowCsvIssues(
+                caption, TMainForm::tr("Nothing was changed because of these errors."), read.errors,
+                chosen))
+            ImportLeagueCsv(bytes, caption, *next, readNames);
         return;
     }
     const std::vector<teamdata::TeamWrite>& writes = plan.writes;
@@ -203,7 +273,8 @@ void TImportController::ImportLeagueCsv(const QByteArray& bytes, const QString& 
         TMainForm::tr("The data of %n team(s) will be rewritten as listed below, and the image "
                       "file is written at once.",
                       nullptr, teams)};
-    question << exchange::TeamSummaries(plan.changes) << TMainForm::tr("Go on?");
+    question << exchange::TeamSummaries(plan.changes) << readNames << NamesRead(read.notes)
+             << TMainForm::tr("Go on?");
     if (!AskAboutChanges(&window_, caption, question.join(QLatin1Char('\n')), plan.changes))
         return;
     const QString& imagePath = window_.FilePath();

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -33,8 +34,8 @@ std::string_view View(const QByteArray& bytes) {
 
 } // namespace
 
-std::optional<QByteArray> TSeasonController::SeasonLeague(const QString& imagePath,
-                                                          const QString& sheetPath) {
+std::optional<TSeasonController::SeasonLeagueRead>
+TSeasonController::SeasonLeague(const QString& imagePath, const QString& sheetPath) {
     const QString caption = Texts::tr("Import Season Statistics");
     const exchange::InputFile sheet = exchange::ReadInputFile(sheetPath, exchange::MaxCsvFileSize);
     if (sheet.outcome != exchange::InputFile::Outcome::Read) {
@@ -57,10 +58,11 @@ std::optional<QByteArray> TSeasonController::SeasonLeague(const QString& imagePa
         ShowError(parent_, Texts::tr("The image cannot be read."));
         return std::nullopt;
     }
-    const plans::SeasonPlan plan =
-        plans::PlanSeason(View(sheet.bytes), View(rules), plans::LeagueTextsOf(image.bytes),
-                          exchange::DecodeTextBytes);
-    if (!plan.errors.empty()) {
+    const reports::LeagueTexts current = plans::LeagueTextsOf(image.bytes);
+    ReadChoices chosen;
+    plans::SeasonPlan plan =
+        plans::PlanSeason(View(sheet.bytes), View(rules), current, exchange::DecodeTextBytes);
+    while (!plan.errors.empty()) {
         std::vector<TIssueListDialog::Row> rows;
         for (const plans::SeasonIssue& issue : plan.errors) {
             TIssueListDialog::Row row{issue.line, issue.column, QString::fromStdString(issue.text),
@@ -75,10 +77,27 @@ std::optional<QByteArray> TSeasonController::SeasonLeague(const QString& imagePa
         }
         TIssueListDialog dialog(caption, Texts::tr("Nothing was changed because of these errors."),
                                 rows, parent_);
-        dialog.exec();
-        return std::nullopt;
+        // Names in kanji are the one thing reading the sheet again can take care of.
+        const bool onlyKanji = std::all_of(
+            plan.errors.begin(), plan.errors.end(), [](const plans::SeasonIssue& issue) {
+                return issue.kind == plans::SeasonIssueKind::NameInKanji;
+            });
+        if (onlyKanji && !chosen.readKanji)
+            dialog.OfferReadings();
+        const std::optional<ReadChoices> next = ChosenAgain(dialog.exec(), chosen);
+        if (!next)
+            return std::nullopt;
+        chosen = *next;
+        plan = plans::PlanSeason(View(sheet.bytes), View(rules), current, exchange::DecodeTextBytes,
+                                 KanjiReaderFor(chosen));
     }
-    return QByteArray::fromStdString(reports::BuildLeagueCsv(plan.league));
+    SeasonLeagueRead read{QByteArray::fromStdString(reports::BuildLeagueCsv(plan.league)), {}};
+    for (const plans::SeasonIssue& note : plan.sheet.notes)
+        if (note.kind == plans::SeasonIssueKind::NameRead ||
+            note.kind == plans::SeasonIssueKind::SameReading)
+            read.namesRead
+                << Texts::tr("Line %1: %2").arg(note.line).arg(exchange::DescribeSeasonIssue(note));
+    return read;
 }
 
 // The handler lives beside its workflow: TMainForm only starts it.
@@ -90,7 +109,8 @@ void TMainForm::MenuImportSeasonClick() {
     if (path.isEmpty())
         return;
     // The season's league goes the league import's way: its question, its write.
-    if (const std::optional<QByteArray> league =
+    if (const std::optional<TSeasonController::SeasonLeagueRead> season =
             TSeasonController(this).SeasonLeague(filePath_, path))
-        importer.ImportLeagueCsv(*league, tr("Import Season Statistics"));
+        importer.ImportLeagueCsv(season->league, tr("Import Season Statistics"), {},
+                                 season->namesRead);
 }

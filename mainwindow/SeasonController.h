@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -20,10 +21,16 @@ public:
     // built-in ones.
     static inline const QString RulesFileName = QStringLiteral("season-rules.toml");
 
-    // The league the sheet at `sheetPath` makes of the image at `imagePath`, as a league file.
-    // Empty when it cannot be made; the user has been told why.
-    [[nodiscard]] std::optional<QByteArray> SeasonLeague(const QString& imagePath,
-                                                         const QString& sheetPath);
+    // The league the sheet at `sheetPath` makes of the image at `imagePath`, as a league file,
+    // and the names it read from kanji, worded for the change list. Empty when it cannot be
+    // made; the user has been told why. Names in kanji are read when the user chooses
+    // 読みを付けて読み込む in the list of errors.
+    struct SeasonLeagueRead {
+        QByteArray league;
+        QStringList namesRead;
+    };
+    [[nodiscard]] std::optional<SeasonLeagueRead> SeasonLeague(const QString& imagePath,
+                                                               const QString& sheetPath);
 
 private:
     QWidget* parent_;

@@ -43,7 +43,6 @@ ImportPlan PlanImport(std::span<const std::uint8_t> image, std::span<const std::
     plan.read =
         ReadCsvFile({reinterpret_cast<const char*>(file.data()), file.size()}, LeagueTextsOf(image),
                     how.team, how.decodeText, how.round, how.readKanji);
-    NoteSameReadings(plan.read.notes);
     if (!plan.read.errors.empty())
         return plan;
     plan.result.assign(image.begin(), image.end());
@@ -68,11 +67,12 @@ bool TeamMissing(const ImportPlan& plan) {
 }
 
 TeamCsvPlan PlanTeamCsvImport(std::string_view file, const teamdata::TeamTexts& shown,
-                              int shownTeam, const TextDecoder& decodeText, bool round) {
+                              int shownTeam, const TextDecoder& decodeText, bool round,
+                              const teamdata::KanjiNameReader& readKanji) {
     reports::LeagueTexts current;
     current.fill(shown);
     TeamCsvPlan plan;
-    plan.read = ReadCsvFile(file, current, shownTeam, decodeText, round);
+    plan.read = ReadCsvFile(file, current, shownTeam, decodeText, round, readKanji);
     if (!plan.read.errors.empty())
         plan.decision = TeamCsvDecision::Refused;
     else if (plan.read.teams.size() != 1)
@@ -118,9 +118,12 @@ reports::CsvImport ReadCsvFile(std::string_view bytes, const reports::LeagueText
     }
     // Shift_JIS text with any Japanese in it is practically never valid UTF-8, and text that is
     // both (plain ASCII) reads the same either way.
-    if (reports::IsValidUtf8(bytes))
-        return reports::ReadCsv(bytes, current, teamOfTeamCsv, round, readKanji);
-    return reports::ReadCsv(decodeText(bytes), current, teamOfTeamCsv, round, readKanji);
+    reports::CsvImport read =
+        reports::IsValidUtf8(bytes)
+            ? reports::ReadCsv(bytes, current, teamOfTeamCsv, round, readKanji)
+            : reports::ReadCsv(decodeText(bytes), current, teamOfTeamCsv, round, readKanji);
+    NoteSameReadings(read.notes);
+    return read;
 }
 
 reports::LeagueTexts LeagueTextsOf(std::span<const std::uint8_t> image) {

@@ -73,7 +73,8 @@ struct TeamCsvPlan {
 
 [[nodiscard]] TeamCsvPlan PlanTeamCsvImport(std::string_view file, const teamdata::TeamTexts& shown,
                                             int shownTeam, const TextDecoder& decodeText,
-                                            bool round = false);
+                                            bool round = false,
+                                            const teamdata::KanjiNameReader& readKanji = {});
 
 // What importing `imported` into team `team` changes, which shows `shown` (unsaved edits
 // included): the image with the shown team before and after, compared as the league import
@@ -82,7 +83,8 @@ struct TeamCsvPlan {
 ShownTeamChanges(std::span<const std::uint8_t> image, int team, const teamdata::TeamTexts& shown,
                  const teamdata::TeamTexts& imported);
 
-// A league file or a team CSV read against what every team shows now, as the import reads it.
+// A league file or a team CSV read against what every team shows now, as the import reads it;
+// two players of one team whose names in kanji were read alike are noted.
 [[nodiscard]] reports::CsvImport ReadCsvFile(std::string_view bytes,
                                              const reports::LeagueTexts& current,
                                              std::optional<int> teamOfTeamCsv,

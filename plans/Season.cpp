@@ -311,7 +311,8 @@ private:
 } // namespace
 
 SeasonPlan PlanSeason(std::string_view sheetBytes, std::string_view rulesText,
-                      const reports::LeagueTexts& current, const TextDecoder& decodeText) {
+                      const reports::LeagueTexts& current, const TextDecoder& decodeText,
+                      const teamdata::KanjiNameReader& readKanji) {
     SeasonPlan plan;
     plan.league = current;
     plan.rules = ReadSeasonRules(rulesText);
@@ -324,7 +325,7 @@ SeasonPlan PlanSeason(std::string_view sheetBytes, std::string_view rulesText,
     }
     plan.sheet = ReadSeasonSheet(encoding == reports::TextEncoding::Utf8 ? std::string(sheetBytes)
                                                                          : decodeText(sheetBytes),
-                                 plan.rules.teams);
+                                 plan.rules.teams, readKanji);
     plan.errors.insert(plan.errors.end(), plan.sheet.errors.begin(), plan.sheet.errors.end());
     if (!plan.errors.empty())
         return plan;

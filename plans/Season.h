@@ -4,6 +4,7 @@
 #include "Compare.h"
 
 #include "CellEditRules.h"
+#include "CellProblem.h"
 #include "CsvReader.h"
 #include "RecordText.h"
 
@@ -63,7 +64,7 @@ enum class SeasonIssueKind {
     MissingIdentity,     // the header has no column `expected` (team, name, role)
     UnknownTeam,         // `text` is neither a team's initials nor a name the rules map
     UnknownRole,         // `text` is neither B/P nor 打者/投手
-    NameInKanji,         // `text` holds the kanji `character`, which are not read yet
+    NameInKanji,         // `text` holds the kanji `character`, and no readings were asked for
     NameRefused,         // `text` cannot be a name: `refusal`
     CellRefused,         // `text` under the game column's header: `refusal`
     PlayerCount,         // `team` has `count` players of `grid`, not `expectedCount`
@@ -77,6 +78,11 @@ enum class SeasonIssueKind {
     TooManyLines,        // more lines than any league has players
     // A note: small kana of `text` were written large; `expected` is the name as stored.
     NameSpellingChanged,
+    // A note: the name in kanji `text` was read `expected`, on request; `readings` the others.
+    NameRead,
+    // A note: the name in kanji `text` was read `expected` as the name at `otherLine` of the same
+    // team was, so the game shows the two alike.
+    SameReading,
 };
 
 struct SeasonIssue {
@@ -92,6 +98,8 @@ struct SeasonIssue {
     int count = 0;
     int expectedCount = 0;
     teamdata::CellRefusal refusal;
+    std::vector<std::string> readings;
+    int otherLine = 0;
 };
 
 struct SeasonRules {
@@ -124,9 +132,11 @@ struct SeasonSheet {
     std::vector<SeasonIssue> notes; // names whose small kana were written large
 };
 
-// A sheet as UTF-8 text: one header row, then one row per player.
+// A sheet as UTF-8 text: one header row, then one row per player. With `readKanji`, a name in
+// kanji takes its first reading that fits and is noted; without it, such a name is an error.
 [[nodiscard]] SeasonSheet ReadSeasonSheet(std::string_view utf8,
-                                          const std::map<std::string, int>& teamNames);
+                                          const std::map<std::string, int>& teamNames,
+                                          const teamdata::KanjiNameReader& readKanji = {});
 
 // How one value of one player was made, for --explain.
 enum class ValueSource { SheetColumn, Statistic, Threshold, Rank, Map, Constant, Default, Kept };
@@ -160,7 +170,8 @@ struct SeasonPlan {
 // column without a rule and without a column in the sheet keeps what the team's row holds now.
 [[nodiscard]] SeasonPlan PlanSeason(std::string_view sheetBytes, std::string_view rulesText,
                                     const reports::LeagueTexts& current,
-                                    const TextDecoder& decodeText);
+                                    const TextDecoder& decodeText,
+                                    const teamdata::KanjiNameReader& readKanji = {});
 
 // A game column named by a header or a rules key: its caption with spaces taken out (打率,
 // 球速（速）) or its English word (AVG), regardless of case. Empty for any other name.

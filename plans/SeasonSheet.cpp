@@ -81,6 +81,28 @@ std::string FirstKanji(std::string_view text) {
     return {};
 }
 
+// Two players of one team whose names in kanji were read alike would look the same in the game:
+// the later one is named, with the line of the first.
+void NoteSameReadings(std::vector<SeasonIssue>& notes) {
+    std::vector<SeasonIssue> same;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        if (notes[i].kind != SeasonIssueKind::NameRead || notes[i].team < 0)
+            continue;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (notes[j].kind != SeasonIssueKind::NameRead || notes[j].team != notes[i].team ||
+                notes[j].expected != notes[i].expected)
+                continue;
+            SeasonIssue note = notes[i];
+            note.kind = SeasonIssueKind::SameReading;
+            note.readings.clear();
+            note.otherLine = notes[j].line;
+            same.push_back(std::move(note));
+            break;
+        }
+    }
+    notes.insert(notes.end(), same.begin(), same.end());
+}
+
 } // namespace
 
 std::optional<int> GameColumnNamed(teamdata::Grid grid, std::string_view name) {
@@ -96,7 +118,8 @@ std::optional<int> GameColumnNamed(teamdata::Grid grid, std::string_view name) {
                                            : find(teamdata::PitcherColumns);
 }
 
-SeasonSheet ReadSeasonSheet(std::string_view utf8, const std::map<std::string, int>& teamNames) {
+SeasonSheet ReadSeasonSheet(std::string_view utf8, const std::map<std::string, int>& teamNames,
+                            const teamdata::KanjiNameReader& readKanji) {
     SeasonSheet sheet;
     // Two of every league's players, and a line of headers: more is no season of this game.
     constexpr std::size_t MaxLines =
@@ -165,7 +188,40 @@ SeasonSheet ReadSeasonSheet(std::string_view utf8, const std::map<std::string, i
         }
         const std::string nameText = field(*nameAt);
         const int nameColumn = static_cast<int>(*nameAt) + 1;
-        if (const std::string kanji = FirstKanji(nameText); !kanji.empty()) {
+        const std::string kanji = FirstKanji(nameText);
+        if (!kanji.empty() && readKanji) {
+            const teamdata::Grid nameGrid = grid.value_or(teamdata::Grid::Batters);
+            const std::string written[] = {nameText};
+            const std::string blank[] = {std::string()};
+            teamdata::CellRowRead read =
+                teamdata::ReadCellRow(nameGrid, 1, 1, written, blank, false, readKanji);
+            if (!read.problems.empty()) {
+                SeasonIssue& issue = error(SeasonIssueKind::NameRefused, record.line);
+                issue.column = nameColumn;
+                issue.text = nameText;
+                issue.refusal = std::move(read.problems.front().refusal);
+                continue;
+            }
+            if (!read.notes.empty()) {
+                SeasonIssue& note = sheet.notes.emplace_back();
+                note.kind = SeasonIssueKind::NameRead;
+                note.line = record.line;
+                note.column = nameColumn;
+                note.text = nameText;
+                note.expected = read.texts.front();
+                note.readings = std::move(read.notes.front().otherReadings);
+                if (team)
+                    note.team = *team;
+            }
+            if (!team || !grid)
+                continue;
+            player.team = *team;
+            player.grid = *grid;
+            player.name = read.texts.front();
+            sheet.players.push_back(std::move(player));
+            continue;
+        }
+        if (!kanji.empty()) {
             SeasonIssue& issue = error(SeasonIssueKind::NameInKanji, record.line);
             issue.column = nameColumn;
             issue.text = nameText;
@@ -197,6 +253,7 @@ SeasonSheet ReadSeasonSheet(std::string_view utf8, const std::map<std::string, i
         player.name = cell.text;
         sheet.players.push_back(std::move(player));
     }
+    NoteSameReadings(sheet.notes);
     return sheet;
 }
 

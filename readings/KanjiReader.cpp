@@ -6,6 +6,8 @@
 
 #include <mecab.h>
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
@@ -196,6 +198,29 @@ NameReading ReadingOfKana(std::string_view kana) {
     return reading;
 }
 
+namespace {
+
+// MeCab's library is opened with the dictionary, not linked: the editor starts without mapping
+// it, and a machine without it still runs everything but the readings. Every other call MeCab
+// takes is virtual and goes through the objects the model makes.
+using ModelMaker = MeCab::Model* (*)(int, char**);
+
+ModelMaker MeCabModelMaker() {
+    static const ModelMaker maker = []() -> ModelMaker {
+        void* library = dlopen(MeCabLibrary, RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr)
+            return nullptr;
+        // The C interface's model is the C++ one behind the same pointer.
+        void* symbol = dlsym(library, "mecab_model_new");
+        if (symbol == nullptr)
+            return nullptr;
+        return reinterpret_cast<ModelMaker>(symbol);
+    }();
+    return maker;
+}
+
+} // namespace
+
 struct KanjiReader::MeCabParts {
     std::unique_ptr<MeCab::Model> model;
     std::unique_ptr<MeCab::Tagger> tagger;
@@ -233,7 +258,8 @@ KanjiReadings KanjiReader::Read(std::string_view text) {
         char* arguments[] = {program.data(), resourceOption.data(), resourceFile.data(),
                              dictionaryOption.data(), dictionaryFolder_.data()};
         auto parts = std::make_unique<MeCabParts>();
-        parts->model.reset(MeCab::createModel(5, arguments));
+        if (const ModelMaker makeModel = MeCabModelMaker())
+            parts->model.reset(makeModel(5, arguments));
         if (parts->model != nullptr) {
             parts->tagger.reset(parts->model->createTagger());
             parts->lattice.reset(parts->model->createLattice());

@@ -20,6 +20,8 @@ inline constexpr std::string_view DictionaryPackage = "mecab-ipadic-utf8";
 // Where that package puts the dictionary; the variable, when set, names another folder.
 inline constexpr std::string_view StandardDictionaryFolder = "/var/lib/mecab/dic/ipadic-utf8";
 inline constexpr std::string_view DictionaryFolderVariable = "TOLVANEK_MECAB_DICDIR";
+// MeCab's library, opened when the dictionary is loaded (the dictionary's package brings it).
+inline constexpr const char* MeCabLibrary = "libmecab.so.2";
 
 // The folder the dictionary is read from: the variable's when set, else the standard one.
 [[nodiscard]] std::string DictionaryFolder();
@@ -47,7 +49,7 @@ struct KanjiReadings {
         Read,              // at least one reading, best first
         NoKanji,           // nothing to read: the name rules take the text as it is
         Unreadable,        // no reading is made only of kana, letters and digits
-        DictionaryMissing, // the dictionary cannot be loaded from dictionaryFolder
+        DictionaryMissing, // MeCab or the dictionary in dictionaryFolder cannot be loaded
     };
     Outcome outcome = Outcome::NoKanji;
     std::vector<NameReading> readings;

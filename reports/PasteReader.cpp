@@ -89,7 +89,8 @@ int DataColumnCount(Grid grid) {
 }
 
 PasteRead ReadPaste(std::string_view text, PasteTarget target, const teamdata::TeamTexts& current,
-                    const LabelSpellings& labelSpellings, bool round) {
+                    const LabelSpellings& labelSpellings, bool round,
+                    const teamdata::KanjiNameReader& readKanji) {
     PasteRead read;
     read.texts = current;
     const Grid grid = target.grid;
@@ -151,7 +152,7 @@ PasteRead ReadPaste(std::string_view text, PasteTarget target, const teamdata::T
             std::span(RowOf(texts, grid, row))
                 .subspan(static_cast<std::size_t>(read.firstColumn - 1), cells);
         teamdata::CellRowRead cellsRead =
-            teamdata::ReadCellRow(grid, row, read.firstColumn, written, rowTexts, round);
+            teamdata::ReadCellRow(grid, row, read.firstColumn, written, rowTexts, round, readKanji);
         std::move(cellsRead.texts.begin(), cellsRead.texts.end(), rowTexts.begin());
         positionsRead =
             positionsRead && !teamdata::RefusesABattingOrderPosition(cellsRead.problems);

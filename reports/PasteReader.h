@@ -86,7 +86,8 @@ using LabelSpellings = std::map<std::string, std::string, std::less<>>;
 // With `round`, numbers the cells cannot hold are rounded as the import rounds them, and noted.
 [[nodiscard]] PasteRead ReadPaste(std::string_view text, PasteTarget target,
                                   const teamdata::TeamTexts& current,
-                                  const LabelSpellings& labelSpellings = {}, bool round = false);
+                                  const LabelSpellings& labelSpellings = {}, bool round = false,
+                                  const teamdata::KanjiNameReader& readKanji = {});
 
 // The text as a team CSV, comma-separated as CSV出力 writes it, when its first line is the batter
 // header (the whole team copied, from the file or from a spreadsheet that opened it, with tabs);

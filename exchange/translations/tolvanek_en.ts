@@ -1249,10 +1249,6 @@
         <translation>%1 is no role; B or 打者 for a batter, P or 投手 for a pitcher</translation>
     </message>
     <message>
-        <source>%1 is written in kanji (&quot;%2&quot;), which are not read yet; write the name in kana or letters</source>
-        <translation>%1 is written in kanji (&quot;%2&quot;), which are not read yet; write the name in kana or letters</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1343,6 +1339,10 @@
     <message>
         <source>the character &quot;%1&quot; cannot be read in a rules file; write it another way</source>
         <translation>the character &quot;%1&quot; cannot be read in a rules file; write it another way</translation>
+    </message>
+    <message>
+        <source>%1 is written in kanji (&quot;%2&quot;), which are read only when asked; ask for readings, or write the name in kana or letters</source>
+        <translation>%1 is written in kanji (&quot;%2&quot;), which are read only when asked; ask for readings, or write the name in kana or letters</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1488,10 @@ The team editor for the cartridge image of a 1992-season NES baseball game.
     <message>
         <source>Round and import</source>
         <translation>Round and import</translation>
+    </message>
+    <message>
+        <source>Import with readings</source>
+        <translation>Import with readings</translation>
     </message>
 </context>
 <context>
@@ -2061,6 +2065,14 @@ Saving into it could damage it. Open it?</translation>
             <numerusform>%n teams rewritten. These cells were read as listed.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name in row %3 is; the game shows the two alike</source>
+        <translation>the name &quot;%1&quot; is read &quot;%2&quot; as the name in row %3 is; the game shows the two alike</translation>
+    </message>
 </context>
 <context>
     <name>TNameForm</name>
@@ -2151,6 +2163,10 @@ Saving into it could damage it. Open it?</translation>
     <message>
         <source>Nothing was changed because of these errors.</source>
         <translation>Nothing was changed because of these errors.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
     </message>
 </context>
 <context>

@@ -1244,10 +1244,6 @@
         <translation>%1 は区分ではありません。打者は 打者 か B、投手は 投手 か P です</translation>
     </message>
     <message>
-        <source>%1 is written in kanji (&quot;%2&quot;), which are not read yet; write the name in kana or letters</source>
-        <translation>%1 は漢字（「%2」）で書かれていて、まだ読めません。かなか英字で書いてください</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1338,6 +1334,10 @@
     <message>
         <source>the character &quot;%1&quot; cannot be read in a rules file; write it another way</source>
         <translation>文字「%1」は規則ファイルでは読めません。別の書き方にしてください</translation>
+    </message>
+    <message>
+        <source>%1 is written in kanji (&quot;%2&quot;), which are read only when asked; ask for readings, or write the name in kana or letters</source>
+        <translation>%1 は漢字（「%2」）で書かれています。漢字は頼まれたときだけ読みます。読みを付けて読み込むか、かなか英字で書いてください</translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1483,10 @@ The team editor for the cartridge image of a 1992-season NES baseball game.
     <message>
         <source>Round and import</source>
         <translation>丸めて読み込む</translation>
+    </message>
+    <message>
+        <source>Import with readings</source>
+        <translation>読みを付けて読み込む</translation>
     </message>
 </context>
 <context>
@@ -2051,6 +2055,14 @@ Saving into it could damage it. Open it?</source>
             <numerusform>%nチームを書き換えました。次のセルは一覧のとおりに読みました</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>%1行目：%2</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name in row %3 is; the game shows the two alike</source>
+        <translation>名前「%1」を %3 番の名前と同じ「%2」と読みました。ゲームでは 2 人が同じ名前になります</translation>
+    </message>
 </context>
 <context>
     <name>TNameForm</name>
@@ -2141,6 +2153,10 @@ Saving into it could damage it. Open it?</source>
     <message>
         <source>Nothing was changed because of these errors.</source>
         <translation>次の誤りがあるため何も変更しませんでした。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>%1行目：%2</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -217,9 +218,9 @@ TEST(Startup, SpeaksTheLanguageOfTheLocaleUnlessLangNamesOne) {
     }
 }
 
-// MeCab's dictionary is loaded by the first name typed in kanji, never by the start-up, which
-// would otherwise pay for it every time and fail on a machine without it.
-TEST(Startup, LeavesTheKanjiDictionaryUnloaded) {
+// MeCab's library and dictionary are loaded by the first name read in kanji, never by the
+// start-up, which would otherwise pay for them every time and fail on a machine without them.
+TEST(Startup, LeavesMeCabAndItsDictionaryUnmapped) {
     testsupport::TempDir dir;
     const std::string path = dir.File("game.nes").string();
     testsupport::ImageBuilder().FillValidTeams().WriteTo(path);
@@ -228,12 +229,30 @@ TEST(Startup, LeavesTheKanjiDictionaryUnloaded) {
     char* argv[] = {name, image.data(), nullptr};
     int argc = 2;
     bool loadedAtStart = true;
+    QString mapped;
     const int status = RunTolvanek(argc, argv, [&] {
         QTimer::singleShot(0, [&] {
             loadedAtStart = readings::AnyDictionaryLoaded();
+            QFile maps(QStringLiteral("/proc/self/maps"));
+            if (maps.open(QIODevice::ReadOnly))
+                mapped = QString::fromUtf8(maps.readAll());
             QApplication::quit();
         });
     });
     EXPECT_EQ(status, 0);
     EXPECT_FALSE(loadedAtStart);
+    ASSERT_FALSE(mapped.isEmpty());
+    EXPECT_FALSE(mapped.contains(QLatin1String("libmecab")));
+    // MeCab maps the dictionary's files when it loads them.
+    EXPECT_FALSE(mapped.contains(QLatin1String("/dic/")));
+
+    // Reading a kanji name afterwards maps both, which is what the check above would catch.
+    readings::KanjiReader reader;
+    if (reader.Read("佐藤").outcome == readings::KanjiReadings::Outcome::Read) {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+        const QString after = QString::fromUtf8(maps.readAll());
+        EXPECT_TRUE(after.contains(QLatin1String("libmecab")));
+        EXPECT_TRUE(after.contains(QLatin1String("/dic/")));
+    }
 }

@@ -127,4 +127,49 @@ TEST(CliName, ImportReadsKanjiOnlyWithReadKanji) {
     EXPECT_TRUE(refused.err.contains("ぶすじま"));
 }
 
+// A season sheet in kanji goes the import's way: read only when asked, every reading noted, and
+// without the dictionary the error names its package.
+TEST(CliName, SeasonReadsTheSheetsKanjiOnlyWithReadKanji) {
+    testsupport::TempDir dir;
+    const std::string image = dir.File("game.nes").string();
+    testsupport::ImageBuilder().FillValidTeams().WriteTo(image);
+    std::string sheet = "team,name,role,POS,AVG,HR,SB,ERA,IP,velocity,throws\n";
+    const char* const positions[] = {"C", "1B", "2B", "3B", "SS", "LF", "CF", "RF"};
+    const char* const names[] = {"中田", "髙橋", "中田"};
+    for (std::size_t i = 0; i < 13; ++i)
+        sheet += std::string("Ｇ,") + (i < 3 ? names[i] : "ﾀﾞｼｬ" + std::to_string(i % 10)) + ",B," +
+                 (i < 8 ? positions[i] : "LF") + ",.3" + std::to_string(10 + i) + ",1,1,,,,\n";
+    for (int i = 0; i < 5; ++i)
+        sheet += "Ｇ,ﾄｳｼｭ" + std::to_string(i) + ",P,,,,,2.3" + std::to_string(i) + ",100,147,L\n";
+    const QString sheetPath = QString::fromStdString(dir.File("sheet.csv").string());
+    QFile file(sheetPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(sheet));
+    file.close();
+    const QStringList dryRun = {QStringLiteral("season"), sheetPath, QStringLiteral("--image"),
+                                QString::fromStdString(image), QStringLiteral("--dry-run")};
+
+    const NameRun unasked = RunCli(dryRun);
+    EXPECT_EQ(unasked.status, 1);
+    EXPECT_TRUE(unasked.err.contains("sheet.csv:2:2: 中田 is written in kanji"))
+        << unasked.err.toStdString();
+
+    const QStringList asked = dryRun + QStringList{QStringLiteral("--read-kanji")};
+    const NameRun read = RunCli(asked);
+    EXPECT_EQ(read.status, 0) << read.err.toStdString();
+    EXPECT_TRUE(read.err.contains("sheet.csv:2:2: note: the name \"中田\" is read \"なかた　　\"; "
+                                  "other readings: なかだ"))
+        << read.err.toStdString();
+    EXPECT_TRUE(read.err.contains("the name \"髙橋\" is read \"たかはし　\""));
+    EXPECT_TRUE(read.err.contains("sheet.csv:4:2: note: the name \"中田\" is read \"なかた　　\" "
+                                  "as the name at line 2 is"));
+    EXPECT_TRUE(read.out.contains("→ なかた")) << read.out.toStdString();
+
+    testsupport::TempDir empty;
+    const NameRun missing = RunCli(asked, QString::fromStdString(empty.Path().string()));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.err.contains("install the Debian package mecab-ipadic-utf8"))
+        << missing.err.toStdString();
+}
+
 } // namespace

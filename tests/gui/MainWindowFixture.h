@@ -210,15 +210,25 @@ protected:
 
     // Closes the next list of errors or notes, keeping its rows: each the four cells as shown
     // (place, column, text, reason).
-    static void ReadNextIssueList(std::vector<QStringList>& rows) {
+    // With `offer` (&TIssueListDialog::RoundButton, ReadingsButton), that button is clicked
+    // when the list has it, its caption put in `offered`; the list is closed with OK otherwise.
+    static void ReadNextIssueList(std::vector<QStringList>& rows,
+                                  QPushButton* TIssueListDialog::*offer = nullptr,
+                                  QString* offered = nullptr) {
         GuiTest::OnNextModal(
-            [&rows](QWidget* widget) {
+            [&rows, offer, offered](QWidget* widget) {
                 auto* list = static_cast<TIssueListDialog*>(widget);
                 for (int r = 0; r < list->IssueTable->rowCount(); ++r) {
                     QStringList cells;
                     for (int c = 0; c < list->IssueTable->columnCount(); ++c)
                         cells << list->IssueTable->item(r, c)->text();
                     rows.push_back(cells);
+                }
+                if (offer && list->*offer) {
+                    if (offered)
+                        *offered = (list->*offer)->text();
+                    (list->*offer)->click();
+                    return;
                 }
                 list->accept();
             },

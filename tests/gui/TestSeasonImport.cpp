@@ -73,6 +73,45 @@ TEST_F(SeasonImport, ASheetIsRatedByTheRulesBesideItAndWrittenAfterTheQuestionAs
     EXPECT_NE(ReadFileBytes(image), ValidImage().Bytes());
 }
 
+// A sheet in kanji: its list of errors offers readings, and the league import's question lists
+// every name read, the two players read alike among them, before anything is written.
+TEST_F(SeasonImport, NamesInKanjiAreReadWhenChosenAndListedWithTheChanges) {
+    const auto image = WriteImage(ValidImage());
+    OpenImage(image);
+    std::string sheet = Sheet("Ｇ");
+    for (const int line : {2, 4}) {
+        std::size_t at = 0;
+        for (int l = 1; l < line; ++l)
+            at = sheet.find('\n', at) + 1;
+        at = sheet.find(',', at) + 1;
+        sheet.replace(at, sheet.find(',', at) - at, "中田");
+    }
+    const auto path = dir.File("season.csv");
+    WriteFile(path, sheet);
+
+    std::vector<QStringList> errors;
+    QString offered;
+    std::vector<MessageSeen> seen;
+    ChangeListSeen question;
+    AnswerNextFileDialog(Q(path));
+    ReadNextIssueList(errors, &TIssueListDialog::ReadingsButton, &offered);
+    AnswerNextChangeList(question, true);
+    AnswerMessages(seen, {QStringLiteral("OK")});
+    MainForm->MenuImportSeason()->trigger();
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    EXPECT_EQ(offered, QStringLiteral("読みを付けて読み込む"));
+    EXPECT_EQ(errors.size(), 2u);
+    ASSERT_TRUE(question.seen);
+    EXPECT_TRUE(question.message.contains(QStringLiteral("2行目：")) &&
+                question.message.contains(QStringLiteral("なかだ")))
+        << question.message.toStdString();
+    EXPECT_TRUE(question.message.contains(QStringLiteral("4行目：")));
+    const reports::LeagueTexts written =
+        exchange::TextsOf(exchange::RecordsOf(exchange::LoadImage(Q(image))));
+    EXPECT_EQ(written[3].batters[0][teamdata::BatterColumn::Name - 1], "なかた　　");
+    EXPECT_EQ(written[3].batters[2][teamdata::BatterColumn::Name - 1], "なかた　　");
+}
+
 TEST_F(SeasonImport, ErrorsOfTheSheetAreListedAndNothingChanges) {
     const auto image = WriteImage(ValidImage());
     OpenImage(image);

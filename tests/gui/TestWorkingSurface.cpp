@@ -3,6 +3,7 @@
 // on the window, unsaved edits shown in the caption, and the current cell acted on from the
 // keyboard.
 
+#include "KanjiReader.h"
 #include "League.h"
 #include "LeagueCsv.h"
 #include "MainWindowFixture.h"
@@ -185,6 +186,63 @@ TEST_F(WorkingSurface, ARefusedCellOrABrokenBattingOrderRefusesTheWholePasteAndL
     EXPECT_EQ(MainForm->TeamShown(), before);
     EXPECT_EQ(MainForm->DataChanged(), 0);
     EXPECT_FALSE(MainForm->MenuUndo()->isEnabled());
+}
+
+// Names in kanji pasted from a roster: the list of problems offers readings, which take each
+// name's first reading that fits and list every name read; a name no reading fits stays a problem.
+TEST_F(WorkingSurface, NamesInKanjiPastedAreReadWhenTheUserAsksForReadings) {
+    const auto image = WriteImage(ValidImage());
+    OpenImage(image);
+    const TeamTexts before = MainForm->TeamShown();
+    std::vector<QStringList> problems, notes;
+    QString offered;
+    ReadNextIssueList(problems, &TIssueListDialog::ReadingsButton, &offered);
+    ReadNextIssueList(notes);
+    PasteAt(MainForm->BatterTable(), BatterColumn::Name, 2, "中田\r\n髙橋\r\n中田\r\n");
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    EXPECT_EQ(offered, QStringLiteral("読みを付けて読み込む"));
+    ASSERT_EQ(problems.size(), 3u);
+    ASSERT_EQ(notes.size(), 4u);
+    // The second 中田 is named with the row of the first: the game shows the two alike.
+    EXPECT_EQ(notes[3][0], QStringLiteral("４"));
+    EXPECT_TRUE(notes[3][3].contains(QStringLiteral("２"))) << notes[3][3].toStdString();
+    EXPECT_EQ(notes[0][2], QStringLiteral("中田"));
+    EXPECT_TRUE(notes[0][3].contains(QStringLiteral("なかだ"))) << notes[0][3].toStdString();
+    const TeamTexts read = MainForm->TeamShown();
+    EXPECT_EQ(read.batters[1][BatterColumn::Name - 1], "なかた　　");
+    EXPECT_EQ(read.batters[2][BatterColumn::Name - 1], "たかはし　");
+
+    // Six places fit no cell: the list after reading names the reading and offers nothing more.
+    MainForm->ApplyTeam(before, QStringLiteral("back"));
+    problems.clear();
+    offered.clear();
+    std::vector<QStringList> still;
+    QString offeredAgain;
+    ReadNextIssueList(problems, &TIssueListDialog::ReadingsButton, &offered);
+    ReadNextIssueList(still, &TIssueListDialog::ReadingsButton, &offeredAgain);
+    PasteAt(MainForm->BatterTable(), BatterColumn::Name, 2, "中田\r\n勅使河原\r\n");
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    EXPECT_FALSE(offered.isEmpty());
+    EXPECT_TRUE(offeredAgain.isEmpty());
+    ASSERT_EQ(still.size(), 1u);
+    EXPECT_TRUE(still[0][3].contains(QStringLiteral("てしがわら"))) << still[0][3].toStdString();
+    EXPECT_EQ(MainForm->TeamShown(), before);
+
+    // Without the dictionary the list after reading names the package to install.
+    testsupport::TempDir empty;
+    const std::string variable(readings::DictionaryFolderVariable);
+    ASSERT_EQ(setenv(variable.c_str(), empty.Path().c_str(), 1), 0);
+    problems.clear();
+    still.clear();
+    ReadNextIssueList(problems, &TIssueListDialog::ReadingsButton);
+    ReadNextIssueList(still);
+    PasteAt(MainForm->BatterTable(), BatterColumn::Name, 2, "中田\r\n");
+    unsetenv(variable.c_str());
+    EXPECT_TRUE(GuiTest::NoModalOpen());
+    ASSERT_EQ(still.size(), 1u);
+    EXPECT_TRUE(still[0][3].contains(QStringLiteral("mecab-ipadic-utf8")))
+        << still[0][3].toStdString();
+    EXPECT_EQ(MainForm->TeamShown(), before);
 }
 
 TEST_F(WorkingSurface, ACopiedPlayerPastedOnAnotherTeamMovesWhole) {
