@@ -15,6 +15,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <span>
 
 namespace reports {
@@ -325,28 +326,13 @@ std::string_view TypeName(const Json& value) {
     return "null";
 }
 
-// The members a player of `grid` has: every column's, the name's shown form, the fan's numbers.
-std::vector<std::string> PlayerMembers(teamdata::Grid grid) {
-    std::vector<std::string> members;
-    const int columns = grid == teamdata::Grid::Batters ? static_cast<int>(BatterKeys.size())
-                                                        : static_cast<int>(PitcherKeys.size());
-    for (int column = 1; column <= columns; ++column) {
-        const std::string key(JsonColumnKey(grid, column));
-        members.push_back(key);
-        if (column == teamdata::BatterColumn::Name)
-            members.push_back(key + std::string(ShownSuffix));
-        if (PointScaleOf(grid, column) != 0)
-            members.push_back(key + std::string(FanSuffix));
-    }
-    return members;
-}
-
-// A second form of a cell that disagrees with the first unless they say the same.
+// A cell given in both its forms (the game's text and the fan's number, or the name as the game
+// spells it and as shown): the second must say what the first says.
 struct SecondForm {
     int column = 0;
     std::string pointer;
     std::string firstPointer;
-    const Json* value = nullptr;
+    std::string text;
 };
 
 struct PlayerRead {
@@ -497,10 +483,9 @@ private:
                 WrongType(Below(at, "rgb"), "string", rgb);
                 return std::nullopt;
             }
-            // An RGB left as it was written for the old index says nothing; a changed one must
-            // be the index's colour, as the palette has no index for every RGB.
+            // The RGB only tells the index's colour: the palette has no index for every RGB.
             const std::string& text = rgb.get_ref<const std::string&>();
-            if (text != RgbText(now) && !EqualIgnoringCase(text, RgbText(byte))) {
+            if (!EqualIgnoringCase(text, RgbText(byte))) {
                 CsvIssue& issue = Error(CsvIssueKind::JsonFormsDisagree, Below(at, "rgb"));
                 issue.text = text;
                 issue.expected = RgbText(byte);
@@ -519,18 +504,22 @@ private:
                });
     }
 
-    // The texts a player object gives its columns. A cell's second form (the name as shown, the
-    // fan's number) is taken when only it was changed from what the current cell makes of it,
-    // and must agree with the first when both were.
+    // The texts a player object gives its columns. A value with a second form (the name as
+    // shown, the fan's number) may be given by either form or by both, which must then agree: a
+    // script that edits one form and leaves the other is told rather than guessed at, and the
+    // same file read twice gives the same image.
     template <std::size_t Columns>
     PlayerRead ReadPlayer(const Json& player, const std::string& at, teamdata::Grid grid,
                           const std::array<std::string, Columns>& now) {
         PlayerRead read;
         std::vector<std::string> required;
         std::vector<std::string> optional;
-        for (const std::string& member : PlayerMembers(grid)) {
-            const bool second = member.ends_with(ShownSuffix) || member.ends_with(FanSuffix);
-            (second ? optional : required).push_back(member);
+        for (int column = 1; column <= static_cast<int>(Columns); ++column) {
+            const std::string key(JsonColumnKey(grid, column));
+            const std::string second = SecondKey(grid, column);
+            (second.empty() ? required : optional).push_back(key);
+            if (!second.empty())
+                optional.push_back(second);
         }
         if (!Members(player, at, required, optional)) {
             read.sound = false;
@@ -538,79 +527,107 @@ private:
         }
         for (int column = 1; column <= static_cast<int>(Columns); ++column) {
             const std::string key(JsonColumnKey(grid, column));
-            const std::string& current = now[static_cast<std::size_t>(column - 1)];
-            const Json& first = player[key];
-            if (!first.is_string()) {
-                WrongType(Below(at, key), "string", first);
+            const std::string secondKey = SecondKey(grid, column);
+            const bool hasFirst = player.contains(key);
+            const bool hasSecond = !secondKey.empty() && player.contains(secondKey);
+            if (!hasFirst && !hasSecond) {
+                Error(CsvIssueKind::JsonMissingMember, at).expected = key;
                 read.sound = false;
                 continue;
             }
-            std::string text = first.get<std::string>();
-            std::string pointer = Below(at, key);
-            const bool firstChanged = text != current;
-            const bool isName = column == teamdata::BatterColumn::Name;
-            const std::string secondKey = key + std::string(isName ? ShownSuffix : FanSuffix);
-            if (!player.contains(secondKey)) {
-                read.written.push_back(std::move(text));
-                read.pointers.push_back(std::move(pointer));
+            std::optional<std::string> first;
+            if (hasFirst) {
+                first = StringAt(player[key], Below(at, key));
+                read.sound &= first.has_value();
+            }
+            std::optional<std::string> second;
+            if (hasSecond) {
+                second = column == teamdata::BatterColumn::Name
+                             ? StringAt(player[secondKey], Below(at, secondKey))
+                             : NumberTextAt(player[secondKey], Below(at, secondKey));
+                read.sound &= second.has_value();
+            }
+            if (!read.sound)
                 continue;
-            }
-            const Json& second = player[secondKey];
-            bool secondChanged = false;
-            std::string secondText;
-            if (isName) {
-                if (!second.is_string()) {
-                    WrongType(Below(at, secondKey), "string", second);
-                    read.sound = false;
-                    continue;
-                }
-                secondText = second.get<std::string>();
-                secondChanged = secondText != teamdata::NameForDisplay(current);
+            if (first) {
+                read.written.push_back(*first);
+                read.pointers.push_back(Below(at, key));
+                if (second)
+                    read.toAgree.push_back(
+                        {column, Below(at, secondKey), Below(at, key), std::move(*second)});
             } else {
-                if (!second.is_number()) {
-                    WrongType(Below(at, secondKey), "number", second);
-                    read.sound = false;
-                    continue;
-                }
-                const std::optional<double> fan = FanNumber(grid, column, current);
-                secondChanged = !fan || std::abs(second.get<double>() - *fan) > 1e-9;
-                secondText = second.dump();
+                const std::string& current = now[static_cast<std::size_t>(column - 1)];
+                read.written.push_back(
+                    Denotes(grid, column, *second, current) ? current : std::move(*second));
+                read.pointers.push_back(Below(at, secondKey));
             }
-            if (secondChanged && !firstChanged) {
-                text = std::move(secondText);
-                pointer = Below(at, secondKey);
-            } else if (secondChanged) {
-                read.toAgree.push_back({column, Below(at, secondKey), pointer, &second});
-            }
-            read.written.push_back(std::move(text));
-            read.pointers.push_back(std::move(pointer));
         }
         return read;
     }
 
-    // The second forms written beside changed first forms, against what the cell took.
+    // Whether a second form says what the cell holds now: as the current text is taken as it is
+    // whatever it holds, so is its second form, which the cell rule alone might not take (an
+    // average of .426 the value dialog does not offer).
+    static bool Denotes(teamdata::Grid grid, int column, const std::string& second,
+                        const std::string& current) {
+        if (column == teamdata::BatterColumn::Name)
+            return second == current || second == teamdata::NameForDisplay(current);
+        const std::optional<double> fan = FanNumber(grid, column, current);
+        if (!fan)
+            return false;
+        const double written = std::strtod(second.c_str(), nullptr);
+        return std::abs(written - *fan) <= 1e-9;
+    }
+
+    static std::string SecondKey(teamdata::Grid grid, int column) {
+        const std::string key(JsonColumnKey(grid, column));
+        if (column == teamdata::BatterColumn::Name)
+            return key + std::string(ShownSuffix);
+        if (PointScaleOf(grid, column) != 0)
+            return key + std::string(FanSuffix);
+        return {};
+    }
+
+    std::optional<std::string> StringAt(const Json& value, const std::string& pointer) {
+        if (value.is_string())
+            return value.get<std::string>();
+        WrongType(pointer, "string", value);
+        return std::nullopt;
+    }
+
+    // A number as the cell rule reads a written one: 0.32 as "0.32".
+    std::optional<std::string> NumberTextAt(const Json& value, const std::string& pointer) {
+        if (value.is_number())
+            return value.dump();
+        WrongType(pointer, "number", value);
+        return std::nullopt;
+    }
+
+    // The second forms given beside first forms, read by the same cell rule against the same
+    // current text: they agree when they give the cell the same text.
     template <std::size_t Columns>
-    void CheckAgreement(const PlayerRead& read, teamdata::Grid grid,
+    void CheckAgreement(const PlayerRead& read, teamdata::Grid grid, int row,
+                        const std::array<std::string, Columns>& before,
                         const std::array<std::string, Columns>& cells,
                         const std::vector<teamdata::CellProblem>& problems) {
         for (const SecondForm& form : read.toAgree) {
             if (std::any_of(problems.begin(), problems.end(),
                             [&](const auto& problem) { return problem.column == form.column; }))
                 continue;
-            const std::string& stored = cells[static_cast<std::size_t>(form.column - 1)];
-            bool agrees = false;
-            if (form.value->is_string()) {
-                const std::string& shown = form.value->get_ref<const std::string&>();
-                agrees = shown == stored || shown == teamdata::NameForDisplay(stored);
-            } else if (const std::optional<double> fan = FanNumber(grid, form.column, stored)) {
-                agrees = std::abs(form.value->get<double>() - *fan) <= 1e-9;
+            const auto index = static_cast<std::size_t>(form.column - 1);
+            if (Denotes(grid, form.column, form.text, before[index])) {
+                if (cells[index] == before[index])
+                    continue;
+            } else {
+                const teamdata::CellRowRead second = teamdata::ReadCellRow(
+                    grid, row, form.column, std::span<const std::string>(&form.text, 1),
+                    std::span<const std::string>(&before[index], 1), round_, readKanji_);
+                if (second.problems.empty() && second.texts.front() == cells[index])
+                    continue;
             }
-            if (agrees)
-                continue;
             CsvIssue& issue = Error(CsvIssueKind::JsonFormsDisagree, form.pointer);
-            issue.text =
-                form.value->is_string() ? form.value->get<std::string>() : form.value->dump();
-            issue.expected = stored;
+            issue.text = form.text;
+            issue.expected = cells[index];
             issue.otherPointer = form.firstPointer;
         }
     }
@@ -631,7 +648,7 @@ private:
         }
         bool sound = true;
         for (std::size_t i = 0; i < cells.size(); ++i) {
-            reads.push_back(ReadPlayer(players[i], Below(at, i), grid, cells[i]));
+            reads.push_back(ReadPlayer<Columns>(players[i], Below(at, i), grid, cells[i]));
             sound &= reads.back().sound;
         }
         return sound;
@@ -645,12 +662,13 @@ private:
         bool positionsRead = true;
         for (std::size_t r = 0; r < cells.size(); ++r) {
             const PlayerRead& player = reads[r];
+            const std::array<std::string, Columns> before = cells[r];
             teamdata::CellRowRead read = teamdata::ReadCellRow(
                 grid, static_cast<int>(r + 1), 1, player.written, cells[r], round_, readKanji_);
             std::move(read.texts.begin(), read.texts.end(), cells[r].begin());
             if (grid == teamdata::Grid::Batters)
                 positionsRead &= !teamdata::RefusesABattingOrderPosition(read.problems);
-            CheckAgreement(player, grid, cells[r], read.problems);
+            CheckAgreement(player, grid, static_cast<int>(r + 1), before, cells[r], read.problems);
             for (teamdata::CellProblem& problem : read.problems) {
                 const auto index = static_cast<std::size_t>(problem.column - 1);
                 CsvIssue& issue = Error(CsvIssueKind::CellRefused, player.pointers[index]);

@@ -57,12 +57,16 @@ def jq(program, path):
 
 
 def edited_at_random(league, rng):
-    """A league any editor screen accepts, with only the game's texts changed: the fan's numbers
-    and the shown names are left as they were, as a script that knows only one form leaves
-    them."""
+    """A league any editor screen accepts, with only the game's texts changed and the second
+    forms (the fan's numbers, the shown names, the RGB) left out, as a script that knows only the
+    game's texts writes it."""
     for team in league["teams"]:
+        for colour in (team["helmet"], team["uniform"]):
+            del colour["rgb"]
         for grid, values in (("batters", BATTER_VALUES), ("pitchers", PITCHER_VALUES)):
             for player in team[grid]:
+                for second in [key for key in player if key.endswith(("Fan", "Shown"))]:
+                    del player[second]
                 for column, allowed in values.items():
                     if rng.random() < 0.3:
                         player[column] = str(rng.choice(allowed))
@@ -125,10 +129,12 @@ with tempfile.TemporaryDirectory() as folder:
     pitcher = league["teams"][0]["pitchers"][0]
     new_average = 320 if batter["average"] != "320" else 330
     new_helmet = 22 if league["teams"][1]["helmet"]["index"] != 22 else 23
+    # Each value in one of its forms, the other form left out.
     edit = (f'.teams[3].batters[5].average = "{new_average}"'
-            f' | .teams[0].pitchers[0].eraFan = 3.5'
-            f' | .teams[1].helmet.index = {new_helmet}'
-            f' | .teams[7].batters[0].nameShown = "ばんば"')
+            f' | del(.teams[3].batters[5].averageFan)'
+            f' | .teams[0].pitchers[0].eraFan = 3.5 | del(.teams[0].pitchers[0].era)'
+            f' | .teams[1].helmet = {{index: {new_helmet}}}'
+            f' | .teams[7].batters[0].nameShown = "ばんば" | del(.teams[7].batters[0].name)')
     edited = folder / "edited.json"
     edited.write_bytes(jq(edit, league_json))
     changes = checked(run("diff", demo, "--csv", edited, "--format", "json", status=1).stdout,
@@ -157,10 +163,12 @@ with tempfile.TemporaryDirectory() as folder:
 
     # A refused edit: its pointer, and nothing written.
     wrong = folder / "wrong.json"
-    wrong.write_bytes(jq('.teams[2].batters[4].speed = "fast" | .teams[5].extra = 1', league_json))
+    wrong.write_bytes(jq('.teams[2].batters[4].speed = "fast" | .teams[5].extra = 1'
+                         ' | .teams[6].batters[0].average = "400"', league_json))
     result = run("import", demo, wrong, status=1)
     message = result.stderr.decode("utf-8")
-    for place in (f"{wrong}:/teams/5/extra: ", f"{wrong}:/teams/2/batters/4/speed: "):
+    for place in (f"{wrong}:/teams/5/extra: ", f"{wrong}:/teams/2/batters/4/speed: ",
+                  f"{wrong}:/teams/6/batters/0/averageFan: "):
         if place not in message:
             failures.append(f"the refusal does not name {place!r}:\n{message}")
     if demo.read_bytes() != image:
