@@ -200,8 +200,8 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
     case Kind::JsonTeamCount:
         return Texts::tr("the league form holds 1 to 16 teams, not %1").arg(issue.count);
     case Kind::JsonFormsDisagree:
-        return Texts::tr("\"%1\" disagrees with %2, which makes it \"%3\"; change one of the "
-                         "two or both alike")
+        return Texts::tr("\"%1\" disagrees with %2, which makes it \"%3\"; give both forms "
+                         "the same value or leave one of them out")
             .arg(Shown(issue.text), FromUtf8(issue.otherPointer), Shown(issue.expected));
     case Kind::ColorNotOffered:
         if (issue.pointer)
