@@ -211,12 +211,24 @@ int RunOverview(const Invocation& call) {
 }
 
 int RunShow(const Invocation& call) {
+    int formatStatus = Done;
+    const QString format =
+        FormatOption(call, {QStringLiteral("text"), QStringLiteral("json")}, formatStatus);
+    if (formatStatus != Done)
+        return formatStatus;
+    const bool json = format == QLatin1String("json");
     // As git's text converter show must not fail on a version of a file that it cannot show as a
     // league (cut short, empty, another file, too large): git would then show nothing of the whole
     // repository. It says in one line what the file is instead. A file that cannot be read at all
-    // still fails; git hands its converter real files.
+    // still fails; git hands its converter real files. A script asking for JSON gets no such
+    // line, which no JSON reader would take: the file is refused as every other command does.
     exchange::LoadedImage loaded = exchange::LoadImage(call.Argument(0));
     if (exchange::ShownAsOneLine(loaded)) {
+        if (json) {
+            const OpenedImage refused =
+                OpenImage(call.Argument(0), true, call.err, std::move(loaded));
+            return refused.status != Done ? refused.status : DataRefused;
+        }
         WriteBytes(call.out, exchange::UnshownFileBytes(call.Argument(0), loaded));
         return Done;
     }
@@ -225,14 +237,8 @@ int RunShow(const Invocation& call) {
     const OpenedImage opened = OpenImage(call.Argument(0), true, call.err, std::move(loaded));
     if (opened.status != Done)
         return opened.status;
-    int formatStatus = Done;
-    const QString format =
-        FormatOption(call, {QStringLiteral("text"), QStringLiteral("json")}, formatStatus);
-    if (formatStatus != Done)
-        return formatStatus;
     plans::ExportChoices how;
-    how.kind =
-        format == QLatin1String("json") ? plans::ExportKind::LeagueJson : plans::ExportKind::Show;
+    how.kind = json ? plans::ExportKind::LeagueJson : plans::ExportKind::Show;
     WriteBytes(call.out,
                QByteArray::fromStdString(plans::PlanExport(opened.image.bytes, how).bytes));
     return Done;

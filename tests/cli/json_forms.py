@@ -123,6 +123,9 @@ with tempfile.TemporaryDirectory() as folder:
     refused = checked(run("info", cut, "--format", "json", status=1).stdout, "info of a cut image")
     if refused["check"]["verdict"] != "refused" or not refused["check"]["doubt"]:
         failures.append(f"info of a cut image: {refused['check']}")
+    # show's one line for a file it cannot show is for git; JSON is not made of it.
+    if run("show", cut, "--format", "json", status=1).stdout:
+        failures.append("show --format json wrote something for a cut image")
 
     # A jq edit, imported with exactly the changes it made.
     batter = league["teams"][3]["batters"][5]
