@@ -41,15 +41,22 @@ QString SecondsText(std::chrono::milliseconds limit) {
 }
 
 // "FILE:LINE:COLUMN: message", the form editors and build tools jump to; the column is left out
-// when the issue is about a whole line.
+// when the issue is about a whole line. In a JSON file "FILE:POINTER: message", and "FILE:
+// message" for the whole document, whose pointer is empty.
 void ReportCsvIssue(std::ostream& err, const QString& file, const reports::CsvIssue& issue,
                     bool note) {
-    QString place = Shown(file) + QLatin1Char(':') + QString::number(issue.line);
-    if (issue.column > 0)
-        place += QLatin1Char(':') + QString::number(issue.column);
+    QString place = Shown(file);
+    if (issue.pointer) {
+        if (!issue.pointer->empty())
+            place += QLatin1Char(':') + QString::fromStdString(*issue.pointer);
+    } else {
+        place += QLatin1Char(':') + QString::number(issue.line);
+        if (issue.column > 0)
+            place += QLatin1Char(':') + QString::number(issue.column);
+    }
     QString message = exchange::DescribeCsvIssue(issue);
     // The text read, as the window's error list shows it beside the reason.
-    if (issue.column > 0 && !note)
+    if ((issue.column > 0 || (issue.pointer && issue.cell)) && !note)
         message += QStringLiteral(" (\"%1\")").arg(exchange::Shown(issue.text));
     WriteText(err, place + QStringLiteral(": ") +
                        (note ? Cli::tr("note: %1").arg(message) : message) + QLatin1Char('\n'));

@@ -58,17 +58,24 @@ const std::vector<CommandDeclaration>& Commands() {
            QT_TRANSLATE_NOOP("Cli", "Only which cartridge the file is: its header, sizes, mapper "
                                     "and checksums, and the result of the check."),
            nullptr, Role::Flag},
+          {"format",
+           QT_TRANSLATE_NOOP("Cli", "text (when not given) or json: the same as one JSON object "
+                                    "(tolvanek-image)."),
+           "text|json", Role::Value},
           ForceOption},
          RunInfo},
         {"export",
-         QT_TRANSLATE_NOOP("Cli", "write the league or one team as CSV or HTML"),
+         QT_TRANSLATE_NOOP("Cli", "write the league or one team as CSV, HTML or JSON"),
          QT_TRANSLATE_NOOP("Cli", "Write the league file, or one team's CSV or HTML page, as the "
                                   "window writes them."),
          {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")}},
          {{"team", QT_TRANSLATE_NOOP("Cli", "The team to export; without it, the league file."),
            "INITIALS", Role::Value},
-          {"format", QT_TRANSLATE_NOOP("Cli", "csv (when not given) or html; html needs --team."),
-           "csv|html", Role::Value},
+          {"format",
+           QT_TRANSLATE_NOOP("Cli", "csv (when not given), html or json; html needs --team. JSON "
+                                    "(tolvanek-league, or tolvanek-team with --team) is always "
+                                    "UTF-8 and reads back with import."),
+           "csv|html|json", Role::Value},
           {"encoding",
            QT_TRANSLATE_NOOP("Cli", "How a CSV file is written: shift_jis (when not given) or "
                                     "utf-8, with a byte-order mark, for spreadsheets that do not "
@@ -84,10 +91,14 @@ const std::vector<CommandDeclaration>& Commands() {
          QT_TRANSLATE_NOOP("Cli", "Read a league file or a team CSV into the image. Every error "
                                   "is reported; nothing is written while there is one."),
          {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")},
-          {"FILE", QT_TRANSLATE_NOOP("Cli", "A league file or a team CSV; - for standard input."),
+          {"FILE",
+           QT_TRANSLATE_NOOP("Cli", "A league file or a team CSV, or either as JSON (a file that "
+                                    "starts with { or is named .json); - for standard input."),
            false, Role::Csv}},
-         {{"team", QT_TRANSLATE_NOOP("Cli", "The team a team CSV replaces."), "INITIALS",
-           Role::TeamOfCsv},
+         {{"team",
+           QT_TRANSLATE_NOOP("Cli", "The team a team CSV replaces; a team's JSON goes into the "
+                                    "team it names unless this is given."),
+           "INITIALS", Role::TeamOfCsv},
           {"dry-run", QT_TRANSLATE_NOOP("Cli", "Check everything and write nothing."), nullptr,
            Role::Flag},
           ReadKanjiOption,
@@ -172,8 +183,10 @@ const std::vector<CommandDeclaration>& Commands() {
           {"team", QT_TRANSLATE_NOOP("Cli", "The team a team CSV given with --csv replaces."),
            "INITIALS", Role::TeamOfCsv},
           RoundOption,
-          {"format", QT_TRANSLATE_NOOP("Cli", "text (when not given), csv or html."),
-           "text|csv|html", Role::Value},
+          {"format",
+           QT_TRANSLATE_NOOP("Cli", "text (when not given), csv, html or json "
+                                    "(tolvanek-changes)."),
+           "text|csv|html|json", Role::Value},
           {"o", QT_TRANSLATE_NOOP("Cli", "Where to write; standard output when not given or -."),
            "FILE", Role::Output},
           WaitOption,
@@ -196,7 +209,11 @@ const std::vector<CommandDeclaration>& Commands() {
                                   "player and one per team's colours, made to be git's text "
                                   "converter for .nes files."),
          {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")}},
-         {ForceOption},
+         {{"format",
+           QT_TRANSLATE_NOOP("Cli", "text (when not given) or json: the league as export "
+                                    "--format json writes it."),
+           "text|json", Role::Value},
+          ForceOption},
          RunShow},
         {"name",
          QT_TRANSLATE_NOOP("Cli", "read names written in kanji as the game's kana"),

@@ -13,6 +13,7 @@
 #include "ImageFile.h"
 #include "ImageIdentity.h"
 #include "Import.h"
+#include "JsonForms.h"
 #include "League.h"
 #include "LeagueCsv.h"
 #include "PatchFiles.h"
@@ -179,9 +180,10 @@ Compared AfterImageOf(const Invocation& call, const exchange::LoadedImage& image
 int RunDiff(const Invocation& call) {
     const QString format = call.Value(QStringLiteral("format")).toLower();
     if (call.IsSet(QStringLiteral("format")) && format != QLatin1String("text") &&
-        format != QLatin1String("csv") && format != QLatin1String("html"))
+        format != QLatin1String("csv") && format != QLatin1String("html") &&
+        format != QLatin1String("json"))
         return ReportUsage(call.err, call.command,
-                           Cli::tr("unknown format \"%1\"; it is text, csv or html")
+                           Cli::tr("unknown format \"%1\"; it is text, csv, html or json")
                                .arg(Shown(call.Value(QStringLiteral("format")))));
     const OpenedImage opened = OpenImage(call.Argument(0), call.Force(), call.err);
     if (opened.status != Done)
@@ -194,6 +196,8 @@ int RunDiff(const Invocation& call) {
     QByteArray bytes;
     if (format == QLatin1String("csv"))
         bytes = exchange::ChangeCsvBytes(changes);
+    else if (format == QLatin1String("json"))
+        bytes = QByteArray::fromStdString(reports::BuildChangeJson(changes));
     else if (format == QLatin1String("html"))
         bytes = exchange::ChangeHtmlBytes(changes, {plans::PlanOpen(compared.plan.after)});
     else

@@ -14,6 +14,7 @@
 #include "ImageFile.h"
 #include "ImageIdentity.h"
 #include "Import.h"
+#include "JsonForms.h"
 #include "League.h"
 #include "LeagueCsv.h"
 #include "PatchFiles.h"
@@ -41,9 +42,75 @@ std::span<const std::uint8_t> BytesOfFile(const std::string& file) {
     return {reinterpret_cast<const std::uint8_t*>(file.data()), file.size()};
 }
 
+// The header kinds as the JSON form names them, the same in every language.
+std::string HeaderKindWord(teamdata::InesKind kind) {
+    switch (kind) {
+    case teamdata::InesKind::Ines10:
+        return "iNES 1.0";
+    case teamdata::InesKind::Nes20:
+        return "NES 2.0";
+    case teamdata::InesKind::Archaic:
+        return "archaic iNES";
+    }
+    return {};
+}
+
+// info --format json: the identity and the check's verdict always, the teams of an image that may
+// be read; a refused image is still described, and the status says it was refused.
+int RunInfoJson(const Invocation& call, exchange::LoadedImage loaded) {
+    if (loaded.read != teamdata::FileRead::Read)
+        return OpenImage(call.Argument(0), call.Force(), call.err, std::move(loaded)).status;
+    const exchange::ImageIdentity identity = exchange::IdentityOf(loaded);
+    reports::ImageJsonFacts facts;
+    facts.size = identity.size;
+    facts.crc32 = identity.crc32;
+    facts.sha1 = identity.sha1.toStdString();
+    facts.dataCrc32 = identity.dataCrc32;
+    facts.dataSha1 = identity.dataSha1.toStdString();
+    if (identity.header)
+        facts.header = reports::ImageJsonFacts::Header{
+            HeaderKindWord(identity.header->kind), identity.header->programSize,
+            identity.header->characterSize, identity.header->mapper, identity.header->trainer};
+    facts.verdict = loaded.Refused() ? "refused" : loaded.Questionable() ? "ask" : "open";
+    if (loaded.Refused() || loaded.Questionable())
+        facts.doubt = exchange::DescribeImageDoubt(loaded).toStdString();
+    int status = Done;
+    if (!call.IsSet(QStringLiteral("identity"))) {
+        const OpenedImage opened =
+            OpenImage(call.Argument(0), call.Force(), call.err, std::move(loaded));
+        status = opened.status;
+        if (status == Done)
+            facts.teams = exchange::TextsOf(exchange::RecordsOf(opened.image));
+    }
+    WriteBytes(call.out, QByteArray::fromStdString(reports::BuildImageJson(facts)));
+    return status;
+}
+
+// --format of export and show: the form's name, lower case, or empty when it is none of
+// `known`, which has been reported then.
+QString FormatOption(const Invocation& call, const QStringList& known, int& status) {
+    const QString format = call.Value(QStringLiteral("format")).toLower();
+    if (!call.IsSet(QStringLiteral("format")))
+        return known.front();
+    if (known.contains(format))
+        return format;
+    status = ReportUsage(
+        call.err, call.command,
+        Cli::tr("unknown format \"%1\"; it is %2")
+            .arg(Shown(call.Value(QStringLiteral("format"))), known.join(QStringLiteral(", "))));
+    return {};
+}
+
 } // namespace
 
 int RunInfo(const Invocation& call) {
+    int formatStatus = Done;
+    const QString format =
+        FormatOption(call, {QStringLiteral("text"), QStringLiteral("json")}, formatStatus);
+    if (formatStatus != Done)
+        return formatStatus;
+    if (format == QLatin1String("json"))
+        return RunInfoJson(call, exchange::LoadImage(call.Argument(0)));
     exchange::LoadedImage loaded = exchange::LoadImage(call.Argument(0));
     // Which cartridge the file is, told also of one that fails the check: that is when it is
     // wanted most.
@@ -74,12 +141,17 @@ int RunInfo(const Invocation& call) {
 }
 
 int RunExport(const Invocation& call) {
-    const QString format = call.Value(QStringLiteral("format")).toLower();
+    int formatStatus = Done;
+    const QString format =
+        FormatOption(call, {QStringLiteral("csv"), QStringLiteral("html"), QStringLiteral("json")},
+                     formatStatus);
+    if (formatStatus != Done)
+        return formatStatus;
     const bool html = format == QLatin1String("html");
-    if (!html && call.IsSet(QStringLiteral("format")) && format != QLatin1String("csv"))
+    const bool json = format == QLatin1String("json");
+    if (json && call.IsSet(QStringLiteral("encoding")))
         return ReportUsage(call.err, call.command,
-                           Cli::tr("unknown format \"%1\"; it is csv or html")
-                               .arg(Shown(call.Value(QStringLiteral("format")))));
+                           Cli::tr("--encoding is for the CSV files; JSON is always UTF-8"));
     const QString encoding = call.Value(QStringLiteral("encoding")).toLower();
     const bool utf8 = encoding == QLatin1String("utf-8");
     if (!utf8 && call.IsSet(QStringLiteral("encoding")) && encoding != QLatin1String("shift_jis"))
@@ -90,9 +162,12 @@ int RunExport(const Invocation& call) {
     if (named.status != Done)
         return named.status;
     plans::ExportChoices how;
-    how.kind = html         ? plans::ExportKind::TeamPage
-               : named.team ? plans::ExportKind::TeamCsv
-                            : plans::ExportKind::LeagueCsv;
+    if (html)
+        how.kind = plans::ExportKind::TeamPage;
+    else if (json)
+        how.kind = named.team ? plans::ExportKind::TeamJson : plans::ExportKind::LeagueJson;
+    else
+        how.kind = named.team ? plans::ExportKind::TeamCsv : plans::ExportKind::LeagueCsv;
     how.team = named.team;
     how.encoding = utf8 ? plans::CsvEncoding::Utf8 : plans::CsvEncoding::ShiftJis;
     how.pageLabels = exchange::InterfaceTeamReportLabels();
@@ -136,12 +211,24 @@ int RunOverview(const Invocation& call) {
 }
 
 int RunShow(const Invocation& call) {
+    int formatStatus = Done;
+    const QString format =
+        FormatOption(call, {QStringLiteral("text"), QStringLiteral("json")}, formatStatus);
+    if (formatStatus != Done)
+        return formatStatus;
+    const bool json = format == QLatin1String("json");
     // As git's text converter show must not fail on a version of a file that it cannot show as a
     // league (cut short, empty, another file, too large): git would then show nothing of the whole
     // repository. It says in one line what the file is instead. A file that cannot be read at all
-    // still fails; git hands its converter real files.
+    // still fails; git hands its converter real files. A script asking for JSON gets no such
+    // line, which no JSON reader would take: the file is refused as every other command does.
     exchange::LoadedImage loaded = exchange::LoadImage(call.Argument(0));
     if (exchange::ShownAsOneLine(loaded)) {
+        if (json) {
+            const OpenedImage refused =
+                OpenImage(call.Argument(0), true, call.err, std::move(loaded));
+            return refused.status != Done ? refused.status : DataRefused;
+        }
         WriteBytes(call.out, exchange::UnshownFileBytes(call.Argument(0), loaded));
         return Done;
     }
@@ -151,7 +238,7 @@ int RunShow(const Invocation& call) {
     if (opened.status != Done)
         return opened.status;
     plans::ExportChoices how;
-    how.kind = plans::ExportKind::Show;
+    how.kind = json ? plans::ExportKind::LeagueJson : plans::ExportKind::Show;
     WriteBytes(call.out,
                QByteArray::fromStdString(plans::PlanExport(opened.image.bytes, how).bytes));
     return Done;

@@ -111,6 +111,7 @@ int RunImport(const Invocation& call) {
     if (call.IsSet(QStringLiteral("read-kanji")))
         how.readKanji = readings::KanjiNameReaderOf(kanjiReader);
     how.round = call.IsSet(QStringLiteral("round"));
+    how.jsonByName = file.endsWith(QLatin1String(".json"), Qt::CaseInsensitive);
     const plans::ImportPlan plan = plans::PlanImport(opened.image.bytes, BytesOf(bytes), how);
     const QString fileName = file == StandardStream ? StandardInputName : file;
     if (const int status = call.CheckCsvRead(fileName, plan.read.leagueFile); status != Done)

@@ -158,17 +158,64 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
         return Texts::tr("no team has these initials; the teams are %1")
             .arg(JoinedAllowed(issue.allowed));
     case Kind::DuplicateTeam:
+        if (issue.pointer)
+            return Texts::tr("team %1 is given twice; it was given before at %2")
+                .arg(TeamInitialsText(issue.team), FromUtf8(issue.otherPointer));
         return Texts::tr("team %1 is given twice; it was given before at line %2")
             .arg(TeamInitialsText(issue.team))
             .arg(issue.otherLine);
     case Kind::MalformedColor:
         return Texts::tr("a colour is written as 0x and two hexadecimal digits, such as 0x16");
+    case Kind::JsonSyntax:
+        return Texts::tr("the file is no valid JSON from here on");
+    case Kind::JsonTooDeep:
+        return Texts::tr("values are nested deeper here than in any form of the program (%1 "
+                         "levels at most)")
+            .arg(issue.count);
+    case Kind::JsonDuplicateMember:
+        return Texts::tr("the member \"%1\" is given twice in one object").arg(Shown(issue.text));
+    case Kind::JsonUnknownMember:
+        return Texts::tr("the form has no member \"%1\" here; it has %2")
+            .arg(Shown(issue.text), JoinedAllowed(issue.allowed));
+    case Kind::JsonMissingMember:
+        return Texts::tr("the member \"%1\" is missing here").arg(FromUtf8(issue.expected));
+    case Kind::JsonWrongType:
+        return Texts::tr("a value of the type %1 is needed here, not %2")
+            .arg(FromUtf8(issue.expected), FromUtf8(issue.text));
+    case Kind::JsonUnknownFormat:
+        return Texts::tr("the import reads the forms %1, not \"%2\"")
+            .arg(JoinedAllowed(issue.allowed), Shown(issue.text));
+    case Kind::JsonVersion:
+        if (issue.count > issue.expectedCount)
+            return Texts::tr("the file is of version %1 of its form, newer than this program "
+                             "reads (version %2); use a newer Tolvanek")
+                .arg(issue.count)
+                .arg(issue.expectedCount);
+        return Texts::tr("there is no version %1 of the form; this program reads version %2")
+            .arg(issue.count)
+            .arg(issue.expectedCount);
+    case Kind::JsonWrongLength:
+        return Texts::tr("%n element(s) here; the form has %1", nullptr, issue.count)
+            .arg(issue.expectedCount);
+    case Kind::JsonTeamCount:
+        return Texts::tr("the league form holds 1 to 16 teams, not %1").arg(issue.count);
+    case Kind::JsonFormsDisagree:
+        return Texts::tr("\"%1\" disagrees with %2, which makes it \"%3\"; give both forms "
+                         "the same value or leave one of them out")
+            .arg(Shown(issue.text), FromUtf8(issue.otherPointer), Shown(issue.expected));
     case Kind::ColorNotOffered:
+        if (issue.pointer)
+            return Texts::tr("the colour chooser does not offer this palette index; it offers 0 "
+                             "to 13, 16 to 29, 32 to 45 and 48 to 61");
         return Texts::tr("the colour chooser does not offer this palette index; it offers 0x00 "
                          "to 0x0D, 0x10 to 0x1D, 0x20 to 0x2D and 0x30 to 0x3D");
     case Kind::CellRefused:
         return issue.cell ? DescribeCellRefusal(issue.cell->refusal) : QString();
     case Kind::FieldingPositions:
+        if (!issue.otherPointer.empty())
+            return Texts::tr("the batter at %1 holds this fielding position too; the batting "
+                             "order needs the positions 2 to 9 once each")
+                .arg(FromUtf8(issue.otherPointer));
         if (issue.otherLine > 0)
             return Texts::tr("the batter at line %1 holds this fielding position too; the "
                              "batting order needs the positions 2 to 9 once each")
@@ -185,6 +232,11 @@ QString DescribeCsvIssue(const reports::CsvIssue& issue) {
         return Texts::tr("small kana are written large, as the game writes them: \"%1\"")
             .arg(ShownName(FromUtf8(issue.expected)));
     case Kind::SameReading:
+        if (issue.pointer)
+            return Texts::tr("the name \"%1\" is read \"%2\" as the name at %3 is; the game "
+                             "shows the two alike")
+                .arg(Shown(issue.text), ShownName(FromUtf8(issue.expected)),
+                     FromUtf8(issue.otherPointer));
         return Texts::tr("the name \"%1\" is read \"%2\" as the name at line %3 is; the game "
                          "shows the two alike")
             .arg(Shown(issue.text), ShownName(FromUtf8(issue.expected)))

@@ -23,6 +23,7 @@
 #include "CsvReader.h"
 #include "EditSession.h"
 #include "Import.h"
+#include "JsonForms.h"
 #include "LeagueCsv.h"
 #include "NameCodec.h"
 #include "PasteReader.h"
@@ -310,6 +311,9 @@ const std::vector<std::uint8_t>& CurrentImage() {
 }
 
 void CheckImportPlan(std::string_view text, std::optional<int> team, const CsvImport& read) {
+    // A text that starts as a JSON object is the JSON reader's, fuzzed by fuzz_json.
+    if (reports::LooksLikeJson(text))
+        return;
     // Any bytes go to the reader as they are: it takes text that is not UTF-8 as well.
     const plans::ImportChoices how{team, [](std::string_view bytes) {
                                        return std::string(bytes);

@@ -119,8 +119,12 @@ TImportController::ShowCsvIssues(const QString& caption, const QString& message,
                                  std::optional<ReadChoices> offerBeyond) {
     std::vector<TIssueListDialog::Row> rows;
     for (const reports::CsvIssue& issue : issues)
+        // A JSON file's places are pointers, shown in the line column.
         rows.push_back({issue.line, issue.column, QString::fromStdString(issue.text),
-                        exchange::DescribeCsvIssue(issue)});
+                        exchange::DescribeCsvIssue(issue),
+                        !issue.pointer           ? QString()
+                        : issue.pointer->empty() ? TMainForm::tr("the whole file")
+                                                 : QString::fromStdString(*issue.pointer)});
     TIssueListDialog dialog(caption, message, rows, &window_);
     if (!offerBeyond) {
         dialog.exec();

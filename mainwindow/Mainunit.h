@@ -97,6 +97,8 @@ public:
     [[nodiscard]] QAction* MenuOutputHTML() const { return menuOutputHTML_; }
     [[nodiscard]] QAction* MenuSaveLeagueCSV() const { return menuSaveLeagueCSV_; }
     [[nodiscard]] QAction* MenuOutputLeagueOverview() const { return menuOutputLeagueOverview_; }
+    [[nodiscard]] QAction* MenuSaveTeamJSON() const { return menuSaveTeamJSON_; }
+    [[nodiscard]] QAction* MenuSaveLeagueJSON() const { return menuSaveLeagueJSON_; }
     [[nodiscard]] QAction* MenuOutputPatch() const { return menuOutputPatch_; }
     [[nodiscard]] QMenu* I1() const { return i1_; } // the Import submenu
     [[nodiscard]] QAction* MenuImportCSV() const { return menuImportCSV_; }
@@ -159,6 +161,8 @@ public:
     void MenuOutputHTMLClick();
     void MenuOutputLeagueOverviewClick();
     void MenuSaveLeagueCSVClick();
+    void MenuSaveTeamJSONClick();
+    void MenuSaveLeagueJSONClick();
     void MenuOutputPatchClick();
     void MenuImportCSVClick();
     void MenuImportLeagueCSVClick();
@@ -286,6 +290,8 @@ private:
     QAction* menuOutputHTML_ = nullptr;
     QAction* menuSaveLeagueCSV_ = nullptr;
     QAction* menuOutputLeagueOverview_ = nullptr;
+    QAction* menuSaveTeamJSON_ = nullptr;
+    QAction* menuSaveLeagueJSON_ = nullptr;
     QAction* menuOutputPatch_ = nullptr;
     QMenu* i1_ = nullptr;
     QAction* menuImportCSV_ = nullptr;
@@ -313,6 +319,8 @@ private:
     FileDialogSettings saveHTMLDialog_;
     FileDialogSettings saveLeagueCSVDialog_;
     FileDialogSettings saveLeagueOverviewDialog_;
+    FileDialogSettings saveTeamJSONDialog_;
+    FileDialogSettings saveLeagueJSONDialog_;
     FileDialogSettings importCSVDialog_;
     FileDialogSettings importLeagueCSVDialog_;
     FileDialogSettings importSeasonDialog_;

@@ -70,6 +70,8 @@ void TMainForm::BuildMenu() {
     menuOutputHTML_ = o1_->addAction(tr("Team &HTML..."));
     menuSaveLeagueCSV_ = o1_->addAction(tr("&League CSV...", "export"));
     menuOutputLeagueOverview_ = o1_->addAction(tr("League O&verview HTML..."));
+    menuSaveTeamJSON_ = o1_->addAction(tr("Team &JSON..."));
+    menuSaveLeagueJSON_ = o1_->addAction(tr("League J&SON..."));
     menuOutputPatch_ = o1_->addAction(tr("&Patch..."));
     i1_ = menuUpdate_->addMenu(tr("&Import"));
     menuImportCSV_ = i1_->addAction(tr("Team &CSV...", "import"));
@@ -111,6 +113,8 @@ void TMainForm::BuildMenu() {
     connect(menuSaveLeagueCSV_, &QAction::triggered, this, &TMainForm::MenuSaveLeagueCSVClick);
     connect(menuOutputLeagueOverview_, &QAction::triggered, this,
             &TMainForm::MenuOutputLeagueOverviewClick);
+    connect(menuSaveTeamJSON_, &QAction::triggered, this, &TMainForm::MenuSaveTeamJSONClick);
+    connect(menuSaveLeagueJSON_, &QAction::triggered, this, &TMainForm::MenuSaveLeagueJSONClick);
     connect(menuOutputPatch_, &QAction::triggered, this, &TMainForm::MenuOutputPatchClick);
     connect(menuImportCSV_, &QAction::triggered, this, &TMainForm::MenuImportCSVClick);
     connect(menuImportLeagueCSV_, &QAction::triggered, this, &TMainForm::MenuImportLeagueCSVClick);
@@ -282,8 +286,17 @@ void TMainForm::BuildFileDialogs() {
     saveLeagueOverviewDialog_ = {
         FilterText({{tr("HTML files"), "*.html;*.htm"}, {tr("All files"), "*.*"}}),
         QStringLiteral("html"), QStringLiteral("*.html"), true, tr("Export League Overview")};
-    importCSVDialog_ = {csvFiles, csv, anyCsv, false, tr("Import Team CSV")};
-    importLeagueCSVDialog_ = {csvFiles, csv, anyCsv, false, tr("Import League CSV")};
+    const FilterEntry jsonFiles{tr("JSON files (*.json)"), "*.json"};
+    const QString json = QStringLiteral("json");
+    saveTeamJSONDialog_ = {FilterText({jsonFiles, allFiles}), json, QStringLiteral("*.json"), true,
+                           tr("Export Team JSON")};
+    saveLeagueJSONDialog_ = {FilterText({jsonFiles, allFiles}), json, QStringLiteral("*.json"),
+                             true, tr("Export League JSON")};
+    // The imports read a file's JSON form as well, known by its first brace or its name.
+    const QString importFiles =
+        FilterText({{tr("CSV and JSON files"), "*.csv;*.json"}, shiftJisCsv, jsonFiles, allFiles});
+    importCSVDialog_ = {importFiles, csv, QString(), false, tr("Import Team CSV")};
+    importLeagueCSVDialog_ = {importFiles, csv, QString(), false, tr("Import League CSV")};
     importSeasonDialog_ = {csvFiles, csv, anyCsv, false, tr("Import Season Statistics")};
     patchOriginalDialog_ = {images, nes, anyNes, false, tr("Open the Original Image")};
     savePatchDialog_ = {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What leaves the window as files or comes into it from files: the team's CSV and HTML reports,
-// the league CSV both ways, a team CSV into the grids, and patches. The exports and the patch are
-// handed to TReportController.
+// the league CSV both ways, the JSON forms of the team and the league, a team CSV into the grids,
+// and patches. The exports and the patch are handed to TReportController.
 #include "Mainunit.h"
 
 #include "Changes.h"
@@ -90,6 +90,24 @@ void TMainForm::MenuOutputLeagueOverviewClick() {
     if (path.isEmpty())
         return;
     TReportController(this).Export(path, filePath_, ExportAsShown(plans::ExportKind::Overview));
+}
+
+void TMainForm::MenuSaveTeamJSONClick() {
+    if (!ImageOpenOrSayNoData())
+        return;
+    const QString path = RunSaveDialog(this, saveTeamJSONDialog_);
+    if (path.isEmpty())
+        return;
+    TReportController(this).Export(path, filePath_, ExportAsShown(plans::ExportKind::TeamJson));
+}
+
+void TMainForm::MenuSaveLeagueJSONClick() {
+    if (!ImageOpenOrSayNoData())
+        return;
+    const QString path = RunSaveDialog(this, saveLeagueJSONDialog_);
+    if (path.isEmpty())
+        return;
+    TReportController(this).Export(path, filePath_, ExportAsShown(plans::ExportKind::LeagueJson));
 }
 
 // ---- Imports ----

@@ -24,7 +24,8 @@ std::span<const std::uint8_t> BytesOf(const std::string& file) {
 }
 
 bool IsLeagueExport(plans::ExportKind kind) {
-    return kind == plans::ExportKind::LeagueCsv || kind == plans::ExportKind::Overview;
+    return kind == plans::ExportKind::LeagueCsv || kind == plans::ExportKind::Overview ||
+           kind == plans::ExportKind::LeagueJson;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "Exports.h"
 
 #include "Compare.h"
+#include "JsonForms.h"
 #include "LeagueCsv.h"
 #include "LeagueShow.h"
 #include "ShiftJisCodec.h"
@@ -47,6 +48,10 @@ std::string FileOf(std::span<const std::uint8_t> image, const ExportChoices& how
         return OverviewFile(LeagueOf(image, how.shown), how.overviewLabels);
     case ExportKind::Show:
         return reports::BuildLeagueShow(image);
+    case ExportKind::LeagueJson:
+        return reports::BuildLeagueJson(LeagueOf(image, how.shown));
+    case ExportKind::TeamJson:
+        return reports::BuildTeamJson(*how.team, TeamTextsOf(image, *how.team, how.shown));
     }
     return {};
 }
@@ -76,7 +81,8 @@ std::string OverviewFile(const reports::LeagueTexts& league,
 }
 
 ExportDecision CheckExportChoices(const ExportChoices& how) {
-    const bool ofOneTeam = how.kind == ExportKind::TeamCsv || how.kind == ExportKind::TeamPage;
+    const bool ofOneTeam = how.kind == ExportKind::TeamCsv || how.kind == ExportKind::TeamPage ||
+                           how.kind == ExportKind::TeamJson;
     if (ofOneTeam && (!how.team || *how.team < 0 || *how.team >= teamdata::TeamCount))
         return ExportDecision::TeamNotGiven;
     if (how.kind == ExportKind::TeamPage && how.encoding == CsvEncoding::Utf8)

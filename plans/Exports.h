@@ -12,16 +12,19 @@
 #include <string>
 
 // The files made of an image's teams for others to read: the league file, a team's CSV and page,
-// the overview page and `show`'s text. Every face writes the bytes this plan gives, so that the
-// window, the command line and the browser page write the same file for the same choices.
+// the overview page, `show`'s text and the JSON forms of the league and a team. Every face writes
+// the bytes this plan gives, so that the window, the command line and the browser page write the
+// same file for the same choices.
 namespace plans {
 
 enum class ExportKind {
-    LeagueCsv, // every team, as the league import reads it back
-    TeamCsv,   // one team, as the team CSV import reads it back
-    TeamPage,  // one team's HTML page with its totals
-    Overview,  // every team compared, in tables and charts (UTF-8)
-    Show,      // the whole league as plain lines for reading and for `git diff` (UTF-8)
+    LeagueCsv,  // every team, as the league import reads it back
+    TeamCsv,    // one team, as the team CSV import reads it back
+    TeamPage,   // one team's HTML page with its totals
+    Overview,   // every team compared, in tables and charts (UTF-8)
+    Show,       // the whole league as plain lines for reading and for `git diff` (UTF-8)
+    LeagueJson, // every team, for scripts, as the import reads it back (UTF-8)
+    TeamJson,   // one team, the same
 };
 
 // How the characters of a CSV file are written. Shift_JIS is what the game's users have always

@@ -2,6 +2,7 @@
 #include "Import.h"
 
 #include "CellMerge.h"
+#include "JsonForms.h"
 #include "TextEncoding.h"
 
 #include <algorithm>
@@ -29,6 +30,9 @@ void NoteSameReadings(std::vector<reports::CsvIssue>& notes) {
             note.text = notes[i].text;
             note.expected = notes[i].expected;
             note.otherLine = notes[j].line;
+            note.pointer = notes[i].pointer;
+            if (notes[j].pointer)
+                note.otherPointer = *notes[j].pointer;
             break;
         }
     }
@@ -42,7 +46,7 @@ ImportPlan PlanImport(std::span<const std::uint8_t> image, std::span<const std::
     ImportPlan plan;
     plan.read =
         ReadCsvFile({reinterpret_cast<const char*>(file.data()), file.size()}, LeagueTextsOf(image),
-                    how.team, how.decodeText, how.round, how.readKanji);
+                    how.team, how.decodeText, how.round, how.readKanji, how.jsonByName);
     if (!plan.read.errors.empty())
         return plan;
     plan.result.assign(image.begin(), image.end());
@@ -98,7 +102,14 @@ std::vector<teamdata::LeagueChange> ShownTeamChanges(std::span<const std::uint8_
 
 reports::CsvImport ReadCsvFile(std::string_view bytes, const reports::LeagueTexts& current,
                                std::optional<int> teamOfTeamCsv, const TextDecoder& decodeText,
-                               bool round, const teamdata::KanjiNameReader& readKanji) {
+                               bool round, const teamdata::KanjiNameReader& readKanji,
+                               bool jsonByName) {
+    // JSON is UTF-8 by definition; its own reader says where it stops being JSON.
+    if (jsonByName || reports::LooksLikeJson(bytes)) {
+        reports::CsvImport read = reports::ReadJson(bytes, current, teamOfTeamCsv, round, readKanji);
+        NoteSameReadings(read.notes);
+        return read;
+    }
     const reports::TextEncoding encoding = reports::GuessTextEncoding(bytes);
     if (encoding == reports::TextEncoding::Utf16 || encoding == reports::TextEncoding::Utf32 ||
         encoding == reports::TextEncoding::NotText) {

@@ -13,9 +13,10 @@
 #include <string_view>
 #include <vector>
 
-// A league file or a team CSV imported into an image, planned once for every face: what the file
-// says against what the image holds, and what will be written. The window asks and the command
-// line reports; both hand the writes to the safe image writer.
+// A league file, a team CSV or their JSON forms (reports/JsonForms.h) imported into an image,
+// planned once for every face: what the file says against what the image holds, and what will be
+// written. The window asks and the command line reports; both hand the writes to the safe image
+// writer.
 namespace plans {
 
 // A text file's bytes as UTF-8. Which encodings a host can read (Shift_JIS above all) is the
@@ -31,6 +32,9 @@ struct ImportChoices {
     // Numbers the cells cannot hold as written rounded to the nearest they can and noted, only
     // when the user asked (--round, "Round and import").
     bool round = false;
+    // The file is named *.json: read as JSON even when it does not start as a JSON object, so
+    // that its problem is worded as JSON's. Without the name a file is JSON by its first "{".
+    bool jsonByName = false;
 };
 
 struct ImportPlan {
@@ -83,13 +87,13 @@ struct TeamCsvPlan {
 ShownTeamChanges(std::span<const std::uint8_t> image, int team, const teamdata::TeamTexts& shown,
                  const teamdata::TeamTexts& imported);
 
-// A league file or a team CSV read against what every team shows now, as the import reads it;
-// two players of one team whose names in kanji were read alike are noted.
-[[nodiscard]] reports::CsvImport ReadCsvFile(std::string_view bytes,
-                                             const reports::LeagueTexts& current,
-                                             std::optional<int> teamOfTeamCsv,
-                                             const TextDecoder& decodeText, bool round = false,
-                                             const teamdata::KanjiNameReader& readKanji = {});
+// A league file or a team CSV, or the JSON form of either, read against what every team shows
+// now, as the import reads it. A team's JSON is read into `teamOfTeamCsv` when one is given; two
+// players of one team whose names in kanji were read alike are noted.
+[[nodiscard]] reports::CsvImport
+ReadCsvFile(std::string_view bytes, const reports::LeagueTexts& current,
+            std::optional<int> teamOfTeamCsv, const TextDecoder& decodeText, bool round = false,
+            const teamdata::KanjiNameReader& readKanji = {}, bool jsonByName = false);
 
 // Every team's texts as the image holds them.
 [[nodiscard]] reports::LeagueTexts LeagueTextsOf(std::span<const std::uint8_t> image);

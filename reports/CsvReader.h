@@ -57,6 +57,19 @@ enum class CsvIssueKind {
     SameReading,
     // A note: the number `text` was rounded to `expected`, as the import was asked to.
     ValueRounded,
+    // A JSON file. Its issues name their place by `pointer`; a syntax error by line and column.
+    JsonSyntax,          // no JSON from here on (`text`: what the parser found)
+    JsonTooDeep,         // nested deeper than any form is (`count` levels at most)
+    JsonDuplicateMember, // a member given twice in one object (`text`: its name)
+    JsonUnknownMember,   // a member the form does not have; `allowed` lists those it has
+    JsonMissingMember,   // the object lacks the member `expected`
+    JsonWrongType,       // not the kind of value the form has here (`expected`: which)
+    JsonUnknownFormat,   // "format" names no form this import reads; `allowed` lists them
+    JsonVersion,         // "version" is `count`, not `expectedCount` (newer, or none at all)
+    JsonWrongLength,     // an array of `count` elements where the form has `expectedCount`
+    JsonTeamCount,       // a league form of `count` teams: it holds 1 to 16
+    // Two forms of one value disagree: `text` here against the one at `otherPointer`.
+    JsonFormsDisagree,
 };
 
 struct CsvIssue {
@@ -75,6 +88,10 @@ struct CsvIssue {
     // CellRefused: the grid cell and the rule's refusal, its row the player (1-based) and its
     // column the grid's, which is the field's too.
     std::optional<teamdata::CellProblem> cell;
+    // The place in a JSON file ("/teams/3/batters/5/average"), which stands for line and column
+    // there; `otherPointer` for `otherLine`.
+    std::optional<std::string> pointer;
+    std::string otherPointer;
 };
 
 // A team of the file whose block could be read cell by cell. Its texts start as the current ones;

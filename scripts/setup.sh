@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-5compat-dev libgl-dev qt6-tools-dev qt6-l10n-tools zlib1g-dev
-    libtomlplusplus-dev
+    libtomlplusplus-dev nlohmann-json3-dev jq python3-jsonschema
     libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev emscripten
     fonts-ipafont-gothic qt6-translations-l10n libmecab-dev mecab-ipadic-utf8
     dpkg-dev file desktop-file-utils appstream hyperfine lintian

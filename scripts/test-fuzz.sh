@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 seconds="${FUZZ_SECONDS:-20}"
 targets=(fuzz_read_image fuzz_write_records fuzz_name_codec fuzz_reports fuzz_patch fuzz_csv_import
-    fuzz_compare fuzz_shift_jis fuzz_season fuzz_kanji_reader)
+    fuzz_compare fuzz_shift_jis fuzz_season fuzz_kanji_reader fuzz_json)
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTOLVANEK_FUZZ=ON -DTOLVANEK_BUILD_TESTS=OFF >/dev/null

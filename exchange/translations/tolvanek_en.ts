@@ -149,20 +149,12 @@
         <translation>Only which cartridge the file is: its header, sizes, mapper and checksums, and the result of the check.</translation>
     </message>
     <message>
-        <source>write the league or one team as CSV or HTML</source>
-        <translation>write the league or one team as CSV or HTML</translation>
-    </message>
-    <message>
         <source>Write the league file, or one team&apos;s CSV or HTML page, as the window writes them.</source>
         <translation>Write the league file, or one team&apos;s CSV or HTML page, as the window writes them.</translation>
     </message>
     <message>
         <source>The team to export; without it, the league file.</source>
         <translation>The team to export; without it, the league file.</translation>
-    </message>
-    <message>
-        <source>csv (when not given) or html; html needs --team.</source>
-        <translation>csv (when not given) or html; html needs --team.</translation>
     </message>
     <message>
         <source>Where to write; standard output when not given or -.</source>
@@ -175,14 +167,6 @@
     <message>
         <source>Read a league file or a team CSV into the image. Every error is reported; nothing is written while there is one.</source>
         <translation>Read a league file or a team CSV into the image. Every error is reported; nothing is written while there is one.</translation>
-    </message>
-    <message>
-        <source>A league file or a team CSV; - for standard input.</source>
-        <translation>A league file or a team CSV; - for standard input.</translation>
-    </message>
-    <message>
-        <source>The team a team CSV replaces.</source>
-        <translation>The team a team CSV replaces.</translation>
     </message>
     <message>
         <source>Check everything and write nothing.</source>
@@ -251,10 +235,6 @@
     <message>
         <source>The team a team CSV given with --csv replaces.</source>
         <translation>The team a team CSV given with --csv replaces.</translation>
-    </message>
-    <message>
-        <source>text (when not given), csv or html.</source>
-        <translation>text (when not given), csv or html.</translation>
     </message>
     <message>
         <source>write one page that compares the sixteen teams</source>
@@ -397,10 +377,6 @@
         <translation>%1 is larger than %2 bytes, more than any file of its kind; nothing was read</translation>
     </message>
     <message>
-        <source>unknown format &quot;%1&quot;; it is csv or html</source>
-        <translation>unknown format &quot;%1&quot;; it is csv or html</translation>
-    </message>
-    <message>
         <source>--format html needs --team: a page shows one team</source>
         <translation>--format html needs --team: a page shows one team</translation>
     </message>
@@ -471,10 +447,6 @@
     <message>
         <source>%1 cannot be compared as %2 would make it: %3</source>
         <translation>%1 cannot be compared as %2 would make it: %3</translation>
-    </message>
-    <message>
-        <source>unknown format &quot;%1&quot;; it is text, csv or html</source>
-        <translation>unknown format &quot;%1&quot;; it is text, csv or html</translation>
     </message>
     <message>
         <source>the overview cannot be written: %1</source>
@@ -595,6 +567,46 @@
     <message>
         <source>Read names written in kanji as kana: each takes its first reading that fits in five places, and the notes name it with the other readings. A name none of whose readings fits stays an error.</source>
         <translation>Read names written in kanji as kana: each takes its first reading that fits in five places, and the notes name it with the other readings. A name none of whose readings fits stays an error.</translation>
+    </message>
+    <message>
+        <source>text (when not given) or json: the same as one JSON object (tolvanek-image).</source>
+        <translation>text (when not given) or json: the same as one JSON object (tolvanek-image).</translation>
+    </message>
+    <message>
+        <source>write the league or one team as CSV, HTML or JSON</source>
+        <translation>write the league or one team as CSV, HTML or JSON</translation>
+    </message>
+    <message>
+        <source>csv (when not given), html or json; html needs --team. JSON (tolvanek-league, or tolvanek-team with --team) is always UTF-8 and reads back with import.</source>
+        <translation>csv (when not given), html or json; html needs --team. JSON (tolvanek-league, or tolvanek-team with --team) is always UTF-8 and reads back with import.</translation>
+    </message>
+    <message>
+        <source>A league file or a team CSV, or either as JSON (a file that starts with { or is named .json); - for standard input.</source>
+        <translation>A league file or a team CSV, or either as JSON (a file that starts with { or is named .json); - for standard input.</translation>
+    </message>
+    <message>
+        <source>The team a team CSV replaces; a team&apos;s JSON goes into the team it names unless this is given.</source>
+        <translation>The team a team CSV replaces; a team&apos;s JSON goes into the team it names unless this is given.</translation>
+    </message>
+    <message>
+        <source>text (when not given), csv, html or json (tolvanek-changes).</source>
+        <translation>text (when not given), csv, html or json (tolvanek-changes).</translation>
+    </message>
+    <message>
+        <source>text (when not given) or json: the league as export --format json writes it.</source>
+        <translation>text (when not given) or json: the league as export --format json writes it.</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; it is text, csv, html or json</source>
+        <translation>unknown format &quot;%1&quot;; it is text, csv, html or json</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; it is %2</source>
+        <translation>unknown format &quot;%1&quot;; it is %2</translation>
+    </message>
+    <message>
+        <source>--encoding is for the CSV files; JSON is always UTF-8</source>
+        <translation>--encoding is for the CSV files; JSON is always UTF-8</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1138,73 @@
     <message>
         <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name at line %3 is; the game shows the two alike</source>
         <translation>the name &quot;%1&quot; is read &quot;%2&quot; as the name at line %3 is; the game shows the two alike</translation>
+    </message>
+    <message>
+        <source>team %1 is given twice; it was given before at %2</source>
+        <translation>team %1 is given twice; it was given before at %2</translation>
+    </message>
+    <message>
+        <source>the file is no valid JSON from here on</source>
+        <translation>the file is no valid JSON from here on</translation>
+    </message>
+    <message>
+        <source>values are nested deeper here than in any form of the program (%1 levels at most)</source>
+        <translation>values are nested deeper here than in any form of the program (%1 levels at most)</translation>
+    </message>
+    <message>
+        <source>the member &quot;%1&quot; is given twice in one object</source>
+        <translation>the member &quot;%1&quot; is given twice in one object</translation>
+    </message>
+    <message>
+        <source>the form has no member &quot;%1&quot; here; it has %2</source>
+        <translation>the form has no member &quot;%1&quot; here; it has %2</translation>
+    </message>
+    <message>
+        <source>the member &quot;%1&quot; is missing here</source>
+        <translation>the member &quot;%1&quot; is missing here</translation>
+    </message>
+    <message>
+        <source>a value of the type %1 is needed here, not %2</source>
+        <translation>a value of the type %1 is needed here, not %2</translation>
+    </message>
+    <message>
+        <source>the import reads the forms %1, not &quot;%2&quot;</source>
+        <translation>the import reads the forms %1, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>the file is of version %1 of its form, newer than this program reads (version %2); use a newer Tolvanek</source>
+        <translation>the file is of version %1 of its form, newer than this program reads (version %2); use a newer Tolvanek</translation>
+    </message>
+    <message>
+        <source>there is no version %1 of the form; this program reads version %2</source>
+        <translation>there is no version %1 of the form; this program reads version %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n element(s) here; the form has %1</source>
+        <translation>
+            <numerusform>%n element here; the form has %1</numerusform>
+            <numerusform>%n elements here; the form has %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the league form holds 1 to 16 teams, not %1</source>
+        <translation>the league form holds 1 to 16 teams, not %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; disagrees with %2, which makes it &quot;%3&quot;; give both forms the same value or leave one of them out</source>
+        <translation>&quot;%1&quot; disagrees with %2, which makes it &quot;%3&quot;; give both forms the same value or leave one of them out</translation>
+    </message>
+    <message>
+        <source>the colour chooser does not offer this palette index; it offers 0 to 13, 16 to 29, 32 to 45 and 48 to 61</source>
+        <translation>the colour chooser does not offer this palette index; it offers 0 to 13, 16 to 29, 32 to 45 and 48 to 61</translation>
+    </message>
+    <message>
+        <source>the batter at %1 holds this fielding position too; the batting order needs the positions 2 to 9 once each</source>
+        <translation>the batter at %1 holds this fielding position too; the batting order needs the positions 2 to 9 once each</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name at %3 is; the game shows the two alike</source>
+        <translation>the name &quot;%1&quot; is read &quot;%2&quot; as the name at %3 is; the game shows the two alike</translation>
     </message>
 </context>
 <context>
@@ -2072,6 +2151,34 @@ Saving into it could damage it. Open it?</translation>
     <message>
         <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name in row %3 is; the game shows the two alike</source>
         <translation>the name &quot;%1&quot; is read &quot;%2&quot; as the name in row %3 is; the game shows the two alike</translation>
+    </message>
+    <message>
+        <source>the whole file</source>
+        <translation>the whole file</translation>
+    </message>
+    <message>
+        <source>Team &amp;JSON...</source>
+        <translation>Team &amp;JSON...</translation>
+    </message>
+    <message>
+        <source>League J&amp;SON...</source>
+        <translation>League J&amp;SON...</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON files (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Team JSON</source>
+        <translation>Export Team JSON</translation>
+    </message>
+    <message>
+        <source>Export League JSON</source>
+        <translation>Export League JSON</translation>
+    </message>
+    <message>
+        <source>CSV and JSON files</source>
+        <translation>CSV and JSON files</translation>
     </message>
 </context>
 <context>

@@ -217,10 +217,6 @@
         <translation>カートリッジのイメージ（.nes）。</translation>
     </message>
     <message>
-        <source>A league file or a team CSV; - for standard input.</source>
-        <translation>リーグファイルかチームCSV。- で標準入力。</translation>
-    </message>
-    <message>
         <source>The image the patch starts from.</source>
         <translation>パッチの元になるイメージ。</translation>
     </message>
@@ -241,24 +237,12 @@
         <translation>出力するチーム。指定しないとリーグファイルを出力します。</translation>
     </message>
     <message>
-        <source>csv (when not given) or html; html needs --team.</source>
-        <translation>csv（省略時）か html。html には --team が必要です。</translation>
-    </message>
-    <message>
         <source>Where to write; standard output when not given or -.</source>
         <translation>出力先。省略時と - のときは標準出力です。</translation>
     </message>
     <message>
-        <source>unknown format &quot;%1&quot;; it is csv or html</source>
-        <translation>「%1」という形式はありません。csv か html を指定してください</translation>
-    </message>
-    <message>
         <source>Read a league file or a team CSV into the image. Every error is reported; nothing is written while there is one.</source>
         <translation>リーグファイルかチームCSVをイメージに読み込みます。エラーはすべて表示し、エラーがあるときは何も書き込みません。</translation>
-    </message>
-    <message>
-        <source>The team a team CSV replaces.</source>
-        <translation>チームCSVで置き換えるチーム。</translation>
     </message>
     <message>
         <source>Check everything and write nothing.</source>
@@ -287,10 +271,6 @@
     <message>
         <source>check an image and list its teams</source>
         <translation>イメージを確認し、チームを一覧表示します</translation>
-    </message>
-    <message>
-        <source>write the league or one team as CSV or HTML</source>
-        <translation>リーグか1チームをCSVかHTMLで出力します</translation>
     </message>
     <message>
         <source>read a league file or a team CSV into an image</source>
@@ -363,10 +343,6 @@
     <message>
         <source>The team a team CSV given with --csv replaces.</source>
         <translation>--csv で指定したチームCSVが置き換えるチーム。</translation>
-    </message>
-    <message>
-        <source>text (when not given), csv or html.</source>
-        <translation>text（指定しないとき）、csv または html。</translation>
     </message>
     <message>
         <source>print the whole league as lines, for git diff</source>
@@ -443,10 +419,6 @@
     <message>
         <source>%1 cannot be compared as %2 would make it: %3</source>
         <translation>%2 を当てた後の %1 とは比べられません：%3</translation>
-    </message>
-    <message>
-        <source>unknown format &quot;%1&quot;; it is text, csv or html</source>
-        <translation>「%1」という形式はありません。text、csv、html のどれかです</translation>
     </message>
     <message>
         <source>write one page that compares the sixteen teams</source>
@@ -591,6 +563,46 @@
     <message>
         <source>Read names written in kanji as kana: each takes its first reading that fits in five places, and the notes name it with the other readings. A name none of whose readings fits stays an error.</source>
         <translation>漢字で書かれた名前をかなで読みます。5 文字に収まる最初の読みを使い、注意にその読みとほかの読みを示します。どの読みも収まらない名前はエラーのままです。</translation>
+    </message>
+    <message>
+        <source>text (when not given) or json: the same as one JSON object (tolvanek-image).</source>
+        <translation>text（省略時）または json：同じ内容を1つのJSONオブジェクト（tolvanek-image）で出力します。</translation>
+    </message>
+    <message>
+        <source>write the league or one team as CSV, HTML or JSON</source>
+        <translation>リーグまたは1チームをCSV、HTML、JSONで出力します</translation>
+    </message>
+    <message>
+        <source>csv (when not given), html or json; html needs --team. JSON (tolvanek-league, or tolvanek-team with --team) is always UTF-8 and reads back with import.</source>
+        <translation>csv（省略時）、html、json のどれか。html には --team が必要です。JSON（tolvanek-league、--team 付きでは tolvanek-team）は常にUTF-8で、import で読み込めます。</translation>
+    </message>
+    <message>
+        <source>A league file or a team CSV, or either as JSON (a file that starts with { or is named .json); - for standard input.</source>
+        <translation>リーグファイルかチームCSV、またはそのJSON形式（{ で始まるか名前が .json のファイル）。- は標準入力です。</translation>
+    </message>
+    <message>
+        <source>The team a team CSV replaces; a team&apos;s JSON goes into the team it names unless this is given.</source>
+        <translation>チームCSVが置き換えるチーム。チームのJSONは、これを指定しないとJSONに書かれたチームに読み込みます。</translation>
+    </message>
+    <message>
+        <source>text (when not given), csv, html or json (tolvanek-changes).</source>
+        <translation>text（省略時）、csv、html、json（tolvanek-changes）のどれか。</translation>
+    </message>
+    <message>
+        <source>text (when not given) or json: the league as export --format json writes it.</source>
+        <translation>text（省略時）または json：export --format json と同じ形でリーグを出力します。</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; it is text, csv, html or json</source>
+        <translation>「%1」という形式はありません。text、csv、html、json のどれかです</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; it is %2</source>
+        <translation>「%1」という形式はありません。%2 のどれかです</translation>
+    </message>
+    <message>
+        <source>--encoding is for the CSV files; JSON is always UTF-8</source>
+        <translation>--encoding はCSVファイル用です。JSONは常にUTF-8です</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1133,72 @@
     <message>
         <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name at line %3 is; the game shows the two alike</source>
         <translation>名前「%1」を %3 行目の名前と同じ「%2」と読みました。ゲームでは 2 人が同じ名前になります</translation>
+    </message>
+    <message>
+        <source>team %1 is given twice; it was given before at %2</source>
+        <translation>チーム%1が二度あります（%2 にもあります）</translation>
+    </message>
+    <message>
+        <source>the file is no valid JSON from here on</source>
+        <translation>ここから先は正しいJSONではありません</translation>
+    </message>
+    <message>
+        <source>values are nested deeper here than in any form of the program (%1 levels at most)</source>
+        <translation>ここは値の入れ子がこのプログラムのどの形式よりも深くなっています（最大%1段）</translation>
+    </message>
+    <message>
+        <source>the member &quot;%1&quot; is given twice in one object</source>
+        <translation>メンバー「%1」が1つのオブジェクトに二度あります</translation>
+    </message>
+    <message>
+        <source>the form has no member &quot;%1&quot; here; it has %2</source>
+        <translation>この形式のここにメンバー「%1」はありません。あるのは %2 です</translation>
+    </message>
+    <message>
+        <source>the member &quot;%1&quot; is missing here</source>
+        <translation>ここにメンバー「%1」がありません</translation>
+    </message>
+    <message>
+        <source>a value of the type %1 is needed here, not %2</source>
+        <translation>ここには %2 ではなく %1 型の値が必要です</translation>
+    </message>
+    <message>
+        <source>the import reads the forms %1, not &quot;%2&quot;</source>
+        <translation>取込で読めるのは形式 %1 で、「%2」は読めません</translation>
+    </message>
+    <message>
+        <source>the file is of version %1 of its form, newer than this program reads (version %2); use a newer Tolvanek</source>
+        <translation>このファイルは形式のバージョン%1で、このプログラムが読めるもの（バージョン%2）より新しいです。新しいTolvanekを使ってください</translation>
+    </message>
+    <message>
+        <source>there is no version %1 of the form; this program reads version %2</source>
+        <translation>形式のバージョン%1はありません。このプログラムが読むのはバージョン%2です</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n element(s) here; the form has %1</source>
+        <translation>
+            <numerusform>ここの要素は %n 個ですが、形式では %1 個です</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the league form holds 1 to 16 teams, not %1</source>
+        <translation>リーグ形式のチームは1〜16チームで、%1チームではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; disagrees with %2, which makes it &quot;%3&quot;; give both forms the same value or leave one of them out</source>
+        <translation>「%1」は %2 と食い違っています（%2 では「%3」です）。両方を同じ値にするか、片方を省いてください</translation>
+    </message>
+    <message>
+        <source>the colour chooser does not offer this palette index; it offers 0 to 13, 16 to 29, 32 to 45 and 48 to 61</source>
+        <translation>色の選択ではこのパレット番号は選べません。選べるのは 0〜13、16〜29、32〜45、48〜61 です</translation>
+    </message>
+    <message>
+        <source>the batter at %1 holds this fielding position too; the batting order needs the positions 2 to 9 once each</source>
+        <translation>%1 の打者も同じ守備位置です。打順の守備位置は2から9までひとつずつ必要です</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name at %3 is; the game shows the two alike</source>
+        <translation>名前「%1」の読み「%2」は %3 の名前と同じです。ゲームでは同じに表示されます</translation>
     </message>
 </context>
 <context>
@@ -2062,6 +2140,34 @@ Saving into it could damage it. Open it?</source>
     <message>
         <source>the name &quot;%1&quot; is read &quot;%2&quot; as the name in row %3 is; the game shows the two alike</source>
         <translation>名前「%1」を %3 番の名前と同じ「%2」と読みました。ゲームでは 2 人が同じ名前になります</translation>
+    </message>
+    <message>
+        <source>the whole file</source>
+        <translation>ファイル全体</translation>
+    </message>
+    <message>
+        <source>Team &amp;JSON...</source>
+        <translation>チームJSON出力(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>League J&amp;SON...</source>
+        <translation>リーグJSON出力(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSONファイル (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Team JSON</source>
+        <translation>チームJSON出力</translation>
+    </message>
+    <message>
+        <source>Export League JSON</source>
+        <translation>リーグJSON出力</translation>
+    </message>
+    <message>
+        <source>CSV and JSON files</source>
+        <translation>CSV・JSONファイル</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 
 #include "ImageFile.h"
 #include "Import.h"
+#include "JsonForms.h"
 #include "League.h"
 #include "Patch.h"
 #include "SafeImageWriter.h"
@@ -26,6 +27,7 @@ namespace {
 
 constexpr int ImageCount = 300;
 const char* const DigestFile = EXCHANGE_TEST_DATA_DIR "/output-digests.txt";
+const char* const JsonDigestFile = EXCHANGE_TEST_DATA_DIR "/json-output-digests.txt";
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -148,6 +150,47 @@ TEST(OutputDigests, EveryFileWrittenForRandomImagesKeepsItsBytes) {
         char actual[16];
         std::snprintf(actual, sizeof actual, "%08x", digests[static_cast<std::size_t>(seed)]);
         EXPECT_EQ(actual, expected) << "the files written for random image " << seed << " changed";
+    }
+}
+
+// The JSON forms of the same random images, pinned the same way from the day they were added:
+// the league, one team, and the comparison of each image with its edited league imported.
+std::uint32_t JsonDigestOf(int seed) {
+    std::mt19937 random(static_cast<std::uint32_t>(seed));
+    const Bytes image = RandomImage(random);
+    const reports::LeagueTexts texts = plans::LeagueTextsOf(image);
+    const int team = seed % teamdata::TeamCount;
+    std::string all = reports::BuildLeagueJson(texts);
+    all += reports::BuildTeamJson(team, texts[static_cast<std::size_t>(team)]);
+    const std::string edited = reports::BuildLeagueJson(Edited(texts, random));
+    const plans::ImportPlan plan = plans::PlanImport(
+        image, {reinterpret_cast<const std::uint8_t*>(edited.data()), edited.size()},
+        {std::nullopt, exchange::DecodeTextBytes});
+    all += reports::BuildChangeJson(plan.changes);
+    return teamdata::Crc32({reinterpret_cast<const std::uint8_t*>(all.data()), all.size()});
+}
+
+TEST(OutputDigests, EveryJsonFormWrittenForRandomImagesKeepsItsBytes) {
+    std::vector<std::uint32_t> digests;
+    for (int seed = 0; seed < ImageCount; ++seed)
+        digests.push_back(JsonDigestOf(seed));
+    if (std::getenv("TOLVANEK_WRITE_DIGESTS")) {
+        std::ofstream out(JsonDigestFile);
+        for (const std::uint32_t digest : digests) {
+            char line[16];
+            std::snprintf(line, sizeof line, "%08x\n", digest);
+            out << line;
+        }
+        GTEST_SKIP() << "digests written to " << JsonDigestFile;
+    }
+    std::ifstream in(JsonDigestFile);
+    ASSERT_TRUE(in) << JsonDigestFile;
+    for (int seed = 0; seed < ImageCount; ++seed) {
+        std::string expected;
+        ASSERT_TRUE(in >> expected) << "the digest file ends before image " << seed;
+        char actual[16];
+        std::snprintf(actual, sizeof actual, "%08x", digests[static_cast<std::size_t>(seed)]);
+        EXPECT_EQ(actual, expected) << "the JSON written for random image " << seed << " changed";
     }
 }
 

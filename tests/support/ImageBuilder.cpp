@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -234,6 +235,41 @@ std::vector<std::uint8_t> RandomLeagueImage(std::uint32_t seed) {
                 static_cast<std::uint8_t>((bytes[at] & 0xF0) | (builder.Bytes()[at] & 0x0F));
         }
     return bytes;
+}
+
+std::vector<std::uint8_t> RandomValidLeagueImage(std::uint32_t seed) {
+    std::mt19937 random(seed);
+    const auto anyTeam = [&random] {
+        return static_cast<int>(random() % TeamCount);
+    };
+    const auto offeredColor = [&random] {
+        return static_cast<std::uint8_t>(0x10 * (random() % 4) + random() % 14);
+    };
+    ImageBuilder builder;
+    for (int team = 0; team < TeamCount; ++team) {
+        std::array<int, BattingOrderLength> order{};
+        std::iota(order.begin(), order.end(), 0);
+        std::shuffle(order.begin(), order.end(), random);
+        const int orderTeam = anyTeam();
+        for (int i = 0; i < BattingOrderLength; ++i)
+            builder.SetBatter(team, i, ImageBuilder::ValidBatter(orderTeam, order[i]),
+                              ImageBuilder::ValidLeadByte(team, i));
+        for (int i = BattingOrderLength; i < BatterCount; ++i)
+            builder.SetBatter(
+                team, i,
+                ImageBuilder::ValidBatter(
+                    anyTeam(), BattingOrderLength +
+                                   static_cast<int>(random() % (BatterCount - BattingOrderLength))),
+                ImageBuilder::ValidLeadByte(team, i));
+        for (int i = 0; i < PitcherCount; ++i)
+            builder.SetPitcher(
+                team, i,
+                ImageBuilder::ValidPitcher(anyTeam(), static_cast<int>(random() % PitcherCount)),
+                ImageBuilder::ValidLeadByte(team, BatterCount + i));
+        const std::uint8_t helmet = offeredColor();
+        builder.SetColors(team, helmet, offeredColor());
+    }
+    return builder.Bytes();
 }
 
 } // namespace testsupport

@@ -88,4 +88,9 @@ private:
 // fielding positions, so that imports into it are written. The same for the same seed.
 [[nodiscard]] std::vector<std::uint8_t> RandomLeagueImage(std::uint32_t seed);
 
+// An image every cell of which any editor screen accepts: each team's players are valid records
+// of random teams (the batting order a shuffle of one team's eight, so that its positions stay
+// 2..9 once each), its colours random offered indexes. The same for the same seed.
+[[nodiscard]] std::vector<std::uint8_t> RandomValidLeagueImage(std::uint32_t seed);
+
 } // namespace testsupport
