@@ -129,11 +129,24 @@ function show(name, image, check) {
   setTimeout(drawIdentity, 0);
 }
 
+// A team's rows in the language's words: the batting side or pitching style, each grid's second
+// column, as the window shows it ("R Sub" for 右下 in English).
+function shownRows(rows, words) {
+  return rows.map(function (row) {
+    return row.map(function (text, c) {
+      return c === 1 && words.labelWords[text] !== undefined ? words.labelWords[text] : text;
+    });
+  });
+}
+
 function showTeam(team) {
   const texts = shown.image.team(team);
   shown.team = team;
-  drawGrid(byId("batter-grid"), gridTexts.batterHeaders, gridTexts.batterLabels, texts.batters);
-  drawGrid(byId("pitcher-grid"), gridTexts.pitcherHeaders, gridTexts.pitcherLabels, texts.pitchers);
+  const words = core.gridWords(language);
+  drawGrid(byId("batter-grid"), words.batterHeaders, gridTexts.batterLabels,
+           shownRows(texts.batters, words));
+  drawGrid(byId("pitcher-grid"), words.pitcherHeaders, gridTexts.pitcherLabels,
+           shownRows(texts.pitchers, words));
   drawSwatch(byId("helmet-swatch"), texts.helmet, qsTranslate("EditCaptions", "Helmet"));
   drawSwatch(byId("uniform-swatch"), texts.uniform, qsTranslate("EditCaptions", "Uniform"));
 }

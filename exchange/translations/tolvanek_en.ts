@@ -2679,5 +2679,33 @@ Saving into it could damage it. Open it?</translation>
         <source>An IPS patch cannot describe images larger than 16 MiB; make a BPS patch.</source>
         <translation>An IPS patch cannot describe images larger than 16 MiB; make a BPS patch.</translation>
     </message>
+    <message>
+        <source>Save the change list as CSV</source>
+        <translation>Save the change list as CSV</translation>
+    </message>
+    <message>
+        <source>Save the comparison page</source>
+        <translation>Save the comparison page</translation>
+    </message>
+    <message>
+        <source>Compare with a league file or team CSV...</source>
+        <translation>Compare with a league file or team CSV...</translation>
+    </message>
+    <message>
+        <source>the cell cannot hold &quot;%1&quot;</source>
+        <translation>the cell cannot hold &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>this line cannot be read as part of a league file or team CSV</source>
+        <translation>this line cannot be read as part of a league file or team CSV</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... and %1 more</translation>
+    </message>
 </context>
 </TS>
