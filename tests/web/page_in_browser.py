@@ -440,7 +440,10 @@ class PageCheck:
         self.expect(self.page.evaluate("document.getElementById('message').hidden"),
                     "the message about the file before stayed after the next image opened")
 
-    def check_zoom(self, name):
+    def check_zoom(self, name, changed):
+        # The change list on show too, the widest of the grids.
+        self.choose_file("compare-input", changed)
+        self.page.wait_until("!document.getElementById('outcome').hidden")
         # 200 % zoom of a 1280 by 800 window: the page has half the CSS pixels to lay out in.
         self.page.resize(640, 400, 2)
         wide = self.page.evaluate("[document.documentElement.scrollWidth, "
@@ -486,8 +489,8 @@ def run(chromium, page_file, cli, output, images):
             page.screenshot(output / "page-ja-questions.png")
             check.check_language_switch()
             page.screenshot(output / "page-en.png")
-            check.check_zoom("page-en-200.png")
             check.check_message_cleared(image)
+            check.check_zoom("page-en-200.png", changed)
             errors, requests = errors_among(browser.events, url)
             check.problems.extend(errors)
             check.problems.extend(f"a request besides the page: {request}"
