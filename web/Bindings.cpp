@@ -20,6 +20,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -102,6 +103,23 @@ public:
                                              : kind == "csv" ? plans::CompareKind::Csv
                                                              : plans::CompareKind::Image,
                                              how));
+    }
+
+    // The rows of the last comparison's change list as the window's list shows them, worded in
+    // `language`, names in their display form.
+    [[nodiscard]] val ChangeRows(const std::string& language) const {
+        val rows = val::array();
+        if (!compared_ || !compared_->Shown())
+            return rows;
+        reports::ChangeLabels labels = reports::ChangeLabelsIn(PageWords(language));
+        labels.namesForDisplay = true;
+        for (const teamdata::LeagueChange& change : compared_->changes) {
+            const reports::ChangeFields fields = reports::FieldsOf(change, labels);
+            rows.call<void>("push",
+                            ArrayOf(std::array{fields.team, fields.kind, fields.row, fields.name,
+                                               fields.item, fields.before, fields.after}));
+        }
+        return rows;
     }
 
     // A file of the last comparison, as `tolvanek-cli diff --format` writes it: "text", "csv"
@@ -260,7 +278,8 @@ EMSCRIPTEN_BINDINGS(tolvanek) {
         .function("apply", &PageImage::Apply)
         .function("export", &PageImage::Export)
         .function("makePatch", &PageImage::MakePatch)
-        .function("changeFile", &PageImage::ChangeFile);
+        .function("changeFile", &PageImage::ChangeFile)
+        .function("changeRows", &PageImage::ChangeRows);
     emscripten::function("gridTexts", &GridTexts);
     emscripten::function("admitsFileSize", &AdmitsFileSize);
     emscripten::function("comparedKind", &ComparedKind);

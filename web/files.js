@@ -139,8 +139,11 @@ function drawOutcome() {
   byId("outcome-summary").textContent = summary;
   byId("save-patched").hidden = !result.result;
   const labels = result.changes.map(function (row, index) { return String(index + 1); });
-  drawGrid(byId("change-grid"), [qsTranslate("Web", "Change")].concat(gridTexts.changeHeaders),
-           labels, result.changes);
+  const headers = ["Team", "Kind", "Row", "Name", "Item", "Before", "After"].map(function (header) {
+    return qsTranslate("TMainForm", header, "change list");
+  });
+  drawGrid(byId("change-grid"), [qsTranslate("Web", "Change")].concat(headers), labels,
+           shown.image.changeRows(language));
   byId("change-grid").hidden = result.changes.length === 0;
 }
 

@@ -12,9 +12,12 @@ function QT_TRANSLATE_NOOP(context, source) {
 const catalog = window.TOLVANEK_CATALOG;
 let language = "ja";
 
-function qsTranslate(context, source) {
+// As Qt finds a text: with its disambiguation, when it has one, first.
+function qsTranslate(context, source, disambiguation) {
   const texts = catalog[language] || {};
-  const translated = texts[context + "\u0004" + source];
+  const key = context + "\u0004" + source;
+  const marked = disambiguation ? texts[key + "\u0004" + disambiguation] : undefined;
+  const translated = marked !== undefined ? marked : texts[key];
   return translated === undefined ? source : translated;
 }
 
