@@ -36,7 +36,10 @@ const exports = {
 function exportFile(id) {
   clearMessage();
   const how = exports[id];
-  const made = shown.image.export(how.kind, shown.team, byId("encoding-box").value, language);
+  // The encoding box is the CSV files'; a team's page is always Shift_JIS, as the command line
+  // writes it.
+  const encoding = how.kind === "teamPage" ? "shiftJis" : byId("encoding-box").value;
+  const made = shown.image.export(how.kind, shown.team, encoding, language);
   if (made.decision !== "made") {
     showMessage(function () {
       return [qsTranslate("MessageDialogs", "Error"),

@@ -342,6 +342,9 @@ class PageCheck:
              ["export", str(changed), "--team", initials, "--encoding", "utf-8"]),
             ("#save-team-page", "shiftJis",
              ["export", str(changed), "--team", initials, "--format", "html"]),
+            # The page whatever the CSV encoding chosen: it is always Shift_JIS.
+            ("#save-team-page", "utf8",
+             ["export", str(changed), "--team", initials, "--format", "html"]),
             ("#save-show", "shiftJis", ["show", str(changed)]),
         ]
         for language in ("ja", "en"):
