@@ -7,6 +7,7 @@
 #
 #   bench/run.sh            # default: 15 interleaved repetitions, 30 start-up pairs
 #   BENCH_STARTUP_RUNS=50 BENCH_REPETITIONS=25 bench/run.sh
+#   BENCH_WEB_BUILD_DIR=build-wasm-x bench/run.sh   # the browser page built elsewhere
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -114,6 +115,13 @@ season_size=$(stat -c %s "$work/season-league.csv")
 
 echo "Kanji readings..." >&2
 "$bin/bench_readings" "$repetitions" >>"$rows" 2>>"$log"
+# The browser page's budgets in headless Chromium, against the same command line on the same
+# images; the page is built (or brought up to date) first.
+echo "Browser page..." >&2
+web_build=${BENCH_WEB_BUILD_DIR:-build-wasm}
+BUILD_DIR="$web_build" scripts/build-web.sh >>"$log" 2>&1
+python3 bench/page_bench.py "$web_build/web/tolvanek.html" "$cli" "$image" "$other" \
+    "$startup_runs" >>"$rows" 2>>"$log"
 
 if command -v hyperfine >/dev/null; then
     # A second opinion on the whole-process times from a standard tool, in the log only.

@@ -26,48 +26,10 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(Changes)
 };
 
-// A word of the readable forms, translated, as the reports take it.
-std::string Word(const char* text) {
-    return QCoreApplication::translate("Changes", text).toStdString();
-}
-
 } // namespace
 
 reports::ChangeLabels InterfaceChangeLabels() {
-    reports::ChangeLabels labels;
-    labels.batter = Word(QT_TRANSLATE_NOOP("Changes", "batter"));
-    labels.pitcher = Word(QT_TRANSLATE_NOOP("Changes", "pitcher"));
-    labels.helmet = Word(QT_TRANSLATE_NOOP("Changes", "helmet"));
-    labels.uniform = Word(QT_TRANSLATE_NOOP("Changes", "uniform"));
-    labels.battingOrder = Word(QT_TRANSLATE_NOOP("Changes", "batting order"));
-    labels.pitchingOrder = Word(QT_TRANSLATE_NOOP("Changes", "pitching order"));
-    labels.transfer = Word(QT_TRANSLATE_NOOP("Changes", "transfer"));
-    labels.color = Word(QT_TRANSLATE_NOOP("Changes", "colour"));
-    labels.bytes = Word(QT_TRANSLATE_NOOP("Changes", "bytes"));
-    labels.formerName = Word(QT_TRANSLATE_NOOP("Changes", " (formerly %1)"));
-    labels.byteRange = Word(QT_TRANSLATE_NOOP("Changes", "other bytes %1-%2 (%3 bytes)"));
-    labels.byteTotal =
-        Word(QT_TRANSLATE_NOOP("Changes", "other bytes: %1 ranges, %2 bytes in all"));
-    labels.language = Word(QT_TRANSLATE_NOOP("Changes", "en"));
-    labels.pageTitle = Word(QT_TRANSLATE_NOOP("Changes", "Changes"));
-    labels.teamHeading = Word(QT_TRANSLATE_NOOP("Changes", "Team %1"));
-    labels.bytesHeading = Word(QT_TRANSLATE_NOOP("Changes", "Other bytes"));
-    labels.legend = Word(
-        QT_TRANSLATE_NOOP("Changes", "Coloured cells changed; the struck-out value is the one "
-                                     "before. A row number in blue marks a row a player moved or "
-                                     "was transferred to."));
-    labels.noChanges = Word(QT_TRANSLATE_NOOP("Changes", "No changes."));
-    // In Japanese the columns and the labels keep the data's own texts, as they always were.
-    if (InterfaceLanguage() != Language::Japanese) {
-        for (std::size_t c = 0; c < labels.batterColumns.size(); ++c)
-            labels.batterColumns[c] =
-                ColumnName(teamdata::Grid::Batters, static_cast<int>(c) + 1).toStdString();
-        for (std::size_t c = 0; c < labels.pitcherColumns.size(); ++c)
-            labels.pitcherColumns[c] =
-                ColumnName(teamdata::Grid::Pitchers, static_cast<int>(c) + 1).toStdString();
-        labels.labelWords = InterfaceLabelWords();
-    }
-    return labels;
+    return reports::ChangeLabelsIn(InterfaceWords());
 }
 
 QString ChangeText(const std::vector<teamdata::LeagueChange>& changes) {

@@ -5,6 +5,7 @@
 #include "PasteReader.h"
 #include "RecordText.h"
 #include "TeamReport.h"
+#include "Words.h"
 
 #include <QString>
 
@@ -14,6 +15,10 @@
 // headers and labels are the headers of the CSV files); in Japanese the data's texts are shown as
 // they are, in any other language these words stand for them on screen and on the pages.
 namespace exchange {
+
+// How this face looks its words up: in the interface's language, through the installed
+// translation.
+[[nodiscard]] reports::Words InterfaceWords();
 
 // A grid column's name (1 is the name column; empty for the label column and the batter grid's
 // two unused columns). English "AVG"; Japanese the header without the spaces that pad it ("打率").

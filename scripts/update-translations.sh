@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Brings the translation sources up to date with the English texts in the code: the parts the
-# window and the command line share (exchange/), the command line (cli/) and the window
+# window and the command line share (exchange/), the words of the written files, which the browser
+# page shares too (reports/), the command line (cli/) and the window
 # (app/, toolkit/, dialogs/, editing/, mainwindow/), and the browser page (web/). New texts appear
 # unfinished in both .ts files, the Japanese and the English one; translate them there (with Qt
 # Linguist or by hand) and commit them. The build compiles them, and a test fails while a text has
@@ -17,7 +18,7 @@ if [ $# -gt 0 ]; then
     keep=()
 fi
 sources=()
-for folder in exchange cli app toolkit dialogs editing mainwindow web; do
+for folder in exchange reports cli app toolkit dialogs editing mainwindow web; do
     [ -d "$folder" ] && sources+=("$folder")
 done
 for language in ja en; do

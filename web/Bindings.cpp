@@ -14,14 +14,18 @@
 #include "InesHeader.h"
 #include "MakePatch.h"
 #include "Open.h"
+#include "ShiftJisCodec.h"
 #include "TRomTeamData.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -42,8 +46,9 @@ public:
 
     // A file made of this image's teams, as the command line's export, overview and show write
     // it: `kind` "league", "teamCsv", "teamPage", "overview" or "show"; `encoding` "shiftJis" or
-    // "utf8" for a CSV file.
-    [[nodiscard]] val Export(const std::string& kind, int team, const std::string& encoding) const {
+    // "utf8" for a CSV file; the pages worded in `language` as `tolvanek-cli --lang` words them.
+    [[nodiscard]] val Export(const std::string& kind, int team, const std::string& encoding,
+                             const std::string& language) const {
         plans::ExportChoices how;
         how.kind = kind == "teamCsv"    ? plans::ExportKind::TeamCsv
                    : kind == "teamPage" ? plans::ExportKind::TeamPage
@@ -52,6 +57,9 @@ public:
                                         : plans::ExportKind::LeagueCsv;
         how.team = team;
         how.encoding = encoding == "utf8" ? plans::CsvEncoding::Utf8 : plans::CsvEncoding::ShiftJis;
+        const reports::Words words = PageWords(language);
+        how.pageLabels = reports::TeamReportLabelsIn(words);
+        how.overviewLabels = reports::OverviewLabelsIn(words);
         const plans::ExportPlan plan = plans::PlanExport(opened_.bytes, how);
         val value = val::object();
         value.set("decision", ExportDecisionName(plan.decision));
@@ -75,28 +83,69 @@ public:
         return value;
     }
 
-    // This image against another image or a patch (`kind` "image" or "patch"); `agreed` when the
-    // user has said yes to a result that does not look like the game's.
-    [[nodiscard]] val Compare(const val& other, const std::string& kind, bool agreed) const {
+    // This image against another image, a patch, or a league file or team CSV (`kind` "image",
+    // "patch" or "csv"; a team CSV is read into `team`, its numbers rounded when `round`);
+    // `agreed` when the user has said yes to a result that does not look like the game's. The
+    // comparison is kept for its files (ChangeFile).
+    [[nodiscard]] val Compare(const val& other, const std::string& kind, bool agreed, int team,
+                              bool round) {
         const std::vector<std::uint8_t> bytes = BytesOf(other);
         plans::CompareChoices how;
         // Only read, never written: an image that does not look like this game's is compared.
         how.agreed = agreed || kind == "image";
-        return ComparisonValue(plans::PlanComparison(
-            opened_.bytes, bytes,
-            kind == "patch" ? plans::CompareKind::Patch : plans::CompareKind::Image, how));
+        how.round = round;
+        if (kind == "csv") {
+            how.team = team;
+            how.decodeText = reports::DecodeShiftJis;
+        }
+        return Weighed(plans::PlanComparison(opened_.bytes, bytes,
+                                             kind == "patch" ? plans::CompareKind::Patch
+                                             : kind == "csv" ? plans::CompareKind::Csv
+                                                             : plans::CompareKind::Image,
+                                             how));
+    }
+
+    // The rows of the last comparison's change list as the window's list shows them, worded in
+    // `language`, names in their display form.
+    [[nodiscard]] val ChangeRows(const std::string& language) const {
+        val rows = val::array();
+        if (!compared_ || !compared_->Shown())
+            return rows;
+        reports::ChangeLabels labels = reports::ChangeLabelsIn(PageWords(language));
+        labels.namesForDisplay = true;
+        for (const teamdata::LeagueChange& change : compared_->changes) {
+            const reports::ChangeFields fields = reports::FieldsOf(change, labels);
+            rows.call<void>("push",
+                            ArrayOf(std::array{fields.team, fields.kind, fields.row, fields.name,
+                                               fields.item, fields.before, fields.after}));
+        }
+        return rows;
+    }
+
+    // A file of the last comparison, as `tolvanek-cli diff --format` writes it: "text", "csv"
+    // (Shift_JIS, the same in every language) or "html", worded in `language`.
+    [[nodiscard]] val ChangeFile(const std::string& format, const std::string& language) const {
+        if (!compared_ || !compared_->Shown())
+            return val::null();
+        const reports::ChangeLabels labels = reports::ChangeLabelsIn(PageWords(language));
+        if (format == "csv")
+            return StringBytes(
+                reports::EncodeShiftJis(reports::BuildChangeCsv(compared_->changes)));
+        if (format == "html")
+            return StringBytes(reports::BuildChangeHtml(
+                compared_->changes, plans::LeagueTextsOf(compared_->after), labels));
+        return StringBytes(reports::BuildChangeText(compared_->changes, labels));
     }
 
     // A received patch put onto this image: its decision, the changes it makes and, when it is
     // to be written, the patched image.
-    [[nodiscard]] val Apply(const val& patch, bool agreed) const {
+    [[nodiscard]] val Apply(const val& patch, bool agreed) {
         const std::vector<std::uint8_t> bytes = BytesOf(patch);
         plans::CompareChoices how;
         how.agreed = agreed;
-        const plans::ComparisonPlan compared =
-            plans::PlanComparison(opened_.bytes, bytes, plans::CompareKind::Patch, how);
-        val value = ComparisonValue(compared);
-        const plans::ApplyPlan& plan = *compared.apply;
+        val value =
+            Weighed(plans::PlanComparison(opened_.bytes, bytes, plans::CompareKind::Patch, how));
+        const plans::ApplyPlan& plan = *compared_->apply;
         value.set("verdict", ApplyVerdictName(plan.verdict));
         if (plan.verdict == plans::ApplyVerdict::Write)
             value.set("result", BytesValue(plan.result));
@@ -151,7 +200,16 @@ public:
     }
 
 private:
+    val Weighed(plans::ComparisonPlan plan) {
+        compared_ = std::move(plan);
+        val value = ComparisonValue(*compared_);
+        if (compared_->read)
+            value.set("csv", CsvReadValue(*compared_->read));
+        return value;
+    }
+
     plans::OpenPlan opened_;
+    std::optional<plans::ComparisonPlan> compared_;
 };
 
 // The fixed texts of the two grids and of the team box, character for character as the window
@@ -166,6 +224,28 @@ val GridTexts() {
     texts.set("pitcherLabels", ArrayOf(teamdata::PitcherLabels));
     texts.set("teamInitials", ArrayOf(TRomTeamData::TeamInitials));
     return texts;
+}
+
+// The grids' headers and the batting side and pitching style labels in `language`, as the
+// window shows them: the data's own in Japanese.
+val GridWords(const std::string& language) {
+    const reports::Words words = PageWords(language);
+    const auto headers = [&words](teamdata::Grid grid, auto dataHeaders) {
+        return ArrayOf(reports::ShownHeaders(
+            words, grid, std::vector<std::string>(dataHeaders.begin(), dataHeaders.end())));
+    };
+    val shown = val::object();
+    shown.set("batterHeaders",
+              headers(teamdata::Grid::Batters, std::span(teamdata::BatterHeaders)));
+    shown.set(
+        "pitcherHeaders",
+        headers(teamdata::Grid::Pitchers,
+                std::span(teamdata::PitcherHeaders).first(teamdata::PitcherColumns.size() + 1)));
+    val labels = val::object();
+    for (const auto& [label, word] : reports::InterfaceLabelWords(words))
+        labels.set(label, word);
+    shown.set("labelWords", labels);
+    return shown;
 }
 
 // Whole images are read into memory: a file larger than any image of this game is refused before
@@ -197,9 +277,12 @@ EMSCRIPTEN_BINDINGS(tolvanek) {
         .function("compare", &PageImage::Compare)
         .function("apply", &PageImage::Apply)
         .function("export", &PageImage::Export)
-        .function("makePatch", &PageImage::MakePatch);
+        .function("makePatch", &PageImage::MakePatch)
+        .function("changeFile", &PageImage::ChangeFile)
+        .function("changeRows", &PageImage::ChangeRows);
     emscripten::function("gridTexts", &GridTexts);
     emscripten::function("admitsFileSize", &AdmitsFileSize);
     emscripten::function("comparedKind", &ComparedKind);
     emscripten::function("changeHeaders", &ChangeHeaders);
+    emscripten::function("gridWords", &GridWords);
 }

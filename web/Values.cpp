@@ -219,8 +219,7 @@ val PatchValue(const plans::ApplyPlan& plan) {
 
 } // namespace
 
-// A comparison as the page shows and saves it: the decision, the change list in the window's
-// columns, and its text and review page as the command line's diff writes them.
+// A comparison as the page shows it: the decision and the change list in the window's columns.
 val ComparisonValue(const plans::ComparisonPlan& plan) {
     val value = val::object();
     value.set("decision", CompareDecisionName(plan.decision));
@@ -237,10 +236,108 @@ val ComparisonValue(const plans::ComparisonPlan& plan) {
                                            fields.item, fields.before, fields.after}));
     }
     value.set("changes", rows);
-    value.set("text", StringBytes(reports::BuildChangeText(plan.changes)));
-    value.set("page", StringBytes(reports::BuildChangeHtml(plan.changes,
-                                                           plans::LeagueTextsOf(plan.after))));
     return value;
+}
+
+namespace {
+
+const char* CsvIssueName(reports::CsvIssueKind kind) {
+    using Kind = reports::CsvIssueKind;
+    switch (kind) {
+    case Kind::UnclosedQuote:
+        return "unclosedQuote";
+    case Kind::TeamNotGiven:
+        return "teamNotGiven";
+    case Kind::UnrecognizedFile:
+        return "unrecognizedFile";
+    case Kind::MisdecodedText:
+        return "misdecodedText";
+    case Kind::TooManyLines:
+        return "tooManyLines";
+    case Kind::Utf16Text:
+        return "utf16Text";
+    case Kind::Utf32Text:
+        return "utf32Text";
+    case Kind::NotText:
+        return "notText";
+    case Kind::LinesBeforeFirstTeam:
+        return "linesBeforeFirstTeam";
+    case Kind::WrongLineCount:
+        return "wrongLineCount";
+    case Kind::WrongFieldCount:
+        return "wrongFieldCount";
+    case Kind::UnknownHeader:
+        return "unknownHeader";
+    case Kind::UnknownWord:
+        return "unknownWord";
+    case Kind::UnknownTeam:
+        return "unknownTeam";
+    case Kind::DuplicateTeam:
+        return "duplicateTeam";
+    case Kind::MalformedColor:
+        return "malformedColor";
+    case Kind::ColorNotOffered:
+        return "colorNotOffered";
+    case Kind::CellRefused:
+        return "cellRefused";
+    case Kind::FieldingPositions:
+        return "fieldingPositions";
+    default:
+        return "note";
+    }
+}
+
+val CsvIssuesValue(const std::vector<reports::CsvIssue>& issues) {
+    val list = val::array();
+    for (const reports::CsvIssue& issue : issues) {
+        val item = val::object();
+        item.set("kind", CsvIssueName(issue.kind));
+        item.set("line", issue.line);
+        item.set("column", issue.column);
+        item.set("text", issue.text);
+        item.set("expected", issue.expected);
+        item.set("count", issue.count);
+        item.set("expectedCount", issue.expectedCount);
+        item.set("otherLine", issue.otherLine);
+        item.set("team", issue.team >= 0 ? InitialsOf(issue.team) : std::string());
+        std::string allowed;
+        for (const std::string& text : issue.allowed)
+            allowed += (allowed.empty() ? "" : " ") + text;
+        if (issue.cell)
+            for (const std::string& text : issue.cell->refusal.allowed)
+                allowed += (allowed.empty() ? "" : " ") + text;
+        item.set("allowed", allowed);
+        list.call<void>("push", item);
+    }
+    return list;
+}
+
+} // namespace
+
+val CsvReadValue(const reports::CsvImport& read) {
+    val value = val::object();
+    value.set("errors", CsvIssuesValue(read.errors));
+    value.set("notes", CsvIssuesValue(read.notes));
+    return value;
+}
+
+reports::Words PageWords(const std::string& language) {
+    reports::Words words;
+    words.language = language == "en" ? "en" : "ja";
+    const val catalog = val::global("TOLVANEK_CATALOG")[words.language];
+    words.translate = [catalog](const char* context, const char* source,
+                                const char* disambiguation) {
+        // As Qt looks a text up: with its disambiguation first, then without.
+        std::string key = std::string(context) + '\x04' + source;
+        if (disambiguation && *disambiguation) {
+            const val marked = catalog[key + '\x04' + disambiguation];
+            if (marked.isString())
+                return marked.as<std::string>();
+        }
+        const val plain = catalog[key];
+        return plain.isString() ? plain.as<std::string>() : std::string(source);
+    };
+    return words;
 }
 
 const char* HeaderKindName(teamdata::InesKind kind) {

@@ -7,6 +7,7 @@
 #include "InesHeader.h"
 #include "Open.h"
 #include "Palette.h"
+#include "Words.h"
 
 #include <emscripten/val.h>
 
@@ -42,5 +43,11 @@ template <typename Texts> emscripten::val ArrayOf(const Texts& texts) {
 [[nodiscard]] const char* HeaderFormName(teamdata::InesKind kind);
 [[nodiscard]] emscripten::val SizeOf(std::uint64_t bytes);
 [[nodiscard]] emscripten::val ComparisonValue(const plans::ComparisonPlan& plan);
+// A CSV file's errors and notes, each with its place and the pieces its words name.
+[[nodiscard]] emscripten::val CsvReadValue(const reports::CsvImport& read);
+
+// The words of the written files in `language` ("ja" or "en"), looked up in the page's catalog,
+// which is made of the same translation files as the window's.
+[[nodiscard]] reports::Words PageWords(const std::string& language);
 
 } // namespace web

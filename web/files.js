@@ -36,7 +36,10 @@ const exports = {
 function exportFile(id) {
   clearMessage();
   const how = exports[id];
-  const made = shown.image.export(how.kind, shown.team, byId("encoding-box").value);
+  // The encoding box is the CSV files'; a team's page is always Shift_JIS, as the command line
+  // writes it.
+  const encoding = how.kind === "teamPage" ? "shiftJis" : byId("encoding-box").value;
+  const made = shown.image.export(how.kind, shown.team, encoding, language);
   if (made.decision !== "made") {
     showMessage(function () {
       return [qsTranslate("MessageDialogs", "Error"),
@@ -100,6 +103,8 @@ function stopMessage(result) {
   switch (result.decision) {
     case "patchRefused":
       return sentence(describePatchRefusal(result.patch));
+    case "csvRefused":
+      return describeCsvErrors(result.csv.errors);
     case "noImage":
       if (result.patch)
         return fill(qsTranslate("TMainForm", "What the patch gives is no image of this game (%1)."),
@@ -137,20 +142,25 @@ function drawOutcome() {
   byId("outcome-summary").textContent = summary;
   byId("save-patched").hidden = !result.result;
   const labels = result.changes.map(function (row, index) { return String(index + 1); });
-  drawGrid(byId("change-grid"), [qsTranslate("Web", "Change")].concat(gridTexts.changeHeaders),
-           labels, result.changes);
+  const headers = ["Team", "Kind", "Row", "Name", "Item", "Before", "After"].map(function (header) {
+    return qsTranslate("TMainForm", header, "change list");
+  });
+  drawGrid(byId("change-grid"), [qsTranslate("Web", "Change")].concat(headers), labels,
+           shown.image.changeRows(language));
   byId("change-grid").hidden = result.changes.length === 0;
 }
 
-// The image compared with a file, or a patch put onto it: `applying` when the patch is to be saved.
-function weigh(name, bytes, applying, agreed) {
+// The image compared with a file, or a patch put onto it: `applying` when the patch is to be saved;
+// `csv` for a league file or team CSV, a team CSV being read into the team on show.
+function weigh(name, bytes, applying, agreed, csv) {
   clearMessage();
-  const kind = applying ? "patch" : core.comparedKind(name, bytes);
-  const result = applying ? shown.image.apply(bytes, agreed) : shown.image.compare(bytes, kind, agreed);
+  const kind = applying ? "patch" : csv ? "csv" : core.comparedKind(name, bytes);
+  const result = applying ? shown.image.apply(bytes, agreed)
+                          : shown.image.compare(bytes, kind, agreed, shown.team, false);
   if (result.decision === "askFirst") {
     const question = qsTranslate("TMainForm", "The patched image does not look like an image of this game (%1). Go on?");
     ask(fill(question, [patchedImageDoubt(result)]), function (yes) {
-      if (yes) weigh(name, bytes, applying, true);
+      if (yes) weigh(name, bytes, applying, true, csv);
     });
     return;
   }
@@ -165,30 +175,38 @@ function weigh(name, bytes, applying, agreed) {
   drawOutcome();
 }
 
-function weighFile(file, applying) {
+function weighFile(file, applying, csv) {
   file.arrayBuffer().then(function (buffer) {
-    weigh(file.name, new Uint8Array(buffer), applying, false);
+    weigh(file.name, new Uint8Array(buffer), applying, false, csv);
   }, function () {
     showBrokenFile("unreadable");
   });
 }
 
 function connectFiles() {
-  [["compare-input", false], ["apply-input", true]].forEach(function (entry) {
+  [["compare-input", false, false], ["apply-input", true, false],
+   ["compare-csv-input", false, true]].forEach(function (entry) {
     byId(entry[0]).addEventListener("change", function (event) {
       const file = event.target.files[0];
-      if (file) weighFile(file, entry[1]);
+      if (file) weighFile(file, entry[1], entry[2]);
       event.target.value = "";
     });
   });
   byId("save-patched").addEventListener("click", function () {
     download(outcome.result.result, baseName(outcome.name) + ".nes", "application/octet-stream");
   });
+  // The change list's files are made when asked for, in the language on show then.
   byId("save-change-text").addEventListener("click", function () {
-    download(outcome.result.text, "changes.txt", "text/plain;charset=utf-8");
+    download(shown.image.changeFile("text", language), "changes.txt", "text/plain;charset=utf-8");
+  });
+  byId("save-change-csv").addEventListener("click", function () {
+    download(shown.image.changeFile("csv", language), "changes.csv", "text/csv");
+  });
+  byId("save-change-page").addEventListener("click", function () {
+    download(shown.image.changeFile("html", language), "changes.html", "text/html");
   });
   byId("open-change-page").addEventListener("click", function () {
-    openInNewTab(outcome.result.page);
+    openInNewTab(shown.image.changeFile("html", language));
   });
   Object.keys(exports).forEach(function (id) {
     byId(id).addEventListener("click", function () { exportFile(id); });

@@ -17,14 +17,17 @@ from pathlib import Path
 
 # The translation contexts the page words its texts from: its own and the window's it shares.
 PAGE_CONTEXTS = {"Web", "ImageFile", "ImageIdentity", "MessageDialogs", "TMainForm", "Changes",
-                 "League", "PatchFiles",
+                 "League", "PatchFiles", "TeamWords",
                  "EditCaptions", "TNameForm"}
 
 
 def catalog_of(ts_file):
-    """Context and English source to the translation, for the contexts the page uses."""
+    """Context and English source to the translation, for the contexts the page uses. A text
+    with a disambiguation is found by context, source and disambiguation, as Qt finds it; by
+    context and source too where no text without one has that source."""
     root = ElementTree.parse(ts_file).getroot()
     texts = {}
+    plain = {}
     for context in root.iter("context"):
         name = context.findtext("name")
         if name not in PAGE_CONTEXTS:
@@ -36,8 +39,17 @@ def catalog_of(ts_file):
                 continue
             forms = translation.findall("numerusform")
             text = forms[0].text if forms else translation.text
-            if text:
-                texts[name + "\u0004" + message.findtext("source")] = text
+            if not text:
+                continue
+            key = name + "\u0004" + message.findtext("source")
+            comment = message.findtext("comment")
+            if comment:
+                texts[key + "\u0004" + comment] = text
+                plain.setdefault(key, text)
+            else:
+                texts[key] = text
+    for key, text in plain.items():
+        texts.setdefault(key, text)
     return root.get("language"), texts
 
 

@@ -134,11 +134,24 @@ function show(name, image, check, bytes) {
   setTimeout(drawIdentity, 0);
 }
 
+// A team's rows in the language's words: the batting side or pitching style, each grid's second
+// column, as the window shows it ("R Sub" for 右下 in English).
+function shownRows(rows, words) {
+  return rows.map(function (row) {
+    return row.map(function (text, c) {
+      return c === 1 && words.labelWords[text] !== undefined ? words.labelWords[text] : text;
+    });
+  });
+}
+
 function showTeam(team) {
   const texts = teamTexts(team);
   shown.team = team;
-  drawGrid(byId("batter-grid"), gridTexts.batterHeaders, gridTexts.batterLabels, texts.batters);
-  drawGrid(byId("pitcher-grid"), gridTexts.pitcherHeaders, gridTexts.pitcherLabels, texts.pitchers);
+  const words = core.gridWords(language);
+  drawGrid(byId("batter-grid"), words.batterHeaders, gridTexts.batterLabels,
+           shownRows(texts.batters, words));
+  drawGrid(byId("pitcher-grid"), words.pitcherHeaders, gridTexts.pitcherLabels,
+           shownRows(texts.pitchers, words));
   drawSwatch(byId("helmet-swatch"), texts.helmet, qsTranslate("EditCaptions", "Helmet"));
   drawSwatch(byId("uniform-swatch"), texts.uniform, qsTranslate("EditCaptions", "Uniform"));
   gridsDrawn();
@@ -348,5 +361,7 @@ TolvanekCore().then(function (module) {
   core = module;
   gridTexts = core.gridTexts();
   gridTexts.changeHeaders = core.changeHeaders();
+  // When the page is ready for input, from the navigation on, for the budget's bench row.
+  performance.mark("page-ready");
   document.body.dataset.ready = "true";
 });

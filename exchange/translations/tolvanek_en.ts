@@ -2898,5 +2898,33 @@ Saving into it could damage it. Open it?</translation>
         <source>line %1</source>
         <translation>line %1</translation>
     </message>
+    <message>
+        <source>Save the change list as CSV</source>
+        <translation>Save the change list as CSV</translation>
+    </message>
+    <message>
+        <source>Save the comparison page</source>
+        <translation>Save the comparison page</translation>
+    </message>
+    <message>
+        <source>Compare with a league file or team CSV...</source>
+        <translation>Compare with a league file or team CSV...</translation>
+    </message>
+    <message>
+        <source>the cell cannot hold &quot;%1&quot;</source>
+        <translation>the cell cannot hold &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>this line cannot be read as part of a league file or team CSV</source>
+        <translation>this line cannot be read as part of a league file or team CSV</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... and %1 more</translation>
+    </message>
 </context>
 </TS>

@@ -2887,5 +2887,33 @@ Saving into it could damage it. Open it?</source>
         <source>line %1</source>
         <translation>%1 行目</translation>
     </message>
+    <message>
+        <source>Save the change list as CSV</source>
+        <translation>変更の一覧をCSVで保存</translation>
+    </message>
+    <message>
+        <source>Save the comparison page</source>
+        <translation>比較のページを保存</translation>
+    </message>
+    <message>
+        <source>Compare with a league file or team CSV...</source>
+        <translation>リーグファイルまたはチームCSVと比較...</translation>
+    </message>
+    <message>
+        <source>the cell cannot hold &quot;%1&quot;</source>
+        <translation>このセルには「%1」を入れられません</translation>
+    </message>
+    <message>
+        <source>this line cannot be read as part of a league file or team CSV</source>
+        <translation>この行はリーグファイルまたはチームCSVの一部として読めません</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>%1行目: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>…ほか %1 件</translation>
+    </message>
 </context>
 </TS>
