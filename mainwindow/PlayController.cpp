@@ -118,6 +118,14 @@ void TPlayController::RemoveCopies() {
     sessions_.clear();
 }
 
+QList<qint64> TPlayController::RunningEmulators() const {
+    QList<qint64> emulators;
+    for (const auto& session : sessions_)
+        if (session->process->state() == QProcess::Running)
+            emulators << session->process->processId();
+    return emulators;
+}
+
 QStringList TPlayController::CopyFolders() const {
     QStringList folders;
     for (const auto& session : sessions_)

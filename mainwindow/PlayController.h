@@ -30,6 +30,8 @@ public:
     void RemoveCopies();
     // The folders of the copies there are now, oldest first.
     [[nodiscard]] QStringList CopyFolders() const;
+    // The process ids of the emulators started that have not ended yet, oldest first.
+    [[nodiscard]] QList<qint64> RunningEmulators() const;
 
 private:
     struct Session {
