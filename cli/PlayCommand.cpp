@@ -11,8 +11,8 @@
 #include "Emulator.h"
 #include "Files.h"
 #include "ImageFile.h"
-#include "League.h"
 #include "Import.h"
+#include "League.h"
 #include "SafeImageWriter.h"
 
 #include <QProcess>

@@ -178,12 +178,12 @@ void TMainForm::BuildControls() {
     speedOpenButton_ =
         makeToolButton(menuOpen_, QStringLiteral(":/icons/open16.png"), tr("Open a file"), 16);
     speedUpdateButton_ =
-        makeToolButton(menuSave_, QStringLiteral(":/icons/save16.png"), tr("Save"), 56);
+        makeToolButton(menuSave_, QStringLiteral(":/icons/save16.png"), tr("Save"), 46);
     speedCloseButton_ =
-        makeToolButton(menuClose_, QStringLiteral(":/icons/close16.png"), tr("Close the file"), 96);
+        makeToolButton(menuClose_, QStringLiteral(":/icons/close16.png"), tr("Close the file"), 76);
     // Set apart from the file commands, before the colours: it changes no file.
     speedPlayButton_ = makeToolButton(menuPlay_, QStringLiteral(":/icons/play16.png"),
-                                      tr("Play in emulator"), 112);
+                                      tr("Play in emulator"), 110);
     speedOpenButton_->setObjectName(QStringLiteral("SpeedOpenButton"));
     speedUpdateButton_->setObjectName(QStringLiteral("SpeedUpdateButton"));
     speedCloseButton_->setObjectName(QStringLiteral("SpeedCloseButton"));
