@@ -94,6 +94,10 @@ TEST_F(PlayBothFaces, WindowPlaysWhatASaveWouldWriteAndLeavesTheImageAndItsEdits
     MainForm->ApplyColors({0x21, 0x3A}, QStringLiteral("色"));
 
     const QStringList arguments = PlayInWindow();
+    // The window learns that its emulator runs when the event loop hears of it, which may come
+    // after the emulator has already read its copy.
+    ASSERT_TRUE(WaitFor([] { return !MainForm->PlayController().RunningEmulators().isEmpty(); }));
+    startedHere = MainForm->PlayController().RunningEmulators();
     ASSERT_EQ(arguments.size(), 3) << arguments.join('|').toStdString();
     EXPECT_EQ(arguments.mid(0, 2), (QStringList{"--fullscreen", "1"}));
     const QString copy = arguments[2];
