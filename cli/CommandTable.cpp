@@ -215,6 +215,30 @@ const std::vector<CommandDeclaration>& Commands() {
            "text|json", Role::Value},
           ForceOption},
          RunShow},
+        {"play",
+         QT_TRANSLATE_NOOP("Cli", "play an image in an emulator"),
+         QT_TRANSLATE_NOOP("Cli", "Start an installed NES emulator on a private copy of the "
+                                  "image, with a league file or team CSV imported into the copy "
+                                  "when given; the image itself is left alone. The emulator is "
+                                  "the command given with --emulator or in TOLVANEK_EMULATOR "
+                                  "(%f stands for the copy's path; without it, the path is "
+                                  "appended), else the first of fceux, nestopia and mednafen "
+                                  "found on PATH or in /usr/games. The command waits for the "
+                                  "emulator and ends with its exit status; 3 when none could be "
+                                  "started."),
+         {{"IMAGE", QT_TRANSLATE_NOOP("Cli", "The cartridge image (.nes).")}},
+         {{"csv",
+           QT_TRANSLATE_NOOP("Cli", "A league file or team CSV to import into the copy first, as "
+                                    "the import reads it; - for standard input."),
+           "FILE", Role::Csv},
+          {"team", QT_TRANSLATE_NOOP("Cli", "The team a team CSV given with --csv replaces."),
+           "INITIALS", Role::TeamOfCsv},
+          {"emulator",
+           QT_TRANSLATE_NOOP("Cli", "The emulator's command line, in place of TOLVANEK_EMULATOR "
+                                    "and the search."),
+           "CMD", Role::Value},
+          ForceOption},
+         RunPlay},
         {"name",
          QT_TRANSLATE_NOOP("Cli", "read names written in kanji as the game's kana"),
          QT_TRANSLATE_NOOP("Cli", "Print the readings of each name, best first and a surname's "

@@ -58,6 +58,11 @@ namespace cli {
 // show IMAGE: the league as lines for git.
 [[nodiscard]] int RunShow(const Invocation& call);
 
+// play IMAGE [--csv FILE [--team T]] [--emulator CMD]: the image, with the file imported into a
+// private copy when one is given, played in an emulator; the emulator's exit status, or
+// FileFailed when none could be started.
+[[nodiscard]] int RunPlay(const Invocation& call);
+
 // name TEXT… [--format text|csv]: each text's readings in kana, best first, one per line, in the
 // game's spelling with the places each takes.
 [[nodiscard]] int RunName(const Invocation& call);

@@ -131,4 +131,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # package brings it. Without them everything but those readings works, and the place that wanted
 # one names the package: recommended, not required.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mecab-ipadic-utf8")
+# ゲームで試す and tolvanek-cli play start one of these NES emulators; without one they say so.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fceux | nestopia | mednafen")
 include(CPack)

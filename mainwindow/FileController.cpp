@@ -229,6 +229,13 @@ QString TFileController::UnsavableRowMessage(const plans::SavePlan& plan) {
 }
 
 bool TFileController::Save(const QString& target) {
+    if (!WriteCopy(target))
+        return false;
+    window_.undoStack.setClean();
+    return true;
+}
+
+bool TFileController::WriteCopy(const QString& target) {
     // Every text is checked before the first byte is written, and the new image takes the old
     // one's place only when it is whole on the disk: a save is all there, or not at all.
     const std::optional<plans::SavePlan> plan = PlanSaveOrSayWhy();
@@ -245,7 +252,6 @@ bool TFileController::Save(const QString& target) {
     QString message = CannotSaveMessage();
     switch (result.outcome) {
     case teamdata::ImageWriteOutcome::Written:
-        window_.undoStack.setClean();
         ShowWriteAftermath(window_.parent, result.aftermath, target);
         return true;
     case teamdata::ImageWriteOutcome::SourceUnreadable:

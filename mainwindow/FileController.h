@@ -65,6 +65,10 @@ public:
     TeamIn(const StringGrid& batters, const StringGrid& pitchers, teamdata::TeamColors colors);
     // True when the shown team was written into `target`; otherwise the refusal was shown.
     bool Save(const QString& target);
+    // The image as a save would make it now, written into `target` by the save's own checks and
+    // writer; the edits stay unsaved (Save() marks them saved). False (the refusal shown) when
+    // nothing was written.
+    bool WriteCopy(const QString& target);
     // 名前を付けて保存 once its dialog has a file. True when the edits went into a copy, not the
     // open image.
     bool SaveAs(const QString& target);

@@ -6,6 +6,7 @@
 #include "HelpViewer.h"
 #include "MainunitShared.h"
 #include "Nameunit.h"
+#include "PlayController.h"
 #include "TolvanekApplication.h"
 #include "UiFont.h"
 #include "Valuedlg.h"
@@ -33,6 +34,7 @@ TMainForm::TMainForm(QWidget* parent)
     setWindowTitle(ApplicationTitle);
     setFont(JapaneseUiFont());
     setWindowIcon(QIcon(QStringLiteral(":/icons/tolvanek16.png")));
+    playController_ = new TPlayController(this);
     BuildMenu();
     BuildControls();
     BuildFileDialogs();

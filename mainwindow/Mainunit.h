@@ -35,6 +35,7 @@ class QUrl;
 class TCompareWindow;
 class TExchangeController;
 class TFileController;
+class TPlayController;
 
 // The editor's main window: the open image, the team on screen in two grids, and every command.
 // Between showing and saving, the grid texts are the only working copy of the team's players.
@@ -74,6 +75,7 @@ public:
     [[nodiscard]] QToolButton* SpeedOpenButton() const { return speedOpenButton_; }
     [[nodiscard]] QToolButton* SpeedUpdateButton() const { return speedUpdateButton_; }
     [[nodiscard]] QToolButton* SpeedCloseButton() const { return speedCloseButton_; }
+    [[nodiscard]] QToolButton* SpeedPlayButton() const { return speedPlayButton_; }
     [[nodiscard]] QFrame* HelmetColor() const { return helmetColor_; }
     [[nodiscard]] QPushButton* HelmetButton() const { return helmetButton_; }
     [[nodiscard]] QFrame* UniformColor() const { return uniformColor_; }
@@ -107,6 +109,7 @@ public:
     [[nodiscard]] QAction* MenuApplyPatch() const { return menuApplyPatch_; }
     [[nodiscard]] QAction* MenuCompare() const { return menuCompare_; }
     [[nodiscard]] QAction* MenuImageInfo() const { return menuImageInfo_; }
+    [[nodiscard]] QAction* MenuPlay() const { return menuPlay_; }
     [[nodiscard]] QAction* MenuExit() const { return menuExit_; }
     [[nodiscard]] QMenu* MenuEdit() const { return menuEdit_; }
     [[nodiscard]] QAction* MenuUndo() const { return menuUndo_; }
@@ -170,6 +173,7 @@ public:
     void MenuApplyPatchClick();
     void MenuCompareClick();
     void MenuImageInfoClick();
+    void MenuPlayClick();
     void MenuCopyClick();
     void MenuPasteClick();
 
@@ -178,6 +182,9 @@ public:
     // dialog, the write and the question whether to open the new image. True when a new image
     // was written.
     bool ApplyPatchFile(const QString& patchPath);
+
+    // The emulators started by ゲームで試す and their private copies of the image.
+    [[nodiscard]] TPlayController& PlayController() const { return *playController_; }
 
     // The comparisons open beside the window, oldest first.
     [[nodiscard]] QList<TCompareWindow*> CompareWindows() const;
@@ -271,6 +278,7 @@ private:
     QToolButton* speedOpenButton_ = nullptr;
     QToolButton* speedUpdateButton_ = nullptr;
     QToolButton* speedCloseButton_ = nullptr;
+    QToolButton* speedPlayButton_ = nullptr;
     QFrame* helmetColor_ = nullptr;
     QPushButton* helmetButton_ = nullptr;
     QFrame* uniformColor_ = nullptr;
@@ -300,6 +308,7 @@ private:
     QAction* menuApplyPatch_ = nullptr;
     QAction* menuCompare_ = nullptr;
     QAction* menuImageInfo_ = nullptr;
+    QAction* menuPlay_ = nullptr;
     QAction* menuExit_ = nullptr;
     QMenu* menuEdit_ = nullptr;
     QAction* menuUndo_ = nullptr;
@@ -311,6 +320,7 @@ private:
     QAction* v2_ = nullptr;
     QLabel* savedCopyNote_ = nullptr;
     QTimer* savedCopyNoteTimer_ = nullptr;
+    TPlayController* playController_ = nullptr;
 
     // The file dialogs, each described once.
     FileDialogSettings openDialog_;

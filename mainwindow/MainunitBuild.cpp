@@ -80,6 +80,8 @@ void TMainForm::BuildMenu() {
     menuApplyPatch_ = i1_->addAction(tr("Apply &Patch..."));
     menuCompare_ = menuUpdate_->addAction(tr("Show &Differences..."));
     menuImageInfo_ = menuUpdate_->addAction(tr("Image In&formation..."));
+    menuPlay_ = menuUpdate_->addAction(tr("&Play in emulator"));
+    menuPlay_->setShortcut(Qt::Key_F9);
     menuUpdate_->addSeparator();
     menuExit_ = menuUpdate_->addAction(tr("E&xit"));
     menuExit_->setShortcut(Qt::Key_F10);
@@ -100,8 +102,8 @@ void TMainForm::BuildMenu() {
 
     // The function keys work wherever the focus is in the window. So do Ctrl+C and Ctrl+V, except
     // in the team box's edit field, which takes them for its own text first.
-    for (QAction* action :
-         {menuOpen_, menuClose_, menuSave_, menuExit_, menuUndo_, menuRedo_, menuCopy_, menuPaste_})
+    for (QAction* action : {menuOpen_, menuClose_, menuSave_, menuPlay_, menuExit_, menuUndo_,
+                            menuRedo_, menuCopy_, menuPaste_})
         action->setShortcutContext(Qt::WindowShortcut);
 
     connect(menuOpen_, &QAction::triggered, this, &TMainForm::MenuOpenClick);
@@ -122,6 +124,7 @@ void TMainForm::BuildMenu() {
     connect(menuApplyPatch_, &QAction::triggered, this, &TMainForm::MenuApplyPatchClick);
     connect(menuCompare_, &QAction::triggered, this, &TMainForm::MenuCompareClick);
     connect(menuImageInfo_, &QAction::triggered, this, &TMainForm::MenuImageInfoClick);
+    connect(menuPlay_, &QAction::triggered, this, &TMainForm::MenuPlayClick);
     connect(menuExit_, &QAction::triggered, this, &TMainForm::MenuExitClick);
     connect(help2_, &QAction::triggered, this, &TMainForm::Help2Click);
     connect(v2_, &QAction::triggered, this, &TMainForm::V2Click);
@@ -179,12 +182,16 @@ void TMainForm::BuildControls() {
     speedOpenButton_ =
         makeToolButton(menuOpen_, QStringLiteral(":/icons/open16.png"), tr("Open a file"), 16);
     speedUpdateButton_ =
-        makeToolButton(menuSave_, QStringLiteral(":/icons/save16.png"), tr("Save"), 56);
+        makeToolButton(menuSave_, QStringLiteral(":/icons/save16.png"), tr("Save"), 46);
     speedCloseButton_ =
-        makeToolButton(menuClose_, QStringLiteral(":/icons/close16.png"), tr("Close the file"), 96);
+        makeToolButton(menuClose_, QStringLiteral(":/icons/close16.png"), tr("Close the file"), 76);
+    // Set apart from the file commands, before the colours: it changes no file.
+    speedPlayButton_ = makeToolButton(menuPlay_, QStringLiteral(":/icons/play16.png"),
+                                      tr("Play in emulator"), 110);
     speedOpenButton_->setObjectName(QStringLiteral("SpeedOpenButton"));
     speedUpdateButton_->setObjectName(QStringLiteral("SpeedUpdateButton"));
     speedCloseButton_->setObjectName(QStringLiteral("SpeedCloseButton"));
+    speedPlayButton_->setObjectName(QStringLiteral("SpeedPlayButton"));
 
     auto makeSwatch = [client](int left) {
         auto* swatch = new QFrame(client);

@@ -7,6 +7,7 @@
 #include "MainunitShared.h"
 #include "MessageDialogs.h"
 #include "Palette.h"
+#include "PlayController.h"
 #include "TeamInitials.h"
 
 #include <QComboBox>
@@ -189,6 +190,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     // The comparisons belong to this window and go with it.
     for (QWidget* comparison : CompareWindows())
         comparison->close();
+    playController_->RemoveCopies();
     event->accept();
 }
 
@@ -197,6 +199,11 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 teamdata::TeamTexts TMainForm::TeamShown() const {
     return TFileController::TeamIn(*batterTable_, *pitcherTable_,
                                    {romTeamData_.HelmetColorByte, romTeamData_.UniformColorByte});
+}
+
+void TMainForm::MenuPlayClick() {
+    if (ImageOpenOrSayNoData())
+        playController_->Play(filePath_, FileController());
 }
 
 bool TMainForm::SaveTeam(const QString& target) {

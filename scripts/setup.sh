@@ -15,7 +15,7 @@ packages=(
     libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev emscripten
     fonts-ipafont-gothic qt6-translations-l10n libmecab-dev mecab-ipadic-utf8
     dpkg-dev file desktop-file-utils appstream hyperfine lintian
-    xvfb xauth xdotool imagemagick x11-utils python3 chromium tidy git
+    xvfb xauth xdotool imagemagick x11-utils python3 chromium tidy git fceux
     gnumeric libreoffice-calc-nogui
     libxkbcommon-x11-0 libxcb-cursor0 libxcb-icccm4 libxcb-image0 libxcb-keysyms1
     libxcb-randr0 libxcb-render-util0 libxcb-shape0 libxcb-xinerama0 libxcb-xkb1

@@ -43,12 +43,42 @@ bool IsDefaultAction(const struct sigaction& action) {
     return (action.sa_flags & SA_SIGINFO) == 0 && action.sa_handler == SIG_DFL;
 }
 
+// The folders that outlast a write: each slot's paths are complete whenever it is in use. A
+// folder's files are named one after the other in `files`, each ended by a NUL, the list by an
+// empty name.
+struct FolderSlot {
+    char folder[1024];
+    char files[1024];
+    volatile std::sig_atomic_t used;
+};
+FolderSlot folderSlots[FolderCleanup::Capacity];
+int foldersCovered = 0;
+
+void RemoveFolders() {
+    char path[2048];
+    for (FolderSlot& slot : folderSlots) {
+        if (!slot.used)
+            continue;
+        slot.used = 0;
+        const std::size_t folderLength = std::strlen(slot.folder);
+        for (const char* file = slot.files; *file != '\0'; file += std::strlen(file) + 1) {
+            const std::size_t fileLength = std::strlen(file);
+            std::memcpy(path, slot.folder, folderLength);
+            path[folderLength] = '/';
+            std::memcpy(path + folderLength + 1, file, fileLength + 1);
+            unlink(path);
+        }
+        rmdir(slot.folder);
+    }
+}
+
 void RemoveFileAndRaise(int signal) {
     const int savedErrno = errno;
     if (cleanupArmed) {
         cleanupArmed = 0;
         unlink(cleanupPath);
     }
+    RemoveFolders();
     for (std::size_t i = 0; i < CleanupSignals.size(); ++i)
         if (CleanupSignals[i] == signal)
             sigaction(signal, &previousActions[i], nullptr);
@@ -58,16 +88,17 @@ void RemoveFileAndRaise(int signal) {
     errno = savedErrno;
 }
 
-// What the owning cleanup took over, to be given back when it ends.
+// What the handlers took over, to be given back when nothing needs them any more.
 bool installedActions[CleanupSignals.size()];
 bool fileSizeIgnored = false;
 
-} // namespace
+// The handlers are the program's while a write or a kept folder needs them, and given back when
+// neither does.
+int signalUsers = 0;
 
-SignalCleanup::SignalCleanup() {
-    if (cleanupInstalled)
+void TakeSignals() {
+    if (signalUsers++ > 0)
         return;
-    cleanupInstalled = owner_ = true;
     struct sigaction action {};
     action.sa_handler = RemoveFileAndRaise;
     action.sa_mask = CleanupSignalSet();
@@ -88,16 +119,66 @@ SignalCleanup::SignalCleanup() {
         sigaction(SIGXFSZ, &ignore, nullptr);
 }
 
-SignalCleanup::~SignalCleanup() {
-    if (!owner_)
+void GiveSignalsBack() {
+    if (--signalUsers > 0)
         return;
-    Disarm();
     for (std::size_t i = 0; i < CleanupSignals.size(); ++i)
         if (installedActions[i])
             sigaction(CleanupSignals[i], &previousActions[i], nullptr);
     if (fileSizeIgnored)
         sigaction(SIGXFSZ, &previousFileSizeAction, nullptr);
+}
+
+} // namespace
+
+SignalCleanup::SignalCleanup() {
+    if (cleanupInstalled)
+        return;
+    cleanupInstalled = owner_ = true;
+    TakeSignals();
+}
+
+SignalCleanup::~SignalCleanup() {
+    if (!owner_)
+        return;
+    Disarm();
+    GiveSignalsBack();
     cleanupInstalled = false;
+}
+
+FolderCleanup::FolderCleanup(const std::string& folder, const std::vector<std::string>& files) {
+    std::size_t filesLength = 1;
+    for (const std::string& file : files)
+        filesLength += file.size() + 1;
+    if (folder.size() >= sizeof FolderSlot::folder || filesLength > sizeof FolderSlot::files)
+        return;
+    const SignalsHeldBack held;
+    for (int i = 0; i < Capacity; ++i) {
+        FolderSlot& slot = folderSlots[i];
+        if (slot.used)
+            continue;
+        std::memcpy(slot.folder, folder.c_str(), folder.size() + 1);
+        char* next = slot.files;
+        for (const std::string& file : files) {
+            std::memcpy(next, file.c_str(), file.size() + 1);
+            next += file.size() + 1;
+        }
+        *next = '\0';
+        slot.used = 1;
+        slot_ = i;
+        if (foldersCovered++ == 0)
+            TakeSignals();
+        return;
+    }
+}
+
+FolderCleanup::~FolderCleanup() {
+    if (slot_ < 0)
+        return;
+    const SignalsHeldBack held;
+    folderSlots[slot_].used = 0;
+    if (--foldersCovered == 0)
+        GiveSignalsBack();
 }
 
 // A cleanup that took over nothing leaves the one that did armed as it is: its file is still the
@@ -133,6 +214,8 @@ SignalCleanup::SignalCleanup() = default;
 SignalCleanup::~SignalCleanup() = default;
 void SignalCleanup::Arm(const std::string&) {}
 void SignalCleanup::Disarm() {}
+FolderCleanup::FolderCleanup(const std::string&, const std::vector<std::string>&) {}
+FolderCleanup::~FolderCleanup() = default;
 SignalsHeldBack::SignalsHeldBack() = default;
 SignalsHeldBack::~SignalsHeldBack() = default;
 #endif

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #ifndef _WIN32
 #include <signal.h>
@@ -27,6 +28,25 @@ public:
 
 private:
     bool owner_ = false;
+};
+
+// A folder of the program's own that lasts beyond one write (the private copy an emulator plays),
+// with the files the program put into it: while the object lives, the same signals remove them
+// before the program ends. The folders of up to FolderCleanup::Capacity objects are covered at
+// a time; beyond that, a folder goes without, and is removed only by its owner.
+class FolderCleanup {
+public:
+    static constexpr int Capacity = 32;
+    // The files are named without their folder.
+    FolderCleanup(const std::string& folder, const std::vector<std::string>& files);
+    FolderCleanup(const FolderCleanup&) = delete;
+    FolderCleanup& operator=(const FolderCleanup&) = delete;
+    ~FolderCleanup();
+
+    [[nodiscard]] bool Covered() const { return slot_ >= 0; }
+
+private:
+    int slot_ = -1;
 };
 
 // Holds the cleanup's signals back in this thread while it lives, so that no signal comes

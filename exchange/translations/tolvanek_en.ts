@@ -608,6 +608,38 @@
         <source>--encoding is for the CSV files; JSON is always UTF-8</source>
         <translation>--encoding is for the CSV files; JSON is always UTF-8</translation>
     </message>
+    <message>
+        <source>play an image in an emulator</source>
+        <translation>play an image in an emulator</translation>
+    </message>
+    <message>
+        <source>Start an installed NES emulator on a private copy of the image, with a league file or team CSV imported into the copy when given; the image itself is left alone. The emulator is the command given with --emulator or in TOLVANEK_EMULATOR (%f stands for the copy&apos;s path; without it, the path is appended), else the first of fceux, nestopia and mednafen found on PATH or in /usr/games. The command waits for the emulator and ends with its exit status; 3 when none could be started.</source>
+        <translation>Start an installed NES emulator on a private copy of the image, with a league file or team CSV imported into the copy when given; the image itself is left alone. The emulator is the command given with --emulator or in TOLVANEK_EMULATOR (%f stands for the copy&apos;s path; without it, the path is appended), else the first of fceux, nestopia and mednafen found on PATH or in /usr/games. The command waits for the emulator and ends with its exit status; 3 when none could be started.</translation>
+    </message>
+    <message>
+        <source>A league file or team CSV to import into the copy first, as the import reads it; - for standard input.</source>
+        <translation>A league file or team CSV to import into the copy first, as the import reads it; - for standard input.</translation>
+    </message>
+    <message>
+        <source>The emulator&apos;s command line, in place of TOLVANEK_EMULATOR and the search.</source>
+        <translation>The emulator&apos;s command line, in place of TOLVANEK_EMULATOR and the search.</translation>
+    </message>
+    <message>
+        <source>the emulator was not started</source>
+        <translation>the emulator was not started</translation>
+    </message>
+    <message>
+        <source>cannot create a private folder for the copy: %1</source>
+        <translation>cannot create a private folder for the copy: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the copy private: %1</source>
+        <translation>cannot make the copy private: %1</translation>
+    </message>
+    <message>
+        <source>the emulator (%1) ended abnormally</source>
+        <translation>the emulator (%1) ended abnormally</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>
@@ -634,6 +666,25 @@
     <message>
         <source>Paste</source>
         <translation>Paste</translation>
+    </message>
+</context>
+<context>
+    <name>Emulator</name>
+    <message>
+        <source>no emulator was found: install one of the Debian packages fceux, nestopia or mednafen, or name one in %1</source>
+        <translation>no emulator was found: install one of the Debian packages fceux, nestopia or mednafen, or name one in %1</translation>
+    </message>
+    <message>
+        <source>the emulator (%1) cannot be started: %2</source>
+        <translation>the emulator (%1) cannot be started: %2</translation>
+    </message>
+    <message>
+        <source>the emulator (%1) ended at once, abnormally</source>
+        <translation>the emulator (%1) ended at once, abnormally</translation>
+    </message>
+    <message>
+        <source>the emulator (%1) ended at once with status %2</source>
+        <translation>the emulator (%1) ended at once with status %2</translation>
     </message>
 </context>
 <context>
@@ -2179,6 +2230,14 @@ Saving into it could damage it. Open it?</translation>
     <message>
         <source>CSV and JSON files</source>
         <translation>CSV and JSON files</translation>
+    </message>
+    <message>
+        <source>&amp;Play in emulator</source>
+        <translation>&amp;Play in emulator</translation>
+    </message>
+    <message>
+        <source>Play in emulator</source>
+        <translation>Play in emulator</translation>
     </message>
 </context>
 <context>

@@ -604,6 +604,38 @@
         <source>--encoding is for the CSV files; JSON is always UTF-8</source>
         <translation>--encoding はCSVファイル用です。JSONは常にUTF-8です</translation>
     </message>
+    <message>
+        <source>play an image in an emulator</source>
+        <translation>イメージをエミュレーターで遊びます</translation>
+    </message>
+    <message>
+        <source>Start an installed NES emulator on a private copy of the image, with a league file or team CSV imported into the copy when given; the image itself is left alone. The emulator is the command given with --emulator or in TOLVANEK_EMULATOR (%f stands for the copy&apos;s path; without it, the path is appended), else the first of fceux, nestopia and mednafen found on PATH or in /usr/games. The command waits for the emulator and ends with its exit status; 3 when none could be started.</source>
+        <translation>インストールされたファミコンエミュレーターを、イメージの非公開のコピーで起動します。リーグファイルまたはチームCSVを指定すると、コピーに取り込んでから起動します。イメージそのものは変わりません。エミュレーターは --emulator または TOLVANEK_EMULATOR で指定したコマンド（%f はコピーのパスになります。%f がなければパスを最後に付けます）、なければ PATH または /usr/games で最初に見つかった fceux、nestopia、mednafen です。エミュレーターの終了を待ち、その終了ステータスで終わります。起動できなかったときは 3 です。</translation>
+    </message>
+    <message>
+        <source>A league file or team CSV to import into the copy first, as the import reads it; - for standard input.</source>
+        <translation>先にコピーへ取り込むリーグファイルまたはチームCSV（取り込みと同じように読みます）。- で標準入力。</translation>
+    </message>
+    <message>
+        <source>The emulator&apos;s command line, in place of TOLVANEK_EMULATOR and the search.</source>
+        <translation>エミュレーターのコマンドライン。TOLVANEK_EMULATOR と検索の代わりに使います。</translation>
+    </message>
+    <message>
+        <source>the emulator was not started</source>
+        <translation>エミュレーターは起動しませんでした</translation>
+    </message>
+    <message>
+        <source>cannot create a private folder for the copy: %1</source>
+        <translation>コピー用の非公開フォルダーを作成できません: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the copy private: %1</source>
+        <translation>コピーを非公開にできません: %1</translation>
+    </message>
+    <message>
+        <source>the emulator (%1) ended abnormally</source>
+        <translation>エミュレーター（%1）が異常終了しました</translation>
+    </message>
 </context>
 <context>
     <name>EditCaptions</name>
@@ -630,6 +662,25 @@
     <message>
         <source>Paste</source>
         <translation>貼り付け</translation>
+    </message>
+</context>
+<context>
+    <name>Emulator</name>
+    <message>
+        <source>no emulator was found: install one of the Debian packages fceux, nestopia or mednafen, or name one in %1</source>
+        <translation>エミュレーターが見つかりません。Debian のパッケージ fceux、nestopia、mednafen のどれかをインストールするか、%1 で指定してください</translation>
+    </message>
+    <message>
+        <source>the emulator (%1) cannot be started: %2</source>
+        <translation>エミュレーター（%1）を起動できません: %2</translation>
+    </message>
+    <message>
+        <source>the emulator (%1) ended at once, abnormally</source>
+        <translation>エミュレーター（%1）が起動直後に異常終了しました</translation>
+    </message>
+    <message>
+        <source>the emulator (%1) ended at once with status %2</source>
+        <translation>エミュレーター（%1）が起動直後に終了しました（終了ステータス %2）</translation>
     </message>
 </context>
 <context>
@@ -2168,6 +2219,14 @@ Saving into it could damage it. Open it?</source>
     <message>
         <source>CSV and JSON files</source>
         <translation>CSV・JSONファイル</translation>
+    </message>
+    <message>
+        <source>&amp;Play in emulator</source>
+        <translation>ゲームで試す(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Play in emulator</source>
+        <translation>ゲームで試す</translation>
     </message>
 </context>
 <context>

@@ -100,3 +100,56 @@ TEST(SignalsHeldBack, DelaysAnEndingSignalUntilItGoes) {
     EXPECT_TRUE(std::filesystem::exists(reached));
     EXPECT_FALSE(std::filesystem::exists(armed));
 }
+
+TEST(FolderCleanup, RemovesItsFolderWithItsFilesTogetherWithAWritesFile) {
+    const testsupport::TempDir dir;
+    const auto kept = dir.File("kept");
+    const auto released = dir.File("released");
+    const auto armed = dir.File("armed");
+    for (const auto& folder : {kept, released}) {
+        std::filesystem::create_directory(folder);
+        Touch(folder / "copy.nes");
+        Touch(folder / "errors.txt");
+    }
+    Touch(armed);
+    EXPECT_TRUE(EndedByTerm(StatusOfChild([&] {
+        const FolderCleanup keep(kept.string(), {"copy.nes", "errors.txt"});
+        { const FolderCleanup gone(released.string(), {"copy.nes", "errors.txt"}); }
+        // A write made while the folder is kept still has its own file removed, and the folder
+        // stays covered once the write is over.
+        {
+            SignalCleanup write;
+            write.Arm(armed.string());
+            raise(SIGTERM);
+        }
+    })));
+    EXPECT_FALSE(std::filesystem::exists(kept));
+    EXPECT_FALSE(std::filesystem::exists(armed));
+    EXPECT_TRUE(std::filesystem::exists(released / "copy.nes"));
+
+    std::filesystem::create_directory(kept);
+    Touch(kept / "copy.nes");
+    EXPECT_TRUE(EndedByTerm(StatusOfChild([&] {
+        const FolderCleanup keep(kept.string(), {"copy.nes"});
+        { SignalCleanup write; }
+        raise(SIGTERM);
+    })));
+    EXPECT_FALSE(std::filesystem::exists(kept));
+}
+
+TEST(FolderCleanup, GivesTheSignalsBackWhenTheLastFolderGoes) {
+    struct sigaction before {};
+    sigaction(SIGHUP, nullptr, &before);
+    {
+        const FolderCleanup first("/nonexistent/a", {"x"});
+        const FolderCleanup second("/nonexistent/b", {"x"});
+        EXPECT_TRUE(first.Covered() && second.Covered());
+        struct sigaction during {};
+        sigaction(SIGHUP, nullptr, &during);
+        if (before.sa_handler == SIG_DFL)
+            EXPECT_NE(during.sa_handler, SIG_DFL);
+    }
+    struct sigaction after {};
+    sigaction(SIGHUP, nullptr, &after);
+    EXPECT_EQ(after.sa_handler, before.sa_handler);
+}
