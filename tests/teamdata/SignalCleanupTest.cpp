@@ -146,8 +146,9 @@ TEST(FolderCleanup, GivesTheSignalsBackWhenTheLastFolderGoes) {
         EXPECT_TRUE(first.Covered() && second.Covered());
         struct sigaction during {};
         sigaction(SIGHUP, nullptr, &during);
-        if (before.sa_handler == SIG_DFL)
+        if (before.sa_handler == SIG_DFL) {
             EXPECT_NE(during.sa_handler, SIG_DFL);
+        }
     }
     struct sigaction after {};
     sigaction(SIGHUP, nullptr, &after);
