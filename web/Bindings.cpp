@@ -262,10 +262,6 @@ std::string ComparedKind(const std::string& fileName, const val& bytes) {
 }
 
 // The columns of the change list, as the window's list and the CSV form have them.
-val ChangeHeaders() {
-    return ArrayOf(reports::ChangeCsvHeaders);
-}
-
 } // namespace
 
 EMSCRIPTEN_BINDINGS(tolvanek) {
@@ -283,6 +279,5 @@ EMSCRIPTEN_BINDINGS(tolvanek) {
     emscripten::function("gridTexts", &GridTexts);
     emscripten::function("admitsFileSize", &AdmitsFileSize);
     emscripten::function("comparedKind", &ComparedKind);
-    emscripten::function("changeHeaders", &ChangeHeaders);
     emscripten::function("gridWords", &GridWords);
 }

@@ -176,6 +176,28 @@ const char* CsvIssueName(reports::CsvIssueKind kind) {
         return "sameReading";
     case Kind::ValueRounded:
         return "valueRounded";
+    case Kind::JsonSyntax:
+        return "jsonSyntax";
+    case Kind::JsonTooDeep:
+        return "jsonTooDeep";
+    case Kind::JsonDuplicateMember:
+        return "jsonDuplicateMember";
+    case Kind::JsonUnknownMember:
+        return "jsonUnknownMember";
+    case Kind::JsonMissingMember:
+        return "jsonMissingMember";
+    case Kind::JsonWrongType:
+        return "jsonWrongType";
+    case Kind::JsonUnknownFormat:
+        return "jsonUnknownFormat";
+    case Kind::JsonVersion:
+        return "jsonVersion";
+    case Kind::JsonWrongLength:
+        return "jsonWrongLength";
+    case Kind::JsonTeamCount:
+        return "jsonTeamCount";
+    case Kind::JsonFormsDisagree:
+        return "jsonFormsDisagree";
     }
     return "unrecognizedFile";
 }
@@ -194,6 +216,9 @@ val IssuesValue(const std::vector<reports::CsvIssue>& issues) {
         value.set("count", issue.count);
         value.set("expectedCount", issue.expectedCount);
         value.set("otherLine", issue.otherLine);
+        // A problem of a JSON file is placed by its JSON pointer instead of a line.
+        value.set("pointer", issue.pointer ? val(*issue.pointer) : val::null());
+        value.set("otherPointer", issue.otherPointer);
         value.set("cell", issue.cell ? CellProblemValue(*issue.cell) : val::null());
         list.call<void>("push", value);
     }
@@ -208,10 +233,13 @@ bool AllRoundable(const std::vector<reports::CsvIssue>& errors) {
            });
 }
 
-val ChangesValue(const std::vector<teamdata::LeagueChange>& changes) {
+// The changes in the words of the page's language, names as the grids show them.
+val ChangesValue(const std::vector<teamdata::LeagueChange>& changes, const std::string& language) {
+    reports::ChangeLabels labels = reports::ChangeLabelsIn(PageWords(language));
+    labels.namesForDisplay = true;
     val rows = val::array();
     for (const teamdata::LeagueChange& change : changes) {
-        const reports::ChangeFields fields = reports::FieldsOf(change);
+        const reports::ChangeFields fields = reports::FieldsOf(change, labels);
         rows.call<void>("push",
                         ArrayOf(std::array{fields.team, fields.kind, fields.row, fields.name,
                                            fields.item, fields.before, fields.after}));
@@ -382,6 +410,9 @@ public:
         return changed;
     }
 
+    // The language the change lists of the imports are worded in: "ja" or "en".
+    void SetLanguage(const std::string& language) { language_ = language; }
+
     // A league file read against the image as edited; applied as one step with `apply`.
     val ImportLeague(const val& bytes, bool round, bool apply) {
         const std::vector<std::uint8_t> file = BytesOf(bytes);
@@ -397,7 +428,7 @@ public:
         value.set("errors", IssuesValue(read.errors));
         value.set("notes", IssuesValue(read.notes));
         value.set("roundable", AllRoundable(read.errors));
-        value.set("changes", ChangesValue(outcome.plan.changes));
+        value.set("changes", ChangesValue(outcome.plan.changes, language_));
         return value;
     }
 
@@ -450,13 +481,14 @@ private:
             pending_ = plan.Team().texts;
             value.set("team", plan.Team().team);
             value.set("forAnotherTeam", plan.ForAnotherTeam(session_.ShownTeam()));
-            value.set("changes", ChangesValue(session_.TeamChanges(*pending_)));
+            value.set("changes", ChangesValue(session_.TeamChanges(*pending_), language_));
         }
         return value;
     }
 
     plans::EditSession session_;
     std::optional<teamdata::TeamTexts> pending_;
+    std::string language_ = "ja";
 };
 
 // What a cell does when it is acted on: "name", "side", "style" or "value", with the value
@@ -564,6 +596,7 @@ EMSCRIPTEN_BINDINGS(tolvanek_editing) {
         .function("importTeamCsv", &PageEditor::ImportTeamCsv)
         .function("applyPending", &PageEditor::ApplyPending)
         .function("importLeague", &PageEditor::ImportLeague)
+        .function("setLanguage", &PageEditor::SetLanguage)
         .function("planSave", &PageEditor::PlanSave)
         .function("save", &PageEditor::Save);
     emscripten::function("cellKind", &CellKind);

@@ -357,7 +357,7 @@ function askAboutChanges(question, changes, answer) {
   table.id = "question-changes";
   table.className = "grid";
   const labels = changes.map(function (row, index) { return String(index + 1); });
-  drawGrid(table, [qsTranslate("Web", "Change")].concat(gridTexts.changeHeaders), labels, changes);
+  drawGrid(table, [qsTranslate("Web", "Change")].concat(changeHeaders()), labels, changes);
   // The list scrolls by itself, so that the question and its buttons stay in view.
   const list = document.createElement("div");
   list.className = "change-list";
@@ -406,10 +406,12 @@ function askTeamCsv(plan, again) {
 }
 
 function importTeamCsv(bytes, round) {
+  editor.setLanguage(language);
   askTeamCsv(editor.importTeamCsv(bytes, round), function (again) { importTeamCsv(bytes, again); });
 }
 
 function importLeague(bytes, round) {
+  editor.setLanguage(language);
   const plan = editor.importLeague(bytes, round, false);
   switch (plan.decision) {
     case "refused": {

@@ -82,6 +82,20 @@ const issueTexts = {
   valueRounded: QT_TRANSLATE_NOOP("League", "\"%1\" was read as %2, the nearest value the game holds"),
   nameSpellingChanged: QT_TRANSLATE_NOOP("League", "small kana are written large, as the game writes them: \"%1\""),
   nameKeptFromNumber: QT_TRANSLATE_NOOP("League", "a spreadsheet probably turned the name \"%1\" into the number \"%2\"; the name was kept"),
+  fieldingPositionsAt: QT_TRANSLATE_NOOP("League", "the batter at %1 holds this fielding position too; the batting order needs the positions 2 to 9 once each"),
+  duplicateTeamAt: QT_TRANSLATE_NOOP("League", "team %1 is given twice; it was given before at %2"),
+  colorNotOfferedAt: QT_TRANSLATE_NOOP("League", "the colour chooser does not offer this palette index; it offers 0 to 13, 16 to 29, 32 to 45 and 48 to 61"),
+  jsonSyntax: QT_TRANSLATE_NOOP("League", "the file is no valid JSON from here on"),
+  jsonTooDeep: QT_TRANSLATE_NOOP("League", "values are nested deeper here than in any form of the program (%1 levels at most)"),
+  jsonDuplicateMember: QT_TRANSLATE_NOOP("League", "the member \"%1\" is given twice in one object"),
+  jsonUnknownMember: QT_TRANSLATE_NOOP("League", "the form has no member \"%1\" here; it has %2"),
+  jsonMissingMember: QT_TRANSLATE_NOOP("League", "the member \"%1\" is missing here"),
+  jsonWrongType: QT_TRANSLATE_NOOP("League", "a value of the type %1 is needed here, not %2"),
+  jsonUnknownFormat: QT_TRANSLATE_NOOP("League", "the import reads the forms %1, not \"%2\""),
+  jsonNewerVersion: QT_TRANSLATE_NOOP("League", "the file is of version %1 of its form, newer than this program reads (version %2); use a newer Tolvanek"),
+  jsonNoSuchVersion: QT_TRANSLATE_NOOP("League", "there is no version %1 of the form; this program reads version %2"),
+  jsonTeamCount: QT_TRANSLATE_NOOP("League", "the league form holds 1 to 16 teams, not %1"),
+  jsonFormsDisagree: QT_TRANSLATE_NOOP("League", "\"%1\" disagrees with %2, which makes it \"%3\"; give both forms the same value or leave one of them out"),
 };
 
 // A problem or note of an imported file, with its place.
@@ -93,7 +107,8 @@ function describeIssue(issue) {
       text = issue.cell ? describeRefusal(issue.cell.refusal) : "";
       break;
     case "fieldingPositions":
-      text = issue.otherLine > 0 ? fill(t("fieldingPositionsLine"), [issue.otherLine]) : t("fieldingPositions");
+      text = issue.otherPointer ? fill(t("fieldingPositionsAt"), [issue.otherPointer])
+           : issue.otherLine > 0 ? fill(t("fieldingPositionsLine"), [issue.otherLine]) : t("fieldingPositions");
       break;
     case "unrecognizedFile":
       text = fill(qsTranslate("League", "this is neither a league file (no line starts with \"%1\") nor a team CSV (the first line is not the batter header)"), ["チーム"]);
@@ -113,7 +128,41 @@ function describeIssue(issue) {
       text = fill(t(issue.kind), [issue.allowed.join(" ")]);
       break;
     case "duplicateTeam":
-      text = fill(t(issue.kind), [gridTexts.teamInitials[issue.team], issue.otherLine]);
+      text = issue.pointer !== null
+        ? fill(t("duplicateTeamAt"), [gridTexts.teamInitials[issue.team], issue.otherPointer])
+        : fill(t(issue.kind), [gridTexts.teamInitials[issue.team], issue.otherLine]);
+      break;
+    case "colorNotOffered":
+      text = t(issue.pointer !== null ? "colorNotOfferedAt" : issue.kind);
+      break;
+    case "jsonTooDeep":
+    case "jsonTeamCount":
+      text = fill(t(issue.kind), [issue.count]);
+      break;
+    case "jsonDuplicateMember":
+      text = fill(t(issue.kind), [issue.text]);
+      break;
+    case "jsonUnknownMember":
+      text = fill(t(issue.kind), [issue.text, issue.allowed.join(" ")]);
+      break;
+    case "jsonMissingMember":
+      text = fill(t(issue.kind), [issue.expected]);
+      break;
+    case "jsonWrongType":
+      text = fill(t(issue.kind), [issue.expected, issue.text]);
+      break;
+    case "jsonUnknownFormat":
+      text = fill(t(issue.kind), [issue.allowed.join(" "), issue.text]);
+      break;
+    case "jsonVersion":
+      text = fill(t(issue.count > issue.expectedCount ? "jsonNewerVersion" : "jsonNoSuchVersion"),
+                  [issue.count, issue.expectedCount]);
+      break;
+    case "jsonWrongLength":
+      text = fill(qsTranslateN("League", "%n element(s) here; the form has %1", issue.count), [issue.expectedCount]);
+      break;
+    case "jsonFormsDisagree":
+      text = fill(t(issue.kind), [issue.text, issue.otherPointer, issue.expected]);
       break;
     case "valueRounded":
       text = fill(t(issue.kind), [issue.text, issue.expected]);
@@ -127,6 +176,8 @@ function describeIssue(issue) {
     default:
       text = t(issue.kind);
   }
+  if (issue.pointer !== null)
+    return issue.pointer + ": " + text;
   const place = issue.column > 0 ? fill(qsTranslate("Web", "line %1, field %2"), [issue.line, issue.column])
                                  : fill(qsTranslate("Web", "line %1"), [issue.line]);
   return place + ": " + text;

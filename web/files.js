@@ -142,12 +142,16 @@ function drawOutcome() {
   byId("outcome-summary").textContent = summary;
   byId("save-patched").hidden = !result.result;
   const labels = result.changes.map(function (row, index) { return String(index + 1); });
-  const headers = ["Team", "Kind", "Row", "Name", "Item", "Before", "After"].map(function (header) {
-    return qsTranslate("TMainForm", header, "change list");
-  });
-  drawGrid(byId("change-grid"), [qsTranslate("Web", "Change")].concat(headers), labels,
+  drawGrid(byId("change-grid"), [qsTranslate("Web", "Change")].concat(changeHeaders()), labels,
            shown.image.changeRows(language));
   byId("change-grid").hidden = result.changes.length === 0;
+}
+
+// The change list's column headers, as the window's comparison words them.
+function changeHeaders() {
+  return ["Team", "Kind", "Row", "Name", "Item", "Before", "After"].map(function (header) {
+    return qsTranslate("TMainForm", header, "change list");
+  });
 }
 
 // The image compared with a file, or a patch put onto it: `applying` when the patch is to be saved;

@@ -38,7 +38,8 @@ def catalog_of(ts_file):
                                                                    "obsolete"):
                 continue
             forms = translation.findall("numerusform")
-            text = forms[0].text if forms else translation.text
+            # A text that depends on a count keeps all its forms, for the page to choose from.
+            text = "\u0005".join(form.text or "" for form in forms) if forms else translation.text
             if not text:
                 continue
             key = name + "\u0004" + message.findtext("source")

@@ -360,7 +360,6 @@ connect();
 TolvanekCore().then(function (module) {
   core = module;
   gridTexts = core.gridTexts();
-  gridTexts.changeHeaders = core.changeHeaders();
   // When the page is ready for input, from the navigation on, for the budget's bench row.
   performance.mark("page-ready");
   document.body.dataset.ready = "true";

@@ -21,6 +21,14 @@ function qsTranslate(context, source, disambiguation) {
   return translated === undefined ? source : translated;
 }
 
+// A translated text that depends on `count`, its %n filled in: the language's singular or plural
+// form as the translation files give them.
+function qsTranslateN(context, source, count) {
+  const forms = qsTranslate(context, source).split("\u0005");
+  const form = forms.length > 1 && count !== 1 ? forms[1] : forms[0];
+  return form.replace(/%n/g, String(count));
+}
+
 // The %1, %2 ... of a translated text filled in.
 function fill(text, values) {
   return text.replace(/%(\d)/g, function (whole, number) {

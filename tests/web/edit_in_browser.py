@@ -12,6 +12,7 @@ Usage: edit_in_browser.py PAGE TOLVANEK_CLI TOLVANEK_MAKE_DEMO OUTPUT_FOLDER
 Exits 77 (skipped) when there is no chromium, or when the page has not been built.
 """
 
+import json
 import os
 import random
 import shutil
@@ -357,6 +358,17 @@ class EditCheck:
                     "the league import did not reach the shown team")
         page.press("z", CTRL)
         self.expect(self.cells() == before, "Ctrl+Z did not undo the league import")
+        # The league's JSON form goes through the same import; a newer version is refused with
+        # the place of the problem as a JSON pointer, and nothing changes.
+        league_json = json.loads("\n".join(cli_lines(self.cli, "export", str(image),
+                                                     "--format", "json")))
+        league_json["version"] = 2
+        newer = self.output / "league-newer.json"
+        newer.write_text(json.dumps(league_json, ensure_ascii=False), encoding="utf-8")
+        self.choose_file("import-league-input", newer)
+        page.wait_until("!document.getElementById('message').hidden && document."
+                        "getElementById('message-text').textContent.includes('/version: ')")
+        self.expect(self.cells() == before, "a refused JSON league changed cells")
 
     def check_refused_save(self):
         # A position the batting order cannot hold twice: the save is refused, nothing saved.
