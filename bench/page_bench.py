@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 """The browser page's budgets, as rows of bench/run.sh's table: the page file's size, the time
 from navigation until it takes input, an image opened and its first team shown, and the league
-export and a comparison in the page against tolvanek-cli's whole process for the same work, all
-in headless Chromium driven over the DevTools protocol.
+export and a comparison in the page against tolvanek-cli's whole process for the same work, an
+edit drawn and the edited image saved, all in headless Chromium driven over the DevTools
+protocol.
 
 Usage: page_bench.py PAGE TOLVANEK_CLI IMAGE OTHER RUNS
 Prints nothing (and says why on standard error) when there is no chromium.
@@ -24,6 +25,8 @@ from devtools import DevTools, Page  # noqa: E402
 PAGE_BUDGET_BYTES = 1.5 * 1000 * 1000
 READY_BUDGET_MS = 1000
 OPEN_BUDGET_MS = 100
+EDIT_BUDGET_MS = 16
+SAVE_BUDGET_MS = 50
 WHOLE_PROCESS_FACTOR = 3.0
 
 
@@ -76,7 +79,7 @@ def open_image(page, image):
 def main():
     if len(sys.argv) != 6:
         sys.exit(__doc__)
-    page_file, cli, image, other = (Path(argument) for argument in sys.argv[1:5])
+    page_file, cli, image, other = (Path(argument).resolve() for argument in sys.argv[1:5])
     runs = int(sys.argv[5])
     chromium = shutil.which("chromium")
     if chromium is None:
@@ -86,6 +89,7 @@ def main():
     rows = [budget_row("Browser page file (tolvanek.html)", [page_file.stat().st_size],
                        PAGE_BUDGET_BYTES, lambda size: f"{size / 1e6:.2f} MB")]
     ready, opened, league, compared, cli_league, cli_compared = [], [], [], [], [], []
+    edited, saved = [], []
     with tempfile.TemporaryDirectory(prefix="tolvanek-bench-") as work, \
             open(Path(work) / "chromium.log", "wb") as log:
         browser = DevTools(chromium, str(Path(work) / "profile"), log)
@@ -123,6 +127,19 @@ def main():
                     times_of.append(whole_process_ms(arguments))
                 league.append(times[0])
                 compared.append(times[1])
+            # An edit by a real click (a batter's side stepped), timed to the next frame drawn
+            # after it, and the save that follows it: the image's bytes made by the core.
+            page.evaluate("window.benchFrames = []; document.getElementById('batter-grid')"
+                          ".addEventListener('click', () => { const start = performance.now(); "
+                          "requestAnimationFrame(() => benchFrames.push(performance.now() - "
+                          "start)); }); true")
+            for run in range(runs):
+                page.click(f"#batter-grid tbody tr:nth-child({run % 13 + 1}) td:nth-child(3)")
+                edited.append(page.wait_until(f"benchFrames.length > {run} && "
+                                              f"benchFrames[{run}]"))
+                saved.append(page.evaluate(
+                    "performance.clearMeasures('image-saved'); savedBytes(); "
+                    "performance.getEntriesByName('image-saved')[0].duration"))
         finally:
             browser.close()
     rows.append(budget_row("Browser page ready for input, from navigation", ready,
@@ -134,6 +151,10 @@ def main():
     rows.append(ratio_row("Browser page: comparison of two images with its change list",
                           "tolvanek-cli diff IMAGE OTHER -o FILE, whole process", compared,
                           cli_compared))
+    rows.append(budget_row("Browser page: an edit drawn, from the click to the next frame", edited,
+                           EDIT_BUDGET_MS, milliseconds))
+    rows.append(budget_row("Browser page: saving the edited image (its bytes made)", saved,
+                           SAVE_BUDGET_MS, milliseconds))
     print("\n".join(rows))
     return 0
 
