@@ -55,17 +55,6 @@ std::string FanValue(int value, int pointScale) {
     return wholeText + '.' + fraction;
 }
 
-// "200 to 400", with the step when values come in steps.
-std::string AllowedRange(const Words& words, const teamdata::CellRefusal& refusal) {
-    const int scale = refusal.pointScale;
-    if (refusal.step > 1)
-        return Say(words, QT_TRANSLATE_NOOP("League", "%1 to %2 in steps of %3"),
-                   {FanValue(refusal.minimum, scale), FanValue(refusal.maximum, scale),
-                    FanValue(refusal.step, scale)});
-    return Say(words, QT_TRANSLATE_NOOP("League", "%1 to %2"),
-               {FanValue(refusal.minimum, scale), FanValue(refusal.maximum, scale)});
-}
-
 std::string JoinedAllowed(const std::vector<std::string>& allowed) {
     std::string joined;
     for (const std::string& text : allowed)
@@ -108,6 +97,16 @@ bool ShownAsCodePoint(char32_t point) {
 }
 
 } // namespace
+
+std::string AllowedRange(const Words& words, const teamdata::CellRefusal& refusal) {
+    const int scale = refusal.pointScale;
+    if (refusal.step > 1)
+        return Say(words, QT_TRANSLATE_NOOP("League", "%1 to %2 in steps of %3"),
+                   {FanValue(refusal.minimum, scale), FanValue(refusal.maximum, scale),
+                    FanValue(refusal.step, scale)});
+    return Say(words, QT_TRANSLATE_NOOP("League", "%1 to %2"),
+               {FanValue(refusal.minimum, scale), FanValue(refusal.maximum, scale)});
+}
 
 std::string Filled(std::string_view text, std::initializer_list<std::string> values) {
     std::string filled;

@@ -20,6 +20,10 @@ namespace reports {
 // Why a grid cell cannot hold a text, the allowed values in the fan's units (.200 to .400).
 [[nodiscard]] std::string RefusalText(const Words& words, const teamdata::CellRefusal& refusal);
 
+// The values a cell allows, in the fan's units: ".200 to .400", with the step where values come
+// in steps ("0.00 to 9.90 in steps of 0.10"). `refusal`'s range and scale are read.
+[[nodiscard]] std::string AllowedRange(const Words& words, const teamdata::CellRefusal& refusal);
+
 // Text from outside (UTF-8, perhaps not valid) as a message can show it: line breaks and other
 // controls as \n, \x01, invisible and format characters as U+200B, a byte that is no UTF-8 as
 // \xff, so that nothing of it hides or breaks the message.
