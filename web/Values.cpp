@@ -281,9 +281,10 @@ val IssuesValue(const std::vector<reports::CsvIssue>& issues, const std::string&
     val list = val::array();
     for (const reports::CsvIssue& issue : issues) {
         const std::string text = reports::IssueText(words, issue);
-        // A problem of a JSON file is placed by its JSON pointer, one of a CSV file by its line.
+        // A problem of a JSON file is placed by its JSON pointer, one of a CSV file by its line. A
+        // pointer holds the file's member names, shown as any text from outside.
         const std::string place =
-            issue.pointer ? *issue.pointer
+            issue.pointer ? reports::ShownText(*issue.pointer)
             : issue.column > 0
                 ? reports::Filled(words("Web", QT_TRANSLATE_NOOP("Web", "line %1, field %2")),
                                   {std::to_string(issue.line), std::to_string(issue.column)})
