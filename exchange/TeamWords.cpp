@@ -27,6 +27,9 @@ reports::Words InterfaceWords() {
     words.translate = [](const char* context, const char* source, const char* disambiguation) {
         return QCoreApplication::translate(context, source, disambiguation).toStdString();
     };
+    words.translateCount = [](const char* context, const char* source, int count) {
+        return QCoreApplication::translate(context, source, nullptr, count).toStdString();
+    };
     return words;
 }
 

@@ -23,6 +23,7 @@
 #include "CsvReader.h"
 #include "EditSession.h"
 #include "Import.h"
+#include "IssueWords.h"
 #include "JsonForms.h"
 #include "LeagueCsv.h"
 #include "NameCodec.h"
@@ -158,6 +159,12 @@ const LeagueTexts& CurrentTexts() {
 }
 
 void CheckIssue(const CsvIssue& issue, int lineCount) {
+    // Its words show whatever the file held as text a message can carry, with nothing left out.
+    const std::string words = reports::IssueText(reports::Words{}, issue);
+    FUZZ_CHECK(!words.empty() && reports::IsValidUtf8(words));
+    FUZZ_CHECK(std::none_of(words.begin(), words.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    }));
     FUZZ_CHECK(issue.line >= 1 && issue.line <= lineCount);
     FUZZ_CHECK(issue.column >= 0);
     FUZZ_CHECK(issue.team >= -1 && issue.team < TeamCount);

@@ -9,9 +9,11 @@
 #include "FuzzSupport.h"
 
 #include "Import.h"
+#include "IssueWords.h"
 #include "JsonForms.h"
 #include "RecordText.h"
 #include "Team.h"
+#include "TextEncoding.h"
 
 #include <algorithm>
 #include <optional>
@@ -61,6 +63,12 @@ const std::vector<std::uint8_t>& CurrentImage() {
 }
 
 void CheckIssue(const CsvIssue& issue, std::string_view text) {
+    // Its words show whatever the file held as text a message can carry, with nothing left out.
+    const std::string words = reports::IssueText(reports::Words{}, issue);
+    FUZZ_CHECK(!words.empty() && reports::IsValidUtf8(words));
+    FUZZ_CHECK(std::none_of(words.begin(), words.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    }));
     if (issue.kind == CsvIssueKind::JsonSyntax) {
         const auto lines = 1 + std::count(text.begin(), text.end(), '\n');
         FUZZ_CHECK(!issue.pointer && issue.line >= 1 && issue.line <= lines && issue.column >= 1);

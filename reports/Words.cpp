@@ -150,6 +150,18 @@ std::string Words::operator()(const char* context, const char* source,
     return translate ? translate(context, source, disambiguation) : std::string(source);
 }
 
+std::string Words::Counted(const char* context, const char* source, int count) const {
+    if (translateCount)
+        return translateCount(context, source, count);
+    std::string text = source;
+    const std::string number = std::to_string(count);
+    for (std::size_t at = text.find("%n"); at != std::string::npos; at = text.find("%n", at)) {
+        text.replace(at, 2, number);
+        at += number.size();
+    }
+    return text;
+}
+
 std::string FillIn(std::string_view text, std::string_view value) {
     std::string filled;
     for (std::size_t at = 0; at < text.size();) {

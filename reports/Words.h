@@ -30,6 +30,10 @@ struct MarkedText {
 // none) to the text in the user's language, the source itself where the files hold none.
 using Translate =
     std::function<std::string(const char* context, const char* source, const char* disambiguation)>;
+// The same for a text of a count (a "%n"): the form the language uses for `count`, with the count
+// filled in for %n.
+using TranslateCount =
+    std::function<std::string(const char* context, const char* source, int count)>;
 
 struct Words {
     std::string language = "ja"; // the user's language, "ja" or "en"
@@ -37,6 +41,10 @@ struct Words {
 
     [[nodiscard]] std::string operator()(const char* context, const char* source,
                                          const char* disambiguation = nullptr) const;
+    TranslateCount translateCount;
+    // A text of a count in the user's language, %n filled in (the source's form where the face
+    // handed in no look-up of counts).
+    [[nodiscard]] std::string Counted(const char* context, const char* source, int count) const;
     // In Japanese the data's own texts (headers and labels) are shown as they are.
     [[nodiscard]] bool ShowsData() const { return language == "ja"; }
 };

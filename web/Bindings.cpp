@@ -199,13 +199,17 @@ public:
         return shown;
     }
 
+    // The errors of the league file or team CSV compared last, worded in `language`.
+    [[nodiscard]] val CsvErrors(const std::string& language) const {
+        if (!compared_ || !compared_->read)
+            return val::array();
+        return IssuesValue(compared_->read->errors, language);
+    }
+
 private:
     val Weighed(plans::ComparisonPlan plan) {
         compared_ = std::move(plan);
-        val value = ComparisonValue(*compared_);
-        if (compared_->read)
-            value.set("csv", CsvReadValue(*compared_->read));
-        return value;
+        return ComparisonValue(*compared_);
     }
 
     plans::OpenPlan opened_;
@@ -275,7 +279,8 @@ EMSCRIPTEN_BINDINGS(tolvanek) {
         .function("export", &PageImage::Export)
         .function("makePatch", &PageImage::MakePatch)
         .function("changeFile", &PageImage::ChangeFile)
-        .function("changeRows", &PageImage::ChangeRows);
+        .function("changeRows", &PageImage::ChangeRows)
+        .function("csvErrors", &PageImage::CsvErrors);
     emscripten::function("gridTexts", &GridTexts);
     emscripten::function("admitsFileSize", &AdmitsFileSize);
     emscripten::function("comparedKind", &ComparedKind);

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The editing session as the browser page sees it: the page forwards what the user did to a cell,
 // a row, a colour, the clipboard or a file, and draws what comes back. Every rule is the core's
-// (plans/EditSession.h); refusals and problems come back by name for words.js to word.
+// (plans/EditSession.h); refusals and problems come back worded in the page's language, by the
+// words the window has for them.
 #include "Values.h"
 
 #include "CellRounding.h"
 #include "ChangeReport.h"
 #include "Columns.h"
 #include "EditSession.h"
+#include "IssueWords.h"
 #include "NameKeyboard.h"
 #include "NameNormalizer.h"
 #include "Palette.h"
@@ -35,61 +37,29 @@ const char* GridName(teamdata::Grid grid) {
     return grid == teamdata::Grid::Pitchers ? "pitchers" : "batters";
 }
 
-const char* RefusalName(teamdata::CellRefusalKind kind) {
-    using Kind = teamdata::CellRefusalKind;
-    switch (kind) {
-    case Kind::NotANumber:
-        return "notANumber";
-    case Kind::ValueNotAllowed:
-        return "valueNotAllowed";
-    case Kind::NotALabel:
-        return "notALabel";
-    case Kind::NameUnknownCharacter:
-        return "nameUnknownCharacter";
-    case Kind::NameTooLong:
-        return "nameTooLong";
-    case Kind::NotACell:
-        return "notACell";
-    case Kind::NameReadingsTooLong:
-        return "nameReadingsTooLong";
-    case Kind::NameNotRead:
-        return "nameNotRead";
-    case Kind::NameReaderMissing:
-        return "nameReaderMissing";
-    }
-    return "notACell";
-}
-
-val RefusalValue(const teamdata::CellRefusal& refusal) {
+// A cell's refusal, worded as the window words it.
+val RefusalValue(const teamdata::CellRefusal& refusal, const std::string& language) {
     val value = val::object();
-    value.set("kind", RefusalName(refusal.kind));
-    value.set("minimum", refusal.minimum);
-    value.set("maximum", refusal.maximum);
-    value.set("step", refusal.step);
-    value.set("pointScale", refusal.pointScale);
-    value.set("allowed", ArrayOf(refusal.allowed));
-    value.set("character", refusal.character);
-    value.set("position", refusal.position);
-    value.set("tiles", refusal.tiles);
+    value.set("words", reports::RefusalText(PageWords(language), refusal));
     return value;
 }
 
-val CellProblemValue(const teamdata::CellProblem& problem) {
+val CellProblemValue(const teamdata::CellProblem& problem, const std::string& language) {
     val value = val::object();
     value.set("grid", GridName(problem.grid));
     value.set("row", problem.row);
     value.set("column", problem.column);
     value.set("text", problem.text);
-    value.set("refusal", RefusalValue(problem.refusal));
+    value.set("refusal", RefusalValue(problem.refusal, language));
     value.set("roundable", teamdata::RoundingTakes(problem));
     return value;
 }
 
-val OutcomeValue(const plans::EditOutcome& outcome) {
+val OutcomeValue(const plans::EditOutcome& outcome, const std::string& language) {
     val value = val::object();
     value.set("changed", outcome.changed);
     value.set("nameSpellingChanged", outcome.nameSpellingChanged);
-    value.set("refusal", outcome.refusal ? RefusalValue(*outcome.refusal) : val::null());
+    value.set("refusal", outcome.refusal ? RefusalValue(*outcome.refusal, language) : val::null());
     return value;
 }
 
@@ -123,106 +93,6 @@ const char* NoteName(teamdata::CellNoteKind kind) {
         return "valueRounded";
     }
     return "valueRounded";
-}
-
-const char* CsvIssueName(reports::CsvIssueKind kind) {
-    using Kind = reports::CsvIssueKind;
-    switch (kind) {
-    case Kind::UnclosedQuote:
-        return "unclosedQuote";
-    case Kind::TeamNotGiven:
-        return "teamNotGiven";
-    case Kind::UnrecognizedFile:
-        return "unrecognizedFile";
-    case Kind::MisdecodedText:
-        return "misdecodedText";
-    case Kind::TooManyLines:
-        return "tooManyLines";
-    case Kind::Utf16Text:
-        return "utf16Text";
-    case Kind::Utf32Text:
-        return "utf32Text";
-    case Kind::NotText:
-        return "notText";
-    case Kind::LinesBeforeFirstTeam:
-        return "linesBeforeFirstTeam";
-    case Kind::WrongLineCount:
-        return "wrongLineCount";
-    case Kind::WrongFieldCount:
-        return "wrongFieldCount";
-    case Kind::UnknownHeader:
-        return "unknownHeader";
-    case Kind::UnknownWord:
-        return "unknownWord";
-    case Kind::UnknownTeam:
-        return "unknownTeam";
-    case Kind::DuplicateTeam:
-        return "duplicateTeam";
-    case Kind::MalformedColor:
-        return "malformedColor";
-    case Kind::ColorNotOffered:
-        return "colorNotOffered";
-    case Kind::CellRefused:
-        return "cellRefused";
-    case Kind::FieldingPositions:
-        return "fieldingPositions";
-    case Kind::NameSpellingChanged:
-        return "nameSpellingChanged";
-    case Kind::NameKeptFromNumber:
-        return "nameKeptFromNumber";
-    case Kind::NameRead:
-        return "nameRead";
-    case Kind::SameReading:
-        return "sameReading";
-    case Kind::ValueRounded:
-        return "valueRounded";
-    case Kind::JsonSyntax:
-        return "jsonSyntax";
-    case Kind::JsonTooDeep:
-        return "jsonTooDeep";
-    case Kind::JsonDuplicateMember:
-        return "jsonDuplicateMember";
-    case Kind::JsonUnknownMember:
-        return "jsonUnknownMember";
-    case Kind::JsonMissingMember:
-        return "jsonMissingMember";
-    case Kind::JsonWrongType:
-        return "jsonWrongType";
-    case Kind::JsonUnknownFormat:
-        return "jsonUnknownFormat";
-    case Kind::JsonVersion:
-        return "jsonVersion";
-    case Kind::JsonWrongLength:
-        return "jsonWrongLength";
-    case Kind::JsonTeamCount:
-        return "jsonTeamCount";
-    case Kind::JsonFormsDisagree:
-        return "jsonFormsDisagree";
-    }
-    return "unrecognizedFile";
-}
-
-val IssuesValue(const std::vector<reports::CsvIssue>& issues) {
-    val list = val::array();
-    for (const reports::CsvIssue& issue : issues) {
-        val value = val::object();
-        value.set("kind", CsvIssueName(issue.kind));
-        value.set("line", issue.line);
-        value.set("column", issue.column);
-        value.set("text", issue.text);
-        value.set("team", issue.team);
-        value.set("allowed", ArrayOf(issue.allowed));
-        value.set("expected", issue.expected);
-        value.set("count", issue.count);
-        value.set("expectedCount", issue.expectedCount);
-        value.set("otherLine", issue.otherLine);
-        // A problem of a JSON file is placed by its JSON pointer instead of a line.
-        value.set("pointer", issue.pointer ? val(*issue.pointer) : val::null());
-        value.set("otherPointer", issue.otherPointer);
-        value.set("cell", issue.cell ? CellProblemValue(*issue.cell) : val::null());
-        list.call<void>("push", value);
-    }
-    return list;
 }
 
 bool AllRoundable(const std::vector<reports::CsvIssue>& errors) {
@@ -290,13 +160,13 @@ public:
     void ShowTeam(int team) { session_.ShowTeam(team); }
 
     val WriteCell(const std::string& grid, int row, int column, const std::string& text) {
-        return OutcomeValue(session_.WriteCell(GridNamed(grid), row, column, text));
+        return OutcomeValue(session_.WriteCell(GridNamed(grid), row, column, text), language_);
     }
     val StepCell(const std::string& grid, int row, int column) {
-        return OutcomeValue(session_.StepCell(GridNamed(grid), row, column));
+        return OutcomeValue(session_.StepCell(GridNamed(grid), row, column), language_);
     }
     val SetValue(const std::string& grid, int row, int column, int value) {
-        return OutcomeValue(session_.SetValue(GridNamed(grid), row, column, value));
+        return OutcomeValue(session_.SetValue(GridNamed(grid), row, column, value), language_);
     }
     bool MoveRow(const std::string& grid, int from, int to) {
         return session_.MoveRow(GridNamed(grid), from, to);
@@ -371,7 +241,8 @@ public:
             item.set("moreRows", problem.moreRows);
             item.set("roomRows", problem.roomRows);
             item.set("roomColumns", problem.roomColumns);
-            item.set("cell", problem.cell ? CellProblemValue(*problem.cell) : val::null());
+            item.set("cell",
+                     problem.cell ? CellProblemValue(*problem.cell, language_) : val::null());
             roundable = roundable && problem.kind == reports::PasteProblemKind::CellRefused &&
                         problem.cell && teamdata::RoundingTakes(*problem.cell);
             problems.call<void>("push", item);
@@ -410,7 +281,7 @@ public:
         return changed;
     }
 
-    // The language the change lists of the imports are worded in: "ja" or "en".
+    // The language the refusals, problems and change lists are worded in: "ja" or "en".
     void SetLanguage(const std::string& language) { language_ = language; }
 
     // A league file read against the image as edited; applied as one step with `apply`.
@@ -425,8 +296,8 @@ public:
                               : outcome.plan.writes.empty()      ? "unchanged"
                               : outcome.applied                  ? "applied"
                                                                  : "ask");
-        value.set("errors", IssuesValue(read.errors));
-        value.set("notes", IssuesValue(read.notes));
+        value.set("errors", IssuesValue(read.errors, language_));
+        value.set("notes", IssuesValue(read.notes, language_));
         value.set("roundable", AllRoundable(read.errors));
         value.set("changes", ChangesValue(outcome.plan.changes, language_));
         return value;
@@ -442,7 +313,7 @@ public:
             break;
         case teamdata::SaveRefusal::RecordNotWritable:
             value.set("refusal", "recordNotWritable");
-            value.set("cell", plan.cell ? CellProblemValue(*plan.cell) : val::null());
+            value.set("cell", plan.cell ? CellProblemValue(*plan.cell, language_) : val::null());
             break;
         case teamdata::SaveRefusal::FieldingPositions: {
             value.set("refusal", "fieldingPositions");
@@ -474,8 +345,8 @@ private:
         value.set("decision", plan.decision == plans::TeamCsvDecision::Apply        ? "ask"
                               : plan.decision == plans::TeamCsvDecision::NotOneTeam ? "notOneTeam"
                                                                                     : "refused");
-        value.set("errors", IssuesValue(plan.read.errors));
-        value.set("notes", IssuesValue(plan.read.notes));
+        value.set("errors", IssuesValue(plan.read.errors, language_));
+        value.set("notes", IssuesValue(plan.read.notes, language_));
         value.set("roundable", AllRoundable(plan.read.errors));
         if (plan.decision == plans::TeamCsvDecision::Apply) {
             pending_ = plan.Team().texts;
@@ -576,6 +447,17 @@ val PaletteRows() {
     return rows;
 }
 
+// What the value dialog allows, worded as a refusal words it.
+std::string AllowedRangeWords(int minimum, int maximum, int step, int pointScale,
+                              const std::string& language) {
+    teamdata::CellRefusal range;
+    range.minimum = minimum;
+    range.maximum = maximum;
+    range.step = step;
+    range.pointScale = pointScale;
+    return reports::AllowedRange(PageWords(language), range);
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(tolvanek_editing) {
@@ -600,6 +482,7 @@ EMSCRIPTEN_BINDINGS(tolvanek_editing) {
         .function("planSave", &PageEditor::PlanSave)
         .function("save", &PageEditor::Save);
     emscripten::function("cellKind", &CellKind);
+    emscripten::function("allowedRange", &AllowedRangeWords);
     emscripten::function("typedValue", &TypedValue);
     emscripten::function("typedName", &TypedName);
     emscripten::function("nameKeys", &NameKeys);

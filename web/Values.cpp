@@ -3,11 +3,15 @@
 
 #include "ChangeReport.h"
 #include "Checksums.h"
+#include "IssueWords.h"
 #include "TRomTeamData.h"
 #include "Team.h"
 
 #include <cstdio>
 #include <string_view>
+
+// The marker lupdate finds the words by, as Qt defines it.
+#define QT_TRANSLATE_NOOP(scope, x) x
 
 // The page words a case by its name: the names here are the keys its words are found by.
 namespace web {
@@ -239,88 +243,6 @@ val ComparisonValue(const plans::ComparisonPlan& plan) {
     return value;
 }
 
-namespace {
-
-const char* CsvIssueName(reports::CsvIssueKind kind) {
-    using Kind = reports::CsvIssueKind;
-    switch (kind) {
-    case Kind::UnclosedQuote:
-        return "unclosedQuote";
-    case Kind::TeamNotGiven:
-        return "teamNotGiven";
-    case Kind::UnrecognizedFile:
-        return "unrecognizedFile";
-    case Kind::MisdecodedText:
-        return "misdecodedText";
-    case Kind::TooManyLines:
-        return "tooManyLines";
-    case Kind::Utf16Text:
-        return "utf16Text";
-    case Kind::Utf32Text:
-        return "utf32Text";
-    case Kind::NotText:
-        return "notText";
-    case Kind::LinesBeforeFirstTeam:
-        return "linesBeforeFirstTeam";
-    case Kind::WrongLineCount:
-        return "wrongLineCount";
-    case Kind::WrongFieldCount:
-        return "wrongFieldCount";
-    case Kind::UnknownHeader:
-        return "unknownHeader";
-    case Kind::UnknownWord:
-        return "unknownWord";
-    case Kind::UnknownTeam:
-        return "unknownTeam";
-    case Kind::DuplicateTeam:
-        return "duplicateTeam";
-    case Kind::MalformedColor:
-        return "malformedColor";
-    case Kind::ColorNotOffered:
-        return "colorNotOffered";
-    case Kind::CellRefused:
-        return "cellRefused";
-    case Kind::FieldingPositions:
-        return "fieldingPositions";
-    default:
-        return "note";
-    }
-}
-
-val CsvIssuesValue(const std::vector<reports::CsvIssue>& issues) {
-    val list = val::array();
-    for (const reports::CsvIssue& issue : issues) {
-        val item = val::object();
-        item.set("kind", CsvIssueName(issue.kind));
-        item.set("line", issue.line);
-        item.set("column", issue.column);
-        item.set("text", issue.text);
-        item.set("expected", issue.expected);
-        item.set("count", issue.count);
-        item.set("expectedCount", issue.expectedCount);
-        item.set("otherLine", issue.otherLine);
-        item.set("team", issue.team >= 0 ? InitialsOf(issue.team) : std::string());
-        std::string allowed;
-        for (const std::string& text : issue.allowed)
-            allowed += (allowed.empty() ? "" : " ") + text;
-        if (issue.cell)
-            for (const std::string& text : issue.cell->refusal.allowed)
-                allowed += (allowed.empty() ? "" : " ") + text;
-        item.set("allowed", allowed);
-        list.call<void>("push", item);
-    }
-    return list;
-}
-
-} // namespace
-
-val CsvReadValue(const reports::CsvImport& read) {
-    val value = val::object();
-    value.set("errors", CsvIssuesValue(read.errors));
-    value.set("notes", CsvIssuesValue(read.notes));
-    return value;
-}
-
 reports::Words PageWords(const std::string& language) {
     reports::Words words;
     words.language = language == "en" ? "en" : "ja";
@@ -337,7 +259,44 @@ reports::Words PageWords(const std::string& language) {
         const val plain = catalog[key];
         return plain.isString() ? plain.as<std::string>() : std::string(source);
     };
+    words.translateCount = [catalog](const char* context, const char* source, int count) {
+        // The catalog keeps a text's forms for counts joined by U+0005, the one for 1 first.
+        const val found = catalog[std::string(context) + '\x04' + source];
+        std::string text = found.isString() ? found.as<std::string>() : std::string(source);
+        const std::size_t split = text.find('\x05');
+        if (split != std::string::npos)
+            text = count == 1 ? text.substr(0, split) : text.substr(split + 1);
+        const std::string number = std::to_string(count);
+        for (std::size_t at = text.find("%n"); at != std::string::npos; at = text.find("%n", at)) {
+            text.replace(at, 2, number);
+            at += number.size();
+        }
+        return text;
+    };
     return words;
+}
+
+val IssuesValue(const std::vector<reports::CsvIssue>& issues, const std::string& language) {
+    const reports::Words words = PageWords(language);
+    val list = val::array();
+    for (const reports::CsvIssue& issue : issues) {
+        const std::string text = reports::IssueText(words, issue);
+        // A problem of a JSON file is placed by its JSON pointer, one of a CSV file by its line. A
+        // pointer holds the file's member names, shown as any text from outside.
+        const std::string place =
+            issue.pointer ? reports::ShownText(*issue.pointer)
+            : issue.column > 0
+                ? reports::Filled(words("Web", QT_TRANSLATE_NOOP("Web", "line %1, field %2")),
+                                  {std::to_string(issue.line), std::to_string(issue.column)})
+                : reports::Filled(words("Web", QT_TRANSLATE_NOOP("Web", "line %1")),
+                                  {std::to_string(issue.line)});
+        val item = val::object();
+        item.set("line", issue.line);
+        item.set("words", text);
+        item.set("placed", place + ": " + text);
+        list.call<void>("push", item);
+    }
+    return list;
 }
 
 const char* HeaderKindName(teamdata::InesKind kind) {

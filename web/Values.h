@@ -43,8 +43,10 @@ template <typename Texts> emscripten::val ArrayOf(const Texts& texts) {
 [[nodiscard]] const char* HeaderFormName(teamdata::InesKind kind);
 [[nodiscard]] emscripten::val SizeOf(std::uint64_t bytes);
 [[nodiscard]] emscripten::val ComparisonValue(const plans::ComparisonPlan& plan);
-// A CSV file's errors and notes, each with its place and the pieces its words name.
-[[nodiscard]] emscripten::val CsvReadValue(const reports::CsvImport& read);
+// A read file's problems or notes, each worded in `language` as the window words it (`words`)
+// and with its place before it (`placed`): "line 3, field 2: ..." or "/teams/0/name: ...".
+[[nodiscard]] emscripten::val IssuesValue(const std::vector<reports::CsvIssue>& issues,
+                                          const std::string& language);
 
 // The words of the written files in `language` ("ja" or "en"), looked up in the page's catalog,
 // which is made of the same translation files as the window's.

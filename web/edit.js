@@ -16,6 +16,7 @@ const gridNames = { "batter-grid": "batters", "pitcher-grid": "pitchers" };
 function beginEditing(bytes, name) {
   if (editor) editor.delete();
   editor = new core.PageEditor(bytes);
+  editor.setLanguage(language);
   imageHandle = null;
   // A file dropped on the page can be written back where the browser gives its handle; only the
   // very file dropped, never one opened after a drop that opened nothing.
@@ -95,7 +96,7 @@ function showError(text) {
 
 function afterEdit(outcome) {
   if (outcome.refusal) {
-    showError(sentence(describeRefusal(outcome.refusal)));
+    showError(sentence(outcome.refusal.words));
     return;
   }
   clearMessage();
@@ -217,8 +218,8 @@ function askValue(cell, kind, text, name) {
   byId("value-title").textContent = headersOf(cell.grid)[cell.column].trim();
   byId("value-player").textContent = name;
   byId("value-typed").value = fanValue(Number(slider.value), kind.pointScale);
-  byId("value-range").textContent = allowedRange({ minimum: kind.minimum, maximum: kind.maximum,
-    step: kind.smallStep, pointScale: kind.pointScale });
+  byId("value-range").textContent = core.allowedRange(kind.minimum, kind.maximum, kind.smallStep,
+                                                      kind.pointScale, language);
   slider.setAttribute("aria-valuetext", byId("value-typed").value);
   byId("value-dialog").showModal();
   byId("value-typed").select();
@@ -348,7 +349,7 @@ function pasteRows(event) {
 // ---- Imports: the change list first ----
 
 function issuesText(intro, read) {
-  return intro + "\n" + read.errors.map(describeIssue).join("\n");
+  return intro + "\n" + read.errors.map(function (issue) { return issue.placed; }).join("\n");
 }
 
 // The window's question over a change list: the changes drawn as the comparison draws them.

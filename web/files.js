@@ -104,7 +104,7 @@ function stopMessage(result) {
     case "patchRefused":
       return sentence(describePatchRefusal(result.patch));
     case "csvRefused":
-      return describeCsvErrors(result.csv.errors);
+      return describeCsvErrors(shown.image.csvErrors(language));
     case "noImage":
       if (result.patch)
         return fill(qsTranslate("TMainForm", "What the patch gives is no image of this game (%1)."),

@@ -287,6 +287,8 @@ function drawIdentity() {
 
 function setLanguage(chosen) {
   language = chosen;
+  // The core words the editing's refusals and problems in the page's language.
+  if (editor) editor.setLanguage(chosen);
   document.documentElement.lang = chosen;
   byId("language-box").value = chosen;
   staticTexts.forEach(function (entry) {

@@ -131,61 +131,9 @@ function sentence(clause) {
   return clause ? clause.charAt(0).toUpperCase() + clause.slice(1) : clause;
 }
 
-// The wording of a CSV file's errors, as the window words them; `issue` names its case and
-// carries the pieces the words name.
-const csvIssueTexts = {
-  unclosedQuote: QT_TRANSLATE_NOOP("League", "a quoted field opens here and is never closed"),
-  teamNotGiven: QT_TRANSLATE_NOOP("League", "this is a team CSV without a team line: name the team it is for"),
-  misdecodedText: QT_TRANSLATE_NOOP("League", "the file's character encoding is probably wrong: its Japanese reads as Latin letters and symbols (a spreadsheet opened it in another encoding and saved it so); open it again as Shift_JIS and save it as CSV in Shift_JIS or UTF-8"),
-  tooManyLines: QT_TRANSLATE_NOOP("League", "the file goes on beyond the %1 lines of a league file; it was read no further"),
-  utf16Text: QT_TRANSLATE_NOOP("League", "the file is UTF-16 text; save it as CSV in Shift_JIS or UTF-8 and import it again"),
-  utf32Text: QT_TRANSLATE_NOOP("League", "the file is UTF-32 text; save it as CSV in Shift_JIS or UTF-8 and import it again"),
-  notText: QT_TRANSLATE_NOOP("League", "this line holds a zero byte (NUL), which no text holds; a league file or team CSV is text in Shift_JIS or UTF-8"),
-  wrongLineCount: QT_TRANSLATE_NOOP("League", "the team has %1 lines here; it needs %2 (a header and 13 batters, a header and 5 pitchers)"),
-  wrongFieldCount: QT_TRANSLATE_NOOP("League", "the line has %1 fields; it needs %2"),
-  unknownHeader: QT_TRANSLATE_NOOP("League", "the header here must read \"%1\""),
-  unknownWord: QT_TRANSLATE_NOOP("League", "the team line must read \"%1\" here"),
-  unknownTeam: QT_TRANSLATE_NOOP("League", "no team has these initials; the teams are %1"),
-  duplicateTeam: QT_TRANSLATE_NOOP("League", "team %1 is given twice; it was given before at line %2"),
-  malformedColor: QT_TRANSLATE_NOOP("League", "a colour is written as 0x and two hexadecimal digits, such as 0x16"),
-  colorNotOffered: QT_TRANSLATE_NOOP("League", "the colour chooser does not offer this palette index; it offers 0x00 to 0x0D, 0x10 to 0x1D, 0x20 to 0x2D and 0x30 to 0x3D"),
-  cellRefused: QT_TRANSLATE_NOOP("League", "allowed are %1"),
-  fieldingPositions: QT_TRANSLATE_NOOP("League", "the batting order needs the positions 2 to 9 once each"),
-};
-
-function describeCsvIssue(issue) {
-  switch (issue.kind) {
-    case "unrecognizedFile":
-      return fill(qsTranslate("League", "this is neither a league file (no line starts with \"%1\") nor a team CSV (the first line is not the batter header)"),
-                  ["チーム"]);
-    case "wrongLineCount":
-    case "wrongFieldCount":
-      return fill(qsTranslate("League", csvIssueTexts[issue.kind]), [issue.count, issue.expectedCount]);
-    case "tooManyLines":
-      return fill(qsTranslate("League", csvIssueTexts[issue.kind]), [issue.count]);
-    case "unknownHeader":
-    case "unknownWord":
-      return fill(qsTranslate("League", csvIssueTexts[issue.kind]), [issue.expected]);
-    case "cellRefused":
-      if (!issue.allowed)
-        return fill(qsTranslate("Web", "the cell cannot hold \"%1\""), [issue.text]);
-      return fill(qsTranslate("League", csvIssueTexts[issue.kind]), [issue.allowed]);
-    case "unknownTeam":
-      return fill(qsTranslate("League", csvIssueTexts[issue.kind]), [issue.allowed]);
-    case "duplicateTeam":
-      return fill(qsTranslate("League", csvIssueTexts[issue.kind]), [issue.team, issue.otherLine]);
-    default:
-      if (csvIssueTexts[issue.kind])
-        return qsTranslate("League", csvIssueTexts[issue.kind]);
-      return qsTranslate("Web", "this line cannot be read as part of a league file or team CSV");
-  }
-}
-
-// A CSV file's errors, one line each with its place, as many as a message can hold.
+// A file's errors, worded by the core with their places, as many as a message can hold.
 function describeCsvErrors(errors) {
-  const shown = errors.slice(0, 10).map(function (issue) {
-    return fill(qsTranslate("Web", "Line %1: %2"), [issue.line, describeCsvIssue(issue)]);
-  });
+  const shown = errors.slice(0, 10).map(function (issue) { return issue.placed; });
   if (errors.length > shown.length)
     shown.push(fill(qsTranslate("Web", "... and %1 more"), [errors.length - shown.length]));
   return shown.join("\n");

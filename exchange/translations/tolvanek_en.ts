@@ -2970,18 +2970,6 @@ Saving into it could damage it. Open it?</translation>
         <translation>Compare with a league file or team CSV...</translation>
     </message>
     <message>
-        <source>the cell cannot hold &quot;%1&quot;</source>
-        <translation>the cell cannot hold &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>this line cannot be read as part of a league file or team CSV</source>
-        <translation>this line cannot be read as part of a league file or team CSV</translation>
-    </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Line %1: %2</translation>
-    </message>
-    <message>
         <source>... and %1 more</source>
         <translation>... and %1 more</translation>
     </message>

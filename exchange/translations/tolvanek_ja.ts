@@ -2959,18 +2959,6 @@ Saving into it could damage it. Open it?</source>
         <translation>リーグファイルまたはチームCSVと比較...</translation>
     </message>
     <message>
-        <source>the cell cannot hold &quot;%1&quot;</source>
-        <translation>このセルには「%1」を入れられません</translation>
-    </message>
-    <message>
-        <source>this line cannot be read as part of a league file or team CSV</source>
-        <translation>この行はリーグファイルまたはチームCSVの一部として読めません</translation>
-    </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>%1行目: %2</translation>
-    </message>
-    <message>
         <source>... and %1 more</source>
         <translation>…ほか %1 件</translation>
     </message>

@@ -4,6 +4,7 @@
 
 #include "Files.h"
 #include "ImageFile.h"
+#include "IssueWords.h"
 
 #include <QStringList>
 
@@ -127,3 +128,20 @@ TEST(WriteMessages, SayWhatReallyHappened) {
 }
 
 } // namespace
+
+// The words of an import's problems, plain C++ for the browser page too, show outside text as
+// the window shows a file name: every character and every stray byte alike.
+TEST(Shown, TheImportWordsShowTextAsTheWindowDoes) {
+    const auto agree = [](const std::string& text) {
+        ASSERT_EQ(reports::ShownText(text), exchange::Shown(std::string_view(text)).toStdString())
+            << testing::PrintToString(text);
+    };
+    for (char32_t point = 0; point <= 0x10FFFF; ++point) {
+        if (point >= 0xD800 && point <= 0xDFFF)
+            continue;
+        agree(QString::fromUcs4(&point, 1).toStdString() + "a");
+    }
+    for (int byte = 0x80; byte <= 0xFF; ++byte)
+        agree(std::string(1, static_cast<char>(byte)) + "\xE3\x81");
+    agree("\xED\xA0\x80\xC0\xAF\xF4\x90\x80\x80");
+}

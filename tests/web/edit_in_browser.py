@@ -15,6 +15,7 @@ Exits 77 (skipped) when there is no chromium, or when the page has not been buil
 import json
 import os
 import random
+import re
 import shutil
 import subprocess
 import sys
@@ -369,6 +370,36 @@ class EditCheck:
         page.wait_until("!document.getElementById('message').hidden && document."
                         "getElementById('message-text').textContent.includes('/version: ')")
         self.expect(self.cells() == before, "a refused JSON league changed cells")
+        self.check_refused_league_words(image)
+
+    def check_refused_league_words(self, image):
+        """A refused league file is worded in the page as `tolvanek-cli import --dry-run` words
+        it, in both languages: a name with a hidden character, an average that is no number."""
+        page = self.page
+        rows = [line.split(",") for line in cli_lines(self.cli, "export", str(image),
+                                                       "--encoding", "utf-8")]
+        rows[2][0] = "ヤマ\u200bダ"
+        rows[3][4] = "3割"
+        refused = self.output / "league-refused.csv"
+        refused.write_text("\r\n".join(",".join(row) for row in rows) + "\r\n", encoding="utf-8")
+        for language in ("en", "ja"):
+            result = subprocess.run([self.cli, "--lang", language, "import", "--dry-run",
+                                     str(image), str(refused)], capture_output=True)
+            said = []
+            for line in result.stderr.decode("utf-8").splitlines():
+                placed = re.match(re.escape(str(refused)) + r":\d+:\d+: (.*) \(\"[^\"]*\"\)$", line)
+                if placed:
+                    said.append(placed.group(1))
+            self.expect(len(said) == 2, f"`import --dry-run` in {language} said {result.stderr!r}")
+            page.evaluate(f"setLanguage('{language}')")
+            page.evaluate("clearMessage()")
+            self.choose_file("import-league-input", refused)
+            page.wait_until("!document.getElementById('message').hidden")
+            message = self.message()
+            for words in said:
+                self.expect(words in message,
+                            f"the page in {language} did not say {words!r}: {message!r}")
+        page.evaluate("clearMessage()")
 
     def check_refused_save(self):
         # A position the batting order cannot hold twice: the save is refused, nothing saved.
