@@ -8,8 +8,11 @@ import fcntl
 import json
 import os
 import select
+import shutil
 import subprocess
+import sys
 import time
+from pathlib import Path
 
 TIMEOUT_SECONDS = 60
 SKIPPED = 77
@@ -214,3 +217,24 @@ class Page:
                           "clip": {"x": 0, "y": 0, "width": size["width"],
                                    "height": size["height"], "scale": 1}})
         path.write_bytes(base64.b64decode(shot["data"]))
+
+
+def page_test_setup(usage):
+    """What a page test's command line (PAGE CLI MAKE_DEMO OUTPUT) names, with Chromium and the
+    demo image written into OUTPUT: (chromium, page_file, cli, output, image), or None when the
+    test cannot run on this machine, said on standard output."""
+    if len(sys.argv) != 5:
+        sys.exit(usage)
+    page_file, cli, make_demo, output = Path(sys.argv[1]), sys.argv[2], sys.argv[3], \
+        Path(sys.argv[4])
+    chromium = shutil.which("chromium")
+    if chromium is None:
+        print("SKIPPED: chromium is not installed; scripts/setup.sh installs it")
+        return None
+    if not page_file.is_file():
+        print(f"SKIPPED: {page_file} has not been built; scripts/build-web.sh builds it")
+        return None
+    output.mkdir(parents=True, exist_ok=True)
+    image = output / "demo.nes"
+    subprocess.run([make_demo, "--force", image], check=True, capture_output=True)
+    return chromium, page_file, cli, output, image

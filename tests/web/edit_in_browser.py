@@ -24,7 +24,7 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "support"))
-from devtools import SKIPPED, DevTools, Page, errors_among  # noqa: E402
+from devtools import SKIPPED, DevTools, Page, errors_among, page_test_setup  # noqa: E402
 
 CTRL = 2
 ALT = 1
@@ -559,20 +559,10 @@ def run(chromium, page_file, cli, output, image, seed):
 
 
 def main():
-    if len(sys.argv) != 5:
-        sys.exit(__doc__)
-    page_file, cli, make_demo, output = Path(sys.argv[1]), sys.argv[2], sys.argv[3], \
-        Path(sys.argv[4])
-    chromium = shutil.which("chromium")
-    if chromium is None:
-        print("SKIPPED: chromium is not installed; scripts/setup.sh installs it")
+    setup = page_test_setup(__doc__)
+    if setup is None:
         return SKIPPED
-    if not page_file.is_file():
-        print(f"SKIPPED: {page_file} has not been built; scripts/build-web.sh builds it")
-        return SKIPPED
-    output.mkdir(parents=True, exist_ok=True)
-    image = output / "demo.nes"
-    subprocess.run([make_demo, "--force", image], check=True, capture_output=True)
+    chromium, page_file, cli, output, image = setup
     seed = int(os.environ.get("TOLVANEK_SEED", random.randrange(1 << 32)))
     print(f"random edits from seed {seed} (TOLVANEK_SEED={seed} repeats them)")
     problems = run(chromium, page_file, cli, output, image, seed)

@@ -25,7 +25,7 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "support"))
-from devtools import SKIPPED, DevTools, Page, errors_among  # noqa: E402
+from devtools import SKIPPED, DevTools, Page, errors_among, page_test_setup  # noqa: E402
 
 # The budgets are measured on an idle machine (bench rows); tests share the machine with others
 # running in parallel, so here only a time well beyond them fails.
@@ -510,20 +510,10 @@ def run(chromium, page_file, cli, output, images):
 
 
 def main():
-    if len(sys.argv) != 5:
-        sys.exit(__doc__)
-    page_file, cli, make_demo, output = Path(sys.argv[1]), sys.argv[2], sys.argv[3], \
-        Path(sys.argv[4])
-    chromium = shutil.which("chromium")
-    if chromium is None:
-        print("SKIPPED: chromium is not installed; scripts/setup.sh installs it")
+    setup = page_test_setup(__doc__)
+    if setup is None:
         return SKIPPED
-    if not page_file.is_file():
-        print(f"SKIPPED: {page_file} has not been built; scripts/build-web.sh builds it")
-        return SKIPPED
-    output.mkdir(parents=True, exist_ok=True)
-    image = output / "demo.nes"
-    subprocess.run([make_demo, "--force", image], check=True, capture_output=True)
+    chromium, page_file, cli, output, image = setup
     # A header that declares another length than the file has: opened only when agreed to.
     doubtful = output / "doubtful.nes"
     doubtful.write_bytes(image.read_bytes() + bytes(16))
