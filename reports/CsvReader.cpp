@@ -359,28 +359,10 @@ bool Importer::ReadRow(const CsvRecord& record, teamdata::Grid grid, int row,
         issue.cell = std::move(problem);
     }
     for (teamdata::CellNote& cellNote : read.notes) {
-        CsvIssue note;
-        switch (cellNote.kind) {
-        case teamdata::CellNoteKind::NameKeptFromNumber:
-            note.kind = CsvIssueKind::NameKeptFromNumber;
-            break;
-        case teamdata::CellNoteKind::NameSpellingChanged:
-            note.kind = CsvIssueKind::NameSpellingChanged;
-            break;
-        case teamdata::CellNoteKind::ValueRounded:
-            note.kind = CsvIssueKind::ValueRounded;
-            break;
-        case teamdata::CellNoteKind::NameRead:
-            note.kind = CsvIssueKind::NameRead;
-            break;
-        }
-        note.allowed = std::move(cellNote.otherReadings);
+        const int column = cellNote.column;
+        CsvIssue& note = result_.notes.emplace_back(NoteOfCell(std::move(cellNote), team));
         note.line = record.line;
-        note.column = cellNote.column;
-        note.text = std::move(cellNote.text);
-        note.team = team;
-        note.expected = std::move(cellNote.stored);
-        result_.notes.push_back(std::move(note));
+        note.column = column;
     }
     return positionsRead;
 }
@@ -399,6 +381,29 @@ void Importer::CheckFieldingPositions(const Block& block, const teamdata::TeamTe
 }
 
 } // namespace
+
+CsvIssue NoteOfCell(teamdata::CellNote&& cellNote, int team) {
+    CsvIssue note;
+    switch (cellNote.kind) {
+    case teamdata::CellNoteKind::NameKeptFromNumber:
+        note.kind = CsvIssueKind::NameKeptFromNumber;
+        break;
+    case teamdata::CellNoteKind::NameSpellingChanged:
+        note.kind = CsvIssueKind::NameSpellingChanged;
+        break;
+    case teamdata::CellNoteKind::ValueRounded:
+        note.kind = CsvIssueKind::ValueRounded;
+        break;
+    case teamdata::CellNoteKind::NameRead:
+        note.kind = CsvIssueKind::NameRead;
+        break;
+    }
+    note.allowed = std::move(cellNote.otherReadings);
+    note.text = std::move(cellNote.text);
+    note.team = team;
+    note.expected = std::move(cellNote.stored);
+    return note;
+}
 
 CsvImport ReadCsv(std::string_view utf8, const LeagueTexts& current,
                   std::optional<int> teamOfTeamCsv, bool round,

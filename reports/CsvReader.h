@@ -130,4 +130,8 @@ inline constexpr std::size_t MaxCsvRecords =
                                 std::optional<int> teamOfTeamCsv, bool round = false,
                                 const teamdata::KanjiNameReader& readKanji = {});
 
+// A note of a cell row read for `team` as the file's notes carry it; the place (a line and column,
+// or a JSON pointer) is the reader's to give.
+[[nodiscard]] CsvIssue NoteOfCell(teamdata::CellNote&& cellNote, int team);
+
 } // namespace reports

@@ -677,26 +677,9 @@ private:
                 issue.cell = std::move(problem);
             }
             for (teamdata::CellNote& cellNote : read.notes) {
-                CsvIssue& note = result_.notes.emplace_back();
-                switch (cellNote.kind) {
-                case teamdata::CellNoteKind::NameKeptFromNumber:
-                    note.kind = CsvIssueKind::NameKeptFromNumber;
-                    break;
-                case teamdata::CellNoteKind::NameSpellingChanged:
-                    note.kind = CsvIssueKind::NameSpellingChanged;
-                    break;
-                case teamdata::CellNoteKind::ValueRounded:
-                    note.kind = CsvIssueKind::ValueRounded;
-                    break;
-                case teamdata::CellNoteKind::NameRead:
-                    note.kind = CsvIssueKind::NameRead;
-                    break;
-                }
-                note.pointer = player.pointers[static_cast<std::size_t>(cellNote.column - 1)];
-                note.allowed = std::move(cellNote.otherReadings);
-                note.text = std::move(cellNote.text);
-                note.team = team;
-                note.expected = std::move(cellNote.stored);
+                const auto index = static_cast<std::size_t>(cellNote.column - 1);
+                result_.notes.push_back(NoteOfCell(std::move(cellNote), team));
+                result_.notes.back().pointer = player.pointers[index];
             }
         }
         return positionsRead;
