@@ -238,3 +238,9 @@ def page_test_setup(usage):
     image = output / "demo.nes"
     subprocess.run([make_demo, "--force", image], check=True, capture_output=True)
     return chromium, page_file, cli, output, image
+
+
+def cli_lines(cli, *arguments):
+    """What tolvanek-cli prints for `arguments`, as lines of text without a byte order mark."""
+    result = subprocess.run([cli, *arguments], check=True, capture_output=True)
+    return result.stdout.decode("utf-8").lstrip("\ufeff").splitlines()

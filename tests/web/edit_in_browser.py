@@ -24,7 +24,7 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "support"))
-from devtools import SKIPPED, DevTools, Page, errors_among, page_test_setup  # noqa: E402
+from devtools import SKIPPED, DevTools, Page, cli_lines, errors_among, page_test_setup  # noqa: E402
 
 CTRL = 2
 ALT = 1
@@ -44,11 +44,6 @@ GRID_CELLS = r"""
           colors: editor.team()};
 })()
 """
-
-
-def cli_lines(cli, *arguments):
-    result = subprocess.run([cli, *arguments], check=True, capture_output=True)
-    return result.stdout.decode("utf-8").lstrip("\ufeff").splitlines()
 
 
 def imported_by_cli(cli, image, shown, output):

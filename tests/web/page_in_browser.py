@@ -25,7 +25,7 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "support"))
-from devtools import SKIPPED, DevTools, Page, errors_among, page_test_setup  # noqa: E402
+from devtools import SKIPPED, DevTools, Page, cli_lines, errors_among, page_test_setup  # noqa: E402
 
 # The budgets are measured on an idle machine (bench rows); tests share the machine with others
 # running in parallel, so here only a time well beyond them fails.
@@ -53,11 +53,6 @@ BASE64_OF = ("(bytes => { let text = ''; for (let i = 0; i < bytes.length; i += 
 # Roles a person acts on or reads as a control, each of which needs a name.
 NAMED_ROLES = {"button", "combobox", "grid", "textbox", "checkbox", "link", "dialog",
                "columnheader", "rowheader", "img", "listbox"}
-
-
-def cli_lines(cli, *arguments):
-    result = subprocess.run([cli, *arguments], check=True, capture_output=True)
-    return result.stdout.decode("utf-8").lstrip("\ufeff").splitlines()
 
 
 def team_csv(cli, image, initials):
